@@ -1,0 +1,31 @@
+# Pelmora: `make run` starts the program on the bundled sample, `make test` runs every test.
+JOBS ?= $(shell nproc 2>/dev/null || echo 2)
+RELEASE_DIR := build/release
+DEBUG_DIR := build/debug
+SAMPLES := $(wildcard data/samples/*.xml)
+SAMPLE_TEXTS := data/samples/kuolka.xml
+
+.PHONY: all release deps test run bench clean
+
+all: release
+
+deps:
+	@scripts/install-deps
+
+release: deps
+	cmake -S . -B $(RELEASE_DIR) -DCMAKE_BUILD_TYPE=Release -DPELMORA_TESTS=OFF
+	cmake --build $(RELEASE_DIR) -j $(JOBS)
+
+test: deps
+	cmake -S . -B $(DEBUG_DIR) -DCMAKE_BUILD_TYPE=Debug -DPELMORA_SANITIZE=ON -DPELMORA_WERROR=ON
+	cmake --build $(DEBUG_DIR) -j $(JOBS)
+	cd $(DEBUG_DIR) && ctest --output-on-failure -j $(JOBS)
+
+run: release
+	$(RELEASE_DIR)/bin/pelmora-cli check $(SAMPLE_TEXTS)
+
+bench: release
+	bench/roundtrip.sh $(RELEASE_DIR)/bin/pelmora-cli build/bench
+
+clean:
+	rm -rf build

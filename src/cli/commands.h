@@ -1,0 +1,20 @@
+// Registration of the command groups of pelmora-cli.
+#pragma once
+
+#include <CLI/CLI.hpp>
+
+namespace pelmora::cli {
+
+// Exit statuses of every command.
+inline constexpr int kExitOk = 0;
+inline constexpr int kExitFailed = 1;
+inline constexpr int kExitUsage = 2;
+
+// A command's callback stores its exit status here.
+struct RunState {
+    int exitCode = kExitOk;
+};
+
+void addTextCommands(CLI::App& app, RunState& state);
+
+}  // namespace pelmora::cli

@@ -1,0 +1,206 @@
+// CPelmoraDoc: the open corpus text as its element tree, with the current token, the modified flag
+// and the layout revision. Every change of the tree goes through this class.
+#pragma once
+
+#include "common/prompter.h"
+#include "xml/xmldocument.h"
+
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace pelmora {
+
+// Told about changes of the document. Views and every other holder of node handles implement it.
+class DocumentObserver {
+public:
+    virtual ~DocumentObserver() = default;
+    // The text or the current token changed: redraw.
+    virtual void documentUpdated() {}
+    // The node and everything below it is about to leave the tree: drop or move every handle
+    // that points into it. Called before the removal, while the handles are still valid.
+    virtual void nodeAboutToBeRemoved(XmlNode /*node*/) {}
+    // The whole tree is about to be dropped (delete contents, open, close).
+    virtual void documentAboutToBeCleared() {}
+};
+
+// The token attributes the annotation form writes.
+enum class TokenAttribute { Lemma, Meaning, Comment, PartOfSpeech, Form, Meta, Latvian, English, Style };
+
+// The attribute name of a token attribute ("lemma", "tahendus", ...).
+const char* attributeName(TokenAttribute attribute);
+
+// One token as plain-text import delivers it.
+struct ImportedToken {
+    std::string text;
+    std::string speaker = "?";  // "?" when the sentence has no named speaker
+    std::string page;
+    bool writtenText = false;
+    bool other = false;        // meta "muu"
+    bool note = false;         // stiil "märkus"
+    bool heading = false;      // stiil "pealkiri"
+    bool emphasis = false;     // stiil "esiletõst"
+    bool comment = false;      // meta "kommentaar"
+    bool interviewer = false;  // meta "intervjueerija"
+};
+
+// A combination that a token ends, as text export and the information view need it.
+struct TokenCombination {
+    std::string id;
+    std::string lemma;
+    std::string meaning;
+    std::string partOfSpeech;
+    std::vector<std::string> words;  // the texts of the combined tokens, in the order of the id
+};
+
+struct TokenCombinations {
+    std::vector<TokenCombination> items;
+    bool markRepaired = false;  // the token's stale "yhend" mark was removed
+};
+
+class CPelmoraDoc {
+public:
+    explicit CPelmoraDoc(Prompter& prompter);
+    CPelmoraDoc(const CPelmoraDoc&) = delete;
+    CPelmoraDoc& operator=(const CPelmoraDoc&) = delete;
+
+    // --- Observers -------------------------------------------------------------------------
+    // Observers are not owned; remove one before it is destroyed.
+    void addObserver(DocumentObserver* observer);
+    void removeObserver(DocumentObserver* observer);
+    // Tells every observer to redraw.
+    void updateAllViews();
+
+    // The text view registers here whether a combination-word selection is under way; while it
+    // returns true, setCurrentToken refuses.
+    void setCombinationSelectionCheck(std::function<bool()> check) { m_selectionCheck = std::move(check); }
+
+    // --- Open, save, close ----------------------------------------------------------------
+    // Opens a corpus text: the previous text is dropped first. A file that cannot be read, is not
+    // well-formed, has another root or lacks the body, a sentence or a token gives "Vigane fail %s."
+    // and false; the document is then empty. On success the first token is current.
+    bool openDocument(const std::string& path);
+
+    // Opens a text for the dialect-corpus import: only the body is required and the body element
+    // becomes the current node. Same message on failure.
+    bool openDocumentBodyOnly(const std::string& path);
+
+    // Opens a text from bytes in memory, with the checks of openDocument; `name` stands in the
+    // message. For tests and for texts built in memory.
+    bool openFromBuffer(std::string_view bytes, const std::string& name);
+
+    // Writes the tree to the path through the safe file replacement. On failure: "Viga faili %s
+    // salvestamisel.", false, and the tree, the modified flag and the old file stay as they were.
+    // On success the modified flag is cleared.
+    bool saveDocument(const std::string& path);
+
+    // Drops the current token and the whole tree; bumps the layout revision.
+    void deleteContents();
+    // Drops the current token, bumps the layout revision and empties the document.
+    void closeDocument();
+
+    // True when the tree has a root element.
+    bool hasText() const { return static_cast<bool>(m_xml.root()); }
+
+    // --- Navigation (a null handle means none) --------------------------------------------
+    XmlNode body() const;                              // the first "sisu" of the root
+    XmlNode firstToken() const;                        // first token of the first sentence
+    XmlNode lastToken() const;                         // last token of the last sentence
+    static XmlNode nextToken(XmlNode token);           // stops (null) at a sentence without tokens
+    static XmlNode previousToken(XmlNode token);
+    static XmlNode lastTokenOfSentence(XmlNode token);
+    static XmlNode sentenceOf(XmlNode token);          // the parent sentence
+    static XmlNode nextCombination(XmlNode node);      // next "yhend", across sentences
+
+    // The combinations a token ends (only for a token marked "yhend"="+"). When none is found the
+    // stale mark is removed and markRepaired is set.
+    TokenCombinations combinationsOfToken(XmlNode token);
+
+    // --- Reading --------------------------------------------------------------------------
+    static std::string tokenText(XmlNode token);
+    static std::string attribute(XmlNode node, const char* name);
+
+    // --- Changes --------------------------------------------------------------------------
+    // Sets the token's text; marks the document modified and bumps the layout revision.
+    bool setTokenText(XmlNode token, std::string_view text);
+
+    // Sets one token attribute: nothing for a null token or an unchanged value; an empty value
+    // removes the attribute; otherwise the value is set in place (a new attribute goes last).
+    // Sets the modified flag; a style change also bumps the layout revision.
+    void setTokenAttribute(XmlNode token, TokenAttribute which, std::string_view value);
+    void setLemma(XmlNode t, std::string_view v) { setTokenAttribute(t, TokenAttribute::Lemma, v); }
+    void setMeaning(XmlNode t, std::string_view v) { setTokenAttribute(t, TokenAttribute::Meaning, v); }
+    void setComment(XmlNode t, std::string_view v) { setTokenAttribute(t, TokenAttribute::Comment, v); }
+    void setPartOfSpeech(XmlNode t, std::string_view v) { setTokenAttribute(t, TokenAttribute::PartOfSpeech, v); }
+    void setForm(XmlNode t, std::string_view v) { setTokenAttribute(t, TokenAttribute::Form, v); }
+    void setMeta(XmlNode t, std::string_view v) { setTokenAttribute(t, TokenAttribute::Meta, v); }
+    void setLatvian(XmlNode t, std::string_view v) { setTokenAttribute(t, TokenAttribute::Latvian, v); }
+    void setEnglish(XmlNode t, std::string_view v) { setTokenAttribute(t, TokenAttribute::English, v); }
+    void setStyle(XmlNode t, std::string_view v) { setTokenAttribute(t, TokenAttribute::Style, v); }
+
+    // --- Current token --------------------------------------------------------------------
+    XmlNode currentToken() const { return m_current; }
+    // Makes the token current and redraws, unless a combination-word selection is under way:
+    // then "Ühendi sõnade valimine on pooleli,\nei saa põhisõna muuta" is shown and false returned.
+    bool setCurrentToken(XmlNode token);
+
+    // The keyboard moves; they skip the selection check. Each returns false and changes
+    // nothing when there is no such token.
+    bool goToNextToken();
+    bool goToPreviousToken();
+    bool goToNextSentence();
+    bool goToPreviousSentence();
+    bool goToFirstToken();
+    bool goToLastToken();
+
+    // --- Plain-text import ----------------------------------------------------------------
+    // Sets the import counters: the text starts at sentence 1, token 0.
+    void startImport() { m_importSentence = 1; m_importToken = 0; }
+    // Ends the sentence being built, so that the next token opens a new one.
+    void endImportedSentence() { m_importToken = 0; }
+    int importSentenceCounter() const { return m_importSentence; }
+    int importTokenCounter() const { return m_importToken; }
+    // Appends one token at the current token (the insertion point), with its attributes in the
+    // order id, lk, meta, stiil and the automatic "vahemärk"/"number" rules. An empty or
+    // single-blank text is ignored (false).
+    bool AppendImportedToken(const ImportedToken& token);
+
+    // --- State ----------------------------------------------------------------------------
+    bool isModified() const { return m_modified; }
+    void setModifiedFlag(bool modified = true) { m_modified = modified; }
+    std::int32_t layoutRevision() const { return m_layoutRevision; }
+    void bumpLayoutRevision();
+
+    Prompter& prompter() const { return m_prompter; }
+    const XmlDocument& xml() const { return m_xml; }
+
+private:
+    enum class OpenMode { WholeText, BodyOnly };
+    bool openParsed(const XmlLoadResult& loaded, const std::string& name, OpenMode mode);
+    void notifyCleared();
+    void notifyAboutToRemove(XmlNode node);
+
+    Prompter& m_prompter;
+    XmlDocument m_xml;
+    XmlNode m_current;
+    std::int32_t m_layoutRevision = 0;
+    int m_importSentence = 1;
+    int m_importToken = 0;
+    bool m_modified = false;
+    std::vector<DocumentObserver*> m_observers;
+    std::function<bool()> m_selectionCheck;
+};
+
+// True when the node is the given subtree root or lies below it.
+bool isInSubtree(XmlNode node, XmlNode subtreeRoot);
+
+// The part of an identifier after the last "_" (the whole text when there is none): "s5" of "l3_s5".
+std::string_view tokenSuffix(std::string_view id);
+// The part after the first "_" (empty when there is none): "s2_s4" of "l3_s2_s4".
+std::string_view combinationSuffix(std::string_view id);
+// The number in a suffix such as "s5" (the letter "s" dropped); 0 when there is none.
+int suffixNumber(std::string_view suffix);
+
+}  // namespace pelmora

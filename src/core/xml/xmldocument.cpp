@@ -1,0 +1,286 @@
+#include "xml/xmldocument.h"
+
+#include "common/files.h"
+#include "common/strings.h"
+#include "common/utf16text.h"
+
+#include <algorithm>
+
+#include <cstring>
+#include <sstream>
+
+namespace pelmora {
+
+namespace {
+
+constexpr unsigned kParseFlags = pugi::parse_full;
+constexpr unsigned kFormatFlags = pugi::format_indent | pugi::format_no_declaration;
+constexpr const char* kIndent = "";
+
+// Bytes a file must start with to be read as UTF-16 (byte-order mark or "<" in either order).
+bool looksLikeUtf16(std::string_view bytes)
+{
+    if (bytes.size() < 2)
+        return false;
+    const auto b0 = static_cast<unsigned char>(bytes[0]);
+    const auto b1 = static_cast<unsigned char>(bytes[1]);
+    return (b0 == 0xFF && b1 == 0xFE) || (b0 == 0xFE && b1 == 0xFF) || (b0 == '<' && b1 == 0) ||
+           (b0 == 0 && b1 == '<');
+}
+
+class SinkWriter final : public pugi::xml_writer {
+public:
+    explicit SinkWriter(FileSink& sink) : m_sink(sink) {}
+    void write(const void* data, size_t size) override { m_ok = m_sink.write(data, size) && m_ok; }
+    bool ok() const { return m_ok; }
+
+private:
+    FileSink& m_sink;
+    bool m_ok = true;
+};
+
+class StringWriter final : public pugi::xml_writer {
+public:
+    void write(const void* data, size_t size) override { text.append(static_cast<const char*>(data), size); }
+    std::string text;
+};
+
+// The offset of the first "&" that does not start a predefined entity or a character reference,
+// or npos. The parser leaves such text as it stands, which a save would then escape into
+// something else, so a file holding one is not well-formed for us. Comments, CDATA sections,
+// processing instructions and the document type are skipped.
+std::size_t findUndefinedReference(std::string_view text)
+{
+    const auto skipTo = [&](std::size_t from, std::string_view end) {
+        const std::size_t at = text.find(end, from);
+        return at == std::string_view::npos ? text.size() : at + end.size();
+    };
+    std::size_t i = 0;
+    while (i < text.size()) {
+        const std::size_t at = text.find_first_of("&<", i);
+        if (at == std::string_view::npos)
+            return std::string_view::npos;
+        if (text[at] == '<') {
+            const std::string_view rest = text.substr(at);
+            if (rest.starts_with("<!--"))
+                i = skipTo(at + 4, "-->");
+            else if (rest.starts_with("<![CDATA["))
+                i = skipTo(at + 9, "]]>");
+            else if (rest.starts_with("<?"))
+                i = skipTo(at + 2, "?>");
+            else if (rest.starts_with("<!DOCTYPE"))
+                i = skipTo(at + 9, text.find('[', at) < text.find('>', at) ? "]>" : ">");
+            else
+                i = at + 1;
+            continue;
+        }
+        const std::size_t semicolon = text.find(';', at);
+        if (semicolon == std::string_view::npos || semicolon - at > 12)
+            return at;
+        const std::string_view name = text.substr(at + 1, semicolon - at - 1);
+        const bool predefined = name == "lt" || name == "gt" || name == "amp" || name == "apos" || name == "quot";
+        bool numeric = false;
+        if (name.size() > 1 && name[0] == '#') {
+            const bool hex = name[1] == 'x';
+            const std::string_view digits = name.substr(hex ? 2 : 1);
+            numeric = !digits.empty() && std::all_of(digits.begin(), digits.end(), [hex](char c) {
+                return (c >= '0' && c <= '9') || (hex && ((c >= 'a' && c <= 'f') || (c >= 'A' && c <= 'F')));
+            });
+        }
+        if (!predefined && !numeric)
+            return at;
+        i = semicolon + 1;
+    }
+    return std::string_view::npos;
+}
+
+// True when the document level holds exactly one element and no text.
+bool hasSingleRoot(const pugi::xml_document& tree)
+{
+    int elements = 0;
+    for (XmlNode node = tree.first_child(); node; node = node.next_sibling()) {
+        if (node.type() == pugi::node_element)
+            ++elements;
+        else if (node.type() == pugi::node_pcdata || node.type() == pugi::node_cdata)
+            return false;
+    }
+    return elements == 1;
+}
+
+std::string describe(const pugi::xml_parse_result& result)
+{
+    return std::string(result.description()) + " at offset " + std::to_string(result.offset);
+}
+
+}  // namespace
+
+XmlLoadResult XmlDocument::load(const std::string& path)
+{
+    std::string bytes;
+    std::string error;
+    if (!readWholeFile(path, bytes, &error))
+        return {false, error};
+    return loadFromBuffer(bytes);
+}
+
+XmlLoadResult XmlDocument::loadFromBuffer(std::string_view bytes)
+{
+    // The reference check reads UTF-8; little-endian UTF-16 is converted for it, big-endian
+    // (never written by the program) is left to the parser alone.
+    std::size_t badReference = std::string_view::npos;
+    if (!looksLikeUtf16(bytes))
+        badReference = findUndefinedReference(bytes);
+    else if (bytes[0] == '\xFF' || bytes[0] == '<')
+        badReference = findUndefinedReference(utf16LeToUtf8(bytes.substr(bytes[0] == '<' ? 0 : 2)));
+    if (badReference != std::string_view::npos)
+        return {false, "undefined entity reference at offset " + std::to_string(badReference)};
+
+    // Parse in place in a buffer the tree then owns, so the file is held once, not twice.
+    void* buffer = pugi::get_memory_allocation_function()(bytes.empty() ? 1 : bytes.size());
+    if (buffer == nullptr)
+        return {false, "out of memory"};
+    if (!bytes.empty())
+        std::memcpy(buffer, bytes.data(), bytes.size());
+    pugi::xml_document parsed;
+    const pugi::xml_parse_result result =
+        parsed.load_buffer_inplace_own(buffer, bytes.size(), kParseFlags, pugi::encoding_auto);
+    if (!result)
+        return {false, describe(result)};
+    if (!hasSingleRoot(parsed))
+        return {false, "the document must hold exactly one root element"};
+    if (looksLikeUtf16(bytes) && result.encoding != pugi::encoding_utf16_le &&
+        result.encoding != pugi::encoding_utf16_be)
+        return {false, "unknown encoding"};
+    m_tree.reset();
+    m_tree = std::move(parsed);
+    return {true, {}};
+}
+
+pugi::xml_encoding XmlDocument::saveEncoding() const
+{
+    for (XmlNode node = m_tree.first_child(); node; node = node.next_sibling()) {
+        if (node.type() != pugi::node_declaration)
+            continue;
+        const std::string name = toLowerAscii(node.attribute("encoding").value());
+        if (name == "utf-16" || name == "utf-16le" || name == "ucs-2")
+            return pugi::encoding_utf16_le;
+        if (name == "utf-16be")
+            return pugi::encoding_utf16_be;
+        if (name == "iso-8859-1" || name == "latin1" || name == "latin-1")
+            return pugi::encoding_latin1;
+        return pugi::encoding_utf8;
+    }
+    return pugi::encoding_utf8;
+}
+
+bool XmlDocument::save(const std::string& path, std::string* error) const
+{
+    const pugi::xml_encoding encoding = saveEncoding();
+    unsigned flags = kFormatFlags;
+    if (encoding == pugi::encoding_utf16_le || encoding == pugi::encoding_utf16_be)
+        flags |= pugi::format_write_bom;
+    return replaceFileSafely(
+        path,
+        [&](FileSink& sink) {
+            SinkWriter writer(sink);
+            m_tree.save(writer, kIndent, flags, encoding);
+            return writer.ok();
+        },
+        error);
+}
+
+std::string XmlDocument::serialize() const
+{
+    const pugi::xml_encoding encoding = saveEncoding();
+    unsigned flags = kFormatFlags;
+    if (encoding == pugi::encoding_utf16_le || encoding == pugi::encoding_utf16_be)
+        flags |= pugi::format_write_bom;
+    StringWriter writer;
+    m_tree.save(writer, kIndent, flags, encoding);
+    return writer.text;
+}
+
+std::string_view elementText(XmlNode element)
+{
+    const XmlNode first = element.first_child();
+    if (first.type() != pugi::node_pcdata)
+        return {};
+    return first.value();
+}
+
+bool setElementText(XmlNode element, std::string_view text)
+{
+    if (element.type() != pugi::node_element)
+        return false;
+    XmlNode first = element.first_child();
+    if (first.type() != pugi::node_pcdata)
+        first = element.prepend_child(pugi::node_pcdata);
+    return first && first.set_value(text.data(), text.size());
+}
+
+std::string_view attributeValue(XmlNode node, const char* name)
+{
+    return node.attribute(name).value();
+}
+
+bool setAttribute(XmlNode node, const char* name, std::string_view value)
+{
+    if (node.type() != pugi::node_element)
+        return false;
+    pugi::xml_attribute attribute = node.attribute(name);
+    if (!attribute)
+        attribute = node.append_attribute(name);
+    return attribute && attribute.set_value(value.data(), value.size());
+}
+
+bool removeAttribute(XmlNode node, const char* name)
+{
+    return node.remove_attribute(name);
+}
+
+bool isElement(XmlNode node, const char* name)
+{
+    return node.type() == pugi::node_element && std::strcmp(node.name(), name) == 0;
+}
+
+XmlNode firstChildElement(XmlNode parent, const char* name)
+{
+    for (XmlNode node = parent.first_child(); node; node = node.next_sibling())
+        if (isElement(node, name))
+            return node;
+    return {};
+}
+
+XmlNode lastChildElement(XmlNode parent, const char* name)
+{
+    for (XmlNode node = parent.last_child(); node; node = node.previous_sibling())
+        if (isElement(node, name))
+            return node;
+    return {};
+}
+
+XmlNode nextSiblingElement(XmlNode node, const char* name)
+{
+    for (XmlNode sibling = node.next_sibling(); sibling; sibling = sibling.next_sibling())
+        if (isElement(sibling, name))
+            return sibling;
+    return {};
+}
+
+XmlNode previousSiblingElement(XmlNode node, const char* name)
+{
+    for (XmlNode sibling = node.previous_sibling(); sibling; sibling = sibling.previous_sibling())
+        if (isElement(sibling, name))
+            return sibling;
+    return {};
+}
+
+XmlNode firstChildElement(XmlNode parent)
+{
+    for (XmlNode node = parent.first_child(); node; node = node.next_sibling())
+        if (node.type() == pugi::node_element)
+            return node;
+    return {};
+}
+
+}  // namespace pelmora

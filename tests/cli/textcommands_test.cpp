@@ -1,0 +1,92 @@
+#include "testsupport.h"
+#include "xml/xmldocument.h"
+
+#include <gtest/gtest.h>
+
+namespace pelmora {
+namespace {
+
+using test::runProcess;
+using test::TempDir;
+
+const std::string kCli = PELMORA_CLI;
+
+std::string sample() { return test::samplesFolder() + "/kuolka.xml"; }
+
+TEST(CliCheck, CountsAValidTextAndReportsAnInvalidOne)
+{
+    TempDir dir;
+    const std::string bad = dir.file("bad.xml");
+    test::writeFile(bad, "<pelmora><sisu/></pelmora>");
+    const std::string sampleBytes = test::readFile(sample());
+
+    const test::ProcessResult result = runProcess(kCli, {"check", sample(), bad});
+
+    // Expected: the valid file is counted, the invalid one reported, exit 1, nothing written.
+    EXPECT_EQ(result.exitCode, 1);
+    EXPECT_EQ(result.out, sample() + ": 4 sentences, 20 tokens\n");
+    EXPECT_EQ(result.err, "Vigane fail " + bad + ".\n");
+    EXPECT_EQ(test::readFile(bad), "<pelmora><sisu/></pelmora>");
+    EXPECT_EQ(test::readFile(sample()), sampleBytes);
+
+    EXPECT_EQ(runProcess(kCli, {"check", sample()}).exitCode, 0);
+}
+
+TEST(CliRoundtrip, SavesTheSameTree)
+{
+    TempDir dir;
+    const std::string out = dir.file("out.xml");
+    const test::ProcessResult result = runProcess(kCli, {"roundtrip", sample(), out});
+    ASSERT_EQ(result.exitCode, 0) << result.err;
+
+    XmlDocument original;
+    XmlDocument saved;
+    ASSERT_TRUE(original.load(sample()));
+    ASSERT_TRUE(saved.load(out));
+    EXPECT_EQ(test::treeDifference(original.documentNode(), saved.documentNode()), "");
+}
+
+TEST(CliRoundtrip, InvalidInputWritesNothing)
+{
+    TempDir dir;
+    const std::string in = dir.file("in.xml");
+    const std::string out = dir.file("out.xml");
+    test::writeFile(in, "garbage");
+    test::writeFile(out, "keep me");
+    const test::ProcessResult result = runProcess(kCli, {"roundtrip", in, out});
+    EXPECT_EQ(result.exitCode, 1);
+    EXPECT_EQ(result.err, "Vigane fail " + in + ".\n");
+    EXPECT_EQ(test::readFile(out), "keep me");
+}
+
+TEST(CliKey, PrintsOneKeyPerWord)
+{
+    const test::ProcessResult result = runProcess(kCli, {"key", "Kala+", "ve{r}z_i", "ÕUN"});
+    EXPECT_EQ(result.exitCode, 0);
+    EXPECT_EQ(result.out, "kala\nvezi\nõun\n");
+}
+
+TEST(CliUsage, ExitStatuses)
+{
+    struct Case {
+        std::vector<std::string> arguments;
+        int exitCode;
+    };
+    const Case cases[] = {
+        {{"--help"}, 0},
+        {{"--version"}, 0},
+        {{}, 2},
+        {{"no-such-command"}, 2},
+        {{"check"}, 2},
+        {{"roundtrip", "only-one"}, 2},
+        {{"key", "--bogus", "x"}, 2},
+    };
+    for (const Case& c : cases) {
+        const test::ProcessResult result = runProcess(kCli, c.arguments);
+        EXPECT_EQ(result.exitCode, c.exitCode) << (c.arguments.empty() ? "" : c.arguments[0]);
+    }
+    EXPECT_NE(runProcess(kCli, {"--version"}).out.find("1.4.1"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace pelmora

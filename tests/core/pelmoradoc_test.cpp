@@ -1,0 +1,534 @@
+#include "common/strings.h"
+#include "common/utf16text.h"
+#include "testsupport.h"
+#include "text/pelmoradoc.h"
+#include "text/textformat.h"
+
+#include <fcntl.h>
+#include <filesystem>
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace pelmora {
+namespace {
+
+using test::TempDir;
+
+const char* const kText =
+    "<?xml version=\"1.0\" encoding=\"UTF-8\"?>"
+    "<pelmora><info><tyyp>suuline</tyyp></info><sisu id=\"t1\">"
+    "<lause id=\"l1\"><sone id=\"l1_s1\">Minā</sone><sone id=\"l1_s2\" lemma=\"vȱlda\">um</sone>"
+    "<!--c--><sone id=\"l1_s3\">.</sone></lause>"
+    "<lause id=\"l2\"><sone id=\"l2_s1\">Kalā</sone><yhend id=\"l2_s1_s2\"/><sone id=\"l2_s2\">vȯļ</sone></lause>"
+    "<lause id=\"l3\"/>"
+    "<lause id=\"l4\"><sone id=\"l4_s1\">jūrõ</sone></lause>"
+    "</sisu></pelmora>";
+
+class DocTest : public ::testing::Test {
+protected:
+    void SetUp() override { ASSERT_TRUE(doc.openFromBuffer(kText, "test.xml")); }
+
+    static std::string id(XmlNode node) { return CPelmoraDoc::attribute(node, "id"); }
+
+    RecordingPrompter prompter;
+    CPelmoraDoc doc{prompter};
+};
+
+// --- Opening bad input ---------------------------------------------------------------------------
+
+struct BadInput {
+    const char* name;
+    std::string bytes;
+};
+
+std::string deeplyNested()
+{
+    std::string text = "<pelmora><sisu><lause>";
+    for (int i = 0; i < 100000; ++i)
+        text += "<a>";
+    for (int i = 0; i < 100000; ++i)
+        text += "</a>";
+    return text + "</lause></sisu></pelmora>";
+}
+
+std::vector<BadInput> badInputs()
+{
+    return {
+        {"Empty", ""},
+        {"BinaryGarbage", std::string("\x00\x01\xFF\xFE\x89PNG\r\n\x1A\n\x00\x00", 14)},
+        {"Truncated", "<?xml version=\"1.0\"?><pelmora><sisu><lause><sone>kala</so"},
+        {"TwoRoots", "<pelmora><sisu><lause><sone>a</sone></lause></sisu></pelmora><pelmora/>"},
+        {"WrongRoot", "<tekst><sisu><lause><sone>a</sone></lause></sisu></tekst>"},
+        {"NoBody", "<pelmora><info/></pelmora>"},
+        {"BodyWithoutSentence", "<pelmora><sisu><sone>a</sone></sisu></pelmora>"},
+        {"FirstSentenceWithoutToken", "<pelmora><sisu><lause/><lause><sone>a</sone></lause></sisu></pelmora>"},
+        {"Dictionary", "<pelmora tyyp=\"sonastik\"><soned><sone id=\"__\"/></soned></pelmora>"},
+        {"VeryLongAttribute", "<pelmora a=\"" + std::string(4 << 20, 'x') + "\"><sisu><lause/></sisu></pelmora>"},
+        {"DeeplyNested", deeplyNested()},
+        {"UnclosedComment", "<pelmora><sisu><lause><sone>a</sone></lause></sisu></pelmora><!--"},
+        {"OnlyDeclaration", "<?xml version=\"1.0\" encoding=\"UTF-8\"?>"},
+        {"UndefinedEntity", "<pelmora><sisu><lause><sone>&nbsp;</sone></lause></sisu></pelmora>"},
+    };
+}
+
+class OpenBadInput : public ::testing::TestWithParam<BadInput> {};
+
+TEST_P(OpenBadInput, IsRefusedWithTheMessageAndLeftUntouched)
+{
+    TempDir dir;
+    const std::string path = dir.file("bad.xml");
+    test::writeFile(path, GetParam().bytes);
+    RecordingPrompter prompter;
+    CPelmoraDoc doc(prompter);
+
+    EXPECT_FALSE(doc.openDocument(path));
+
+    // Expected: the message names the file, the document is empty, the file is unchanged.
+    ASSERT_EQ(prompter.entries().size(), 1u);
+    EXPECT_EQ(prompter.lastText(), "Vigane fail " + path + ".");
+    EXPECT_EQ(prompter.entries()[0].title, "Viga");
+    EXPECT_FALSE(doc.currentToken());
+    EXPECT_EQ(test::readFile(path), GetParam().bytes);
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, OpenBadInput, ::testing::ValuesIn(badInputs()),
+                         test::ByName());
+
+TEST(OpenDocument, PathsThatAreNotReadableFiles)
+{
+    TempDir dir;
+    const std::string unreadable = dir.file("unreadable.xml");
+    test::writeFile(unreadable, "<pelmora><sisu><lause><sone>a</sone></lause></sisu></pelmora>");
+    ::chmod(unreadable.c_str(), 0000);
+    ::chmod(dir.path().c_str(), 0755);
+
+    for (const std::string& path : {dir.path(), dir.file("missing.xml")}) {
+        RecordingPrompter prompter;
+        CPelmoraDoc doc(prompter);
+        EXPECT_FALSE(doc.openDocument(path));
+        EXPECT_EQ(prompter.lastText(), "Vigane fail " + path + ".");
+    }
+    // Root reads any file, so the unreadable case runs without privileges.
+    const int status = test::runUnprivileged([&] {
+        RecordingPrompter prompter;
+        CPelmoraDoc doc(prompter);
+        const bool opened = doc.openDocument(unreadable);
+        return !opened && prompter.lastText() == "Vigane fail " + unreadable + "." ? 0 : 1;
+    });
+    EXPECT_EQ(status, 0);
+}
+
+TEST(OpenDocument, FailureDropsThePreviousText)
+{
+    RecordingPrompter prompter;
+    CPelmoraDoc doc(prompter);
+    ASSERT_TRUE(doc.openFromBuffer(kText, "a.xml"));
+    EXPECT_FALSE(doc.openFromBuffer("<x/>", "b.xml"));
+    EXPECT_FALSE(doc.hasText());
+    EXPECT_FALSE(doc.currentToken());
+}
+
+// --- Templates -----------------------------------------------------------------------------------
+
+TEST(Templates, AreByteExact)
+{
+    const std::string prolog =
+        "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\r\n"
+        "<?xml-stylesheet type=\"text/xsl\" href=\"pelmora_tekst.xsl\"?>\r\n"
+        "<pelmora>\r\n<sisu>\r\n";
+    EXPECT_EQ(text::newTextTemplate(),
+              prolog + "<lause id=\"l1\">\r\n<sone>__UUS_FAIL__</sone>\r\n</lause>\r\n</sisu>\r\n</pelmora>");
+    EXPECT_EQ(text::emptyBodyTemplate(), prolog + "</sisu>\r\n</pelmora>");
+}
+
+TEST(Templates, OpenAsTheImportsNeedThem)
+{
+    TempDir dir;
+    const std::string withToken = dir.file("new.xml");
+    const std::string emptyBody = dir.file("empty.xml");
+    test::writeFile(withToken, std::string(text::newTextTemplate()));
+    test::writeFile(emptyBody, std::string(text::emptyBodyTemplate()));
+    RecordingPrompter prompter;
+    CPelmoraDoc doc(prompter);
+
+    // The placeholder template is one sentence "l1" with the placeholder token.
+    ASSERT_TRUE(doc.openDocument(withToken));
+    EXPECT_EQ(CPelmoraDoc::tokenText(doc.currentToken()), "__UUS_FAIL__");
+    EXPECT_EQ(CPelmoraDoc::attribute(doc.currentToken().parent(), "id"), "l1");
+
+    // The empty body opens only through the body-only open, with the body as current node.
+    EXPECT_FALSE(doc.openDocument(emptyBody));
+    ASSERT_TRUE(doc.openDocumentBodyOnly(emptyBody));
+    EXPECT_STREQ(doc.currentToken().name(), "sisu");
+}
+
+// --- Saving --------------------------------------------------------------------------------------
+
+TEST(SaveDocument, SampleRoundTripKeepsTheTree)
+{
+    TempDir dir;
+    const std::string sample = test::samplesFolder() + "/kuolka.xml";
+    RecordingPrompter prompter;
+    CPelmoraDoc doc(prompter);
+    ASSERT_TRUE(doc.openDocument(sample));
+    const std::string out = dir.file("out.xml");
+    ASSERT_TRUE(doc.saveDocument(out));
+
+    XmlDocument original;
+    XmlDocument saved;
+    ASSERT_TRUE(original.load(sample));
+    ASSERT_TRUE(saved.load(out));
+    EXPECT_EQ(test::treeDifference(original.documentNode(), saved.documentNode()), "");
+    EXPECT_TRUE(prompter.entries().empty());
+}
+
+TEST(SaveDocument, FailureKeepsTreeFlagAndOldFile)
+{
+    TempDir dir;
+    const std::string folder = dir.file("readonly");
+    std::filesystem::create_directory(folder);
+    const std::string path = folder + "/text.xml";
+    test::writeFile(path, kText);
+    ::chmod(dir.path().c_str(), 0755);
+    ::chmod(path.c_str(), 0666);
+    ::chmod(folder.c_str(), 0555);
+
+    const int status = test::runUnprivileged([&] {
+        RecordingPrompter prompter;
+        CPelmoraDoc doc(prompter);
+        if (!doc.openDocument(path))
+            return 2;
+        doc.setLemma(doc.currentToken(), "minā");
+        if (doc.saveDocument(path))
+            return 3;
+        // Expected: the message, the change still in the tree, the flag still set.
+        if (prompter.lastText() != "Viga faili " + path + " salvestamisel.")
+            return 4;
+        if (CPelmoraDoc::attribute(doc.currentToken(), "lemma") != "minā" || !doc.isModified())
+            return 5;
+        return 0;
+    });
+
+    EXPECT_EQ(status, 0);
+    EXPECT_EQ(test::readFile(path), kText);
+}
+
+TEST(SaveDocument, SuccessClearsTheModifiedFlag)
+{
+    TempDir dir;
+    RecordingPrompter prompter;
+    CPelmoraDoc doc(prompter);
+    ASSERT_TRUE(doc.openFromBuffer(kText, "t.xml"));
+    doc.setLemma(doc.currentToken(), "minā");
+    ASSERT_TRUE(doc.isModified());
+    ASSERT_TRUE(doc.saveDocument(dir.file("t.xml")));
+    EXPECT_FALSE(doc.isModified());
+}
+
+// --- Navigation ----------------------------------------------------------------------------------
+
+TEST_F(DocTest, WalksTokensAcrossSentences)
+{
+    // Forward from the first token stops at the empty sentence l3.
+    std::vector<std::string> forward;
+    for (XmlNode t = doc.firstToken(); t; t = CPelmoraDoc::nextToken(t))
+        forward.push_back(id(t));
+    EXPECT_EQ(forward, (std::vector<std::string>{"l1_s1", "l1_s2", "l1_s3", "l2_s1", "l2_s2"}));
+
+    // Backward from the last token also stops at the empty sentence.
+    std::vector<std::string> backward;
+    for (XmlNode t = doc.lastToken(); t; t = CPelmoraDoc::previousToken(t))
+        backward.push_back(id(t));
+    EXPECT_EQ(backward, (std::vector<std::string>{"l4_s1"}));
+
+    EXPECT_EQ(id(CPelmoraDoc::lastTokenOfSentence(doc.firstToken())), "l1_s3");
+    EXPECT_EQ(id(CPelmoraDoc::sentenceOf(doc.lastToken())), "l4");
+}
+
+TEST_F(DocTest, KeyboardMovesStopAtTheEnds)
+{
+    // Previous from the first token and next from the last leave the current token.
+    EXPECT_FALSE(doc.goToPreviousToken());
+    EXPECT_EQ(id(doc.currentToken()), "l1_s1");
+    ASSERT_TRUE(doc.goToLastToken());
+    EXPECT_FALSE(doc.goToNextToken());
+    EXPECT_EQ(id(doc.currentToken()), "l4_s1");
+
+    struct Step {
+        bool (CPelmoraDoc::*move)();
+        bool moved;
+        const char* current;
+    };
+    const Step steps[] = {
+        {&CPelmoraDoc::goToFirstToken, true, "l1_s1"},
+        {&CPelmoraDoc::goToNextSentence, true, "l2_s1"},
+        {&CPelmoraDoc::goToNextToken, true, "l2_s2"},
+        {&CPelmoraDoc::goToNextSentence, false, "l2_s2"},  // l3 has no token
+        {&CPelmoraDoc::goToPreviousSentence, true, "l1_s1"},
+        {&CPelmoraDoc::goToPreviousSentence, false, "l1_s1"},
+        {&CPelmoraDoc::goToLastToken, true, "l4_s1"},
+        {&CPelmoraDoc::goToPreviousToken, false, "l4_s1"},  // l3 is empty
+    };
+    for (const Step& step : steps) {
+        EXPECT_EQ((doc.*step.move)(), step.moved) << step.current;
+        EXPECT_EQ(id(doc.currentToken()), step.current);
+    }
+}
+
+TEST_F(DocTest, NextCombinationCrossesSentences)
+{
+    EXPECT_EQ(id(CPelmoraDoc::nextCombination(doc.firstToken())), "l2_s1_s2");
+    const XmlNode only = CPelmoraDoc::nextCombination(doc.firstToken());
+    EXPECT_FALSE(CPelmoraDoc::nextCombination(only));
+}
+
+// --- Current token and the combination selection --------------------------------------------
+
+TEST_F(DocTest, SelectionUnderWayRefusesClicksButNotKeys)
+{
+    bool selecting = true;
+    doc.setCombinationSelectionCheck([&] { return selecting; });
+    const XmlNode other = doc.lastToken();
+
+    EXPECT_FALSE(doc.setCurrentToken(other));
+    EXPECT_EQ(id(doc.currentToken()), "l1_s1");
+    ASSERT_EQ(prompter.entries().size(), 1u);
+    EXPECT_EQ(prompter.lastText(), "Ühendi sõnade valimine on pooleli,\nei saa põhisõna muuta");
+    EXPECT_EQ(prompter.entries()[0].kind, MessageKind::Warning);
+    EXPECT_EQ(prompter.entries()[0].title, "Viga");
+
+    EXPECT_TRUE(doc.goToNextToken());
+    selecting = false;
+    EXPECT_TRUE(doc.setCurrentToken(other));
+    EXPECT_EQ(doc.currentToken(), other);
+}
+
+// --- Attribute setters ---------------------------------------------------------------------------
+
+struct SetterCase {
+    const char* name;
+    TokenAttribute attribute;
+    const char* value;
+    const char* expectedAttributes;  // "name=value " in order
+    bool modified;
+    bool layoutBumped;
+};
+
+class AttributeSetter : public ::testing::TestWithParam<SetterCase> {};
+
+TEST_P(AttributeSetter, SetsRemovesOrLeavesAlone)
+{
+    RecordingPrompter prompter;
+    CPelmoraDoc doc(prompter);
+    ASSERT_TRUE(doc.openFromBuffer(
+        "<pelmora><sisu><lause><sone id=\"l1_s1\" lemma=\"kala\" stiil=\"märkus\">kalā</sone></lause></sisu></pelmora>",
+        "t.xml"));
+    const std::int32_t revision = doc.layoutRevision();
+    const SetterCase& c = GetParam();
+
+    doc.setTokenAttribute(doc.currentToken(), c.attribute, c.value);
+
+    std::string attributes;
+    for (pugi::xml_attribute a = doc.currentToken().first_attribute(); a; a = a.next_attribute())
+        attributes += std::string(a.name()) + "=" + a.value() + " ";
+    EXPECT_EQ(attributes, c.expectedAttributes);
+    EXPECT_EQ(doc.isModified(), c.modified);
+    EXPECT_EQ(doc.layoutRevision() != revision, c.layoutBumped);
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, AttributeSetter, ::testing::Values(
+    SetterCase{"SameValueIsNoOp", TokenAttribute::Lemma, "kala", "id=l1_s1 lemma=kala stiil=märkus ", false, false},
+    SetterCase{"ChangeKeepsPlace", TokenAttribute::Lemma, "kalā", "id=l1_s1 lemma=kalā stiil=märkus ", true, false},
+    SetterCase{"EmptyRemoves", TokenAttribute::Lemma, "", "id=l1_s1 stiil=märkus ", true, false},
+    SetterCase{"EmptyOnAbsentIsNoOp", TokenAttribute::Meaning, "", "id=l1_s1 lemma=kala stiil=märkus ", false, false},
+    SetterCase{"NewGoesLast", TokenAttribute::Form, "sg.nom.", "id=l1_s1 lemma=kala stiil=märkus vorm=sg.nom. ", true, false},
+    SetterCase{"StyleBumpsLayout", TokenAttribute::Style, "pealkiri", "id=l1_s1 lemma=kala stiil=pealkiri ", true, true},
+    SetterCase{"StyleRemovedBumpsLayout", TokenAttribute::Style, "", "id=l1_s1 lemma=kala ", true, true},
+    SetterCase{"SameStyleNoBump", TokenAttribute::Style, "märkus", "id=l1_s1 lemma=kala stiil=märkus ", false, false},
+    SetterCase{"Meaning", TokenAttribute::Meaning, "kala", "id=l1_s1 lemma=kala stiil=märkus tahendus=kala ", true, false},
+    SetterCase{"PartOfSpeech", TokenAttribute::PartOfSpeech, "S", "id=l1_s1 lemma=kala stiil=märkus liik=S ", true, false},
+    SetterCase{"Meta", TokenAttribute::Meta, "muukeelne", "id=l1_s1 lemma=kala stiil=märkus meta=muukeelne ", true, false},
+    SetterCase{"Latvian", TokenAttribute::Latvian, "zivs", "id=l1_s1 lemma=kala stiil=märkus lati=zivs ", true, false},
+    SetterCase{"English", TokenAttribute::English, "fish", "id=l1_s1 lemma=kala stiil=märkus ingl=fish ", true, false},
+    SetterCase{"Comment", TokenAttribute::Comment, "a & <b>", "id=l1_s1 lemma=kala stiil=märkus kommentaar=a & <b> ", true, false}),
+    test::ByName());
+
+TEST_F(DocTest, NullTokenChangesNothing)
+{
+    doc.setLemma(XmlNode(), "x");
+    EXPECT_FALSE(doc.isModified());
+}
+
+// --- Combinations of a token -------------------------------------------------------------------
+
+TEST(Combinations, FoundByTheLastWordAndStaleMarksRepaired)
+{
+    RecordingPrompter prompter;
+    CPelmoraDoc doc(prompter);
+    ASSERT_TRUE(doc.openFromBuffer(
+        "<pelmora><sisu><lause id=\"l1\">"
+        "<sone id=\"l1_s1\">a</sone><sone id=\"l1_s2\" yhend=\"+\">jūrõ</sone><sone id=\"l1_s3\">c</sone>"
+        "<sone id=\"l1_s4\" yhend=\"+\">vīeres</sone>"
+        "<yhend id=\"l1_s2_s4\" ylemma=\"jūrõ vīeres\" ytahendus=\"mere ääres\" yliik=\"Post\"/>"
+        "<yhend id=\"l1_s1_s14\" ylemma=\"wrong\"/>"
+        "</lause></sisu></pelmora>",
+        "t.xml"));
+    XmlNode first = doc.firstToken();
+    XmlNode second = CPelmoraDoc::nextToken(first);
+    XmlNode fourth = CPelmoraDoc::lastTokenOfSentence(first);
+
+    // The combination ends at s4; "l1_s1_s14" does not belong to s4.
+    const TokenCombinations ofFourth = doc.combinationsOfToken(fourth);
+    ASSERT_EQ(ofFourth.items.size(), 1u);
+    EXPECT_EQ(ofFourth.items[0].id, "l1_s2_s4");
+    EXPECT_EQ(ofFourth.items[0].lemma, "jūrõ vīeres");
+    EXPECT_EQ(ofFourth.items[0].meaning, "mere ääres");
+    EXPECT_EQ(ofFourth.items[0].partOfSpeech, "Post");
+    EXPECT_EQ(ofFourth.items[0].words, (std::vector<std::string>{"jūrõ", "vīeres"}));
+    EXPECT_FALSE(ofFourth.markRepaired);
+
+    // s2 is marked but ends no combination: the mark is repaired.
+    const TokenCombinations ofSecond = doc.combinationsOfToken(second);
+    EXPECT_TRUE(ofSecond.items.empty());
+    EXPECT_TRUE(ofSecond.markRepaired);
+    EXPECT_EQ(CPelmoraDoc::attribute(second, "yhend"), "");
+    EXPECT_TRUE(doc.isModified());
+
+    // An unmarked token has none and nothing is repaired.
+    EXPECT_FALSE(doc.combinationsOfToken(first).markRepaired);
+}
+
+// --- Observers -----------------------------------------------------------------------------------
+
+struct CountingObserver : DocumentObserver {
+    int updates = 0;
+    int clears = 0;
+    void documentUpdated() override { ++updates; }
+    void documentAboutToBeCleared() override { ++clears; }
+};
+
+TEST_F(DocTest, ObserversHearMovesAndClears)
+{
+    CountingObserver observer;
+    doc.addObserver(&observer);
+    doc.goToNextToken();
+    doc.setCurrentToken(doc.firstToken());
+    doc.closeDocument();
+    EXPECT_EQ(observer.updates, 3);
+    EXPECT_EQ(observer.clears, 1);
+    EXPECT_FALSE(doc.hasText());
+    doc.removeObserver(&observer);
+}
+
+// --- Append imported token -----------------------------------------------------------------------
+
+struct ImportCase {
+    const char* name;
+    ImportedToken token;
+    const char* expectedAttributes;
+};
+
+ImportedToken imported(const char* text, bool written = true)
+{
+    ImportedToken t;
+    t.text = text;
+    t.writtenText = written;
+    t.page = "7";
+    return t;
+}
+
+ImportedToken flagged(ImportedToken t, bool ImportedToken::*flag)
+{
+    t.*flag = true;
+    return t;
+}
+
+ImportedToken twoFlags(ImportedToken t, bool ImportedToken::*a, bool ImportedToken::*b)
+{
+    t.*a = true;
+    t.*b = true;
+    return t;
+}
+
+class AppendImported : public ::testing::TestWithParam<ImportCase> {};
+
+TEST_P(AppendImported, SetsAttributesInImportOrder)
+{
+    RecordingPrompter prompter;
+    CPelmoraDoc doc(prompter);
+    ASSERT_TRUE(doc.openFromBuffer(text::newTextTemplate(), "new.xml"));
+    doc.startImport();
+
+    ASSERT_TRUE(doc.AppendImportedToken(GetParam().token));
+
+    std::string attributes;
+    for (pugi::xml_attribute a = doc.currentToken().first_attribute(); a; a = a.next_attribute())
+        attributes += std::string(a.name()) + "=" + a.value() + " ";
+    EXPECT_EQ(attributes, GetParam().expectedAttributes);
+    EXPECT_EQ(CPelmoraDoc::tokenText(doc.currentToken()), GetParam().token.text);
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, AppendImported, ::testing::Values(
+    ImportCase{"Written", imported("kala"), "id=l1_s1 lk=7 "},
+    ImportCase{"OralHasNoPage", imported("kala", false), "id=l1_s1 "},
+    ImportCase{"LoneFullStop", imported("."), "id=l1_s1 lk=7 meta=vahemärk "},
+    ImportCase{"Dash", imported("\xE2\x80\x94"), "id=l1_s1 lk=7 meta=vahemärk "},
+    ImportCase{"TwoStopsAreNotPunctuation", imported(".."), "id=l1_s1 lk=7 "},
+    ImportCase{"Number", imported("12"), "id=l1_s1 lk=7 meta=number "},
+    ImportCase{"Slash", imported("/paus"), "id=l1_s1 lk=7 meta=vahemärk "},
+    ImportCase{"ParenthesisOral", imported("(naerab", false), "id=l1_s1 meta=vahemärk "},
+    ImportCase{"ParenthesisWritten", imported("(naerab"), "id=l1_s1 lk=7 "},
+    ImportCase{"NoteThenEmphasisOverwrites",
+               twoFlags(imported("kala"), &ImportedToken::note, &ImportedToken::emphasis),
+               "id=l1_s1 lk=7 stiil=esiletõst "},
+    ImportCase{"OtherThenInterviewerKeepsPlace",
+               twoFlags(imported("kala"), &ImportedToken::other, &ImportedToken::interviewer),
+               "id=l1_s1 lk=7 meta=intervjueerija "},
+    ImportCase{"CommentAndHeading",
+               twoFlags(imported("kala"), &ImportedToken::comment, &ImportedToken::heading),
+               "id=l1_s1 lk=7 stiil=pealkiri meta=kommentaar "},
+    ImportCase{"MetaBeforeStyleWhenBothSet",
+               twoFlags(imported("kala"), &ImportedToken::other, &ImportedToken::note),
+               "id=l1_s1 lk=7 meta=muu stiil=märkus "},
+    ImportCase{"NumberOverwritesComment", flagged(imported("3."), &ImportedToken::comment),
+               "id=l1_s1 lk=7 meta=number "}),
+    test::ByName());
+
+TEST(AppendImportedSequence, BuildsSentencesAndSpeakers)
+{
+    RecordingPrompter prompter;
+    CPelmoraDoc doc(prompter);
+    ASSERT_TRUE(doc.openFromBuffer(text::newTextTemplate(), "new.xml"));
+    doc.startImport();
+    const auto oral = [](const char* text, const char* speaker) {
+        ImportedToken t;
+        t.text = text;
+        t.speaker = speaker;
+        return t;
+    };
+
+    // An empty text and a single blank are ignored.
+    EXPECT_FALSE(doc.AppendImportedToken(oral("", "k1")));
+    EXPECT_FALSE(doc.AppendImportedToken(oral(" ", "k1")));
+    EXPECT_TRUE(doc.AppendImportedToken(oral("Minā", "k1")));
+    EXPECT_TRUE(doc.AppendImportedToken(oral("um", "k1")));
+    doc.endImportedSentence();
+    EXPECT_TRUE(doc.AppendImportedToken(oral("Mis", "?")));
+    EXPECT_TRUE(doc.AppendImportedToken(oral("?", "?")));
+    doc.endImportedSentence();
+    EXPECT_TRUE(doc.AppendImportedToken(oral("Jā", "k2")));
+
+    const std::string saved = doc.xml().serialize();
+    // Expected: the placeholder reused in l1 with its speaker; l2 without speaker; l3 with k2.
+    EXPECT_NE(saved.find("<lause id=\"l1\" koneleja=\"k1\">\n<sone id=\"l1_s1\">Minā</sone>\n<sone id=\"l1_s2\">um</sone>"),
+              std::string::npos) << saved;
+    EXPECT_NE(saved.find("<lause id=\"l2\">\n<sone id=\"l2_s1\">Mis</sone>\n<sone id=\"l2_s2\" meta=\"vahemärk\">?</sone>"),
+              std::string::npos) << saved;
+    EXPECT_NE(saved.find("<lause id=\"l3\" koneleja=\"k2\">\n<sone id=\"l3_s1\">Jā</sone>"), std::string::npos) << saved;
+    EXPECT_EQ(saved.find("__UUS_FAIL__"), std::string::npos);
+    EXPECT_TRUE(doc.isModified());
+}
+
+}  // namespace
+}  // namespace pelmora

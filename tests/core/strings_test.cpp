@@ -1,0 +1,98 @@
+#include "common/strings.h"
+#include "common/utf16text.h"
+
+#include <gtest/gtest.h>
+
+namespace pelmora {
+namespace {
+
+struct KeyCase {
+    const char* surface;
+    const char* key;
+};
+
+class WordFormKey : public ::testing::TestWithParam<KeyCase> {};
+
+TEST_P(WordFormKey, LowerCasesAndDropsMarkup)
+{
+    EXPECT_EQ(MakeWordFormKey(GetParam().surface), GetParam().key);
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, WordFormKey, ::testing::Values(
+    KeyCase{"Kala+", "kala"},
+    KeyCase{"kala", "kala"},
+    KeyCase{"ve{r}z_i", "vezi"},
+    KeyCase{"A[b]\\c/d", "abcd"},
+    KeyCase{"+/_[]\\", ""},
+    KeyCase{"{vana}", ""},
+    KeyCase{"ab{cd", "ab"},           // an unclosed brace drops the rest
+    KeyCase{"a{b}c{d}e", "ace"},
+    KeyCase{"ÕUN", "õun"},            // beyond A-Z
+    KeyCase{"ǞRA", "ǟra"},
+    KeyCase{"ȮĻ", "ȯļ"},
+    KeyCase{"ŅŪ", "ņū"},
+    KeyCase{"", ""}));
+
+struct OrderCase {
+    const char* a;
+    const char* b;
+    int sign;
+};
+
+class OrdinalOrder : public ::testing::TestWithParam<OrderCase> {};
+
+TEST_P(OrdinalOrder, ComparesByUtf16CodeUnits)
+{
+    const int result = compareOrdinal(GetParam().a, GetParam().b);
+    EXPECT_EQ((result > 0) - (result < 0), GetParam().sign);
+    const int reverse = compareOrdinal(GetParam().b, GetParam().a);
+    EXPECT_EQ((reverse > 0) - (reverse < 0), -GetParam().sign);
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, OrdinalOrder, ::testing::Values(
+    OrderCase{"kala", "kala", 0},
+    OrderCase{"kala", "kalad", -1},
+    OrderCase{"Z", "_", -1},                        // "_" after the capitals
+    OrderCase{"_", "a", -1},                        // and before the small letters
+    OrderCase{"Kala", "kala", -1},                  // case-sensitive
+    OrderCase{"z", "õ", -1},
+    OrderCase{"õ", "ǟ", -1},
+    OrderCase{"\xF0\x9F\x98\x80", "\xEF\xBC\xA1", -1},  // U+1F600 (surrogates) before U+FF21
+    OrderCase{"\xED\x9F\xBF", "\xF0\x9F\x98\x80", -1},  // U+D7FF before U+1F600
+    OrderCase{"a\xF0\x9F\x98\x80", "a\xF0\x9F\x98\x81", -1}));
+
+TEST(Strings, AsciiLowerCasingLeavesOtherLettersAlone)
+{
+    EXPECT_EQ(toLowerAscii("ÕUN Kala"), "Õun kala");
+    EXPECT_EQ(toLowerUnicode("ÕUN Kala"), "õun kala");
+}
+
+TEST(Strings, LeadingIntegerReadsWeights)
+{
+    const std::pair<const char*, long long> cases[] = {
+        {"7", 7}, {"", 0}, {"abc", 0}, {"12abc", 12}, {"-3", -3}, {"99999999999999", 2147483647},
+    };
+    for (const auto& [text, value] : cases)
+        EXPECT_EQ(leadingInteger(text), value) << text;
+}
+
+TEST(Strings, TrimAndFormat)
+{
+    EXPECT_EQ(trimBlanks("  a b \r\n"), "a b");
+    EXPECT_EQ(trimBlanks("   "), "");
+    EXPECT_EQ(formatMessage("Vigane fail %s.", "/x/y.xml"), "Vigane fail /x/y.xml.");
+    EXPECT_EQ(split("a__b", '_'), (std::vector<std::string>{"a", "", "b"}));
+}
+
+TEST(Strings, Utf16RoundTripKeepsEveryCharacter)
+{
+    const std::string text = "Mēg jelābõ jūrõ vīeres \xF0\x9F\x98\x80 \xEF\xBC\xA1";
+    const std::string bytes = utf8ToUtf16Le(text, true);
+    ASSERT_EQ(bytes.substr(0, 2), "\xFF\xFE");
+    EXPECT_EQ(utf16LeToUtf8(bytes.substr(2)), text);
+    // An unpaired surrogate becomes U+FFFD rather than breaking the text.
+    EXPECT_EQ(utf16LeToUtf8(std::string("\x00\xD8\x41\x00", 4)), "\xEF\xBF\xBD" "A");
+}
+
+}  // namespace
+}  // namespace pelmora

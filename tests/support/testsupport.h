@@ -1,0 +1,66 @@
+// Helpers shared by the tests: temporary folders, files, tree comparison, running the CLI.
+#pragma once
+
+#include "xml/xmldocument.h"
+
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace pelmora::test {
+
+// A fresh folder under the system's temporary folder, removed with everything in it at the end.
+class TempDir {
+public:
+    TempDir();
+    ~TempDir();
+    TempDir(const TempDir&) = delete;
+    TempDir& operator=(const TempDir&) = delete;
+    const std::string& path() const { return m_path; }
+    // The path of a file inside the folder.
+    std::string file(const std::string& name) const { return m_path + "/" + name; }
+
+private:
+    std::string m_path;
+};
+
+void writeFile(const std::string& path, const std::string& bytes);
+std::string readFile(const std::string& path);
+
+// Compares two trees node by node: types, names, values, attributes with their order. Returns ""
+// when equal, otherwise a description of the first difference.
+std::string treeDifference(XmlNode a, XmlNode b);
+
+struct ProcessResult {
+    int exitCode = -1;
+    std::string out;
+    std::string err;
+};
+
+// Runs a program with arguments (no shell), standard input from /dev/null.
+ProcessResult runProcess(const std::string& program, const std::vector<std::string>& arguments);
+
+// The folder of the bundled sample files.
+std::string samplesFolder();
+
+}  // namespace pelmora::test
+
+namespace pelmora::test {
+
+// Runs the function in a child process without the privileges that let root write anywhere (as
+// user "nobody" when the tests run as root) and returns its result (the child's exit status).
+int runUnprivileged(const std::function<int()>& body);
+
+}  // namespace pelmora::test
+
+#include <gtest/gtest.h>
+
+namespace pelmora::test {
+
+// Names a parameterised case after the `name` member of its parameter.
+struct ByName {
+    template <class T>
+    std::string operator()(const ::testing::TestParamInfo<T>& p) const { return std::string(p.param.name); }
+};
+
+}  // namespace pelmora::test
