@@ -15,6 +15,7 @@ struct RunState {
     int exitCode = kExitOk;
 };
 
+// One function per command group; main() calls each.
 void addTextCommands(CLI::App& app, RunState& state);
 
 }  // namespace pelmora::cli
