@@ -532,3 +532,55 @@ TEST(AppendImportedSequence, BuildsSentencesAndSpeakers)
 
 }  // namespace
 }  // namespace pelmora
+
+namespace pelmora {
+namespace {
+
+struct RemovalObserver : DocumentObserver {
+    XmlNode held;
+    void nodeAboutToBeRemoved(XmlNode node) override
+    {
+        if (isInSubtree(held, node))
+            held = XmlNode();
+    }
+};
+
+TEST(GenericChanges, RemovalTellsHoldersFirstAndDropsTheCurrentToken)
+{
+    RecordingPrompter prompter;
+    CPelmoraDoc doc(prompter);
+    ASSERT_TRUE(doc.openFromBuffer(kText, "t.xml"));
+    RemovalObserver observer;
+    observer.held = CPelmoraDoc::nextToken(doc.firstToken());
+    doc.addObserver(&observer);
+
+    // Removing the first sentence: both the current token and the observer's handle lie inside.
+    ASSERT_TRUE(doc.removeNode(doc.firstToken().parent()));
+
+    EXPECT_FALSE(doc.currentToken());
+    EXPECT_FALSE(observer.held);
+    EXPECT_TRUE(doc.isModified());
+    EXPECT_EQ(CPelmoraDoc::attribute(doc.firstToken(), "id"), "l2_s1");
+    doc.removeObserver(&observer);
+}
+
+TEST(GenericChanges, ElementsAttributesAndText)
+{
+    RecordingPrompter prompter;
+    CPelmoraDoc doc(prompter);
+    ASSERT_TRUE(doc.openFromBuffer(kText, "t.xml"));
+    const XmlNode sentence = doc.firstToken().parent();
+
+    const XmlNode added = doc.insertElementAfter(sentence, "sone", doc.firstToken());
+    ASSERT_TRUE(doc.setNodeText(added, "uus"));
+    ASSERT_TRUE(doc.setNodeAttribute(added, "id", "l1_s9"));
+    EXPECT_EQ(CPelmoraDoc::nextToken(doc.firstToken()), added);
+    EXPECT_TRUE(doc.setNodeAttribute(added, "id", ""));
+    EXPECT_FALSE(added.attribute("id"));
+    // A reference node that is not a child of the parent is refused.
+    EXPECT_FALSE(doc.insertElementBefore(doc.body(), "lause", doc.firstToken()));
+    EXPECT_FALSE(doc.removeNode(XmlNode()));
+}
+
+}  // namespace
+}  // namespace pelmora

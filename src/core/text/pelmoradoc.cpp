@@ -337,6 +337,69 @@ void CPelmoraDoc::setTokenAttribute(XmlNode token, TokenAttribute which, std::st
         bumpLayoutRevision();
 }
 
+// --- Generic tree changes ------------------------------------------------------------------------
+
+bool CPelmoraDoc::setNodeAttribute(XmlNode element, const char* name, std::string_view value)
+{
+    if (element.type() != pugi::node_element)
+        return false;
+    if (attributeValue(element, name) == value && (!value.empty() || !element.attribute(name)))
+        return true;
+    const bool done = value.empty() ? removeAttribute(element, name) : setAttribute(element, name, value);
+    m_modified = true;
+    return done;
+}
+
+bool CPelmoraDoc::setNodeText(XmlNode element, std::string_view text)
+{
+    if (element.type() != pugi::node_element)
+        return false;
+    if (elementText(element) == text && element.first_child().type() == pugi::node_pcdata)
+        return true;
+    if (!setElementText(element, text))
+        return false;
+    m_modified = true;
+    return true;
+}
+
+XmlNode CPelmoraDoc::appendElement(XmlNode parent, const char* name)
+{
+    const XmlNode added = parent.append_child(name);
+    if (added)
+        m_modified = true;
+    return added;
+}
+
+XmlNode CPelmoraDoc::insertElementBefore(XmlNode parent, const char* name, XmlNode before)
+{
+    if (before.parent() != parent)
+        return {};
+    const XmlNode added = parent.insert_child_before(name, before);
+    if (added)
+        m_modified = true;
+    return added;
+}
+
+XmlNode CPelmoraDoc::insertElementAfter(XmlNode parent, const char* name, XmlNode after)
+{
+    if (after.parent() != parent)
+        return {};
+    const XmlNode added = parent.insert_child_after(name, after);
+    if (added)
+        m_modified = true;
+    return added;
+}
+
+bool CPelmoraDoc::removeNode(XmlNode node)
+{
+    if (!node || node.type() == pugi::node_document || !node.parent())
+        return false;
+    notifyAboutToRemove(node);
+    const bool removed = node.parent().remove_child(node);
+    m_modified = true;
+    return removed;
+}
+
 // --- Current token -----------------------------------------------------------------------------
 
 bool CPelmoraDoc::setCurrentToken(XmlNode token)

@@ -140,6 +140,22 @@ public:
     void setEnglish(XmlNode t, std::string_view v) { setTokenAttribute(t, TokenAttribute::English, v); }
     void setStyle(XmlNode t, std::string_view v) { setTokenAttribute(t, TokenAttribute::Style, v); }
 
+    // --- Generic tree changes ---------------------------------------------------------------
+    // The building blocks of every other change (structural edits, metadata, imports). Each marks
+    // the document modified; none redraws (the caller ends its command with updateAllViews()).
+    // Sets an attribute of any element; an empty value removes it. False for a null handle.
+    bool setNodeAttribute(XmlNode element, const char* name, std::string_view value);
+    // Sets the text of any element (see setElementText). False for a null handle.
+    bool setNodeText(XmlNode element, std::string_view text);
+    // Makes a new element and puts it as the last child of the parent, or before / after a
+    // reference node that must be a child of the parent. Returns the new element or null.
+    XmlNode appendElement(XmlNode parent, const char* name);
+    XmlNode insertElementBefore(XmlNode parent, const char* name, XmlNode before);
+    XmlNode insertElementAfter(XmlNode parent, const char* name, XmlNode after);
+    // Removes a node with everything below it; observers are told first, and the current token
+    // is dropped when it lies inside. False for a null handle or the document node.
+    bool removeNode(XmlNode node);
+
     // --- Current token --------------------------------------------------------------------
     XmlNode currentToken() const { return m_current; }
     // Makes the token current and redraws, unless a combination-word selection is under way:
