@@ -25,7 +25,7 @@ run: release
 	$(RELEASE_DIR)/bin/pelmora-cli check $(SAMPLE_TEXTS)
 
 bench: release
-	bench/roundtrip.sh $(RELEASE_DIR)/bin/pelmora-cli build/bench
+	bash bench/roundtrip.sh $(RELEASE_DIR)/bin/pelmora-cli build/bench
 
 clean:
 	rm -rf build
