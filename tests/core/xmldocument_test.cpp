@@ -156,3 +156,37 @@ TEST(XmlDocument, NavigationSkipsOtherNodes)
 
 }  // namespace
 }  // namespace pelmora
+
+namespace pelmora {
+namespace {
+
+struct ReferenceCase {
+    const char* name;
+    const char* text;
+    bool accepted;
+};
+
+class EntityReferences : public ::testing::TestWithParam<ReferenceCase> {};
+
+TEST_P(EntityReferences, OnlyDefinedReferencesOutsideMarkupSections)
+{
+    XmlDocument doc;
+    EXPECT_EQ(static_cast<bool>(doc.loadFromBuffer(GetParam().text)), GetParam().accepted);
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, EntityReferences, ::testing::Values(
+    ReferenceCase{"Predefined", "<a b=\"&lt;&gt;&amp;&apos;&quot;\">&amp;</a>", true},
+    ReferenceCase{"Numeric", "<a>&#245;&#xF5;&#XF5;</a>", false},  // "&#X" is not a reference
+    ReferenceCase{"NumericLower", "<a>&#245;&#xf5;</a>", true},
+    ReferenceCase{"InComment", "<a><!-- a & b &nbsp; --></a>", true},
+    ReferenceCase{"InCdata", "<a><![CDATA[a & b]]></a>", true},
+    ReferenceCase{"InInstruction", "<?pi a & b?><a/>", true},
+    ReferenceCase{"InDocumentType", "<!DOCTYPE a [<!ENTITY x \"&#38;\">]><a/>", true},
+    ReferenceCase{"UndefinedInText", "<a>&nbsp;</a>", false},
+    ReferenceCase{"UndefinedInAttribute", "<a b=\"&x;\"/>", false},
+    ReferenceCase{"BareAmpersand", "<a>a & b</a>", false},
+    ReferenceCase{"AfterAComment", "<a><!-- & -->&bad;</a>", false}),
+    test::ByName());
+
+}  // namespace
+}  // namespace pelmora

@@ -139,6 +139,48 @@ bool readWholeFile(const std::string& path, std::string& out, std::string* error
     return true;
 }
 
+void* readWholeFileInto(const std::string& path, const std::function<void*(std::size_t)>& allocate,
+                        const std::function<void(void*)>& release, std::size_t& size, std::string* error)
+{
+    size = 0;
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) {
+        setError(error, errnoText(errno));
+        return nullptr;
+    }
+    struct stat info {};
+    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
+        setError(error, "not a regular file");
+        ::close(fd);
+        return nullptr;
+    }
+    const auto expected = static_cast<std::size_t>(info.st_size);
+    char* buffer = static_cast<char*>(allocate(expected));
+    if (buffer == nullptr) {
+        setError(error, "out of memory");
+        ::close(fd);
+        return nullptr;
+    }
+    std::size_t done = 0;
+    while (done < expected) {
+        const ssize_t got = ::read(fd, buffer + done, expected - done);
+        if (got < 0 && errno == EINTR)
+            continue;
+        if (got < 0) {
+            setError(error, errnoText(errno));
+            ::close(fd);
+            release(buffer);
+            return nullptr;
+        }
+        if (got == 0)
+            break;  // the file shrank while we read it
+        done += static_cast<std::size_t>(got);
+    }
+    ::close(fd);
+    size = done;
+    return buffer;
+}
+
 bool replaceFileSafely(const std::string& requestedPath, const std::function<bool(FileSink&)>& produce,
                        std::string* error)
 {

@@ -12,6 +12,13 @@ namespace pelmora {
 // path is missing, is not a regular file or cannot be read; `out` is then empty.
 bool readWholeFile(const std::string& path, std::string& out, std::string* error = nullptr);
 
+// Reads a regular file whole into a buffer obtained from `allocate` (called once, with the file's
+// size) and returns it with its size; the caller owns it. On failure returns nullptr with the
+// reason in `error`, after handing any buffer it had obtained to `release`.
+void* readWholeFileInto(const std::string& path, const std::function<void*(std::size_t)>& allocate,
+                        const std::function<void(void*)>& release, std::size_t& size,
+                        std::string* error = nullptr);
+
 // Buffered output into the temporary file of a replacement.
 class FileSink {
 public:

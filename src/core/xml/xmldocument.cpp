@@ -45,51 +45,89 @@ public:
     std::string text;
 };
 
+// True when the "&" at `at` starts a predefined entity or a character reference.
+bool isReferenceAt(std::string_view text, std::size_t at)
+{
+    const std::size_t semicolon = text.find(';', at);
+    if (semicolon == std::string_view::npos || semicolon - at > 12)
+        return false;
+    const std::string_view name = text.substr(at + 1, semicolon - at - 1);
+    if (name == "lt" || name == "gt" || name == "amp" || name == "apos" || name == "quot")
+        return true;
+    if (name.size() < 2 || name[0] != '#')
+        return false;
+    const bool hex = name[1] == 'x';
+    const std::string_view digits = name.substr(hex ? 2 : 1);
+    return !digits.empty() && std::all_of(digits.begin(), digits.end(), [hex](char c) {
+        return (c >= '0' && c <= '9') || (hex && ((c >= 'a' && c <= 'f') || (c >= 'A' && c <= 'F')));
+    });
+}
+
+// Tells whether positions (asked in increasing order) lie inside a comment, CDATA section,
+// processing instruction or document type, where "&" is plain text.
+class MarkupSections {
+public:
+    explicit MarkupSections(std::string_view text) : m_text(text) {}
+
+    bool contains(std::size_t pos)
+    {
+        while (true) {
+            if (m_start <= pos && pos < m_end)
+                return true;
+            if (m_scanned > pos)
+                return false;
+            const std::size_t lt = m_text.find('<', m_scanned);
+            if (lt == std::string_view::npos || lt > pos) {
+                m_scanned = pos + 1;
+                return false;
+            }
+            const std::size_t end = sectionEnd(lt);
+            if (end == std::string_view::npos) {
+                m_scanned = lt + 1;
+                continue;
+            }
+            m_start = lt;
+            m_end = end;
+            m_scanned = end;
+        }
+    }
+
+private:
+    // The position after the section that starts at `lt`, or npos when none starts there.
+    std::size_t sectionEnd(std::size_t lt) const
+    {
+        const std::string_view rest = m_text.substr(lt);
+        const auto after = [&](std::size_t from, std::string_view terminator) {
+            const std::size_t at = m_text.find(terminator, from);
+            return at == std::string_view::npos ? m_text.size() : at + terminator.size();
+        };
+        if (rest.starts_with("<!--"))
+            return after(lt + 4, "-->");
+        if (rest.starts_with("<![CDATA["))
+            return after(lt + 9, "]]>");
+        if (rest.starts_with("<?"))
+            return after(lt + 2, "?>");
+        if (rest.starts_with("<!DOCTYPE"))
+            return after(lt + 9, m_text.find('[', lt) < m_text.find('>', lt) ? "]>" : ">");
+        return std::string_view::npos;
+    }
+
+    std::string_view m_text;
+    std::size_t m_scanned = 0;
+    std::size_t m_start = 0;
+    std::size_t m_end = 0;
+};
+
 // The offset of the first "&" that does not start a predefined entity or a character reference,
 // or npos. The parser leaves such text as it stands, which a save would then escape into
 // something else, so a file holding one is not well-formed for us. Comments, CDATA sections,
-// processing instructions and the document type are skipped.
+// processing instructions and the document type are skipped. Linear in the text.
 std::size_t findUndefinedReference(std::string_view text)
 {
-    const auto skipTo = [&](std::size_t from, std::string_view end) {
-        const std::size_t at = text.find(end, from);
-        return at == std::string_view::npos ? text.size() : at + end.size();
-    };
-    std::size_t i = 0;
-    while (i < text.size()) {
-        const std::size_t at = text.find_first_of("&<", i);
-        if (at == std::string_view::npos)
-            return std::string_view::npos;
-        if (text[at] == '<') {
-            const std::string_view rest = text.substr(at);
-            if (rest.starts_with("<!--"))
-                i = skipTo(at + 4, "-->");
-            else if (rest.starts_with("<![CDATA["))
-                i = skipTo(at + 9, "]]>");
-            else if (rest.starts_with("<?"))
-                i = skipTo(at + 2, "?>");
-            else if (rest.starts_with("<!DOCTYPE"))
-                i = skipTo(at + 9, text.find('[', at) < text.find('>', at) ? "]>" : ">");
-            else
-                i = at + 1;
-            continue;
-        }
-        const std::size_t semicolon = text.find(';', at);
-        if (semicolon == std::string_view::npos || semicolon - at > 12)
+    MarkupSections sections(text);
+    for (std::size_t at = text.find('&'); at != std::string_view::npos; at = text.find('&', at + 1)) {
+        if (!isReferenceAt(text, at) && !sections.contains(at))
             return at;
-        const std::string_view name = text.substr(at + 1, semicolon - at - 1);
-        const bool predefined = name == "lt" || name == "gt" || name == "amp" || name == "apos" || name == "quot";
-        bool numeric = false;
-        if (name.size() > 1 && name[0] == '#') {
-            const bool hex = name[1] == 'x';
-            const std::string_view digits = name.substr(hex ? 2 : 1);
-            numeric = !digits.empty() && std::all_of(digits.begin(), digits.end(), [hex](char c) {
-                return (c >= '0' && c <= '9') || (hex && ((c >= 'a' && c <= 'f') || (c >= 'A' && c <= 'F')));
-            });
-        }
-        if (!predefined && !numeric)
-            return at;
-        i = semicolon + 1;
     }
     return std::string_view::npos;
 }
@@ -116,15 +154,31 @@ std::string describe(const pugi::xml_parse_result& result)
 
 XmlLoadResult XmlDocument::load(const std::string& path)
 {
-    std::string bytes;
+    // Read straight into a buffer the parser then owns and parses in place, so the file is held
+    // in memory once.
+    std::size_t size = 0;
     std::string error;
-    if (!readWholeFile(path, bytes, &error))
+    void* buffer = readWholeFileInto(
+        path, [](std::size_t bytes) { return pugi::get_memory_allocation_function()(bytes ? bytes : 1); },
+        [](void* unused) { pugi::get_memory_deallocation_function()(unused); }, size, &error);
+    if (buffer == nullptr)
         return {false, error};
-    return loadFromBuffer(bytes);
+    return parseOwnedBuffer(buffer, size);
 }
 
 XmlLoadResult XmlDocument::loadFromBuffer(std::string_view bytes)
 {
+    void* buffer = pugi::get_memory_allocation_function()(bytes.empty() ? 1 : bytes.size());
+    if (buffer == nullptr)
+        return {false, "out of memory"};
+    if (!bytes.empty())
+        std::memcpy(buffer, bytes.data(), bytes.size());
+    return parseOwnedBuffer(buffer, bytes.size());
+}
+
+XmlLoadResult XmlDocument::parseOwnedBuffer(void* buffer, std::size_t size)
+{
+    const std::string_view bytes(static_cast<const char*>(buffer), size);
     // The reference check reads UTF-8; little-endian UTF-16 is converted for it, big-endian
     // (never written by the program) is left to the parser alone.
     std::size_t badReference = std::string_view::npos;
@@ -132,24 +186,21 @@ XmlLoadResult XmlDocument::loadFromBuffer(std::string_view bytes)
         badReference = findUndefinedReference(bytes);
     else if (bytes[0] == '\xFF' || bytes[0] == '<')
         badReference = findUndefinedReference(utf16LeToUtf8(bytes.substr(bytes[0] == '<' ? 0 : 2)));
-    if (badReference != std::string_view::npos)
+    if (badReference != std::string_view::npos) {
+        pugi::get_memory_deallocation_function()(buffer);
         return {false, "undefined entity reference at offset " + std::to_string(badReference)};
+    }
+    const bool utf16 = looksLikeUtf16(bytes);
 
-    // Parse in place in a buffer the tree then owns, so the file is held once, not twice.
-    void* buffer = pugi::get_memory_allocation_function()(bytes.empty() ? 1 : bytes.size());
-    if (buffer == nullptr)
-        return {false, "out of memory"};
-    if (!bytes.empty())
-        std::memcpy(buffer, bytes.data(), bytes.size());
     pugi::xml_document parsed;
+    // From here on the tree owns the buffer, also when parsing fails.
     const pugi::xml_parse_result result =
-        parsed.load_buffer_inplace_own(buffer, bytes.size(), kParseFlags, pugi::encoding_auto);
+        parsed.load_buffer_inplace_own(buffer, size, kParseFlags, pugi::encoding_auto);
     if (!result)
         return {false, describe(result)};
     if (!hasSingleRoot(parsed))
         return {false, "the document must hold exactly one root element"};
-    if (looksLikeUtf16(bytes) && result.encoding != pugi::encoding_utf16_le &&
-        result.encoding != pugi::encoding_utf16_be)
+    if (utf16 && result.encoding != pugi::encoding_utf16_le && result.encoding != pugi::encoding_utf16_be)
         return {false, "unknown encoding"};
     m_tree.reset();
     m_tree = std::move(parsed);

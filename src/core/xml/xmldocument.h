@@ -55,6 +55,8 @@ public:
 
 private:
     pugi::xml_encoding saveEncoding() const;
+    // Checks and parses a buffer from pugixml's allocator; takes ownership of it in every case.
+    XmlLoadResult parseOwnedBuffer(void* buffer, std::size_t size);
 
     pugi::xml_document m_tree;
 };
