@@ -584,3 +584,42 @@ TEST(GenericChanges, ElementsAttributesAndText)
 
 }  // namespace
 }  // namespace pelmora
+
+namespace pelmora {
+namespace {
+
+struct AttributeLog : DocumentObserver {
+    std::vector<std::string> changes;
+    void attributeChanged(XmlNode element, const char* name, std::string_view oldValue) override
+    {
+        changes.push_back(std::string(name) + ":" + std::string(oldValue) + "->" +
+                          std::string(attributeValue(element, name)));
+    }
+};
+
+TEST(DocumentNotices, AttributeChangesCarryTheOldValueAndStructureMovesTheRevision)
+{
+    RecordingPrompter prompter;
+    CPelmoraDoc doc(prompter);
+    ASSERT_TRUE(doc.openFromBuffer(kText, "t.xml"));
+    AttributeLog log;
+    doc.addObserver(&log);
+    const XmlNode second = CPelmoraDoc::nextToken(doc.firstToken());
+    const std::uint64_t before = doc.structureRevision();
+
+    doc.setLemma(second, "olla");         // changed
+    doc.setLemma(second, "olla");         // unchanged: no notice
+    doc.setMeaning(second, "");           // absent and empty: no notice
+    doc.setLemma(second, "");             // removed
+    doc.setNodeAttribute(doc.body(), "id", "t2");
+
+    EXPECT_EQ(log.changes, (std::vector<std::string>{"lemma:vȱlda->olla", "lemma:olla->", "id:t1->t2"}));
+    EXPECT_EQ(doc.structureRevision(), before);  // attributes do not move it
+
+    doc.setTokenText(second, "oli");
+    EXPECT_NE(doc.structureRevision(), before);
+    doc.removeObserver(&log);
+}
+
+}  // namespace
+}  // namespace pelmora

@@ -106,6 +106,13 @@ void CPelmoraDoc::notifyAboutToRemove(XmlNode node)
         observer->nodeAboutToBeRemoved(node);
 }
 
+void CPelmoraDoc::notifyAttributeChanged(XmlNode element, const char* name, std::string_view oldValue)
+{
+    const std::vector<DocumentObserver*> observers = m_observers;
+    for (DocumentObserver* observer : observers)
+        observer->attributeChanged(element, name, oldValue);
+}
+
 void CPelmoraDoc::bumpLayoutRevision()
 {
     // The counter wraps instead of overflowing; views only compare it for equality.
@@ -137,6 +144,7 @@ bool CPelmoraDoc::openFromBuffer(std::string_view bytes, const std::string& name
 
 bool CPelmoraDoc::openParsed(const XmlLoadResult& loaded, const std::string& name, OpenMode mode)
 {
+    ++m_structureRevision;
     const std::string failure = formatMessage(kInvalidFile, name);
     const auto reject = [&] {
         m_xml.clear();
@@ -182,6 +190,7 @@ void CPelmoraDoc::deleteContents()
     notifyCleared();
     m_current = XmlNode();
     m_xml.clear();
+    ++m_structureRevision;
     bumpLayoutRevision();
 }
 
@@ -291,6 +300,7 @@ TokenCombinations CPelmoraDoc::combinationsOfToken(XmlNode token)
     if (result.items.empty()) {
         removeAttribute(token, kCombinationMark);
         m_modified = true;
+        notifyAttributeChanged(token, kCombinationMark, "+");
         result.markRepaired = true;
     }
     return result;
@@ -317,6 +327,7 @@ bool CPelmoraDoc::setTokenText(XmlNode token, std::string_view text)
     if (!setElementText(token, text))
         return false;
     m_modified = true;
+    ++m_structureRevision;
     bumpLayoutRevision();
     return true;
 }
@@ -326,13 +337,16 @@ void CPelmoraDoc::setTokenAttribute(XmlNode token, TokenAttribute which, std::st
     if (!token)
         return;
     const char* name = attributeName(which);
-    if (attributeValue(token, name) == value)
+    const std::string_view present = attributeValue(token, name);
+    if (present == value)
         return;
+    const std::string oldValue(present);
     if (value.empty())
         removeAttribute(token, name);
     else
         setAttribute(token, name, value);
     m_modified = true;
+    notifyAttributeChanged(token, name, oldValue);
     if (which == TokenAttribute::Style)
         bumpLayoutRevision();
 }
@@ -345,8 +359,10 @@ bool CPelmoraDoc::setNodeAttribute(XmlNode element, const char* name, std::strin
         return false;
     if (attributeValue(element, name) == value && (!value.empty() || !element.attribute(name)))
         return true;
+    const std::string oldValue(attributeValue(element, name));
     const bool done = value.empty() ? removeAttribute(element, name) : setAttribute(element, name, value);
     m_modified = true;
+    notifyAttributeChanged(element, name, oldValue);
     return done;
 }
 
@@ -359,14 +375,17 @@ bool CPelmoraDoc::setNodeText(XmlNode element, std::string_view text)
     if (!setElementText(element, text))
         return false;
     m_modified = true;
+    ++m_structureRevision;
     return true;
 }
 
 XmlNode CPelmoraDoc::appendElement(XmlNode parent, const char* name)
 {
     const XmlNode added = parent.append_child(name);
-    if (added)
+    if (added) {
         m_modified = true;
+        ++m_structureRevision;
+    }
     return added;
 }
 
@@ -375,8 +394,10 @@ XmlNode CPelmoraDoc::insertElementBefore(XmlNode parent, const char* name, XmlNo
     if (before.parent() != parent)
         return {};
     const XmlNode added = parent.insert_child_before(name, before);
-    if (added)
+    if (added) {
         m_modified = true;
+        ++m_structureRevision;
+    }
     return added;
 }
 
@@ -385,8 +406,10 @@ XmlNode CPelmoraDoc::insertElementAfter(XmlNode parent, const char* name, XmlNod
     if (after.parent() != parent)
         return {};
     const XmlNode added = parent.insert_child_after(name, after);
-    if (added)
+    if (added) {
         m_modified = true;
+        ++m_structureRevision;
+    }
     return added;
 }
 
@@ -397,6 +420,7 @@ bool CPelmoraDoc::removeNode(XmlNode node)
     notifyAboutToRemove(node);
     const bool removed = node.parent().remove_child(node);
     m_modified = true;
+    ++m_structureRevision;
     return removed;
 }
 
@@ -537,6 +561,7 @@ bool CPelmoraDoc::AppendImportedToken(const ImportedToken& imported)
 
     m_current = token;
     m_modified = true;
+    ++m_structureRevision;
     bumpLayoutRevision();
     return true;
 }

@@ -24,6 +24,9 @@ public:
     virtual void nodeAboutToBeRemoved(XmlNode /*node*/) {}
     // The whole tree is about to be dropped (delete contents, open, close).
     virtual void documentAboutToBeCleared() {}
+    // An attribute of the element changed (set, changed or removed); `oldValue` is what it held
+    // before ("" when it was absent). Called after the change.
+    virtual void attributeChanged(XmlNode /*element*/, const char* /*name*/, std::string_view /*oldValue*/) {}
 };
 
 // The token attributes the annotation form writes.
@@ -188,6 +191,10 @@ public:
     void setModifiedFlag(bool modified = true) { m_modified = modified; }
     std::int32_t layoutRevision() const { return m_layoutRevision; }
     void bumpLayoutRevision();
+    // Moves on every change of the tree's shape or of a token's text: nodes added or removed, text
+    // set, a text opened or dropped. Attribute changes do not move it (observers hear of them
+    // through attributeChanged). Indexes over the tokens rebuild when it moves.
+    std::uint64_t structureRevision() const { return m_structureRevision; }
 
     Prompter& prompter() const { return m_prompter; }
     const XmlDocument& xml() const { return m_xml; }
@@ -197,11 +204,13 @@ private:
     bool openParsed(const XmlLoadResult& loaded, const std::string& name, OpenMode mode);
     void notifyCleared();
     void notifyAboutToRemove(XmlNode node);
+    void notifyAttributeChanged(XmlNode element, const char* name, std::string_view oldValue);
 
     Prompter& m_prompter;
     XmlDocument m_xml;
     XmlNode m_current;
     std::int32_t m_layoutRevision = 0;
+    std::uint64_t m_structureRevision = 0;
     int m_importSentence = 1;
     int m_importToken = 0;
     bool m_modified = false;
