@@ -42,6 +42,14 @@ bool contains(std::string_view text, std::string_view part)
     return text.find(part) != std::string_view::npos;
 }
 
+// Lower-casing for the part-of-word search; plain ASCII text skips the full Unicode mapping,
+// which gives the same result for it at a fraction of the cost.
+std::string lowerForMatch(std::string_view text)
+{
+    const bool ascii = std::all_of(text.begin(), text.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+    return ascii ? toLowerAscii(text) : toLowerUnicode(text);
+}
+
 }  // namespace
 
 const char* searchFieldName(SearchField field)
@@ -94,7 +102,7 @@ TokenMatcher::TokenMatcher(SearchCriteria criteria) : m_criteria(std::move(crite
         if (m_criteria.mode == SearchMode::Dialog)
             m_prepared[i] = static_cast<SearchField>(i) == SearchField::Text ? MakeWordFormKey(value) : value;
         else
-            m_prepared[i] = toLowerUnicode(value);
+            m_prepared[i] = lowerForMatch(value);
     }
 }
 
@@ -147,7 +155,7 @@ bool TokenMatcher::matchesPartOfWord(XmlNode token) const
     for (std::size_t i = 0; i < kSearchFieldCount; ++i) {
         if (!m_criteria.checked[i])
             continue;
-        const std::string value = toLowerUnicode(searchFieldValue(token, static_cast<SearchField>(i)));
+        const std::string value = lowerForMatch(searchFieldValue(token, static_cast<SearchField>(i)));
         const std::string_view sought = m_prepared[i];
         bool match = false;
         switch (m_criteria.mode) {
