@@ -69,7 +69,12 @@ bool buildCriteria(const SearchOptions& options, SearchCriteria& criteria)
             std::cerr << "--field " << field << ": the field is given twice\n";
             return false;
         }
-        criteria.set(*which, field.substr(equals + 1));
+        const std::string value = field.substr(equals + 1);
+        // The fields the search dialog offers as lists take "-" for no value, as there.
+        if (*which == SearchField::PartOfSpeech || *which == SearchField::Meta || *which == SearchField::Style)
+            criteria.setChoice(*which, value);
+        else
+            criteria.set(*which, value);
     }
     return true;
 }

@@ -44,6 +44,8 @@ INSTANTIATE_TEST_SUITE_P(
         FindCase{"BeginsAnyField", {"--field", "sone=um", "--field", "lemma=mi", "--mode", "begins"},
                  "l1_s1\nl1_s2\n", 0},
         FindCase{"Contains", {"--field", "tahendus=IN", "--mode", "contains"}, "l1_s1\n", 0},
+        // A list field's "-" means no value, as in the search dialog.
+        FindCase{"DashIsNoPartOfSpeech", {"--field", "liik=-"}, "l1_s3\nl4_s1\n", 0},
         FindCase{"UnknownField", {"--field", "auto=+"}, "", 2},
         FindCase{"NoEqualsSign", {"--field", "lemma"}, "", 2},
         FindCase{"FieldTwice", {"--field", "lemma=a", "--field", "lemma=b"}, "", 2},

@@ -73,6 +73,11 @@ void SearchCriteria::set(SearchField field, std::string_view value)
     checked[index] = true;
 }
 
+void SearchCriteria::setChoice(SearchField field, std::string_view value)
+{
+    set(field, value == "-" ? std::string_view() : value);
+}
+
 bool SearchCriteria::anyChecked() const
 {
     return std::find(checked.begin(), checked.end(), true) != checked.end();

@@ -49,6 +49,9 @@ struct SearchCriteria {
 
     // Checks the field and sets its sought value.
     void set(SearchField field, std::string_view value);
+    // The same for a value chosen from a list (part of speech, token type, style): "-" means no
+    // value and is sought as "".
+    void setChoice(SearchField field, std::string_view value);
     bool isChecked(SearchField field) const { return checked[static_cast<std::size_t>(field)]; }
     const std::string& value(SearchField field) const { return values[static_cast<std::size_t>(field)]; }
     bool anyChecked() const;

@@ -88,25 +88,23 @@ bool TextSearch::moveTo(XmlNode token)
 
 bool TextSearch::searchFromDialog(SearchCriteria criteria, bool mark, bool goToFirst, SearchDirection direction)
 {
+    if (!hasCurrentToken())
+        return false;
     criteria.mode = SearchMode::Dialog;
     m_current = criteria;
     if (mark) {
         m_rules.add(criteria);
         m_doc.updateAllViews();
     }
-    if (!goToFirst || !m_doc.hasText())
+    if (!goToFirst)
         return false;
     const TokenMatcher matcher(criteria);
     XmlNode hit;
     switch (direction) {
     case SearchDirection::BackwardFromCurrent:
-        if (!hasCurrentToken())
-            return false;
         hit = firstMatch(precedingToken(m_doc.currentToken()), matcher, precedingToken);
         break;
     case SearchDirection::ForwardFromCurrent:
-        if (!hasCurrentToken())
-            return false;
         hit = firstMatch(followingToken(m_doc.currentToken()), matcher, followingToken);
         break;
     case SearchDirection::FromStart:

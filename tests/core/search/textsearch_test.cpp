@@ -126,6 +126,37 @@ TEST_F(TextSearchTest, DialogDirections)
     EXPECT_EQ(prompter.lastText(), "Ei leia");
 }
 
+TEST_F(TextSearchTest, DialogSearchCanMarkWithoutMoving)
+{
+    SearchCriteria criteria = textCriteria("kata");
+    criteria.colour = {4, 5, 6};
+    EXPECT_FALSE(search.searchFromDialog(criteria, true, false, SearchDirection::FromStart));
+    // Expected: the hits are marked in the chosen colour, the current token stays, F3 goes on.
+    EXPECT_EQ(currentId(), "l1_s1");
+    EXPECT_EQ(markedIds(), (std::vector<std::string>{"l1_s3", "l2_s1"}));
+    EXPECT_EQ(search.markingColour(token("l2_s1")), (Colour{4, 5, 6}));
+    EXPECT_EQ(search.findNext(), FindNextResult::Found);
+    EXPECT_EQ(currentId(), "l1_s3");
+    EXPECT_TRUE(prompter.entries().empty());
+}
+
+TEST(TextSearchWithoutText, CommandsDoNothing)
+{
+    RecordingPrompter prompter;
+    CPelmoraDoc doc(prompter);
+    TextSearch search(doc);
+    SearchCriteria criteria;
+    criteria.set(SearchField::Text, "x");
+    EXPECT_FALSE(search.searchFromDialog(criteria, true, true, SearchDirection::FromStart));
+    EXPECT_FALSE(search.markingOn());
+    EXPECT_EQ(search.findNext(), FindNextResult::NothingDone);
+    EXPECT_FALSE(search.goToPage("1"));
+    EXPECT_FALSE(search.goToIdentifier(1, 1));
+    EXPECT_FALSE(search.goToClipboardIdentifier("l1_s1"));
+    EXPECT_EQ(search.replace({{{TokenAttribute::Lemma, "a", "b"}}, kAutomaticChangeColour}), 0u);
+    EXPECT_TRUE(prompter.entries().empty());
+}
+
 TEST_F(TextSearchTest, MarkingRulesColourAndTheLastMatchingRuleWins)
 {
     SearchCriteria partOfWord = textCriteria("ta");
