@@ -17,5 +17,9 @@ struct RunState {
 
 // One function per command group; main() calls each.
 void addTextCommands(CLI::App& app, RunState& state);
+// find, lint
+void addSearchCommands(CLI::App& app, RunState& state);
+// info
+void addInfoCommands(CLI::App& app, RunState& state);
 
 }  // namespace pelmora::cli

@@ -11,6 +11,8 @@ int main(int argc, char** argv)
     app.require_subcommand(1);
     RunState state;
     addTextCommands(app, state);
+    addSearchCommands(app, state);
+    addInfoCommands(app, state);
     try {
         app.parse(argc, argv);
     } catch (const CLI::CallForHelp& e) {
