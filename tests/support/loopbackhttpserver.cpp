@@ -80,6 +80,12 @@ std::vector<std::string> LoopbackHttpServer::targets() const
     return m_targets;
 }
 
+std::vector<std::string> LoopbackHttpServer::requests() const
+{
+    std::lock_guard lock(m_mutex);
+    return m_requests;
+}
+
 void LoopbackHttpServer::serve()
 {
     while (!m_stop) {
@@ -118,6 +124,7 @@ void LoopbackHttpServer::answer(int connection)
     {
         std::lock_guard lock(m_mutex);
         m_targets.push_back(target);
+        m_requests.push_back(request);
     }
 
     const LoopbackReply reply = m_handler(target);

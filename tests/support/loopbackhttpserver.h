@@ -37,6 +37,8 @@ public:
     std::string address() const;
     // The request targets (path and query) received so far, in order.
     std::vector<std::string> targets() const;
+    // The whole request heads (request line and headers) received so far, in order.
+    std::vector<std::string> requests() const;
 
 private:
     void serve();
@@ -48,6 +50,7 @@ private:
     std::atomic<bool> m_stop{false};
     mutable std::mutex m_mutex;
     std::vector<std::string> m_targets;
+    std::vector<std::string> m_requests;
     std::thread m_thread;
 };
 

@@ -143,6 +143,22 @@ TEST(AnalyserClient, AsksTheServerAndParsesItsPage)
     EXPECT_EQ(server.targets().front(), "/cgi-bin/smi/smi.cgi?text=k%c3%b5r%c5%be&action=analyze&lang=liv&plang=eng");
     EXPECT_TRUE(prompter.entries().empty());
     EXPECT_FALSE(client.lastRequestFailed());
+    // Expected: a fresh copy is asked for, never a cached one.
+    EXPECT_NE(server.requests().front().find("Cache-Control: no-cache\r\n"), std::string::npos);
+}
+
+TEST(AnalyserClient, OnlyHttpAddressesAreAsked)
+{
+    test::TempDir dir;
+    const std::string word = "kala";
+    test::writeFile(dir.file("page"), analyserPage(word, {{"kala", "N", {"Sg", "Nom"}}}));
+    RecordingPrompter prompter;
+    AnalyserClient client("file://" + dir.file("page") + "?");
+
+    // Expected: a local file is not read as an analyser page; the address counts as unreachable.
+    EXPECT_TRUE(client.analyse(word, prompter).empty());
+    EXPECT_TRUE(client.lastRequestFailed());
+    EXPECT_EQ(prompter.lastText(), "Mingi internetiviga");
 }
 
 TEST(AnalyserClient, EmptyAddressMakesNoRequest)
