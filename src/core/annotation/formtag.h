@@ -9,7 +9,6 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
-#include <vector>
 
 namespace pelmora {
 
@@ -41,13 +40,15 @@ std::string canonicalFormTag(std::string_view tag);
 
 enum class CaptionColour { Black, Green, Orange, Red };
 
-// The drawing colour of a caption colour.
+// A drawing colour.
 struct Rgb {
     std::uint8_t red;
     std::uint8_t green;
     std::uint8_t blue;
     bool operator==(const Rgb&) const = default;
 };
+
+// The drawing colour of a caption colour: green (30, 225, 60), orange (255, 120, 0), red (255, 0, 0), black.
 Rgb captionRgb(CaptionColour colour);
 
 // "black", "green", "orange" or "red".

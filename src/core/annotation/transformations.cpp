@@ -159,4 +159,63 @@ bool rebuildTransformations(const Settings& settings, TransformationList& list, 
     }
 }
 
+TransformationEditor::TransformationEditor(TransformationList rows, int changes, std::string changesPath)
+    : m_rows(std::move(rows)), m_changes(changes), m_changesPath(std::move(changesPath))
+{
+}
+
+bool TransformationEditor::addPair(const std::string& source, const std::string& target, Prompter& prompter)
+{
+    if (source.empty() || target.empty()) {
+        prompter.message(MessageKind::Warning, kTitleNotice, "\"Mis\" ja \"Milleks\" lahtrid ei või olla tühjad");
+        return false;
+    }
+    m_rows.push_back({source, target});
+    m_changes = kChangesEdited;
+    return true;
+}
+
+void TransformationEditor::removeRow(int index)
+{
+    if (index < 0 || static_cast<std::size_t>(index) >= m_rows.size())
+        return;
+    m_rows.erase(m_rows.begin() + index);
+    m_changes = kChangesEdited;
+}
+
+void TransformationEditor::removeAll()
+{
+    m_rows.clear();
+    m_changes = kChangesEdited;
+}
+
+void TransformationEditor::useBuiltIn(int changes)
+{
+    if (changes == kChangesIrregular)
+        m_rows = irregularSpellingList();
+    else if (changes == kChangesOldSpelling)
+        m_rows = oldSpellingList();
+    else
+        return;
+    m_changes = changes;
+}
+
+bool TransformationEditor::loadFile(const std::string& path, Prompter& prompter)
+{
+    m_changes = kChangesFile;
+    m_changesPath = path;
+    return readTransformationsFile(path, m_rows, prompter, TransformationMessages::Dialog,
+                                   LineWithoutSeparator::ReplaceTarget);
+}
+
+bool TransformationEditor::saveFile(const std::string& path, Prompter& prompter)
+{
+    // A failed save must not leave the settings pointing at a file that does not hold the rows.
+    if (!writeTransformationsFile(path, m_rows, prompter))
+        return false;
+    m_changes = kChangesFile;
+    m_changesPath = path;
+    return true;
+}
+
 }  // namespace pelmora

@@ -76,4 +76,37 @@ bool writeTransformationsFile(const std::string& path, const TransformationList&
 // when the list was replaced (also by an emptied list after a failed read).
 bool rebuildTransformations(const Settings& settings, TransformationList& list, Prompter& prompter);
 
+// The rows of the "Teisendused" dialog with the `Changes` and `ChangesPath` values its buttons
+// set; on OK the caller takes all three over.
+class TransformationEditor {
+public:
+    TransformationEditor(TransformationList rows, int changes, std::string changesPath);
+
+    const TransformationList& rows() const { return m_rows; }
+    int changes() const { return m_changes; }
+    const std::string& changesPath() const { return m_changesPath; }
+
+    // "Lisa loendisse": adds the pair as a new row (`Changes` 3); with an empty field shows
+    // "\"Mis\" ja \"Milleks\" lahtrid ei või olla tühjad" (title "Teade", warning) and adds nothing.
+    bool addPair(const std::string& source, const std::string& target, Prompter& prompter);
+    // "Kustuta valitud rida": removes the row (`Changes` 3); an index outside the rows does nothing.
+    void removeRow(int index);
+    // "Kustuta kõik": removes every row (`Changes` 3).
+    void removeAll();
+    // "Korrapäratu kirjaviis" (0) / "Vana kirjaviis" (1): the built-in list and that `Changes`;
+    // other values do nothing.
+    void useBuiltIn(int changes);
+    // "Loe failist": empties the rows, sets `Changes` 2 and the path, and reads the file (a line
+    // without "!" replaces the previous row's target); failures show the dialog's messages.
+    bool loadFile(const std::string& path, Prompter& prompter);
+    // "Salvesta faili": writes the rows to the file; only when that worked do `Changes` become 2
+    // and the path the file's.
+    bool saveFile(const std::string& path, Prompter& prompter);
+
+private:
+    TransformationList m_rows;
+    int m_changes;
+    std::string m_changesPath;
+};
+
 }  // namespace pelmora

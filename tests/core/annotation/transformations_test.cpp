@@ -228,3 +228,62 @@ TEST(TransformationsRebuild, FollowsTheChangesSetting)
 
 }  // namespace
 }  // namespace pelmora
+
+namespace pelmora {
+namespace {
+
+TEST(TransformationEditor, ButtonsChangeRowsAndSettingValues)
+{
+    RecordingPrompter prompter;
+    TransformationEditor editor({}, 0, "");
+
+    // Expected: an empty field is refused with the dialog's notice.
+    EXPECT_FALSE(editor.addPair("ab", "", prompter));
+    EXPECT_EQ(prompter.lastText(), "\"Mis\" ja \"Milleks\" lahtrid ei või olla tühjad");
+    EXPECT_EQ(prompter.entries().back().title, "Teade");
+    EXPECT_TRUE(editor.rows().empty());
+    EXPECT_EQ(editor.changes(), 0);
+
+    EXPECT_TRUE(editor.addPair("ab", "cd", prompter));
+    EXPECT_TRUE(editor.addPair("ef", "gh", prompter));
+    EXPECT_EQ(editor.changes(), kChangesEdited);
+    editor.removeRow(5);  // no such row
+    editor.removeRow(0);
+    EXPECT_EQ(editor.rows(), (TransformationList{{"ef", "gh"}}));
+
+    editor.useBuiltIn(kChangesOldSpelling);
+    EXPECT_EQ(editor.rows(), oldSpellingList());
+    EXPECT_EQ(editor.changes(), kChangesOldSpelling);
+    editor.removeAll();
+    EXPECT_TRUE(editor.rows().empty());
+    EXPECT_EQ(editor.changes(), kChangesEdited);
+}
+
+TEST(TransformationEditor, FileButtons)
+{
+    test::TempDir dir;
+    RecordingPrompter prompter;
+    TransformationEditor editor({{"ab", "cd"}}, 3, "");
+
+    // Expected: saving points the settings at the file only when the write worked.
+    EXPECT_FALSE(editor.saveFile(dir.file("missing/x.vtf"), prompter));
+    EXPECT_EQ(editor.changes(), 3);
+    EXPECT_EQ(editor.changesPath(), "");
+    ASSERT_TRUE(editor.saveFile(dir.file("x.vtf"), prompter));
+    EXPECT_EQ(editor.changes(), kChangesFile);
+    EXPECT_EQ(editor.changesPath(), dir.file("x.vtf"));
+
+    // Expected: reading replaces the rows; a line without "!" replaces the previous target.
+    test::writeFile(dir.file("y.vtf"), utf8ToUtf16Le("a!b\r\nc\r\n", true));
+    ASSERT_TRUE(editor.loadFile(dir.file("y.vtf"), prompter));
+    EXPECT_EQ(editor.rows(), (TransformationList{{"a", "c"}}));
+    EXPECT_EQ(editor.changesPath(), dir.file("y.vtf"));
+
+    test::writeFile(dir.file("z.vtf"), "a!b\r\n");
+    EXPECT_FALSE(editor.loadFile(dir.file("z.vtf"), prompter));
+    EXPECT_TRUE(editor.rows().empty());
+    EXPECT_EQ(prompter.lastText(), "Fail ei ole unicode'is.\nEi saa avada.");
+}
+
+}  // namespace
+}  // namespace pelmora
