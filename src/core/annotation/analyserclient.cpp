@@ -39,7 +39,7 @@ AnalyserResult parseAnalysis(std::string_view chunk, bool& ok)
     if (result.lemma.empty())
         return result;
     ok = true;
-    result.partOfSpeech = "-";
+    result.partOfSpeech.assign(1, '-');
 
     const std::size_t bold = chunk.find("<b>", lemmaEnd);
     const std::size_t boldEnd = bold == std::string_view::npos ? bold : chunk.find("</b>", bold + 3);
@@ -62,14 +62,14 @@ AnalyserResult parseAnalysis(std::string_view chunk, bool& ok)
             if (codePointCount(mapped) >= 7)
                 result.partOfSpeech = mapped;  // "Card", "Aux", "Neg", ... name a part of speech
             else if (mapped == "pers." || mapped == "pas.")
-                result.form.insert(0, mapped);  // voice goes in front, as the canonical order has it
+                result.form = mapped + result.form;  // voice goes in front, as the canonical order has it
             else
                 result.form += mapped;
             from = tagStart;
         }
     }
     if (result.form.empty())
-        result.form = "-";
+        result.form.assign(1, '-');
     return result;
 }
 
