@@ -21,5 +21,6 @@ void addTextCommands(CLI::App& app, RunState& state);
 void addSearchCommands(CLI::App& app, RunState& state);
 // info
 void addInfoCommands(CLI::App& app, RunState& state);
+void addAnnotationCommands(CLI::App& app, RunState& state);
 
 }  // namespace pelmora::cli

@@ -13,6 +13,7 @@ int main(int argc, char** argv)
     addTextCommands(app, state);
     addSearchCommands(app, state);
     addInfoCommands(app, state);
+    addAnnotationCommands(app, state);
     try {
         app.parse(argc, argv);
     } catch (const CLI::CallForHelp& e) {
