@@ -65,6 +65,39 @@ std::string formerChildId(std::string_view prefix, XmlNode child, std::string_vi
     return former;
 }
 
+// The number of a canonical sentence identifier "l<n>" (no sign, no leading zero).
+bool canonicalSentenceNumber(const AttributeState& state, long long& number)
+{
+    const std::string& id = state.value;
+    if (!state.present || id.size() < 2 || id.size() > 19 || id[0] != 'l' || id[1] == '0')
+        return false;
+    number = 0;
+    for (std::size_t i = 1; i < id.size(); ++i) {
+        if (id[i] < '0' || id[i] > '9')
+            return false;
+        number = number * 10 + (id[i] - '0');
+    }
+    return true;
+}
+
+void keep(RenumberRecord& record, RenumberRecord::Sentence entry)
+{
+    long long number = 0;
+    if (entry.exceptions.empty() && canonicalSentenceNumber(entry.before, number)) {
+        const long long offset = number - (static_cast<long long>(entry.ordinal) + 1);
+        if (!record.runs.empty()) {
+            RenumberRecord::Run& last = record.runs.back();
+            if (last.first + last.count == entry.ordinal && last.offset == offset) {
+                ++last.count;
+                return;
+            }
+        }
+        record.runs.push_back({entry.ordinal, 1, offset});
+        return;
+    }
+    record.sentences.push_back(std::move(entry));
+}
+
 }  // namespace
 
 bool renumberSentenceIds(XmlNode body, RenumberRecord* record)
@@ -110,7 +143,7 @@ bool renumberSentenceIds(XmlNode body, RenumberRecord* record)
             if (entry.before.value != sentenceId || !entry.before.present)
                 setAttribute(sentence, kId, sentenceId);
             if (record)
-                record->sentences.push_back(std::move(entry));
+                keep(*record, std::move(entry));
         }
     }
     return changed;
@@ -123,35 +156,56 @@ struct Overloaded : Ts... {
     using Ts::operator()...;
 };
 
+void restoreChildren(XmlNode sentence, const std::string& prefix,
+                     const std::vector<RenumberRecord::Child>& exceptions)
+{
+    auto exception = exceptions.begin();
+    std::uint32_t childOrdinal = 0;
+    for (XmlNode child = sentence.first_child(); child; child = child.next_sibling()) {
+        if (!isNumberedChild(child))
+            continue;
+        if (exception != exceptions.end() && exception->ordinal == childOrdinal) {
+            applyAttributeState(child, kId, exception->before);
+            ++exception;
+        } else {
+            setAttribute(child, kId, formerChildId(prefix, child, attributeValue(child, kId)));
+        }
+        ++childOrdinal;
+    }
+}
+
 void undoRenumbering(XmlNode body, const RenumberRecord& record)
 {
     auto entry = record.sentences.begin();
-    std::uint32_t sentenceOrdinal = 0;
-    for (XmlNode sentence = firstChildElement(body, kSentence); sentence && entry != record.sentences.end();
-         sentence = nextSiblingElement(sentence, kSentence), ++sentenceOrdinal) {
-        if (entry->ordinal != sentenceOrdinal)
-            continue;
-        auto exception = entry->exceptions.begin();
-        std::uint32_t childOrdinal = 0;
-        for (XmlNode child = sentence.first_child(); child; child = child.next_sibling()) {
-            if (!isNumberedChild(child))
-                continue;
-            if (exception != entry->exceptions.end() && exception->ordinal == childOrdinal) {
-                applyAttributeState(child, kId, exception->before);
-                ++exception;
-            } else {
-                setAttribute(child, kId, formerChildId(entry->before.value, child, attributeValue(child, kId)));
-            }
-            ++childOrdinal;
+    auto run = record.runs.begin();
+    std::uint32_t ordinal = 0;
+    for (XmlNode sentence = firstChildElement(body, kSentence); sentence;
+         sentence = nextSiblingElement(sentence, kSentence), ++ordinal) {
+        while (run != record.runs.end() && ordinal >= run->first + run->count)
+            ++run;
+        if (run == record.runs.end() && entry == record.sentences.end())
+            break;
+        if (run != record.runs.end() && ordinal >= run->first) {
+            const std::string prefix = "l" + std::to_string(static_cast<long long>(ordinal) + 1 + run->offset);
+            restoreChildren(sentence, prefix, {});
+            setAttribute(sentence, kId, prefix);
+        } else if (entry != record.sentences.end() && entry->ordinal == ordinal) {
+            restoreChildren(sentence, entry->before.value, entry->exceptions);
+            applyAttributeState(sentence, kId, entry->before);
+            ++entry;
         }
-        applyAttributeState(sentence, kId, entry->before);
-        ++entry;
     }
+}
+
+// Heap bytes beyond the objects themselves (short strings live inside them).
+std::size_t heapBytes(const std::string& text)
+{
+    return text.capacity() > 15 ? text.capacity() + 1 : 0;
 }
 
 std::size_t stateBytes(const AttributeState& state)
 {
-    return sizeof(AttributeState) + state.value.capacity();
+    return heapBytes(state.value);
 }
 
 std::size_t subtreeBytes(XmlNode node)
@@ -166,7 +220,7 @@ std::size_t subtreeBytes(XmlNode node)
 
 std::size_t pathBytes(const NodePath& path)
 {
-    return sizeof(NodePath) + path.capacity() * sizeof(std::uint32_t);
+    return path.capacity() * sizeof(std::uint32_t);
 }
 
 // The child at the index, not counting `skip`.
@@ -521,18 +575,18 @@ std::size_t ChangeHistory::memoryUse() const
     std::size_t bytes = 0;
     const auto changeBytes = Overloaded{
         [](const AttributeChange& c) {
-            return pathBytes(c.element) + c.name.capacity() + stateBytes(c.before) + stateBytes(c.after);
+            return pathBytes(c.element) + heapBytes(c.name) + stateBytes(c.before) + stateBytes(c.after);
         },
-        [](const TextChange& c) { return pathBytes(c.element) + c.before.capacity() + c.after.capacity(); },
-        [](const InsertChange& c) { return pathBytes(c.node) + c.name.capacity(); },
+        [](const TextChange& c) { return pathBytes(c.element) + heapBytes(c.before) + heapBytes(c.after); },
+        [](const InsertChange& c) { return pathBytes(c.node) + heapBytes(c.name); },
         [](const RemoveChange& c) { return pathBytes(c.node) + subtreeBytes(c.copy); },
         [](const MoveChange& c) { return pathBytes(c.fromParent) + pathBytes(c.to); },
         [](const RenumberChange& c) {
-            std::size_t total = pathBytes(c.body);
+            std::size_t total = pathBytes(c.body) + c.record.runs.capacity() * sizeof(RenumberRecord::Run);
             for (const RenumberRecord::Sentence& s : c.record.sentences) {
-                total += sizeof(s) + stateBytes(s.before);
+                total += sizeof(s) + stateBytes(s.before) + s.exceptions.capacity() * sizeof(RenumberRecord::Child);
                 for (const RenumberRecord::Child& e : s.exceptions)
-                    total += sizeof(e) + stateBytes(e.before);
+                    total += stateBytes(e.before);
             }
             return total;
         },

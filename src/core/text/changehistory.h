@@ -36,10 +36,17 @@ AttributeState attributeState(XmlNode element, const char* name);
 // former position (after the others when there are fewer).
 void applyAttributeState(XmlNode element, const char* name, const AttributeState& state);
 
-// The identifiers a renumbering of the body changed, as far as they cannot be recomputed: per
-// changed sentence its old "id", and for its tokens and combinations only those whose old
+// The identifiers a renumbering of the body changed, as far as they cannot be recomputed: runs of
+// sentences that were regularly numbered with a shift (the usual case after a merge or split),
+// and for other changed sentences their old "id" and the tokens and combinations whose old
 // identifier was not the old sentence identifier followed by their own suffix.
 struct RenumberRecord {
+    // Sentences first .. first+count-1 were "l<ordinal + 1 + offset>", their children regular.
+    struct Run {
+        std::uint32_t first = 0;
+        std::uint32_t count = 0;
+        long long offset = 0;
+    };
     struct Child {
         std::uint32_t ordinal = 0;  // among the sentence's "sone" and "yhend" children
         AttributeState before;
@@ -49,8 +56,9 @@ struct RenumberRecord {
         AttributeState before;
         std::vector<Child> exceptions;
     };
-    std::vector<Sentence> sentences;
-    bool empty() const { return sentences.empty(); }
+    std::vector<Sentence> sentences;  // the irregular ones, in order
+    std::vector<Run> runs;            // in order
+    bool empty() const { return sentences.empty() && runs.empty(); }
 };
 
 // Gives the k-th sentence of the body "l<k>", each of its tokens "l<k>_" and the token's own
