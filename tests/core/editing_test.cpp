@@ -2,6 +2,7 @@
 #include "text/pelmoradoc.h"
 #include "text/textformat.h"
 
+#include <functional>
 #include <gtest/gtest.h>
 
 namespace pelmora {
@@ -356,6 +357,43 @@ INSTANTIATE_TEST_SUITE_P(Cases, AudioPosition, ::testing::Values(
     AudioCase{"TooLargeTimeIsRefused", kWithAudio, "", -1, -1, 2147483647, 0, false, "",
               {"Lause algus helifailis on liiga suur."}}),
     test::ByName());
+
+}  // namespace
+}  // namespace pelmora
+
+namespace pelmora {
+namespace {
+
+// The messages carry the titles and icons the user knows them by.
+TEST(EditingMessages, CarryTheirTitlesAndIcons)
+{
+    struct Expected {
+        std::function<bool(CPelmoraDoc&)> run;
+        MessageKind kind;
+        const char* title;
+    };
+    const Expected cases[] = {
+        {[](CPelmoraDoc& d) { return d.modifyToken(" "); }, MessageKind::Error, "Viga"},
+        {[](CPelmoraDoc& d) { return d.addToken(" "); }, MessageKind::Warning, "Teade"},
+        {[](CPelmoraDoc& d) { return d.mergeSentences("x"); }, MessageKind::Error, "Viga"},
+        {[](CPelmoraDoc& d) { return d.mergeSentences("l1"); }, MessageKind::Error, "Viga"},
+        {[](CPelmoraDoc& d) { return d.addToken("x"); }, MessageKind::Warning, "Teade"},       // three-word combination
+        {[](CPelmoraDoc& d) { return d.splitSentence(); }, MessageKind::Warning, "Hoiatus"},  // combinations dropped
+        {[](CPelmoraDoc& d) { return d.setAudioPosition(1, 1); }, MessageKind::Warning, "Hoiatus"},
+    };
+    for (const Expected& c : cases) {
+        RecordingPrompter prompter;
+        CPelmoraDoc doc(prompter);
+        ASSERT_TRUE(doc.openFromBuffer(
+            wrapBody("<lause id=\"l1\"><sone id=\"l1_s1\">a</sone><sone id=\"l1_s2\">b</sone><sone id=\"l1_s3\">c</sone>"
+                     "<yhend id=\"l1_s1_s2_s3\"/></lause>"),
+            "t.xml"));
+        c.run(doc);
+        ASSERT_EQ(prompter.entries().size(), 1u);
+        EXPECT_EQ(prompter.entries()[0].kind, c.kind) << prompter.lastText();
+        EXPECT_EQ(prompter.entries()[0].title, c.title) << prompter.lastText();
+    }
+}
 
 }  // namespace
 }  // namespace pelmora

@@ -181,3 +181,45 @@ TEST(TokenHandles, HistoryKeepsItsLimitAndOrder)
 
 }  // namespace
 }  // namespace pelmora
+
+namespace pelmora {
+namespace {
+
+struct NeighbourCase {
+    const char* name;
+    std::function<XmlNode(const CPelmoraDoc&)> removed;
+    const char* expected;  // text of the neighbour, "" for none
+};
+
+class Neighbour : public ::testing::TestWithParam<NeighbourCase> {};
+
+TEST_P(Neighbour, IsTheNearestTokenOutsideTheRemovedPart)
+{
+    RecordingPrompter prompter;
+    CPelmoraDoc doc(prompter);
+    ASSERT_TRUE(doc.openFromBuffer(
+        "<pelmora><sisu><lause><sone>a</sone><sone>b</sone></lause><lause/><lause><sone>c</sone></lause>"
+        "<lause><sone>d</sone><sone>e</sone></lause></sisu></pelmora>",
+        "t.xml"));
+    EXPECT_EQ(CPelmoraDoc::tokenText(neighbourOutside(GetParam().removed(doc))), GetParam().expected);
+}
+
+XmlNode sentenceAt(const CPelmoraDoc& doc, int n)
+{
+    XmlNode s = firstChildElement(doc.body(), "lause");
+    while (--n > 0)
+        s = nextSiblingElement(s, "lause");
+    return s;
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, Neighbour, ::testing::Values(
+    NeighbourCase{"FirstTokenGoesToNext", [](const CPelmoraDoc& d) { return d.firstToken(); }, "b"},
+    NeighbourCase{"LastTokenGoesToPrevious", [](const CPelmoraDoc& d) { return d.lastToken(); }, "d"},
+    NeighbourCase{"OnlyTokenGoesToTheNextSentence", [](const CPelmoraDoc& d) { return firstChildElement(sentenceAt(d, 3), "sone"); }, "d"},
+    NeighbourCase{"SentenceBeforeAnEmptyOne", [](const CPelmoraDoc& d) { return sentenceAt(d, 1); }, "c"},
+    NeighbourCase{"LastSentenceGoesBack", [](const CPelmoraDoc& d) { return sentenceAt(d, 4); }, "c"},
+    NeighbourCase{"TheBodyHasNone", [](const CPelmoraDoc& d) { return d.body(); }, ""}),
+    test::ByName());
+
+}  // namespace
+}  // namespace pelmora
