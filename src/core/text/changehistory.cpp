@@ -269,6 +269,10 @@ NodePath parentPath(const NodePath& path)
 
 // --- History -------------------------------------------------------------------------------------
 
+namespace {
+constexpr std::size_t kIndexCacheLimit = 1u << 16;
+}  // namespace
+
 ChangeHistory::ChangeHistory(std::function<void(XmlNode)> aboutToRemove)
     : m_aboutToRemove(std::move(aboutToRemove))
 {
@@ -417,6 +421,9 @@ std::uint32_t ChangeHistory::indexOf(XmlNode node)
     }
     if (!known)
         index = distance - 1;
+    // Long annotation sessions without structural edits would otherwise grow the cache without end.
+    if (m_indexCache.size() >= kIndexCacheLimit)
+        m_indexCache.clear();
     m_indexCache[node.internal_object()] = index;
     return index;
 }
