@@ -27,6 +27,7 @@ run: release
 bench: release
 	bash bench/roundtrip.sh $(RELEASE_DIR)/bin/pelmora-cli build/bench
 	bash bench/search.sh $(RELEASE_DIR)/bin/pelmora-cli build/bench
+	bash bench/editing.sh $(RELEASE_DIR)/bin/pelmora-cli build/bench
 
 clean:
 	rm -rf build

@@ -22,5 +22,6 @@ void addSearchCommands(CLI::App& app, RunState& state);
 // info
 void addInfoCommands(CLI::App& app, RunState& state);
 void addAnnotationCommands(CLI::App& app, RunState& state);
+void addEditCommands(CLI::App& app, RunState& state);
 
 }  // namespace pelmora::cli

@@ -14,6 +14,7 @@ int main(int argc, char** argv)
     addSearchCommands(app, state);
     addInfoCommands(app, state);
     addAnnotationCommands(app, state);
+    addEditCommands(app, state);
     try {
         app.parse(argc, argv);
     } catch (const CLI::CallForHelp& e) {

@@ -67,7 +67,10 @@ const char* attributeName(TokenAttribute attribute)
     return kLemma;
 }
 
-CPelmoraDoc::CPelmoraDoc(Prompter& prompter) : m_prompter(prompter) {}
+CPelmoraDoc::CPelmoraDoc(Prompter& prompter)
+    : m_prompter(prompter), m_history([this](XmlNode node) { notifyAboutToRemove(node); })
+{
+}
 
 // --- Observers -----------------------------------------------------------------------------
 
@@ -115,6 +118,8 @@ void CPelmoraDoc::notifyAttributeChanged(XmlNode element, const char* name, std:
 
 void CPelmoraDoc::bumpLayoutRevision()
 {
+    // Whatever moves the layout may have moved tokens too (undo and redo among them).
+    ++m_structureRevision;
     // The counter wraps instead of overflowing; views only compare it for equality.
     m_layoutRevision = static_cast<std::int32_t>(static_cast<std::uint32_t>(m_layoutRevision) + 1u);
 }
@@ -160,6 +165,7 @@ bool CPelmoraDoc::openParsed(const XmlLoadResult& loaded, const std::string& nam
     const XmlNode bodyNode = firstChildElement(root, kBody);
     if (!bodyNode)
         return reject();
+    forgetHistory();
     if (mode == OpenMode::BodyOnly) {
         m_current = bodyNode;
         updateAllViews();
@@ -182,6 +188,7 @@ bool CPelmoraDoc::saveDocument(const std::string& path)
         return false;
     }
     m_modified = false;
+    m_savedSerial = m_history.stateSerial();
     return true;
 }
 
@@ -189,9 +196,23 @@ void CPelmoraDoc::deleteContents()
 {
     notifyCleared();
     m_current = XmlNode();
+    m_history.clear();
     m_xml.clear();
     ++m_structureRevision;
     bumpLayoutRevision();
+}
+
+void CPelmoraDoc::forgetHistory()
+{
+    m_history.clear();
+    m_savedSerial = m_history.stateSerial();
+}
+
+void CPelmoraDoc::setModifiedFlag(bool modified)
+{
+    m_modified = modified;
+    if (!modified)
+        m_savedSerial = m_history.stateSerial();
 }
 
 void CPelmoraDoc::closeDocument()
@@ -298,9 +319,7 @@ TokenCombinations CPelmoraDoc::combinationsOfToken(XmlNode token)
         result.items.push_back(std::move(item));
     }
     if (result.items.empty()) {
-        removeAttribute(token, kCombinationMark);
-        m_modified = true;
-        notifyAttributeChanged(token, kCombinationMark, "+");
+        setNodeAttribute(token, kCombinationMark, "");
         result.markRepaired = true;
     }
     return result;
@@ -324,10 +343,8 @@ bool CPelmoraDoc::setTokenText(XmlNode token, std::string_view text)
 {
     if (!token || elementText(token) == text)
         return static_cast<bool>(token);
-    if (!setElementText(token, text))
+    if (!setNodeText(token, text))
         return false;
-    m_modified = true;
-    ++m_structureRevision;
     bumpLayoutRevision();
     return true;
 }
@@ -340,15 +357,23 @@ void CPelmoraDoc::setTokenAttribute(XmlNode token, TokenAttribute which, std::st
     const std::string_view present = attributeValue(token, name);
     if (present == value)
         return;
-    const std::string oldValue(present);
-    if (value.empty())
-        removeAttribute(token, name);
-    else
-        setAttribute(token, name, value);
-    m_modified = true;
-    notifyAttributeChanged(token, name, oldValue);
+    changeAttribute(token, name, value);
     if (which == TokenAttribute::Style)
         bumpLayoutRevision();
+}
+
+void CPelmoraDoc::changeAttribute(XmlNode element, const char* name, std::string_view value)
+{
+    ChangeGroup group(*this);
+    AttributeState before = attributeState(element, name);
+    if (value.empty())
+        removeAttribute(element, name);
+    else
+        setAttribute(element, name, value);
+    const std::string oldValue = before.value;
+    m_history.attributeChanged(element, name, std::move(before));
+    m_modified = true;
+    notifyAttributeChanged(element, name, oldValue);
 }
 
 // --- Generic tree changes ------------------------------------------------------------------------
@@ -359,21 +384,22 @@ bool CPelmoraDoc::setNodeAttribute(XmlNode element, const char* name, std::strin
         return false;
     if (attributeValue(element, name) == value && (!value.empty() || !element.attribute(name)))
         return true;
-    const std::string oldValue(attributeValue(element, name));
-    const bool done = value.empty() ? removeAttribute(element, name) : setAttribute(element, name, value);
-    m_modified = true;
-    notifyAttributeChanged(element, name, oldValue);
-    return done;
+    changeAttribute(element, name, value);
+    return value.empty() || attributeValue(element, name) == value;
 }
 
 bool CPelmoraDoc::setNodeText(XmlNode element, std::string_view text)
 {
     if (element.type() != pugi::node_element)
         return false;
-    if (elementText(element) == text && element.first_child().type() == pugi::node_pcdata)
+    const bool hadTextNode = element.first_child().type() == pugi::node_pcdata;
+    if (elementText(element) == text && hadTextNode)
         return true;
+    ChangeGroup group(*this);
+    std::string before(elementText(element));
     if (!setElementText(element, text))
         return false;
+    m_history.textChanged(element, hadTextNode, std::move(before), text);
     m_modified = true;
     ++m_structureRevision;
     return true;
@@ -381,8 +407,11 @@ bool CPelmoraDoc::setNodeText(XmlNode element, std::string_view text)
 
 XmlNode CPelmoraDoc::appendElement(XmlNode parent, const char* name)
 {
+    ChangeGroup group(*this);
+    m_history.aboutToInsert();
     const XmlNode added = parent.append_child(name);
     if (added) {
+        m_history.inserted(added);
         m_modified = true;
         ++m_structureRevision;
     }
@@ -391,10 +420,13 @@ XmlNode CPelmoraDoc::appendElement(XmlNode parent, const char* name)
 
 XmlNode CPelmoraDoc::insertElementBefore(XmlNode parent, const char* name, XmlNode before)
 {
-    if (before.parent() != parent)
+    if (!before || before.parent() != parent)
         return {};
+    ChangeGroup group(*this);
+    m_history.aboutToInsert();
     const XmlNode added = parent.insert_child_before(name, before);
     if (added) {
+        m_history.inserted(added);
         m_modified = true;
         ++m_structureRevision;
     }
@@ -403,10 +435,13 @@ XmlNode CPelmoraDoc::insertElementBefore(XmlNode parent, const char* name, XmlNo
 
 XmlNode CPelmoraDoc::insertElementAfter(XmlNode parent, const char* name, XmlNode after)
 {
-    if (after.parent() != parent)
+    if (!after || after.parent() != parent)
         return {};
+    ChangeGroup group(*this);
+    m_history.aboutToInsert();
     const XmlNode added = parent.insert_child_after(name, after);
     if (added) {
+        m_history.inserted(added);
         m_modified = true;
         ++m_structureRevision;
     }
@@ -417,11 +452,86 @@ bool CPelmoraDoc::removeNode(XmlNode node)
 {
     if (!node || node.type() == pugi::node_document || !node.parent())
         return false;
+    ChangeGroup group(*this);
+    m_history.aboutToRemove(node);
     notifyAboutToRemove(node);
     const bool removed = node.parent().remove_child(node);
     m_modified = true;
     ++m_structureRevision;
     return removed;
+}
+
+bool CPelmoraDoc::moveNodeAfter(XmlNode node, XmlNode after)
+{
+    if (node.type() != pugi::node_element || !after || !after.parent() || isInSubtree(after, node))
+        return false;
+    ChangeGroup group(*this);
+    m_history.aboutToMove(node);
+    if (!after.parent().insert_move_after(node, after))
+        return false;
+    m_history.moved(node);
+    m_modified = true;
+    ++m_structureRevision;
+    return true;
+}
+
+bool CPelmoraDoc::moveNodeToEnd(XmlNode node, XmlNode parent)
+{
+    if (node.type() != pugi::node_element || parent.type() != pugi::node_element || isInSubtree(parent, node))
+        return false;
+    ChangeGroup group(*this);
+    m_history.aboutToMove(node);
+    if (!parent.append_move(node))
+        return false;
+    m_history.moved(node);
+    m_modified = true;
+    ++m_structureRevision;
+    return true;
+}
+
+// --- Undo and redo -------------------------------------------------------------------------------
+
+void CPelmoraDoc::beginChange()
+{
+    m_history.open(m_current);
+}
+
+void CPelmoraDoc::endChange()
+{
+    if (m_history.close(m_current))
+        m_modified = true;
+}
+
+void CPelmoraDoc::cancelChanges()
+{
+    const XmlNode current = m_history.cancelOpenStep(m_xml.documentNode());
+    m_current = current;
+    m_modified = m_history.stateSerial() != m_savedSerial;
+    bumpLayoutRevision();
+}
+
+bool CPelmoraDoc::undo()
+{
+    XmlNode current;
+    if (!m_history.undo(m_xml.documentNode(), current))
+        return false;
+    m_current = current ? current : firstToken();
+    m_modified = m_history.stateSerial() != m_savedSerial;
+    bumpLayoutRevision();
+    updateAllViews();
+    return true;
+}
+
+bool CPelmoraDoc::redo()
+{
+    XmlNode current;
+    if (!m_history.redo(m_xml.documentNode(), current))
+        return false;
+    m_current = current ? current : firstToken();
+    m_modified = m_history.stateSerial() != m_savedSerial;
+    bumpLayoutRevision();
+    updateAllViews();
+    return true;
 }
 
 // --- Current token -----------------------------------------------------------------------------
@@ -561,7 +671,8 @@ bool CPelmoraDoc::AppendImportedToken(const ImportedToken& imported)
 
     m_current = token;
     m_modified = true;
-    ++m_structureRevision;
+    // Import builds a new text token by token; it is not undone step by step.
+    m_history.clear();
     bumpLayoutRevision();
     return true;
 }

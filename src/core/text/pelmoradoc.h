@@ -3,6 +3,7 @@
 #pragma once
 
 #include "common/prompter.h"
+#include "text/changehistory.h"
 #include "xml/xmldocument.h"
 
 #include <cstdint>
@@ -61,6 +62,12 @@ struct TokenCombination {
 struct TokenCombinations {
     std::vector<TokenCombination> items;
     bool markRepaired = false;  // the token's stale "yhend" mark was removed
+};
+
+// The minutes and seconds the audio-position dialog starts with; -1 and -1 when not linked.
+struct AudioPositionFields {
+    int minutes = -1;
+    int seconds = -1;
 };
 
 class CPelmoraDoc {
@@ -158,6 +165,87 @@ public:
     // Removes a node with everything below it; observers are told first, and the current token
     // is dropped when it lies inside. False for a null handle or the document node.
     bool removeNode(XmlNode node);
+    // Moves an element (with everything below it) right after another node, or to the end of a
+    // parent. Handles stay valid. False for null handles or when `after` lies inside `node`.
+    bool moveNodeAfter(XmlNode node, XmlNode after);
+    bool moveNodeToEnd(XmlNode node, XmlNode parent);
+
+    // --- Undo and redo ----------------------------------------------------------------------
+    // Every change above is recorded. Changes made between beginChange() and the matching
+    // endChange() form one undo step (groups nest; only the outermost counts); a change made
+    // outside a group is a step of its own. Opening a text, closing it and plain-text import
+    // forget the history.
+    void beginChange();
+    void endChange();
+    // Undoes the changes of the open group so far (a command that failed half-way) and puts the
+    // current token back; the group stays open.
+    void cancelChanges();
+    // Groups the changes of one command for its lifetime.
+    class ChangeGroup {
+    public:
+        explicit ChangeGroup(CPelmoraDoc& doc) : m_doc(doc) { m_doc.beginChange(); }
+        ~ChangeGroup() { m_doc.endChange(); }
+        ChangeGroup(const ChangeGroup&) = delete;
+        ChangeGroup& operator=(const ChangeGroup&) = delete;
+
+    private:
+        CPelmoraDoc& m_doc;
+    };
+    bool canUndo() const { return m_history.canUndo(); }
+    bool canRedo() const { return m_history.canRedo(); }
+    // Reverts the newest step: the tree, the current token as it was before the step, and the
+    // modified flag (cleared when this is the state last saved or opened). Redraws. False when
+    // there is nothing to undo or a group is open.
+    bool undo();
+    // Applies the newest undone step again, with the current token it left. Redraws.
+    bool redo();
+    // The most undo steps kept (older ones are forgotten); at least 1.
+    void setUndoLimit(std::size_t steps) { m_history.setLimit(steps); }
+    std::size_t undoCount() const { return m_history.undoCount(); }
+    std::size_t redoCount() const { return m_history.redoCount(); }
+    // Approximate bytes the undo and redo steps hold.
+    std::size_t undoMemoryUse() const { return m_history.memoryUse(); }
+
+    // --- Sentence and token editing (on the current token; nothing without one) ---------------
+    // Each returns true when the text changed; changes end with a layout bump, a redraw and the
+    // modified flag, and form one undo step.
+
+    // Sets the current token's text to the entered text trimmed of blanks. Blank input is
+    // refused with "Sõnet ei saa kustutada"; the same text changes nothing.
+    bool modifyToken(std::string_view entered);
+    // Adds a token with the entered text (trimmed) after the current token and renumbers the
+    // rest of the sentence and its combinations. Blank input: "Tühja sõnet ei saa lisaada".
+    bool addToken(std::string_view entered);
+    // Asks, then deletes the current token, renumbers the sentence and its combinations. The
+    // first token of the sentence becomes current. A sentence left without tokens is removed and
+    // the body renumbered; the text's only token cannot be deleted.
+    bool deleteToken();
+    // Appends the tokens of the sentence with the entered identifier to the current sentence,
+    // removes that sentence and renumbers the body. "Ei leia soovitud lauset." for an unknown
+    // identifier; the current sentence itself is refused.
+    bool mergeSentences(std::string_view otherSentenceId);
+    // Moves the tokens after the current one into a new sentence right after the current one
+    // and renumbers the body. Nothing at the last token of a sentence.
+    bool splitSentence();
+    // The current token's text, for the clipboard ("" without a current token).
+    std::string copyTokenText() const;
+    // "<page: sentence id> " and the sentence's tokens each followed by a blank, the current
+    // one between asterisks ("" without a current token).
+    std::string copySentenceWithReference() const;
+    // The identifier of the current token's sentence ("" without one), for the merge dialog.
+    std::string currentSentenceId() const;
+    // The identifier the merge dialog proposes: the next sentence number ("l<n+1>").
+    std::string proposedMergeSentenceId() const;
+
+    // --- Audio position of a sentence --------------------------------------------------------
+    // The dialog's start values for the current token's sentence: "helipos" split into minutes
+    // and seconds, or -1 and -1 when it is absent or there is no current token.
+    AudioPositionFields audioPositionFields() const;
+    // Stores the position the dialog returned for the current token's sentence: minutes below 0
+    // remove it; otherwise minutes × 60 + seconds is written when it differs. Without an audio
+    // file named in the text's information, "Helifaili pole määratud." and the position is
+    // removed. A negative or too large time is refused. True when the text changed.
+    bool setAudioPosition(int minutes, int seconds);
 
     // --- Current token --------------------------------------------------------------------
     XmlNode currentToken() const { return m_current; }
@@ -188,7 +276,8 @@ public:
 
     // --- State ----------------------------------------------------------------------------
     bool isModified() const { return m_modified; }
-    void setModifiedFlag(bool modified = true) { m_modified = modified; }
+    // Setting the flag to false makes the present state the saved one for undo.
+    void setModifiedFlag(bool modified = true);
     std::int32_t layoutRevision() const { return m_layoutRevision; }
     void bumpLayoutRevision();
     // Moves on every change of the tree's shape or of a token's text: nodes added or removed, text
@@ -205,6 +294,14 @@ private:
     void notifyCleared();
     void notifyAboutToRemove(XmlNode node);
     void notifyAttributeChanged(XmlNode element, const char* name, std::string_view oldValue);
+    void forgetHistory();
+    void changeAttribute(XmlNode element, const char* name, std::string_view value);
+    bool renumberBody();
+    void finishEdit();
+    // The sentence identifier that token and combination identifiers of the sentence start with.
+    static std::string sentencePrefix(XmlNode token);
+    enum class TokenChange { Added, Deleted };
+    void adjustCombinations(XmlNode sentence, const std::string& prefix, int position, TokenChange change);
 
     Prompter& m_prompter;
     XmlDocument m_xml;
@@ -216,6 +313,8 @@ private:
     bool m_modified = false;
     std::vector<DocumentObserver*> m_observers;
     std::function<bool()> m_selectionCheck;
+    ChangeHistory m_history;
+    std::uint64_t m_savedSerial = 0;
 };
 
 // True when the node is the given subtree root or lies below it.

@@ -1,0 +1,190 @@
+// The edit command: structural edits and audio positions applied to a corpus text in order.
+#include "cliprompter.h"
+#include "commands.h"
+
+#include "common/strings.h"
+#include "text/pelmoradoc.h"
+#include "text/textformat.h"
+
+#include <charconv>
+#include <iostream>
+#include <memory>
+
+namespace pelmora::cli {
+
+namespace {
+
+constexpr const char* kTokenNotFound = "Ei leia sõnet %s.";
+constexpr const char* kSentenceNotFound = "Ei leia soovitud lauset.";
+constexpr const char* kSentenceWithoutTokens = "Lauses %s pole ühtegi sõnet.";
+
+enum class EditKind { ModifyToken, AddToken, DeleteToken, Merge, Split, Audio };
+
+struct OperationSpec {
+    const char* name;
+    EditKind kind;
+    std::size_t arguments;
+};
+
+constexpr OperationSpec kOperations[] = {
+    {"modify-token", EditKind::ModifyToken, 2}, {"add-token", EditKind::AddToken, 2},
+    {"delete-token", EditKind::DeleteToken, 1}, {"merge", EditKind::Merge, 2},
+    {"split", EditKind::Split, 1},              {"audio", EditKind::Audio, 3},
+};
+
+struct Operation {
+    EditKind kind = EditKind::Split;
+    std::vector<std::string> arguments;
+    int minutes = 0;
+    int seconds = 0;
+};
+
+struct EditOptions {
+    std::string input;
+    std::string output;
+};
+
+bool parseInt(const std::string& text, int& value)
+{
+    const char* end = text.data() + text.size();
+    const auto [at, error] = std::from_chars(text.data(), end, value);
+    return error == std::errc() && at == end;
+}
+
+// Splits "NAME ARG... NAME ARG..." into operations; false with a message on a usage error.
+bool parseOperations(const std::vector<std::string>& words, std::vector<Operation>& operations)
+{
+    for (std::size_t i = 0; i < words.size();) {
+        const OperationSpec* spec = nullptr;
+        for (const OperationSpec& candidate : kOperations)
+            if (words[i] == candidate.name)
+                spec = &candidate;
+        if (!spec) {
+            std::cerr << "edit: unknown operation '" << words[i]
+                      << "' (modify-token, add-token, delete-token, merge, split, audio)\n";
+            return false;
+        }
+        if (words.size() - i - 1 < spec->arguments) {
+            std::cerr << "edit: " << spec->name << " needs " << spec->arguments << " argument(s)\n";
+            return false;
+        }
+        Operation operation;
+        operation.kind = spec->kind;
+        operation.arguments.assign(words.begin() + static_cast<std::ptrdiff_t>(i + 1),
+                                   words.begin() + static_cast<std::ptrdiff_t>(i + 1 + spec->arguments));
+        if (spec->kind == EditKind::Audio &&
+            (!parseInt(operation.arguments[1], operation.minutes) || !parseInt(operation.arguments[2], operation.seconds))) {
+            std::cerr << "edit: audio needs whole numbers of minutes and seconds\n";
+            return false;
+        }
+        operations.push_back(std::move(operation));
+        i += 1 + spec->arguments;
+    }
+    if (operations.empty()) {
+        std::cerr << "edit: no operation given\n";
+        return false;
+    }
+    return true;
+}
+
+XmlNode findSentence(const CPelmoraDoc& doc, std::string_view id)
+{
+    for (XmlNode sentence = firstChildElement(doc.body(), text::kSentence); sentence;
+         sentence = nextSiblingElement(sentence, text::kSentence))
+        if (attributeValue(sentence, text::kId) == id)
+            return sentence;
+    return {};
+}
+
+XmlNode findToken(const CPelmoraDoc& doc, std::string_view id)
+{
+    // Identifiers are dense after every edit, so the sentence named by the prefix is tried first.
+    const std::size_t at = id.rfind('_');
+    if (at != std::string_view::npos) {
+        for (XmlNode token = firstChildElement(findSentence(doc, id.substr(0, at)), text::kToken); token;
+             token = nextSiblingElement(token, text::kToken))
+            if (attributeValue(token, text::kId) == id)
+                return token;
+    }
+    for (XmlNode sentence = firstChildElement(doc.body(), text::kSentence); sentence;
+         sentence = nextSiblingElement(sentence, text::kSentence))
+        for (XmlNode token = firstChildElement(sentence, text::kToken); token;
+             token = nextSiblingElement(token, text::kToken))
+            if (attributeValue(token, text::kId) == id)
+                return token;
+    return {};
+}
+
+// Makes the operation's token (or its sentence's first token) current; false with a message.
+bool placeCurrent(CPelmoraDoc& doc, const Operation& operation)
+{
+    const std::string& id = operation.arguments.front();
+    XmlNode token;
+    if (operation.kind == EditKind::Merge || operation.kind == EditKind::Audio) {
+        const XmlNode sentence = findSentence(doc, id);
+        if (!sentence) {
+            std::cerr << kSentenceNotFound << '\n';
+            return false;
+        }
+        token = firstChildElement(sentence, text::kToken);
+        if (!token) {
+            std::cerr << formatMessage(kSentenceWithoutTokens, id) << '\n';
+            return false;
+        }
+    } else {
+        token = findToken(doc, id);
+        if (!token) {
+            std::cerr << formatMessage(kTokenNotFound, id) << '\n';
+            return false;
+        }
+    }
+    return doc.setCurrentToken(token);
+}
+
+int runEdit(const EditOptions& options, const std::vector<std::string>& words)
+{
+    std::vector<Operation> operations;
+    if (!parseOperations(words, operations))
+        return kExitUsage;
+    CliPrompter prompter(std::cerr, true);
+    CPelmoraDoc doc(prompter);
+    if (!doc.openDocument(options.input))
+        return kExitFailed;
+    for (const Operation& operation : operations) {
+        if (!placeCurrent(doc, operation))
+            return kExitFailed;
+        bool done = true;
+        switch (operation.kind) {
+        case EditKind::ModifyToken: doc.modifyToken(operation.arguments[1]); break;
+        case EditKind::AddToken: done = doc.addToken(operation.arguments[1]); break;
+        case EditKind::DeleteToken: doc.deleteToken(); break;
+        case EditKind::Merge: doc.mergeSentences(operation.arguments[1]); break;
+        case EditKind::Split: doc.splitSentence(); break;
+        case EditKind::Audio: doc.setAudioPosition(operation.minutes, operation.seconds); break;
+        }
+        // A refusal stops the run before anything is written.
+        if (!done || prompter.sawError())
+            return kExitFailed;
+    }
+    return doc.saveDocument(options.output) ? kExitOk : kExitFailed;
+}
+
+}  // namespace
+
+void addEditCommands(CLI::App& app, RunState& state)
+{
+    auto options = std::make_shared<EditOptions>();
+    CLI::App* edit = app.add_subcommand(
+        "edit",
+        "Apply edits in order and save: modify-token ID TEXT, add-token ID TEXT (after ID), delete-token ID, "
+        "merge SENTENCE_ID OTHER_SENTENCE_ID, split TOKEN_ID, audio SENTENCE_ID MINUTES SECONDS "
+        "(minutes -1 removes). Options go before the operations.");
+    edit->add_option("IN", options->input, "Corpus text to read")->required();
+    edit->add_option("-o,--output", options->output, "File to write")->required();
+    // Everything after the input file is the operation list, read as it stands (texts and
+    // numbers such as -1 included).
+    edit->prefix_command();
+    edit->callback([options, edit, &state] { state.exitCode = runEdit(*options, edit->remaining()); });
+}
+
+}  // namespace pelmora::cli
