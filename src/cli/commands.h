@@ -18,5 +18,6 @@ struct RunState {
 // One function per command group; main() calls each.
 void addTextCommands(CLI::App& app, RunState& state);
 void addAnnotationCommands(CLI::App& app, RunState& state);
+void addDictCommands(CLI::App& app, RunState& state);
 
 }  // namespace pelmora::cli
