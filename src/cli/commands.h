@@ -19,5 +19,6 @@ struct RunState {
 void addTextCommands(CLI::App& app, RunState& state);
 void addAnnotationCommands(CLI::App& app, RunState& state);
 void addDictCommands(CLI::App& app, RunState& state);
+void addSuggestCommands(CLI::App& app, RunState& state);
 
 }  // namespace pelmora::cli

@@ -13,6 +13,7 @@ int main(int argc, char** argv)
     addTextCommands(app, state);
     addAnnotationCommands(app, state);
     addDictCommands(app, state);
+    addSuggestCommands(app, state);
     try {
         app.parse(argc, argv);
     } catch (const CLI::CallForHelp& e) {
