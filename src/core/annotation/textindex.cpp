@@ -26,6 +26,8 @@ void TextTokenIndex::refresh()
     m_byLemma.clear();
     m_position.clear();
     std::uint32_t position = 0;
+    // Texts repeat a lot; making each distinct word's key once saves most of the case mapping.
+    std::unordered_map<std::string_view, const std::string*> keyOf;
     // Every token of every sentence, also past sentences without tokens.
     for (XmlNode sentence = firstChildElement(m_doc.body(), text::kSentence); sentence;
          sentence = nextSiblingElement(sentence, text::kSentence)) {
@@ -33,7 +35,13 @@ void TextTokenIndex::refresh()
              token = nextSiblingElement(token, text::kToken)) {
             const Entry entry{position++, token};
             m_position.emplace(token.internal_object(), entry.position);
-            m_byKey[MakeWordFormKey(elementText(token))].push_back(entry);
+            const std::string_view surface = elementText(token);
+            auto known = keyOf.find(surface);
+            if (known == keyOf.end()) {
+                auto slot = m_byKey.try_emplace(MakeWordFormKey(surface)).first;
+                known = keyOf.emplace(surface, &slot->first).first;
+            }
+            m_byKey[*known->second].push_back(entry);
             const std::string_view lemma = attributeValue(token, text::kLemma);
             if (!lemma.empty())
                 m_byLemma[std::string(lemma)].push_back(entry);
