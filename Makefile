@@ -13,7 +13,7 @@ deps:
 	@scripts/install-deps
 
 release: deps
-	cmake -S . -B $(RELEASE_DIR) -DCMAKE_BUILD_TYPE=Release -DPELMORA_TESTS=OFF
+	cmake -S . -B $(RELEASE_DIR) -DCMAKE_BUILD_TYPE=Release -DPELMORA_TESTS=OFF -DPELMORA_BENCH=ON
 	cmake --build $(RELEASE_DIR) -j $(JOBS)
 
 test: deps
@@ -28,6 +28,7 @@ bench: release
 	bash bench/roundtrip.sh $(RELEASE_DIR)/bin/pelmora-cli build/bench
 	bash bench/search.sh $(RELEASE_DIR)/bin/pelmora-cli build/bench
 	bash bench/editing.sh $(RELEASE_DIR)/bin/pelmora-cli build/bench
+	bash bench/suggester.sh $(RELEASE_DIR)/bin build/bench
 
 clean:
 	rm -rf build

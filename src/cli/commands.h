@@ -23,5 +23,7 @@ void addSearchCommands(CLI::App& app, RunState& state);
 void addInfoCommands(CLI::App& app, RunState& state);
 void addAnnotationCommands(CLI::App& app, RunState& state);
 void addEditCommands(CLI::App& app, RunState& state);
+void addDictCommands(CLI::App& app, RunState& state);
+void addSuggestCommands(CLI::App& app, RunState& state);
 
 }  // namespace pelmora::cli

@@ -15,6 +15,8 @@ int main(int argc, char** argv)
     addInfoCommands(app, state);
     addAnnotationCommands(app, state);
     addEditCommands(app, state);
+    addDictCommands(app, state);
+    addSuggestCommands(app, state);
     try {
         app.parse(argc, argv);
     } catch (const CLI::CallForHelp& e) {

@@ -1,0 +1,272 @@
+// Commands on the shared dictionary: create, check, look up, complete, store, delete, walk,
+// add a text, export. Each opens the dictionary, does one thing and exits.
+#include "cliprompter.h"
+#include "commands.h"
+
+#include "common/files.h"
+#include "common/strings.h"
+#include "dictionary/dictionary.h"
+#include "dictionary/dictionaryexport.h"
+#include "dictionary/textaddition.h"
+#include "settings/settings.h"
+#include "text/pelmoradoc.h"
+
+#include <chrono>
+#include <iostream>
+#include <memory>
+
+namespace pelmora::cli {
+
+namespace {
+
+struct DictOptions {
+    std::string path;
+    bool create = false;
+    double lockTimeout = -1;  // seconds; negative: wait without limit
+    bool timings = false;
+    std::string word;
+    std::string second;
+    std::string third;
+    std::string meaning;
+    std::string partOfSpeech;
+    std::string latvian;
+    std::string english;
+    bool similar = false;
+    std::string endings = kDefaultEndings;
+    std::string section;
+};
+
+using Clock = std::chrono::steady_clock;
+
+// The dictionary of one command, with the prompter that writes its messages to standard error.
+class Session {
+public:
+    explicit Session(const DictOptions& options)
+        : m_options(options), m_prompter(std::cerr, options.create), m_dictionary(m_prompter), m_start(Clock::now())
+    {
+        if (options.lockTimeout >= 0) {
+            const auto limit = std::chrono::duration<double>(options.lockTimeout);
+            m_dictionary.setLockWaitCallback([limit](std::chrono::milliseconds waited) { return waited < limit; });
+        }
+    }
+    ~Session()
+    {
+        if (!m_options.timings)
+            return;
+        const auto ns = [](auto d) { return std::chrono::duration_cast<std::chrono::nanoseconds>(d).count(); };
+        std::cerr << "timings: total_ns=" << ns(Clock::now() - m_start)
+                  << " load_ns=" << ns(m_dictionary.timings().load) << " save_ns=" << ns(m_dictionary.timings().save)
+                  << '\n';
+    }
+    Session(const Session&) = delete;
+    Session& operator=(const Session&) = delete;
+
+    bool open() { return m_dictionary.openWithPath(m_options.path); }
+    CDictionary& dictionary() { return m_dictionary; }
+    CliPrompter& prompter() { return m_prompter; }
+
+    // Exit status of a store or delete; prints "changed" when another process had changed the file.
+    int finish(const ChangeResult& result)
+    {
+        if (result.changed)
+            std::cout << "changed\n";
+        return result.applied && result.saved ? kExitOk : kExitFailed;
+    }
+
+private:
+    const DictOptions& m_options;
+    CliPrompter m_prompter;
+    CDictionary m_dictionary;
+    Clock::time_point m_start;
+};
+
+int runNew(const DictOptions& options)
+{
+    if (pathExists(options.path)) {
+        std::cerr << formatMessage("Fail %s on juba olemas.", options.path) << '\n';
+        return kExitFailed;
+    }
+    if (!createDictionaryFile(options.path)) {
+        std::cerr << formatMessage("Ei saa avada/luua faili %s.\nVali uus fail.", options.path) << '\n';
+        return kExitFailed;
+    }
+    return kExitOk;
+}
+
+int runCheck(const DictOptions& options)
+{
+    Session session(options);
+    if (!session.open())
+        return kExitFailed;
+    for (DictSection s : {DictSection::WordForms, DictSection::Lemmas, DictSection::Combinations})
+        std::cout << sectionName(s) << ": " << session.dictionary().entryCount(s) << " entries, "
+                  << session.dictionary().analysisCount(s) << " analyses\n";
+    return kExitOk;
+}
+
+int runLookup(const DictOptions& options)
+{
+    Session session(options);
+    if (!session.open())
+        return kExitFailed;
+    const std::string endings = normalizeEndings(options.endings);
+    for (XmlNode analysis : session.dictionary().lookUpWordForm(MakeWordFormKey(options.word), options.similar, endings))
+        std::cout << attributeValue(analysis, dict::kId) << '\t' << attributeValue(analysis, dict::kFormLemma) << '\t'
+                  << attributeValue(analysis, dict::kForm) << '\t' << attributeValue(analysis, dict::kWeight) << '\n';
+    return kExitOk;
+}
+
+int runComplete(const DictOptions& options)
+{
+    Session session(options);
+    if (!session.open())
+        return kExitFailed;
+    for (const std::string& id : session.dictionary().completeLemma(options.word))
+        std::cout << id << '\n';
+    return kExitOk;
+}
+
+int runWalk(const DictOptions& options)
+{
+    DictSection section{};
+    if (!sectionFromName(options.section, section)) {
+        std::cerr << "Tundmatu sõnastiku osa: " << options.section << '\n';
+        return kExitUsage;
+    }
+    Session session(options);
+    if (!session.open())
+        return kExitFailed;
+    const std::vector<const char*>& attributes = sectionAttributes(section);
+    for (XmlNode entry = session.dictionary().firstEntry(section); entry; entry = CDictionary::nextEntry(entry)) {
+        for (std::size_t i = 0; i < attributes.size(); ++i)
+            std::cout << (i > 0 ? "\t" : "") << attributeValue(entry, attributes[i]);
+        std::cout << '\n';
+    }
+    return kExitOk;
+}
+
+// Runs one store or delete on a freshly opened dictionary.
+template <class Operation>
+int runChange(const DictOptions& options, Operation operation)
+{
+    Session session(options);
+    if (!session.open())
+        return kExitFailed;
+    const ChangeResult result = operation(session.dictionary());
+    if (!result.applied && !session.prompter().sawError())
+        std::cerr << "Sõnastikku ei muudetud.\n";
+    return session.finish(result);
+}
+
+int runAddText(const DictOptions& options)
+{
+    Session session(options);
+    if (!session.open())
+        return kExitFailed;
+    CPelmoraDoc document(session.prompter());
+    if (!document.openDocument(options.second))
+        return kExitFailed;
+    session.prompter().setAnswer(true);
+    return addTextToDictionary(document, session.dictionary(), session.prompter()) ? kExitOk : kExitFailed;
+}
+
+int runExport(const DictOptions& options)
+{
+    Session session(options);
+    if (!session.open())
+        return kExitFailed;
+    session.prompter().setAnswer(true);
+    return exportDictionary(session.dictionary(), options.second, session.prompter()) ? kExitOk : kExitFailed;
+}
+
+}  // namespace
+
+void addDictCommands(CLI::App& app, RunState& state)
+{
+    auto o = std::make_shared<DictOptions>();
+    CLI::App* dict = app.add_subcommand("dict", "Work on a shared dictionary file");
+    dict->require_subcommand(1);
+
+    const auto command = [dict, o, &state](const char* name, const char* description, auto run) {
+        CLI::App* sub = dict->add_subcommand(name, description);
+        sub->add_option("PATH", o->path, "Dictionary file")->required();
+        sub->add_flag("--create", o->create, "Create a missing dictionary without asking");
+        sub->add_option("--lock-timeout", o->lockTimeout, "Give up after waiting this many seconds for the lock");
+        sub->add_flag("--timings", o->timings, "Print the time spent in total, loading and saving");
+        sub->callback([o, &state, run] { state.exitCode = run(*o); });
+        return sub;
+    };
+
+    command("new", "Write a new dictionary (refuses an existing file)", runNew);
+    command("check", "Validate and count entries and analyses per section", runCheck);
+
+    CLI::App* lookup = command("lookup", "Print the analyses of a word form: id, lemma, vorm, kaal", runLookup);
+    lookup->add_option("WORD", o->word, "Surface form")->required();
+    lookup->add_flag("--similar", o->similar, "Also forms that differ only by endings");
+    lookup->add_option("--endings", o->endings, "Blank-separated endings for --similar");
+
+    CLI::App* complete = command("complete", "Print lemma ids that complete a prefix", runComplete);
+    complete->add_option("PREFIX", o->word, "Beginning of a lemma")->required();
+
+    CLI::App* storeForm = command("store-form", "Confirm a word-form analysis", [](const DictOptions& x) {
+        return runChange(x, [&x](CDictionary& d) { return d.storeWordForm(x.word, x.second, x.third); });
+    });
+    storeForm->add_option("SURFACE", o->word, "Surface form")->required();
+    storeForm->add_option("LEMMA", o->second, "Lemma")->required();
+    storeForm->add_option("FORM", o->third, "Form tag");
+
+    CLI::App* storeLemma = command("store-lemma", "Confirm a lemma analysis", [](const DictOptions& x) {
+        return runChange(x, [&x](CDictionary& d) {
+            return d.storeLemma(x.word, x.meaning, x.partOfSpeech, x.latvian, x.english);
+        });
+    });
+    storeLemma->add_option("LEMMA", o->word, "Lemma")->required();
+
+    CLI::App* storeCombination = command("store-combination", "Add a combination analysis", [](const DictOptions& x) {
+        return runChange(x, [&x](CDictionary& d) { return d.storeCombination(x.word, x.meaning, x.partOfSpeech); });
+    });
+    storeCombination->add_option("ID", o->word, "Combination lemma")->required();
+
+    CLI::App* deleteForm = command("delete-form", "Delete a word-form analysis", [](const DictOptions& x) {
+        return runChange(x, [&x](CDictionary& d) { return d.deleteWordForm(x.word, x.second, x.third, Direction::Forward); });
+    });
+    deleteForm->add_option("ID", o->word, "Word-form key")->required();
+    deleteForm->add_option("LEMMA", o->second, "Lemma")->required();
+    deleteForm->add_option("FORM", o->third, "Form tag");
+
+    CLI::App* deleteLemma = command("delete-lemma", "Delete a lemma analysis", [](const DictOptions& x) {
+        return runChange(x, [&x](CDictionary& d) {
+            return d.deleteLemma(x.word, x.meaning, x.partOfSpeech, x.latvian, x.english, Direction::Forward);
+        });
+    });
+    deleteLemma->add_option("ID", o->word, "Lemma")->required();
+
+    CLI::App* deleteCombination = command("delete-combination", "Delete a combination analysis", [](const DictOptions& x) {
+        return runChange(x, [&x](CDictionary& d) {
+            return d.deleteCombination(x.word, x.meaning, x.partOfSpeech, Direction::Forward);
+        });
+    });
+    deleteCombination->add_option("ID", o->word, "Combination lemma")->required();
+
+    for (CLI::App* sub : {storeLemma, deleteLemma}) {
+        sub->add_option("--meaning", o->meaning, "Meaning (tahendus)");
+        sub->add_option("--pos", o->partOfSpeech, "Part-of-speech code (liik)");
+        sub->add_option("--lv", o->latvian, "Latvian equivalent (lati)");
+        sub->add_option("--en", o->english, "English equivalent (ingl)");
+    }
+    for (CLI::App* sub : {storeCombination, deleteCombination}) {
+        sub->add_option("--meaning", o->meaning, "Meaning (ytahendus)");
+        sub->add_option("--pos", o->partOfSpeech, "Part-of-speech code (yliik)");
+    }
+
+    CLI::App* walk = command("walk", "Print every analysis of a section in order", runWalk);
+    walk->add_option("SECTION", o->section, "soned, lemmad or yhendid")->required();
+
+    CLI::App* addText = command("add-text", "Add a corpus text's annotated tokens and combinations", runAddText);
+    addText->add_option("TEXT", o->second, "Corpus text")->required();
+
+    CLI::App* exportCommand = command("export", "Export the dictionary as UTF-16 text", runExport);
+    exportCommand->add_option("OUT", o->second, "Output file")->required();
+}
+
+}  // namespace pelmora::cli

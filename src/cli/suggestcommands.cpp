@@ -1,0 +1,165 @@
+// Commands of the suggester: suggest (the form's lists for one token) and lemmatise.
+#include "cliprompter.h"
+#include "commands.h"
+
+#include "annotation/analyserclient.h"
+#include "annotation/lemmatiser.h"
+#include "annotation/suggester.h"
+#include "annotation/vocabularies.h"
+#include "dictionary/dictionary.h"
+#include "settings/settings.h"
+#include "text/pelmoradoc.h"
+#include "text/textformat.h"
+
+#include <nlohmann/json.hpp>
+
+#include <iostream>
+#include <memory>
+
+namespace pelmora::cli {
+
+namespace {
+
+struct SuggestOptions {
+    std::string text;
+    std::string token;
+    std::string source = "text";
+    std::string dictionary;
+    bool compareWithoutEndings = false;
+    std::string endings;
+    int onlyIf = 1;
+    bool noLatvian = false;
+    bool noEnglish = false;
+    int morf = 1;
+    std::string analyser;
+    bool skipAmbiguous = false;
+    std::string output;
+    bool inPlace = false;
+};
+
+XmlNode findToken(const CPelmoraDoc& doc, const std::string& id)
+{
+    for (XmlNode sentence = firstChildElement(doc.body(), text::kSentence); sentence;
+         sentence = nextSiblingElement(sentence, text::kSentence))
+        for (XmlNode token = firstChildElement(sentence, text::kToken); token;
+             token = nextSiblingElement(token, text::kToken))
+            if (attributeValue(token, text::kId) == id)
+                return token;
+    return {};
+}
+
+int runSuggest(const SuggestOptions& options)
+{
+    CliPrompter prompter(std::cerr);
+    CPelmoraDoc doc(prompter);
+    if (!doc.openDocument(options.text))
+        return kExitFailed;
+    if (!options.token.empty()) {
+        const XmlNode token = findToken(doc, options.token);
+        if (!token) {
+            std::cerr << "Sõne " << options.token << " ei leitud.\n";
+            return kExitFailed;
+        }
+        doc.setCurrentToken(token);
+    }
+
+    Settings settings;
+    settings.suggestionType = options.source == "dictionary" ? 1 : options.source == "none" ? 2 : 0;
+    settings.dictionaryPathName = options.dictionary;
+    settings.compareWithoutEndings = options.compareWithoutEndings ? 1 : 0;
+    if (!options.endings.empty())
+        settings.endings = normalizeEndings(options.endings);
+    settings.onlyIf = options.onlyIf;
+    settings.noLatvian = options.noLatvian ? 1 : 0;
+    settings.noEnglish = options.noEnglish ? 1 : 0;
+    settings.morf = options.morf;
+    settings.analyserUrl = options.analyser;
+
+    std::unique_ptr<CDictionary> dictionary;
+    if (!options.dictionary.empty()) {
+        dictionary = std::make_unique<CDictionary>(prompter);
+        if (!dictionary->openWithPath(options.dictionary))
+            return kExitFailed;
+    }
+    std::unique_ptr<AnalyserClient> analyser;
+    if (!options.analyser.empty())
+        analyser = std::make_unique<AnalyserClient>(options.analyser);
+
+    Suggester suggester(doc, settings, {dictionary.get(), analyser.get()}, prompter);
+    suggester.showCurrentToken();
+
+    const SuggestionFields& fields = suggester.fields();
+    const auto listItems = [&](SuggestionList which) { return suggester.list(which).items(); };
+    nlohmann::ordered_json out;
+    out["fields"] = {
+        {"lemma", fields.lemma},
+        {"tahendus", fields.meaning},
+        {"liik", fields.partOfSpeech < 0 ? std::string() : partOfSpeechName(fields.partOfSpeech)},
+        {"vorm", fields.form},
+        {"lati", fields.latvian},
+        {"ingl", fields.english},
+        {"meta", fields.reason < 0 ? std::string() : reasonText(fields.reason)},
+        {"stiil", fields.style < 0 ? std::string() : styleText(fields.style)},
+    };
+    out["lists"] = {
+        {"lemma", listItems(SuggestionList::Lemma)},
+        {"tahendus", listItems(SuggestionList::Meaning)},
+        {"liik", listItems(SuggestionList::PartOfSpeech)},
+        {"vorm", listItems(SuggestionList::Form)},
+        {"lati", listItems(SuggestionList::Latvian)},
+        {"ingl", listItems(SuggestionList::English)},
+    };
+    std::cout << out.dump(2) << '\n';
+    return kExitOk;
+}
+
+int runLemmatise(const SuggestOptions& options)
+{
+    CliPrompter prompter(std::cerr);
+    CPelmoraDoc doc(prompter);
+    if (!doc.openDocument(options.text))
+        return kExitFailed;
+    CDictionary dictionary(prompter);
+    if (!dictionary.openWithPath(options.dictionary))
+        return kExitFailed;
+    lemmatiseText(doc, dictionary, options.skipAmbiguous);
+    return doc.saveDocument(options.inPlace ? options.text : options.output) ? kExitOk : kExitFailed;
+}
+
+}  // namespace
+
+void addSuggestCommands(CLI::App& app, RunState& state)
+{
+    auto options = std::make_shared<SuggestOptions>();
+
+    CLI::App* suggest = app.add_subcommand("suggest", "Print the annotation form's fields and candidate lists for a token as JSON");
+    suggest->add_option("TEXT", options->text, "Corpus text")->required();
+    suggest->add_option("--token", options->token, "Identifier of the token (default: the first token)");
+    suggest->add_option("--source", options->source, "Where candidates come from")
+        ->check(CLI::IsMember({"text", "dictionary", "none"}));
+    suggest->add_option("--dict", options->dictionary, "Dictionary file");
+    suggest->add_flag("--compare-without-endings", options->compareWithoutEndings, "Compare words without the listed endings");
+    suggest->add_option("--endings", options->endings, "Blank-separated endings (default: the built-in list)");
+    suggest->add_option("--only-if", options->onlyIf, "Take fields the token already has from the token")
+        ->check(CLI::Range(0, 1));
+    suggest->add_flag("--no-latvian", options->noLatvian, "Do not suggest Latvian equivalents");
+    suggest->add_flag("--no-english", options->noEnglish, "Do not suggest English equivalents");
+    suggest->add_option("--morf", options->morf, "Suggest forms from the word's ending")->check(CLI::Range(0, 1));
+    suggest->add_option("--analyser", options->analyser, "Address of the online analyser (default: not asked)");
+    suggest->callback([options, &state] { state.exitCode = runSuggest(*options); });
+
+    CLI::App* lemmatise = app.add_subcommand("lemmatise", "Fill lemma, form, meaning and part of speech of Estonian tokens from the dictionary");
+    lemmatise->add_option("TEXT", options->text, "Corpus text")->required();
+    lemmatise->add_option("--dict", options->dictionary, "Dictionary file")->required();
+    lemmatise->add_flag("--skip-ambiguous", options->skipAmbiguous, "Write nothing when the dictionary has several analyses");
+    auto* output = lemmatise->add_option("-o", options->output, "File to write");
+    auto* inPlace = lemmatise->add_flag("--in-place", options->inPlace, "Save over TEXT");
+    output->excludes(inPlace);
+    lemmatise->callback([options, output, inPlace, &state] {
+        if (output->count() == 0 && inPlace->count() == 0)
+            throw CLI::RequiredError("-o OUT or --in-place");
+        state.exitCode = runLemmatise(*options);
+    });
+}
+
+}  // namespace pelmora::cli

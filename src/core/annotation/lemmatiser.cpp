@@ -1,0 +1,88 @@
+#include "annotation/lemmatiser.h"
+
+#include "annotation/vocabularies.h"
+#include "common/strings.h"
+#include "dictionary/dictionary.h"
+#include "text/textformat.h"
+
+namespace pelmora {
+
+namespace {
+
+std::string dashToEmpty(const std::string& text)
+{
+    return text == "-" ? std::string() : text;
+}
+
+}  // namespace
+
+LemmatisationResult lemmatiseText(CPelmoraDoc& doc, const CDictionary& dictionary, bool skipAmbiguous)
+{
+    LemmatisationResult result;
+    CPelmoraDoc::ChangeGroup group(doc);  // the whole run is one step to undo
+    for (XmlNode sentence = firstChildElement(doc.body(), text::kSentence); sentence;
+         sentence = nextSiblingElement(sentence, text::kSentence)) {
+        for (XmlNode token = firstChildElement(sentence, text::kToken); token;
+             token = nextSiblingElement(token, text::kToken)) {
+            if (attributeValue(token, text::kLanguage) != "eesti" || !attributeValue(token, text::kLemma).empty())
+                continue;
+            ++result.visited;
+            const std::vector<XmlNode> forms = dictionary.lookUpWordForm(MakeWordFormKey(elementText(token)));
+            if (!forms.empty() && (forms.size() == 1 || !skipAmbiguous)) {
+                doc.setLemma(token, attributeValue(forms.front(), dict::kFormLemma));
+                doc.setForm(token, attributeValue(forms.front(), dict::kForm));
+            }
+            const std::string lemma(attributeValue(token, text::kLemma));
+            if (lemma.empty())
+                continue;
+            ++result.lemmatised;
+            const std::vector<XmlNode> lemmas = dictionary.analyses(DictSection::Lemmas, lemma);
+            if (!lemmas.empty() && (lemmas.size() == 1 || !skipAmbiguous)) {
+                doc.setMeaning(token, attributeValue(lemmas.front(), dict::kMeaning));
+                doc.setPartOfSpeech(token, attributeValue(lemmas.front(), dict::kPartOfSpeech));
+            }
+        }
+    }
+    doc.updateAllViews();
+    return result;
+}
+
+void rememberToken(CPelmoraDoc& doc, const SuggestionFields& fields, CDictionary* dictionary, bool toDictionary)
+{
+    const XmlNode token = doc.currentToken();
+    if (!token)
+        return;
+    const std::string reason = fields.reason < 0 ? std::string() : reasonText(fields.reason);
+    const std::string style = fields.style < 0 ? std::string() : styleText(fields.style);
+    const std::string code = fields.partOfSpeech < 0 ? std::string() : partOfSpeechCode(fields.partOfSpeech);
+    CPelmoraDoc::ChangeGroup group(doc);  // one remember is one step to undo
+    if (reason.empty() || reason == "-") {
+        doc.setLemma(token, fields.lemma);
+        doc.setMeaning(token, fields.meaning);
+        doc.setLatvian(token, fields.latvian);
+        doc.setEnglish(token, fields.english);
+        doc.setPartOfSpeech(token, code);
+        doc.setForm(token, dashToEmpty(fields.form));
+        doc.setMeta(token, reason);
+        doc.setStyle(token, style);
+    } else {
+        doc.setLemma(token, "");
+        doc.setMeaning(token, "");
+        doc.setLatvian(token, "");
+        doc.setEnglish(token, "");
+        doc.setPartOfSpeech(token, "");
+        doc.setForm(token, "");
+        doc.setStyle(token, "");
+        doc.setMeta(token, reason);
+    }
+    doc.setComment(token, fields.comment);
+    if (toDictionary && dictionary) {
+        const std::string lemma = dashToEmpty(fields.lemma);
+        dictionary->storeWordForm(CPelmoraDoc::tokenText(token), lemma, dashToEmpty(fields.form));
+        dictionary->storeLemma(lemma, dashToEmpty(fields.meaning), dashToEmpty(code), dashToEmpty(fields.latvian),
+                               dashToEmpty(fields.english));
+    }
+    doc.updateAllViews();
+}
+
+}  // namespace pelmora

@@ -1,0 +1,30 @@
+// Automatic lemmatisation of the open text from the dictionary, and the writing of a remembered
+// annotation into the text and the dictionary.
+#pragma once
+
+#include "annotation/suggester.h"
+
+#include <cstddef>
+
+namespace pelmora {
+
+class CDictionary;
+
+struct LemmatisationResult {
+    std::size_t visited = 0;      // tokens in Estonian without a lemma
+    std::size_t lemmatised = 0;   // of those, tokens that got a lemma
+};
+
+// Fills lemma and form, then meaning and part of speech, of every token whose language ("keel")
+// is "eesti" and whose lemma is empty, from the dictionary's exact word-form lookup. With
+// `skipAmbiguous`, a word form or a lemma with more than one analysis writes nothing. Tokens
+// with a lemma, in another language or unknown to the dictionary are left as they are.
+LemmatisationResult lemmatiseText(CPelmoraDoc& doc, const CDictionary& dictionary, bool skipAmbiguous);
+
+// Writes the form's fields into the current token as "remember" does: with no reason chosen
+// the annotation, the reason and the style; with a reason only the reason (the annotation
+// attributes are emptied); the comment in both cases. With `toDictionary` the word form and the
+// lemma are then stored in the dictionary ("-" made empty). Nothing without a current token.
+void rememberToken(CPelmoraDoc& doc, const SuggestionFields& fields, CDictionary* dictionary, bool toDictionary);
+
+}  // namespace pelmora

@@ -1,0 +1,557 @@
+#include "annotation/suggester.h"
+
+#include "annotation/inflectionrules.h"
+#include "annotation/vocabularies.h"
+#include "common/strings.h"
+#include "dictionary/dictionary.h"
+#include "text/textformat.h"
+
+#include <algorithm>
+
+namespace pelmora {
+
+namespace {
+
+constexpr const char* kNone = "-";
+
+// The Estonian name of a part-of-speech code (or name); "" when it is not listed.
+std::string partOfSpeechNameOf(std::string_view codeOrName)
+{
+    const int index = partOfSpeechIndex(codeOrName);
+    return index < 0 ? std::string() : partOfSpeechName(index);
+}
+
+std::string dashToEmpty(const std::string& text)
+{
+    return text == kNone ? std::string() : text;
+}
+
+}  // namespace
+
+// --- CandidateList -------------------------------------------------------------------------------
+
+bool CandidateList::contains(const std::string& text) const
+{
+    return m_exact.count(text) > 0 || m_folded.count(toLowerUnicode(text)) > 0;
+}
+
+void CandidateList::add(const std::string& text, std::string_view ownValue)
+{
+    if (m_exact.count(text) > 0)
+        return;
+    std::string folded = toLowerUnicode(text);
+    if (!m_folded.insert(std::move(folded)).second)
+        return;
+    m_exact.insert(text);
+    if (!ownValue.empty() && text == ownValue)
+        m_items.insert(m_items.begin(), text);
+    else
+        m_items.push_back(text);
+}
+
+void CandidateList::insertAt(std::size_t position, const std::string& text)
+{
+    if (contains(text))
+        return;
+    m_exact.insert(text);
+    m_folded.insert(toLowerUnicode(text));
+    m_items.insert(m_items.begin() + static_cast<std::ptrdiff_t>(std::min(position, m_items.size())), text);
+}
+
+void CandidateList::clear()
+{
+    m_items.clear();
+    m_exact.clear();
+    m_folded.clear();
+    selected = -1;
+}
+
+// --- Suggester -----------------------------------------------------------------------------------
+
+Suggester::Suggester(CPelmoraDoc& doc, const Settings& settings, SuggestionSources sources, Prompter& prompter)
+    : m_doc(doc), m_settings(settings), m_sources(sources), m_prompter(prompter), m_index(doc),
+      m_endings(settings.endings)
+{
+}
+
+void Suggester::settingsChanged()
+{
+    m_endings = EndingsList(m_settings.endings);
+}
+
+bool Suggester::suggestionsOff() const
+{
+    return m_settings.suggestionSource() == SuggestionSource::None || !m_doc.currentToken();
+}
+
+std::string Suggester::tokenValue(const char* name) const
+{
+    return CPelmoraDoc::attribute(m_doc.currentToken(), name);
+}
+
+std::string Suggester::partOfSpeechCode() const
+{
+    return m_fields.partOfSpeech < 0 ? std::string() : pelmora::partOfSpeechCode(m_fields.partOfSpeech);
+}
+
+void Suggester::setPartOfSpeechFromText(std::string_view codeOrName)
+{
+    m_fields.partOfSpeech = std::max(0, partOfSpeechIndex(codeOrName));
+}
+
+bool Suggester::handledAsNotTagged()
+{
+    const std::string meta = tokenValue(text::kMeta);
+    if (meta.empty() || meta == kNone)
+        return false;
+    m_fields.reason = std::max(0, reasonIndex(meta));
+    m_fields.style = std::max(0, styleIndex(tokenValue(text::kStyle)));
+    m_fields.partOfSpeech = -1;
+    m_fields.lemma.clear();
+    m_fields.meaning.clear();
+    m_fields.form.clear();
+    m_fields.latvian.clear();
+    m_fields.english.clear();
+    for (CandidateList& list : m_lists)
+        list.clear();
+    return true;
+}
+
+void Suggester::showCurrentToken()
+{
+    if (!m_doc.currentToken()) {
+        m_fields = SuggestionFields();
+        for (CandidateList& list : m_lists)
+            list.clear();
+        return;
+    }
+    fillForToken();
+    m_fields.reason = std::max(0, reasonIndex(tokenValue(text::kMeta)));
+    m_fields.style = std::max(0, styleIndex(tokenValue(text::kStyle)));
+    m_fields.comment = tokenValue(text::kComment);
+}
+
+void Suggester::runDependentFills(const std::string& headword)
+{
+    fillMeanings(headword);
+    fillLatvian(headword);
+    fillEnglish(headword);
+    fillForms(headword);
+}
+
+void Suggester::fillForToken()
+{
+    if (suggestionsOff())
+        return;
+    CandidateList& list = listOf(SuggestionList::Lemma);
+    list.clear();
+    // Records of the previous token never leak into this one's lists.
+    m_textWords.clear();
+    m_dictionaryWords.clear();
+    m_analyses.clear();
+    if (handledAsNotTagged())
+        return;
+
+    const XmlNode token = m_doc.currentToken();
+    const std::string ownLemma = tokenValue(text::kLemma);
+    const bool onlyIf = m_settings.onlyIf != 0;
+    if (onlyIf && !ownLemma.empty() && !tokenValue(text::kForm).empty()) {
+        m_fields.lemma = ownLemma;
+        runDependentFills(ownLemma);
+        return;
+    }
+
+    const std::string surface = CPelmoraDoc::tokenText(token);
+    const std::string key = MakeWordFormKey(surface);
+    const SuggestionSource source = m_settings.suggestionSource();
+    if (source == SuggestionSource::OpenText) {
+        addOpenTextHeadwords(key, ownLemma);
+    } else if (source == SuggestionSource::Dictionary) {
+        if (!ownLemma.empty())
+            list.add(ownLemma, ownLemma);
+        if (m_sources.dictionary) {
+            for (const XmlNode entry : m_sources.dictionary->lookUpWordForm(
+                     key, m_settings.compareWithoutEndings != 0, m_endings.text())) {
+                const std::string lemma(attributeValue(entry, dict::kFormLemma));
+                if (!lemma.empty())
+                    list.add(lemma, ownLemma);
+                m_dictionaryWords.push_back(
+                    {std::string(attributeValue(entry, dict::kId)), lemma, std::string(attributeValue(entry, dict::kForm))});
+            }
+        }
+    }
+    if (m_settings.tamberlin != 0 && m_sources.analyser) {
+        m_analyses = m_sources.analyser->analyse(surface, m_prompter);
+        for (const AnalyserResult& result : m_analyses)
+            if (!result.lemma.empty())
+                list.add(result.lemma, ownLemma);
+    }
+
+    if (list.empty()) {
+        m_fields.lemma.clear();
+        runDependentFills(m_fields.lemma);
+        return;
+    }
+    if (onlyIf && !ownLemma.empty()) {
+        m_fields.lemma = ownLemma;
+        list.selected = -1;
+        runDependentFills(ownLemma);
+        return;
+    }
+    list.selected = 0;
+    m_fields.lemma = list[0];
+    runDependentFills(m_fields.lemma);
+}
+
+void Suggester::addOpenTextHeadwords(const std::string& key, const std::string& ownLemma)
+{
+    CandidateList& list = listOf(SuggestionList::Lemma);
+    // Same word: every token with this key, in document order.
+    std::int64_t firstWithLemma = -1;
+    for (const TextTokenIndex::Entry& entry : m_index.tokensWithKey(key)) {
+        const std::string lemma(attributeValue(entry.token, text::kLemma));
+        const std::string form(attributeValue(entry.token, text::kForm));
+        if (!lemma.empty()) {
+            list.add(lemma, ownLemma);
+            if (firstWithLemma < 0)
+                firstWithLemma = entry.position;
+        }
+        if (!lemma.empty() || !form.empty())
+            m_textWords.push_back({key, lemma, form});
+    }
+    if (m_settings.compareWithoutEndings == 0)
+        return;
+
+    // Same word up to endings: only the tokens met before the first same word with a lemma.
+    struct Match {
+        std::uint32_t position;
+        std::string key;
+        std::string lemma;
+        std::string form;
+    };
+    std::vector<Match> matches;
+    const std::u32string key32 = toCodePoints(key);
+    for (const std::u32string& variant : endingVariants(key32, m_endings)) {
+        if (variant == key32 || !isSameWordUpToEndings(key32, variant, m_endings))
+            continue;
+        const std::string variantKey = fromCodePoints(variant);
+        for (const TextTokenIndex::Entry& entry : m_index.tokensWithKey(variantKey)) {
+            if (firstWithLemma >= 0 && entry.position > firstWithLemma)
+                break;
+            const std::string lemma(attributeValue(entry.token, text::kLemma));
+            if (!lemma.empty())
+                matches.push_back({entry.position, variantKey, lemma, std::string(attributeValue(entry.token, text::kForm))});
+        }
+    }
+    std::sort(matches.begin(), matches.end(), [](const Match& a, const Match& b) { return a.position < b.position; });
+    std::vector<std::string> lemmas;
+    for (const Match& match : matches) {
+        m_textWords.push_back({match.key, match.lemma, match.form});
+        if (std::find(lemmas.begin(), lemmas.end(), match.lemma) != lemmas.end())
+            continue;
+        if (match.lemma == ownLemma)
+            lemmas.insert(lemmas.begin(), match.lemma);
+        else
+            lemmas.push_back(match.lemma);
+    }
+    if (firstWithLemma < 0)
+        for (const std::string& lemma : lemmas)
+            list.add(lemma, ownLemma);
+}
+
+void Suggester::headwordEdited(const std::string& text)
+{
+    m_fields.lemma = text;
+    if (suggestionsOff())
+        return;
+    if (codePointCount(text) >= 3 && m_settings.suggestionSource() == SuggestionSource::Dictionary &&
+        m_sources.dictionary) {
+        CandidateList& list = listOf(SuggestionList::Lemma);
+        list.clear();
+        for (const std::string& lemma : m_sources.dictionary->completeLemma(text))
+            list.append(lemma);
+    }
+    runDependentFills(text);
+}
+
+void Suggester::meaningEdited(const std::string& text)
+{
+    m_fields.meaning = text;
+    fillPartsOfSpeech(m_fields.lemma, text);
+}
+
+void Suggester::partOfSpeechChanged(int index)
+{
+    m_fields.partOfSpeech = index;
+    fillForms(m_fields.lemma);
+}
+
+void Suggester::choose(SuggestionList which, std::size_t index)
+{
+    CandidateList& list = listOf(which);
+    if (index >= list.size())
+        return;
+    list.selected = static_cast<int>(index);
+    const std::string item = list[index];
+    switch (which) {
+    case SuggestionList::Lemma:
+        m_fields.lemma = item;
+        runDependentFills(item);
+        break;
+    case SuggestionList::Meaning:
+        m_fields.meaning = dashToEmpty(item);
+        fillPartsOfSpeech(m_fields.lemma, m_fields.meaning);
+        break;
+    case SuggestionList::PartOfSpeech:
+        setPartOfSpeechFromText(item);
+        fillForms(m_fields.lemma);
+        break;
+    case SuggestionList::Form:
+        m_fields.form = dashToEmpty(item);
+        break;
+    case SuggestionList::Latvian:
+        m_fields.latvian = dashToEmpty(item);
+        break;
+    case SuggestionList::English:
+        m_fields.english = dashToEmpty(item);
+        break;
+    }
+}
+
+void Suggester::fillMeanings(const std::string& headword)
+{
+    if (suggestionsOff())
+        return;
+    CandidateList& list = listOf(SuggestionList::Meaning);
+    list.clear();
+    m_textMeanings.clear();
+    m_dictionaryMeanings.clear();
+    if (handledAsNotTagged())
+        return;
+
+    const std::string own = tokenValue(text::kMeaning);
+    if (m_settings.onlyIf != 0 && !own.empty()) {
+        m_fields.meaning = own;
+        fillPartsOfSpeech(headword, own);
+        return;
+    }
+    if (headword.empty()) {
+        m_fields.meaning = own;
+        setPartOfSpeechFromText(tokenValue(text::kPartOfSpeech));
+        m_fields.form = tokenValue(text::kForm);
+        listOf(SuggestionList::PartOfSpeech).clear();
+        listOf(SuggestionList::Form).clear();
+        return;
+    }
+
+    const std::string ownOrNone = own.empty() ? kNone : own;
+    const SuggestionSource source = m_settings.suggestionSource();
+    if (source == SuggestionSource::OpenText) {
+        for (const TextTokenIndex::Entry& entry : m_index.tokensWithLemma(headword)) {
+            MeaningRecord record{headword,
+                                 std::string(attributeValue(entry.token, text::kMeaning)),
+                                 std::string(attributeValue(entry.token, text::kPartOfSpeech)),
+                                 std::string(attributeValue(entry.token, text::kLatvian)),
+                                 std::string(attributeValue(entry.token, text::kEnglish)),
+                                 0};
+            list.add(record.meaning.empty() ? kNone : record.meaning, ownOrNone);
+            m_textMeanings.push_back(std::move(record));
+        }
+    } else if (source == SuggestionSource::Dictionary && m_sources.dictionary) {
+        if (!own.empty() && own != kNone)
+            list.add(own, own);
+        for (const XmlNode analysis : m_sources.dictionary->analyses(DictSection::Lemmas, headword)) {
+            MeaningRecord record{headword,
+                                 std::string(attributeValue(analysis, dict::kMeaning)),
+                                 std::string(attributeValue(analysis, dict::kPartOfSpeech)),
+                                 std::string(attributeValue(analysis, dict::kLatvian)),
+                                 std::string(attributeValue(analysis, dict::kEnglish)),
+                                 analysisWeight(analysis)};
+            list.add(record.meaning.empty() ? kNone : record.meaning, own);
+            // Heaviest first; among equal weights the later record goes in front.
+            const auto at = std::find_if(m_dictionaryMeanings.begin(), m_dictionaryMeanings.end(),
+                                         [&](const MeaningRecord& r) { return r.weight <= record.weight; });
+            m_dictionaryMeanings.insert(at, std::move(record));
+        }
+    }
+
+    if (!list.empty()) {
+        if (!list.contains(kNone))
+            list.append(kNone);
+        list.selected = 0;
+        m_fields.meaning = dashToEmpty(list[0]);
+    } else {
+        m_fields.meaning.clear();
+    }
+    fillPartsOfSpeech(headword, m_fields.meaning);
+}
+
+void Suggester::fillLatvian(const std::string& headword)
+{
+    fillEquivalents(headword, SuggestionList::Latvian, text::kLatvian, m_settings.noLatvian != 0, m_fields.latvian);
+}
+
+void Suggester::fillEnglish(const std::string& headword)
+{
+    fillEquivalents(headword, SuggestionList::English, text::kEnglish, m_settings.noEnglish != 0, m_fields.english);
+}
+
+void Suggester::fillEquivalents(const std::string& headword, SuggestionList which, const char* attribute,
+                                bool switchedOff, std::string& field)
+{
+    if (suggestionsOff())
+        return;
+    CandidateList& list = listOf(which);
+    list.clear();
+    if (handledAsNotTagged())
+        return;
+    if (switchedOff) {
+        field.clear();
+        return;
+    }
+    const std::string own = tokenValue(attribute);
+    if (m_settings.onlyIf != 0 && !own.empty()) {
+        field = own;
+        return;
+    }
+    const SuggestionSource source = m_settings.suggestionSource();
+    if (source == SuggestionSource::OpenText && !headword.empty()) {
+        for (const TextTokenIndex::Entry& entry : m_index.tokensWithLemma(headword)) {
+            const std::string value(attributeValue(entry.token, attribute));
+            if (!value.empty())
+                list.add(value, own);
+        }
+    } else if (source == SuggestionSource::Dictionary && m_sources.dictionary) {
+        if (!own.empty() && own != kNone)
+            list.add(own, own);
+        if (!headword.empty()) {
+            for (const XmlNode analysis : m_sources.dictionary->analyses(DictSection::Lemmas, headword)) {
+                const std::string value(attributeValue(analysis, attribute));
+                if (!value.empty())
+                    list.add(value, own);
+            }
+        }
+    }
+    if (!list.empty()) {
+        if (!list.contains(kNone))
+            list.insertAt(1, kNone);
+        list.selected = 0;
+        field = dashToEmpty(list[0]);
+    } else {
+        field.clear();
+    }
+}
+
+void Suggester::fillPartsOfSpeech(const std::string& headword, const std::string& meaning)
+{
+    if (suggestionsOff())
+        return;
+    CandidateList& list = listOf(SuggestionList::PartOfSpeech);
+    const bool keepOld = !m_moving && !m_chosenInTextView;
+    const std::vector<std::string> setAside = keepOld ? list.items() : std::vector<std::string>();
+    list.clear();
+    if (handledAsNotTagged())
+        return;
+
+    const std::string ownCode = tokenValue(text::kPartOfSpeech);
+    // A part of speech the token already has is shown as it is, like every other field.
+    if (m_settings.onlyIf != 0 && !ownCode.empty()) {
+        setPartOfSpeechFromText(ownCode);
+        fillForms(headword);
+        return;
+    }
+    const std::string ownName = partOfSpeechNameOf(ownCode);
+    const SuggestionSource source = m_settings.suggestionSource();
+    if (source == SuggestionSource::Dictionary && !ownCode.empty() && ownCode != kNone && !ownName.empty())
+        list.add(ownName, ownName);
+    const std::vector<MeaningRecord>& records =
+        source == SuggestionSource::OpenText ? m_textMeanings : m_dictionaryMeanings;
+    for (const MeaningRecord& record : records) {
+        if (record.lemma != headword || record.meaning != meaning)
+            continue;
+        const std::string name = partOfSpeechNameOf(record.partOfSpeech);
+        if (!name.empty())
+            list.add(name, ownName);
+    }
+    if (m_settings.tamberlin != 0) {
+        for (const AnalyserResult& result : m_analyses)
+            if (result.lemma == headword && !result.partOfSpeech.empty())
+                list.add(result.partOfSpeech, ownName);
+    }
+
+    if (list.empty())
+        for (const std::string& item : setAside)
+            list.append(item);
+    if (!list.empty()) {
+        list.selected = 0;
+        setPartOfSpeechFromText(list[0]);
+    } else {
+        m_fields.partOfSpeech = 0;
+    }
+    fillForms(headword);
+}
+
+void Suggester::fillForms(const std::string& headword)
+{
+    if (suggestionsOff())
+        return;
+    CandidateList& list = listOf(SuggestionList::Form);
+    const bool keepOld = !m_moving && !m_chosenInTextView;
+    const std::vector<std::string> setAside = keepOld ? list.items() : std::vector<std::string>();
+    list.clear();
+    if (handledAsNotTagged())
+        return;
+
+    const std::string own = tokenValue(text::kForm);
+    if ((m_settings.onlyIf != 0 && !own.empty()) || headword.empty()) {
+        m_fields.form = own;
+        return;
+    }
+    const std::string surface = CPelmoraDoc::tokenText(m_doc.currentToken());
+    const std::string key = MakeWordFormKey(surface);
+    const SuggestionSource source = m_settings.suggestionSource();
+    if (source == SuggestionSource::Dictionary && !own.empty() && own != kNone)
+        list.add(own, own);
+    const std::vector<WordRecord>& records = source == SuggestionSource::OpenText ? m_textWords : m_dictionaryWords;
+    for (const WordRecord& record : records)
+        if (record.key == key && record.lemma == headword && !record.form.empty() && record.form != kNone)
+            list.add(record.form, own);
+    if (m_settings.tamberlin != 0) {
+        for (const AnalyserResult& result : m_analyses)
+            if (result.lemma == headword && !result.form.empty() && result.form != kNone)
+                list.add(result.form, own);
+    }
+    if (m_settings.morf != 0) {
+        if (const std::optional<RuleSet> rules = ruleSetForPartOfSpeech(partOfSpeechCode())) {
+            const std::u32string word = toCodePoints(key);
+            if (word.size() >= 3) {
+                for (std::size_t length = std::min<std::size_t>(6, word.size() - 2);; --length) {
+                    if (list.size() > 3)
+                        break;
+                    std::vector<std::string> hits;
+                    appendRuleForms(*rules, fromCodePoints(word.substr(word.size() - length)), hits);
+                    for (const std::string& hit : hits)
+                        list.add(hit, own);
+                    if (length == 0)
+                        break;
+                }
+            }
+        }
+    }
+
+    if (!list.empty()) {
+        if (!list.contains(kNone))
+            list.append(kNone);
+    } else {
+        for (const std::string& item : setAside)
+            list.append(item);
+    }
+    if (!list.empty()) {
+        list.selected = 0;
+        m_fields.form = list[0];
+    } else {
+        m_fields.form.clear();
+    }
+}
+
+}  // namespace pelmora

@@ -1,0 +1,857 @@
+#include "dictionary/dictionary.h"
+
+#include "common/strings.h"
+
+#include <cerrno>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace pelmora {
+
+namespace {
+
+constexpr const char* kQuestionTitle = "Pelmora";
+constexpr const char* kNoPathMessage = "Sisesta sõnastikufaili nimi.";
+constexpr const char* kCreateQuestion = "Ei leia faili %s. Kas loon uue sõnastiku?";
+constexpr const char* kCannotOpenMessage = "Ei saa avada/luua faili %s.\nVali uus fail.";
+constexpr const char* kNotDictionaryMessage = "Fail %s pole sõnastik.\nEi saa seda faili avada.\nVali uus fail.";
+constexpr const char* kRefusedMessage = "Fail %s pole sõnastik.\nMuudatust ei tehtud.";
+constexpr const char* kLockedMessage = "Sõnastikku %s muudab praegu teine kasutaja.\nMuudatust ei tehtud.";
+constexpr const char* kSaveFailedMessage = "Viga faili %s salvestamisel.";
+constexpr std::size_t kCompletionCount = 20;
+
+constexpr std::string_view kTemplate =
+    "<?xml version=\"1.0\" encoding=\"utf-8\"?>\r\n"
+    "<?xml-stylesheet type=\"text/xsl\" href=\"zobe_sonastik.xsl\"?>\r\n"
+    "<pelmora tyyp=\"sonastik\">\r\n"
+    "<soned>\r\n"
+    "<sone id=\"__\" lemma=\"__\"/>\r\n"
+    "</soned>\r\n"
+    "<lemmad>\r\n"
+    "<lemma id=\"__\" tahendus=\"__\"/>\r\n"
+    "\r\n"
+    "</lemmad>\r\n"
+    "<yhendid>\r\n"
+    "<yhend id=\"__\" ytahendus=\"__\"/>\r\n"
+    "\r\n"
+    "</yhendid></pelmora>";
+
+const char* const kOnlyOneMessages[] = {
+    "Sõnastikus on ainult üks sõne,\nei saa seda kustutada",
+    "Sõnastikus on ainult üks lemma,\nei saa seda kustutada",
+    "Sõnastikus on ainult üks ühend,\nei saa seda kustutada",
+};
+
+// The attributes that identify an analysis within its entry (all but id and weight).
+const std::vector<const char*>& identifyingAttributes(DictSection section)
+{
+    static const std::vector<const char*> wordForm{dict::kFormLemma, dict::kForm};
+    static const std::vector<const char*> lemma{dict::kMeaning, dict::kPartOfSpeech, dict::kLatvian, dict::kEnglish};
+    static const std::vector<const char*> combination{dict::kCombinationMeaning, dict::kCombinationPartOfSpeech};
+    switch (section) {
+    case DictSection::WordForms: return wordForm;
+    case DictSection::Lemmas: return lemma;
+    case DictSection::Combinations: break;
+    }
+    return combination;
+}
+
+// Sets an attribute, or removes it for an empty value (an empty value is never stored).
+void setOrRemove(XmlNode node, const char* name, std::string_view value)
+{
+    if (value.empty())
+        removeAttribute(node, name);
+    else
+        setAttribute(node, name, value);
+}
+
+void raiseWeight(XmlNode analysis)
+{
+    setAttribute(analysis, dict::kWeight, std::to_string(analysisWeight(analysis) + 1));
+}
+
+XmlNode newAnalysis(XmlNode parent, const char* name, std::string_view id)
+{
+    XmlNode node = parent.append_child(name);
+    setAttribute(node, dict::kId, id);
+    return node;
+}
+
+// Reads a whole file through one descriptor and stamps exactly the version that was read.
+enum class ReadStatus { Ok, Missing, Unreadable };
+ReadStatus readStamped(const std::string& path, std::string& bytes, FileStamp& stamp)
+{
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0)
+        return errno == ENOENT ? ReadStatus::Missing : ReadStatus::Unreadable;
+    const FileStamp before = fileStamp(fd);
+    struct stat info {};
+    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
+        ::close(fd);
+        return ReadStatus::Unreadable;
+    }
+    bytes.clear();
+    bytes.reserve(static_cast<std::size_t>(info.st_size));
+    char buffer[1 << 16];
+    for (;;) {
+        const ssize_t got = ::read(fd, buffer, sizeof buffer);
+        if (got < 0) {
+            if (errno == EINTR)
+                continue;
+            ::close(fd);
+            return ReadStatus::Unreadable;
+        }
+        if (got == 0)
+            break;
+        bytes.append(buffer, static_cast<std::size_t>(got));
+    }
+    const FileStamp after = fileStamp(fd);
+    ::close(fd);
+    // A file rewritten in place while we read it gets no stamp, so the next change reloads it.
+    stamp = before == after ? before : FileStamp{};
+    return ReadStatus::Ok;
+}
+
+// Creates a file holding the template; an existing file is never touched.
+bool createTemplateFile(const std::string& path, bool existingIsFine)
+{
+    const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+    if (fd < 0)
+        return existingIsFine && errno == EEXIST;
+    std::string_view rest = kTemplate;
+    while (!rest.empty()) {
+        const ssize_t written = ::write(fd, rest.data(), rest.size());
+        if (written < 0 && errno == EINTR)
+            continue;
+        if (written <= 0) {
+            ::close(fd);
+            ::unlink(path.c_str());
+            return false;
+        }
+        rest.remove_prefix(static_cast<std::size_t>(written));
+    }
+    const bool ok = ::fsync(fd) == 0;
+    if (::close(fd) != 0 || !ok) {
+        ::unlink(path.c_str());
+        return false;
+    }
+    return true;
+}
+
+// The length of the common start of two texts in UTF-16 code units, and its length in bytes.
+struct CommonPrefix {
+    std::size_t units = 0;
+    std::size_t bytes = 0;
+    std::size_t lastCharBytes = 0;  // byte length of the last common character
+};
+
+CommonPrefix commonPrefix(std::string_view a, std::string_view b)
+{
+    CommonPrefix common;
+    std::size_t ia = 0;
+    std::size_t ib = 0;
+    while (ia < a.size() && ib < b.size()) {
+        const std::size_t startA = ia;
+        const char32_t ca = decodeUtf8(a, ia);
+        const char32_t cb = decodeUtf8(b, ib);
+        if (ca != cb || ia != ib)
+            break;
+        common.units += ca > 0xFFFF ? 2 : 1;
+        common.bytes = ia;
+        common.lastCharBytes = ia - startA;
+    }
+    return common;
+}
+
+std::size_t utf16Length(std::string_view text)
+{
+    std::size_t units = 0;
+    for (std::size_t i = 0; i < text.size();)
+        units += decodeUtf8(text, i) > 0xFFFF ? 2 : 1;
+    return units;
+}
+
+// An empty tail always matches; another must be one of the blank-separated endings.
+bool isEnding(std::string_view tail, std::string_view endings)
+{
+    if (tail.empty())
+        return true;
+    std::string framed;
+    framed.reserve(tail.size() + 2);
+    framed.append(" ").append(tail).append(" ");
+    return endings.find(framed) != std::string_view::npos;
+}
+
+// True when the neighbour's id differs from the key only by endings, tested at the common
+// prefix length and one code unit shorter.
+enum class Similarity { Stop, Similar, Different };
+Similarity similarity(std::string_view key, std::string_view id, std::string_view endings)
+{
+    const CommonPrefix common = commonPrefix(key, id);
+    if (std::min(utf16Length(key), utf16Length(id)) == 0 || common.units < 2)
+        return Similarity::Stop;
+    if (isEnding(key.substr(common.bytes), endings) && isEnding(id.substr(common.bytes), endings))
+        return Similarity::Similar;
+    const std::size_t shorter = common.bytes - common.lastCharBytes;
+    if (isEnding(key.substr(shorter), endings) && isEnding(id.substr(shorter), endings))
+        return Similarity::Similar;
+    return Similarity::Different;
+}
+
+}  // namespace
+
+const char* sectionName(DictSection section)
+{
+    switch (section) {
+    case DictSection::WordForms: return dict::kWordForms;
+    case DictSection::Lemmas: return dict::kLemmas;
+    case DictSection::Combinations: break;
+    }
+    return dict::kCombinations;
+}
+
+const char* entryName(DictSection section)
+{
+    switch (section) {
+    case DictSection::WordForms: return dict::kWordForm;
+    case DictSection::Lemmas: return dict::kLemma;
+    case DictSection::Combinations: break;
+    }
+    return dict::kCombination;
+}
+
+bool sectionFromName(std::string_view name, DictSection& section)
+{
+    for (DictSection s : {DictSection::WordForms, DictSection::Lemmas, DictSection::Combinations}) {
+        if (name == sectionName(s)) {
+            section = s;
+            return true;
+        }
+    }
+    return false;
+}
+
+const std::vector<const char*>& sectionAttributes(DictSection section)
+{
+    static const std::vector<const char*> wordForm{dict::kId, dict::kFormLemma, dict::kForm, dict::kWeight};
+    static const std::vector<const char*> lemma{dict::kId,      dict::kMeaning, dict::kPartOfSpeech,
+                                                dict::kLatvian, dict::kEnglish, dict::kWeight};
+    static const std::vector<const char*> combination{dict::kId, dict::kCombinationMeaning,
+                                                      dict::kCombinationPartOfSpeech};
+    switch (section) {
+    case DictSection::WordForms: return wordForm;
+    case DictSection::Lemmas: return lemma;
+    case DictSection::Combinations: break;
+    }
+    return combination;
+}
+
+std::string_view dictionaryTemplate() { return kTemplate; }
+
+bool createDictionaryFile(const std::string& path) { return createTemplateFile(path, false); }
+
+long long analysisWeight(XmlNode analysis) { return leadingInteger(attributeValue(analysis, dict::kWeight)); }
+
+bool CDictionary::OrdinalLess::operator()(std::string_view a, std::string_view b) const
+{
+    return compareOrdinal(a, b) < 0;
+}
+
+CDictionary::CDictionary(Prompter& prompter) : m_prompter(prompter) {}
+
+// --- Open and save -----------------------------------------------------------------------------
+
+bool CDictionary::openWithPath(const std::string& path)
+{
+    m_path = path;
+    m_stamp = {};
+    return reopen();
+}
+
+void CDictionary::chooseAnother(ChooseReason reason)
+{
+    if (m_chooseAnother)
+        m_chooseAnother(*this, reason);
+}
+
+void CDictionary::invalidate()
+{
+    m_valid = false;
+    m_stamp = {};
+    for (std::size_t s = 0; s < 3; ++s) {
+        m_index[s].clear();
+        m_sections[s] = XmlNode();
+        m_current[s] = XmlNode();
+    }
+}
+
+CDictionary::LoadOutcome CDictionary::loadFile()
+{
+    const auto start = std::chrono::steady_clock::now();
+    std::string bytes;
+    FileStamp stamp;
+    const ReadStatus status = readStamped(m_path, bytes, stamp);
+    if (status == ReadStatus::Missing)
+        return LoadOutcome::Missing;
+    if (status == ReadStatus::Unreadable)
+        return LoadOutcome::Unreadable;
+    const XmlLoadResult parsed = m_xml.loadFromBuffer(bytes);
+    m_timings.load += std::chrono::steady_clock::now() - start;
+    if (!parsed)
+        return LoadOutcome::NotXml;
+    m_stamp = stamp;
+    return LoadOutcome::Loaded;
+}
+
+bool CDictionary::reopen()
+{
+    invalidate();
+    if (trimBlanks(m_path).empty()) {
+        m_prompter.message(MessageKind::Plain, "", kNoPathMessage);
+        chooseAnother(ChooseReason::NoPath);
+        if (trimBlanks(m_path).empty())
+            return false;
+    }
+
+    LoadOutcome outcome = loadFile();
+    if (outcome == LoadOutcome::Missing) {
+        if (!m_prompter.askYesNo(kQuestionTitle, formatMessage(kCreateQuestion, m_path))) {
+            chooseAnother(ChooseReason::Failed);
+            return false;
+        }
+        // Someone else may have created it meanwhile: then load theirs.
+        outcome = createTemplateFile(m_path, true) ? loadFile() : LoadOutcome::Unreadable;
+        if (outcome == LoadOutcome::Missing)
+            outcome = LoadOutcome::Unreadable;
+    }
+    if (outcome == LoadOutcome::Unreadable) {
+        m_prompter.error(formatMessage(kCannotOpenMessage, m_path));
+        chooseAnother(ChooseReason::Failed);
+        return false;
+    }
+    // A file that exists but is not XML is someone's file: refuse it, never write over it.
+    if (outcome == LoadOutcome::NotXml || !validateAndIndex()) {
+        invalidate();
+        m_prompter.error(formatMessage(kNotDictionaryMessage, m_path));
+        chooseAnother(ChooseReason::Failed);
+        return false;
+    }
+    return true;
+}
+
+bool CDictionary::validateAndIndex()
+{
+    const XmlNode root = m_xml.root();
+    if (!isElement(root, dict::kRoot))
+        return false;
+    for (DictSection s : {DictSection::WordForms, DictSection::Lemmas, DictSection::Combinations}) {
+        m_sections[index(s)] = firstChildElement(root, sectionName(s));
+        if (!m_sections[index(s)])
+            return false;
+    }
+    for (DictSection s : {DictSection::WordForms, DictSection::Lemmas, DictSection::Combinations}) {
+        const XmlNode first = firstChildElement(m_sections[index(s)], entryName(s));
+        if (!first)
+            return false;
+        Index& entries = m_index[index(s)];
+        // A sorted file appends at the end every time; the hint makes that constant time.
+        for (XmlNode entry = first; entry; entry = nextSiblingElement(entry, entryName(s)))
+            entries.emplace_hint(entries.end(), std::string(attributeValue(entry, dict::kId)), entry);
+        m_current[index(s)] = first;
+    }
+    m_valid = true;
+    return true;
+}
+
+bool CDictionary::saveFile()
+{
+    const auto start = std::chrono::steady_clock::now();
+    std::string error;
+    const bool ok = m_xml.save(m_path, &error);
+    m_timings.save += std::chrono::steady_clock::now() - start;
+    if (!ok) {
+        m_prompter.error(formatMessage(kSaveFailedMessage, m_path));
+        return false;
+    }
+    m_stamp = fileStamp(m_path);
+    m_unsaved.clear();
+    return true;
+}
+
+bool CDictionary::save()
+{
+    if (!m_valid) {
+        m_prompter.error(formatMessage(kRefusedMessage, m_path));
+        return false;
+    }
+    return saveFile();
+}
+
+bool CDictionary::changeCheck()
+{
+    if (m_stamp.known && fileStamp(m_path) == m_stamp)
+        return false;
+    // Changes that never reached the file are made again on the reloaded tree.
+    const std::vector<Change> unsaved = std::move(m_unsaved);
+    m_unsaved.clear();
+    if (reopen()) {
+        for (const Change& change : unsaved)
+            if (apply(change))
+                m_unsaved.push_back(change);
+    }
+    return true;
+}
+
+ChangeResult CDictionary::checkAndReload()
+{
+    ChangeResult result;
+    if (!m_lock.held() && m_lock.acquire(m_path, m_lockWait) == DictionaryLock::Status::GaveUp) {
+        m_prompter.error(formatMessage(kLockedMessage, m_path));
+        return result;
+    }
+    result.changed = changeCheck();
+    result.applied = m_valid;
+    if (!m_valid) {
+        m_prompter.error(formatMessage(kRefusedMessage, m_path));
+        m_lock.release();
+    }
+    return result;
+}
+
+bool CDictionary::saveAndStamp()
+{
+    const bool ok = save();
+    m_lock.release();
+    return ok;
+}
+
+// --- Lookups -----------------------------------------------------------------------------------
+
+XmlNode CDictionary::find(DictSection section, std::string_view id) const
+{
+    const Index& entries = m_index[index(section)];
+    const auto found = entries.find(id);
+    return found == entries.end() ? XmlNode() : found->second;
+}
+
+std::vector<XmlNode> CDictionary::lookUpWordForm(std::string_view key, bool similar, std::string_view endings) const
+{
+    std::vector<XmlNode> result;
+    const Index& entries = m_index[index(DictSection::WordForms)];
+    const auto found = entries.lower_bound(key);
+    if (found != entries.end() && found->first == key) {
+        result.push_back(found->second);
+        for (XmlNode child = firstChildElement(found->second, dict::kWordForm); child;
+             child = nextSiblingElement(child, dict::kWordForm)) {
+            if (analysisWeight(result.front()) < analysisWeight(child))
+                result.insert(result.begin(), child);
+            else
+                result.push_back(child);
+        }
+        return result;
+    }
+    if (!similar)
+        return result;
+
+    const auto take = [&result](XmlNode entry) {
+        result.push_back(entry);
+        for (XmlNode child = firstChildElement(entry, dict::kWordForm); child;
+             child = nextSiblingElement(child, dict::kWordForm))
+            result.push_back(child);
+    };
+    for (auto it = found; it != entries.begin();) {
+        --it;
+        const Similarity s = similarity(key, it->first, endings);
+        if (s == Similarity::Stop)
+            break;
+        if (s == Similarity::Similar)
+            take(it->second);
+    }
+    for (auto it = found; it != entries.end(); ++it) {
+        const Similarity s = similarity(key, it->first, endings);
+        if (s == Similarity::Stop)
+            break;
+        if (s == Similarity::Similar)
+            take(it->second);
+    }
+    return result;
+}
+
+std::vector<XmlNode> CDictionary::analyses(DictSection section, std::string_view id) const
+{
+    std::vector<XmlNode> result;
+    const XmlNode entry = find(section, id);
+    if (!entry)
+        return result;
+    result.push_back(entry);
+    for (XmlNode child = firstChildElement(entry, entryName(section)); child;
+         child = nextSiblingElement(child, entryName(section)))
+        result.push_back(child);
+    return result;
+}
+
+std::vector<std::string> CDictionary::completeLemma(std::string_view prefix) const
+{
+    std::vector<std::string> result;
+    const Index& entries = m_index[index(DictSection::Lemmas)];
+    // Ids that begin with the prefix and are longer sort right after it, all together.
+    for (auto it = entries.upper_bound(prefix);
+         it != entries.end() && result.size() < kCompletionCount && it->first.starts_with(prefix); ++it)
+        result.push_back(it->first);
+    return result;
+}
+
+std::size_t CDictionary::entryCount(DictSection section) const { return m_index[index(section)].size(); }
+
+std::size_t CDictionary::analysisCount(DictSection section) const
+{
+    std::size_t count = 0;
+    for (XmlNode entry = firstEntry(section); entry; entry = nextEntry(entry))
+        ++count;
+    return count;
+}
+
+// --- Changes -----------------------------------------------------------------------------------
+
+ChangeResult CDictionary::storeWordForm(std::string_view surface, std::string_view lemma, std::string_view form,
+                                        bool bulk)
+{
+    // A surface made only of markup would give an empty key: nothing to store under.
+    if (surface.empty() || lemma.empty() || MakeWordFormKey(surface).empty())
+        return {};
+    return runChange({Change::Kind::StoreWordForm, {std::string(surface), std::string(lemma), std::string(form), {}, {}}},
+                     bulk);
+}
+
+ChangeResult CDictionary::storeLemma(std::string_view lemma, std::string_view meaning, std::string_view partOfSpeech,
+                                     std::string_view latvian, std::string_view english, bool bulk)
+{
+    if (lemma.empty() || (meaning.empty() && partOfSpeech.empty() && latvian.empty() && english.empty()))
+        return {};
+    return runChange({Change::Kind::StoreLemma,
+                      {std::string(lemma), std::string(meaning), std::string(partOfSpeech), std::string(latvian),
+                       std::string(english)}},
+                     bulk);
+}
+
+ChangeResult CDictionary::storeCombination(std::string_view id, std::string_view meaning,
+                                           std::string_view partOfSpeech, bool bulk)
+{
+    if (id.empty() || (meaning.empty() && (partOfSpeech.empty() || partOfSpeech == "-")))
+        return {};
+    return runChange(
+        {Change::Kind::StoreCombination, {std::string(id), std::string(meaning), std::string(partOfSpeech), {}, {}}},
+        bulk);
+}
+
+ChangeResult CDictionary::deleteWordForm(std::string_view id, std::string_view lemma, std::string_view form,
+                                         Direction direction)
+{
+    return runChange(
+        {Change::Kind::DeleteWordForm, {std::string(id), std::string(lemma), std::string(form), {}, {}}, direction},
+        false);
+}
+
+ChangeResult CDictionary::deleteLemma(std::string_view id, std::string_view meaning, std::string_view partOfSpeech,
+                                      std::string_view latvian, std::string_view english, Direction direction)
+{
+    return runChange({Change::Kind::DeleteLemma,
+                      {std::string(id), std::string(meaning), std::string(partOfSpeech), std::string(latvian),
+                       std::string(english)},
+                      direction},
+                     false);
+}
+
+ChangeResult CDictionary::deleteCombination(std::string_view id, std::string_view meaning,
+                                            std::string_view partOfSpeech, Direction direction)
+{
+    return runChange({Change::Kind::DeleteCombination,
+                      {std::string(id), std::string(meaning), std::string(partOfSpeech), {}, {}},
+                      direction},
+                     false);
+}
+
+ChangeResult CDictionary::runChange(const Change& change, bool bulk)
+{
+    ChangeResult result;
+    bool ownLock = false;
+    if (!bulk && !m_lock.held()) {
+        const DictionaryLock::Status status = m_lock.acquire(m_path, m_lockWait);
+        if (status == DictionaryLock::Status::GaveUp) {
+            m_prompter.error(formatMessage(kLockedMessage, m_path));
+            return result;
+        }
+        ownLock = status == DictionaryLock::Status::Held;
+    }
+    if (!bulk)
+        result.changed = changeCheck();
+    if (!m_valid) {
+        // Never write a tree that is not a dictionary.
+        m_prompter.error(formatMessage(kRefusedMessage, m_path));
+    } else if (apply(change)) {
+        result.applied = true;
+        m_unsaved.push_back(change);
+        if (!bulk)
+            result.saved = saveFile();
+    }
+    if (ownLock)
+        m_lock.release();
+    return result;
+}
+
+bool CDictionary::apply(const Change& change)
+{
+    switch (change.kind) {
+    case Change::Kind::StoreWordForm: applyStoreWordForm(change); return true;
+    case Change::Kind::StoreLemma: applyStoreLemma(change); return true;
+    case Change::Kind::StoreCombination: applyStoreCombination(change); return true;
+    case Change::Kind::DeleteWordForm:
+    case Change::Kind::DeleteLemma:
+    case Change::Kind::DeleteCombination: return applyDelete(change);
+    }
+    return false;
+}
+
+XmlNode CDictionary::insertEntry(DictSection section, std::string_view id)
+{
+    Index& entries = m_index[index(section)];
+    const auto next = entries.lower_bound(id);
+    XmlNode sectionNode = m_sections[index(section)];
+    XmlNode entry = next == entries.end() ? sectionNode.append_child(entryName(section))
+                                          : sectionNode.insert_child_before(entryName(section), next->second);
+    setAttribute(entry, dict::kId, id);
+    entries.emplace_hint(next, std::string(id), entry);
+    return entry;
+}
+
+void CDictionary::applyStoreWordForm(const Change& c)
+{
+    const std::string key = MakeWordFormKey(c.values[0]);
+    const std::string& lemma = c.values[1];
+    const std::string& form = c.values[2];
+    const XmlNode entry = findWordForm(key);
+    if (!entry) {
+        const XmlNode created = insertEntry(DictSection::WordForms, key);
+        setOrRemove(created, dict::kFormLemma, lemma);
+        setOrRemove(created, dict::kForm, form);
+        setAttribute(created, dict::kWeight, "1");
+        return;
+    }
+    const bool sameLemma = attributeValue(entry, dict::kFormLemma) == lemma;
+    const std::string_view entryForm = attributeValue(entry, dict::kForm);
+    if (sameLemma && entryForm == form) {
+        raiseWeight(entry);
+        return;
+    }
+    if (sameLemma && entryForm.empty()) {
+        setOrRemove(entry, dict::kForm, form);  // the form tag completes the analysis, no new confirmation
+        return;
+    }
+    if (sameLemma && form.empty())
+        return;
+    for (XmlNode child = firstChildElement(entry, dict::kWordForm); child;
+         child = nextSiblingElement(child, dict::kWordForm)) {
+        const std::string_view childForm = attributeValue(child, dict::kForm);
+        if (attributeValue(child, dict::kFormLemma) == lemma &&
+            (childForm == form || childForm.empty() || form.empty())) {
+            if (!form.empty() && childForm.empty())
+                setAttribute(child, dict::kForm, form);
+            raiseWeight(child);
+            return;
+        }
+    }
+    const XmlNode added = newAnalysis(entry, dict::kWordForm, key);
+    setOrRemove(added, dict::kFormLemma, lemma);
+    setOrRemove(added, dict::kForm, form);
+    setAttribute(added, dict::kWeight, "1");
+}
+
+void CDictionary::applyStoreLemma(const Change& c)
+{
+    const std::string& id = c.values[0];
+    const std::string& meaning = c.values[1];
+    const std::string& partOfSpeech = c.values[2];
+    const std::string& latvian = c.values[3];
+    const std::string& english = c.values[4];
+    const auto setAll = [&](XmlNode node) {
+        setOrRemove(node, dict::kMeaning, meaning);
+        setOrRemove(node, dict::kPartOfSpeech, partOfSpeech);
+        setOrRemove(node, dict::kLatvian, latvian);
+        setOrRemove(node, dict::kEnglish, english);
+        setAttribute(node, dict::kWeight, "1");
+    };
+    const XmlNode entry = findLemma(id);
+    if (!entry) {
+        setAll(insertEntry(DictSection::Lemmas, id));
+        return;
+    }
+    const bool sameMeaning = attributeValue(entry, dict::kMeaning) == meaning &&
+                             attributeValue(entry, dict::kPartOfSpeech) == partOfSpeech;
+    const std::string_view entryLatvian = attributeValue(entry, dict::kLatvian);
+    const std::string_view entryEnglish = attributeValue(entry, dict::kEnglish);
+    if (sameMeaning && entryLatvian == latvian && entryEnglish == english) {
+        raiseWeight(entry);
+        return;
+    }
+    if (sameMeaning && (entryLatvian.empty() || entryEnglish.empty())) {
+        if (!latvian.empty())
+            setAttribute(entry, dict::kLatvian, latvian);
+        if (!english.empty())
+            setAttribute(entry, dict::kEnglish, english);
+        return;
+    }
+    if (sameMeaning && (latvian.empty() || english.empty()))
+        return;
+    for (XmlNode child = firstChildElement(entry, dict::kLemma); child; child = nextSiblingElement(child, dict::kLemma)) {
+        if (attributeValue(child, dict::kMeaning) != meaning || attributeValue(child, dict::kPartOfSpeech) != partOfSpeech)
+            continue;
+        const std::string_view childLatvian = attributeValue(child, dict::kLatvian);
+        const std::string_view childEnglish = attributeValue(child, dict::kEnglish);
+        if ((childLatvian == latvian && childEnglish == english) || childLatvian.empty() || childEnglish.empty() ||
+            latvian.empty() || english.empty()) {
+            const bool fillLatvian = !latvian.empty() && childLatvian.empty();
+            const bool fillEnglish = !english.empty() && childEnglish.empty();
+            raiseWeight(child);
+            if (fillLatvian)
+                setAttribute(child, dict::kLatvian, latvian);
+            if (fillEnglish)
+                setAttribute(child, dict::kEnglish, english);
+            return;
+        }
+    }
+    setAll(newAnalysis(entry, dict::kLemma, id));
+}
+
+void CDictionary::applyStoreCombination(const Change& c)
+{
+    const std::string& id = c.values[0];
+    const std::string& meaning = c.values[1];
+    const std::string& partOfSpeech = c.values[2];
+    const auto same = [&](XmlNode node) {
+        return attributeValue(node, dict::kCombinationMeaning) == meaning &&
+               attributeValue(node, dict::kCombinationPartOfSpeech) == partOfSpeech;
+    };
+    const auto setBoth = [&](XmlNode node) {
+        setOrRemove(node, dict::kCombinationMeaning, meaning);
+        setOrRemove(node, dict::kCombinationPartOfSpeech, partOfSpeech);
+    };
+    const XmlNode entry = findCombination(id);
+    if (!entry) {
+        setBoth(insertEntry(DictSection::Combinations, id));
+        return;
+    }
+    if (same(entry))
+        return;
+    for (XmlNode child = firstChildElement(entry, dict::kCombination); child;
+         child = nextSiblingElement(child, dict::kCombination))
+        if (same(child))
+            return;
+    setBoth(newAnalysis(entry, dict::kCombination, id));
+}
+
+bool CDictionary::applyDelete(const Change& c)
+{
+    const DictSection section = c.kind == Change::Kind::DeleteWordForm ? DictSection::WordForms
+                                : c.kind == Change::Kind::DeleteLemma  ? DictSection::Lemmas
+                                                                       : DictSection::Combinations;
+    Index& entries = m_index[index(section)];
+    if (entries.size() < 2) {
+        m_prompter.message(MessageKind::Plain, "", kOnlyOneMessages[index(section)]);
+        return false;
+    }
+    const std::string& id = c.values[0];
+    const std::vector<const char*>& identifying = identifyingAttributes(section);
+    const char* name = entryName(section);
+    const auto matches = [&](XmlNode node) {
+        for (std::size_t i = 0; i < identifying.size(); ++i)
+            if (attributeValue(node, identifying[i]) != c.values[i + 1])
+                return false;
+        return true;
+    };
+
+    const auto found = entries.find(std::string_view(id));
+    if (found != entries.end()) {
+        XmlNode entry = found->second;
+        const XmlNode firstChild = firstChildElement(entry, name);
+        if (matches(entry) && firstChild) {
+            // The first alternative takes the entry's place, with its own weight.
+            std::vector<const char*> moved = identifying;
+            if (section != DictSection::Combinations)
+                moved.push_back(dict::kWeight);
+            for (const char* attribute : moved)
+                setOrRemove(entry, attribute, std::string(attributeValue(firstChild, attribute)));
+            entry.remove_child(firstChild);
+        } else if (matches(entry)) {
+            entries.erase(found);
+            m_sections[index(section)].remove_child(entry);
+        } else {
+            for (XmlNode child = firstChild; child; child = nextSiblingElement(child, name)) {
+                if (matches(child)) {
+                    entry.remove_child(child);
+                    break;
+                }
+            }
+        }
+    }
+
+    // The editor goes on from where the deleted analysis stood.
+    const auto at = entries.lower_bound(std::string_view(id));
+    XmlNode position;
+    if (c.direction == Direction::Forward)
+        position = at != entries.end() ? at->second : std::prev(entries.end())->second;
+    else
+        position = at != entries.begin() ? std::prev(at)->second : entries.begin()->second;
+    m_current[index(section)] = position;
+    return true;
+}
+
+// --- Walking -----------------------------------------------------------------------------------
+
+XmlNode CDictionary::firstEntry(DictSection section) const
+{
+    return firstChildElement(m_sections[index(section)], entryName(section));
+}
+
+XmlNode CDictionary::nextEntry(XmlNode analysis)
+{
+    if (!analysis)
+        return {};
+    const char* name = analysis.name();
+    if (const XmlNode child = firstChildElement(analysis, name))
+        return child;
+    if (const XmlNode sibling = nextSiblingElement(analysis, name))
+        return sibling;
+    const XmlNode parent = analysis.parent();
+    return isElement(parent, name) ? nextSiblingElement(parent, name) : XmlNode();
+}
+
+XmlNode CDictionary::previousEntry(XmlNode analysis)
+{
+    if (!analysis)
+        return {};
+    const char* name = analysis.name();
+    if (const XmlNode sibling = previousSiblingElement(analysis, name)) {
+        const XmlNode last = lastChildElement(sibling, name);
+        return last ? last : sibling;
+    }
+    const XmlNode parent = analysis.parent();
+    return isElement(parent, name) ? parent : analysis;
+}
+
+XmlNode CDictionary::moveToFirst(DictSection section)
+{
+    return m_current[index(section)] = firstEntry(section);
+}
+
+XmlNode CDictionary::moveToNext(DictSection section)
+{
+    return m_current[index(section)] = nextEntry(m_current[index(section)]);
+}
+
+XmlNode CDictionary::moveToPrevious(DictSection section)
+{
+    return m_current[index(section)] = previousEntry(m_current[index(section)]);
+}
+
+}  // namespace pelmora
