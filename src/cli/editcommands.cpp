@@ -3,6 +3,7 @@
 #include "commands.h"
 
 #include "common/strings.h"
+#include "search/tokenwalk.h"
 #include "text/pelmoradoc.h"
 #include "text/textformat.h"
 
@@ -87,41 +88,13 @@ bool parseOperations(const std::vector<std::string>& words, std::vector<Operatio
     return true;
 }
 
-XmlNode findSentence(const CPelmoraDoc& doc, std::string_view id)
-{
-    for (XmlNode sentence = firstChildElement(doc.body(), text::kSentence); sentence;
-         sentence = nextSiblingElement(sentence, text::kSentence))
-        if (attributeValue(sentence, text::kId) == id)
-            return sentence;
-    return {};
-}
-
-XmlNode findToken(const CPelmoraDoc& doc, std::string_view id)
-{
-    // Identifiers are dense after every edit, so the sentence named by the prefix is tried first.
-    const std::size_t at = id.rfind('_');
-    if (at != std::string_view::npos) {
-        for (XmlNode token = firstChildElement(findSentence(doc, id.substr(0, at)), text::kToken); token;
-             token = nextSiblingElement(token, text::kToken))
-            if (attributeValue(token, text::kId) == id)
-                return token;
-    }
-    for (XmlNode sentence = firstChildElement(doc.body(), text::kSentence); sentence;
-         sentence = nextSiblingElement(sentence, text::kSentence))
-        for (XmlNode token = firstChildElement(sentence, text::kToken); token;
-             token = nextSiblingElement(token, text::kToken))
-            if (attributeValue(token, text::kId) == id)
-                return token;
-    return {};
-}
-
 // Makes the operation's token (or its sentence's first token) current; false with a message.
 bool placeCurrent(CPelmoraDoc& doc, const Operation& operation)
 {
     const std::string& id = operation.arguments.front();
     XmlNode token;
     if (operation.kind == EditKind::Merge || operation.kind == EditKind::Audio) {
-        const XmlNode sentence = findSentence(doc, id);
+        const XmlNode sentence = findSentenceById(doc, id);
         if (!sentence) {
             std::cerr << kSentenceNotFound << '\n';
             return false;
@@ -132,7 +105,7 @@ bool placeCurrent(CPelmoraDoc& doc, const Operation& operation)
             return false;
         }
     } else {
-        token = findToken(doc, id);
+        token = findTokenById(doc, id);
         if (!token) {
             std::cerr << formatMessage(kTokenNotFound, id) << '\n';
             return false;

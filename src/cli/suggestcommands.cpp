@@ -7,6 +7,7 @@
 #include "annotation/suggester.h"
 #include "annotation/vocabularies.h"
 #include "dictionary/dictionary.h"
+#include "search/tokenwalk.h"
 #include "settings/settings.h"
 #include "text/pelmoradoc.h"
 #include "text/textformat.h"
@@ -37,17 +38,6 @@ struct SuggestOptions {
     bool inPlace = false;
 };
 
-XmlNode findToken(const CPelmoraDoc& doc, const std::string& id)
-{
-    for (XmlNode sentence = firstChildElement(doc.body(), text::kSentence); sentence;
-         sentence = nextSiblingElement(sentence, text::kSentence))
-        for (XmlNode token = firstChildElement(sentence, text::kToken); token;
-             token = nextSiblingElement(token, text::kToken))
-            if (attributeValue(token, text::kId) == id)
-                return token;
-    return {};
-}
-
 int runSuggest(const SuggestOptions& options)
 {
     CliPrompter prompter(std::cerr);
@@ -55,7 +45,7 @@ int runSuggest(const SuggestOptions& options)
     if (!doc.openDocument(options.text))
         return kExitFailed;
     if (!options.token.empty()) {
-        const XmlNode token = findToken(doc, options.token);
+        const XmlNode token = findTokenById(doc, options.token);
         if (!token) {
             std::cerr << "Sõne " << options.token << " ei leitud.\n";
             return kExitFailed;

@@ -54,4 +54,32 @@ XmlNode precedingToken(XmlNode token)
     return lastTokenFromSentence(previousSiblingElement(token.parent(), text::kSentence));
 }
 
+XmlNode findSentenceById(const CPelmoraDoc& doc, std::string_view id)
+{
+    for (XmlNode sentence = firstChildElement(doc.body(), text::kSentence); sentence;
+         sentence = nextSiblingElement(sentence, text::kSentence))
+        if (attributeValue(sentence, text::kId) == id)
+            return sentence;
+    return {};
+}
+
+XmlNode findTokenById(const CPelmoraDoc& doc, std::string_view id)
+{
+    // Identifiers are dense after every edit, so the sentence named by the prefix is tried first.
+    const std::size_t at = id.rfind('_');
+    if (at != std::string_view::npos) {
+        for (XmlNode token = firstChildElement(findSentenceById(doc, id.substr(0, at)), text::kToken); token;
+             token = nextSiblingElement(token, text::kToken))
+            if (attributeValue(token, text::kId) == id)
+                return token;
+    }
+    for (XmlNode sentence = firstChildElement(doc.body(), text::kSentence); sentence;
+         sentence = nextSiblingElement(sentence, text::kSentence))
+        for (XmlNode token = firstChildElement(sentence, text::kToken); token;
+             token = nextSiblingElement(token, text::kToken))
+            if (attributeValue(token, text::kId) == id)
+                return token;
+    return {};
+}
+
 }  // namespace pelmora

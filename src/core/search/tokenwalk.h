@@ -3,6 +3,8 @@
 
 #include "text/pelmoradoc.h"
 
+#include <string_view>
+
 namespace pelmora {
 
 // The document's own next/previous token stop at a sentence without tokens; searches must not
@@ -24,5 +26,11 @@ void forEachToken(const CPelmoraDoc& doc, Function&& function)
     for (XmlNode token = firstTokenOfText(doc); token; token = followingToken(token))
         function(token);
 }
+
+// The sentence with this identifier, or null.
+XmlNode findSentenceById(const CPelmoraDoc& doc, std::string_view id);
+// The token with this identifier (its sentence, named by the identifier's prefix, is tried
+// first), or null.
+XmlNode findTokenById(const CPelmoraDoc& doc, std::string_view id);
 
 }  // namespace pelmora

@@ -515,10 +515,7 @@ bool CPelmoraDoc::undo()
     XmlNode current;
     if (!m_history.undo(m_xml.documentNode(), current))
         return false;
-    m_current = current ? current : firstToken();
-    m_modified = m_history.stateSerial() != m_savedSerial;
-    bumpLayoutRevision();
-    updateAllViews();
+    finishHistoryStep(current);
     return true;
 }
 
@@ -527,11 +524,16 @@ bool CPelmoraDoc::redo()
     XmlNode current;
     if (!m_history.redo(m_xml.documentNode(), current))
         return false;
+    finishHistoryStep(current);
+    return true;
+}
+
+void CPelmoraDoc::finishHistoryStep(XmlNode current)
+{
     m_current = current ? current : firstToken();
     m_modified = m_history.stateSerial() != m_savedSerial;
     bumpLayoutRevision();
     updateAllViews();
-    return true;
 }
 
 // --- Current token -----------------------------------------------------------------------------

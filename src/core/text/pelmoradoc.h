@@ -294,6 +294,8 @@ private:
     void notifyCleared();
     void notifyAboutToRemove(XmlNode node);
     void notifyAttributeChanged(XmlNode element, const char* name, std::string_view oldValue);
+    // After undo or redo: the current token, the modified flag, the layout, the views.
+    void finishHistoryStep(XmlNode current);
     void forgetHistory();
     void changeAttribute(XmlNode element, const char* name, std::string_view value);
     bool renumberBody();
