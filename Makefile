@@ -26,6 +26,7 @@ run: release
 
 bench: release
 	bash bench/roundtrip.sh $(RELEASE_DIR)/bin/pelmora-cli build/bench
+	bash bench/dictionary.sh $(RELEASE_DIR)/bin/pelmora-cli build/bench
 
 clean:
 	rm -rf build

@@ -1,5 +1,6 @@
 #include "common/files.h"
 #include "common/prompter.h"
+#include "common/strings.h"
 #include "common/utf16text.h"
 #include "dictionary/dictionary.h"
 #include "dictionary/dictionaryexport.h"
@@ -137,6 +138,39 @@ TEST_F(TextAddition, ExportAnsweredNoLeavesAnExistingFile)
     prompter.setDefaultAnswer(true);
     EXPECT_FALSE(exportDictionary(dictionary, dir.file("missing/export.txt"), prompter));
     EXPECT_EQ(prompter.lastText(), "Ei saanud faili avada");
+}
+
+}  // namespace
+}  // namespace pelmora
+
+namespace pelmora {
+namespace {
+
+TEST(BundledSamples, DictionaryKnowsTheSampleTextsAnnotatedWords)
+{
+    SilentPrompter quiet;
+    CDictionary dictionary(quiet);
+    const std::string path = test::samplesFolder() + "/sonastik.xml";
+    const std::string before = test::readFile(path);
+    ASSERT_TRUE(dictionary.openWithPath(path));
+    CPelmoraDoc document(quiet);
+    ASSERT_TRUE(document.openDocument(test::samplesFolder() + "/kuolka.xml"));
+    // Expected: every token with a lemma in the sample text has that analysis in the dictionary.
+    int annotated = 0;
+    for (XmlNode token = document.firstToken(); token; token = CPelmoraDoc::nextToken(token)) {
+        const std::string lemma = CPelmoraDoc::attribute(token, "lemma");
+        if (lemma.empty())
+            continue;
+        ++annotated;
+        bool found = false;
+        for (XmlNode analysis : dictionary.lookUpWordForm(MakeWordFormKey(CPelmoraDoc::tokenText(token))))
+            found = found || attributeValue(analysis, dict::kFormLemma) == lemma;
+        EXPECT_TRUE(found) << lemma;
+        EXPECT_FALSE(dictionary.analyses(DictSection::Lemmas, lemma).empty()) << lemma;
+    }
+    EXPECT_GT(annotated, 0);
+    EXPECT_TRUE(dictionary.findCombination("jūrõ vīeres"));
+    EXPECT_EQ(test::readFile(path), before);
 }
 
 }  // namespace
