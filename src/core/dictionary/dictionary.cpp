@@ -427,14 +427,40 @@ bool CDictionary::changeCheck()
     if (m_stamp.known && fileStamp(m_path) == m_stamp)
         return false;
     // Changes that never reached the file are made again on the reloaded tree.
-    const std::vector<Change> unsaved = std::move(m_unsaved);
+    const std::vector<Change> unsaved = unpack(m_unsaved);
     m_unsaved.clear();
     if (reopen()) {
         for (const Change& change : unsaved)
             if (apply(change))
-                m_unsaved.push_back(change);
+                pack(m_unsaved, change);
     }
     return true;
+}
+
+void CDictionary::pack(std::string& log, const Change& change)
+{
+    log += static_cast<char>('0' + static_cast<int>(change.kind));
+    log += static_cast<char>('0' + static_cast<int>(change.direction));
+    for (const std::string& value : change.values) {
+        log += value;
+        log += '\0';  // XML text never holds a zero byte
+    }
+}
+
+std::vector<CDictionary::Change> CDictionary::unpack(std::string_view log)
+{
+    std::vector<Change> changes;
+    while (log.size() >= 2) {
+        Change change{static_cast<Change::Kind>(log[0] - '0'), {}, static_cast<Direction>(log[1] - '0')};
+        log.remove_prefix(2);
+        for (std::string& value : change.values) {
+            const std::size_t end = log.find('\0');
+            value = std::string(log.substr(0, end));
+            log.remove_prefix(end == std::string_view::npos ? log.size() : end + 1);
+        }
+        changes.push_back(std::move(change));
+    }
+    return changes;
 }
 
 ChangeResult CDictionary::checkAndReload()
@@ -616,7 +642,7 @@ ChangeResult CDictionary::deleteCombination(std::string_view id, std::string_vie
                      false);
 }
 
-ChangeResult CDictionary::runChange(Change change, bool bulk)
+ChangeResult CDictionary::runChange(const Change& change, bool bulk)
 {
     ChangeResult result;
     bool ownLock = false;
@@ -638,7 +664,7 @@ ChangeResult CDictionary::runChange(Change change, bool bulk)
         m_prompter.error(formatMessage(kRefusedMessage, m_path));
     } else if (apply(change)) {
         result.applied = true;
-        m_unsaved.push_back(std::move(change));
+        pack(m_unsaved, change);
         m_deferInserts = false;
         if (!bulk)
             result.saved = saveFile();

@@ -242,7 +242,7 @@ private:
     void invalidate();
     void chooseAnother(ChooseReason reason);
 
-    ChangeResult runChange(Change change, bool bulk);
+    ChangeResult runChange(const Change& change, bool bulk);
     bool changeCheck();  // true when the file had been changed and was reloaded
     bool apply(const Change& change);
     void applyStoreWordForm(const Change& c);
@@ -268,7 +268,11 @@ private:
     bool m_deferInserts = false;
     std::array<XmlNode, 3> m_current{};
     DictionaryLock m_lock;
-    std::vector<Change> m_unsaved;
+    // The changes since the last successful save, packed one after another (kind, direction,
+    // then the values, each ended by a zero byte), so that a bulk addition logs cheaply.
+    std::string m_unsaved;
+    static void pack(std::string& log, const Change& change);
+    static std::vector<Change> unpack(std::string_view log);
     std::function<void(CDictionary&, ChooseReason)> m_chooseAnother;
     LockWaitCallback m_lockWait;
     Timings m_timings;
