@@ -388,7 +388,7 @@ bool CDictionary::validateAndIndex()
         // duplicate ids (a hand-edited file) the first entry is the one found.
         for (XmlNode entry = first; entry; entry = nextSiblingElement(entry, entryName(s))) {
             const std::string_view id = attributeValue(entry, dict::kId);
-            if (entries.exact.emplace(id, entry).second)
+            if (entries.exact.insert(id, entry))
                 entries.ordered.emplace_hint(entries.ordered.end(), id, entry);
         }
         m_current[index(s)] = first;
@@ -490,9 +490,7 @@ bool CDictionary::saveAndStamp()
 
 XmlNode CDictionary::find(DictSection section, std::string_view id) const
 {
-    const auto& entries = m_index[index(section)].exact;
-    const auto found = entries.find(id);
-    return found == entries.end() ? XmlNode() : found->second;
+    return m_index[index(section)].exact.find(id);
 }
 
 std::vector<XmlNode> CDictionary::lookUpWordForm(std::string_view key, bool similar, std::string_view endings) const
@@ -695,7 +693,7 @@ XmlNode CDictionary::insertEntry(DictSection section, std::string_view id)
         // A bulk store appends; the sorted place is found for all new entries at once later.
         XmlNode entry = m_sections[index(section)].append_child(entryName(section));
         setAttribute(entry, dict::kId, id);
-        entries.exact.emplace(attributeValue(entry, dict::kId), entry);
+        entries.exact.insert(attributeValue(entry, dict::kId), entry);
         m_unsettled[index(section)].push_back(entry);
         return entry;
     }
@@ -706,7 +704,7 @@ XmlNode CDictionary::insertEntry(DictSection section, std::string_view id)
     setAttribute(entry, dict::kId, id);
     const std::string_view stored = attributeValue(entry, dict::kId);
     entries.ordered.emplace_hint(next, stored, entry);
-    entries.exact.emplace(stored, entry);
+    entries.exact.insert(stored, entry);
     return entry;
 }
 

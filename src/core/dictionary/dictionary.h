@@ -9,6 +9,7 @@
 
 #include "common/prompter.h"
 #include "dictionary/dictionarylock.h"
+#include "dictionary/idtable.h"
 #include "xml/xmldocument.h"
 
 #include <array>
@@ -17,7 +18,6 @@
 #include <map>
 #include <string>
 #include <string_view>
-#include <unordered_map>
 #include <vector>
 
 namespace pelmora {
@@ -226,7 +226,7 @@ private:
     // entry is indexed (entries leave the index before they leave the tree).
     struct Index {
         std::map<std::string_view, XmlNode, OrdinalLess> ordered;
-        std::unordered_map<std::string_view, XmlNode> exact;
+        IdTable exact;
         void clear()
         {
             ordered.clear();
