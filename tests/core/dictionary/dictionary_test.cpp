@@ -493,6 +493,22 @@ TEST(DictionaryLockFile, StaleLockFileBlocksNobodyAndIsRemoved)
     EXPECT_EQ(nowhere.acquire(""), DictionaryLock::Status::Unlocked);
 }
 
+TEST(DictionaryLockFile, PathThroughASymbolicLinkSharesTheLock)
+{
+    TempDir dir;
+    const std::string path = dir.file("d.xml");
+    test::writeFile(path, std::string(dictionaryTemplate()));
+    ASSERT_EQ(::symlink(path.c_str(), dir.file("link.xml").c_str()), 0);
+    DictionaryLock held;
+    ASSERT_EQ(held.acquire(path), DictionaryLock::Status::Held);
+    DictionaryLock other;
+    // Expected: the second path finds the lock busy and its callback gives up.
+    EXPECT_EQ(other.acquire(dir.file("link.xml"), [](std::chrono::milliseconds) { return false; }),
+              DictionaryLock::Status::GaveUp);
+    held.release();
+    EXPECT_EQ(other.acquire(dir.file("link.xml")), DictionaryLock::Status::Held);
+}
+
 TEST(DictionaryLockFile, StampChangesOnEveryRewrite)
 {
     TempDir dir;
