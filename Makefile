@@ -29,6 +29,7 @@ bench: release
 	bash bench/search.sh $(RELEASE_DIR)/bin/pelmora-cli build/bench
 	bash bench/editing.sh $(RELEASE_DIR)/bin/pelmora-cli build/bench
 	bash bench/suggester.sh $(RELEASE_DIR)/bin build/bench
+	bash bench/dictionary.sh $(RELEASE_DIR)/bin/pelmora-cli build/bench
 
 clean:
 	rm -rf build

@@ -13,9 +13,14 @@
 
 namespace pelmora::test {
 
-TempDir::TempDir()
+TempDir::TempDir() : TempDir(std::filesystem::temp_directory_path().string()) {}
+
+TempDir::TempDir(const std::string& parent)
 {
-    std::string pattern = (std::filesystem::temp_directory_path() / "pelmora-test-XXXXXX").string();
+    std::error_code error;
+    const std::filesystem::path base =
+        std::filesystem::is_directory(parent, error) ? std::filesystem::path(parent) : std::filesystem::temp_directory_path();
+    std::string pattern = (base / "pelmora-test-XXXXXX").string();
     if (::mkdtemp(pattern.data()) == nullptr)
         throw std::runtime_error("cannot make a temporary folder");
     m_path = pattern;

@@ -13,6 +13,9 @@ namespace pelmora::test {
 class TempDir {
 public:
     TempDir();
+    // A fresh folder inside the given one (for example a memory file system, where many
+    // synchronous saves in a row cost little); the system's temporary folder when it is absent.
+    explicit TempDir(const std::string& parent);
     ~TempDir();
     TempDir(const TempDir&) = delete;
     TempDir& operator=(const TempDir&) = delete;

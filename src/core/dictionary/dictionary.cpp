@@ -2,7 +2,9 @@
 
 #include "common/strings.h"
 
+#include <algorithm>
 #include <cerrno>
+#include <cstring>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -68,8 +70,33 @@ void setOrRemove(XmlNode node, const char* name, std::string_view value)
 
 void raiseWeight(XmlNode analysis)
 {
-    setAttribute(analysis, dict::kWeight, std::to_string(analysisWeight(analysis) + 1));
+    if (pugi::xml_attribute weight = analysis.attribute(dict::kWeight)) {
+        weight.set_value(std::to_string(leadingInteger(weight.value()) + 1).c_str());
+        return;
+    }
+    setAttribute(analysis, dict::kWeight, "1");
 }
+
+// The values of several attributes, read in one pass over the node's attributes ("" when absent).
+template <std::size_t N>
+std::array<std::string_view, N> readAttributes(XmlNode node, const std::array<const char*, N>& names)
+{
+    std::array<std::string_view, N> values{};
+    for (pugi::xml_attribute attribute = node.first_attribute(); attribute; attribute = attribute.next_attribute()) {
+        const char* name = attribute.name();
+        for (std::size_t i = 0; i < N; ++i) {
+            if (std::strcmp(name, names[i]) == 0) {
+                values[i] = attribute.value();
+                break;
+            }
+        }
+    }
+    return values;
+}
+
+constexpr std::array<const char*, 2> kFormAttributes{dict::kFormLemma, dict::kForm};
+constexpr std::array<const char*, 4> kLemmaAttributes{dict::kMeaning, dict::kPartOfSpeech, dict::kLatvian,
+                                                      dict::kEnglish};
 
 XmlNode newAnalysis(XmlNode parent, const char* name, std::string_view id)
 {
@@ -281,6 +308,7 @@ void CDictionary::invalidate()
     m_stamp = {};
     for (std::size_t s = 0; s < 3; ++s) {
         m_index[s].clear();
+        m_unsettled[s].clear();
         m_sections[s] = XmlNode();
         m_current[s] = XmlNode();
     }
@@ -288,7 +316,6 @@ void CDictionary::invalidate()
 
 CDictionary::LoadOutcome CDictionary::loadFile()
 {
-    const auto start = std::chrono::steady_clock::now();
     std::string bytes;
     FileStamp stamp;
     const ReadStatus status = readStamped(m_path, bytes, stamp);
@@ -297,7 +324,6 @@ CDictionary::LoadOutcome CDictionary::loadFile()
     if (status == ReadStatus::Unreadable)
         return LoadOutcome::Unreadable;
     const XmlLoadResult parsed = m_xml.loadFromBuffer(bytes);
-    m_timings.load += std::chrono::steady_clock::now() - start;
     if (!parsed)
         return LoadOutcome::NotXml;
     m_stamp = stamp;
@@ -314,6 +340,7 @@ bool CDictionary::reopen()
             return false;
     }
 
+    const auto start = std::chrono::steady_clock::now();
     LoadOutcome outcome = loadFile();
     if (outcome == LoadOutcome::Missing) {
         if (!m_prompter.askYesNo(kQuestionTitle, formatMessage(kCreateQuestion, m_path))) {
@@ -331,7 +358,9 @@ bool CDictionary::reopen()
         return false;
     }
     // A file that exists but is not XML is someone's file: refuse it, never write over it.
-    if (outcome == LoadOutcome::NotXml || !validateAndIndex()) {
+    const bool valid = outcome == LoadOutcome::Loaded && validateAndIndex();
+    m_timings.load += std::chrono::steady_clock::now() - start;
+    if (!valid) {
         invalidate();
         m_prompter.error(formatMessage(kNotDictionaryMessage, m_path));
         chooseAnother(ChooseReason::Failed);
@@ -355,9 +384,13 @@ bool CDictionary::validateAndIndex()
         if (!first)
             return false;
         Index& entries = m_index[index(s)];
-        // A sorted file appends at the end every time; the hint makes that constant time.
-        for (XmlNode entry = first; entry; entry = nextSiblingElement(entry, entryName(s)))
-            entries.emplace_hint(entries.end(), std::string(attributeValue(entry, dict::kId)), entry);
+        // A sorted file appends at the end every time; the hint makes that constant time. Of
+        // duplicate ids (a hand-edited file) the first entry is the one found.
+        for (XmlNode entry = first; entry; entry = nextSiblingElement(entry, entryName(s))) {
+            const std::string_view id = attributeValue(entry, dict::kId);
+            if (entries.exact.insert(id, entry))
+                entries.ordered.emplace_hint(entries.ordered.end(), id, entry);
+        }
         m_current[index(s)] = first;
     }
     m_valid = true;
@@ -366,6 +399,7 @@ bool CDictionary::validateAndIndex()
 
 bool CDictionary::saveFile()
 {
+    settleNewEntries();
     const auto start = std::chrono::steady_clock::now();
     std::string error;
     const bool ok = m_xml.save(m_path, &error);
@@ -393,14 +427,40 @@ bool CDictionary::changeCheck()
     if (m_stamp.known && fileStamp(m_path) == m_stamp)
         return false;
     // Changes that never reached the file are made again on the reloaded tree.
-    const std::vector<Change> unsaved = std::move(m_unsaved);
+    const std::vector<Change> unsaved = unpack(m_unsaved);
     m_unsaved.clear();
     if (reopen()) {
         for (const Change& change : unsaved)
             if (apply(change))
-                m_unsaved.push_back(change);
+                pack(m_unsaved, change);
     }
     return true;
+}
+
+void CDictionary::pack(std::string& log, const Change& change)
+{
+    log += static_cast<char>('0' + static_cast<int>(change.kind));
+    log += static_cast<char>('0' + static_cast<int>(change.direction));
+    for (const std::string& value : change.values) {
+        log += value;
+        log += '\0';  // XML text never holds a zero byte
+    }
+}
+
+std::vector<CDictionary::Change> CDictionary::unpack(std::string_view log)
+{
+    std::vector<Change> changes;
+    while (log.size() >= 2) {
+        Change change{static_cast<Change::Kind>(log[0] - '0'), {}, static_cast<Direction>(log[1] - '0')};
+        log.remove_prefix(2);
+        for (std::string& value : change.values) {
+            const std::size_t end = log.find('\0');
+            value = std::string(log.substr(0, end));
+            log.remove_prefix(end == std::string_view::npos ? log.size() : end + 1);
+        }
+        changes.push_back(std::move(change));
+    }
+    return changes;
 }
 
 ChangeResult CDictionary::checkAndReload()
@@ -430,19 +490,15 @@ bool CDictionary::saveAndStamp()
 
 XmlNode CDictionary::find(DictSection section, std::string_view id) const
 {
-    const Index& entries = m_index[index(section)];
-    const auto found = entries.find(id);
-    return found == entries.end() ? XmlNode() : found->second;
+    return m_index[index(section)].exact.find(id);
 }
 
 std::vector<XmlNode> CDictionary::lookUpWordForm(std::string_view key, bool similar, std::string_view endings) const
 {
     std::vector<XmlNode> result;
-    const Index& entries = m_index[index(DictSection::WordForms)];
-    const auto found = entries.lower_bound(key);
-    if (found != entries.end() && found->first == key) {
-        result.push_back(found->second);
-        for (XmlNode child = firstChildElement(found->second, dict::kWordForm); child;
+    if (const XmlNode entry = findWordForm(key)) {
+        result.push_back(entry);
+        for (XmlNode child = firstChildElement(entry, dict::kWordForm); child;
              child = nextSiblingElement(child, dict::kWordForm)) {
             if (analysisWeight(result.front()) < analysisWeight(child))
                 result.insert(result.begin(), child);
@@ -454,6 +510,9 @@ std::vector<XmlNode> CDictionary::lookUpWordForm(std::string_view key, bool simi
     if (!similar)
         return result;
 
+    settleNewEntries();
+    const auto& entries = m_index[index(DictSection::WordForms)].ordered;
+    const auto found = entries.lower_bound(key);
     const auto take = [&result](XmlNode entry) {
         result.push_back(entry);
         for (XmlNode child = firstChildElement(entry, dict::kWordForm); child;
@@ -494,15 +553,20 @@ std::vector<XmlNode> CDictionary::analyses(DictSection section, std::string_view
 std::vector<std::string> CDictionary::completeLemma(std::string_view prefix) const
 {
     std::vector<std::string> result;
-    const Index& entries = m_index[index(DictSection::Lemmas)];
+    settleNewEntries();
+    const auto& entries = m_index[index(DictSection::Lemmas)].ordered;
     // Ids that begin with the prefix and are longer sort right after it, all together.
     for (auto it = entries.upper_bound(prefix);
          it != entries.end() && result.size() < kCompletionCount && it->first.starts_with(prefix); ++it)
-        result.push_back(it->first);
+        result.emplace_back(it->first);
     return result;
 }
 
-std::size_t CDictionary::entryCount(DictSection section) const { return m_index[index(section)].size(); }
+std::size_t CDictionary::entryCount(DictSection section) const
+{
+    settleNewEntries();
+    return m_index[index(section)].ordered.size();
+}
 
 std::size_t CDictionary::analysisCount(DictSection section) const
 {
@@ -517,11 +581,15 @@ std::size_t CDictionary::analysisCount(DictSection section) const
 ChangeResult CDictionary::storeWordForm(std::string_view surface, std::string_view lemma, std::string_view form,
                                         bool bulk)
 {
-    // A surface made only of markup would give an empty key: nothing to store under.
-    if (surface.empty() || lemma.empty() || MakeWordFormKey(surface).empty())
+    if (surface.empty() || lemma.empty())
         return {};
-    return runChange({Change::Kind::StoreWordForm, {std::string(surface), std::string(lemma), std::string(form), {}, {}}},
-                     bulk);
+    // A surface made only of markup would give an empty key: nothing to store under.
+    std::string key = MakeWordFormKey(surface);
+    if (key.empty())
+        return {};
+    return runChange(
+        {Change::Kind::StoreWordForm, {std::string(surface), std::string(lemma), std::string(form), std::move(key), {}}},
+        bulk);
 }
 
 ChangeResult CDictionary::storeLemma(std::string_view lemma, std::string_view meaning, std::string_view partOfSpeech,
@@ -584,17 +652,22 @@ ChangeResult CDictionary::runChange(const Change& change, bool bulk)
         }
         ownLock = status == DictionaryLock::Status::Held;
     }
-    if (!bulk)
+    if (!bulk) {
         result.changed = changeCheck();
+        settleNewEntries();
+    }
+    m_deferInserts = bulk;
     if (!m_valid) {
         // Never write a tree that is not a dictionary.
         m_prompter.error(formatMessage(kRefusedMessage, m_path));
     } else if (apply(change)) {
         result.applied = true;
-        m_unsaved.push_back(change);
+        pack(m_unsaved, change);
+        m_deferInserts = false;
         if (!bulk)
             result.saved = saveFile();
     }
+    m_deferInserts = false;
     if (ownLock)
         m_lock.release();
     return result;
@@ -616,18 +689,28 @@ bool CDictionary::apply(const Change& change)
 XmlNode CDictionary::insertEntry(DictSection section, std::string_view id)
 {
     Index& entries = m_index[index(section)];
-    const auto next = entries.lower_bound(id);
+    if (m_deferInserts) {
+        // A bulk store appends; the sorted place is found for all new entries at once later.
+        XmlNode entry = m_sections[index(section)].append_child(entryName(section));
+        setAttribute(entry, dict::kId, id);
+        entries.exact.insert(attributeValue(entry, dict::kId), entry);
+        m_unsettled[index(section)].push_back(entry);
+        return entry;
+    }
+    const auto next = entries.ordered.lower_bound(id);
     XmlNode sectionNode = m_sections[index(section)];
-    XmlNode entry = next == entries.end() ? sectionNode.append_child(entryName(section))
-                                          : sectionNode.insert_child_before(entryName(section), next->second);
+    XmlNode entry = next == entries.ordered.end() ? sectionNode.append_child(entryName(section))
+                                                  : sectionNode.insert_child_before(entryName(section), next->second);
     setAttribute(entry, dict::kId, id);
-    entries.emplace_hint(next, std::string(id), entry);
+    const std::string_view stored = attributeValue(entry, dict::kId);
+    entries.ordered.emplace_hint(next, stored, entry);
+    entries.exact.insert(stored, entry);
     return entry;
 }
 
 void CDictionary::applyStoreWordForm(const Change& c)
 {
-    const std::string key = MakeWordFormKey(c.values[0]);
+    const std::string& key = c.values[3];
     const std::string& lemma = c.values[1];
     const std::string& form = c.values[2];
     const XmlNode entry = findWordForm(key);
@@ -638,8 +721,8 @@ void CDictionary::applyStoreWordForm(const Change& c)
         setAttribute(created, dict::kWeight, "1");
         return;
     }
-    const bool sameLemma = attributeValue(entry, dict::kFormLemma) == lemma;
-    const std::string_view entryForm = attributeValue(entry, dict::kForm);
+    const auto [entryLemma, entryForm] = readAttributes(entry, kFormAttributes);
+    const bool sameLemma = entryLemma == lemma;
     if (sameLemma && entryForm == form) {
         raiseWeight(entry);
         return;
@@ -652,9 +735,8 @@ void CDictionary::applyStoreWordForm(const Change& c)
         return;
     for (XmlNode child = firstChildElement(entry, dict::kWordForm); child;
          child = nextSiblingElement(child, dict::kWordForm)) {
-        const std::string_view childForm = attributeValue(child, dict::kForm);
-        if (attributeValue(child, dict::kFormLemma) == lemma &&
-            (childForm == form || childForm.empty() || form.empty())) {
+        const auto [childLemma, childForm] = readAttributes(child, kFormAttributes);
+        if (childLemma == lemma && (childForm == form || childForm.empty() || form.empty())) {
             if (!form.empty() && childForm.empty())
                 setAttribute(child, dict::kForm, form);
             raiseWeight(child);
@@ -686,10 +768,8 @@ void CDictionary::applyStoreLemma(const Change& c)
         setAll(insertEntry(DictSection::Lemmas, id));
         return;
     }
-    const bool sameMeaning = attributeValue(entry, dict::kMeaning) == meaning &&
-                             attributeValue(entry, dict::kPartOfSpeech) == partOfSpeech;
-    const std::string_view entryLatvian = attributeValue(entry, dict::kLatvian);
-    const std::string_view entryEnglish = attributeValue(entry, dict::kEnglish);
+    const auto [entryMeaning, entryPartOfSpeech, entryLatvian, entryEnglish] = readAttributes(entry, kLemmaAttributes);
+    const bool sameMeaning = entryMeaning == meaning && entryPartOfSpeech == partOfSpeech;
     if (sameMeaning && entryLatvian == latvian && entryEnglish == english) {
         raiseWeight(entry);
         return;
@@ -704,10 +784,9 @@ void CDictionary::applyStoreLemma(const Change& c)
     if (sameMeaning && (latvian.empty() || english.empty()))
         return;
     for (XmlNode child = firstChildElement(entry, dict::kLemma); child; child = nextSiblingElement(child, dict::kLemma)) {
-        if (attributeValue(child, dict::kMeaning) != meaning || attributeValue(child, dict::kPartOfSpeech) != partOfSpeech)
+        const auto [childMeaning, childPartOfSpeech, childLatvian, childEnglish] = readAttributes(child, kLemmaAttributes);
+        if (childMeaning != meaning || childPartOfSpeech != partOfSpeech)
             continue;
-        const std::string_view childLatvian = attributeValue(child, dict::kLatvian);
-        const std::string_view childEnglish = attributeValue(child, dict::kEnglish);
         if ((childLatvian == latvian && childEnglish == english) || childLatvian.empty() || childEnglish.empty() ||
             latvian.empty() || english.empty()) {
             const bool fillLatvian = !latvian.empty() && childLatvian.empty();
@@ -755,7 +834,8 @@ bool CDictionary::applyDelete(const Change& c)
     const DictSection section = c.kind == Change::Kind::DeleteWordForm ? DictSection::WordForms
                                 : c.kind == Change::Kind::DeleteLemma  ? DictSection::Lemmas
                                                                        : DictSection::Combinations;
-    Index& entries = m_index[index(section)];
+    Index& sectionIndex = m_index[index(section)];
+    auto& entries = sectionIndex.ordered;
     if (entries.size() < 2) {
         m_prompter.message(MessageKind::Plain, "", kOnlyOneMessages[index(section)]);
         return false;
@@ -783,6 +863,8 @@ bool CDictionary::applyDelete(const Change& c)
                 setOrRemove(entry, attribute, std::string(attributeValue(firstChild, attribute)));
             entry.remove_child(firstChild);
         } else if (matches(entry)) {
+            // Out of the index first: its keys view the id inside the entry.
+            sectionIndex.exact.erase(found->first);
             entries.erase(found);
             m_sections[index(section)].remove_child(entry);
         } else {
@@ -806,10 +888,44 @@ bool CDictionary::applyDelete(const Change& c)
     return true;
 }
 
+void CDictionary::settleNewEntries() const
+{
+    for (std::size_t s = 0; s < 3; ++s) {
+        if (m_unsettled[s].empty())
+            continue;
+        std::vector<std::pair<std::string_view, XmlNode>> added;
+        added.reserve(m_unsettled[s].size());
+        for (XmlNode entry : m_unsettled[s])
+            added.emplace_back(attributeValue(entry, dict::kId), entry);
+        m_unsettled[s].clear();
+        std::sort(added.begin(), added.end(),
+                  [](const auto& a, const auto& b) { return compareOrdinal(a.first, b.first) < 0; });
+        auto& ordered = m_index[s].ordered;
+        XmlNode section = m_sections[s];
+        // Few new entries: search each place; many: one walk through the section in step.
+        const bool merge = added.size() * 16 > ordered.size();
+        auto next = ordered.begin();
+        for (const auto& [id, entry] : added) {
+            if (merge) {
+                while (next != ordered.end() && compareOrdinal(next->first, id) < 0)
+                    ++next;
+            } else {
+                next = ordered.lower_bound(id);
+            }
+            if (next == ordered.end())
+                section.append_move(entry);
+            else
+                section.insert_move_before(entry, next->second);
+            ordered.emplace_hint(next, id, entry);
+        }
+    }
+}
+
 // --- Walking -----------------------------------------------------------------------------------
 
 XmlNode CDictionary::firstEntry(DictSection section) const
 {
+    settleNewEntries();
     return firstChildElement(m_sections[index(section)], entryName(section));
 }
 

@@ -9,6 +9,7 @@
 
 #include "common/prompter.h"
 #include "dictionary/dictionarylock.h"
+#include "dictionary/idtable.h"
 #include "xml/xmldocument.h"
 
 #include <array>
@@ -199,8 +200,8 @@ public:
     // --- Diagnostics --------------------------------------------------------------------------
     // Time spent reading and parsing, and serialising and writing, since construction.
     struct Timings {
-        std::chrono::nanoseconds load{0};
-        std::chrono::nanoseconds save{0};
+        std::chrono::nanoseconds load{0};  // reading, parsing, validating and indexing
+        std::chrono::nanoseconds save{0};  // serialising and the safe replacement
     };
     const Timings& timings() const { return m_timings; }
     const XmlDocument& xml() const { return m_xml; }
@@ -217,10 +218,21 @@ private:
     };
 
     struct OrdinalLess {
-        using is_transparent = void;
         bool operator()(std::string_view a, std::string_view b) const;
     };
-    using Index = std::map<std::string, XmlNode, OrdinalLess>;
+    // The top-level entries of a section by id: in ordinal order for insertion points,
+    // completion and neighbours, and hashed for the exact lookups that every store and every
+    // suggestion makes. Keys view the id attribute in the tree, which never changes while the
+    // entry is indexed (entries leave the index before they leave the tree).
+    struct Index {
+        std::map<std::string_view, XmlNode, OrdinalLess> ordered;
+        IdTable exact;
+        void clear()
+        {
+            ordered.clear();
+            exact.clear();
+        }
+    };
 
     static std::size_t index(DictSection s) { return static_cast<std::size_t>(s); }
 
@@ -238,6 +250,9 @@ private:
     void applyStoreCombination(const Change& c);
     bool applyDelete(const Change& c);
     XmlNode insertEntry(DictSection section, std::string_view id);
+    // Puts the entries that bulk stores appended at the end of their sections into their sorted
+    // places, in one merge per section.
+    void settleNewEntries() const;
     bool saveFile();
 
     Prompter& m_prompter;
@@ -246,10 +261,18 @@ private:
     bool m_valid = false;
     FileStamp m_stamp;
     std::array<XmlNode, 3> m_sections{};
-    std::array<Index, 3> m_index{};
+    mutable std::array<Index, 3> m_index{};
+    // New top-level entries of bulk stores, appended at the end of their section and not yet in
+    // the ordered index (they are in the exact one). Settled before anything needs the order.
+    mutable std::array<std::vector<XmlNode>, 3> m_unsettled{};
+    bool m_deferInserts = false;
     std::array<XmlNode, 3> m_current{};
     DictionaryLock m_lock;
-    std::vector<Change> m_unsaved;
+    // The changes since the last successful save, packed one after another (kind, direction,
+    // then the values, each ended by a zero byte), so that a bulk addition logs cheaply.
+    std::string m_unsaved;
+    static void pack(std::string& log, const Change& change);
+    static std::vector<Change> unpack(std::string_view log);
     std::function<void(CDictionary&, ChooseReason)> m_chooseAnother;
     LockWaitCallback m_lockWait;
     Timings m_timings;

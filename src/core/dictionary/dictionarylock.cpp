@@ -1,6 +1,8 @@
 #include "dictionary/dictionarylock.h"
 
 #include <cerrno>
+#include <climits>
+#include <cstdlib>
 #include <fcntl.h>
 #include <sys/file.h>
 #include <sys/stat.h>
@@ -45,7 +47,13 @@ DictionaryLock::Status DictionaryLock::acquire(const std::string& dictionaryPath
     release();
     if (dictionaryPath.empty())
         return Status::Unlocked;
-    const std::string path = lockPath(dictionaryPath);
+    // Users who reach the dictionary through a symbolic link must meet at the same lock file.
+    std::string resolved = dictionaryPath;
+    if (char* real = ::realpath(dictionaryPath.c_str(), nullptr)) {
+        resolved = real;
+        std::free(real);
+    }
+    const std::string path = lockPath(resolved);
     const auto start = std::chrono::steady_clock::now();
     for (;;) {
         const int fd = ::open(path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0666);

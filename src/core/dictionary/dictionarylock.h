@@ -27,8 +27,9 @@ public:
     DictionaryLock(const DictionaryLock&) = delete;
     DictionaryLock& operator=(const DictionaryLock&) = delete;
 
-    // Takes the lock for the dictionary at `dictionaryPath`, retrying every millisecond while
-    // another process holds it; `onWait` (may be empty: wait without limit) decides whether to go on.
+    // Takes the lock for the dictionary at `dictionaryPath` (symbolic links resolved, so every
+    // path to one file shares its lock), retrying every millisecond while another process holds
+    // it; `onWait` (may be empty: wait without limit) decides whether to go on.
     Status acquire(const std::string& dictionaryPath, const LockWaitCallback& onWait = {});
 
     // Deletes the lock file and closes it; does nothing when no lock is held.

@@ -28,11 +28,25 @@ bool addTextToDictionary(const CPelmoraDoc& document, CDictionary& dictionary, P
          sentence = nextSiblingElement(sentence, text::kSentence)) {
         for (XmlNode token = firstChildElement(sentence, text::kToken); token;
              token = nextSiblingElement(token, text::kToken)) {
-            const std::string_view lemma = attributeValue(token, text::kLemma);
-            dictionary.storeWordForm(CPelmoraDoc::tokenText(token), lemma, attributeValue(token, text::kForm), true);
-            dictionary.storeLemma(lemma, attributeValue(token, text::kMeaning),
-                                  attributeValue(token, text::kPartOfSpeech), attributeValue(token, text::kLatvian),
-                                  attributeValue(token, text::kEnglish), true);
+            // One pass over the token's attributes instead of a search per name.
+            std::string_view lemma, form, meaning, partOfSpeech, latvian, english;
+            for (const pugi::xml_attribute attribute : token.attributes()) {
+                const std::string_view name = attribute.name();
+                if (name == text::kLemma)
+                    lemma = attribute.value();
+                else if (name == text::kForm)
+                    form = attribute.value();
+                else if (name == text::kMeaning)
+                    meaning = attribute.value();
+                else if (name == text::kPartOfSpeech)
+                    partOfSpeech = attribute.value();
+                else if (name == text::kLatvian)
+                    latvian = attribute.value();
+                else if (name == text::kEnglish)
+                    english = attribute.value();
+            }
+            dictionary.storeWordForm(CPelmoraDoc::tokenText(token), lemma, form, true);
+            dictionary.storeLemma(lemma, meaning, partOfSpeech, latvian, english, true);
         }
     }
     for (XmlNode sentence = firstChildElement(document.body(), text::kSentence); sentence;

@@ -1,0 +1,177 @@
+#include "common/files.h"
+#include "common/prompter.h"
+#include "common/strings.h"
+#include "common/utf16text.h"
+#include "dictionary/dictionary.h"
+#include "dictionary/dictionaryexport.h"
+#include "dictionary/textaddition.h"
+#include "testsupport.h"
+#include "text/pelmoradoc.h"
+
+#include <gtest/gtest.h>
+
+namespace pelmora {
+namespace {
+
+using test::TempDir;
+
+std::string analysesOf(const CDictionary& d, DictSection section)
+{
+    std::string out;
+    for (XmlNode n = d.firstEntry(section); n; n = CDictionary::nextEntry(n)) {
+        for (const char* attribute : sectionAttributes(section))
+            out += std::string(attributeValue(n, attribute)) + "|";
+        out += "\n";
+    }
+    return out;
+}
+
+class TextAddition : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        test::writeFile(path, std::string(dictionaryTemplate()));
+        ASSERT_TRUE(dictionary.openWithPath(path));
+    }
+    void openText(const std::string& body)
+    {
+        ASSERT_TRUE(document.openFromBuffer("<pelmora><sisu>" + body + "</sisu></pelmora>", "text.xml"));
+    }
+    TempDir dir;
+    std::string path = dir.file("sonastik.xml");
+    RecordingPrompter prompter;
+    CDictionary dictionary{prompter};
+    RecordingPrompter docPrompter;
+    CPelmoraDoc document{docPrompter};
+};
+
+TEST_F(TextAddition, RepeatedAnalysisCountsOncePerTokenAndIsSavedOnce)
+{
+    std::string tokens;
+    for (int i = 1; i <= 5; ++i)
+        tokens += "<sone id=\"l1_s" + std::to_string(i) + "\" lemma=\"kala\" vorm=\"sg.nom.\" tahendus=\"kala\" "
+                  "liik=\"S\">Kala</sone>";
+    // A sentence without tokens in the middle does not end the addition.
+    openText("<lause id=\"l1\">" + tokens + "</lause><lause id=\"l2\"/><lause id=\"l3\"><sone id=\"l3_s1\" "
+             "lemma=\"vȱlda\" liik=\"V\">um</sone></lause>");
+    prompter.setDefaultAnswer(true);
+    ASSERT_TRUE(addTextToDictionary(document, dictionary, prompter));
+    EXPECT_EQ(prompter.texts(), std::vector<std::string>{"Kas lisan sõned faili?\n" + path});
+
+    SilentPrompter quiet;
+    CDictionary saved(quiet);
+    ASSERT_TRUE(saved.openWithPath(path));
+    EXPECT_EQ(analysesOf(saved, DictSection::WordForms), "__|__|||\nkala|kala|sg.nom.|5|\num|vȱlda||1|\n");
+    EXPECT_EQ(analysesOf(saved, DictSection::Lemmas), "__|__|||||\nkala|kala|S|||5|\nvȱlda||V|||1|\n");
+    EXPECT_FALSE(pathExists(path + ".lock"));
+}
+
+TEST_F(TextAddition, CombinationsAreAddedEvenWithoutLemmas)
+{
+    openText("<lause id=\"l1\"><sone id=\"l1_s1\" yhend=\"+\">jūrõ</sone><sone id=\"l1_s2\" yhend=\"+\">vīeres</sone>"
+             "<yhend id=\"l1_s1_s2\" ylemma=\"jūrõ vīeres\" ytahendus=\"mere ääres\" yliik=\"Post\"/>"
+             "<yhend id=\"l1_s1_s2\" ylemma=\"x y\" yliik=\"-\"/></lause>");
+    prompter.setDefaultAnswer(true);
+    ASSERT_TRUE(addTextToDictionary(document, dictionary, prompter));
+    EXPECT_EQ(analysesOf(dictionary, DictSection::WordForms), "__|__|||\n");
+    EXPECT_EQ(analysesOf(dictionary, DictSection::Lemmas), "__|__|||||\n");
+    EXPECT_EQ(analysesOf(dictionary, DictSection::Combinations), "__|__||\njūrõ vīeres|mere ääres|Post|\n");
+}
+
+TEST_F(TextAddition, AnswerNoChangesNothing)
+{
+    openText("<lause id=\"l1\"><sone id=\"l1_s1\" lemma=\"kala\">kala</sone></lause>");
+    const std::string before = test::readFile(path);
+    EXPECT_FALSE(addTextToDictionary(document, dictionary, prompter));
+    EXPECT_EQ(prompter.lastText(), "Eks muuda siis seadistusdialoogis\nsõnastiku fail ära!");
+    EXPECT_EQ(test::readFile(path), before);
+    EXPECT_FALSE(dictionary.findWordForm("kala"));
+}
+
+TEST_F(TextAddition, OtherWritersAnalysesAreKept)
+{
+    SilentPrompter quiet;
+    CDictionary other(quiet);
+    ASSERT_TRUE(other.openWithPath(path));
+    ASSERT_TRUE(other.storeWordForm("mēg", "mēg", "").saved);
+    openText("<lause id=\"l1\"><sone id=\"l1_s1\" lemma=\"kala\">kala</sone></lause>");
+    prompter.setDefaultAnswer(true);
+    ASSERT_TRUE(addTextToDictionary(document, dictionary, prompter));
+    EXPECT_EQ(analysesOf(dictionary, DictSection::WordForms), "__|__|||\nkala|kala||1|\nmēg|mēg||1|\n");
+}
+
+TEST_F(TextAddition, ExportOfAFreshDictionary)
+{
+    const std::string out = dir.file("export.txt");
+    prompter.setDefaultAnswer(true);
+    ASSERT_TRUE(exportDictionary(dictionary, out, prompter));
+    const Utf16ReadResult read = readUtf16LeFile(out);
+    ASSERT_EQ(read.status, Utf16ReadStatus::Ok);
+    EXPECT_EQ(read.text, "\r\nSõned\r\nSõne\tLemma\tVorm\r\n'__\t'__\t'\r\n"
+                         "\r\nLemmad\r\nLemma\tTähendus\tSõnaliik\r\n'__\t'__\t'\r\n"
+                         "\r\nÜhendid\r\n\tÜhend\tTähendus\tSõnaliik\r\n__\t__\t\r\n");
+    ASSERT_EQ(prompter.entries().size(), 2U);
+    EXPECT_EQ(prompter.entries()[0].title, "Tekstide ühendamine");
+    EXPECT_EQ(prompter.entries()[0].kind, MessageKind::Warning);
+    EXPECT_EQ(prompter.entries()[1].text, "Kas ekspordin sõnastiku\n" + path + "?");
+}
+
+TEST_F(TextAddition, ExportWalksChildrenInOrderAndKeepsPositions)
+{
+    dictionary.storeWordForm("kala", "kala", "sg.nom.");
+    dictionary.storeWordForm("kala", "kalaa", "");
+    dictionary.storeLemma("kala", "kala", "S", "zivs", "fish");
+    const XmlNode position = dictionary.currentEntry(DictSection::WordForms);
+    const std::string text = dictionaryExportText(dictionary);
+    EXPECT_NE(text.find("'__\t'__\t'\r\n'kala\t'kala\t'sg.nom.\r\n'kala\t'kalaa\t'\r\n\r\nLemmad"), std::string::npos);
+    EXPECT_NE(text.find("'kala\t'kala\t'S\r\n"), std::string::npos);
+    EXPECT_EQ(dictionary.currentEntry(DictSection::WordForms), position);
+}
+
+TEST_F(TextAddition, ExportAnsweredNoLeavesAnExistingFile)
+{
+    const std::string out = dir.file("export.txt");
+    test::writeFile(out, "earlier export");
+    EXPECT_FALSE(exportDictionary(dictionary, out, prompter));
+    EXPECT_EQ(test::readFile(out), "earlier export");
+    // Expected: a path that cannot be written is reported.
+    prompter.setDefaultAnswer(true);
+    EXPECT_FALSE(exportDictionary(dictionary, dir.file("missing/export.txt"), prompter));
+    EXPECT_EQ(prompter.lastText(), "Ei saanud faili avada");
+}
+
+}  // namespace
+}  // namespace pelmora
+
+namespace pelmora {
+namespace {
+
+TEST(BundledSamples, DictionaryKnowsTheSampleTextsAnnotatedWords)
+{
+    SilentPrompter quiet;
+    CDictionary dictionary(quiet);
+    const std::string path = test::samplesFolder() + "/sonastik.xml";
+    const std::string before = test::readFile(path);
+    ASSERT_TRUE(dictionary.openWithPath(path));
+    CPelmoraDoc document(quiet);
+    ASSERT_TRUE(document.openDocument(test::samplesFolder() + "/kuolka.xml"));
+    // Expected: every token with a lemma in the sample text has that analysis in the dictionary.
+    int annotated = 0;
+    for (XmlNode token = document.firstToken(); token; token = CPelmoraDoc::nextToken(token)) {
+        const std::string lemma = CPelmoraDoc::attribute(token, "lemma");
+        if (lemma.empty())
+            continue;
+        ++annotated;
+        bool found = false;
+        for (XmlNode analysis : dictionary.lookUpWordForm(MakeWordFormKey(CPelmoraDoc::tokenText(token))))
+            found = found || attributeValue(analysis, dict::kFormLemma) == lemma;
+        EXPECT_TRUE(found) << lemma;
+        EXPECT_FALSE(dictionary.analyses(DictSection::Lemmas, lemma).empty()) << lemma;
+    }
+    EXPECT_GT(annotated, 0);
+    EXPECT_TRUE(dictionary.findCombination("jūrõ vīeres"));
+    EXPECT_EQ(test::readFile(path), before);
+}
+
+}  // namespace
+}  // namespace pelmora
