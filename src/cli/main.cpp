@@ -11,6 +11,7 @@ int main(int argc, char** argv)
     app.require_subcommand(1);
     RunState state;
     addTextCommands(app, state);
+    addIoCommands(app, state);
     try {
         app.parse(argc, argv);
     } catch (const CLI::CallForHelp& e) {
