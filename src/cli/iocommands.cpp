@@ -173,11 +173,11 @@ void addIoCommands(CLI::App& app, RunState& state)
     query->add_flag("--markup", o->query.markupAllTokens, "Annotation of every token");
     query->add_flag("--file-info", o->query.fileInfo, "File information at the start of each line");
     query->add_flag("--all-speakers", o->allSpeakers, "Search interviewer and comment tokens too");
-    query->add_option("--t1", o->token1, "Token 1 condition FIELD=PATTERN[@KIND]");
+    query->add_option("--t1", o->token1, "Token 1 condition FIELD=PATTERN[@KIND]")->allow_extra_args(false);
     query->add_option("--relation", o->query.relation, "varem v. hiljem, varem or hiljem");
     query->add_option("--distance", o->query.distance, "At most this many tokens between (0-20)")
         ->check(CLI::Range(0, kMaxQueryDistance));
-    query->add_option("--t2", o->token2, "Token 2 condition FIELD=PATTERN[@KIND]");
+    query->add_option("--t2", o->token2, "Token 2 condition FIELD=PATTERN[@KIND]")->allow_extra_args(false);
     query->add_flag("--stop-on-invalid", o->stopOnInvalid, "Stop at an invalid file instead of skipping it");
     query->add_option("FILE", o->files, "Corpus files to search")->required();
     query->callback([o, &state] { state.exitCode = runQuery(*o); });
