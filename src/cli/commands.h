@@ -18,5 +18,6 @@ struct RunState {
 // One function per command group; main() calls each.
 void addTextCommands(CLI::App& app, RunState& state);
 void addIoCommands(CLI::App& app, RunState& state);
+void addImportCommands(CLI::App& app, RunState& state);
 
 }  // namespace pelmora::cli

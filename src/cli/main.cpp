@@ -12,6 +12,7 @@ int main(int argc, char** argv)
     RunState state;
     addTextCommands(app, state);
     addIoCommands(app, state);
+    addImportCommands(app, state);
     try {
         app.parse(argc, argv);
     } catch (const CLI::CallForHelp& e) {
