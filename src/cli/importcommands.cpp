@@ -4,6 +4,7 @@
 
 #include "common/files.h"
 #include "common/strings.h"
+#include "io/dialectimport.h"
 #include "io/plaintextimport.h"
 #include "text/pelmoradoc.h"
 
@@ -55,6 +56,17 @@ int runImportText(const ImportOptions& o)
     return doc.saveDocument(o.output) ? kExitOk : kExitFailed;
 }
 
+int runImportDialect(const ImportOptions& o)
+{
+    CliPrompter prompter(std::cerr);
+    CPelmoraDoc doc(prompter);
+    const DialectImportResult result = importDialectText(doc, o.input, prompter, dataFromFlags(o));
+    if (!result.ok || !doc.saveDocument(result.outputPath))
+        return kExitFailed;
+    std::cout << "Kahtlasi kohti: " << result.suspicious << '\n';
+    return kExitOk;
+}
+
 }  // namespace
 
 void addImportCommands(CLI::App& app, RunState& state)
@@ -68,6 +80,12 @@ void addImportCommands(CLI::App& app, RunState& state)
     text->add_option("--type", o->type, "suuline or kirjalik")->check(CLI::IsMember({"suuline", "kirjalik"}));
     text->add_flag("--force", o->force, "Replace an existing OUT");
     text->callback([o, &state] { state.exitCode = runImportText(*o); });
+
+    CLI::App* dialect = app.add_subcommand(
+        "import-dialect", "Convert a dialect-corpus file (ISO-8859-1 XML) into IN[UTF-8].xml, repaired copy IN[1].xml");
+    dialect->add_option("IN", o->input, "Dialect-corpus file")->required();
+    dialect->add_option("--id", o->id, "Text identifier");
+    dialect->callback([o, &state] { state.exitCode = runImportDialect(*o); });
 }
 
 }  // namespace pelmora::cli

@@ -59,3 +59,28 @@ TEST(CliImportText, RefusedInputLeavesAForcedOutputWhole)
 
 }  // namespace
 }  // namespace pelmora
+
+namespace pelmora {
+namespace {
+
+TEST(CliImportDialect, WritesBothFilesNextToTheInputAndPrintsTheCount)
+{
+    test::TempDir dir;
+    const std::string in = dir.file("vana.xml");
+    test::writeFile(in, "<?xml version=\"1.0\" encoding=\"ISO-8859-1\"?>\n<record><u who=\"A\">s\xF5na "
+                        "<mark><sne>kala</sne><msn>kala</msn></mark></u></record>\n");
+    test::ProcessResult result = test::runProcess(PELMORA_CLI, {"import-dialect", in});
+    EXPECT_EQ(result.exitCode, 1);
+    EXPECT_NE(result.err.find("Sisesta teksti ID\nja vali teksti tüüp."), std::string::npos);
+
+    result = test::runProcess(PELMORA_CLI, {"import-dialect", in, "--id", "V1"});
+    ASSERT_EQ(result.exitCode, 0) << result.err;
+    EXPECT_EQ(result.out, "Kahtlasi kohti: 1\n");
+    XmlDocument converted;
+    ASSERT_TRUE(converted.load(dir.file("vana[UTF-8].xml")));
+    EXPECT_EQ(std::string(converted.root().child("sisu").child("lause").child("sone").text().get()), "sõna");
+    EXPECT_TRUE(test::readFile(dir.file("vana[1].xml")).size());
+}
+
+}  // namespace
+}  // namespace pelmora
