@@ -307,6 +307,13 @@ std::string repairDialectText(std::string_view input, Prompter& prompter)
     return out;
 }
 
+int convertDialectRecord(CPelmoraDoc& doc, XmlNode record, const std::vector<std::string>& interviewers)
+{
+    Converter converter(doc, interviewers);
+    converter.convert(record);
+    return converter.suspicious();
+}
+
 std::string dialectRepairedPath(const std::string& inputPath) { return withoutLastFour(inputPath) + "[1].xml"; }
 
 std::string dialectOutputPath(const std::string& inputPath) { return withoutLastFour(inputPath) + "[UTF-8].xml"; }
@@ -390,12 +397,10 @@ DialectImportResult importDialectText(CPelmoraDoc& doc, const std::string& input
         prompter.error(kCannotWrite);
         return result;
     }
-    Converter converter(doc, writeImportedTextData(doc, *data, prompter));
-    converter.convert(record);
+    result.suspicious = convertDialectRecord(doc, record, writeImportedTextData(doc, *data, prompter));
     doc.goToFirstToken();
     doc.setModifiedFlag(true);
     doc.updateAllViews();
-    result.suspicious = converter.suspicious();
     if (result.suspicious > 0)
         prompter.message(MessageKind::Information, kSuspiciousCaption,
                          formatMessage(kSuspicious, std::to_string(result.suspicious)));

@@ -31,6 +31,11 @@ std::string dialectOutputPath(const std::string& inputPath);
 // or after a full stop.
 std::string expandDialectForm(std::string_view form);
 
+// Appends a sentence for every utterance and comment of the record (with at least one word) to
+// the document's body and returns the number of places marked "import: viga". Interviewers are
+// recognised by their exact identifier.
+int convertDialectRecord(CPelmoraDoc& doc, XmlNode record, const std::vector<std::string>& interviewers);
+
 struct DialectImportResult {
     bool ok = false;
     int suspicious = 0;  // places marked "import: viga"
