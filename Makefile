@@ -39,6 +39,7 @@ run: release
 
 bench: release
 	bash bench/roundtrip.sh $(RELEASE_DIR)/bin/pelmora-cli build/bench
+	bash bench/query.sh $(RELEASE_DIR)/bin/pelmora-cli build/bench
 
 clean:
 	rm -rf build
