@@ -18,7 +18,7 @@ namespace pelmora::cli {
 
 namespace {
 
-constexpr const char* kSameAsInput = "Fail %s\non loendis olemas.\nVali mõni muu fail.";
+constexpr const char* kSameAsInput = "Väljundfail %s\non sama mis sisendfail.\nVali mõni muu fail.";
 
 struct IoOptions {
     std::string text;
