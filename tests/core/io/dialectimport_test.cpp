@@ -2,6 +2,8 @@
 
 #include "testsupport.h"
 
+#include <unistd.h>
+
 namespace pelmora {
 namespace {
 
@@ -113,6 +115,20 @@ TEST_F(DialectImportTest, RefusesAnotherRootAndBrokenXml)
     EXPECT_FALSE(import("<record><u who=\"A\">x</record>").ok);
     EXPECT_EQ(m_prompter.lastText(), "Vigane fail " + m_dir.file("vana[1].xml") + ".");
     EXPECT_TRUE(m_prefilled.empty());
+}
+
+TEST_F(DialectImportTest, NeverWritesOverTheInputThroughALink)
+{
+    test::writeFile(m_input, kOldFile);
+    // The repaired copy's name is a link to the input: writing it would replace the input.
+    ASSERT_EQ(::symlink(m_input.c_str(), m_dir.file("vana[1].xml").c_str()), 0);
+    const DialectImportResult result = importDialectText(m_doc, m_input, m_prompter, [](const ImportTextData& d) {
+        return std::optional<ImportTextData>(d);
+    });
+    EXPECT_FALSE(result.ok);
+    EXPECT_EQ(test::readFile(m_input), kOldFile);
+    EXPECT_EQ(m_prompter.lastText(),
+              "Väljundfail " + m_dir.file("vana[1].xml") + "\non sama mis sisendfail.\nVali mõni muu fail.");
 }
 
 struct RepairCase {
