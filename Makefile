@@ -2,10 +2,13 @@
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 RELEASE_DIR := build/release
 DEBUG_DIR := build/debug
+FUZZ_DIR := build/fuzz
+# Seconds each fuzz target runs under `make fuzz`.
+FUZZ_SECONDS ?= 300
 SAMPLES := $(wildcard data/samples/*.xml)
 SAMPLE_TEXTS := data/samples/kuolka.xml
 
-.PHONY: all release deps test run bench clean
+.PHONY: all release deps test fuzz-build fuzz run bench clean
 
 all: release
 
@@ -20,6 +23,16 @@ test: deps
 	cmake -S . -B $(DEBUG_DIR) -DCMAKE_BUILD_TYPE=Debug -DPELMORA_SANITIZE=ON -DPELMORA_WERROR=ON
 	cmake --build $(DEBUG_DIR) -j $(JOBS)
 	cd $(DEBUG_DIR) && ctest --output-on-failure -j $(JOBS)
+	$(MAKE) fuzz-build
+	cd $(FUZZ_DIR) && ctest --output-on-failure
+
+# The fuzz targets: a separate clang build; `make test` runs each briefly over its seeds.
+fuzz-build: deps
+	CC=clang CXX=clang++ cmake -S . -B $(FUZZ_DIR) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DPELMORA_FUZZ=ON -DPELMORA_TESTS=OFF
+	cmake --build $(FUZZ_DIR) -j $(JOBS)
+
+fuzz: fuzz-build
+	bash fuzz/run.sh $(FUZZ_DIR) $(FUZZ_SECONDS)
 
 run: release
 	$(RELEASE_DIR)/bin/pelmora-cli check $(SAMPLE_TEXTS)
@@ -30,6 +43,7 @@ bench: release
 	bash bench/editing.sh $(RELEASE_DIR)/bin/pelmora-cli build/bench
 	bash bench/suggester.sh $(RELEASE_DIR)/bin build/bench
 	bash bench/dictionary.sh $(RELEASE_DIR)/bin/pelmora-cli build/bench
+	bash bench/query.sh $(RELEASE_DIR)/bin/pelmora-cli build/bench
 
 clean:
 	rm -rf build

@@ -25,5 +25,7 @@ void addAnnotationCommands(CLI::App& app, RunState& state);
 void addEditCommands(CLI::App& app, RunState& state);
 void addDictCommands(CLI::App& app, RunState& state);
 void addSuggestCommands(CLI::App& app, RunState& state);
+void addIoCommands(CLI::App& app, RunState& state);
+void addImportCommands(CLI::App& app, RunState& state);
 
 }  // namespace pelmora::cli

@@ -17,6 +17,8 @@ int main(int argc, char** argv)
     addEditCommands(app, state);
     addDictCommands(app, state);
     addSuggestCommands(app, state);
+    addIoCommands(app, state);
+    addImportCommands(app, state);
     try {
         app.parse(argc, argv);
     } catch (const CLI::CallForHelp& e) {

@@ -66,7 +66,9 @@ bool readObject(const json& value, const std::string& where, const StringFields&
         error = where + ": expected an object";
         return false;
     }
-    for (const auto& [key, item] : value.items()) {
+    for (const auto& entry : value.items()) {
+        const std::string& key = entry.key();
+        const json& item = entry.value();
         const auto field = std::find_if(fields.begin(), fields.end(), [&](const auto& f) { return key == f.first; });
         if (field == fields.end()) {
             error = where + ": unknown key \"" + key + "\"";

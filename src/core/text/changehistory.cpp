@@ -155,6 +155,9 @@ template <class... Ts>
 struct Overloaded : Ts... {
     using Ts::operator()...;
 };
+// Spelled out for compilers without aggregate deduction (clang before 17 builds the fuzz targets).
+template <class... Ts>
+Overloaded(Ts...) -> Overloaded<Ts...>;
 
 void restoreChildren(XmlNode sentence, const std::string& prefix,
                      const std::vector<RenumberRecord::Child>& exceptions)

@@ -1,0 +1,40 @@
+// Fuzzes the plain-text import: the input checks, the header reader and the body tokeniser, for
+// an oral and a written text; the imported text must save and open again.
+#include "common/prompter.h"
+#include "io/plaintextimport.h"
+#include "text/pelmoradoc.h"
+#include "text/textformat.h"
+
+#include <cstddef>
+#include <cstdint>
+#include <string_view>
+
+using namespace pelmora;
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
+{
+    const std::string_view bytes(reinterpret_cast<const char*>(data), size);
+    if (!checkPlainTextInput(bytes).empty())
+        return 0;
+    const std::u32string text = decodePlainTextInput(bytes);
+    const PlainTextHeader header = readPlainTextHeader(text);
+    if (header.bodyStart > text.size())
+        __builtin_trap();
+
+    SilentPrompter prompter;
+    for (const bool written : {false, true}) {
+        CPelmoraDoc doc(prompter);
+        if (!doc.openFromBuffer(text::newTextTemplate(), "new.xml"))
+            __builtin_trap();
+        ImportTextData metadata = header.data;
+        metadata.id = "F";
+        metadata.type = written ? "kirjalik" : "suuline";
+        const std::vector<std::string> interviewers = writeImportedTextData(doc, metadata, prompter);
+        doc.startImport();
+        tokenizePlainTextBody(doc, std::u32string_view(text).substr(header.bodyStart), written, interviewers);
+        CPelmoraDoc reopened(prompter);
+        if (!reopened.openFromBuffer(doc.xml().serialize(), "saved.xml"))
+            __builtin_trap();  // an import must never produce a text that cannot be opened again
+    }
+    return 0;
+}

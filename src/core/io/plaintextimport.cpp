@@ -1,0 +1,334 @@
+#include "io/plaintextimport.h"
+
+#include "common/files.h"
+#include "common/strings.h"
+#include "text/textformat.h"
+
+#include <algorithm>
+
+namespace pelmora {
+
+using namespace text;
+
+namespace {
+
+constexpr const char* kNoFileName = "Sisesta faili nimi";
+constexpr const char* kSameFile = "Väljundfail %s\non sama mis sisendfail.\nVali mõni muu fail.";
+constexpr const char* kNotFound = "Ei leidnud faili %s";
+constexpr const char* kNotUnicode = "Fail ei ole unicode'is.\nEi saa avada.";
+constexpr const char* kUtf8Input =
+    "Fail ei ole unicode'is.\nAva fail nt Notepadis ja salvesta kui Unicode fail, mitte UTF-8\nEi saa avada.";
+constexpr const char* kNoTag = "Fail ei alga märgendiga.\nEi saa avada.";
+constexpr const char* kCannotCreate = "Ei saa avada/luua faili %s";
+constexpr const char* kCannotWrite = "Ei saa väljundfaili kirjutada";
+
+constexpr char32_t kUndertie = U'\u203F';
+
+std::string toUtf8(std::u32string_view text)
+{
+    std::string out;
+    for (const char32_t c : text)
+        appendUtf8(out, c);
+    return out;
+}
+
+std::u32string_view trimSpaces(std::u32string_view text)
+{
+    while (!text.empty() && text.front() == U' ')
+        text.remove_prefix(1);
+    while (!text.empty() && text.back() == U' ')
+        text.remove_suffix(1);
+    return text;
+}
+
+bool isSeparator(char32_t c)
+{
+    return c == U' ' || c == U'\t' || c == U'\r' || c == U'\n' || c == U'<' || c == U'=' || c == U'>' ||
+           c == kUndertie;
+}
+
+// The text after the first "=", without trailing ">" characters.
+std::u32string valueOfTag(std::u32string_view tag)
+{
+    std::u32string_view value = tag.substr(tag.find(U'=') + 1);
+    while (!value.empty() && value.back() == U'>')
+        value.remove_suffix(1);
+    return std::u32string(value);
+}
+
+class BodyTokenizer {
+public:
+    BodyTokenizer(CPelmoraDoc& doc, bool writtenText, const std::vector<std::string>& interviewers)
+        : m_doc(doc), m_written(writtenText)
+    {
+        for (const std::string& id : interviewers)
+            m_interviewers.push_back(toLowerAscii(id));
+    }
+
+    void run(std::u32string_view body)
+    {
+        for (const char32_t c : body)
+            take(c);
+    }
+
+private:
+    void take(char32_t c)
+    {
+        if (!isSeparator(c)) {
+            if (m_buffer == U" ")
+                m_buffer.clear();
+            m_buffer.push_back(c);
+            return;
+        }
+        if (c == U'>') {
+            // A ">" outside a tag joins the token and ends it.
+            if (m_buffer == U" ")
+                m_buffer.clear();
+            m_buffer.push_back(c);
+        }
+        if (!m_buffer.empty() && m_buffer.front() == U'<') {
+            if (c == U'=' || c == U' ') {
+                m_buffer.push_back(c);
+                return;
+            }
+            endTag();
+        }
+        emitBuffer();
+        m_buffer = U" ";
+        if (c == U'<')
+            m_buffer = U"<";
+        if (c == kUndertie || c == U'=')
+            emit(std::u32string(1, c), false);
+        // The speaker ends with the line, after the line's last token: a line that ends with a
+        // bare line feed keeps its speaker for that token as one that ends with CR LF does.
+        if (c == U'\n') {
+            m_speaker.clear();
+            m_doc.endImportedSentence();
+        }
+    }
+
+    void endTag()
+    {
+        const std::u32string_view tag = m_buffer;
+        const bool hasValue = tag.find(U'=') != std::u32string_view::npos;
+        if (m_written) {
+            if (tag == U"<m>") m_note = true;
+            else if (tag == U"<p>") m_heading = true;
+            else if (tag == U"<a>") m_emphasis = true;
+            else if (tag == U"<x>") m_other = true;
+            else if (tag == U"</m>") m_note = false;
+            else if (tag == U"</p>") m_heading = false;
+            else if (tag == U"</a>") m_emphasis = false;
+            else if (tag == U"</x>") m_other = false;
+            if (hasValue)
+                m_page = toUtf8(valueOfTag(tag));
+        } else {
+            if (tag == U"<com>") m_comment = true;
+            else if (tag == U"</com>") m_comment = false;
+            if (hasValue)
+                m_speaker = toUtf8(valueOfTag(tag));
+        }
+        // A who value written in double quotes gives the value without them.
+        const std::size_t first = m_speaker.find_first_not_of('"');
+        m_speaker = first == std::string::npos ? std::string() : m_speaker.substr(first);
+        m_speaker.erase(m_speaker.find_last_not_of('"') + 1);
+        m_buffer = U" ";
+    }
+
+    void emitBuffer()
+    {
+        if (m_buffer.empty())
+            return;
+        const char32_t first = m_buffer.front();
+        if (first == U'[' || first == U'"' || first == U'\u201E' || first == U'\u201C' || (m_written && first == U'(')) {
+            emit(std::u32string(1, first), false);
+            m_buffer.erase(0, 1);
+            if (m_buffer.empty())
+                m_buffer = U" ";
+        }
+        const char32_t last = m_buffer.back();
+        static constexpr std::u32string_view kTrailing = U",;.:!?]\"\u201C\u201F\u201D";
+        if (kTrailing.find(last) != std::u32string_view::npos || (m_written && last == U')')) {
+            emit(m_buffer.substr(0, m_buffer.size() - 1), isInterviewer());
+            emit(std::u32string(1, last), false);
+        } else {
+            emit(m_buffer, isInterviewer());
+        }
+    }
+
+    bool isInterviewer() const
+    {
+        const std::string speaker = toLowerAscii(m_speaker);
+        return std::find(m_interviewers.begin(), m_interviewers.end(), speaker) != m_interviewers.end();
+    }
+
+    void emit(const std::u32string& text, bool interviewer)
+    {
+        ImportedToken token;
+        token.text = toUtf8(text);
+        token.speaker = m_speaker;
+        token.page = m_page;
+        token.writtenText = m_written;
+        token.other = m_other;
+        token.note = m_note;
+        token.heading = m_heading;
+        token.emphasis = m_emphasis;
+        token.comment = m_comment;
+        token.interviewer = interviewer;
+        m_doc.AppendImportedToken(token);
+    }
+
+    CPelmoraDoc& m_doc;
+    bool m_written;
+    std::vector<std::string> m_interviewers;
+    std::u32string m_buffer = U" ";
+    std::string m_speaker = "?";
+    std::string m_page = "?";
+    bool m_note = false;
+    bool m_heading = false;
+    bool m_emphasis = false;
+    bool m_other = false;
+    bool m_comment = false;
+};
+
+}  // namespace
+
+std::string checkPlainTextInput(std::string_view bytes)
+{
+    if (bytes.empty() || bytes.size() % 2 != 0)
+        return kNotUnicode;
+    if (bytes.substr(0, 2) != "\xFF\xFE")
+        return kUtf8Input;
+    if (bytes.size() < 4 || bytes.substr(2, 2) != std::string_view("<\0", 2))
+        return kNoTag;
+    return {};
+}
+
+std::u32string decodePlainTextInput(std::string_view bytes)
+{
+    std::u32string out;
+    const std::size_t units = bytes.size() / 2;
+    const auto unitAt = [&](std::size_t i) {
+        return static_cast<char32_t>(static_cast<unsigned char>(bytes[2 * i]) |
+                                     (static_cast<unsigned char>(bytes[2 * i + 1]) << 8));
+    };
+    for (std::size_t i = 1; i < units; ++i) {
+        const char32_t unit = unitAt(i);
+        if (unit >= 0xD800 && unit <= 0xDBFF && i + 1 < units) {
+            const char32_t low = unitAt(i + 1);
+            if (low >= 0xDC00 && low <= 0xDFFF) {
+                out.push_back(0x10000 + ((unit - 0xD800) << 10) + (low - 0xDC00));
+                ++i;
+                continue;
+            }
+        }
+        out.push_back(unit >= 0xD800 && unit <= 0xDFFF ? U'\uFFFD' : unit);
+    }
+    return out;
+}
+
+PlainTextHeader readPlainTextHeader(const std::u32string& text)
+{
+    PlainTextHeader header;
+    // The file (with its byte-order mark) must hold more than 10 units and start with "<info>".
+    if (text.size() + 1 <= 10 || !std::u32string_view(text).starts_with(U"<info>"))
+        return header;
+    header.bodyStart = text.size();
+    std::u32string tag;
+    std::u32string buffer;
+    std::size_t tagStart = 0;
+    bool inTag = false;
+    for (std::size_t i = 6; i < text.size(); ++i) {
+        const char32_t c = text[i];
+        if (c == U'<') {
+            tag = U"<";
+            tagStart = i;
+            inTag = true;
+            continue;
+        }
+        if (c != U'>') {
+            (inTag ? tag : buffer).push_back(c);
+            continue;
+        }
+        tag.push_back(U'>');
+        inTag = false;
+        const std::string value = toUtf8(trimSpaces(buffer));
+        if (tag == U"</info>")
+            header.data.other = value;
+        else if (tag == U"</kla>" || tag == U"</kyla>")
+            header.data.village = value;
+        else if (tag == U"</plk>" || tag == U"</pealkiri>")
+            header.data.title = value;
+        else if (tag == U"</a>" || tag == U"</aasta>")
+            header.data.publicationYear = value;
+        else if (tag == U"</kj>" || tag == U"</keelejuht>")
+            header.data.participants.push_back({kRoleSpeaker, "", value, "", "", "", "", ""});
+        const std::u32string_view closed = tag;
+        if (closed == U"<com>" || closed.starts_with(U"<who") || closed.starts_with(U"<u who")) {
+            header.bodyStart = tagStart;
+            return header;
+        }
+        buffer.clear();
+    }
+    return header;
+}
+
+void tokenizePlainTextBody(CPelmoraDoc& doc, std::u32string_view body, bool writtenText,
+                           const std::vector<std::string>& interviewers)
+{
+    BodyTokenizer tokenizer(doc, writtenText, interviewers);
+    tokenizer.run(body);
+    // The space after the last unit flushes the last token.
+    tokenizer.run(U" ");
+}
+
+bool ImportPlainText(CPelmoraDoc& doc, const std::string& inputPath, const std::string& outputPath,
+                     Prompter& prompter, const TextDataRequest& askTextData)
+{
+    if (inputPath.empty() || outputPath.empty()) {
+        prompter.message(MessageKind::Warning, kTitleError, kNoFileName);
+        return false;
+    }
+    if (inputPath == outputPath || isSameFile(inputPath, outputPath)) {
+        prompter.message(MessageKind::Warning, kTitleError, formatMessage(kSameFile, outputPath));
+        return false;
+    }
+    // The whole input is checked before the output is touched: a refused input never costs
+    // the user the file chosen as output.
+    std::string bytes;
+    if (!readWholeFile(inputPath, bytes)) {
+        prompter.error(formatMessage(kNotFound, inputPath));
+        return false;
+    }
+    if (const std::string refusal = checkPlainTextInput(bytes); !refusal.empty()) {
+        prompter.error(refusal);
+        return false;
+    }
+    const std::u32string text = decodePlainTextInput(bytes);
+    bytes.clear();
+    const PlainTextHeader header = readPlainTextHeader(text);
+
+    const std::optional<ImportTextData> data = askCompleteTextData(header.data, askTextData, prompter);
+    if (!data)
+        return false;
+
+    if (!replaceFileSafely(outputPath, newTextTemplate())) {
+        prompter.error(formatMessage(kCannotCreate, outputPath));
+        return false;
+    }
+    if (!doc.openDocument(outputPath)) {
+        prompter.error(kCannotWrite);
+        return false;
+    }
+    const std::vector<std::string> interviewers = writeImportedTextData(doc, *data, prompter);
+    doc.startImport();
+    // openDocument made the placeholder token current: it is the insertion point.
+    tokenizePlainTextBody(doc, std::u32string_view(text).substr(header.bodyStart), data->type == "kirjalik",
+                          interviewers);
+    doc.goToFirstToken();
+    doc.setModifiedFlag(true);
+    doc.updateAllViews();
+    return true;
+}
+
+}  // namespace pelmora

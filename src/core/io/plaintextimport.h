@@ -1,0 +1,45 @@
+// ImportPlainText: a UTF-16 transcript or written text with light angle-bracket mark-up becomes
+// a new corpus text, cut into sentences (lines) and tokens.
+#pragma once
+
+#include "common/prompter.h"
+#include "io/textdata.h"
+#include "text/pelmoradoc.h"
+
+#include <string>
+#include <string_view>
+
+namespace pelmora {
+
+// What the input's optional "<info>" header gives, and where the body starts (in code points
+// after the byte-order mark).
+struct PlainTextHeader {
+    ImportTextData data;
+    std::size_t bodyStart = 0;
+};
+
+// Checks the raw input bytes completely: even and non-zero length, the byte-order mark, a tag at
+// the start. Returns "" when the input is acceptable, otherwise the message for the user.
+std::string checkPlainTextInput(std::string_view bytes);
+
+// Decodes accepted input bytes (byte-order mark included) into code points without the mark;
+// unpaired surrogates become U+FFFD.
+std::u32string decodePlainTextInput(std::string_view bytes);
+
+// Reads the "<info>" header, when the text starts with one.
+PlainTextHeader readPlainTextHeader(const std::u32string& text);
+
+// Cuts the body into sentences and tokens and appends them to the document, which must hold a
+// freshly opened new-text template with startImport() called.
+void tokenizePlainTextBody(CPelmoraDoc& doc, std::u32string_view body, bool writtenText,
+                           const std::vector<std::string>& interviewers);
+
+// The whole import. Checks the input first (nothing is written for a refused input, and an output
+// path that is the input is refused), asks for the text data through `askTextData`, writes the
+// new-text template to the output path (safe replacement), opens it as the document, writes the
+// metadata and appends the tokens. The document is left open, modified and unsaved; true then.
+// Every refusal shows its message and returns false.
+bool ImportPlainText(CPelmoraDoc& doc, const std::string& inputPath, const std::string& outputPath,
+                     Prompter& prompter, const TextDataRequest& askTextData);
+
+}  // namespace pelmora

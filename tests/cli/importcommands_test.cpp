@@ -1,0 +1,86 @@
+#include "common/utf16text.h"
+#include "testsupport.h"
+#include "xml/xmldocument.h"
+
+#include <gtest/gtest.h>
+
+namespace pelmora {
+namespace {
+
+using test::runProcess;
+using test::TempDir;
+
+const std::string kCli = PELMORA_CLI;
+
+TEST(CliImportText, SavesTheImportedTextAndNeedsIdAndType)
+{
+    TempDir dir;
+    const std::string in = dir.file("in.txt");
+    const std::string out = dir.file("out.xml");
+    test::writeFile(in, utf8ToUtf16Le("<info><kj>Anna</kj></info><u who=k1>Tere, Anna!\r\n", true));
+
+    test::ProcessResult result = runProcess(kCli, {"import-text", in, out, "--id", "T"});
+    EXPECT_EQ(result.exitCode, 1);
+    EXPECT_EQ(result.err, "Sisesta teksti ID\nja vali teksti tüüp.\n");
+    EXPECT_FALSE(test::readFile(out).size());
+
+    result = runProcess(kCli, {"import-text", in, out, "--id", "T", "--type", "suuline"});
+    ASSERT_EQ(result.exitCode, 0) << result.err;
+    XmlDocument saved;
+    ASSERT_TRUE(saved.load(out));
+    EXPECT_EQ(std::string(saved.root().child("sisu").attribute("id").value()), "T");
+    EXPECT_EQ(saved.root().select_nodes("//sone").size(), 4u);
+    EXPECT_EQ(std::string(saved.root().child("info").child("tyyp").text().get()), "suuline");
+
+    // Expected: an existing output is refused without --force and replaced with it.
+    result = runProcess(kCli, {"import-text", in, out, "--id", "U", "--type", "kirjalik"});
+    EXPECT_EQ(result.exitCode, 1);
+    ASSERT_TRUE(saved.load(out));
+    EXPECT_EQ(std::string(saved.root().child("sisu").attribute("id").value()), "T");
+    EXPECT_EQ(runProcess(kCli, {"import-text", in, out, "--id", "U", "--type", "kirjalik", "--force"}).exitCode, 0);
+    ASSERT_TRUE(saved.load(out));
+    EXPECT_EQ(std::string(saved.root().child("sisu").attribute("id").value()), "U");
+}
+
+TEST(CliImportText, RefusedInputLeavesAForcedOutputWhole)
+{
+    TempDir dir;
+    const std::string in = dir.file("in.txt");
+    const std::string out = dir.file("out.xml");
+    test::writeFile(in, "<u who=k1>UTF-8 text</u>\n");
+    test::writeFile(out, "precious");
+    const test::ProcessResult result =
+        runProcess(kCli, {"import-text", in, out, "--id", "T", "--type", "suuline", "--force"});
+    EXPECT_EQ(result.exitCode, 1);
+    EXPECT_EQ(test::readFile(out), "precious");
+    EXPECT_EQ(runProcess(kCli, {"import-text", in, in, "--force"}).exitCode, 1);
+    EXPECT_EQ(test::readFile(in), "<u who=k1>UTF-8 text</u>\n");
+}
+
+}  // namespace
+}  // namespace pelmora
+
+namespace pelmora {
+namespace {
+
+TEST(CliImportDialect, WritesBothFilesNextToTheInputAndPrintsTheCount)
+{
+    test::TempDir dir;
+    const std::string in = dir.file("vana.xml");
+    test::writeFile(in, "<?xml version=\"1.0\" encoding=\"ISO-8859-1\"?>\n<record><u who=\"A\">s\xF5na "
+                        "<mark><sne>kala</sne><msn>kala</msn></mark></u></record>\n");
+    test::ProcessResult result = test::runProcess(PELMORA_CLI, {"import-dialect", in});
+    EXPECT_EQ(result.exitCode, 1);
+    EXPECT_NE(result.err.find("Sisesta teksti ID\nja vali teksti tüüp."), std::string::npos);
+
+    result = test::runProcess(PELMORA_CLI, {"import-dialect", in, "--id", "V1"});
+    ASSERT_EQ(result.exitCode, 0) << result.err;
+    EXPECT_EQ(result.out, "Kahtlasi kohti: 1\n");
+    XmlDocument converted;
+    ASSERT_TRUE(converted.load(dir.file("vana[UTF-8].xml")));
+    EXPECT_EQ(std::string(converted.root().child("sisu").child("lause").child("sone").text().get()), "sõna");
+    EXPECT_TRUE(test::readFile(dir.file("vana[1].xml")).size());
+}
+
+}  // namespace
+}  // namespace pelmora

@@ -1,0 +1,230 @@
+#include "io/plaintextimport.h"
+
+#include "common/utf16text.h"
+#include "testsupport.h"
+
+namespace pelmora {
+namespace {
+
+// One line per sentence: "id koneleja=...:" then every token as text{attributes}.
+std::string describeBody(const CPelmoraDoc& doc)
+{
+    std::string out;
+    for (XmlNode sentence = doc.body().child("lause"); sentence; sentence = sentence.next_sibling("lause")) {
+        out += sentence.attribute("id").value();
+        if (sentence.attribute("koneleja"))
+            out += std::string(" koneleja=") + sentence.attribute("koneleja").value();
+        out += ":";
+        for (XmlNode token = sentence.child("sone"); token; token = token.next_sibling("sone")) {
+            out += std::string(" ") + token.text().get() + "{";
+            bool first = true;
+            for (const pugi::xml_attribute a : token.attributes()) {
+                out += (first ? "" : " ") + std::string(a.name()) + "=" + a.value();
+                first = false;
+            }
+            out += "}";
+        }
+        out += "\n";
+    }
+    return out;
+}
+
+class PlainTextImportTest : public ::testing::Test {
+protected:
+    // Imports the UTF-8 text (written as UTF-16 with byte-order mark) with the given data.
+    bool import(const std::string& text, const ImportTextData& data)
+    {
+        test::writeFile(m_input, utf8ToUtf16Le(text, true));
+        return ImportPlainText(m_doc, m_input, m_output, m_prompter, [&](const ImportTextData& prefilled) {
+            m_prefilled.push_back(prefilled);
+            return std::optional<ImportTextData>(data);
+        });
+    }
+
+    static ImportTextData typed(const std::string& type)
+    {
+        ImportTextData data;
+        data.id = "T1";
+        data.type = type;
+        return data;
+    }
+
+    test::TempDir m_dir;
+    std::string m_input = m_dir.file("in.txt");
+    std::string m_output = m_dir.file("out.xml");
+    RecordingPrompter m_prompter;
+    CPelmoraDoc m_doc{m_prompter};
+    std::vector<ImportTextData> m_prefilled;
+};
+
+struct BodyCase {
+    const char* name;
+    const char* type;
+    const char* text;
+    const char* expected;
+};
+
+class PlainTextBodyTest : public PlainTextImportTest, public ::testing::WithParamInterface<BodyCase> {};
+
+TEST_P(PlainTextBodyTest, CutsSentencesAndTokens)
+{
+    const BodyCase& c = GetParam();
+    ImportTextData data = typed(c.type);
+    data.participants.push_back({kRoleInterviewer, "INT", "Jaan", "", "", "", "", ""});
+    ASSERT_TRUE(import(c.text, data)) << m_prompter.lastText();
+    EXPECT_EQ(describeBody(m_doc), c.expected);
+    EXPECT_TRUE(m_doc.isModified());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Texts, PlainTextBodyTest,
+    ::testing::Values(
+        BodyCase{"OralLineWithWhoCommaAndExclamation", "suuline",
+                 "<u who=\"A\">Tere, mina!</u>\r\n<u who=A>Teine</u>\r\n",
+                 "l1 koneleja=A: Tere{id=l1_s1} ,{id=l1_s2 meta=vahemärk} mina{id=l1_s3} !{id=l1_s4 meta=vahemärk}\n"
+                 "l2 koneleja=A: Teine{id=l2_s1}\n"},
+        BodyCase{"OralPauseMarkInParenthesesStaysOneToken", "suuline", "<u who=A>(...) (sõna) (--)\n",
+                 "l1 koneleja=A: (...){id=l1_s1 meta=vahemärk} (sõna){id=l1_s2 meta=vahemärk} "
+                 "(--){id=l1_s3 meta=vahemärk}\n"},
+        BodyCase{"WrittenWordInParenthesesGivesThreeTokens", "kirjalik", "<lk=3>(sõna)",
+                 "l1: ({id=l1_s1 lk=3 meta=vahemärk} sõna{id=l1_s2 lk=3} ){id=l1_s3 lk=3 meta=vahemärk}\n"},
+        BodyCase{"NumberWithFullStop", "suuline", "<u who=A>1938.\n",
+                 "l1 koneleja=A: 1938{id=l1_s1 meta=number} .{id=l1_s2 meta=vahemärk}\n"},
+        BodyCase{"WrittenPagesFromTagsAndStyles", "kirjalik", "<p>Pealkiri</p> sõna <lk=12> teine <m>märge</m>\n",
+                 "l1: Pealkiri{id=l1_s1 lk=? stiil=pealkiri} sõna{id=l1_s2 lk=?} teine{id=l1_s3 lk=12} "
+                 "märge{id=l1_s4 lk=12 stiil=märkus}\n"},
+        BodyCase{"CommentTokens", "suuline", "<u who=A>a <com>b c</com> d.\n",
+                 "l1 koneleja=A: a{id=l1_s1} b{id=l1_s2 meta=kommentaar} c{id=l1_s3 meta=kommentaar} d{id=l1_s4} "
+                 ".{id=l1_s5 meta=vahemärk}\n"},
+        BodyCase{"InterviewerMatchIgnoresAsciiCase", "suuline", "<u who=int>Kus, Int?\r\n",
+                 "l1 koneleja=int: Kus{id=l1_s1 meta=intervjueerija} ,{id=l1_s2 meta=vahemärk} "
+                 "Int{id=l1_s3 meta=intervjueerija} ?{id=l1_s4 meta=vahemärk}\n"},
+        BodyCase{"UndertieGivesThreeTokens", "suuline", "<u who=A>sie\u203Fom\n",
+                 "l1 koneleja=A: sie{id=l1_s1} \u203F{id=l1_s2 meta=vahemärk} om{id=l1_s3}\n"},
+        BodyCase{"QuotesSplitAtBothEnds", "suuline", "<u who=A>\"sõna.\" [x]\n",
+                 "l1 koneleja=A: \"{id=l1_s1 meta=vahemärk} sõna.{id=l1_s2} \"{id=l1_s3 meta=vahemärk} "
+                 "[{id=l1_s4 meta=vahemärk} x{id=l1_s5} ]{id=l1_s6 meta=vahemärk}\n"},
+        BodyCase{"GreaterThanOutsideATagEndsTheToken", "suuline", "<u who=A>a>b\n",
+                 "l1 koneleja=A: a>{id=l1_s1} b{id=l1_s2}\n"},
+        BodyCase{"EqualsSignOutsideATagIsAToken", "suuline", "<u who=A>a=b\n",
+                 "l1 koneleja=A: a{id=l1_s1} ={id=l1_s2 meta=vahemärk} b{id=l1_s3}\n"},
+        BodyCase{"LastTokenWithoutLineEndIsKept", "suuline", "<u who=A>viimane",
+                 "l1 koneleja=A: viimane{id=l1_s1}\n"},
+        BodyCase{"BareLineFeedKeepsTheSpeakerOfTheLastToken", "suuline", "<u who=Int>Jah\n<u who=A>Ei\n",
+                 "l1 koneleja=Int: Jah{id=l1_s1 meta=intervjueerija}\nl2 koneleja=A: Ei{id=l2_s1}\n"}),
+    test::ByName());
+
+struct RefusalCase {
+    const char* name;
+    std::string bytes;
+    const char* message;
+};
+
+class PlainTextRefusalTest : public PlainTextImportTest, public ::testing::WithParamInterface<RefusalCase> {};
+
+TEST_P(PlainTextRefusalTest, RefusesBeforeTouchingTheOutput)
+{
+    const RefusalCase& c = GetParam();
+    test::writeFile(m_input, c.bytes);
+    test::writeFile(m_output, "an existing text");
+    bool asked = false;
+    EXPECT_FALSE(ImportPlainText(m_doc, m_input, m_output, m_prompter, [&](const ImportTextData& d) {
+        asked = true;
+        return std::optional<ImportTextData>(d);
+    }));
+    EXPECT_EQ(m_prompter.lastText(), c.message);
+    EXPECT_FALSE(asked);
+    // Expected: the file chosen as output is left whole.
+    EXPECT_EQ(test::readFile(m_output), "an existing text");
+}
+
+const char* const kShort = "Fail ei ole unicode'is.\nEi saa avada.";
+
+INSTANTIATE_TEST_SUITE_P(
+    Inputs, PlainTextRefusalTest,
+    ::testing::Values(
+        RefusalCase{"OddLength", std::string("\xFF\xFE<", 3), kShort},
+        RefusalCase{"Empty", "", kShort},
+        RefusalCase{"Utf8", "<u who=A>tere</u>\n",
+                    "Fail ei ole unicode'is.\nAva fail nt Notepadis ja salvesta kui Unicode fail, mitte UTF-8\n"
+                    "Ei saa avada."},
+        RefusalCase{"BigEndian", std::string("\xFE\xFF\0<", 4),
+                    "Fail ei ole unicode'is.\nAva fail nt Notepadis ja salvesta kui Unicode fail, mitte UTF-8\n"
+                    "Ei saa avada."},
+        RefusalCase{"NoTagAfterTheMark", utf8ToUtf16Le("tere", true), "Fail ei alga märgendiga.\nEi saa avada."},
+        RefusalCase{"OnlyTheMark", std::string("\xFF\xFE", 2), "Fail ei alga märgendiga.\nEi saa avada."}),
+    test::ByName());
+
+TEST_F(PlainTextImportTest, HeaderPrefillsTheDialogAndTwoSpeakersWithoutIdsAreNotSaved)
+{
+    ASSERT_TRUE(import("<info> <kj> Anna </kj><kj>Peeter</kj><kla>Kuolka</kla><plk>Lood</plk><a>1938</a>"
+                       "muu info</info><u who=k1>Tere\r\n",
+                       typed("suuline")));
+    ASSERT_EQ(m_prefilled.size(), 1u);
+    const ImportTextData& header = m_prefilled[0];
+    ASSERT_EQ(header.participants.size(), 2u);
+    EXPECT_EQ(header.participants[0].name, "Anna");
+    EXPECT_EQ(header.participants[0].role, "keelejuht");
+    EXPECT_EQ(header.participants[0].id, "");
+    EXPECT_EQ(header.participants[1].name, "Peeter");
+    EXPECT_EQ(header.village, "Kuolka");
+    EXPECT_EQ(header.title, "Lood");
+    EXPECT_EQ(header.publicationYear, "1938");
+    EXPECT_EQ(header.other, "muu info");
+    // Expected: the body starts at the "<u who" tag.
+    EXPECT_EQ(describeBody(m_doc), "l1 koneleja=k1: Tere{id=l1_s1}\n");
+}
+
+TEST_F(PlainTextImportTest, SpeakersFromTheHeaderWithoutIdsAreReported)
+{
+    ImportTextData data = typed("suuline");
+    data.participants = {{kRoleSpeaker, "", "Anna", "", "", "", "", ""}, {kRoleSpeaker, "", "Peeter", "", "", "", "", ""}};
+    ASSERT_TRUE(import("<u who=k1>Tere\r\n", data));
+    std::vector<std::string> warnings;
+    for (const auto& entry : m_prompter.entries())
+        warnings.push_back(entry.text.substr(0, 29));
+    EXPECT_EQ(warnings, (std::vector<std::string>{"Keelejuhi/intervjueerija nr 1", "Keelejuhi/intervjueerija nr 2"}));
+    EXPECT_FALSE(m_doc.xml().root().child("info").child("keelejuht"));
+    EXPECT_EQ(std::string(m_doc.body().attribute("id").value()), "T1");
+    EXPECT_EQ(std::string(m_doc.xml().root().first_child().name()), "info");
+}
+
+TEST_F(PlainTextImportTest, AsksAgainUntilIdAndTypeAreGivenAndCancelLeavesTheOutputAlone)
+{
+    test::writeFile(m_input, utf8ToUtf16Le("<u who=A>x\n", true));
+    test::writeFile(m_output, "keep");
+    int calls = 0;
+    EXPECT_FALSE(ImportPlainText(m_doc, m_input, m_output, m_prompter, [&](const ImportTextData& d) {
+        ++calls;
+        return calls == 1 ? std::optional<ImportTextData>(d) : std::nullopt;
+    }));
+    EXPECT_EQ(calls, 2);
+    EXPECT_EQ(m_prompter.lastText(), "Sisesta teksti ID\nja vali teksti tüüp.");
+    EXPECT_EQ(test::readFile(m_output), "keep");
+}
+
+TEST_F(PlainTextImportTest, RefusesAnOutputThatIsTheInputAndAMissingInput)
+{
+    test::writeFile(m_input, utf8ToUtf16Le("<u who=A>x\n", true));
+    const std::string before = test::readFile(m_input);
+    const auto never = [](const ImportTextData&) { return std::optional<ImportTextData>(); };
+    EXPECT_FALSE(ImportPlainText(m_doc, m_input, m_dir.path() + "/./in.txt", m_prompter, never));
+    EXPECT_EQ(test::readFile(m_input), before);
+    EXPECT_TRUE(m_prompter.lastText().starts_with("Väljundfail "));
+
+    EXPECT_FALSE(ImportPlainText(m_doc, m_dir.file("none.txt"), m_output, m_prompter, never));
+    EXPECT_EQ(m_prompter.lastText(), "Ei leidnud faili " + m_dir.file("none.txt"));
+    EXPECT_FALSE(ImportPlainText(m_doc, "", m_output, m_prompter, never));
+    EXPECT_EQ(m_prompter.lastText(), "Sisesta faili nimi");
+    EXPECT_FALSE(test::readFile(m_output).size());
+}
+
+TEST_F(PlainTextImportTest, OutputHoldsTheTemplateUntilSaved)
+{
+    ASSERT_TRUE(import("<u who=A>x\n", typed("suuline")));
+    EXPECT_NE(test::readFile(m_output).find("__UUS_FAIL__"), std::string::npos);
+    EXPECT_EQ(CPelmoraDoc::tokenText(m_doc.currentToken()), "x");
+}
+
+}  // namespace
+}  // namespace pelmora
