@@ -7,6 +7,7 @@ FUZZ_DIR := build/fuzz
 FUZZ_SECONDS ?= 300
 SAMPLES := $(wildcard data/samples/*.xml)
 SAMPLE_TEXTS := data/samples/kuolka.xml
+SAMPLE_DICTIONARY := data/samples/sonastik.xml
 
 .PHONY: all release deps test fuzz-build fuzz run bench clean
 
@@ -34,8 +35,12 @@ fuzz-build: deps
 fuzz: fuzz-build
 	bash fuzz/run.sh $(FUZZ_DIR) $(FUZZ_SECONDS)
 
+# Until the workbench window exists: check the sample text and dictionary, then show what the
+# annotation form would propose for a token of the sample, with the sample dictionary.
 run: release
 	$(RELEASE_DIR)/bin/pelmora-cli check $(SAMPLE_TEXTS)
+	$(RELEASE_DIR)/bin/pelmora-cli dict check $(SAMPLE_DICTIONARY)
+	$(RELEASE_DIR)/bin/pelmora-cli suggest $(SAMPLE_TEXTS) --token l3_s2 --source dictionary --dict $(SAMPLE_DICTIONARY) --only-if 0
 
 bench: release
 	bash bench/roundtrip.sh $(RELEASE_DIR)/bin/pelmora-cli build/bench
