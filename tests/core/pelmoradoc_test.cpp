@@ -518,6 +518,8 @@ TEST(AppendImportedSequence, BuildsSentencesAndSpeakers)
     EXPECT_TRUE(doc.AppendImportedToken(oral("?", "?")));
     doc.endImportedSentence();
     EXPECT_TRUE(doc.AppendImportedToken(oral("Jā", "k2")));
+    doc.endImportedSentence();
+    EXPECT_TRUE(doc.AppendImportedToken(oral("Nu", "")));
 
     const std::string saved = doc.xml().serialize();
     // Expected: the placeholder reused in l1 with its speaker; l2 without speaker; l3 with k2.
@@ -526,6 +528,8 @@ TEST(AppendImportedSequence, BuildsSentencesAndSpeakers)
     EXPECT_NE(saved.find("<lause id=\"l2\">\n<sone id=\"l2_s1\">Mis</sone>\n<sone id=\"l2_s2\" meta=\"vahemärk\">?</sone>"),
               std::string::npos) << saved;
     EXPECT_NE(saved.find("<lause id=\"l3\" koneleja=\"k2\">\n<sone id=\"l3_s1\">Jā</sone>"), std::string::npos) << saved;
+    // No speaker given at all writes no empty attribute.
+    EXPECT_NE(saved.find("<lause id=\"l4\">\n<sone id=\"l4_s1\">Nu</sone>"), std::string::npos) << saved;
     EXPECT_EQ(saved.find("__UUS_FAIL__"), std::string::npos);
     EXPECT_TRUE(doc.isModified());
 }

@@ -623,7 +623,8 @@ bool CPelmoraDoc::AppendImportedToken(const ImportedToken& imported)
         return false;
     ++m_importToken;
     const bool oral = !imported.writtenText;
-    const bool namedSpeaker = imported.speaker != "?";
+    // No speaker ("?", or nothing at all) writes no empty "koneleja".
+    const bool namedSpeaker = !imported.speaker.empty() && imported.speaker != "?";
 
     XmlNode token;
     if (isElement(m_current, kToken) && elementText(m_current) == kPlaceholderToken) {
