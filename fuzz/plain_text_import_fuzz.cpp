@@ -26,12 +26,17 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         CPelmoraDoc doc(prompter);
         if (!doc.openFromBuffer(text::newTextTemplate(), "new.xml"))
             __builtin_trap();
-        ImportTextData metadata = header.data;
+        TextMetadata metadata = header.metadata;
         metadata.id = "F";
-        metadata.type = written ? "kirjalik" : "suuline";
-        const std::vector<std::string> interviewers = writeImportedTextData(doc, metadata, prompter);
+        metadata.type = written ? TextType::Written : TextType::Oral;
+        // The speakers the header gives have no identifiers; one with an identifier makes the
+        // interviewer marking take part.
+        metadata.speakers.push_back({"intervjueerija", "I", "Küsija", "", "", "", "", ""});
+        if (!writeImportMetadata(doc, metadata))
+            __builtin_trap();
         doc.startImport();
-        tokenizePlainTextBody(doc, std::u32string_view(text).substr(header.bodyStart), written, interviewers);
+        tokenizePlainTextBody(doc, std::u32string_view(text).substr(header.bodyStart), written,
+                              storedInterviewers(doc));
         CPelmoraDoc reopened(prompter);
         if (!reopened.openFromBuffer(doc.xml().serialize(), "saved.xml"))
             __builtin_trap();  // an import must never produce a text that cannot be opened again

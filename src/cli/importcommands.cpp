@@ -27,18 +27,18 @@ struct ImportOptions {
 
 // The text data as the file gives it, completed by the flags; asked only once, since a command
 // line cannot be filled in again.
-TextDataRequest dataFromFlags(const ImportOptions& o)
+TextMetadataRequest dataFromFlags(const ImportOptions& o)
 {
     auto asked = std::make_shared<bool>(false);
-    return [o, asked](const ImportTextData& prefilled) -> std::optional<ImportTextData> {
+    return [o, asked](const TextMetadata& prefilled) -> std::optional<TextMetadata> {
         if (*asked)
             return std::nullopt;
         *asked = true;
-        ImportTextData data = prefilled;
+        TextMetadata data = prefilled;
         if (!o.id.empty())
             data.id = o.id;
         if (!o.type.empty())
-            data.type = o.type;
+            data.type = textTypeFromWord(o.type);
         return data;
     };
 }

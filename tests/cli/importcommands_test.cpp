@@ -42,6 +42,29 @@ TEST(CliImportText, SavesTheImportedTextAndNeedsIdAndType)
     EXPECT_EQ(std::string(saved.root().child("sisu").attribute("id").value()), "U");
 }
 
+TEST(CliImportText, HeaderMetadataReachesTheSavedText)
+{
+    TempDir dir;
+    const std::string in = dir.file("in.txt");
+    const std::string out = dir.file("out.xml");
+    test::writeFile(in, utf8ToUtf16Le("<info><kla>Kuolka</kla><plk>Lood</plk><kj>Anna</kj>muu</info><u who=k1>Tere\r\n",
+                                      true));
+    const test::ProcessResult result = runProcess(kCli, {"import-text", in, out, "--id", "T", "--type", "suuline"});
+    ASSERT_EQ(result.exitCode, 0) << result.err;
+    // Expected: the speaker without an ID is reported once and left out.
+    EXPECT_EQ(result.err.find("Keelejuhi/intervjueerija nr 1 andmetest"), result.err.rfind("Keelejuhi/"));
+    EXPECT_NE(result.err.find("Keelejuhi/intervjueerija nr 1 andmetest"), std::string::npos);
+    XmlDocument saved;
+    ASSERT_TRUE(saved.load(out));
+    const XmlNode info = saved.root().child("info");
+    EXPECT_EQ(std::string(info.child("tyyp").text().get()), "suuline");
+    EXPECT_EQ(std::string(info.child("kyla").text().get()), "Kuolka");
+    EXPECT_EQ(std::string(info.child("teos").attribute("pealkiri").value()), "Lood");
+    EXPECT_EQ(std::string(info.child("muu").text().get()), "muu");
+    EXPECT_FALSE(info.child("keelejuht"));
+    EXPECT_EQ(std::string(saved.root().child("sisu").child("lause").attribute("koneleja").value()), "k1");
+}
+
 TEST(CliImportText, RefusedInputLeavesAForcedOutputWhole)
 {
     TempDir dir;
@@ -72,6 +95,7 @@ TEST(CliImportDialect, WritesBothFilesNextToTheInputAndPrintsTheCount)
     test::ProcessResult result = test::runProcess(PELMORA_CLI, {"import-dialect", in});
     EXPECT_EQ(result.exitCode, 1);
     EXPECT_NE(result.err.find("Sisesta teksti ID\nja vali teksti tüüp."), std::string::npos);
+    EXPECT_FALSE(test::readFile(dir.file("vana[UTF-8].xml")).size());
 
     result = test::runProcess(PELMORA_CLI, {"import-dialect", in, "--id", "V1"});
     ASSERT_EQ(result.exitCode, 0) << result.err;
@@ -79,6 +103,7 @@ TEST(CliImportDialect, WritesBothFilesNextToTheInputAndPrintsTheCount)
     XmlDocument converted;
     ASSERT_TRUE(converted.load(dir.file("vana[UTF-8].xml")));
     EXPECT_EQ(std::string(converted.root().child("sisu").child("lause").child("sone").text().get()), "sõna");
+    EXPECT_EQ(std::string(converted.root().child("info").child("tyyp").text().get()), "suuline");
     EXPECT_TRUE(test::readFile(dir.file("vana[1].xml")).size());
 }
 

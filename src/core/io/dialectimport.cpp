@@ -341,7 +341,7 @@ std::string expandDialectForm(std::string_view form)
 }
 
 DialectImportResult importDialectText(CPelmoraDoc& doc, const std::string& inputPath, Prompter& prompter,
-                                      const TextDataRequest& askTextData)
+                                      const TextMetadataRequest& askTextData)
 {
     DialectImportResult result;
     if (inputPath.empty()) {
@@ -378,16 +378,17 @@ DialectImportResult importDialectText(CPelmoraDoc& doc, const std::string& input
         return result;
     }
 
-    ImportTextData prefilled;
-    prefilled.type = "suuline";
+    TextMetadata prefilled;
+    prefilled.type = TextType::Oral;
     if (isElement(firstChildElement(record), "com")) {
-        prefilled.village = attributeValue(record, "kla");
+        prefilled.village.name = attributeValue(record, "kla");
         prefilled.parish = attributeValue(record, "khk");
     }
-    std::optional<ImportTextData> data = askCompleteTextData(prefilled, askTextData, prompter);
-    if (!data)
+    std::optional<TextMetadata> metadata = askImportMetadata(prefilled, askTextData, prompter);
+    if (!metadata)
         return result;
-    data->type = "suuline";
+    // The old corpus holds recorded speech only.
+    metadata->type = TextType::Oral;
 
     if (!replaceFileSafely(result.outputPath, emptyBodyTemplate())) {
         prompter.error(formatMessage(kCannotCreate, result.outputPath));
@@ -397,7 +398,9 @@ DialectImportResult importDialectText(CPelmoraDoc& doc, const std::string& input
         prompter.error(kCannotWrite);
         return result;
     }
-    result.suspicious = convertDialectRecord(doc, record, writeImportedTextData(doc, *data, prompter));
+    if (!writeImportMetadata(doc, *metadata))
+        return result;
+    result.suspicious = convertDialectRecord(doc, record, storedInterviewers(doc));
     doc.goToFirstToken();
     doc.setModifiedFlag(true);
     doc.updateAllViews();

@@ -3,7 +3,7 @@
 #pragma once
 
 #include "common/prompter.h"
-#include "io/textdata.h"
+#include "io/importmetadata.h"
 #include "text/pelmoradoc.h"
 
 #include <string>
@@ -44,11 +44,12 @@ struct DialectImportResult {
 };
 
 // The whole import. Writes the repaired copy, asks for the text data (type "suuline", village and
-// parish prefilled from the record when it starts with a comment), writes the new-text file and
+// parish prefilled from the record when it starts with a comment; again after an answer without ID
+// or type), and only once it is accepted writes the new-text file and
 // opens it as the document, and converts every utterance and comment into a sentence. Refuses to
 // write over the input. The document is left open, modified and unsaved; the count of suspicious
 // places is reported with its message when above 0.
 DialectImportResult importDialectText(CPelmoraDoc& doc, const std::string& inputPath, Prompter& prompter,
-                                      const TextDataRequest& askTextData);
+                                      const TextMetadataRequest& askTextData);
 
 }  // namespace pelmora

@@ -253,16 +253,21 @@ PlainTextHeader readPlainTextHeader(const std::u32string& text)
         tag.push_back(U'>');
         inTag = false;
         const std::string value = toUtf8(trimSpaces(buffer));
-        if (tag == U"</info>")
-            header.data.other = value;
-        else if (tag == U"</kla>" || tag == U"</kyla>")
-            header.data.village = value;
-        else if (tag == U"</plk>" || tag == U"</pealkiri>")
-            header.data.title = value;
-        else if (tag == U"</a>" || tag == U"</aasta>")
-            header.data.publicationYear = value;
-        else if (tag == U"</kj>" || tag == U"</keelejuht>")
-            header.data.participants.push_back({kRoleSpeaker, "", value, "", "", "", "", ""});
+        TextMetadata& metadata = header.metadata;
+        if (tag == U"</info>") {
+            metadata.other = value;
+        } else if (tag == U"</kla>" || tag == U"</kyla>") {
+            metadata.village.name = value;
+        } else if (tag == U"</plk>" || tag == U"</pealkiri>") {
+            metadata.work.title = value;
+        } else if (tag == U"</a>" || tag == U"</aasta>") {
+            metadata.work.year = value;
+        } else if (tag == U"</kj>" || tag == U"</keelejuht>") {
+            SpeakerRow speaker;
+            speaker.role = meta::kSpeaker;
+            speaker.name = value;
+            metadata.speakers.push_back(std::move(speaker));
+        }
         const std::u32string_view closed = tag;
         if (closed == U"<com>" || closed.starts_with(U"<who") || closed.starts_with(U"<u who")) {
             header.bodyStart = tagStart;
@@ -283,7 +288,7 @@ void tokenizePlainTextBody(CPelmoraDoc& doc, std::u32string_view body, bool writ
 }
 
 bool ImportPlainText(CPelmoraDoc& doc, const std::string& inputPath, const std::string& outputPath,
-                     Prompter& prompter, const TextDataRequest& askTextData)
+                     Prompter& prompter, const TextMetadataRequest& askTextData)
 {
     if (inputPath.empty() || outputPath.empty()) {
         prompter.message(MessageKind::Warning, kTitleError, kNoFileName);
@@ -308,8 +313,10 @@ bool ImportPlainText(CPelmoraDoc& doc, const std::string& inputPath, const std::
     bytes.clear();
     const PlainTextHeader header = readPlainTextHeader(text);
 
-    const std::optional<ImportTextData> data = askCompleteTextData(header.data, askTextData, prompter);
-    if (!data)
+    // Nothing is written before the text data is accepted: a cancel leaves the open text and the
+    // file chosen as output as they were.
+    const std::optional<TextMetadata> metadata = askImportMetadata(header.metadata, askTextData, prompter);
+    if (!metadata)
         return false;
 
     if (!replaceFileSafely(outputPath, newTextTemplate())) {
@@ -320,11 +327,12 @@ bool ImportPlainText(CPelmoraDoc& doc, const std::string& inputPath, const std::
         prompter.error(kCannotWrite);
         return false;
     }
-    const std::vector<std::string> interviewers = writeImportedTextData(doc, *data, prompter);
+    if (!writeImportMetadata(doc, *metadata))
+        return false;
     doc.startImport();
     // openDocument made the placeholder token current: it is the insertion point.
-    tokenizePlainTextBody(doc, std::u32string_view(text).substr(header.bodyStart), data->type == "kirjalik",
-                          interviewers);
+    tokenizePlainTextBody(doc, std::u32string_view(text).substr(header.bodyStart),
+                          metadata->type == TextType::Written, storedInterviewers(doc));
     doc.goToFirstToken();
     doc.setModifiedFlag(true);
     doc.updateAllViews();

@@ -3,7 +3,7 @@
 #pragma once
 
 #include "common/prompter.h"
-#include "io/textdata.h"
+#include "io/importmetadata.h"
 #include "text/pelmoradoc.h"
 
 #include <string>
@@ -14,7 +14,7 @@ namespace pelmora {
 // What the input's optional "<info>" header gives, and where the body starts (in code points
 // after the byte-order mark).
 struct PlainTextHeader {
-    ImportTextData data;
+    TextMetadata metadata;  // "Muu info", "Küla", "Pealkiri", "Ilmumisaasta" and the speakers
     std::size_t bodyStart = 0;
 };
 
@@ -35,11 +35,12 @@ void tokenizePlainTextBody(CPelmoraDoc& doc, std::u32string_view body, bool writ
                            const std::vector<std::string>& interviewers);
 
 // The whole import. Checks the input first (nothing is written for a refused input, and an output
-// path that is the input is refused), asks for the text data through `askTextData`, writes the
-// new-text template to the output path (safe replacement), opens it as the document, writes the
-// metadata and appends the tokens. The document is left open, modified and unsaved; true then.
+// path that is the input is refused), asks for the text data through `askTextData` (again after an
+// answer without ID or type), and only once it is accepted writes the new-text template to the
+// output path (safe replacement), opens it as the document, writes the metadata as the text
+// information dialog does and appends the tokens. The document is left open, modified and unsaved; true then.
 // Every refusal shows its message and returns false.
 bool ImportPlainText(CPelmoraDoc& doc, const std::string& inputPath, const std::string& outputPath,
-                     Prompter& prompter, const TextDataRequest& askTextData);
+                     Prompter& prompter, const TextMetadataRequest& askTextData);
 
 }  // namespace pelmora

@@ -1,5 +1,6 @@
 #include "io/dialectimport.h"
 
+#include "common/files.h"
 #include "testsupport.h"
 
 #include <unistd.h>
@@ -30,12 +31,12 @@ protected:
     DialectImportResult import(const std::string& bytes)
     {
         test::writeFile(m_input, bytes);
-        return importDialectText(m_doc, m_input, m_prompter, [&](const ImportTextData& prefilled) {
+        return importDialectText(m_doc, m_input, m_prompter, [&](const TextMetadata& prefilled) {
             m_prefilled.push_back(prefilled);
-            ImportTextData data = prefilled;
+            TextMetadata data = prefilled;
             data.id = "M1";
-            data.participants.push_back({kRoleInterviewer, "I1", "Küsija", "", "", "", "", ""});
-            return std::optional<ImportTextData>(data);
+            data.speakers.push_back({"intervjueerija", "I1", "Küsija", "", "", "", "", ""});
+            return std::optional<TextMetadata>(data);
         });
     }
 
@@ -53,7 +54,7 @@ protected:
     std::string m_input = m_dir.file("vana.xml");
     RecordingPrompter m_prompter;
     CPelmoraDoc m_doc{m_prompter};
-    std::vector<ImportTextData> m_prefilled;
+    std::vector<TextMetadata> m_prefilled;
 };
 
 TEST_F(DialectImportTest, ConvertsUtterancesTokensAndTheOldAnnotation)
@@ -63,9 +64,9 @@ TEST_F(DialectImportTest, ConvertsUtterancesTokensAndTheOldAnnotation)
     EXPECT_EQ(result.repairedPath, m_dir.file("vana[1].xml"));
     EXPECT_EQ(result.outputPath, m_dir.file("vana[UTF-8].xml"));
     ASSERT_EQ(m_prefilled.size(), 1u);
-    EXPECT_EQ(m_prefilled[0].village, "Kuolka");
+    EXPECT_EQ(m_prefilled[0].village.name, "Kuolka");
     EXPECT_EQ(m_prefilled[0].parish, "Irä");
-    EXPECT_EQ(m_prefilled[0].type, "suuline");
+    EXPECT_EQ(m_prefilled[0].type, TextType::Oral);
 
     // Expected: the comment before the first utterance gives no (empty) sentence.
     EXPECT_EQ(std::string(m_doc.body().child("lause").attribute("koneleja").value()), "K1");
@@ -108,6 +109,47 @@ TEST_F(DialectImportTest, ConvertsUtterancesTokensAndTheOldAnnotation)
     EXPECT_EQ(std::string(m_doc.body().attribute("id").value()), "M1");
 }
 
+TEST_F(DialectImportTest, WritesNoTextUntilTheDataIsAcceptedAndStoresItAsOral)
+{
+    test::writeFile(m_input, kOldFile);
+    const std::string output = m_dir.file("vana[UTF-8].xml");
+    std::vector<TextMetadata> shown;
+    bool outputBeforeAcceptance = false;
+    const DialectImportResult result = importDialectText(m_doc, m_input, m_prompter, [&](const TextMetadata& d) {
+        shown.push_back(d);
+        outputBeforeAcceptance = outputBeforeAcceptance || pathExists(output);
+        TextMetadata answer = d;
+        answer.topic = "Kalastamine";
+        if (shown.size() == 2) {
+            answer.id = "M2";
+            answer.type = TextType::Written;
+        }
+        return std::optional<TextMetadata>(answer);
+    });
+    ASSERT_TRUE(result.ok) << m_prompter.lastText();
+    ASSERT_EQ(shown.size(), 2u);
+    EXPECT_FALSE(outputBeforeAcceptance);
+    EXPECT_EQ(shown[1].topic, "Kalastamine");
+    EXPECT_EQ(m_prompter.texts().front(), "Sisesta teksti ID\nja vali teksti tüüp.");
+    const XmlNode info = m_doc.xml().root().child("info");
+    // Expected: the old corpus is speech; the record's village and parish are stored as given.
+    EXPECT_EQ(std::string(info.child("tyyp").text().get()), "suuline");
+    EXPECT_EQ(std::string(info.child("teema").text().get()), "Kalastamine");
+    EXPECT_EQ(std::string(info.child("kyla").text().get()), "Kuolka");
+    EXPECT_EQ(std::string(info.child("kihelkond").text().get()), "Irä");
+    EXPECT_EQ(std::string(m_doc.body().attribute("id").value()), "M2");
+}
+
+TEST_F(DialectImportTest, CancelLeavesNoText)
+{
+    test::writeFile(m_input, kOldFile);
+    const DialectImportResult result =
+        importDialectText(m_doc, m_input, m_prompter, [](const TextMetadata&) { return std::optional<TextMetadata>(); });
+    EXPECT_FALSE(result.ok);
+    EXPECT_FALSE(pathExists(m_dir.file("vana[UTF-8].xml")));
+    EXPECT_FALSE(m_doc.hasText());
+}
+
 TEST_F(DialectImportTest, RefusesAnotherRootAndBrokenXml)
 {
     EXPECT_FALSE(import("<?xml version=\"1.0\"?><muu><u who=\"A\">x</u></muu>").ok);
@@ -122,8 +164,8 @@ TEST_F(DialectImportTest, NeverWritesOverTheInputThroughALink)
     test::writeFile(m_input, kOldFile);
     // The repaired copy's name is a link to the input: writing it would replace the input.
     ASSERT_EQ(::symlink(m_input.c_str(), m_dir.file("vana[1].xml").c_str()), 0);
-    const DialectImportResult result = importDialectText(m_doc, m_input, m_prompter, [](const ImportTextData& d) {
-        return std::optional<ImportTextData>(d);
+    const DialectImportResult result = importDialectText(m_doc, m_input, m_prompter, [](const TextMetadata& d) {
+        return std::optional<TextMetadata>(d);
     });
     EXPECT_FALSE(result.ok);
     EXPECT_EQ(test::readFile(m_input), kOldFile);

@@ -1,5 +1,6 @@
 #include "io/plaintextimport.h"
 
+#include "common/files.h"
 #include "common/utf16text.h"
 #include "testsupport.h"
 
@@ -32,21 +33,30 @@ std::string describeBody(const CPelmoraDoc& doc)
 class PlainTextImportTest : public ::testing::Test {
 protected:
     // Imports the UTF-8 text (written as UTF-16 with byte-order mark) with the given data.
-    bool import(const std::string& text, const ImportTextData& data)
+    bool import(const std::string& text, const TextMetadata& data)
     {
         test::writeFile(m_input, utf8ToUtf16Le(text, true));
-        return ImportPlainText(m_doc, m_input, m_output, m_prompter, [&](const ImportTextData& prefilled) {
+        return ImportPlainText(m_doc, m_input, m_output, m_prompter, [&](const TextMetadata& prefilled) {
             m_prefilled.push_back(prefilled);
-            return std::optional<ImportTextData>(data);
+            return std::optional<TextMetadata>(data);
         });
     }
 
-    static ImportTextData typed(const std::string& type)
+    static TextMetadata typed(const std::string& type)
     {
-        ImportTextData data;
+        TextMetadata data;
         data.id = "T1";
-        data.type = type;
+        data.type = textTypeFromWord(type);
         return data;
+    }
+
+    static SpeakerRow speaker(const char* role, const char* id, const char* name)
+    {
+        SpeakerRow row;
+        row.role = role;
+        row.id = id;
+        row.name = name;
+        return row;
     }
 
     test::TempDir m_dir;
@@ -54,7 +64,7 @@ protected:
     std::string m_output = m_dir.file("out.xml");
     RecordingPrompter m_prompter;
     CPelmoraDoc m_doc{m_prompter};
-    std::vector<ImportTextData> m_prefilled;
+    std::vector<TextMetadata> m_prefilled;
 };
 
 struct BodyCase {
@@ -69,8 +79,8 @@ class PlainTextBodyTest : public PlainTextImportTest, public ::testing::WithPara
 TEST_P(PlainTextBodyTest, CutsSentencesAndTokens)
 {
     const BodyCase& c = GetParam();
-    ImportTextData data = typed(c.type);
-    data.participants.push_back({kRoleInterviewer, "INT", "Jaan", "", "", "", "", ""});
+    TextMetadata data = typed(c.type);
+    data.speakers.push_back(speaker("intervjueerija", "INT", "Jaan"));
     ASSERT_TRUE(import(c.text, data)) << m_prompter.lastText();
     EXPECT_EQ(describeBody(m_doc), c.expected);
     EXPECT_TRUE(m_doc.isModified());
@@ -128,9 +138,9 @@ TEST_P(PlainTextRefusalTest, RefusesBeforeTouchingTheOutput)
     test::writeFile(m_input, c.bytes);
     test::writeFile(m_output, "an existing text");
     bool asked = false;
-    EXPECT_FALSE(ImportPlainText(m_doc, m_input, m_output, m_prompter, [&](const ImportTextData& d) {
+    EXPECT_FALSE(ImportPlainText(m_doc, m_input, m_output, m_prompter, [&](const TextMetadata& d) {
         asked = true;
-        return std::optional<ImportTextData>(d);
+        return std::optional<TextMetadata>(d);
     }));
     EXPECT_EQ(m_prompter.lastText(), c.message);
     EXPECT_FALSE(asked);
@@ -161,15 +171,15 @@ TEST_F(PlainTextImportTest, HeaderPrefillsTheDialogAndTwoSpeakersWithoutIdsAreNo
                        "muu info</info><u who=k1>Tere\r\n",
                        typed("suuline")));
     ASSERT_EQ(m_prefilled.size(), 1u);
-    const ImportTextData& header = m_prefilled[0];
-    ASSERT_EQ(header.participants.size(), 2u);
-    EXPECT_EQ(header.participants[0].name, "Anna");
-    EXPECT_EQ(header.participants[0].role, "keelejuht");
-    EXPECT_EQ(header.participants[0].id, "");
-    EXPECT_EQ(header.participants[1].name, "Peeter");
-    EXPECT_EQ(header.village, "Kuolka");
-    EXPECT_EQ(header.title, "Lood");
-    EXPECT_EQ(header.publicationYear, "1938");
+    const TextMetadata& header = m_prefilled[0];
+    ASSERT_EQ(header.speakers.size(), 2u);
+    EXPECT_EQ(header.speakers[0].name, "Anna");
+    EXPECT_EQ(header.speakers[0].role, "keelejuht");
+    EXPECT_EQ(header.speakers[0].id, "");
+    EXPECT_EQ(header.speakers[1].name, "Peeter");
+    EXPECT_EQ(header.village.name, "Kuolka");
+    EXPECT_EQ(header.work.title, "Lood");
+    EXPECT_EQ(header.work.year, "1938");
     EXPECT_EQ(header.other, "muu info");
     // Expected: the body starts at the "<u who" tag.
     EXPECT_EQ(describeBody(m_doc), "l1 koneleja=k1: Tere{id=l1_s1}\n");
@@ -177,8 +187,8 @@ TEST_F(PlainTextImportTest, HeaderPrefillsTheDialogAndTwoSpeakersWithoutIdsAreNo
 
 TEST_F(PlainTextImportTest, SpeakersFromTheHeaderWithoutIdsAreReported)
 {
-    ImportTextData data = typed("suuline");
-    data.participants = {{kRoleSpeaker, "", "Anna", "", "", "", "", ""}, {kRoleSpeaker, "", "Peeter", "", "", "", "", ""}};
+    TextMetadata data = typed("suuline");
+    data.speakers = {speaker("keelejuht", "", "Anna"), speaker("keelejuht", "", "Peeter")};
     ASSERT_TRUE(import("<u who=k1>Tere\r\n", data));
     std::vector<std::string> warnings;
     for (const auto& entry : m_prompter.entries())
@@ -194,20 +204,121 @@ TEST_F(PlainTextImportTest, AsksAgainUntilIdAndTypeAreGivenAndCancelLeavesTheOut
     test::writeFile(m_input, utf8ToUtf16Le("<u who=A>x\n", true));
     test::writeFile(m_output, "keep");
     int calls = 0;
-    EXPECT_FALSE(ImportPlainText(m_doc, m_input, m_output, m_prompter, [&](const ImportTextData& d) {
+    EXPECT_FALSE(ImportPlainText(m_doc, m_input, m_output, m_prompter, [&](const TextMetadata& d) {
         ++calls;
-        return calls == 1 ? std::optional<ImportTextData>(d) : std::nullopt;
+        return calls == 1 ? std::optional<TextMetadata>(d) : std::nullopt;
     }));
     EXPECT_EQ(calls, 2);
     EXPECT_EQ(m_prompter.lastText(), "Sisesta teksti ID\nja vali teksti tüüp.");
     EXPECT_EQ(test::readFile(m_output), "keep");
 }
 
+TEST_F(PlainTextImportTest, AsksAgainWithTheEnteredValuesAndWarnsOnlyOnceWhenWriting)
+{
+    test::writeFile(m_input, utf8ToUtf16Le("<u who=A>x\n", true));
+    std::vector<TextMetadata> shown;
+    ASSERT_TRUE(ImportPlainText(m_doc, m_input, m_output, m_prompter, [&](const TextMetadata& d) {
+        shown.push_back(d);
+        TextMetadata answer = d;
+        if (shown.size() == 1) {
+            answer.topic = "Kalad";
+            answer.recording.audioFile = "lugu.wav";
+            answer.speakers.push_back(speaker("intervjueerija", "", "Jaan"));
+        } else {
+            answer.id = "T2";
+            answer.type = TextType::Written;
+        }
+        return std::optional<TextMetadata>(answer);
+    }));
+    ASSERT_EQ(shown.size(), 2u);
+    // Expected: the dialog opens again with what was entered, not with the header's values.
+    EXPECT_EQ(shown[1].topic, "Kalad");
+    EXPECT_EQ(shown[1].recording.audioFile, "lugu.wav");
+    EXPECT_EQ(shown[1].speakers.size(), 1u);
+    // Expected: the refusal once, then each warning of the written text once.
+    const std::vector<std::string> texts = m_prompter.texts();
+    ASSERT_EQ(texts.size(), 3u) << ::testing::PrintToString(texts);
+    EXPECT_EQ(texts[0], "Sisesta teksti ID\nja vali teksti tüüp.");
+    EXPECT_EQ(m_prompter.entries()[0].title, "Viga");
+    EXPECT_EQ(texts[1], "Helifail peab olema .mp3 formaadis.\nEi salvestanud failinime.");
+    EXPECT_TRUE(texts[2].starts_with("Keelejuhi/intervjueerija nr 1 andmetest"));
+    const XmlNode info = m_doc.xml().root().child("info");
+    EXPECT_EQ(std::string(info.child("tyyp").text().get()), "kirjalik");
+    EXPECT_EQ(std::string(info.child("teema").text().get()), "Kalad");
+    EXPECT_FALSE(info.child("lindistus").attribute("fail"));
+    EXPECT_EQ(std::string(m_doc.body().attribute("id").value()), "T2");
+}
+
+TEST_F(PlainTextImportTest, CancelKeepsTheOpenTextAndWritesNoOutput)
+{
+    ASSERT_TRUE(m_doc.openFromBuffer("<pelmora><sisu id=\"vana\"><lause id=\"l1\"><sone id=\"l1_s1\">a</sone>"
+                                     "</lause></sisu></pelmora>",
+                                     "open.xml"));
+    test::writeFile(m_input, utf8ToUtf16Le("<u who=A>x\n", true));
+    int calls = 0;
+    EXPECT_FALSE(ImportPlainText(m_doc, m_input, m_output, m_prompter, [&](const TextMetadata& d) {
+        ++calls;
+        TextMetadata answer = d;
+        answer.type = TextType::Oral;  // still no ID
+        return calls == 1 ? std::optional<TextMetadata>(answer) : std::nullopt;
+    }));
+    EXPECT_EQ(calls, 2);
+    EXPECT_EQ(std::string(m_doc.body().attribute("id").value()), "vana");
+    EXPECT_FALSE(m_doc.xml().root().child("info"));
+    EXPECT_FALSE(pathExists(m_output));
+}
+
+TEST_F(PlainTextImportTest, WritesTheMetadataInTheDialogsOrderBeforeTheBody)
+{
+    TextMetadata data = typed("suuline");
+    data.work.author = "Autor";
+    data.village.name = "Kuolka";
+    data.parish = "-";
+    data.other = "muu";
+    data.speakers = {speaker("keelejuht", "k1", "Anna")};
+    ASSERT_TRUE(import("<u who=k1>Tere\r\n", data));
+    std::vector<std::string> names;
+    for (XmlNode child = m_doc.xml().root().child("info").first_child(); child; child = child.next_sibling())
+        names.emplace_back(child.name());
+    EXPECT_EQ(names, (std::vector<std::string>{"tyyp", "muu", "kyla", "teos", "keelejuht"}));
+    EXPECT_EQ(std::string(m_doc.xml().root().first_child().name()), "info");
+    EXPECT_TRUE(m_prompter.entries().empty()) << m_prompter.lastText();
+}
+
+struct InterviewerCase {
+    const char* name;
+    const char* role;
+    const char* id;
+    const char* speakerName;
+    const char* expected;
+};
+
+class PlainTextInterviewerTest : public PlainTextImportTest, public ::testing::WithParamInterface<InterviewerCase> {};
+
+TEST_P(PlainTextInterviewerTest, OnlyStoredInterviewersMarkTheirTokens)
+{
+    const InterviewerCase& c = GetParam();
+    TextMetadata data = typed("suuline");
+    data.speakers = {speaker(c.role, c.id, c.speakerName)};
+    ASSERT_TRUE(import("<u who=INT>Jah\n", data));
+    EXPECT_EQ(describeBody(m_doc), c.expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Speakers, PlainTextInterviewerTest,
+    ::testing::Values(
+        InterviewerCase{"Interviewer", "intervjueerija", "INT", "Jaan",
+                        "l1 koneleja=INT: Jah{id=l1_s1 meta=intervjueerija}\n"},
+        InterviewerCase{"InterviewerLeftOutForLackOfAName", "intervjueerija", "INT", "",
+                        "l1 koneleja=INT: Jah{id=l1_s1}\n"},
+        InterviewerCase{"SpeakerWithTheSameId", "keelejuht", "INT", "Jaan", "l1 koneleja=INT: Jah{id=l1_s1}\n"}),
+    test::ByName());
+
 TEST_F(PlainTextImportTest, RefusesAnOutputThatIsTheInputAndAMissingInput)
 {
     test::writeFile(m_input, utf8ToUtf16Le("<u who=A>x\n", true));
     const std::string before = test::readFile(m_input);
-    const auto never = [](const ImportTextData&) { return std::optional<ImportTextData>(); };
+    const auto never = [](const TextMetadata&) { return std::optional<TextMetadata>(); };
     EXPECT_FALSE(ImportPlainText(m_doc, m_input, m_dir.path() + "/./in.txt", m_prompter, never));
     EXPECT_EQ(test::readFile(m_input), before);
     EXPECT_TRUE(m_prompter.lastText().starts_with("Väljundfail "));
