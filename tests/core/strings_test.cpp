@@ -67,6 +67,23 @@ TEST(Strings, AsciiLowerCasingLeavesOtherLettersAlone)
     EXPECT_EQ(toLowerUnicode("ÕUN Kala"), "õun kala");
 }
 
+TEST(Strings, UnicodeLowerCasingKeepsLowerTextAndMapsEveryOther)
+{
+    const std::pair<const char*, const char*> cases[] = {
+        {"lȱksnekssis", "lȱksnekssis"},              // already lower: the same bytes
+        {"ļieīljä ǟ ȯ", "ļieīljä ǟ ȯ"},
+        {"ļaulA", "ļaula"},                          // one capital at the end
+        {"Ǟrāņ", "ǟrāņ"},                            // a non-ASCII capital in front
+        {"\xC7\x85", "\xC7\x86"},                    // title-case U+01C5 lowers to U+01C6
+        {"ΟΔΟΣ", "\xCE\xBF\xCE\xB4\xCE\xBF\xCF\x82"},  // a word-final sigma by its context
+        {"\xC4\xB0", "i\xCC\x87"},                   // U+0130 becomes two characters
+        {"\xC3\xA4\xFF", "\xC3\xA4\xEF\xBF\xBD"},    // invalid byte: U+FFFD as before
+        {"\xC3\xA4\xED\xA0\x80", "\xC3\xA4\xEF\xBF\xBD\xEF\xBF\xBD\xEF\xBF\xBD"},  // encoded surrogate
+    };
+    for (const auto& [text, lower] : cases)
+        EXPECT_EQ(toLowerUnicode(text), lower) << text;
+}
+
 TEST(Strings, LeadingIntegerReadsWeights)
 {
     const std::pair<const char*, long long> cases[] = {

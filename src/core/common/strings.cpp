@@ -1,6 +1,8 @@
 #include "common/strings.h"
 
 #include <unicode/locid.h>
+#include <unicode/uchar.h>
+#include <unicode/utf8.h>
 #include <unicode/unistr.h>
 
 #include <algorithm>
@@ -29,12 +31,29 @@ char32_t utf16OrderKey(char32_t cp)
 
 bool isContinuation(unsigned char c) { return (c & 0xC0) == 0x80; }
 
+// True when the text is valid UTF-8 and lower-casing changes none of its characters, so that
+// the full case mapping would give back the same bytes (most words of a text).
+bool lowerCaseAlready(std::string_view text)
+{
+    const auto* bytes = reinterpret_cast<const uint8_t*>(text.data());
+    const auto length = static_cast<int32_t>(text.size());
+    for (int32_t i = 0; i < length;) {
+        UChar32 c = 0;
+        U8_NEXT(bytes, i, length, c);
+        if (c < 0 || (c < 0x80 ? (c >= 'A' && c <= 'Z') : u_hasBinaryProperty(c, UCHAR_CHANGES_WHEN_LOWERCASED)))
+            return false;
+    }
+    return true;
+}
+
 }  // namespace
 
 std::string toLowerUnicode(std::string_view text)
 {
     if (isAscii(text))
         return toLowerAscii(text);
+    if (lowerCaseAlready(text))
+        return std::string(text);
     icu::UnicodeString u = icu::UnicodeString::fromUTF8(
         icu::StringPiece(text.data(), static_cast<int32_t>(text.size())));
     u.toLower(icu::Locale::getRoot());
@@ -64,6 +83,9 @@ int compareOrdinal(std::string_view a, std::string_view b)
             return 0;
         return a.size() < b.size() ? -1 : 1;
     }
+    // Two ASCII characters: code-unit order is byte order.
+    if (static_cast<unsigned char>(a[i]) < 0x80 && static_cast<unsigned char>(b[i]) < 0x80)
+        return static_cast<unsigned char>(a[i]) < static_cast<unsigned char>(b[i]) ? -1 : 1;
     // Back up to the start of the code point that differs and compare in UTF-16 order.
     while (i > 0 && isContinuation(static_cast<unsigned char>(a[i])))
         --i;

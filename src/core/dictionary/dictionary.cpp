@@ -3,6 +3,7 @@
 #include "common/strings.h"
 
 #include <algorithm>
+#include <charconv>
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
@@ -71,7 +72,9 @@ void setOrRemove(XmlNode node, const char* name, std::string_view value)
 void raiseWeight(XmlNode analysis)
 {
     if (pugi::xml_attribute weight = analysis.attribute(dict::kWeight)) {
-        weight.set_value(std::to_string(leadingInteger(weight.value()) + 1).c_str());
+        char digits[24];
+        const auto end = std::to_chars(digits, digits + sizeof digits, leadingInteger(weight.value()) + 1).ptr;
+        weight.set_value(digits, static_cast<std::size_t>(end - digits));
         return;
     }
     setAttribute(analysis, dict::kWeight, "1");
@@ -85,7 +88,7 @@ std::array<std::string_view, N> readAttributes(XmlNode node, const std::array<co
     for (pugi::xml_attribute attribute = node.first_attribute(); attribute; attribute = attribute.next_attribute()) {
         const char* name = attribute.name();
         for (std::size_t i = 0; i < N; ++i) {
-            if (std::strcmp(name, names[i]) == 0) {
+            if (name[0] == names[i][0] && std::strcmp(name, names[i]) == 0) {
                 values[i] = attribute.value();
                 break;
             }
@@ -584,12 +587,10 @@ ChangeResult CDictionary::storeWordForm(std::string_view surface, std::string_vi
     if (surface.empty() || lemma.empty())
         return {};
     // A surface made only of markup would give an empty key: nothing to store under.
-    std::string key = MakeWordFormKey(surface);
+    const std::string key = MakeWordFormKey(surface);
     if (key.empty())
         return {};
-    return runChange(
-        {Change::Kind::StoreWordForm, {std::string(surface), std::string(lemma), std::string(form), std::move(key), {}}},
-        bulk);
+    return request(Change::Kind::StoreWordForm, {surface, lemma, form, key, {}}, bulk);
 }
 
 ChangeResult CDictionary::storeLemma(std::string_view lemma, std::string_view meaning, std::string_view partOfSpeech,
@@ -597,10 +598,7 @@ ChangeResult CDictionary::storeLemma(std::string_view lemma, std::string_view me
 {
     if (lemma.empty() || (meaning.empty() && partOfSpeech.empty() && latvian.empty() && english.empty()))
         return {};
-    return runChange({Change::Kind::StoreLemma,
-                      {std::string(lemma), std::string(meaning), std::string(partOfSpeech), std::string(latvian),
-                       std::string(english)}},
-                     bulk);
+    return request(Change::Kind::StoreLemma, {lemma, meaning, partOfSpeech, latvian, english}, bulk);
 }
 
 ChangeResult CDictionary::storeCombination(std::string_view id, std::string_view meaning,
@@ -608,36 +606,38 @@ ChangeResult CDictionary::storeCombination(std::string_view id, std::string_view
 {
     if (id.empty() || (meaning.empty() && (partOfSpeech.empty() || partOfSpeech == "-")))
         return {};
-    return runChange(
-        {Change::Kind::StoreCombination, {std::string(id), std::string(meaning), std::string(partOfSpeech), {}, {}}},
-        bulk);
+    return request(Change::Kind::StoreCombination, {id, meaning, partOfSpeech, {}, {}}, bulk);
 }
 
 ChangeResult CDictionary::deleteWordForm(std::string_view id, std::string_view lemma, std::string_view form,
                                          Direction direction)
 {
-    return runChange(
-        {Change::Kind::DeleteWordForm, {std::string(id), std::string(lemma), std::string(form), {}, {}}, direction},
-        false);
+    return request(Change::Kind::DeleteWordForm, {id, lemma, form, {}, {}}, false, direction);
 }
 
 ChangeResult CDictionary::deleteLemma(std::string_view id, std::string_view meaning, std::string_view partOfSpeech,
                                       std::string_view latvian, std::string_view english, Direction direction)
 {
-    return runChange({Change::Kind::DeleteLemma,
-                      {std::string(id), std::string(meaning), std::string(partOfSpeech), std::string(latvian),
-                       std::string(english)},
-                      direction},
-                     false);
+    return request(Change::Kind::DeleteLemma, {id, meaning, partOfSpeech, latvian, english}, false, direction);
 }
 
 ChangeResult CDictionary::deleteCombination(std::string_view id, std::string_view meaning,
                                             std::string_view partOfSpeech, Direction direction)
 {
-    return runChange({Change::Kind::DeleteCombination,
-                      {std::string(id), std::string(meaning), std::string(partOfSpeech), {}, {}},
-                      direction},
-                     false);
+    return request(Change::Kind::DeleteCombination, {id, meaning, partOfSpeech, {}, {}}, false, direction);
+}
+
+ChangeResult CDictionary::request(Change::Kind kind, const std::array<std::string_view, 5>& values, bool bulk,
+                                  Direction direction)
+{
+    // The values are copied before anything changes: a caller may pass views into the tree.
+    Change fresh;
+    Change& change = bulk ? m_bulkChange : fresh;
+    change.kind = kind;
+    change.direction = direction;
+    for (std::size_t i = 0; i < values.size(); ++i)
+        change.values[i].assign(values[i]);
+    return runChange(change, bulk);
 }
 
 ChangeResult CDictionary::runChange(const Change& change, bool bulk)

@@ -212,7 +212,7 @@ private:
     struct Change {
         enum class Kind { StoreWordForm, StoreLemma, StoreCombination, DeleteWordForm, DeleteLemma,
                           DeleteCombination };
-        Kind kind;
+        Kind kind = Kind::StoreWordForm;
         std::array<std::string, 5> values;
         Direction direction = Direction::Forward;
     };
@@ -242,6 +242,10 @@ private:
     void invalidate();
     void chooseAnother(ChooseReason reason);
 
+    // Runs a change with copies of the values. Bulk changes refill one kept change, so that a long
+    // bulk addition does not allocate for every token.
+    ChangeResult request(Change::Kind kind, const std::array<std::string_view, 5>& values, bool bulk,
+                         Direction direction = Direction::Forward);
     ChangeResult runChange(const Change& change, bool bulk);
     bool changeCheck();  // true when the file had been changed and was reloaded
     bool apply(const Change& change);
@@ -273,6 +277,7 @@ private:
     std::string m_unsaved;
     static void pack(std::string& log, const Change& change);
     static std::vector<Change> unpack(std::string_view log);
+    Change m_bulkChange{};
     std::function<void(CDictionary&, ChooseReason)> m_chooseAnother;
     LockWaitCallback m_lockWait;
     Timings m_timings;

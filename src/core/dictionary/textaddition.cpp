@@ -45,7 +45,7 @@ bool addTextToDictionary(const CPelmoraDoc& document, CDictionary& dictionary, P
                 else if (name == text::kEnglish)
                     english = attribute.value();
             }
-            dictionary.storeWordForm(CPelmoraDoc::tokenText(token), lemma, form, true);
+            dictionary.storeWordForm(elementText(token), lemma, form, true);
             dictionary.storeLemma(lemma, meaning, partOfSpeech, latvian, english, true);
         }
     }

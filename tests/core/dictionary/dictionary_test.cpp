@@ -186,11 +186,13 @@ TEST_F(DictionaryFixture, RefusedDeletesSayWhichSectionHasOneEntry)
 TEST_F(DictionaryFixture, WeightTextIsReadAsLeadingInteger)
 {
     openWith(dictionaryXml(kPlaceholderForm + "<sone id=\"a\" lemma=\"a\" kaal=\"7x\"/><sone id=\"b\" lemma=\"b\" "
-                                              "kaal=\"abc\"/><sone id=\"c\" lemma=\"c\"/>"));
+                                              "kaal=\"abc\"/><sone id=\"c\" lemma=\"c\"/><sone id=\"d\" lemma=\"d\" "
+                                              "kaal=\"9\"/>"));
     run(dictionary, {'f', {"a", "a"}});
     run(dictionary, {'f', {"b", "b"}});
     run(dictionary, {'f', {"c", "c"}});
-    EXPECT_EQ(walkText(dictionary, DictSection::WordForms), "__|__||\na|a||8\nb|b||1\nc|c||1\n");
+    run(dictionary, {'f', {"d", "d"}});
+    EXPECT_EQ(walkText(dictionary, DictSection::WordForms), "__|__||\na|a||8\nb|b||1\nc|c||1\nd|d||10\n");
 }
 
 // --- Lookups ---------------------------------------------------------------------------------
