@@ -37,8 +37,9 @@ public:
     XmlLoadResult loadFromBuffer(std::string_view bytes);
 
     // Writes the whole tree to the path through the safe file replacement, in the encoding its
-    // declaration names (UTF-8 when it names none or one the writer does not know). Returns false
-    // with the reason in `error`; the file is then left as it was.
+    // declaration names (UTF-8 when it names none or one the writer does not know, and when it
+    // names Latin-1 but the tree holds characters beyond it: the declaration then says UTF-8).
+    // Returns false with the reason in `error`; the file is then left as it was.
     bool save(const std::string& path, std::string* error = nullptr) const;
 
     // The tree as the bytes save() would write.
@@ -55,6 +56,8 @@ public:
 
 private:
     pugi::xml_encoding saveEncoding() const;
+    // True when the declaration names Latin-1 and a character of the tree lies beyond it.
+    bool needsUtf8InsteadOfLatin1() const;
     // Checks and parses a buffer from pugixml's allocator; takes ownership of it in every case.
     XmlLoadResult parseOwnedBuffer(void* buffer, std::size_t size);
 
