@@ -95,12 +95,13 @@ TEST_P(Latin1Save, KeepsEveryLetter)
     doc.root().append_attribute("x").set_value(c.added.c_str());
     const std::string path = dir.file("saved.xml");
     ASSERT_TRUE(doc.save(path));
-    // Expected: the saved bytes are what serialize() gives, and they read back as the same tree.
+    // Expected: the saved bytes are what serialize() gives, and they read back as the same
+    // elements (only the declaration may change).
     const std::string saved = test::readFile(path);
     EXPECT_EQ(saved, doc.serialize());
     XmlDocument reread;
     ASSERT_TRUE(reread.load(path));
-    EXPECT_EQ(test::treeDifference(doc.documentNode(), reread.documentNode()), "");
+    EXPECT_EQ(test::treeDifference(doc.root(), reread.root()), "");
     EXPECT_EQ(saved.find("encoding=\"ISO-8859-1\"") != std::string::npos, c.staysLatin1);
     EXPECT_EQ(saved.find("encoding=\"utf-8\"") != std::string::npos, !c.staysLatin1);
 }
