@@ -113,7 +113,10 @@ INSTANTIATE_TEST_SUITE_P(Cases, Latin1Save, ::testing::Values(
                    "<?xml version=\"1.0\" encoding=\"ISO-8859-1\"?>\n<a b=\"p\xE4iv\"/>", "kal\xC5\x8D", false},
     Latin1SaveCase{"LetterInTextTurnsTheFileToUtf8",
                    "<?xml version=\"1.0\" encoding=\"ISO-8859-1\"?>\n<a><b>\xE4</b><!-- \xF5 --></a>",
-                   "\xC8\xAF", false}),
+                   "\xC8\xAF", false},
+    // The reader finds the encoding also behind a mangled attribute name in the declaration.
+    Latin1SaveCase{"MangledDeclarationStillReadsBack",
+                   "<?xml versio\xD2\xC2" "encoding=\"ISO-8859-1\"?>\n<a b=\"p\xE4iv\"/>", "kal\xC5\x8D", false}),
     test::ByName());
 
 TEST(XmlDocument, FailedLoadKeepsThePreviousTree)

@@ -241,11 +241,16 @@ XmlLoadResult XmlDocument::parseOwnedBuffer(void* buffer, std::size_t size)
         return {false, "unknown encoding"};
     m_tree.reset();
     m_tree = std::move(parsed);
+    m_readEncoding = result.encoding;
     return {true, {}};
 }
 
 pugi::xml_encoding XmlDocument::saveEncoding() const
 {
+    // The reader takes Latin-1 from a declaration it finds loosely (also behind a mangled
+    // attribute name); written any other way, the file would read back garbled.
+    if (m_readEncoding == pugi::encoding_latin1)
+        return pugi::encoding_latin1;
     for (XmlNode node = m_tree.first_child(); node; node = node.next_sibling()) {
         if (node.type() != pugi::node_declaration)
             continue;

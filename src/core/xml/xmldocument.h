@@ -46,7 +46,11 @@ public:
     std::string serialize() const;
 
     // Removes every node.
-    void clear() { m_tree.reset(); }
+    void clear()
+    {
+        m_tree.reset();
+        m_readEncoding = pugi::encoding_auto;
+    }
 
     // The root element (documentElement), or a null handle when there is none.
     XmlNode root() const { return m_tree.document_element(); }
@@ -62,6 +66,7 @@ private:
     XmlLoadResult parseOwnedBuffer(void* buffer, std::size_t size);
 
     pugi::xml_document m_tree;
+    pugi::xml_encoding m_readEncoding = pugi::encoding_auto;  // as the parser read the last load
 };
 
 // Element text: the value of the element's first child when that child is text; otherwise "".
