@@ -75,6 +75,50 @@ TEST(XmlDocument, ReadsUtf8ByteOrderMarkAndUtf16)
     EXPECT_NE(utf16LeToUtf8(saved.substr(2)).find("id=\"ǟ\""), std::string::npos);
 }
 
+// A file that declares Latin-1 and gains a letter beyond it (a Livonian "ō" stored into an old
+// dictionary) must not lose the letter to "?" on save.
+struct Latin1SaveCase {
+    const char* name;
+    std::string file;        // the bytes as read
+    std::string added;       // UTF-8 value set on the root's "x" attribute before saving
+    bool staysLatin1;        // the saved file keeps its Latin-1 bytes and declaration
+};
+
+class Latin1Save : public ::testing::TestWithParam<Latin1SaveCase> {};
+
+TEST_P(Latin1Save, KeepsEveryLetter)
+{
+    const Latin1SaveCase& c = GetParam();
+    TempDir dir;
+    XmlDocument doc;
+    ASSERT_TRUE(doc.loadFromBuffer(c.file));
+    doc.root().append_attribute("x").set_value(c.added.c_str());
+    const std::string path = dir.file("saved.xml");
+    ASSERT_TRUE(doc.save(path));
+    // Expected: the saved bytes are what serialize() gives, and they read back as the same
+    // elements (only the declaration may change).
+    const std::string saved = test::readFile(path);
+    EXPECT_EQ(saved, doc.serialize());
+    XmlDocument reread;
+    ASSERT_TRUE(reread.load(path));
+    EXPECT_EQ(test::treeDifference(doc.root(), reread.root()), "");
+    EXPECT_EQ(saved.find("encoding=\"ISO-8859-1\"") != std::string::npos, c.staysLatin1);
+    EXPECT_EQ(saved.find("encoding=\"utf-8\"") != std::string::npos, !c.staysLatin1);
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, Latin1Save, ::testing::Values(
+    Latin1SaveCase{"FittingLettersStayLatin1",
+                   "<?xml version=\"1.0\" encoding=\"ISO-8859-1\"?>\n<a b=\"p\xE4iv\"/>", "s\xC3\xB5na", true},
+    Latin1SaveCase{"LivonianLetterTurnsTheFileToUtf8",
+                   "<?xml version=\"1.0\" encoding=\"ISO-8859-1\"?>\n<a b=\"p\xE4iv\"/>", "kal\xC5\x8D", false},
+    Latin1SaveCase{"LetterInTextTurnsTheFileToUtf8",
+                   "<?xml version=\"1.0\" encoding=\"ISO-8859-1\"?>\n<a><b>\xE4</b><!-- \xF5 --></a>",
+                   "\xC8\xAF", false},
+    // The reader finds the encoding also behind a mangled attribute name in the declaration.
+    Latin1SaveCase{"MangledDeclarationStillReadsBack",
+                   "<?xml versio\xD2\xC2" "encoding=\"ISO-8859-1\"?>\n<a b=\"p\xE4iv\"/>", "kal\xC5\x8D", false}),
+    test::ByName());
+
 TEST(XmlDocument, FailedLoadKeepsThePreviousTree)
 {
     XmlDocument doc;

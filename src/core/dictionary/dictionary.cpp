@@ -556,6 +556,8 @@ std::vector<XmlNode> CDictionary::analyses(DictSection section, std::string_view
 std::vector<std::string> CDictionary::completeLemma(std::string_view prefix) const
 {
     std::vector<std::string> result;
+    if (prefix.empty())
+        return result;  // every id would begin with it
     settleNewEntries();
     const auto& entries = m_index[index(DictSection::Lemmas)].ordered;
     // Ids that begin with the prefix and are longer sort right after it, all together.

@@ -45,6 +45,43 @@ public:
     std::string text;
 };
 
+// True when no character of the text lies beyond Latin-1: UTF-8 lead bytes from 0xC4 up start
+// U+0100 and above.
+bool fitsLatin1(const char* text)
+{
+    for (; *text != '\0'; ++text)
+        if (static_cast<unsigned char>(*text) >= 0xC4)
+            return false;
+    return true;
+}
+
+class Latin1Check final : public pugi::xml_tree_walker {
+public:
+    bool fits = true;
+    bool for_each(pugi::xml_node& node) override
+    {
+        fits = fitsLatin1(node.name()) && fitsLatin1(node.value());
+        for (pugi::xml_attribute a = node.first_attribute(); fits && a; a = a.next_attribute())
+            fits = fitsLatin1(a.name()) && fitsLatin1(a.value());
+        return fits;
+    }
+};
+
+// Makes the declaration at the start of the written text name UTF-8.
+void declareUtf8(std::string& text)
+{
+    if (!text.starts_with("<?xml"))
+        return;
+    const std::size_t end = text.find("?>");
+    const std::size_t name = text.find("encoding=\"");
+    if (end == std::string::npos || name == std::string::npos || name > end)
+        return;
+    const std::size_t valueStart = name + std::strlen("encoding=\"");
+    const std::size_t valueEnd = text.find('"', valueStart);
+    if (valueEnd != std::string::npos && valueEnd < end)
+        text.replace(valueStart, valueEnd - valueStart, "utf-8");
+}
+
 // True when the "&" at `at` starts a predefined entity or a character reference.
 bool isReferenceAt(std::string_view text, std::size_t at)
 {
@@ -204,11 +241,16 @@ XmlLoadResult XmlDocument::parseOwnedBuffer(void* buffer, std::size_t size)
         return {false, "unknown encoding"};
     m_tree.reset();
     m_tree = std::move(parsed);
+    m_readEncoding = result.encoding;
     return {true, {}};
 }
 
 pugi::xml_encoding XmlDocument::saveEncoding() const
 {
+    // The reader takes Latin-1 from a declaration it finds loosely (also behind a mangled
+    // attribute name); written any other way, the file would read back garbled.
+    if (m_readEncoding == pugi::encoding_latin1)
+        return pugi::encoding_latin1;
     for (XmlNode node = m_tree.first_child(); node; node = node.next_sibling()) {
         if (node.type() != pugi::node_declaration)
             continue;
@@ -224,9 +266,21 @@ pugi::xml_encoding XmlDocument::saveEncoding() const
     return pugi::encoding_utf8;
 }
 
+bool XmlDocument::needsUtf8InsteadOfLatin1() const
+{
+    // The Latin-1 writer puts "?" in place of every letter it cannot encode (Livonian ō, ǟ, ȯ,
+    // ...): such a tree is written as UTF-8 under a declaration that says so.
+    Latin1Check check;
+    XmlNode document = m_tree;
+    document.traverse(check);
+    return !check.fits;
+}
+
 bool XmlDocument::save(const std::string& path, std::string* error) const
 {
     const pugi::xml_encoding encoding = saveEncoding();
+    if (encoding == pugi::encoding_latin1 && needsUtf8InsteadOfLatin1())
+        return replaceFileSafely(path, serialize(), error);
     unsigned flags = kFormatFlags;
     if (encoding == pugi::encoding_utf16_le || encoding == pugi::encoding_utf16_be)
         flags |= pugi::format_write_bom;
@@ -242,12 +296,17 @@ bool XmlDocument::save(const std::string& path, std::string* error) const
 
 std::string XmlDocument::serialize() const
 {
-    const pugi::xml_encoding encoding = saveEncoding();
+    pugi::xml_encoding encoding = saveEncoding();
+    const bool toUtf8 = encoding == pugi::encoding_latin1 && needsUtf8InsteadOfLatin1();
+    if (toUtf8)
+        encoding = pugi::encoding_utf8;
     unsigned flags = kFormatFlags;
     if (encoding == pugi::encoding_utf16_le || encoding == pugi::encoding_utf16_be)
         flags |= pugi::format_write_bom;
     StringWriter writer;
     m_tree.save(writer, kIndent, flags, encoding);
+    if (toUtf8)
+        declareUtf8(writer.text);
     return writer.text;
 }
 

@@ -37,15 +37,20 @@ public:
     XmlLoadResult loadFromBuffer(std::string_view bytes);
 
     // Writes the whole tree to the path through the safe file replacement, in the encoding its
-    // declaration names (UTF-8 when it names none or one the writer does not know). Returns false
-    // with the reason in `error`; the file is then left as it was.
+    // declaration names (UTF-8 when it names none or one the writer does not know, and when it
+    // names Latin-1 but the tree holds characters beyond it: the declaration then says UTF-8).
+    // Returns false with the reason in `error`; the file is then left as it was.
     bool save(const std::string& path, std::string* error = nullptr) const;
 
     // The tree as the bytes save() would write.
     std::string serialize() const;
 
     // Removes every node.
-    void clear() { m_tree.reset(); }
+    void clear()
+    {
+        m_tree.reset();
+        m_readEncoding = pugi::encoding_auto;
+    }
 
     // The root element (documentElement), or a null handle when there is none.
     XmlNode root() const { return m_tree.document_element(); }
@@ -55,10 +60,13 @@ public:
 
 private:
     pugi::xml_encoding saveEncoding() const;
+    // True when the declaration names Latin-1 and a character of the tree lies beyond it.
+    bool needsUtf8InsteadOfLatin1() const;
     // Checks and parses a buffer from pugixml's allocator; takes ownership of it in every case.
     XmlLoadResult parseOwnedBuffer(void* buffer, std::size_t size);
 
     pugi::xml_document m_tree;
+    pugi::xml_encoding m_readEncoding = pugi::encoding_auto;  // as the parser read the last load
 };
 
 // Element text: the value of the element's first child when that child is text; otherwise "".

@@ -267,6 +267,15 @@ TEST_F(DictionaryFixture, CompletionListsLongerIdsWithThePrefixInOrder)
     EXPECT_TRUE(dictionary.completeLemma("x").empty());
 }
 
+TEST_F(DictionaryFixture, EmptyPrefixCompletesNothing)
+{
+    // A lemma without an id (a hand-edited file) once made the empty prefix list every lemma.
+    openWith(dictionaryXml(kPlaceholderForm, "<lemma id=\"__\" tahendus=\"__\"/><lemma tahendus=\"x\"/>"
+                                             "<lemma id=\"ka\" tahendus=\"x\"/>"));
+    // Expected: no completions for "", whichever ids the file holds.
+    EXPECT_TRUE(dictionary.completeLemma("").empty());
+}
+
 TEST_F(DictionaryFixture, AnalysesListEntryAndChildrenInOrder)
 {
     openWith(std::string(dictionaryTemplate()));
