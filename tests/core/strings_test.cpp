@@ -3,6 +3,9 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+#include <vector>
+
 namespace pelmora {
 namespace {
 
@@ -60,6 +63,30 @@ INSTANTIATE_TEST_SUITE_P(Cases, OrdinalOrder, ::testing::Values(
     OrderCase{"\xF0\x9F\x98\x80", "\xEF\xBC\xA1", -1},  // U+1F600 (surrogates) before U+FF21
     OrderCase{"\xED\x9F\xBF", "\xF0\x9F\x98\x80", -1},  // U+D7FF before U+1F600
     OrderCase{"a\xF0\x9F\x98\x80", "a\xF0\x9F\x98\x81", -1}));
+
+// The dictionary's sorted index needs a true order also for ids with invalid UTF-8 (a damaged
+// file): equal only for equal bytes, antisymmetric and transitive.
+TEST(Strings, OrdinalOrderIsTotalAlsoOnInvalidBytes)
+{
+    const std::vector<std::string> texts = {
+        "", "p", "p\xE4", "p\xE4\xFF", "p\xE4#", "p\xBF\xE4", "p\xEF\xBF\xBD", "p\xEF\xBF\xBDiv",
+        "p\xEF\xBF", "\xE4", "\xE4\x80", "\xE4\x80\x80", "\x80", "\x80\x80", "\xC3\xA4", "\xC3\xA4\x80",
+        "\xC3", "\xFF", "\xFF\xFF", "\xF0\x9F\x98\x80", "\xF0\x9F\x98", "\xED\xA0\x80", "a", "\xC3\xA4" "a"};
+    const auto sign = [](int v) { return (v > 0) - (v < 0); };
+    for (const std::string& a : texts) {
+        for (const std::string& b : texts) {
+            const int ab = sign(compareOrdinal(a, b));
+            EXPECT_EQ(ab == 0, a == b) << testing::PrintToString(a) << " " << testing::PrintToString(b);
+            EXPECT_EQ(ab, -sign(compareOrdinal(b, a))) << testing::PrintToString(a) << " " << testing::PrintToString(b);
+            for (const std::string& c : texts) {
+                if (ab < 0 && compareOrdinal(b, c) < 0) {
+                    EXPECT_LT(compareOrdinal(a, c), 0)
+                        << testing::PrintToString(a) << " " << testing::PrintToString(b) << " " << testing::PrintToString(c);
+                }
+            }
+        }
+    }
+}
 
 TEST(Strings, AsciiLowerCasingLeavesOtherLettersAlone)
 {

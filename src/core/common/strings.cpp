@@ -78,25 +78,37 @@ int compareOrdinal(std::string_view a, std::string_view b)
     std::size_t i = 0;
     while (i < common && a[i] == b[i])
         ++i;
-    if (i == common) {
-        if (a.size() == b.size())
-            return 0;
-        return a.size() < b.size() ? -1 : 1;
-    }
+    if (i == common && a.size() == b.size())
+        return 0;
     // Two ASCII characters: code-unit order is byte order.
-    if (static_cast<unsigned char>(a[i]) < 0x80 && static_cast<unsigned char>(b[i]) < 0x80)
+    if (i < common && static_cast<unsigned char>(a[i]) < 0x80 && static_cast<unsigned char>(b[i]) < 0x80)
         return static_cast<unsigned char>(a[i]) < static_cast<unsigned char>(b[i]) ? -1 : 1;
-    // Back up to the start of the code point that differs and compare in UTF-16 order.
-    while (i > 0 && isContinuation(static_cast<unsigned char>(a[i])))
+    // Compare character by character from the start of the one that differs: every byte that is
+    // not a continuation byte starts a character (an invalid byte is a character of its own), so
+    // both texts are cut the same way up to there. Characters compare by UTF-16 order, the same
+    // character from different (invalid) bytes by its bytes; equal texts are only equal bytes.
+    const auto startsCharacter = [&](std::size_t at) {
+        return at < common && !isContinuation(static_cast<unsigned char>(a[at])) &&
+               !isContinuation(static_cast<unsigned char>(b[at]));
+    };
+    while (i > 0 && !startsCharacter(i))
         --i;
     std::size_t ia = i;
     std::size_t ib = i;
-    const char32_t ka = utf16OrderKey(decodeUtf8(a, ia));
-    const char32_t kb = utf16OrderKey(decodeUtf8(b, ib));
-    if (ka != kb)
-        return ka < kb ? -1 : 1;
-    // Same key from different bytes (invalid sequences): fall back to byte order.
-    return static_cast<unsigned char>(a[i]) < static_cast<unsigned char>(b[i]) ? -1 : 1;
+    while (ia < a.size() && ib < b.size()) {
+        const std::size_t startA = ia;
+        const std::size_t startB = ib;
+        const char32_t ka = utf16OrderKey(decodeUtf8(a, ia));
+        const char32_t kb = utf16OrderKey(decodeUtf8(b, ib));
+        if (ka != kb)
+            return ka < kb ? -1 : 1;
+        const int bytes = a.substr(startA, ia - startA).compare(b.substr(startB, ib - startB));
+        if (bytes != 0)
+            return bytes < 0 ? -1 : 1;
+    }
+    if (ia < a.size())
+        return 1;
+    return ib < b.size() ? -1 : 0;
 }
 
 std::string removeMarkup(std::string_view text)

@@ -393,6 +393,8 @@ bool CDictionary::validateAndIndex()
             const std::string_view id = attributeValue(entry, dict::kId);
             if (entries.exact.insert(id, entry))
                 entries.ordered.emplace_hint(entries.ordered.end(), id, entry);
+            else
+                entries.shadowed.push_back(entry);
         }
         m_current[index(s)] = first;
     }
@@ -869,6 +871,7 @@ bool CDictionary::applyDelete(const Change& c)
             sectionIndex.exact.erase(found->first);
             entries.erase(found);
             m_sections[index(section)].remove_child(entry);
+            promoteShadowed(sectionIndex, id);
         } else {
             for (XmlNode child = firstChild; child; child = nextSiblingElement(child, name)) {
                 if (matches(child)) {
@@ -888,6 +891,19 @@ bool CDictionary::applyDelete(const Change& c)
         position = at != entries.begin() ? std::prev(at)->second : entries.begin()->second;
     m_current[index(section)] = position;
     return true;
+}
+
+void CDictionary::promoteShadowed(Index& sectionIndex, std::string_view id)
+{
+    std::vector<XmlNode>& shadowed = sectionIndex.shadowed;
+    const auto next = std::find_if(shadowed.begin(), shadowed.end(),
+                                   [&](XmlNode entry) { return attributeValue(entry, dict::kId) == id; });
+    if (next == shadowed.end())
+        return;
+    const std::string_view stored = attributeValue(*next, dict::kId);
+    sectionIndex.exact.insert(stored, *next);
+    sectionIndex.ordered.emplace(stored, *next);
+    shadowed.erase(next);
 }
 
 void CDictionary::settleNewEntries() const

@@ -227,10 +227,15 @@ private:
     struct Index {
         std::map<std::string_view, XmlNode, OrdinalLess> ordered;
         IdTable exact;
+        // Entries of a hand-edited file whose id an earlier entry already has, in file order.
+        // Not found by lookups; when the indexed entry is deleted the next of them takes its
+        // place, as a reload of the saved file would find it.
+        std::vector<XmlNode> shadowed;
         void clear()
         {
             ordered.clear();
             exact.clear();
+            shadowed.clear();
         }
     };
 
@@ -257,6 +262,8 @@ private:
     // Puts the entries that bulk stores appended at the end of their sections into their sorted
     // places, in one merge per section.
     void settleNewEntries() const;
+    // After the indexed entry of an id was deleted: indexes the next entry with that id, if any.
+    static void promoteShadowed(Index& sectionIndex, std::string_view id);
     bool saveFile();
 
     Prompter& m_prompter;

@@ -296,6 +296,39 @@ TEST_F(DictionaryFixture, UnsortedFileStillOpensAndNewEntriesGoBeforeTheirSucces
     EXPECT_EQ(walkText(dictionary, DictSection::WordForms), "__|__||\nb|b||1\nc|c||\na|a||\n");
 }
 
+TEST_F(DictionaryFixture, DeletingAnEntryWithARepeatedIdLetsTheNextOneBeFound)
+{
+    // A hand-edited file with the id "a" twice: the first is found; once it is deleted, the
+    // second is found, in memory as after a reload of the saved file.
+    openWith(dictionaryXml(kPlaceholderForm + "<sone id=\"a\" lemma=\"x\"/><sone id=\"b\" lemma=\"b\"/>" +
+                           "<sone id=\"a\" lemma=\"y\"/>"));
+    ASSERT_EQ(attributeValue(dictionary.findWordForm("a"), dict::kFormLemma), "x");
+    ASSERT_TRUE(run(dictionary, {'F', {"a", "x"}}).saved);
+    EXPECT_EQ(attributeValue(dictionary.findWordForm("a"), dict::kFormLemma), "y");
+    EXPECT_EQ(dictionary.entryCount(DictSection::WordForms), 3U);
+    CDictionary reopened(prompter);
+    ASSERT_TRUE(reopened.openWithPath(path));
+    EXPECT_EQ(reopened.entryCount(DictSection::WordForms), 3U);
+    EXPECT_EQ(walkText(reopened, DictSection::WordForms), walkText(dictionary, DictSection::WordForms));
+}
+
+TEST_F(DictionaryFixture, IdsWithInvalidBytesStayApartInTheIndex)
+{
+    // Two ids of a damaged file that differ only in invalid UTF-8 bytes are two entries, before
+    // and after new entries are sorted in and the file is read again.
+    openWith(dictionaryXml(kPlaceholderForm + "<sone id=\"p\xBF\xE4\xFFiv\" lemma=\"a\"/>" +
+                           "<sone id=\"p\xE4#\xFFiv\" lemma=\"b\"/>"));
+    ASSERT_TRUE(dictionary.checkAndReload().applied);
+    dictionary.storeWordForm("p\xE4\xFF\xFFiv", "c", {}, true);
+    dictionary.storeWordForm("\xC5\x8Dga", "\xC5\x8Dga", {}, true);
+    ASSERT_TRUE(dictionary.saveAndStamp());
+    EXPECT_EQ(dictionary.entryCount(DictSection::WordForms), 5U);
+    CDictionary reopened(prompter);
+    ASSERT_TRUE(reopened.openWithPath(path));
+    EXPECT_EQ(reopened.entryCount(DictSection::WordForms), 5U);
+    EXPECT_EQ(attributeValue(reopened.findWordForm("p\xE4#\xFFiv"), dict::kFormLemma), "b");
+}
+
 // --- Walking and positions -----------------------------------------------------------------
 
 TEST_F(DictionaryFixture, WalkVisitsEntriesAndChildrenInPreOrderBothWays)
