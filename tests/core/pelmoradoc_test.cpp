@@ -69,6 +69,11 @@ std::vector<BadInput> badInputs()
         {"UnclosedComment", "<pelmora><sisu><lause><sone>a</sone></lause></sisu></pelmora><!--"},
         {"OnlyDeclaration", "<?xml version=\"1.0\" encoding=\"UTF-8\"?>"},
         {"UndefinedEntity", "<pelmora><sisu><lause><sone>&nbsp;</sone></lause></sisu></pelmora>"},
+        // Bytes before the declaration hide it from the reader but not from the writer.
+        {"TextBeforeDeclaration",
+         "\xBF:<?xml version=\"1.0\" encoding=\"ISO-8859-1\"?><pelmora><sisu><lause><sone>a</sone></lause></sisu></pelmora>"},
+        {"DeclarationAfterComment",
+         "<!-- c --><?xml version=\"1.0\"?><pelmora><sisu><lause><sone>a</sone></lause></sisu></pelmora>"},
     };
 }
 

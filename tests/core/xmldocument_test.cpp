@@ -81,7 +81,7 @@ struct Latin1SaveCase {
     const char* name;
     std::string file;        // the bytes as read
     std::string added;       // UTF-8 value set on the root's "x" attribute before saving
-    bool staysLatin1;        // the saved file keeps its Latin-1 bytes and declaration
+    bool staysLatin1;        // the saved declaration still names Latin-1 (the bytes follow it when read back)
 };
 
 class Latin1Save : public ::testing::TestWithParam<Latin1SaveCase> {};
@@ -116,7 +116,17 @@ INSTANTIATE_TEST_SUITE_P(Cases, Latin1Save, ::testing::Values(
                    "\xC8\xAF", false},
     // The reader finds the encoding also behind a mangled attribute name in the declaration.
     Latin1SaveCase{"MangledDeclarationStillReadsBack",
-                   "<?xml versio\xD2\xC2" "encoding=\"ISO-8859-1\"?>\n<a b=\"p\xE4iv\"/>", "kal\xC5\x8D", false}),
+                   "<?xml versio\xD2\xC2" "encoding=\"ISO-8859-1\"?>\n<a b=\"p\xE4iv\"/>", "kal\xC5\x8D", false},
+    Latin1SaveCase{"MangledDeclarationWithFittingLetters",
+                   "<?xml versio\xD2\xC2" "encoding=\"ISO-8859-1\"?>\n<a b=\"p\xE4iv\"/>", "s\xC3\xB5na", true},
+    // A declaration the reader does not take for Latin-1 (the attribute name hidden behind a
+    // misspelled one) is read and written as UTF-8 whatever it names.
+    Latin1SaveCase{"DeclarationTheReaderDoesNotSeeStaysUtf8",
+                   "<?xml version=\"1.0en\" encoding=\"ISO-8859-1\"?>\n<a b=\"paiv\"/>", "s\xC3\xB5na", true},
+    // An 8-bit file that names UTF-16 is read as UTF-8; bytes of it that are not UTF-8 would be
+    // dropped by the UTF-16 writer, so it is written as UTF-8.
+    Latin1SaveCase{"BytesThatAreNotUtf8AreKept",
+                   "<?xml version=\"1.0\" encoding=\"ucs-2\"?>\n<a b=\"p\xE4iv\" i\xFF\xFF" "d=\"x\"/>", "k", false}),
     test::ByName());
 
 TEST(XmlDocument, FailedLoadKeepsThePreviousTree)

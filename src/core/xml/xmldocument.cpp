@@ -45,26 +45,37 @@ public:
     std::string text;
 };
 
-// True when no character of the text lies beyond Latin-1: UTF-8 lead bytes from 0xC4 up start
-// U+0100 and above.
-bool fitsLatin1(const char* text)
+// True when the text can be written in the encoding and read back the same: it is valid UTF-8
+// (a damaged file read as UTF-8 may hold other bytes, which only a UTF-8 writer keeps) and, for
+// Latin-1, no character lies beyond it (UTF-8 lead bytes from 0xC4 up start U+0100 and above).
+bool convertsFaithfully(const char* text, pugi::xml_encoding encoding)
 {
-    for (; *text != '\0'; ++text)
-        if (static_cast<unsigned char>(*text) >= 0xC4)
+    const char* end = text;
+    bool ascii = true;
+    for (; *end != '\0'; ++end) {
+        const auto byte = static_cast<unsigned char>(*end);
+        if (byte >= 0x80)
+            ascii = false;
+        if (byte >= 0xC4 && encoding == pugi::encoding_latin1)
             return false;
-    return true;
+    }
+    return ascii || isValidUtf8(std::string_view(text, static_cast<std::size_t>(end - text)));
 }
 
-class Latin1Check final : public pugi::xml_tree_walker {
+class ConversionCheck final : public pugi::xml_tree_walker {
 public:
-    bool fits = true;
+    explicit ConversionCheck(pugi::xml_encoding encoding) : m_encoding(encoding) {}
+    bool faithful = true;
     bool for_each(pugi::xml_node& node) override
     {
-        fits = fitsLatin1(node.name()) && fitsLatin1(node.value());
-        for (pugi::xml_attribute a = node.first_attribute(); fits && a; a = a.next_attribute())
-            fits = fitsLatin1(a.name()) && fitsLatin1(a.value());
-        return fits;
+        faithful = convertsFaithfully(node.name(), m_encoding) && convertsFaithfully(node.value(), m_encoding);
+        for (pugi::xml_attribute a = node.first_attribute(); faithful && a; a = a.next_attribute())
+            faithful = convertsFaithfully(a.name(), m_encoding) && convertsFaithfully(a.value(), m_encoding);
+        return faithful;
     }
+
+private:
+    pugi::xml_encoding m_encoding;
 };
 
 // Makes the declaration at the start of the written text name UTF-8.
@@ -182,6 +193,40 @@ bool hasSingleRoot(const pugi::xml_document& tree)
     return elements == 1;
 }
 
+// True when an 8-bit file holds something other than white space (or a byte-order mark) before
+// its first markup. The parser would drop it, and a declaration behind it would not be seen
+// when the file is read but would be at the start of the file written back.
+bool hasTextBeforeMarkup(std::string_view bytes)
+{
+    if (bytes.starts_with("\xEF\xBB\xBF"))
+        bytes.remove_prefix(3);
+    const std::size_t first = bytes.find_first_not_of(" \t\r\n");
+    return first != std::string_view::npos && bytes[first] != '<';
+}
+
+// True when the document holds an XML declaration that is not its first node.
+bool hasMisplacedDeclaration(const pugi::xml_document& tree)
+{
+    for (XmlNode node = tree.first_child(); node; node = node.next_sibling())
+        if (node.type() == pugi::node_declaration && node != tree.first_child())
+            return true;
+    return false;
+}
+
+// The encoding the reader will take a file in whose first line is this declaration: besides
+// byte-order marks it finds Latin-1 in the declaration, also behind a mangled attribute name.
+pugi::xml_encoding encodingReadBack(XmlNode declaration)
+{
+    pugi::xml_document probe;
+    probe.append_copy(declaration);
+    probe.append_child("x");
+    StringWriter written;
+    probe.save(written, "", pugi::format_raw | pugi::format_no_declaration, pugi::encoding_utf8);
+    pugi::xml_document reread;
+    return reread.load_buffer(written.text.data(), written.text.size(), pugi::parse_minimal, pugi::encoding_auto)
+        .encoding;
+}
+
 std::string describe(const pugi::xml_parse_result& result)
 {
     return std::string(result.description()) + " at offset " + std::to_string(result.offset);
@@ -228,6 +273,10 @@ XmlLoadResult XmlDocument::parseOwnedBuffer(void* buffer, std::size_t size)
         return {false, "undefined entity reference at offset " + std::to_string(badReference)};
     }
     const bool utf16 = looksLikeUtf16(bytes);
+    if (!utf16 && hasTextBeforeMarkup(bytes)) {
+        pugi::get_memory_deallocation_function()(buffer);
+        return {false, "text before the first element"};
+    }
 
     pugi::xml_document parsed;
     // From here on the tree owns the buffer, also when parsing fails.
@@ -237,49 +286,48 @@ XmlLoadResult XmlDocument::parseOwnedBuffer(void* buffer, std::size_t size)
         return {false, describe(result)};
     if (!hasSingleRoot(parsed))
         return {false, "the document must hold exactly one root element"};
+    if (hasMisplacedDeclaration(parsed))
+        return {false, "the XML declaration must be at the start of the file"};
     if (utf16 && result.encoding != pugi::encoding_utf16_le && result.encoding != pugi::encoding_utf16_be)
         return {false, "unknown encoding"};
     m_tree.reset();
     m_tree = std::move(parsed);
-    m_readEncoding = result.encoding;
     return {true, {}};
 }
 
 pugi::xml_encoding XmlDocument::saveEncoding() const
 {
-    // The reader takes Latin-1 from a declaration it finds loosely (also behind a mangled
-    // attribute name); written any other way, the file would read back garbled.
-    if (m_readEncoding == pugi::encoding_latin1)
-        return pugi::encoding_latin1;
-    for (XmlNode node = m_tree.first_child(); node; node = node.next_sibling()) {
-        if (node.type() != pugi::node_declaration)
-            continue;
-        const std::string name = toLowerAscii(node.attribute("encoding").value());
-        if (name == "utf-16" || name == "utf-16le" || name == "ucs-2")
-            return pugi::encoding_utf16_le;
-        if (name == "utf-16be")
-            return pugi::encoding_utf16_be;
-        if (name == "iso-8859-1" || name == "latin1" || name == "latin-1")
-            return pugi::encoding_latin1;
+    const XmlNode first = m_tree.first_child();
+    if (first.type() != pugi::node_declaration)
         return pugi::encoding_utf8;
-    }
-    return pugi::encoding_utf8;
+    const std::string name = toLowerAscii(first.attribute("encoding").value());
+    if (name == "utf-16" || name == "utf-16le" || name == "ucs-2")
+        return pugi::encoding_utf16_le;
+    if (name == "utf-16be")
+        return pugi::encoding_utf16_be;
+    // An 8-bit file is written the way its declaration will be read back (a mangled declaration
+    // the reader still takes for Latin-1 included); written any other way, it would read back
+    // garbled.
+    return encodingReadBack(first) == pugi::encoding_latin1 ? pugi::encoding_latin1 : pugi::encoding_utf8;
 }
 
-bool XmlDocument::needsUtf8InsteadOfLatin1() const
+bool XmlDocument::needsUtf8Instead(pugi::xml_encoding encoding) const
 {
     // The Latin-1 writer puts "?" in place of every letter it cannot encode (Livonian ō, ǟ, ȯ,
-    // ...): such a tree is written as UTF-8 under a declaration that says so.
-    Latin1Check check;
+    // ...), and the Latin-1 and UTF-16 writers drop bytes that are not UTF-8: such a tree is
+    // written as UTF-8 under a declaration that says so.
+    if (encoding == pugi::encoding_utf8)
+        return false;
+    ConversionCheck check(encoding);
     XmlNode document = m_tree;
     document.traverse(check);
-    return !check.fits;
+    return !check.faithful;
 }
 
 bool XmlDocument::save(const std::string& path, std::string* error) const
 {
     const pugi::xml_encoding encoding = saveEncoding();
-    if (encoding == pugi::encoding_latin1 && needsUtf8InsteadOfLatin1())
+    if (needsUtf8Instead(encoding))
         return replaceFileSafely(path, serialize(), error);
     unsigned flags = kFormatFlags;
     if (encoding == pugi::encoding_utf16_le || encoding == pugi::encoding_utf16_be)
@@ -297,7 +345,7 @@ bool XmlDocument::save(const std::string& path, std::string* error) const
 std::string XmlDocument::serialize() const
 {
     pugi::xml_encoding encoding = saveEncoding();
-    const bool toUtf8 = encoding == pugi::encoding_latin1 && needsUtf8InsteadOfLatin1();
+    const bool toUtf8 = needsUtf8Instead(encoding);
     if (toUtf8)
         encoding = pugi::encoding_utf8;
     unsigned flags = kFormatFlags;

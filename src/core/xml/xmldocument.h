@@ -46,11 +46,7 @@ public:
     std::string serialize() const;
 
     // Removes every node.
-    void clear()
-    {
-        m_tree.reset();
-        m_readEncoding = pugi::encoding_auto;
-    }
+    void clear() { m_tree.reset(); }
 
     // The root element (documentElement), or a null handle when there is none.
     XmlNode root() const { return m_tree.document_element(); }
@@ -60,13 +56,13 @@ public:
 
 private:
     pugi::xml_encoding saveEncoding() const;
-    // True when the declaration names Latin-1 and a character of the tree lies beyond it.
-    bool needsUtf8InsteadOfLatin1() const;
+    // True when the tree cannot be written in the encoding and read back the same (a letter
+    // beyond Latin-1, or bytes of a damaged file that are not UTF-8).
+    bool needsUtf8Instead(pugi::xml_encoding encoding) const;
     // Checks and parses a buffer from pugixml's allocator; takes ownership of it in every case.
     XmlLoadResult parseOwnedBuffer(void* buffer, std::size_t size);
 
     pugi::xml_document m_tree;
-    pugi::xml_encoding m_readEncoding = pugi::encoding_auto;  // as the parser read the last load
 };
 
 // Element text: the value of the element's first child when that child is text; otherwise "".
