@@ -2,6 +2,8 @@
 #include "common/utf16text.h"
 
 #include <gtest/gtest.h>
+#include <unicode/locid.h>
+#include <unicode/unistr.h>
 
 #include <string>
 #include <vector>
@@ -62,7 +64,11 @@ INSTANTIATE_TEST_SUITE_P(Cases, OrdinalOrder, ::testing::Values(
     OrderCase{"õ", "ǟ", -1},
     OrderCase{"\xF0\x9F\x98\x80", "\xEF\xBC\xA1", -1},  // U+1F600 (surrogates) before U+FF21
     OrderCase{"\xED\x9F\xBF", "\xF0\x9F\x98\x80", -1},  // U+D7FF before U+1F600
-    OrderCase{"a\xF0\x9F\x98\x80", "a\xF0\x9F\x98\x81", -1}));
+    OrderCase{"a\xF0\x9F\x98\x80", "a\xF0\x9F\x98\x81", -1},
+    OrderCase{"\xF4\x8F\xBF\xBF", "\xEE\x80\x80", -1},            // U+10FFFF before U+E000
+    OrderCase{"\xEF\xBF\xBD", "\xEF\xBF\xBE", -1},                // within U+E000..U+FFFF
+    OrderCase{"\xE2\x80\x94", "\xF0\x90\x80\x80", -1},            // U+2014 before U+10000
+    OrderCase{"ka\xC3\xA4", "kaz", 1}));
 
 // The dictionary's sorted index needs a true order also for ids with invalid UTF-8 (a damaged
 // file): equal only for equal bytes, antisymmetric and transitive.
@@ -78,12 +84,40 @@ TEST(Strings, OrdinalOrderIsTotalAlsoOnInvalidBytes)
             const int ab = sign(compareOrdinal(a, b));
             EXPECT_EQ(ab == 0, a == b) << testing::PrintToString(a) << " " << testing::PrintToString(b);
             EXPECT_EQ(ab, -sign(compareOrdinal(b, a))) << testing::PrintToString(a) << " " << testing::PrintToString(b);
+            // The sorting prefix never contradicts the order.
+            if (ordinalPrefix(a) != ordinalPrefix(b)) {
+                EXPECT_EQ(ordinalPrefix(a) < ordinalPrefix(b), ab < 0)
+                    << testing::PrintToString(a) << " " << testing::PrintToString(b);
+            }
             for (const std::string& c : texts) {
                 if (ab < 0 && compareOrdinal(b, c) < 0) {
                     EXPECT_LT(compareOrdinal(a, c), 0)
                         << testing::PrintToString(a) << " " << testing::PrintToString(b) << " " << testing::PrintToString(c);
                 }
             }
+        }
+    }
+}
+
+// Every character below U+0800, alone and inside a word after a capital, lower-cases as ICU's
+// full case mapping does (the quick table must agree with it everywhere).
+TEST(Strings, UnicodeLowerCasingAgreesWithIcuBelowU0800)
+{
+    for (char32_t c = 1; c < 0x800; ++c) {
+        if (c >= 0xD800 && c <= 0xDFFF)
+            continue;
+        std::string alone;
+        appendUtf8(alone, c);
+        for (const std::string& text : {alone, "\xC5\x85" + alone + "a", "ka" + alone}) {
+            icu::UnicodeString expected = icu::UnicodeString::fromUTF8(text);
+            expected.toLower(icu::Locale::getRoot());
+            std::string expectedUtf8;
+            expected.toUTF8String(expectedUtf8);
+            EXPECT_EQ(toLowerUnicode(text), expectedUtf8) << "U+" << std::hex << static_cast<unsigned>(c);
+            // The word-form key's one pass agrees with lower-casing, then dropping the markup.
+            const std::string marked = "+" + text + "_[x]";
+            EXPECT_EQ(MakeWordFormKey(marked), removeMarkup(toLowerUnicode(marked)))
+                << "U+" << std::hex << static_cast<unsigned>(c);
         }
     }
 }

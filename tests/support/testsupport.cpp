@@ -8,6 +8,7 @@
 #include <fstream>
 #include <sstream>
 #include <stdexcept>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -169,6 +170,18 @@ int runUnprivileged(const std::function<int()>& body)
     while (::waitpid(child, &status, 0) < 0) {
     }
     return WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
+}
+
+std::string writeSharedFile(const TempDir& dir, const std::string& fileName, const std::string& bytes)
+{
+    const std::string folder = dir.file("shared");
+    const std::string path = folder + "/" + fileName;
+    if (::mkdir(folder.c_str(), 0755) != 0 || ::chmod(dir.path().c_str(), 0755) != 0)
+        throw std::runtime_error("cannot make " + folder);
+    writeFile(path, bytes);
+    if (::geteuid() == 0 && (::chown(folder.c_str(), 65534, 65534) != 0 || ::chown(path.c_str(), 65534, 65534) != 0))
+        throw std::runtime_error("cannot hand " + folder + " over");
+    return path;
 }
 
 }  // namespace pelmora::test

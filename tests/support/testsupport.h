@@ -54,6 +54,11 @@ namespace pelmora::test {
 // user "nobody" when the tests run as root) and returns its result (the child's exit status).
 int runUnprivileged(const std::function<int()>& body);
 
+// A folder "shared" in the temporary folder holding a file with the bytes, both owned by the
+// user runUnprivileged() runs as, so that its body can make the folder read-only and back.
+// Returns the file's path.
+std::string writeSharedFile(const TempDir& dir, const std::string& fileName, const std::string& bytes);
+
 }  // namespace pelmora::test
 
 #include <gtest/gtest.h>

@@ -6,6 +6,7 @@
 #include <unicode/unistr.h>
 
 #include <algorithm>
+#include <array>
 #include <climits>
 
 namespace pelmora {
@@ -18,30 +19,51 @@ bool isAscii(std::string_view text)
                        [](char c) { return static_cast<unsigned char>(c) < 0x80; });
 }
 
-// Position of a code point in UTF-16 code-unit order: characters below U+D800 keep their
-// value, supplementary characters (surrogate pairs) come next, U+E000..U+FFFF last.
-char32_t utf16OrderKey(char32_t cp)
-{
-    if (cp < 0xD800)
-        return cp;
-    if (cp >= 0x10000)
-        return cp - 0x10000 + 0xD800;
-    return cp + 0x100000;
-}
-
 bool isContinuation(unsigned char c) { return (c & 0xC0) == 0x80; }
 
 // True when the text is valid UTF-8 and lower-casing changes none of its characters, so that
 // the full case mapping would give back the same bytes (most words of a text).
-bool lowerCaseAlready(std::string_view text)
+// Lower-case letters of the characters below U+0800 (Latin with Livonian letters, Greek,
+// Cyrillic, ...), for those whose full lower-casing is one character and needs no context;
+// 0 marks the others (the capital I with dot, the capital sigma), left to ICU.
+const std::array<char16_t, 0x800>& simpleLowerCase()
 {
+    static const std::array<char16_t, 0x800> table = [] {
+        std::array<char16_t, 0x800> lower{};
+        for (UChar32 c = 0; c < 0x800; ++c) {
+            icu::UnicodeString full(c);
+            full.toLower(icu::Locale::getRoot());
+            const UChar32 simple = u_tolower(c);
+            if (full.length() == 1 && full.char32At(0) == simple && simple < 0x800 && c != 0x3A3)
+                lower[static_cast<std::size_t>(c)] = static_cast<char16_t>(simple);
+        }
+        lower[0] = 0;
+        return lower;
+    }();
+    return table;
+}
+
+// Lower-cases valid UTF-8 made of characters the table maps; false (and `out` unspecified)
+// when a character needs ICU.
+bool lowerCaseSimply(std::string_view text, std::string& out)
+{
+    const std::array<char16_t, 0x800>& lower = simpleLowerCase();
+    out.clear();
+    out.reserve(text.size());
     const auto* bytes = reinterpret_cast<const uint8_t*>(text.data());
     const auto length = static_cast<int32_t>(text.size());
     for (int32_t i = 0; i < length;) {
         UChar32 c = 0;
         U8_NEXT(bytes, i, length, c);
-        if (c < 0 || (c < 0x80 ? (c >= 'A' && c <= 'Z') : u_hasBinaryProperty(c, UCHAR_CHANGES_WHEN_LOWERCASED)))
+        if (c <= 0 || c >= 0x800 || lower[static_cast<std::size_t>(c)] == 0)
             return false;
+        const char16_t l = lower[static_cast<std::size_t>(c)];
+        if (l < 0x80) {
+            out += static_cast<char>(l);
+        } else {
+            out += static_cast<char>(0xC0 | (l >> 6));
+            out += static_cast<char>(0x80 | (l & 0x3F));
+        }
     }
     return true;
 }
@@ -52,12 +74,13 @@ std::string toLowerUnicode(std::string_view text)
 {
     if (isAscii(text))
         return toLowerAscii(text);
-    if (lowerCaseAlready(text))
-        return std::string(text);
+    std::string out;
+    if (lowerCaseSimply(text, out))
+        return out;
     icu::UnicodeString u = icu::UnicodeString::fromUTF8(
         icu::StringPiece(text.data(), static_cast<int32_t>(text.size())));
     u.toLower(icu::Locale::getRoot());
-    std::string out;
+    out.clear();
     u.toUTF8String(out);
     return out;
 }
@@ -72,43 +95,41 @@ std::string toLowerAscii(std::string_view text)
     return out;
 }
 
+namespace {
+// UTF-8 byte order is code-point order; UTF-16 code units differ from it only in putting the
+// characters from U+10000 up (lead bytes F0-F4, surrogate pairs in UTF-16) before those of
+// U+E000-U+FFFF (lead bytes EE, EF). Comparing bytes with those two groups of lead bytes swapped
+// gives UTF-16 order on valid text, and on any bytes (a damaged file) an order in which only
+// equal bytes are equal.
+unsigned ordinalWeight(char c)
+{
+    const auto byte = static_cast<unsigned char>(c);
+    if (byte == 0xEE || byte == 0xEF)
+        return byte + 5u;  // after F0-F4
+    if (byte >= 0xF0 && byte <= 0xF4)
+        return byte - 2u;  // into the places of EE, EF and on
+    return byte;
+}
+}  // namespace
+
 int compareOrdinal(std::string_view a, std::string_view b)
 {
     const std::size_t common = std::min(a.size(), b.size());
     std::size_t i = 0;
     while (i < common && a[i] == b[i])
         ++i;
-    if (i == common && a.size() == b.size())
-        return 0;
-    // Two ASCII characters: code-unit order is byte order.
-    if (i < common && static_cast<unsigned char>(a[i]) < 0x80 && static_cast<unsigned char>(b[i]) < 0x80)
-        return static_cast<unsigned char>(a[i]) < static_cast<unsigned char>(b[i]) ? -1 : 1;
-    // Compare character by character from the start of the one that differs: every byte that is
-    // not a continuation byte starts a character (an invalid byte is a character of its own), so
-    // both texts are cut the same way up to there. Characters compare by UTF-16 order, the same
-    // character from different (invalid) bytes by its bytes; equal texts are only equal bytes.
-    const auto startsCharacter = [&](std::size_t at) {
-        return at < common && !isContinuation(static_cast<unsigned char>(a[at])) &&
-               !isContinuation(static_cast<unsigned char>(b[at]));
-    };
-    while (i > 0 && !startsCharacter(i))
-        --i;
-    std::size_t ia = i;
-    std::size_t ib = i;
-    while (ia < a.size() && ib < b.size()) {
-        const std::size_t startA = ia;
-        const std::size_t startB = ib;
-        const char32_t ka = utf16OrderKey(decodeUtf8(a, ia));
-        const char32_t kb = utf16OrderKey(decodeUtf8(b, ib));
-        if (ka != kb)
-            return ka < kb ? -1 : 1;
-        const int bytes = a.substr(startA, ia - startA).compare(b.substr(startB, ib - startB));
-        if (bytes != 0)
-            return bytes < 0 ? -1 : 1;
-    }
-    if (ia < a.size())
-        return 1;
-    return ib < b.size() ? -1 : 0;
+    if (i == common)
+        return a.size() == b.size() ? 0 : (a.size() < b.size() ? -1 : 1);
+    return ordinalWeight(a[i]) < ordinalWeight(b[i]) ? -1 : 1;
+}
+
+std::uint64_t ordinalPrefix(std::string_view text)
+{
+    // A string that ends sooner fills with zeros and so comes first, as a prefix does.
+    std::uint64_t prefix = 0;
+    for (std::size_t i = 0; i < 8; ++i)
+        prefix = (prefix << 8) | (i < text.size() ? ordinalWeight(text[i]) : 0u);
+    return prefix;
 }
 
 std::string removeMarkup(std::string_view text)
@@ -136,7 +157,42 @@ std::string removeMarkup(std::string_view text)
 
 std::string MakeWordFormKey(std::string_view surface)
 {
-    return removeMarkup(toLowerUnicode(surface));
+    // Most words are made of letters the table lower-cases one by one: one pass, lower-casing
+    // and dropping the markup together (a brace, or any other character, takes the long way).
+    const std::array<char16_t, 0x800>& lower = simpleLowerCase();
+    std::string key(surface.size(), '\0');  // never longer than the surface
+    char* out = key.data();
+    for (std::size_t i = 0; i < surface.size();) {
+        const auto byte = static_cast<unsigned char>(surface[i]);
+        if (byte < 0x80) {
+            switch (byte) {
+            case '+': case '/': case '[': case '\\': case ']': case '_':
+                break;
+            case '{': case '}':
+                return removeMarkup(toLowerUnicode(surface));
+            default:
+                *out++ = static_cast<char>(byte >= 'A' && byte <= 'Z' ? byte - 'A' + 'a' : byte);
+            }
+            ++i;
+            continue;
+        }
+        if ((byte & 0xE0) != 0xC0 || byte < 0xC2 || i + 1 >= surface.size() ||
+            (static_cast<unsigned char>(surface[i + 1]) & 0xC0) != 0x80)
+            return removeMarkup(toLowerUnicode(surface));
+        const char32_t c = ((byte & 0x1Fu) << 6) | (static_cast<unsigned char>(surface[i + 1]) & 0x3Fu);
+        const char16_t l = lower[c];
+        if (l == 0)
+            return removeMarkup(toLowerUnicode(surface));
+        if (l < 0x80) {
+            *out++ = static_cast<char>(l);
+        } else {
+            *out++ = static_cast<char>(0xC0 | (l >> 6));
+            *out++ = static_cast<char>(0x80 | (l & 0x3F));
+        }
+        i += 2;
+    }
+    key.resize(static_cast<std::size_t>(out - key.data()));
+    return key;
 }
 
 std::vector<std::string> split(std::string_view text, char separator)

@@ -444,11 +444,18 @@ bool CDictionary::changeCheck()
 
 void CDictionary::pack(std::string& log, const Change& change)
 {
-    log += static_cast<char>('0' + static_cast<int>(change.kind));
-    log += static_cast<char>('0' + static_cast<int>(change.direction));
+    // One growth of the log per change: a bulk addition logs hundreds of thousands.
+    std::size_t size = 2;
+    for (const std::string& value : change.values)
+        size += value.size() + 1;
+    const std::size_t start = log.size();
+    log.resize(start + size);
+    char* out = log.data() + start;
+    *out++ = static_cast<char>('0' + static_cast<int>(change.kind));
+    *out++ = static_cast<char>('0' + static_cast<int>(change.direction));
     for (const std::string& value : change.values) {
-        log += value;
-        log += '\0';  // XML text never holds a zero byte
+        out = std::copy(value.begin(), value.end(), out);
+        *out++ = '\0';  // XML text never holds a zero byte
     }
 }
 
@@ -590,11 +597,104 @@ ChangeResult CDictionary::storeWordForm(std::string_view surface, std::string_vi
 {
     if (surface.empty() || lemma.empty())
         return {};
+    return storeWordFormUnder(MakeWordFormKey(surface), surface, lemma, form, bulk);
+}
+
+ChangeResult CDictionary::storeWordFormUnder(std::string_view key, std::string_view surface, std::string_view lemma,
+                                             std::string_view form, bool bulk)
+{
     // A surface made only of markup would give an empty key: nothing to store under.
-    const std::string key = MakeWordFormKey(surface);
     if (key.empty())
         return {};
     return request(Change::Kind::StoreWordForm, {surface, lemma, form, key, {}}, bulk);
+}
+
+bool CDictionary::changeOf(const StoreRequest& request, std::string_view key, Change& change)
+{
+    const auto& v = request.values;
+    std::array<std::string_view, 5> values = v;
+    switch (request.section) {
+    case DictSection::WordForms:
+        if (v[0].empty() || v[1].empty() || key.empty())
+            return false;
+        change.kind = Change::Kind::StoreWordForm;
+        values = {v[0], v[1], v[2], key, {}};
+        break;
+    case DictSection::Lemmas:
+        if (v[0].empty() || (v[1].empty() && v[2].empty() && v[3].empty() && v[4].empty()))
+            return false;
+        change.kind = Change::Kind::StoreLemma;
+        break;
+    case DictSection::Combinations:
+        if (v[0].empty() || (v[1].empty() && (v[2].empty() || v[2] == "-")))
+            return false;
+        change.kind = Change::Kind::StoreCombination;
+        values = {v[0], v[1], v[2], {}, {}};
+        break;
+    }
+    change.direction = Direction::Forward;
+    for (std::size_t i = 0; i < values.size(); ++i)
+        change.values[i].assign(values[i]);
+    return true;
+}
+
+bool CDictionary::addInBulk(const StoreSource& stores)
+{
+    if (!checkAndReload().applied)
+        return false;
+    const std::size_t count = stores.size();
+    // The stores some way ahead, with their ids (word-form keys made once) and hashes: the slot
+    // of one is fetched from memory, and the entry of one half as far, while this one is made.
+    constexpr std::size_t kAhead = 16;
+    struct Ahead {
+        StoreRequest request;
+        std::string key;
+        std::string_view id;
+        std::uint32_t hash = 0;
+    };
+    std::array<Ahead, kAhead> ahead;
+    const auto fetchSlot = [&](std::size_t i) {
+        Ahead& a = ahead[i % kAhead];
+        a.request = stores.request(i);
+        const StoreRequest& r = a.request;
+        if (r.section == DictSection::WordForms) {
+            a.key = !r.values[0].empty() && !r.values[1].empty() ? MakeWordFormKey(r.values[0]) : std::string();
+            a.id = a.key;
+        } else {
+            a.id = r.values[0];
+        }
+        const IdTable& table = m_index[index(r.section)].exact;
+        a.hash = IdTable::hashOf(a.id);
+        table.prefetchSlot(a.hash);
+    };
+    const auto fetchEntry = [&](std::size_t i) {
+        const Ahead& a = ahead[i % kAhead];
+        m_index[index(a.request.section)].exact.prefetchEntry(a.id, a.hash);
+    };
+    for (std::size_t i = 0; i < std::min(kAhead, count); ++i)
+        fetchSlot(i);
+    m_deferInserts = true;
+    for (std::size_t i = 0; i < count; ++i) {
+        if (i + kAhead / 2 < count)
+            fetchEntry(i + kAhead / 2);
+        const Ahead& a = ahead[i % kAhead];
+        if (changeOf(a.request, a.key, m_bulkChange))
+            apply(m_bulkChange);
+        if (i + kAhead < count)
+            fetchSlot(i + kAhead);
+    }
+    m_deferInserts = false;
+    if (saveAndStamp())
+        return true;
+    // Logged only now: a bulk addition that reaches the file needs no log.
+    Change change;
+    for (std::size_t i = 0; i < count; ++i) {
+        const StoreRequest r = stores.request(i);
+        const std::string key = r.section == DictSection::WordForms ? MakeWordFormKey(r.values[0]) : std::string();
+        if (changeOf(r, key, change))
+            pack(m_unsaved, change);
+    }
+    return false;
 }
 
 ChangeResult CDictionary::storeLemma(std::string_view lemma, std::string_view meaning, std::string_view partOfSpeech,
@@ -697,8 +797,9 @@ XmlNode CDictionary::insertEntry(DictSection section, std::string_view id)
         // A bulk store appends; the sorted place is found for all new entries at once later.
         XmlNode entry = m_sections[index(section)].append_child(entryName(section));
         setAttribute(entry, dict::kId, id);
-        entries.exact.insert(attributeValue(entry, dict::kId), entry);
-        m_unsettled[index(section)].push_back(entry);
+        const std::string_view stored = attributeValue(entry, dict::kId);
+        entries.exact.insert(stored, entry);
+        m_unsettled[index(section)].push_back({ordinalPrefix(stored), stored, entry});
         return entry;
     }
     const auto next = entries.ordered.lower_bound(id);
@@ -911,19 +1012,19 @@ void CDictionary::settleNewEntries() const
     for (std::size_t s = 0; s < 3; ++s) {
         if (m_unsettled[s].empty())
             continue;
-        std::vector<std::pair<std::string_view, XmlNode>> added;
-        added.reserve(m_unsettled[s].size());
-        for (XmlNode entry : m_unsettled[s])
-            added.emplace_back(attributeValue(entry, dict::kId), entry);
+        std::vector<Unsettled> added = std::move(m_unsettled[s]);
         m_unsettled[s].clear();
-        std::sort(added.begin(), added.end(),
-                  [](const auto& a, const auto& b) { return compareOrdinal(a.first, b.first) < 0; });
+        std::sort(added.begin(), added.end(), [](const Unsettled& a, const Unsettled& b) {
+            return a.prefix != b.prefix ? a.prefix < b.prefix : compareOrdinal(a.id, b.id) < 0;
+        });
         auto& ordered = m_index[s].ordered;
         XmlNode section = m_sections[s];
         // Few new entries: search each place; many: one walk through the section in step.
         const bool merge = added.size() * 16 > ordered.size();
         auto next = ordered.begin();
-        for (const auto& [id, entry] : added) {
+        for (const Unsettled& a : added) {
+            const std::string_view id = a.id;
+            const XmlNode entry = a.entry;
             if (merge) {
                 while (next != ordered.end() && compareOrdinal(next->first, id) < 0)
                     ++next;

@@ -172,6 +172,29 @@ public:
     ChangeResult storeCombination(std::string_view id, std::string_view meaning, std::string_view partOfSpeech,
                                   bool bulk = false);
 
+    // One store of a bulk addition, its values in the order of the matching store call:
+    // word form (surface, lemma, form), lemma (lemma, meaning, part of speech, Latvian,
+    // English) or combination (id, meaning, part of speech).
+    struct StoreRequest {
+        DictSection section = DictSection::WordForms;
+        std::array<std::string_view, 5> values{};
+    };
+    // The stores of a bulk addition, read in order when they are made (so that a long list
+    // need not be built first) and once more when a failed save logs them.
+    class StoreSource {
+    public:
+        virtual ~StoreSource() = default;
+        virtual std::size_t size() const = 0;
+        // The i-th store; its views stay valid while the source lives.
+        virtual StoreRequest request(std::size_t i) const = 0;
+    };
+    // A whole bulk addition: takes the lock, runs the change check, makes the stores (with the
+    // same outcome as storing each in turn) and saves once. The entries are looked up ahead, so
+    // that the waits for memory overlap: a text's tokens hit the dictionary all over. When the
+    // save fails the changes stay in memory and reach the file with the next successful save,
+    // as with single stores. True when the file holds the changes.
+    bool addInBulk(const StoreSource& stores);
+
     // Deletes the analysis identified by all given values; the first child analysis takes the
     // place of a deleted entry that has children. Refused with a message when the section has a
     // single entry. Moves the section's current-entry position by the direction.
@@ -252,6 +275,11 @@ private:
     ChangeResult request(Change::Kind kind, const std::array<std::string_view, 5>& values, bool bulk,
                          Direction direction = Direction::Forward);
     ChangeResult runChange(const Change& change, bool bulk);
+    ChangeResult storeWordFormUnder(std::string_view key, std::string_view surface, std::string_view lemma,
+                                    std::string_view form, bool bulk);
+    // The change a store request makes (the word-form key given); false when the store would do
+    // nothing (an empty id, or no values).
+    static bool changeOf(const StoreRequest& request, std::string_view key, Change& change);
     bool changeCheck();  // true when the file had been changed and was reloaded
     bool apply(const Change& change);
     void applyStoreWordForm(const Change& c);
@@ -275,7 +303,12 @@ private:
     mutable std::array<Index, 3> m_index{};
     // New top-level entries of bulk stores, appended at the end of their section and not yet in
     // the ordered index (they are in the exact one). Settled before anything needs the order.
-    mutable std::array<std::vector<XmlNode>, 3> m_unsettled{};
+    struct Unsettled {
+        std::uint64_t prefix;  // ordinalPrefix of the id: sorts most pairs without reading the ids
+        std::string_view id;
+        XmlNode entry;
+    };
+    mutable std::array<std::vector<Unsettled>, 3> m_unsettled{};
     bool m_deferInserts = false;
     std::array<XmlNode, 3> m_current{};
     DictionaryLock m_lock;

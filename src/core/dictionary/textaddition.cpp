@@ -5,11 +5,99 @@
 #include "text/pelmoradoc.h"
 #include "text/textformat.h"
 
+#include <cstring>
+#include <vector>
+
 namespace pelmora {
 
 namespace {
 constexpr const char* kAddQuestion = "Kas lisan sõned faili?\n%s";
 constexpr const char* kChooseInSettings = "Eks muuda siis seadistusdialoogis\nsõnastiku fail ära!";
+// The stores of a text: each token's word form and lemma, in text order, then the combinations.
+class TextStores final : public CDictionary::StoreSource {
+public:
+    explicit TextStores(const CPelmoraDoc& document)
+    {
+        // Every sentence is visited, also those after a sentence without tokens.
+        for (XmlNode sentence = firstChildElement(document.body(), text::kSentence); sentence;
+             sentence = nextSiblingElement(sentence, text::kSentence))
+            for (XmlNode token = firstChildElement(sentence, text::kToken); token;
+                 token = nextSiblingElement(token, text::kToken))
+                m_tokens.push_back(token);
+        for (XmlNode sentence = firstChildElement(document.body(), text::kSentence); sentence;
+             sentence = nextSiblingElement(sentence, text::kSentence))
+            for (XmlNode combination = firstChildElement(sentence, text::kCombination); combination;
+                 combination = nextSiblingElement(combination, text::kCombination))
+                m_combinations.push_back(combination);
+    }
+
+    std::size_t size() const override { return 2 * m_tokens.size() + m_combinations.size(); }
+
+    CDictionary::StoreRequest request(std::size_t i) const override
+    {
+        if (i >= 2 * m_tokens.size()) {
+            const XmlNode combination = m_combinations[i - 2 * m_tokens.size()];
+            return {DictSection::Combinations,
+                    {attributeValue(combination, text::kCombinationLemma),
+                     attributeValue(combination, text::kCombinationMeaning),
+                     attributeValue(combination, text::kCombinationPartOfSpeech), {}, {}}};
+        }
+        // A token gives two stores in a row: its attributes are read once.
+        if (m_readToken != i / 2) {
+            m_readToken = i / 2;
+            // The text's nodes lie in order in memory, but are many: fetch the next ones early.
+            if (i / 2 + 8 < m_tokens.size()) {
+                const auto* ahead = reinterpret_cast<const char*>(m_tokens[i / 2 + 8].internal_object());
+                for (int line = 0; line < 8; ++line)
+                    __builtin_prefetch(ahead + 64 * line);
+            }
+            readToken(m_tokens[i / 2]);
+        }
+        const auto& [surface, lemma, form, meaning, partOfSpeech, latvian, english] = m_read;
+        if (i % 2 == 0)
+            return {DictSection::WordForms, {surface, lemma, form, {}, {}}};
+        return {DictSection::Lemmas, {lemma, meaning, partOfSpeech, latvian, english}};
+    }
+
+private:
+    struct TokenValues {
+        std::string_view surface, lemma, form, meaning, partOfSpeech, latvian, english;
+    };
+
+    // One pass over the token's attributes instead of a search per name.
+    void readToken(XmlNode token) const
+    {
+        m_read = TokenValues{elementText(token), {}, {}, {}, {}, {}, {}};
+        for (pugi::xml_attribute attribute = token.first_attribute(); attribute;
+             attribute = attribute.next_attribute()) {
+            const char* name = attribute.name();
+            std::string_view* value = nullptr;
+            static_assert(text::kLemma[0] == 'l' && text::kPartOfSpeech[0] == 'l' && text::kLatvian[0] == 'l' &&
+                          text::kForm[0] == 'v' && text::kMeaning[0] == 't' && text::kEnglish[0] == 'i');
+            switch (name[0]) {  // tokens carry many attributes: compare whole names only on a match
+            case 'l':
+                value = std::strcmp(name, text::kLemma) == 0          ? &m_read.lemma
+                        : std::strcmp(name, text::kPartOfSpeech) == 0 ? &m_read.partOfSpeech
+                        : std::strcmp(name, text::kLatvian) == 0      ? &m_read.latvian
+                                                                      : nullptr;
+                break;
+            case 'v': value = std::strcmp(name, text::kForm) == 0 ? &m_read.form : nullptr; break;
+            case 't': value = std::strcmp(name, text::kMeaning) == 0 ? &m_read.meaning : nullptr; break;
+            case 'i': value = std::strcmp(name, text::kEnglish) == 0 ? &m_read.english : nullptr; break;
+            default: break;
+            }
+            if (value != nullptr)
+                *value = attribute.value();
+        }
+    }
+
+private:
+    std::vector<XmlNode> m_tokens;
+    std::vector<XmlNode> m_combinations;
+    mutable std::size_t m_readToken = static_cast<std::size_t>(-1);
+    mutable TokenValues m_read;
+};
+
 }  // namespace
 
 bool addTextToDictionary(const CPelmoraDoc& document, CDictionary& dictionary, Prompter& prompter)
@@ -20,44 +108,9 @@ bool addTextToDictionary(const CPelmoraDoc& document, CDictionary& dictionary, P
         prompter.message(MessageKind::Information, "", kChooseInSettings);
         return false;
     }
-    if (!dictionary.checkAndReload().applied)
-        return false;
 
-    // Every sentence is visited, also those after a sentence without tokens.
-    for (XmlNode sentence = firstChildElement(document.body(), text::kSentence); sentence;
-         sentence = nextSiblingElement(sentence, text::kSentence)) {
-        for (XmlNode token = firstChildElement(sentence, text::kToken); token;
-             token = nextSiblingElement(token, text::kToken)) {
-            // One pass over the token's attributes instead of a search per name.
-            std::string_view lemma, form, meaning, partOfSpeech, latvian, english;
-            for (const pugi::xml_attribute attribute : token.attributes()) {
-                const std::string_view name = attribute.name();
-                if (name == text::kLemma)
-                    lemma = attribute.value();
-                else if (name == text::kForm)
-                    form = attribute.value();
-                else if (name == text::kMeaning)
-                    meaning = attribute.value();
-                else if (name == text::kPartOfSpeech)
-                    partOfSpeech = attribute.value();
-                else if (name == text::kLatvian)
-                    latvian = attribute.value();
-                else if (name == text::kEnglish)
-                    english = attribute.value();
-            }
-            dictionary.storeWordForm(elementText(token), lemma, form, true);
-            dictionary.storeLemma(lemma, meaning, partOfSpeech, latvian, english, true);
-        }
-    }
-    for (XmlNode sentence = firstChildElement(document.body(), text::kSentence); sentence;
-         sentence = nextSiblingElement(sentence, text::kSentence)) {
-        for (XmlNode combination = firstChildElement(sentence, text::kCombination); combination;
-             combination = nextSiblingElement(combination, text::kCombination))
-            dictionary.storeCombination(attributeValue(combination, text::kCombinationLemma),
-                                        attributeValue(combination, text::kCombinationMeaning),
-                                        attributeValue(combination, text::kCombinationPartOfSpeech), true);
-    }
-    return dictionary.saveAndStamp();
+    TextStores stores(document);
+    return dictionary.addInBulk(stores);
 }
 
 }  // namespace pelmora

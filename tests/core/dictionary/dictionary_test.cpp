@@ -569,13 +569,8 @@ TEST(DictionaryLockFile, StampChangesOnEveryRewrite)
 TEST(DictionarySaveFailure, ChangeStaysInMemoryAndReachesTheFileLater)
 {
     TempDir dir;
+    const std::string path = test::writeSharedFile(dir, "sonastik.xml", std::string(dictionaryTemplate()));
     const std::string folder = dir.file("shared");
-    ASSERT_EQ(::mkdir(folder.c_str(), 0755), 0);
-    ASSERT_EQ(::chmod(dir.path().c_str(), 0755), 0);
-    const std::string path = folder + "/sonastik.xml";
-    test::writeFile(path, std::string(dictionaryTemplate()));
-    ASSERT_EQ(::chown(folder.c_str(), 65534, 65534) == 0 || ::geteuid() != 0, true);
-    ASSERT_EQ(::chown(path.c_str(), 65534, 65534) == 0 || ::geteuid() != 0, true);
 
     const int status = test::runUnprivileged([&]() -> int {
         RecordingPrompter prompter;

@@ -10,6 +10,10 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
+#include <sys/stat.h>
+#include <unistd.h>
+
 namespace pelmora {
 namespace {
 
@@ -98,6 +102,88 @@ TEST_F(TextAddition, OtherWritersAnalysesAreKept)
     prompter.setDefaultAnswer(true);
     ASSERT_TRUE(addTextToDictionary(document, dictionary, prompter));
     EXPECT_EQ(analysesOf(dictionary, DictSection::WordForms), "__|__|||\nkala|kala||1|\nmēg|mēg||1|\n");
+}
+
+// The addition looks entries up ahead of the stores; whatever the text, the file must come out
+// exactly as from storing the tokens one by one.
+TEST_F(TextAddition, GivesTheSameFileAsStoringEachTokenInTurn)
+{
+    const std::vector<std::string> surfaces = {"kala", "Kala", "KALA", "kalad", "+ka_la", "ōga", "Ōga", "vȱlda",
+                                               "{x}um", "mēg", "ΟΔΟΣ", "ņi", "sõna", "lä"};
+    const std::vector<std::string> lemmas = {"kala", "ōga", "vȱlda", "um", "mēg", ""};
+    const std::vector<std::string> forms = {"", "sg.nom.", "pl.gen."};
+    const std::vector<std::string> meanings = {"", "kala", "fish", "veel"};
+    std::string body;
+    std::vector<std::array<std::string, 5>> tokens;
+    unsigned next = 7;
+    const auto pick = [&next](const std::vector<std::string>& from) {
+        next = next * 1103515245u + 12345u;
+        return from[(next >> 16) % from.size()];
+    };
+    for (int sentence = 1; sentence <= 40; ++sentence) {
+        body += "<lause id=\"l" + std::to_string(sentence) + "\">";
+        for (int t = 1; t <= 9; ++t) {
+            const std::array<std::string, 5> token{pick(surfaces), pick(lemmas), pick(forms), pick(meanings),
+                                                   pick(meanings)};
+            tokens.push_back(token);
+            body += "<sone id=\"l" + std::to_string(sentence) + "_s" + std::to_string(t) + "\" lemma=\"" + token[1] +
+                    "\" vorm=\"" + token[2] + "\" tahendus=\"" + token[3] + "\" ingl=\"" + token[4] + "\">" +
+                    token[0] + "</sone>";
+        }
+        body += "</lause>";
+    }
+    openText(body);
+    prompter.setDefaultAnswer(true);
+    ASSERT_TRUE(addTextToDictionary(document, dictionary, prompter));
+
+    const std::string onePath = dir.file("one.xml");
+    test::writeFile(onePath, std::string(dictionaryTemplate()));
+    SilentPrompter quiet;
+    CDictionary oneByOne(quiet);
+    ASSERT_TRUE(oneByOne.openWithPath(onePath));
+    for (const auto& [surface, lemma, form, meaning, english] : tokens) {
+        oneByOne.storeWordForm(surface, lemma, form);
+        oneByOne.storeLemma(lemma, meaning, {}, {}, english);
+    }
+    EXPECT_EQ(test::readFile(path), test::readFile(onePath));
+}
+
+TEST(TextAdditionSaveFailure, AdditionStaysInMemoryAndReachesTheFileLater)
+{
+    TempDir dir;
+    const std::string path = test::writeSharedFile(dir, "sonastik.xml", std::string(dictionaryTemplate()));
+    const std::string folder = dir.file("shared");
+
+    const int status = test::runUnprivileged([&]() -> int {
+        RecordingPrompter prompter;
+        prompter.setDefaultAnswer(true);
+        CDictionary mine(prompter);
+        CPelmoraDoc document(prompter);
+        if (!mine.openWithPath(path) ||
+            !document.openFromBuffer("<pelmora><sisu><lause id=\"l1\"><sone id=\"l1_s1\" lemma=\"kala\" "
+                                     "tahendus=\"fish\">Kala</sone></lause></sisu></pelmora>",
+                                     "text.xml"))
+            return 10;
+        ::chmod(folder.c_str(), 0555);
+        if (addTextToDictionary(document, mine, prompter) || prompter.lastText() != "Viga faili " + path + " salvestamisel.")
+            return 11;
+        ::chmod(folder.c_str(), 0755);
+        // Another user saves meanwhile; the reload before our next store must keep the addition.
+        SilentPrompter quiet;
+        CDictionary other(quiet);
+        if (!other.openWithPath(path) || !other.storeWordForm("mēg", "mēg", "").saved)
+            return 12;
+        const ChangeResult later = mine.storeWordForm("um", "vȱlda", "");
+        if (!later.changed || !later.saved)
+            return 13;
+        CDictionary check(quiet);
+        if (!check.openWithPath(path))
+            return 14;
+        if (analysesOf(check, DictSection::WordForms) != "__|__|||\nkala|kala||1|\nmēg|mēg||1|\num|vȱlda||1|\n")
+            return 15;
+        return analysesOf(check, DictSection::Lemmas) == "__|__|||||\nkala|fish||||1|\n" ? 0 : 16;
+    });
+    EXPECT_EQ(status, 0);
 }
 
 TEST_F(TextAddition, ExportOfAFreshDictionary)
