@@ -5,6 +5,7 @@
 #include "text/textformat.h"
 
 #include <algorithm>
+#include <optional>
 
 namespace pelmora {
 
@@ -238,6 +239,10 @@ PlainTextHeader readPlainTextHeader(const std::u32string& text)
     std::u32string buffer;
     std::size_t tagStart = 0;
     bool inTag = false;
+    // Where "</info>" closed the header, with what had been read by then: a text without a
+    // speaker or comment tag (a written text, mostly) goes on from there, instead of losing its
+    // whole body to the header.
+    std::optional<PlainTextHeader> closedByInfo;
     for (std::size_t i = 6; i < text.size(); ++i) {
         const char32_t c = text[i];
         if (c == U'<') {
@@ -256,6 +261,10 @@ PlainTextHeader readPlainTextHeader(const std::u32string& text)
         TextMetadata& metadata = header.metadata;
         if (tag == U"</info>") {
             metadata.other = value;
+            if (!closedByInfo) {
+                closedByInfo = header;
+                closedByInfo->bodyStart = i + 1;
+            }
         } else if (tag == U"</kla>" || tag == U"</kyla>") {
             metadata.village.name = value;
         } else if (tag == U"</plk>" || tag == U"</pealkiri>") {
@@ -275,7 +284,7 @@ PlainTextHeader readPlainTextHeader(const std::u32string& text)
         }
         buffer.clear();
     }
-    return header;
+    return closedByInfo ? *closedByInfo : header;
 }
 
 void tokenizePlainTextBody(CPelmoraDoc& doc, std::u32string_view body, bool writtenText,

@@ -185,6 +185,18 @@ TEST_F(PlainTextImportTest, HeaderPrefillsTheDialogAndTwoSpeakersWithoutIdsAreNo
     EXPECT_EQ(describeBody(m_doc), "l1 koneleja=k1: Tere{id=l1_s1}\n");
 }
 
+TEST_F(PlainTextImportTest, WrittenTextGoesOnAfterTheHeaderWithoutSpeakerTags)
+{
+    // No "<com>" or "who" tag ends the header: the body starts after "</info>", and the
+    // emphasis tag "</a>" of the body is no publication year.
+    ASSERT_TRUE(import("<info><plk>Lood</plk></info>\r\nSõna <a>teine</a>.\r\n", typed("kirjalik")));
+    ASSERT_EQ(m_prefilled.size(), 1u);
+    EXPECT_EQ(m_prefilled[0].work.title, "Lood");
+    EXPECT_EQ(m_prefilled[0].work.year, "");
+    EXPECT_EQ(describeBody(m_doc),
+              "l1: Sõna{id=l1_s1 lk=?} teine{id=l1_s2 lk=? stiil=esiletõst} .{id=l1_s3 lk=? meta=vahemärk}\n");
+}
+
 TEST_F(PlainTextImportTest, SpeakersFromTheHeaderWithoutIdsAreReported)
 {
     TextMetadata data = typed("suuline");
