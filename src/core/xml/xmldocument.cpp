@@ -401,12 +401,14 @@ bool isElement(XmlNode node, const char* name)
     return node.type() == pugi::node_element && std::strcmp(node.name(), name) == 0;
 }
 
+// The named searches run inside pugixml (one call per step instead of several); only elements
+// count, not a processing instruction of the same name.
 XmlNode firstChildElement(XmlNode parent, const char* name)
 {
-    for (XmlNode node = parent.first_child(); node; node = node.next_sibling())
-        if (isElement(node, name))
-            return node;
-    return {};
+    XmlNode node = parent.child(name);
+    while (node && node.type() != pugi::node_element)
+        node = node.next_sibling(name);
+    return node;
 }
 
 XmlNode lastChildElement(XmlNode parent, const char* name)
@@ -419,10 +421,10 @@ XmlNode lastChildElement(XmlNode parent, const char* name)
 
 XmlNode nextSiblingElement(XmlNode node, const char* name)
 {
-    for (XmlNode sibling = node.next_sibling(); sibling; sibling = sibling.next_sibling())
-        if (isElement(sibling, name))
-            return sibling;
-    return {};
+    XmlNode sibling = node.next_sibling(name);
+    while (sibling && sibling.type() != pugi::node_element)
+        sibling = sibling.next_sibling(name);
+    return sibling;
 }
 
 XmlNode previousSiblingElement(XmlNode node, const char* name)
