@@ -59,8 +59,8 @@ void IdTable::prefetchEntry(std::string_view id, std::uint32_t hash) const
             // analyses, which a parsed file keeps next to each other.
             const char* key = slot.key;
             const auto* entry = reinterpret_cast<const char*>(slot.entry.internal_object());
-            __builtin_prefetch(key);
-            __builtin_prefetch(key + 64);
+            for (int line = 0; line < 3; ++line)
+                __builtin_prefetch(key + 64 * line);
             for (int line = 0; line < 5; ++line)
                 __builtin_prefetch(entry + 64 * line);
             return;

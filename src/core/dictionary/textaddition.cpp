@@ -51,6 +51,8 @@ public:
                 for (int line = 0; line < 8; ++line)
                     __builtin_prefetch(ahead + 64 * line);
             }
+            if (i / 2 + 4 < m_tokens.size())  // and, once its node has arrived, its text
+                __builtin_prefetch(m_tokens[i / 2 + 4].first_child().value());
             readToken(m_tokens[i / 2]);
         }
         const auto& [surface, lemma, form, meaning, partOfSpeech, latvian, english] = m_read;
