@@ -92,16 +92,12 @@ int runQuery(IoOptions& o)
     settings.outputPath = o.output;
     settings.speakersOnly = !o.allSpeakers;
     std::string reason;
-    for (const std::string& item : o.token1)
-        if (!parseCondition(item, settings.token1, reason)) {
-            std::cerr << reason << '\n';
-            return kExitUsage;
-        }
-    for (const std::string& item : o.token2)
-        if (!parseCondition(item, settings.token2, reason)) {
-            std::cerr << reason << '\n';
-            return kExitUsage;
-        }
+    for (const auto& [items, conditions] : {std::pair{&o.token1, &settings.token1}, std::pair{&o.token2, &settings.token2}})
+        for (const std::string& item : *items)
+            if (!parseCondition(item, *conditions, reason)) {
+                std::cerr << reason << '\n';
+                return kExitUsage;
+            }
     CliPrompter prompter(std::cerr, !o.stopOnInvalid);
     const QueryResult result = MultiFileQuery(settings, prompter);
     if (!result.ran)

@@ -2,7 +2,6 @@
 
 #include <unicode/locid.h>
 #include <unicode/uchar.h>
-#include <unicode/utf8.h>
 #include <unicode/unistr.h>
 
 #include <algorithm>
@@ -43,28 +42,41 @@ const std::array<char16_t, 0x800>& simpleLowerCase()
     return table;
 }
 
-// Lower-cases valid UTF-8 made of characters the table maps; false (and `out` unspecified)
-// when a character needs ICU.
-bool lowerCaseSimply(std::string_view text, std::string& out)
+// Lower-cases valid UTF-8 made of characters the table maps, in one pass; with `dropMarkup`
+// it also drops what removeMarkup drops. False (and `out` unspecified) when a character, or a
+// brace, needs the long way.
+bool lowerCaseSimply(std::string_view text, std::string& out, bool dropMarkup)
 {
     const std::array<char16_t, 0x800>& lower = simpleLowerCase();
-    out.clear();
-    out.reserve(text.size());
-    const auto* bytes = reinterpret_cast<const uint8_t*>(text.data());
-    const auto length = static_cast<int32_t>(text.size());
-    for (int32_t i = 0; i < length;) {
-        UChar32 c = 0;
-        U8_NEXT(bytes, i, length, c);
-        if (c <= 0 || c >= 0x800 || lower[static_cast<std::size_t>(c)] == 0)
-            return false;
-        const char16_t l = lower[static_cast<std::size_t>(c)];
-        if (l < 0x80) {
-            out += static_cast<char>(l);
-        } else {
-            out += static_cast<char>(0xC0 | (l >> 6));
-            out += static_cast<char>(0x80 | (l & 0x3F));
+    out.assign(text.size(), '\0');  // never longer than the text
+    char* to = out.data();
+    for (std::size_t i = 0; i < text.size();) {
+        const auto byte = static_cast<unsigned char>(text[i]);
+        if (byte < 0x80) {
+            if (dropMarkup && (byte == '{' || byte == '}'))
+                return false;
+            const bool markup = dropMarkup && (byte == '+' || byte == '/' || byte == '[' || byte == '\\' ||
+                                               byte == ']' || byte == '_');
+            if (!markup)
+                *to++ = static_cast<char>(byte >= 'A' && byte <= 'Z' ? byte - 'A' + 'a' : byte);
+            ++i;
+            continue;
         }
+        if ((byte & 0xE0) != 0xC0 || byte < 0xC2 || i + 1 >= text.size() ||
+            (static_cast<unsigned char>(text[i + 1]) & 0xC0) != 0x80)
+            return false;
+        const char16_t l = lower[((byte & 0x1Fu) << 6) | (static_cast<unsigned char>(text[i + 1]) & 0x3Fu)];
+        if (l == 0)
+            return false;
+        if (l < 0x80) {
+            *to++ = static_cast<char>(l);
+        } else {
+            *to++ = static_cast<char>(0xC0 | (l >> 6));
+            *to++ = static_cast<char>(0x80 | (l & 0x3F));
+        }
+        i += 2;
     }
+    out.resize(static_cast<std::size_t>(to - out.data()));
     return true;
 }
 
@@ -75,7 +87,7 @@ std::string toLowerUnicode(std::string_view text)
     if (isAscii(text))
         return toLowerAscii(text);
     std::string out;
-    if (lowerCaseSimply(text, out))
+    if (lowerCaseSimply(text, out, false))
         return out;
     icu::UnicodeString u = icu::UnicodeString::fromUTF8(
         icu::StringPiece(text.data(), static_cast<int32_t>(text.size())));
@@ -157,42 +169,10 @@ std::string removeMarkup(std::string_view text)
 
 std::string MakeWordFormKey(std::string_view surface)
 {
-    // Most words are made of letters the table lower-cases one by one: one pass, lower-casing
-    // and dropping the markup together (a brace, or any other character, takes the long way).
-    const std::array<char16_t, 0x800>& lower = simpleLowerCase();
-    std::string key(surface.size(), '\0');  // never longer than the surface
-    char* out = key.data();
-    for (std::size_t i = 0; i < surface.size();) {
-        const auto byte = static_cast<unsigned char>(surface[i]);
-        if (byte < 0x80) {
-            switch (byte) {
-            case '+': case '/': case '[': case '\\': case ']': case '_':
-                break;
-            case '{': case '}':
-                return removeMarkup(toLowerUnicode(surface));
-            default:
-                *out++ = static_cast<char>(byte >= 'A' && byte <= 'Z' ? byte - 'A' + 'a' : byte);
-            }
-            ++i;
-            continue;
-        }
-        if ((byte & 0xE0) != 0xC0 || byte < 0xC2 || i + 1 >= surface.size() ||
-            (static_cast<unsigned char>(surface[i + 1]) & 0xC0) != 0x80)
-            return removeMarkup(toLowerUnicode(surface));
-        const char32_t c = ((byte & 0x1Fu) << 6) | (static_cast<unsigned char>(surface[i + 1]) & 0x3Fu);
-        const char16_t l = lower[c];
-        if (l == 0)
-            return removeMarkup(toLowerUnicode(surface));
-        if (l < 0x80) {
-            *out++ = static_cast<char>(l);
-        } else {
-            *out++ = static_cast<char>(0xC0 | (l >> 6));
-            *out++ = static_cast<char>(0x80 | (l & 0x3F));
-        }
-        i += 2;
-    }
-    key.resize(static_cast<std::size_t>(out - key.data()));
-    return key;
+    std::string key;
+    if (lowerCaseSimply(surface, key, true))
+        return key;
+    return removeMarkup(toLowerUnicode(surface));
 }
 
 std::vector<std::string> split(std::string_view text, char separator)

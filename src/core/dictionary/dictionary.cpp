@@ -595,18 +595,29 @@ std::size_t CDictionary::analysisCount(DictSection section) const
 ChangeResult CDictionary::storeWordForm(std::string_view surface, std::string_view lemma, std::string_view form,
                                         bool bulk)
 {
-    if (surface.empty() || lemma.empty())
-        return {};
-    return storeWordFormUnder(MakeWordFormKey(surface), surface, lemma, form, bulk);
+    const std::string key = surface.empty() || lemma.empty() ? std::string() : MakeWordFormKey(surface);
+    return store({DictSection::WordForms, {surface, lemma, form, {}, {}}}, key, bulk);
 }
 
-ChangeResult CDictionary::storeWordFormUnder(std::string_view key, std::string_view surface, std::string_view lemma,
-                                             std::string_view form, bool bulk)
+ChangeResult CDictionary::storeLemma(std::string_view lemma, std::string_view meaning, std::string_view partOfSpeech,
+                                     std::string_view latvian, std::string_view english, bool bulk)
 {
-    // A surface made only of markup would give an empty key: nothing to store under.
-    if (key.empty())
+    return store({DictSection::Lemmas, {lemma, meaning, partOfSpeech, latvian, english}}, {}, bulk);
+}
+
+ChangeResult CDictionary::storeCombination(std::string_view id, std::string_view meaning,
+                                           std::string_view partOfSpeech, bool bulk)
+{
+    return store({DictSection::Combinations, {id, meaning, partOfSpeech, {}, {}}}, {}, bulk);
+}
+
+ChangeResult CDictionary::store(const StoreRequest& request, std::string_view key, bool bulk)
+{
+    Change fresh;
+    Change& change = bulk ? m_bulkChange : fresh;
+    if (!changeOf(request, key, change))
         return {};
-    return request(Change::Kind::StoreWordForm, {surface, lemma, form, key, {}}, bulk);
+    return runChange(change, bulk);
 }
 
 bool CDictionary::changeOf(const StoreRequest& request, std::string_view key, Change& change)
@@ -615,6 +626,7 @@ bool CDictionary::changeOf(const StoreRequest& request, std::string_view key, Ch
     std::array<std::string_view, 5> values = v;
     switch (request.section) {
     case DictSection::WordForms:
+        // A surface made only of markup gives an empty key: nothing to store under.
         if (v[0].empty() || v[1].empty() || key.empty())
             return false;
         change.kind = Change::Kind::StoreWordForm;
@@ -632,9 +644,7 @@ bool CDictionary::changeOf(const StoreRequest& request, std::string_view key, Ch
         values = {v[0], v[1], v[2], {}, {}};
         break;
     }
-    change.direction = Direction::Forward;
-    for (std::size_t i = 0; i < values.size(); ++i)
-        change.values[i].assign(values[i]);
+    setChange(change, change.kind, values, Direction::Forward);
     return true;
 }
 
@@ -697,22 +707,6 @@ bool CDictionary::addInBulk(const StoreSource& stores)
     return false;
 }
 
-ChangeResult CDictionary::storeLemma(std::string_view lemma, std::string_view meaning, std::string_view partOfSpeech,
-                                     std::string_view latvian, std::string_view english, bool bulk)
-{
-    if (lemma.empty() || (meaning.empty() && partOfSpeech.empty() && latvian.empty() && english.empty()))
-        return {};
-    return request(Change::Kind::StoreLemma, {lemma, meaning, partOfSpeech, latvian, english}, bulk);
-}
-
-ChangeResult CDictionary::storeCombination(std::string_view id, std::string_view meaning,
-                                           std::string_view partOfSpeech, bool bulk)
-{
-    if (id.empty() || (meaning.empty() && (partOfSpeech.empty() || partOfSpeech == "-")))
-        return {};
-    return request(Change::Kind::StoreCombination, {id, meaning, partOfSpeech, {}, {}}, bulk);
-}
-
 ChangeResult CDictionary::deleteWordForm(std::string_view id, std::string_view lemma, std::string_view form,
                                          Direction direction)
 {
@@ -734,14 +728,20 @@ ChangeResult CDictionary::deleteCombination(std::string_view id, std::string_vie
 ChangeResult CDictionary::request(Change::Kind kind, const std::array<std::string_view, 5>& values, bool bulk,
                                   Direction direction)
 {
-    // The values are copied before anything changes: a caller may pass views into the tree.
     Change fresh;
     Change& change = bulk ? m_bulkChange : fresh;
+    setChange(change, kind, values, direction);
+    return runChange(change, bulk);
+}
+
+void CDictionary::setChange(Change& change, Change::Kind kind, const std::array<std::string_view, 5>& values,
+                            Direction direction)
+{
+    // The values are copied before anything changes: a caller may pass views into the tree.
     change.kind = kind;
     change.direction = direction;
     for (std::size_t i = 0; i < values.size(); ++i)
         change.values[i].assign(values[i]);
-    return runChange(change, bulk);
 }
 
 ChangeResult CDictionary::runChange(const Change& change, bool bulk)

@@ -275,8 +275,9 @@ private:
     ChangeResult request(Change::Kind kind, const std::array<std::string_view, 5>& values, bool bulk,
                          Direction direction = Direction::Forward);
     ChangeResult runChange(const Change& change, bool bulk);
-    ChangeResult storeWordFormUnder(std::string_view key, std::string_view surface, std::string_view lemma,
-                                    std::string_view form, bool bulk);
+    ChangeResult store(const StoreRequest& request, std::string_view key, bool bulk);
+    static void setChange(Change& change, Change::Kind kind, const std::array<std::string_view, 5>& values,
+                          Direction direction);
     // The change a store request makes (the word-form key given); false when the store would do
     // nothing (an empty id, or no values).
     static bool changeOf(const StoreRequest& request, std::string_view key, Change& change);

@@ -20,15 +20,14 @@ public:
     {
         // Every sentence is visited, also those after a sentence without tokens.
         for (XmlNode sentence = firstChildElement(document.body(), text::kSentence); sentence;
-             sentence = nextSiblingElement(sentence, text::kSentence))
-            for (XmlNode token = firstChildElement(sentence, text::kToken); token;
-                 token = nextSiblingElement(token, text::kToken))
-                m_tokens.push_back(token);
-        for (XmlNode sentence = firstChildElement(document.body(), text::kSentence); sentence;
-             sentence = nextSiblingElement(sentence, text::kSentence))
-            for (XmlNode combination = firstChildElement(sentence, text::kCombination); combination;
-                 combination = nextSiblingElement(combination, text::kCombination))
-                m_combinations.push_back(combination);
+             sentence = nextSiblingElement(sentence, text::kSentence)) {
+            for (XmlNode child = sentence.first_child(); child; child = child.next_sibling()) {
+                if (isElement(child, text::kToken))
+                    m_tokens.push_back(child);
+                else if (isElement(child, text::kCombination))
+                    m_combinations.push_back(child);
+            }
+        }
     }
 
     std::size_t size() const override { return 2 * m_tokens.size() + m_combinations.size(); }

@@ -324,39 +324,44 @@ bool XmlDocument::needsUtf8Instead(pugi::xml_encoding encoding) const
     return !check.faithful;
 }
 
+XmlDocument::OutputFormat XmlDocument::outputFormat() const
+{
+    OutputFormat format{saveEncoding(), kFormatFlags, false};
+    if (needsUtf8Instead(format.encoding)) {
+        format.encoding = pugi::encoding_utf8;
+        format.declareUtf8 = true;
+    }
+    if (format.encoding == pugi::encoding_utf16_le || format.encoding == pugi::encoding_utf16_be)
+        format.flags |= pugi::format_write_bom;
+    return format;
+}
+
+std::string XmlDocument::serializeAs(const OutputFormat& format) const
+{
+    StringWriter writer;
+    m_tree.save(writer, kIndent, format.flags, format.encoding);
+    if (format.declareUtf8)
+        declareUtf8(writer.text);
+    return writer.text;
+}
+
 bool XmlDocument::save(const std::string& path, std::string* error) const
 {
-    const pugi::xml_encoding encoding = saveEncoding();
-    if (needsUtf8Instead(encoding))
-        return replaceFileSafely(path, serialize(), error);
-    unsigned flags = kFormatFlags;
-    if (encoding == pugi::encoding_utf16_le || encoding == pugi::encoding_utf16_be)
-        flags |= pugi::format_write_bom;
+    const OutputFormat format = outputFormat();
+    // A declaration to rewrite needs the text in memory; otherwise it streams to the file.
+    if (format.declareUtf8)
+        return replaceFileSafely(path, serializeAs(format), error);
     return replaceFileSafely(
         path,
         [&](FileSink& sink) {
             SinkWriter writer(sink);
-            m_tree.save(writer, kIndent, flags, encoding);
+            m_tree.save(writer, kIndent, format.flags, format.encoding);
             return writer.ok();
         },
         error);
 }
 
-std::string XmlDocument::serialize() const
-{
-    pugi::xml_encoding encoding = saveEncoding();
-    const bool toUtf8 = needsUtf8Instead(encoding);
-    if (toUtf8)
-        encoding = pugi::encoding_utf8;
-    unsigned flags = kFormatFlags;
-    if (encoding == pugi::encoding_utf16_le || encoding == pugi::encoding_utf16_be)
-        flags |= pugi::format_write_bom;
-    StringWriter writer;
-    m_tree.save(writer, kIndent, flags, encoding);
-    if (toUtf8)
-        declareUtf8(writer.text);
-    return writer.text;
-}
+std::string XmlDocument::serialize() const { return serializeAs(outputFormat()); }
 
 std::string_view elementText(XmlNode element)
 {

@@ -55,6 +55,15 @@ public:
     XmlNode documentNode() const { return m_tree; }
 
 private:
+    // How save() and serialize() write the tree: the encoding, pugixml's flags, and whether the
+    // written declaration must be made to name UTF-8.
+    struct OutputFormat {
+        pugi::xml_encoding encoding;
+        unsigned flags;
+        bool declareUtf8;
+    };
+    OutputFormat outputFormat() const;
+    std::string serializeAs(const OutputFormat& format) const;
     pugi::xml_encoding saveEncoding() const;
     // True when the tree cannot be written in the encoding and read back the same (a letter
     // beyond Latin-1, or bytes of a damaged file that are not UTF-8).
