@@ -1,0 +1,71 @@
+// The command table of the window: every command once, with its text, shortcuts and icon.
+#pragma once
+
+#include <QKeySequence>
+#include <QList>
+#include <QString>
+
+#include <vector>
+
+namespace pelmora::gui {
+
+enum class Command {
+    // "&Tekst"
+    Open, ImportText, ImportDialect, Save, SaveAs, ExportText, MergeTexts, TextInfo, Lemmatise,
+    AddTextToDictionary, Exit,
+    // "&Otsing"
+    Find, FindNext, PartOfWordSearch, Replace, SuspectedErrors, AutomaticChanges, RemoveAutomaticMarks,
+    ClearSearches, RememberPosition, GoToRememberedPosition, GoToPage, GoToIdentifier, NextMarked,
+    PreviousMarked,
+    // "&Päringud"
+    SimpleDictionary, Statistics, MultiFileQuery,
+    // "Töö&vahendid"
+    SuggesterSettings, EditDictionary, ExportDictionary, AnalyseDictionary,
+    // "&Redaktor"
+    Cut, Copy, Paste, CopyToken, ModifyToken, DeleteToken, AddToken, MergeSentences, SplitSentence,
+    AudioPosition,
+    // "&Aken", "&Info"
+    ToggleToolbar, About,
+    // Without a menu entry: the toolbar, the accelerators, the context menu.
+    NewDocument, Print, GoToClipboardIdentifier, CopySentence, FirstToken, LastToken, NextToken,
+    PreviousToken, NextSentence, PreviousSentence, NextPane, PreviousPane,
+    Count
+};
+
+// What a command needs before it can run.
+enum class Needs { Nothing, Text, CurrentToken };
+
+struct CommandInfo {
+    Command command;
+    QString text;                    // the menu text with its mnemonic and "\t" accelerator text
+    QList<QKeySequence> shortcuts;   // every key that runs it
+    Needs needs = Needs::Nothing;
+    QString icon;                    // theme icon name for the toolbar; empty when it has none
+    QString toolTip;                 // the toolbar's tool tip
+    bool later = false;              // its dialog is not built yet: present and disabled
+};
+
+// Every command in the order of the enumeration.
+const std::vector<CommandInfo>& commandTable();
+const CommandInfo& commandInfo(Command command);
+
+// The menus: their titles and entries in order; Command::Count stands for a separator and
+// Command::Exit is preceded by the recent files.
+struct MenuInfo {
+    QString title;
+    std::vector<Command> entries;
+};
+const std::vector<MenuInfo>& menuTable();
+
+// The toolbar's buttons in order; Command::Count stands for a separator.
+const std::vector<Command>& toolbarTable();
+
+// The running text's context menu in order, with its own texts; Command::Count stands for a
+// separator.
+struct ContextEntry {
+    Command command;
+    QString text;
+};
+const std::vector<ContextEntry>& contextMenuTable();
+
+}  // namespace pelmora::gui

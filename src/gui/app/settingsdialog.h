@@ -1,0 +1,42 @@
+// The settings dialog "Pelmora: seadistus": copies a Settings value into its controls and back.
+#pragma once
+
+#include "app/filechooser.h"
+#include "settings/settings.h"
+
+#include <QDialog>
+
+#include <functional>
+#include <memory>
+
+namespace pelmora::gui {
+
+namespace Ui { class SettingsDialog; }
+
+class SettingsDialog final : public QDialog {
+    Q_OBJECT
+public:
+    // `notesFileChosen` is called at once when "Vali fail" chose a notes file: the choice holds
+    // even when the dialog is then cancelled.
+    SettingsDialog(const Settings& current, FileChooser& files,
+                   std::function<void(const std::string&)> notesFileChosen, QWidget* parent = nullptr);
+    ~SettingsDialog() override;
+
+    // The values of the controls (not yet applied: see applySettings). Keys without a control
+    // keep the values the dialog was made with.
+    Settings edited() const;
+
+private:
+    void chooseDictionary();
+    void chooseNotesFile();
+
+    std::unique_ptr<Ui::SettingsDialog> m_ui;
+    Settings m_initial;
+    FileChooser& m_files;
+    std::function<void(const std::string&)> m_notesFileChosen;
+};
+
+// The about box "Pelmora teave" with the version line.
+void showAboutBox(QWidget* parent);
+
+}  // namespace pelmora::gui

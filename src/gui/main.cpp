@@ -1,0 +1,8 @@
+// The workbench program: pelmora [--settings FILE] [--screenshot PNG] [TEXT]
+#include <QApplication>
+
+int main(int argc, char** argv)
+{
+    QApplication application(argc, argv);
+    return 0;
+}

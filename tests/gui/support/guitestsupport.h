@@ -1,0 +1,39 @@
+// Helpers of the GUI tests: temporary folders, sample files, dialog runners that answer in place
+// of the user.
+#pragma once
+
+#include "app/dialogrunner.h"
+
+#include <QDialog>
+#include <QString>
+#include <QTemporaryDir>
+
+#include <deque>
+#include <functional>
+
+namespace pelmora::gui::test {
+
+// The path of a bundled sample file ("kuolka.xml", "sonastik.xml").
+QString samplePath(const QString& name);
+
+// Writes bytes to a file; false when it could not.
+bool writeFile(const QString& path, const QByteArray& bytes);
+QByteArray readFile(const QString& path);
+
+// Runs queued actions in place of the user: each dialog the program would show is given to the
+// next queued function, which fills it and returns the result (QDialog::Accepted or Rejected).
+// With nothing queued a dialog is rejected. Remembers the titles of the dialogs it was shown.
+class ScriptedDialogRunner final : public DialogRunner {
+public:
+    using Step = std::function<int(QDialog&)>;
+    void queue(Step step) { m_steps.push_back(std::move(step)); }
+    int run(QDialog& dialog) override;
+    const QStringList& titles() const { return m_titles; }
+    bool idle() const { return m_steps.empty(); }
+
+private:
+    std::deque<Step> m_steps;
+    QStringList m_titles;
+};
+
+}  // namespace pelmora::gui::test
