@@ -35,12 +35,26 @@ fuzz-build: deps
 fuzz: fuzz-build
 	bash fuzz/run.sh $(FUZZ_DIR) $(FUZZ_SECONDS)
 
-# Until the workbench window exists: check the sample text and dictionary, then show what the
-# annotation form would propose for a token of the sample, with the sample dictionary.
+# The workbench on copies of the bundled sample text and dictionary under build/demo, with a
+# settings file of its own there (so neither the samples nor the user's own settings change).
+# Without a display: a picture of the window in build/pelmora-sample.png, then the batch tool's
+# check of the sample and what the form would propose for one of its tokens.
+DEMO_DIR := build/demo
 run: release
-	$(RELEASE_DIR)/bin/pelmora-cli check $(SAMPLE_TEXTS)
-	$(RELEASE_DIR)/bin/pelmora-cli dict check $(SAMPLE_DICTIONARY)
-	$(RELEASE_DIR)/bin/pelmora-cli suggest $(SAMPLE_TEXTS) --token l3_s2 --source dictionary --dict $(SAMPLE_DICTIONARY) --only-if 0
+	@mkdir -p $(DEMO_DIR)
+	@[ -f $(DEMO_DIR)/kuolka.xml ] || cp $(SAMPLE_TEXTS) $(DEMO_DIR)/kuolka.xml
+	@[ -f $(DEMO_DIR)/sonastik.xml ] || cp $(SAMPLE_DICTIONARY) $(DEMO_DIR)/sonastik.xml
+	@[ -f $(DEMO_DIR)/pelmora.ini ] || printf '[Settings]\nShowOptionsDialog=0\nSuggestionType=1\nDictionaryPathName=%s\n' "$(CURDIR)/$(DEMO_DIR)/sonastik.xml" > $(DEMO_DIR)/pelmora.ini
+	@if [ -n "$$DISPLAY$$WAYLAND_DISPLAY" ]; then \
+	  $(RELEASE_DIR)/bin/pelmora --settings $(DEMO_DIR)/pelmora.ini $(DEMO_DIR)/kuolka.xml; \
+	else \
+	  echo "No display (DISPLAY and WAYLAND_DISPLAY are empty): writing the window's picture to build/pelmora-sample.png instead."; \
+	  QT_QPA_PLATFORM=offscreen $(RELEASE_DIR)/bin/pelmora --settings $(DEMO_DIR)/pelmora.ini \
+	    --screenshot build/pelmora-sample.png $(DEMO_DIR)/kuolka.xml 2>/dev/null && echo "Wrote build/pelmora-sample.png"; \
+	  $(RELEASE_DIR)/bin/pelmora-cli check $(SAMPLE_TEXTS); \
+	  $(RELEASE_DIR)/bin/pelmora-cli dict check $(SAMPLE_DICTIONARY); \
+	  $(RELEASE_DIR)/bin/pelmora-cli suggest $(SAMPLE_TEXTS) --token l3_s2 --source dictionary --dict $(SAMPLE_DICTIONARY) --only-if 0; \
+	fi
 
 bench: release
 	bash bench/roundtrip.sh $(RELEASE_DIR)/bin/pelmora-cli build/bench

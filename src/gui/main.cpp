@@ -1,8 +1,70 @@
 // The workbench program: pelmora [--settings FILE] [--screenshot PNG] [TEXT]
+#include "app/appearance.h"
+#include "app/dialogrunner.h"
+#include "app/filechooser.h"
+#include "app/guiprompter.h"
+#include "app/mainframe.h"
+#include "app/pelmoraapp.h"
+#include "app/settingsstore.h"
+
 #include <QApplication>
+#include <QCommandLineParser>
+#include <QDir>
+#include <QIcon>
+#include <QTimer>
+
+#include <cstdio>
+
+using namespace pelmora::gui;
 
 int main(int argc, char** argv)
 {
     QApplication application(argc, argv);
-    return 0;
+    QApplication::setApplicationName("Pelmora");
+    QApplication::setApplicationVersion(PELMORA_VERSION);
+    setUpAppearance();
+
+    QCommandLineParser parser;
+    parser.setApplicationDescription("Pelmora: liivi keele tekstide märgendamise töölaud");
+    parser.addHelpOption();
+    parser.addVersionOption();
+    const QCommandLineOption settingsOption("settings", "Seaded sellest INI-failist (luuakse, kui puudub).", "FILE");
+    const QCommandLineOption screenshotOption("screenshot", "Salvesta peaaken PNG-pildina ja lõpeta.", "PNG");
+    parser.addOption(settingsOption);
+    parser.addOption(screenshotOption);
+    parser.addPositionalArgument("TEXT", "Avatav korpusetekst.");
+    parser.process(application);
+    if (parser.positionalArguments().size() > 1) {
+        std::fputs("pelmora: anna ainult üks avatav tekst\n", stderr);
+        return 2;
+    }
+
+    const QString settingsPath =
+        parser.isSet(settingsOption) ? parser.value(settingsOption) : defaultSettingsPath();
+    const QString textPath = parser.positionalArguments().isEmpty() ? QString() : parser.positionalArguments().front();
+
+    GuiPrompter prompter;
+    DialogFileChooser files;
+    DialogRunner dialogs;
+    CPelmoraApp app(settingsPath, prompter, files, dialogs);
+    if (!app.start(textPath))
+        return 1;
+    prompter.setParent(app.frame());
+
+    if (parser.isSet(screenshotOption)) {
+        const QString png = parser.value(screenshotOption);
+        int status = 0;
+        // Once the window is laid out and painted.
+        QTimer::singleShot(300, &application, [&] {
+            if (!app.frame()->grab().save(png, "PNG")) {
+                std::fprintf(stderr, "pelmora: ei saanud pilti %s salvestada\n", qPrintable(png));
+                status = 1;
+            }
+            app.writeSettings();
+            QApplication::exit(status);
+        });
+        const int result = QApplication::exec();
+        return status != 0 ? status : result;
+    }
+    return QApplication::exec();
 }

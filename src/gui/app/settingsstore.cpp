@@ -12,7 +12,7 @@ namespace pelmora::gui {
 namespace {
 
 constexpr const char* kSection = "Settings";
-constexpr const char* kRecentSection = "Recent File List";
+constexpr const char* kRecentSection = "RecentFiles";
 
 }  // namespace
 

@@ -1,0 +1,10 @@
+// The look the window needs on every platform: an icon theme for the toolbar.
+#pragma once
+
+namespace pelmora::gui {
+
+// Makes the desktop's icon folders searchable and picks Tango when the platform names no theme
+// (as on a bare X server or the offscreen platform). Call once after the QApplication exists.
+void setUpAppearance();
+
+}  // namespace pelmora::gui

@@ -1,0 +1,602 @@
+#include "app/mainframe.h"
+
+#include "app/pelmoraapp.h"
+#include "app/qtstrings.h"
+#include "app/settingsdialog.h"
+#include "app/windowkeys.h"
+#include "dialogs/searchcommands.h"
+#include "views/textview.h"
+#include "views/wordinfoview.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QDir>
+#include <QFileInfo>
+#include <QIcon>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QStyle>
+#include <QTextEdit>
+#include <QToolBar>
+#include <QVBoxLayout>
+
+namespace pelmora::gui {
+
+namespace {
+
+constexpr int kTextHeight = 180;
+constexpr int kStripHeight = 30;
+// The annotation form's natural height; its pane holds a placeholder of that size until the form
+// is put in.
+constexpr int kFormPlaceholderHeight = 360;
+constexpr const char* kUntitled = "Nimetu";
+constexpr const char* kAnalysisWarning =
+    "See funktsioon ei tööta veel õigesti\nmurdetekstidega ja liivi tekstidega\nEi soovita kasutada.\n\n"
+    "Kui seda on siiski vaja, anna teada\npelmora@example.org";
+
+// Standard pictures for the toolbar when the icon theme lacks one.
+QIcon commandIcon(const CommandInfo& info, const QStyle& style)
+{
+    if (info.icon.isEmpty())
+        return {};
+    QStyle::StandardPixmap fallback = QStyle::SP_FileIcon;
+    switch (info.command) {
+    case Command::Open: fallback = QStyle::SP_DialogOpenButton; break;
+    case Command::Save: fallback = QStyle::SP_DialogSaveButton; break;
+    case Command::ImportText: fallback = QStyle::SP_FileDialogNewFolder; break;
+    case Command::Print: fallback = QStyle::SP_ComputerIcon; break;
+    case Command::Find: fallback = QStyle::SP_FileDialogContentsView; break;
+    case Command::GoToClipboardIdentifier: fallback = QStyle::SP_ArrowForward; break;
+    case Command::About: fallback = QStyle::SP_MessageBoxInformation; break;
+    case Command::SuggesterSettings: fallback = QStyle::SP_FileDialogDetailedView; break;
+    case Command::Lemmatise: fallback = QStyle::SP_MediaPlay; break;
+    case Command::AddTextToDictionary: fallback = QStyle::SP_FileDialogListView; break;
+    case Command::EditDictionary: fallback = QStyle::SP_FileDialogInfoView; break;
+    default: break;
+    }
+    return QIcon::fromTheme(info.icon, style.standardIcon(fallback));
+}
+
+// The edit field that has the keyboard focus, as a line edit or a text edit; null when none.
+QLineEdit* focusedLineEdit()
+{
+    QWidget* widget = QApplication::focusWidget();
+    if (auto* combo = qobject_cast<QComboBox*>(widget))
+        return combo->lineEdit();
+    return qobject_cast<QLineEdit*>(widget);
+}
+
+template <class Edit>
+Edit* focusedEdit()
+{
+    return qobject_cast<Edit*>(QApplication::focusWidget());
+}
+
+}  // namespace
+
+// --- PaneSplitter ---------------------------------------------------------------------------
+
+PaneSplitter::PaneSplitter(QWidget* parent) : QSplitter(Qt::Vertical, parent)
+{
+    // Only the user's drag changes the strip's height; resizing the window never does.
+    connect(this, &QSplitter::splitterMoved, this, [this] {
+        if (count() == 3)
+            m_strip = sizes()[1];
+    });
+}
+
+void PaneSplitter::keepFormHeight()
+{
+    if (count() != 3)
+        return;
+    const QList<int> heights = sizes();
+    const int form = widget(2)->sizeHint().height();
+    const int strip = m_strip >= 0 ? m_strip : heights[1];
+    const int text = std::max(0, heights[0] + heights[1] + heights[2] - strip - form);
+    setSizes({text, strip, form});
+}
+
+void PaneSplitter::resizeEvent(QResizeEvent* event)
+{
+    QSplitter::resizeEvent(event);
+    keepFormHeight();
+}
+
+// --- CMainFrame -----------------------------------------------------------------------------
+
+CMainFrame::CMainFrame(CPelmoraApp& app) : m_app(app), m_doc(app.doc())
+{
+    setWindowIcon(style()->standardIcon(QStyle::SP_FileDialogDetailedView));
+    m_recent = app.store().recentFiles();
+    createPanes();
+    createActions();
+    createMenus();
+    createToolBar();
+    connectCommands();
+
+    QList<QKeySequence> windowKeys;
+    for (Command command : {Command::CopyToken, Command::MergeSentences, Command::SplitSentence,
+                            Command::AudioPosition, Command::FindNext, Command::FirstToken, Command::LastToken,
+                            Command::NextToken, Command::PreviousToken, Command::NextSentence,
+                            Command::PreviousSentence, Command::NextPane, Command::PreviousPane,
+                            Command::Open, Command::Save, Command::Print, Command::NewDocument})
+        windowKeys += commandInfo(command).shortcuts;
+    m_keys = new WindowKeys(this, windowKeys);
+    qApp->installEventFilter(m_keys);
+
+    m_doc.addObserver(this);
+    resize(1100, kTextHeight + kStripHeight + kFormPlaceholderHeight + 260);
+    updateTitle();
+    updateActions();
+}
+
+CMainFrame::~CMainFrame()
+{
+    qApp->removeEventFilter(m_keys);
+    m_doc.removeObserver(this);
+}
+
+void CMainFrame::createPanes()
+{
+    m_splitter = new PaneSplitter(this);
+    m_textView = new CTextView(m_doc, m_app.settings(), m_splitter);
+    m_infoView = new CWordInfoView(m_doc, m_app.settings(), m_splitter);
+    auto* placeholder = new QLabel(QStringLiteral("Märgendusvorm"), m_splitter);
+    placeholder->setAlignment(Qt::AlignCenter);
+    placeholder->setFixedHeight(kFormPlaceholderHeight);
+    placeholder->setEnabled(false);
+    m_form = placeholder;
+    m_splitter->addWidget(m_textView);
+    m_splitter->addWidget(m_infoView);
+    m_splitter->addWidget(m_form);
+    m_splitter->setStretchFactor(0, 1);
+    m_splitter->setStretchFactor(1, 0);
+    m_splitter->setStretchFactor(2, 0);
+    m_splitter->setCollapsible(0, true);
+    m_splitter->setCollapsible(1, false);
+    m_splitter->setCollapsible(2, false);
+    m_splitter->setChildrenCollapsible(false);
+    m_splitter->setCollapsible(0, true);
+    m_splitter->setSizes({kTextHeight, kStripHeight, kFormPlaceholderHeight});
+    m_splitter->setStripHeight(kStripHeight);
+    // The running text gives up all its height when the window gets too low for the form.
+    m_textView->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Ignored);
+    setCentralWidget(m_splitter);
+}
+
+void CMainFrame::setFormWidget(QWidget* form)
+{
+    const QList<int> heights = m_splitter->sizes();
+    QWidget* old = m_splitter->replaceWidget(2, form);
+    delete old;
+    m_form = form;
+    m_form->setMinimumHeight(m_form->sizeHint().height());
+    m_splitter->setCollapsible(2, false);
+    m_splitter->setSizes(heights);
+    m_splitter->keepFormHeight();
+}
+
+void CMainFrame::createActions()
+{
+    const QStyle& look = *style();
+    for (const CommandInfo& info : commandTable()) {
+        auto* action = new QAction(info.text, this);
+        // The menu shows the accelerator written after the tab; the shortcuts do the work.
+        action->setShortcuts(info.shortcuts);
+        action->setIcon(commandIcon(info, look));
+        action->setIconVisibleInMenu(false);
+        if (!info.toolTip.isEmpty())
+            action->setToolTip(info.toolTip);
+        m_actions[static_cast<std::size_t>(info.command)] = action;
+        addAction(action);  // accelerators without a menu entry work too
+    }
+    QAction* toolbar = action(Command::ToggleToolbar);
+    toolbar->setCheckable(true);
+    toolbar->setChecked(true);
+
+    for (const ContextEntry& entry : contextMenuTable()) {
+        if (entry.command == Command::Count) {
+            m_contextActions.push_back(nullptr);
+            continue;
+        }
+        auto* item = new QAction(entry.text, this);
+        QAction* main = action(entry.command);
+        connect(item, &QAction::triggered, main, &QAction::trigger);
+        m_contextActions.push_back(item);
+    }
+    m_textView->setContextMenuActions(m_contextActions);
+}
+
+void CMainFrame::createMenus()
+{
+    for (const MenuInfo& info : menuTable()) {
+        QMenu* menu = menuBar()->addMenu(info.title);
+        if (info.title == "&Tekst")
+            m_textMenu = menu;
+        for (Command command : info.entries) {
+            if (command == Command::Count) {
+                menu->addSeparator();
+                continue;
+            }
+            if (command == Command::Exit && menu == m_textMenu) {
+                m_recentPlaceholder = new QAction(QStringLiteral("Recent File"), this);
+                m_recentPlaceholder->setEnabled(false);
+                menu->addAction(m_recentPlaceholder);
+                menu->addSeparator();
+            }
+            menu->addAction(action(command));
+        }
+    }
+    updateRecentMenu();
+}
+
+void CMainFrame::createToolBar()
+{
+    m_toolBar = addToolBar(QStringLiteral("Nupuriba"));
+    m_toolBar->setObjectName("toolbar");
+    m_toolBar->setMovable(true);
+    m_toolBar->setAllowedAreas(Qt::AllToolBarAreas);
+    m_toolBar->setIconSize(QSize(22, 22));
+    for (Command command : toolbarTable()) {
+        if (command == Command::Count)
+            m_toolBar->addSeparator();
+        else
+            m_toolBar->addAction(action(command));
+    }
+    QAction* toggle = action(Command::ToggleToolbar);
+    connect(toggle, &QAction::toggled, m_toolBar, &QToolBar::setVisible);
+    connect(m_toolBar, &QToolBar::visibilityChanged, toggle, &QAction::setChecked);
+}
+
+void CMainFrame::connectCommands()
+{
+    m_search = new SearchCommands(m_doc, m_textView->search(), m_app.dialogs(), this);
+    const auto bind = [this](Command command, auto&& slot) {
+        connect(action(command), &QAction::triggered, this, std::forward<decltype(slot)>(slot));
+    };
+    const auto bindSearch = [this](Command command, void (SearchCommands::*slot)()) {
+        connect(action(command), &QAction::triggered, m_search, slot);
+    };
+    bind(Command::NewDocument, [this] { newDocument(); });
+    bind(Command::Open, [this] { open(); });
+    bind(Command::Save, [this] { saveText(); });
+    bind(Command::SaveAs, [this] { saveAs(); });
+    bind(Command::Exit, [this] { close(); });
+    bind(Command::Print, [this] { print(); });
+
+    bindSearch(Command::Find, &SearchCommands::find);
+    bindSearch(Command::FindNext, &SearchCommands::findNext);
+    bindSearch(Command::PartOfWordSearch, &SearchCommands::partOfWordSearch);
+    bindSearch(Command::Replace, &SearchCommands::replace);
+    bindSearch(Command::SuspectedErrors, &SearchCommands::suspectedErrors);
+    bindSearch(Command::AutomaticChanges, &SearchCommands::automaticChanges);
+    bindSearch(Command::RemoveAutomaticMarks, &SearchCommands::removeAutomaticMarks);
+    bindSearch(Command::ClearSearches, &SearchCommands::clearSearches);
+    bindSearch(Command::RememberPosition, &SearchCommands::rememberPosition);
+    bindSearch(Command::GoToRememberedPosition, &SearchCommands::goToRememberedPosition);
+    bindSearch(Command::GoToPage, &SearchCommands::goToPage);
+    bindSearch(Command::GoToIdentifier, &SearchCommands::goToIdentifier);
+    bindSearch(Command::GoToClipboardIdentifier, &SearchCommands::goToClipboardIdentifier);
+    bindSearch(Command::NextMarked, &SearchCommands::nextMarked);
+    bindSearch(Command::PreviousMarked, &SearchCommands::previousMarked);
+
+    bind(Command::SuggesterSettings, [this] { m_app.runSettingsDialog(); });
+    bind(Command::AnalyseDictionary, [this] { analyseDictionary(); });
+
+    bind(Command::Cut, [this] { cut(); });
+    bind(Command::Copy, [this] { copy(); });
+    bind(Command::Paste, [this] { paste(); });
+    bind(Command::CopyToken, [this] { copyToken(); });
+    bind(Command::CopySentence, [this] { copySentence(); });
+    bind(Command::DeleteToken, [this] { deleteToken(); });
+    bind(Command::SplitSentence, [this] { splitSentence(); });
+    bind(Command::About, [this] { about(); });
+
+    bind(Command::FirstToken, [this] { m_doc.goToFirstToken(); });
+    bind(Command::LastToken, [this] { m_doc.goToLastToken(); });
+    bind(Command::NextToken, [this] { m_doc.goToNextToken(); });
+    bind(Command::PreviousToken, [this] { m_doc.goToPreviousToken(); });
+    bind(Command::NextSentence, [this] { m_doc.goToNextSentence(); });
+    bind(Command::PreviousSentence, [this] { m_doc.goToPreviousSentence(); });
+    bind(Command::NextPane, [this] { focusPane(1); });
+    bind(Command::PreviousPane, [this] { focusPane(-1); });
+}
+
+// --- State ------------------------------------------------------------------------------------
+
+void CMainFrame::documentUpdated()
+{
+    updateTitle();
+    updateActions();
+}
+
+void CMainFrame::setDocumentPath(const QString& path)
+{
+    m_path = path;
+    if (!path.isEmpty())
+        addRecentFile(path);
+    updateTitle();
+}
+
+void CMainFrame::updateTitle()
+{
+    const QString name = m_path.isEmpty() ? QString(kUntitled) : QFileInfo(m_path).fileName();
+    setWindowTitle(name + "[*] - Pelmora");
+    setWindowModified(m_doc.isModified());
+}
+
+void CMainFrame::updateActions()
+{
+    const bool text = m_doc.hasText();
+    const bool token = static_cast<bool>(m_doc.currentToken());
+    for (const CommandInfo& info : commandTable()) {
+        bool enabled = !info.later;
+        if (info.needs == Needs::Text)
+            enabled = enabled && text;
+        else if (info.needs == Needs::CurrentToken)
+            enabled = enabled && token;
+        action(info.command)->setEnabled(enabled);
+    }
+    for (std::size_t i = 0; i < contextMenuTable().size(); ++i) {
+        if (m_contextActions[static_cast<qsizetype>(i)])
+            m_contextActions[static_cast<qsizetype>(i)]->setEnabled(
+                action(contextMenuTable()[i].command)->isEnabled());
+    }
+}
+
+void CMainFrame::addRecentFile(const QString& path)
+{
+    const QString absolute = QFileInfo(path).absoluteFilePath();
+    m_recent.removeAll(absolute);
+    m_recent.prepend(absolute);
+    while (m_recent.size() > SettingsStore::kRecentFiles)
+        m_recent.removeLast();
+    updateRecentMenu();
+}
+
+void CMainFrame::updateRecentMenu()
+{
+    if (!m_textMenu)
+        return;
+    for (QAction* old : m_recentActions) {
+        m_textMenu->removeAction(old);
+        old->deleteLater();
+    }
+    m_recentActions.clear();
+    m_recentPlaceholder->setVisible(m_recent.isEmpty());
+    for (int i = 0; i < m_recent.size(); ++i) {
+        const QString path = m_recent[i];
+        auto* item = new QAction(QStringLiteral("&%1 %2").arg(i + 1).arg(QDir::toNativeSeparators(path)), this);
+        connect(item, &QAction::triggered, this, [this, path] {
+            if (maybeSave())
+                openText(path);
+        });
+        m_textMenu->insertAction(m_recentPlaceholder, item);
+        m_recentActions.push_back(item);
+    }
+}
+
+// --- File commands ----------------------------------------------------------------------------
+
+bool CMainFrame::maybeSave()
+{
+    if (!m_doc.hasText() || !m_doc.isModified())
+        return true;
+    const QString name = m_path.isEmpty() ? QString(kUntitled) : QFileInfo(m_path).fileName();
+    QMessageBox::StandardButton answer = QMessageBox::Cancel;
+    if (m_saveQuestion) {
+        answer = m_saveQuestion(name);
+    } else {
+        QMessageBox box(QMessageBox::Question, QStringLiteral("Pelmora"),
+                        QStringLiteral("Kas salvestada muudatused failis %1?").arg(name),
+                        QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, this);
+        box.setDefaultButton(QMessageBox::Yes);
+        box.setEscapeButton(QMessageBox::Cancel);
+        answer = static_cast<QMessageBox::StandardButton>(box.exec());
+    }
+    if (answer == QMessageBox::Yes)
+        return saveText();
+    return answer == QMessageBox::No;
+}
+
+void CMainFrame::newDocument()
+{
+    if (!maybeSave())
+        return;
+    m_doc.closeDocument();
+    m_path.clear();
+    m_doc.updateAllViews();
+}
+
+void CMainFrame::open()
+{
+    if (!maybeSave())
+        return;
+    FileRequest request;
+    request.mode = FileRequest::Mode::Open;
+    request.title = QStringLiteral("Ava");
+    request.start = m_path.isEmpty() ? QString() : QFileInfo(m_path).absolutePath();
+    const QString path = m_app.files().chooseOne(this, request);
+    if (!path.isEmpty())
+        openText(path);
+}
+
+bool CMainFrame::openText(const QString& path)
+{
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    const bool opened = m_doc.openDocument(toStd(path));
+    QApplication::restoreOverrideCursor();
+    m_path = opened ? path : QString();
+    if (opened)
+        addRecentFile(path);
+    updateTitle();
+    updateActions();
+    m_doc.updateAllViews();
+    return opened;
+}
+
+bool CMainFrame::saveText()
+{
+    if (!m_doc.hasText())
+        return false;
+    if (m_path.isEmpty()) {
+        saveAs();
+        return !m_doc.isModified();
+    }
+    return saveTextAs(m_path);
+}
+
+void CMainFrame::saveAs()
+{
+    if (!m_doc.hasText())
+        return;
+    FileRequest request;
+    request.mode = FileRequest::Mode::Save;
+    request.title = QStringLiteral("Salvesta koopia");
+    request.filter = QStringLiteral("XML-failid (*.xml);;Kõik failid (*)");
+    request.defaultSuffix = QStringLiteral("xml");
+    request.start = m_path;
+    const QString path = m_app.files().chooseOne(this, request);
+    if (!path.isEmpty())
+        saveTextAs(path);
+}
+
+bool CMainFrame::saveTextAs(const QString& path)
+{
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    const bool saved = m_doc.saveDocument(toStd(path));
+    QApplication::restoreOverrideCursor();
+    if (saved && path != m_path) {
+        m_path = path;
+        addRecentFile(path);
+    }
+    updateTitle();
+    return saved;
+}
+
+void CMainFrame::closeEvent(QCloseEvent* event)
+{
+    if (!maybeSave()) {
+        event->ignore();
+        return;
+    }
+    m_app.writeSettings();
+    event->accept();
+}
+
+void CMainFrame::print()
+{
+    if (!m_doc.hasText())
+        return;
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setDocName(m_path.isEmpty() ? QString(kUntitled) : QFileInfo(m_path).fileName());
+    QPrintDialog dialog(&printer, this);
+    if (m_app.dialogs().run(dialog) != QDialog::Accepted)
+        return;
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    m_textView->print(printer);
+    QApplication::restoreOverrideCursor();
+}
+
+// --- Clipboard: the focused field first, then the document -----------------------------------
+
+void CMainFrame::cut()
+{
+    if (QLineEdit* line = focusedLineEdit())
+        line->cut();
+    else if (auto* plain = focusedEdit<QPlainTextEdit>())
+        plain->cut();
+    else if (auto* rich = focusedEdit<QTextEdit>())
+        rich->cut();
+}
+
+void CMainFrame::copy()
+{
+    if (QLineEdit* line = focusedLineEdit(); line && line->hasSelectedText())
+        return line->copy();
+    if (auto* plain = focusedEdit<QPlainTextEdit>(); plain && plain->textCursor().hasSelection())
+        return plain->copy();
+    if (auto* rich = focusedEdit<QTextEdit>(); rich && rich->textCursor().hasSelection())
+        return rich->copy();
+    copySentence();
+}
+
+void CMainFrame::paste()
+{
+    if (QLineEdit* line = focusedLineEdit())
+        line->paste();
+    else if (auto* plain = focusedEdit<QPlainTextEdit>())
+        plain->paste();
+    else if (auto* rich = focusedEdit<QTextEdit>())
+        rich->paste();
+}
+
+void CMainFrame::copyToken()
+{
+    if (m_doc.currentToken())
+        QGuiApplication::clipboard()->setText(toQt(m_doc.copyTokenText()));
+}
+
+void CMainFrame::copySentence()
+{
+    if (m_doc.currentToken())
+        QGuiApplication::clipboard()->setText(toQt(m_doc.copySentenceWithReference()));
+}
+
+// --- Editing and the rest --------------------------------------------------------------------
+
+void CMainFrame::deleteToken()
+{
+    m_doc.deleteToken();
+}
+
+void CMainFrame::splitSentence()
+{
+    m_doc.splitSentence();
+}
+
+void CMainFrame::analyseDictionary()
+{
+    m_app.prompter().message(MessageKind::Warning, "Tekstide ühendamine", kAnalysisWarning);
+}
+
+void CMainFrame::about()
+{
+    showAboutBox(this);
+}
+
+void CMainFrame::focusPane(int step)
+{
+    // The strip takes no input: the keyboard moves between the running text and the form.
+    const std::array<QWidget*, 2> panes = {m_textView, m_form};
+    QWidget* focus = QApplication::focusWidget();
+    int current = -1;
+    for (int i = 0; i < 2; ++i) {
+        QWidget* pane = panes[static_cast<std::size_t>(i)];
+        if (pane == focus || pane->isAncestorOf(focus))
+            current = i;
+    }
+    const int next = current < 0 ? 0 : (current + step + 2) % 2;
+    QWidget* pane = panes[static_cast<std::size_t>(next)];
+    if (pane->focusPolicy() != Qt::NoFocus) {
+        pane->setFocus(Qt::OtherFocusReason);
+        return;
+    }
+    // A form: its first field.
+    for (QWidget* child = pane->nextInFocusChain(); child != pane; child = child->nextInFocusChain()) {
+        if (!pane->isAncestorOf(child))
+            break;
+        if (child->isEnabled() && child->focusPolicy() & Qt::TabFocus) {
+            child->setFocus(Qt::TabFocusReason);
+            return;
+        }
+    }
+}
+
+}  // namespace pelmora::gui

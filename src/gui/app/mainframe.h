@@ -1,0 +1,133 @@
+// CMainFrame: the main window with its menu, toolbar and the three panes stacked (running text,
+// token strip, annotation form), the title, the recent files and the file commands.
+#pragma once
+
+#include "app/commands.h"
+#include "text/pelmoradoc.h"
+
+#include <QMainWindow>
+#include <QMessageBox>
+#include <QSplitter>
+
+#include <array>
+#include <functional>
+
+class QToolBar;
+
+namespace pelmora::gui {
+
+class CPelmoraApp;
+class CTextView;
+class CWordInfoView;
+class SearchCommands;
+class WindowKeys;
+
+// The splitter of the three panes: after every resize the form gets its full natural height, the
+// strip keeps its height and the running text takes the rest.
+class PaneSplitter final : public QSplitter {
+    Q_OBJECT
+public:
+    explicit PaneSplitter(QWidget* parent = nullptr);
+    // Applies the rule now.
+    void keepFormHeight();
+    // The strip's height as the user last dragged it (or as it started).
+    int stripHeight() const { return m_strip; }
+    void setStripHeight(int height) { m_strip = height; }
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    int m_strip = -1;
+};
+
+class CMainFrame final : public QMainWindow, public DocumentObserver {
+    Q_OBJECT
+public:
+    explicit CMainFrame(CPelmoraApp& app);
+    ~CMainFrame() override;
+
+    QAction* action(Command command) const { return m_actions[static_cast<std::size_t>(command)]; }
+    CTextView& textView() { return *m_textView; }
+    CWordInfoView& infoView() { return *m_infoView; }
+    QWidget& formPane() { return *m_form; }
+    PaneSplitter& splitter() { return *m_splitter; }
+    QToolBar& toolBar() { return *m_toolBar; }
+    SearchCommands& searchCommands() { return *m_search; }
+
+    // Puts the annotation form into the bottom pane in place of what is there.
+    void setFormWidget(QWidget* form);
+
+    // The path of the open text ("" for a new or empty document).
+    const QString& documentPath() const { return m_path; }
+    void setDocumentPath(const QString& path);
+    // The recent files, newest first.
+    QStringList recentFiles() const { return m_recent; }
+
+    // The question before a modified text is dropped: Yes saves, No drops, Cancel keeps it.
+    // Tests put an answer in place of the box.
+    using SaveQuestion = std::function<QMessageBox::StandardButton(const QString& name)>;
+    void setSaveQuestion(SaveQuestion question) { m_saveQuestion = std::move(question); }
+    // Asks about a modified text; true when the caller may go on (saved, dropped, or unmodified).
+    bool maybeSave();
+
+    // The file commands without their dialogs.
+    bool openText(const QString& path);
+    bool saveText();
+    bool saveTextAs(const QString& path);
+
+    // DocumentObserver
+    void documentUpdated() override;
+    void attributeChanged(XmlNode, const char*, std::string_view) override { updateTitle(); }
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void createActions();
+    void createMenus();
+    void createToolBar();
+    void createPanes();
+    void connectCommands();
+    void updateTitle();
+    void updateActions();
+    void updateRecentMenu();
+    void addRecentFile(const QString& path);
+    void run(Command command);
+
+    // Commands
+    void newDocument();
+    void open();
+    void saveAs();
+    void print();
+    void cut();
+    void copy();
+    void paste();
+    void copyToken();
+    void copySentence();
+    void deleteToken();
+    void splitSentence();
+    void analyseDictionary();
+    void about();
+    void focusPane(int step);
+
+    CPelmoraApp& m_app;
+    CPelmoraDoc& m_doc;
+    std::array<QAction*, static_cast<std::size_t>(Command::Count)> m_actions{};
+    QList<QAction*> m_contextActions;
+    QMenu* m_textMenu = nullptr;
+    QAction* m_recentPlaceholder = nullptr;
+    QList<QAction*> m_recentActions;
+    QToolBar* m_toolBar = nullptr;
+    PaneSplitter* m_splitter = nullptr;
+    CTextView* m_textView = nullptr;
+    CWordInfoView* m_infoView = nullptr;
+    QWidget* m_form = nullptr;
+    SearchCommands* m_search = nullptr;
+    WindowKeys* m_keys = nullptr;
+    QString m_path;
+    QStringList m_recent;
+    SaveQuestion m_saveQuestion;
+};
+
+}  // namespace pelmora::gui

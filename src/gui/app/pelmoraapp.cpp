@@ -1,0 +1,98 @@
+#include "app/pelmoraapp.h"
+
+#include "app/mainframe.h"
+#include "app/qtstrings.h"
+#include "app/settingsdialog.h"
+#include "common/strings.h"
+
+#include <QApplication>
+
+namespace pelmora::gui {
+
+CPelmoraApp::CPelmoraApp(const QString& settingsPath, Prompter& prompter, FileChooser& files,
+                         DialogRunner& dialogs)
+    : m_store(settingsPath), m_prompter(prompter), m_files(files), m_dialogs(dialogs), m_doc(prompter),
+      m_dictionary(prompter)
+{
+    m_dictionary.setChooseAnotherCallback(
+        [this](CDictionary& dictionary, ChooseReason reason) { chooseAnotherDictionary(dictionary, reason); });
+}
+
+CPelmoraApp::~CPelmoraApp()
+{
+    // The views observe the document: they go first.
+    m_frame.reset();
+}
+
+bool CPelmoraApp::start(const QString& textPath, bool showWindow)
+{
+    m_settings = m_store.read();
+    if (m_settings.showOptionsDialog != 0)
+        settingsDialog();
+
+    if (!textPath.isEmpty() && !m_doc.openDocument(toStd(textPath)))
+        return false;
+
+    m_frame = std::make_unique<CMainFrame>(*this);
+    if (!textPath.isEmpty())
+        m_frame->setDocumentPath(textPath);
+    if (showWindow)
+        m_frame->show();
+
+    m_dictionary.openWithPath(m_settings.dictionaryPathName);
+    rebuildTransformations(m_settings, m_transformations, m_prompter);
+    return true;
+}
+
+bool CPelmoraApp::settingsDialog()
+{
+    SettingsDialog dialog(
+        m_settings, m_files, [this](const std::string& path) { m_settings.taggingInfoPath = path; },
+        m_frame ? static_cast<QWidget*>(m_frame.get()) : nullptr);
+    if (m_dialogs.run(dialog) != QDialog::Accepted)
+        return false;
+    // The notes file may have been chosen while the dialog was open; the dialog shows it too.
+    m_settings = applySettings(dialog.edited());
+    writeSettings();
+    return true;
+}
+
+bool CPelmoraApp::runSettingsDialog()
+{
+    if (!settingsDialog())
+        return false;
+    m_dictionary.openWithPath(m_settings.dictionaryPathName);
+    rebuildTransformations(m_settings, m_transformations, m_prompter);
+    if (m_frame)
+        m_doc.updateAllViews();
+    return true;
+}
+
+void CPelmoraApp::chooseAnotherDictionary(CDictionary& dictionary, ChooseReason reason)
+{
+    // A dictionary that fails again while the dialog's choice is being opened asks again, but
+    // never from inside its own question.
+    if (m_choosing)
+        return;
+    m_choosing = true;
+    const std::string before = m_settings.dictionaryPathName;
+    const bool accepted = settingsDialog();
+    m_choosing = false;
+    if (!accepted)
+        return;
+    if (reason == ChooseReason::NoPath) {
+        dictionary.setPath(m_settings.dictionaryPathName);
+        return;
+    }
+    if (m_settings.dictionaryPathName != before && !trimBlanks(m_settings.dictionaryPathName).empty())
+        dictionary.openWithPath(m_settings.dictionaryPathName);
+}
+
+void CPelmoraApp::writeSettings()
+{
+    m_store.write(m_settings);
+    if (m_frame)
+        m_store.writeRecentFiles(m_frame->recentFiles());
+}
+
+}  // namespace pelmora::gui

@@ -1,0 +1,60 @@
+#include "app/windowkeys.h"
+
+#include <QComboBox>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QTextEdit>
+#include <QWidget>
+
+namespace pelmora::gui {
+
+namespace {
+
+// True when the widget is an edit field with selected text.
+bool hasSelection(QWidget* widget)
+{
+    if (auto* combo = qobject_cast<QComboBox*>(widget))
+        widget = combo->lineEdit();
+    if (auto* line = qobject_cast<QLineEdit*>(widget))
+        return line->hasSelectedText();
+    if (auto* plain = qobject_cast<QPlainTextEdit*>(widget))
+        return plain->textCursor().hasSelection();
+    if (auto* rich = qobject_cast<QTextEdit*>(widget))
+        return rich->textCursor().hasSelection();
+    return false;
+}
+
+}  // namespace
+
+WindowKeys::WindowKeys(QWidget* window, QList<QKeySequence> keys)
+    : QObject(window), m_window(window), m_keys(std::move(keys))
+{
+}
+
+bool WindowKeys::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() != QEvent::ShortcutOverride)
+        return false;
+    auto* widget = qobject_cast<QWidget*>(watched);
+    // Only fields of this window; a dialog's fields keep their keys.
+    if (!widget || widget->window() != m_window)
+        return false;
+    const auto* key = static_cast<QKeyEvent*>(event);
+    const QKeySequence pressed(key->keyCombination());
+    // Copy without a selection copies the sentence, as if no field had the focus.
+    if (key->matches(QKeySequence::Copy) && !hasSelection(widget)) {
+        event->ignore();
+        return true;
+    }
+    for (const QKeySequence& sequence : m_keys) {
+        if (sequence == pressed) {
+            // Not delivered and not accepted: the shortcut map runs the window's command.
+            event->ignore();
+            return true;
+        }
+    }
+    return false;
+}
+
+}  // namespace pelmora::gui
