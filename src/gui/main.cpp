@@ -17,6 +17,35 @@
 
 using namespace pelmora::gui;
 
+namespace {
+
+// While a picture is taken nobody is there to answer: messages go to standard error, questions
+// are answered No and dialogs are cancelled, so the program always ends.
+class UnattendedPrompter final : public pelmora::Prompter {
+public:
+    void message(pelmora::MessageKind, const std::string& title, const std::string& text) override
+    {
+        std::fprintf(stderr, "pelmora: %s: %s\n", title.c_str(), text.c_str());
+    }
+    bool askYesNo(const std::string& title, const std::string& text) override
+    {
+        std::fprintf(stderr, "pelmora: %s: %s (Ei)\n", title.c_str(), text.c_str());
+        return false;
+    }
+};
+
+class UnattendedDialogs final : public DialogRunner {
+public:
+    int run(QDialog&) override { return QDialog::Rejected; }
+};
+
+class UnattendedFiles final : public FileChooser {
+public:
+    QStringList choose(QWidget*, const FileRequest&) override { return {}; }
+};
+
+}  // namespace
+
 int main(int argc, char** argv)
 {
     QApplication application(argc, argv);
@@ -43,15 +72,22 @@ int main(int argc, char** argv)
         parser.isSet(settingsOption) ? parser.value(settingsOption) : defaultSettingsPath();
     const QString textPath = parser.positionalArguments().isEmpty() ? QString() : parser.positionalArguments().front();
 
-    GuiPrompter prompter;
-    DialogFileChooser files;
-    DialogRunner dialogs;
+    const bool screenshot = parser.isSet(screenshotOption);
+    GuiPrompter boxes;
+    UnattendedPrompter unattendedPrompter;
+    DialogFileChooser fileDialogs;
+    UnattendedFiles unattendedFiles;
+    DialogRunner modal;
+    UnattendedDialogs unattendedDialogs;
+    pelmora::Prompter& prompter = screenshot ? static_cast<pelmora::Prompter&>(unattendedPrompter) : boxes;
+    FileChooser& files = screenshot ? static_cast<FileChooser&>(unattendedFiles) : fileDialogs;
+    DialogRunner& dialogs = screenshot ? static_cast<DialogRunner&>(unattendedDialogs) : modal;
     CPelmoraApp app(settingsPath, prompter, files, dialogs);
     if (!app.start(textPath))
         return 1;
-    prompter.setParent(app.frame());
+    boxes.setParent(app.frame());
 
-    if (parser.isSet(screenshotOption)) {
+    if (screenshot) {
         const QString png = parser.value(screenshotOption);
         int status = 0;
         // Once the window is laid out and painted.
