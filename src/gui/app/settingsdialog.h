@@ -1,6 +1,7 @@
 // The settings dialog "Pelmora: seadistus": copies a Settings value into its controls and back.
 #pragma once
 
+#include "app/dialogrunner.h"
 #include "app/filechooser.h"
 #include "settings/settings.h"
 
@@ -26,6 +27,11 @@ public:
     // keep the values the dialog was made with.
     Settings edited() const;
 
+protected:
+    // Enter in the endings edit presses OK as everywhere else in the dialog: the endings are one
+    // blank-separated list, a line break has no place in it.
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     void chooseDictionary();
     void chooseNotesFile();
@@ -36,7 +42,8 @@ private:
     std::function<void(const std::string&)> m_notesFileChosen;
 };
 
-// The about box "Pelmora teave" with the version line.
-void showAboutBox(QWidget* parent);
+// The about box "Mis on Pelmora": the program's icon, the version line and the authors; shown
+// through `runner`.
+void showAboutBox(QWidget* parent, DialogRunner& runner);
 
 }  // namespace pelmora::gui

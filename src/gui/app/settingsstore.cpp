@@ -14,6 +14,15 @@ namespace {
 constexpr const char* kSection = "Settings";
 constexpr const char* kRecentSection = "RecentFiles";
 
+// The text of a stored value. An unquoted value with a comma (a hand-edited path, say) reads
+// as a list; its parts are joined the way the INI writer would write them.
+QString storedText(const QVariant& value)
+{
+    if (value.typeId() == QMetaType::QStringList)
+        return value.toStringList().join(QStringLiteral(", "));
+    return value.toString();
+}
+
 }  // namespace
 
 QString defaultSettingsPath()
@@ -35,8 +44,14 @@ Settings SettingsStore::read() const
         const QVariant value = file.value(key.name);
         if (!value.isValid())
             continue;
-        setSettingText(settings, key, toStd(value.toString()));
+        setSettingText(settings, key, toStd(storedText(value)));
     }
+    // We write the endings quoted, so their blanks come back as they were; an unquoted,
+    // hand-edited line loses its end blanks to the INI reader, and the suggester finds an ending
+    // only between two blanks.
+    const std::string& endings = settings.endings;
+    if (endings.empty() || endings.front() != ' ' || endings.back() != ' ')
+        settings.endings = normalizeEndings(endings);
     return settings;
 }
 
