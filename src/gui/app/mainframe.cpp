@@ -568,7 +568,7 @@ void CMainFrame::analyseDictionary()
 
 void CMainFrame::about()
 {
-    showAboutBox(this);
+    showAboutBox(this, m_app.dialogs());
 }
 
 void CMainFrame::focusPane(int step)
