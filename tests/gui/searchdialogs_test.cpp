@@ -249,6 +249,21 @@ private Q_SLOTS:
         }
     }
 
+    void choosingFromAListByKeyTicksItsField()
+    {
+        m_runner->queue([](QDialog& dialog) -> int {
+            // Down on the part-of-speech list moves from "-" to "verb".
+            QTest::keyClick(&child<QComboBox>(dialog, "partOfSpeechCombo"), Qt::Key_Down);
+            click(child<QCheckBox>(dialog, "goToFirstCheck"));
+            return QDialog::Accepted;
+        });
+        m_commands->find();
+        const SearchCriteria& criteria = m_commands->lastSearch().criteria;
+        QVERIFY(criteria.isChecked(SearchField::PartOfSpeech));
+        QCOMPARE(QString::fromStdString(criteria.value(SearchField::PartOfSpeech)), QString("V"));
+        QCOMPARE(markedIds(), QStringList{"l1_s2"});
+    }
+
     void searchDialogComesBackWithTheLastSearch()
     {
         m_runner->queue([](QDialog& dialog) -> int {

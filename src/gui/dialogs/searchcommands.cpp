@@ -12,7 +12,7 @@ namespace pelmora::gui {
 
 namespace {
 
-// The wait cursor for the length of a walk over the whole text.
+// The wait cursor while a command changes every token; such commands show no message.
 class WaitCursor {
 public:
     WaitCursor() { QGuiApplication::setOverrideCursor(Qt::WaitCursor); }
@@ -41,11 +41,9 @@ void SearchCommands::find()
     if (m_dialogs.run(dialog) != QDialog::Accepted)
         return;
     m_lastSearch = dialog.values();
-    {
-        const WaitCursor wait;
-        m_search.searchFromDialog(m_lastSearch.criteria, m_lastSearch.mark, m_lastSearch.goToFirst,
-                                  m_lastSearch.direction);
-    }
+    // No wait cursor: the walk is quick, and "Ei leia" would show under it.
+    m_search.searchFromDialog(m_lastSearch.criteria, m_lastSearch.mark, m_lastSearch.goToFirst,
+                              m_lastSearch.direction);
     m_doc.updateAllViews();
 }
 
@@ -144,10 +142,8 @@ void SearchCommands::goToPage()
     if (m_dialogs.run(dialog) != QDialog::Accepted)
         return;
     m_lastPage = dialog.page();
-    {
-        const WaitCursor wait;
-        m_search.goToPage(toStd(m_lastPage));
-    }
+    // As for the search: "Ei leidnud lehekülge" must not show under a wait cursor.
+    m_search.goToPage(toStd(m_lastPage));
     m_doc.updateAllViews();
 }
 
