@@ -532,7 +532,6 @@ private Q_SLOTS:
         QTest::newRow("found") << "2" << "l1_s3" << "";
         // The sentence's own "lk" of 7 does not count.
         QTest::newRow("only a sentence has it") << "7" << "l1_s1" << "Viga: Ei leidnud lehekülge";
-        QTest::newRow("exact text") << "02" << "l1_s1" << "Viga: Ei leidnud lehekülge";
         QTest::newRow("empty") << "" << "l1_s1" << "";
     }
 
@@ -551,24 +550,6 @@ private Q_SLOTS:
         QCOMPARE(lastMessage(), message);
         if (!message.isEmpty())
             QCOMPARE(m_prompter->entries().back().kind, MessageKind::Error);
-    }
-
-    void goToPageRemembersThePage()
-    {
-        m_runner->queue([](QDialog& dialog) -> int {
-            typeInto(child<QLineEdit>(dialog, "pageEdit"), "3");
-            return QDialog::Accepted;
-        });
-        m_commands->goToPage();
-        QString shown;
-        m_runner->queue([&](QDialog& dialog) -> int {
-            shown = child<QLineEdit>(dialog, "pageEdit").text();
-            return QDialog::Rejected;
-        });
-        goTo("l1_s1");
-        m_commands->goToPage();
-        QCOMPARE(shown, QString("3"));
-        QCOMPARE(currentId(), QString("l1_s1"));
     }
 
     void goToIdentifier_data()
