@@ -159,6 +159,7 @@ std::size_t TextSearch::replace(const ReplaceRequest& request)
         return 0;
 
     std::size_t changed = 0;
+    CPelmoraDoc::ChangeGroup group(m_doc);  // one replace is one step to undo
     forEachToken(m_doc, [&](XmlNode token) {
         bool any = false;
         for (const Prepared& item : prepared) {
@@ -207,6 +208,7 @@ std::size_t TextSearch::removeAutomaticChangeMarks()
     if (!m_doc.hasText())
         return 0;
     std::size_t removed = 0;
+    CPelmoraDoc::ChangeGroup group(m_doc);  // one step to undo, however many marks go
     forEachToken(m_doc, [&](XmlNode token) {
         if (attributeValue(token, text::kAuto) == "+") {
             m_doc.setNodeAttribute(token, text::kAuto, "");

@@ -1,27 +1,187 @@
-// Placeholder until the search dialogs are built.
 #include "dialogs/searchcommands.h"
 
+#include "app/qtstrings.h"
+#include "dialogs/gotoidentifierdialog.h"
+#include "dialogs/gotopagedialog.h"
+#include "dialogs/replacedialog.h"
+
+#include <QClipboard>
+#include <QGuiApplication>
+
 namespace pelmora::gui {
+
+namespace {
+
+// The wait cursor while a command changes every token; such commands show no message.
+class WaitCursor {
+public:
+    WaitCursor() { QGuiApplication::setOverrideCursor(Qt::WaitCursor); }
+    ~WaitCursor() { QGuiApplication::restoreOverrideCursor(); }
+    WaitCursor(const WaitCursor&) = delete;
+    WaitCursor& operator=(const WaitCursor&) = delete;
+};
+
+}  // namespace
 
 SearchCommands::SearchCommands(CPelmoraDoc& doc, TextSearch& search, DialogRunner& dialogs, QWidget* parent)
     : QObject(parent), m_doc(doc), m_search(search), m_dialogs(dialogs), m_parent(parent)
 {
 }
 
-void SearchCommands::find() {}
-void SearchCommands::findNext() {}
-void SearchCommands::partOfWordSearch() {}
-void SearchCommands::replace() {}
-void SearchCommands::suspectedErrors() {}
-void SearchCommands::automaticChanges() {}
-void SearchCommands::removeAutomaticMarks() {}
-void SearchCommands::clearSearches() {}
-void SearchCommands::rememberPosition() {}
-void SearchCommands::goToRememberedPosition() {}
-void SearchCommands::goToPage() {}
-void SearchCommands::goToIdentifier() {}
-void SearchCommands::goToClipboardIdentifier() {}
-void SearchCommands::nextMarked() {}
-void SearchCommands::previousMarked() {}
+bool SearchCommands::hasCurrentToken() const
+{
+    return static_cast<bool>(m_doc.currentToken());
+}
+
+void SearchCommands::find()
+{
+    if (!hasCurrentToken())
+        return;
+    SearchDialog dialog(m_lastSearch, m_dialogs, m_parent);
+    if (m_dialogs.run(dialog) != QDialog::Accepted)
+        return;
+    m_lastSearch = dialog.values();
+    // No wait cursor: the walk is quick, and "Ei leia" would show under it.
+    m_search.searchFromDialog(m_lastSearch.criteria, m_lastSearch.mark, m_lastSearch.goToFirst,
+                              m_lastSearch.direction);
+    m_doc.updateAllViews();
+}
+
+void SearchCommands::findNext()
+{
+    if (!hasCurrentToken())
+        return;
+    if (m_search.findNext() == FindNextResult::NeedsDialog) {
+        find();
+        return;
+    }
+    m_doc.updateAllViews();
+}
+
+void SearchCommands::partOfWordSearch()
+{
+    if (!hasCurrentToken())
+        return;
+    PartOfWordDialog dialog(m_lastPartOfWord, m_dialogs, m_parent);
+    if (m_dialogs.run(dialog) != QDialog::Accepted)
+        return;
+    m_lastPartOfWord = dialog.values();
+    m_search.partOfWordSearch(m_lastPartOfWord.criteria());
+    m_doc.updateAllViews();
+}
+
+void SearchCommands::replace()
+{
+    if (!hasCurrentToken())
+        return;
+    ReplaceDialog dialog(m_search.automaticChangeColour(), m_dialogs, m_parent);
+    if (m_dialogs.run(dialog) != QDialog::Accepted)
+        return;
+    {
+        const WaitCursor wait;
+        m_search.replace(dialog.request());
+    }
+    m_doc.updateAllViews();
+}
+
+void SearchCommands::suspectedErrors()
+{
+    if (!hasCurrentToken())
+        return;
+    m_search.addSuspectedErrorsRule();
+    m_doc.updateAllViews();
+}
+
+void SearchCommands::automaticChanges()
+{
+    if (!hasCurrentToken())
+        return;
+    m_search.addAutomaticChangesRule();
+    m_doc.updateAllViews();
+}
+
+void SearchCommands::removeAutomaticMarks()
+{
+    if (!hasCurrentToken())
+        return;
+    {
+        const WaitCursor wait;
+        m_search.removeAutomaticChangeMarks();
+    }
+    m_doc.updateAllViews();
+}
+
+void SearchCommands::clearSearches()
+{
+    if (!hasCurrentToken())
+        return;
+    m_search.clearSearches();
+    m_doc.updateAllViews();
+}
+
+void SearchCommands::rememberPosition()
+{
+    if (!hasCurrentToken())
+        return;
+    m_search.rememberPosition();
+}
+
+void SearchCommands::goToRememberedPosition()
+{
+    if (!hasCurrentToken())
+        return;
+    m_search.goToRememberedPosition();
+    m_doc.updateAllViews();
+}
+
+void SearchCommands::goToPage()
+{
+    if (!hasCurrentToken())
+        return;
+    GoToPageDialog dialog(m_lastPage, m_parent);
+    if (m_dialogs.run(dialog) != QDialog::Accepted)
+        return;
+    m_lastPage = dialog.page();
+    // As for the search: "Ei leidnud lehekülge" must not show under a wait cursor.
+    m_search.goToPage(toStd(m_lastPage));
+    m_doc.updateAllViews();
+}
+
+void SearchCommands::goToIdentifier()
+{
+    if (!hasCurrentToken())
+        return;
+    GoToIdentifierDialog dialog(m_lastSentence, m_lastToken, m_parent);
+    if (m_dialogs.run(dialog) != QDialog::Accepted)
+        return;
+    m_lastSentence = dialog.sentence();
+    m_lastToken = dialog.token();
+    m_search.goToIdentifier(m_lastSentence, m_lastToken);
+    m_doc.updateAllViews();
+}
+
+void SearchCommands::goToClipboardIdentifier()
+{
+    if (!hasCurrentToken())
+        return;
+    m_search.goToClipboardIdentifier(toStd(QGuiApplication::clipboard()->text()));
+    m_doc.updateAllViews();
+}
+
+void SearchCommands::nextMarked()
+{
+    if (!hasCurrentToken())
+        return;
+    m_search.goToNextMarkedToken();
+    m_doc.updateAllViews();
+}
+
+void SearchCommands::previousMarked()
+{
+    if (!hasCurrentToken())
+        return;
+    m_search.goToPreviousMarkedToken();
+    m_doc.updateAllViews();
+}
 
 }  // namespace pelmora::gui

@@ -4,10 +4,13 @@
 
 #include "app/dialogrunner.h"
 #include "common/prompter.h"
+#include "dialogs/partofworddialog.h"
+#include "dialogs/searchdialog.h"
 #include "search/textsearch.h"
 #include "text/pelmoradoc.h"
 
 #include <QObject>
+#include <QString>
 
 class QWidget;
 
@@ -18,6 +21,11 @@ class SearchCommands final : public QObject {
 public:
     // `parent` owns the dialogs, `dialogs` runs them; the clipboard is read through QGuiApplication.
     SearchCommands(CPelmoraDoc& doc, TextSearch& search, DialogRunner& dialogs, QWidget* parent);
+
+    // What the search dialog and the part-of-word dialog show at their next opening: the values
+    // last accepted.
+    const SearchDialogValues& lastSearch() const { return m_lastSearch; }
+    const PartOfWordValues& lastPartOfWord() const { return m_lastPartOfWord; }
 
 public Q_SLOTS:
     void find();                    // "&Otsi ..."
@@ -37,10 +45,18 @@ public Q_SLOTS:
     void previousMarked();          // "&Eelmine värviga märgitud sõna"
 
 private:
+    // Every command needs a current token; without one it does nothing.
+    bool hasCurrentToken() const;
+
     CPelmoraDoc& m_doc;
     TextSearch& m_search;
     DialogRunner& m_dialogs;
     QWidget* m_parent;
+    SearchDialogValues m_lastSearch;
+    PartOfWordValues m_lastPartOfWord;
+    QString m_lastPage;
+    int m_lastSentence = 1;
+    int m_lastToken = 1;
 };
 
 }  // namespace pelmora::gui

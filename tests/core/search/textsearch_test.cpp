@@ -241,6 +241,28 @@ TEST_F(TextSearchTest, ReplaceWithoutHitsAddsNoRule)
     EXPECT_FALSE(doc.isModified());
 }
 
+TEST_F(TextSearchTest, ReplaceAndMarkRemovalAreOneUndoStepEach)
+{
+    ReplaceRequest request;
+    request.replacements = {{TokenAttribute::PartOfSpeech, "V", "Adv"}, {TokenAttribute::Lemma, "kala", "kalā"}};
+    const std::size_t before = doc.undoCount();
+    ASSERT_EQ(search.replace(request), 2u);
+    // Expected: the whole replace, over two tokens and four attributes, is one step.
+    EXPECT_EQ(doc.undoCount(), before + 1);
+    ASSERT_EQ(search.removeAutomaticChangeMarks(), 2u);
+    EXPECT_EQ(doc.undoCount(), before + 2);
+
+    // Undoing twice brings back every value, the "auto" marks going last.
+    ASSERT_TRUE(doc.undo());
+    EXPECT_EQ(attributeValue(token("l1_s2"), "auto"), "+");
+    EXPECT_EQ(attributeValue(token("l4_s1"), "auto"), "+");
+    ASSERT_TRUE(doc.undo());
+    EXPECT_EQ(attributeValue(token("l1_s2"), "liik"), "V");
+    EXPECT_EQ(attributeValue(token("l4_s1"), "lemma"), "Kala");
+    EXPECT_FALSE(token("l1_s2").attribute("auto"));
+    EXPECT_FALSE(token("l4_s1").attribute("auto"));
+}
+
 TEST_F(TextSearchTest, GoToPage)
 {
     struct Case {
