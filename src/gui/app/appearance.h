@@ -3,8 +3,9 @@
 
 namespace pelmora::gui {
 
-// Makes the desktop's icon folders searchable and picks Tango when the platform names no theme
-// (as on a bare X server or the offscreen platform). Call once after the QApplication exists.
+// Puts Estonian texts on Qt's standard buttons ("&Loobu", "&Jah", "&Ei"), makes the desktop's
+// icon folders searchable and picks Tango when the platform names no theme (as on a bare X server
+// or the offscreen platform). Call once after the QApplication exists.
 void setUpAppearance();
 
 }  // namespace pelmora::gui
