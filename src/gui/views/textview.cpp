@@ -37,6 +37,7 @@ QFont makeFont(const FontSpec& spec)
 QColor toColor(Colour colour) { return QColor(colour.red, colour.green, colour.blue); }
 
 constexpr std::size_t kNoBox = static_cast<std::size_t>(-1);
+constexpr int kMargin = 4;
 
 // Line height h: the height of "XqÄ" in the normal font.
 int lineHeightOf(const QFontMetrics& normal) { return normal.size(0, QStringLiteral("XqÄ")).height(); }
@@ -68,6 +69,12 @@ CTextView::CTextView(CPelmoraDoc& doc, const Settings& settings, QWidget* parent
     palette.setColor(QPalette::Base, Qt::white);
     viewport()->setPalette(palette);
     viewport()->setAutoFillBackground(true);
+    // A narrow white margin, so the first letter of a line does not touch the frame.
+    setViewportMargins(kMargin, 0, 0, 0);
+    QPalette margin = this->palette();
+    margin.setColor(QPalette::Window, Qt::white);
+    setPalette(margin);
+    setAutoFillBackground(true);
     viewport()->setMouseTracking(true);
     m_doc.addObserver(this);
 }

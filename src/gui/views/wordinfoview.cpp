@@ -57,12 +57,19 @@ void CWordInfoView::paintEvent(QPaintEvent* event)
     if (!m_doc.hasText() || !m_doc.currentToken())
         return;
     const int baseLine = kTop + QFontMetrics(m_fonts[0]).ascent();
+    // Lemma, part of speech, form, style and meta carry no blanks of their own; a blank's width
+    // between two pieces that meet without one keeps them from running together.
+    const int gap = QFontMetrics(m_fonts[static_cast<std::size_t>(StripFont::Small)]).horizontalAdvance(QLatin1Char(' '));
     int x = kLeft;
+    bool endsWithBlank = true;
     for (const StripPiece& piece : tokenStripPieces(m_doc.currentToken())) {
+        const QString text = toQt(piece.text);
+        if (!endsWithBlank && !text.startsWith(QLatin1Char(' ')))
+            x += gap;
+        endsWithBlank = text.endsWith(QLatin1Char(' '));
         if (x >= width())
             break;  // the strip does not wrap; the rest is cut off
         const QFont& font = m_fonts[static_cast<std::size_t>(piece.font)];
-        const QString text = toQt(piece.text);
         painter.setFont(font);
         painter.setPen(QColor(piece.colour.red, piece.colour.green, piece.colour.blue));
         painter.drawText(QPoint(x, baseLine), text);
