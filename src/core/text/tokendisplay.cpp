@@ -3,6 +3,8 @@
 
 #include "text/textformat.h"
 
+#include <cstring>
+
 namespace pelmora {
 
 namespace {
@@ -58,7 +60,24 @@ TokenLook tokenLook(std::string_view meta, std::string_view style, bool draftFon
 
 TokenLook tokenLook(XmlNode token, bool draftFonts)
 {
-    return tokenLook(attributeValue(token, text::kMeta), attributeValue(token, text::kStyle), draftFonts);
+    if (draftFonts)
+        return {TokenFont::Normal, kBlack};
+    // One pass over the attributes: the running text asks this of every token of a long text.
+    std::string_view meta;
+    std::string_view style;
+    bool metaSeen = false;
+    bool styleSeen = false;
+    for (pugi::xml_attribute a = token.first_attribute(); a && !(metaSeen && styleSeen); a = a.next_attribute()) {
+        const char* name = a.name();
+        if (!metaSeen && name[0] == 'm' && std::strcmp(name, text::kMeta) == 0) {
+            meta = a.value();
+            metaSeen = true;
+        } else if (!styleSeen && name[0] == 's' && std::strcmp(name, text::kStyle) == 0) {
+            style = a.value();
+            styleSeen = true;
+        }
+    }
+    return tokenLook(meta, style, false);
 }
 
 bool decidesTokenLook(std::string_view attributeName)

@@ -3,7 +3,7 @@
 #include "views/textview.h"
 
 #include "app/qtstrings.h"
-#include "search/tokenwalk.h"
+#include "text/textformat.h"
 
 #include <QAction>
 #include <QContextMenuEvent>
@@ -16,6 +16,7 @@
 #include <QPrinter>
 #include <QScrollBar>
 #include <QToolTip>
+#include <QtMath>
 
 #include <algorithm>
 
@@ -95,14 +96,28 @@ void CTextView::dropLayout()
     m_drawnCurrent = XmlNode();
 }
 
-void CTextView::measure()
+std::vector<CTextView::Box> CTextView::measureText(Measurer& measurer, std::size_t expected) const
 {
     const bool draft = m_settings.draftFonts != 0;
     std::vector<Box> boxes;
-    forEachToken(m_doc, [&](XmlNode token) {
-        const TokenFont font = tokenLook(token, draft).font;
-        boxes.push_back({0, 0, m_measurer.width(font, elementText(token)), font, token});
-    });
+    boxes.reserve(expected);
+    // The walk of forEachToken, sentence by sentence, so each box knows whether it opens one.
+    for (XmlNode sentence = firstChildElement(m_doc.body(), text::kSentence); sentence;
+         sentence = nextSiblingElement(sentence, text::kSentence)) {
+        bool first = true;
+        for (XmlNode token = firstChildElement(sentence, text::kToken); token;
+             token = nextSiblingElement(token, text::kToken)) {
+            const TokenFont font = tokenLook(token, draft).font;
+            boxes.push_back({0, 0, measurer.width(font, elementText(token)), font, first, token});
+            first = false;
+        }
+    }
+    return boxes;
+}
+
+void CTextView::measure()
+{
+    std::vector<Box> boxes = measureText(m_measurer, m_boxes.size());
     m_measuredTokens += boxes.size();
     m_boxes = std::move(boxes);
     m_boxOfToken.clear();
@@ -127,13 +142,10 @@ int flowBoxes(BoxVector& boxes, int width, int lineHeight)
 {
     int x = 0;
     int y = 0;
-    XmlNode previousSentence;
     for (auto& box : boxes) {
-        const XmlNode sentence = box.token.parent();
-        if (sentence != previousSentence) {
+        if (box.startsSentence) {
             y += lineHeight * 3 / 2;
             x = 0;
-            previousSentence = sentence;
         } else if (x > 0 && x + box.width > width) {
             y += lineHeight;
             x = 0;
@@ -284,9 +296,25 @@ void CTextView::documentAboutToBeCleared()
 
 // --- Painting -----------------------------------------------------------------------------------
 
+const QStaticText& CTextView::staticText(TokenFont font, std::string_view text) const
+{
+    auto& cache = m_staticTexts[static_cast<std::size_t>(font)];
+    if (const auto found = cache.find(text); found != cache.end())
+        return found->second;
+    // A text of many different words keeps only the words of recent screens.
+    constexpr std::size_t kMostWords = 20000;
+    if (cache.size() >= kMostWords)
+        cache.clear();
+    QStaticText word(toQt(text));
+    word.setTextFormat(Qt::PlainText);
+    word.setPerformanceHint(QStaticText::AggressiveCaching);
+    word.prepare(QTransform(), m_fonts[static_cast<std::size_t>(font)]);
+    return cache.emplace(std::string(text), std::move(word)).first->second;
+}
+
 void CTextView::drawBoxes(QPainter& painter, const std::vector<Box>& boxes, std::size_t first, std::size_t last,
                           int top, const std::array<QFont, kTokenFontCount>& fonts, int lineHeight,
-                          int ascent) const
+                          int ascent, bool screen) const
 {
     const bool draft = m_settings.draftFonts != 0;
     const bool marking = m_search.markingOn();
@@ -299,18 +327,25 @@ void CTextView::drawBoxes(QPainter& painter, const std::vector<Box>& boxes, std:
             painter.setFont(fonts[static_cast<std::size_t>(font)]);
             selected = font;
         }
-        const QString text = toQt(elementText(box.token));
+        const std::string_view text = elementText(box.token);
         const int y = box.top - top;
+        const QStaticText* word = screen ? &staticText(box.font, text) : nullptr;
+        const QString printed = screen ? QString() : toQt(text);
         if (marking) {
-            if (const std::optional<Colour> background = m_search.markingColour(box.token))
-                painter.fillRect(QRect(box.left, y, painter.fontMetrics().horizontalAdvance(text), lineHeight),
-                                 toColor(*background));
+            if (const std::optional<Colour> background = m_search.markingColour(box.token)) {
+                const int width = word ? qCeil(word->size().width()) : painter.fontMetrics().horizontalAdvance(printed);
+                painter.fillRect(QRect(box.left, y, width, lineHeight), toColor(*background));
+            }
         }
         painter.setPen(box.token == current ? toColor(kCurrentTokenColour)
                                             : toColor(tokenLook(box.token, draft).colour));
         // Every font stands on the line's base line, so a small token is not lifted above its
         // neighbours.
-        painter.drawText(QPoint(box.left, y + ascent), text);
+        if (word)
+            painter.drawStaticText(QPoint(box.left, y + ascent - m_measurer.metrics[static_cast<std::size_t>(font)].ascent()),
+                                   *word);
+        else
+            painter.drawText(QPoint(box.left, y + ascent), printed);
     }
 }
 
@@ -324,7 +359,7 @@ void CTextView::paintEvent(QPaintEvent* event)
     std::size_t last = first;
     while (last < m_boxes.size() && m_boxes[last].top <= exposed.bottom() + scroll)
         ++last;
-    drawBoxes(painter, m_boxes, first, last, scroll, m_fonts, m_lineHeight, m_measurer.metrics[0].ascent());
+    drawBoxes(painter, m_boxes, first, last, scroll, m_fonts, m_lineHeight, m_measurer.metrics[0].ascent(), true);
 }
 
 void CTextView::resizeEvent(QResizeEvent* event)
@@ -405,12 +440,7 @@ void CTextView::print(QPrinter& printer)
         measurer.metrics.emplace_back(fonts[i], &printer);
     }
     const int lineHeight = lineHeightOf(measurer.metrics[0]);
-    const bool draft = m_settings.draftFonts != 0;
-    std::vector<Box> boxes;
-    forEachToken(m_doc, [&](XmlNode token) {
-        const TokenFont font = tokenLook(token, draft).font;
-        boxes.push_back({0, 0, measurer.width(font, elementText(token)), font, token});
-    });
+    std::vector<Box> boxes = measureText(measurer, m_boxes.size());
     const QRect page = printer.pageLayout().paintRectPixels(printer.resolution());
     flowBoxes(boxes, page.width(), lineHeight);
 
@@ -426,7 +456,7 @@ void CTextView::print(QPrinter& printer)
             ++last;
         if (last == first)
             last = first + 1;  // a line cannot be split; it goes on a page of its own
-        drawBoxes(painter, boxes, first, last, pageTop, fonts, lineHeight, measurer.metrics[0].ascent());
+        drawBoxes(painter, boxes, first, last, pageTop, fonts, lineHeight, measurer.metrics[0].ascent(), false);
         first = last;
         if (first < boxes.size()) {
             printer.newPage();

@@ -11,6 +11,7 @@
 #include <QFont>
 #include <QFontMetrics>
 #include <QList>
+#include <QStaticText>
 
 #include <array>
 #include <cstddef>
@@ -73,13 +74,14 @@ protected:
     void scrollContentsBy(int dx, int dy) override;
 
 private:
-    // One token's place; the sentence is the token's parent. 24 bytes, so a long text's boxes
+    // One token's place; 24 bytes, so a long text's boxes
     // stay small beside its tree.
     struct Box {
         int left = 0;
         int top = 0;
         int width = 0;
         TokenFont font = TokenFont::Normal;
+        bool startsSentence = false;
         XmlNode token;
     };
     // Widths of "text + blank" in one font, by the token's UTF-8 text: corpus words repeat, so
@@ -95,6 +97,8 @@ private:
         int width(TokenFont font, std::string_view text);
     };
     void dropLayout();
+    // The boxes of every token in text order, measured but not flowed.
+    std::vector<Box> measureText(Measurer& measurer, std::size_t expected) const;
     void measure();
     void flow(int width);
     void followCurrentToken();
@@ -108,9 +112,13 @@ private:
     QRect viewportRect(const Box& box) const;
     void updateToken(XmlNode token);
     // Draws the boxes [first, last) with the look of the screen, shifted up by `top`, on lines of
-    // the given height and base line.
+    // the given height and base line. The screen draws from laid-out words kept per font; a
+    // printer lays each word out on its own page device.
     void drawBoxes(QPainter& painter, const std::vector<Box>& boxes, std::size_t first, std::size_t last,
-                   int top, const std::array<QFont, kTokenFontCount>& fonts, int lineHeight, int ascent) const;
+                   int top, const std::array<QFont, kTokenFontCount>& fonts, int lineHeight, int ascent,
+                   bool screen) const;
+    // The laid-out word for the screen, made at its first drawing.
+    const QStaticText& staticText(TokenFont font, std::string_view text) const;
 
     CPelmoraDoc& m_doc;
     Settings m_settings;
@@ -118,6 +126,9 @@ private:
     std::array<QFont, 8> m_fonts;
     QList<QAction*> m_contextActions;
     Measurer m_measurer;
+    // Words as drawn, by font and text: rebuilt on demand, dropped when they grow too many.
+    mutable std::array<std::unordered_map<std::string, QStaticText, TextHash, std::equal_to<>>, kTokenFontCount>
+        m_staticTexts;
     std::vector<Box> m_boxes;
     // (token, box index), sorted by token: half the memory of a hash map and built by one sort.
     std::vector<std::pair<const void*, std::uint32_t>> m_boxOfToken;
