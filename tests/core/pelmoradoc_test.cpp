@@ -353,7 +353,7 @@ INSTANTIATE_TEST_SUITE_P(Cases, AttributeSetter, ::testing::Values(
     SetterCase{"SameStyleNoBump", TokenAttribute::Style, "märkus", "id=l1_s1 lemma=kala stiil=märkus ", false, false},
     SetterCase{"Meaning", TokenAttribute::Meaning, "kala", "id=l1_s1 lemma=kala stiil=märkus tahendus=kala ", true, false},
     SetterCase{"PartOfSpeech", TokenAttribute::PartOfSpeech, "S", "id=l1_s1 lemma=kala stiil=märkus liik=S ", true, false},
-    SetterCase{"Meta", TokenAttribute::Meta, "muukeelne", "id=l1_s1 lemma=kala stiil=märkus meta=muukeelne ", true, false},
+    SetterCase{"MetaBumpsLayout", TokenAttribute::Meta, "muukeelne", "id=l1_s1 lemma=kala stiil=märkus meta=muukeelne ", true, true},
     SetterCase{"Latvian", TokenAttribute::Latvian, "zivs", "id=l1_s1 lemma=kala stiil=märkus lati=zivs ", true, false},
     SetterCase{"English", TokenAttribute::English, "fish", "id=l1_s1 lemma=kala stiil=märkus ingl=fish ", true, false},
     SetterCase{"Comment", TokenAttribute::Comment, "a & <b>", "id=l1_s1 lemma=kala stiil=märkus kommentaar=a & <b> ", true, false}),

@@ -8,7 +8,10 @@ std::size_t MarkingRules::removeMode(SearchMode mode)
 {
     const auto before = m_rules.size();
     std::erase_if(m_rules, [mode](const TokenMatcher& rule) { return rule.criteria().mode == mode; });
-    return before - m_rules.size();
+    const std::size_t removed = before - m_rules.size();
+    if (removed > 0)
+        ++m_revision;
+    return removed;
 }
 
 std::optional<Colour> MarkingRules::colourOf(XmlNode token) const

@@ -3,6 +3,7 @@
 
 #include "search/searchcriteria.h"
 
+#include <cstdint>
 #include <optional>
 #include <vector>
 
@@ -11,9 +12,9 @@ namespace pelmora {
 class MarkingRules {
 public:
     // Appends a rule; its colour is the criteria's colour.
-    void add(const SearchCriteria& criteria) { m_rules.emplace_back(criteria); }
+    void add(const SearchCriteria& criteria) { m_rules.emplace_back(criteria); ++m_revision; }
     // Removes every rule: marking is off.
-    void clear() { m_rules.clear(); }
+    void clear() { m_rules.clear(); ++m_revision; }
     // Removes every rule of the mode; returns how many went.
     std::size_t removeMode(SearchMode mode);
 
@@ -26,9 +27,12 @@ public:
     std::optional<Colour> colourOf(XmlNode token) const;
     // True when any rule matches the token.
     bool matchesAny(XmlNode token) const;
+    // Moves on every change of the list, so a view knows when its backgrounds are stale.
+    std::uint64_t revision() const { return m_revision; }
 
 private:
     std::vector<TokenMatcher> m_rules;
+    std::uint64_t m_revision = 0;
 };
 
 }  // namespace pelmora

@@ -2,6 +2,7 @@
 
 #include "common/strings.h"
 #include "text/textformat.h"
+#include "text/tokendisplay.h"
 
 #include <algorithm>
 #include <charconv>
@@ -358,8 +359,6 @@ void CPelmoraDoc::setTokenAttribute(XmlNode token, TokenAttribute which, std::st
     if (present == value)
         return;
     changeAttribute(token, name, value);
-    if (which == TokenAttribute::Style)
-        bumpLayoutRevision();
 }
 
 void CPelmoraDoc::changeAttribute(XmlNode element, const char* name, std::string_view value)
@@ -373,6 +372,10 @@ void CPelmoraDoc::changeAttribute(XmlNode element, const char* name, std::string
     const std::string oldValue = before.value;
     m_history.attributeChanged(element, name, std::move(before));
     m_modified = true;
+    // The running text measures a token in the font its style and meta value choose, so a change
+    // of either moves the layout, whichever setter made it.
+    if (isElement(element, kToken) && decidesTokenLook(name))
+        bumpLayoutRevision();
     notifyAttributeChanged(element, name, oldValue);
 }
 

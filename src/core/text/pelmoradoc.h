@@ -138,7 +138,8 @@ public:
 
     // Sets one token attribute: nothing for a null token or an unchanged value; an empty value
     // removes the attribute; otherwise the value is set in place (a new attribute goes last).
-    // Sets the modified flag; a style change also bumps the layout revision.
+    // Sets the modified flag; a style or meta change also bumps the layout revision (the running
+    // text measures a token in the font they choose).
     void setTokenAttribute(XmlNode token, TokenAttribute which, std::string_view value);
     void setLemma(XmlNode t, std::string_view v) { setTokenAttribute(t, TokenAttribute::Lemma, v); }
     void setMeaning(XmlNode t, std::string_view v) { setTokenAttribute(t, TokenAttribute::Meaning, v); }
@@ -153,7 +154,8 @@ public:
     // --- Generic tree changes ---------------------------------------------------------------
     // The building blocks of every other change (structural edits, metadata, imports). Each marks
     // the document modified; none redraws (the caller ends its command with updateAllViews()).
-    // Sets an attribute of any element; an empty value removes it. False for a null handle.
+    // Sets an attribute of any element; an empty value removes it. False for a null handle. On a
+    // token, a style or meta change bumps the layout revision, as the token setter does.
     bool setNodeAttribute(XmlNode element, const char* name, std::string_view value);
     // Sets the text of any element (see setElementText). False for a null handle.
     bool setNodeText(XmlNode element, std::string_view text);

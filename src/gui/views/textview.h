@@ -5,14 +5,22 @@
 #include "search/textsearch.h"
 #include "settings/settings.h"
 #include "text/pelmoradoc.h"
+#include "text/tokendisplay.h"
 
 #include <QAbstractScrollArea>
 #include <QFont>
+#include <QFontMetrics>
 #include <QList>
+#include <QStaticText>
 
 #include <array>
 #include <cstddef>
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <string_view>
 #include <unordered_map>
+#include <utility>
 #include <vector>
 
 class QAction;
@@ -55,6 +63,7 @@ public:
     void documentUpdated() override;
     void nodeAboutToBeRemoved(XmlNode node) override;
     void documentAboutToBeCleared() override;
+    void attributeChanged(XmlNode element, const char* name, std::string_view oldValue) override;
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -62,31 +71,73 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
     bool viewportEvent(QEvent* event) override;
+    void scrollContentsBy(int dx, int dy) override;
 
 private:
+    // One token's place; 24 bytes, so a long text's boxes
+    // stay small beside its tree.
     struct Box {
         int left = 0;
         int top = 0;
         int width = 0;
+        TokenFont font = TokenFont::Normal;
+        bool startsSentence = false;
         XmlNode token;
-        XmlNode sentence;
     };
+    // Widths of "text + blank" in one font, by the token's UTF-8 text: corpus words repeat, so
+    // most tokens are measured by one lookup.
+    struct TextHash {
+        using is_transparent = void;
+        std::size_t operator()(std::string_view text) const { return std::hash<std::string_view>{}(text); }
+    };
+    using WidthCache = std::unordered_map<std::string, int, TextHash, std::equal_to<>>;
+    struct Measurer {
+        std::vector<QFontMetrics> metrics;
+        std::array<WidthCache, kTokenFontCount> widths;
+        int width(TokenFont font, std::string_view text);
+    };
+    void dropLayout();
+    // The boxes of every token in text order, measured but not flowed.
+    std::vector<Box> measureText(Measurer& measurer, std::size_t expected) const;
     void measure();
     void flow(int width);
     void followCurrentToken();
     void updateScrollRange();
-    // The index of the first box whose bottom lies below y.
+    // The index of the first box whose bottom lies below y (content coordinates).
     std::size_t firstBoxBelow(int y) const;
-    const QFont& fontOf(XmlNode token) const;
+    // The index of the token's box, or npos.
+    std::size_t boxIndexOf(XmlNode token) const;
+    QRect boxRect(const Box& box) const { return {box.left, box.top, box.width, m_lineHeight}; }
+    // The box's rectangle in viewport coordinates.
+    QRect viewportRect(const Box& box) const;
+    void updateToken(XmlNode token);
+    // Draws the boxes [first, last) with the look of the screen, shifted up by `top`, on lines of
+    // the given height and base line. The screen draws from laid-out words kept per font; a
+    // printer lays each word out on its own page device.
+    void drawBoxes(QPainter& painter, const std::vector<Box>& boxes, std::size_t first, std::size_t last,
+                   int top, const std::array<QFont, kTokenFontCount>& fonts, int lineHeight, int ascent,
+                   bool screen) const;
+    // The laid-out word for the screen, made at its first drawing.
+    const QStaticText& staticText(TokenFont font, std::string_view text) const;
 
     CPelmoraDoc& m_doc;
     Settings m_settings;
     TextSearch m_search;
     std::array<QFont, 8> m_fonts;
     QList<QAction*> m_contextActions;
+    Measurer m_measurer;
+    // Words as drawn, by font and text: rebuilt on demand, dropped when they grow too many.
+    mutable std::array<std::unordered_map<std::string, QStaticText, TextHash, std::equal_to<>>, kTokenFontCount>
+        m_staticTexts;
     std::vector<Box> m_boxes;
-    std::unordered_map<const void*, std::size_t> m_boxOfToken;
-    std::int32_t m_measuredRevision = -1;
+    // (token, box index), sorted by token: half the memory of a hash map and built by one sort.
+    std::vector<std::pair<const void*, std::uint32_t>> m_boxOfToken;
+    // The token drawn red at the last update, and the marking the backgrounds were drawn with.
+    XmlNode m_drawnCurrent;
+    std::uint64_t m_drawnMarking = 0;
+    bool m_attributesChanged = false;
+    bool m_measured = false;
+    std::int32_t m_measuredRevision = 0;
     int m_flowedWidth = -1;
     int m_lineHeight = 0;
     int m_totalHeight = 0;

@@ -1,17 +1,80 @@
-// Placeholder until the strip is painted.
+// The information strip: the current token's pieces on one line, on their common base line.
 #include "views/wordinfoview.h"
+
+#include "app/qtstrings.h"
+#include "text/tokendisplay.h"
+
+#include <QFontMetrics>
+#include <QPaintEvent>
+#include <QPainter>
+
+#include <algorithm>
 
 namespace pelmora::gui {
 
-CWordInfoView::CWordInfoView(CPelmoraDoc& doc, const Settings&, QWidget* parent) : QWidget(parent), m_doc(doc)
+namespace {
+
+constexpr int kLeft = 10;
+// The top of the regular, bold and italic pieces; small pieces share their base line.
+constexpr int kTop = 5;
+
+QFont makeFont(const FontSpec& spec)
 {
+    QFont font(QStringLiteral("Arial"));
+    font.setPointSize(spec.points);
+    font.setBold(spec.bold);
+    font.setItalic(spec.italic);
+    font.setUnderline(spec.underline);
+    font.setStyleStrategy(QFont::PreferQuality);
+    return font;
+}
+
+}  // namespace
+
+CWordInfoView::CWordInfoView(CPelmoraDoc& doc, const Settings& settings, QWidget* parent)
+    : QWidget(parent), m_doc(doc)
+{
+    for (std::size_t i = 0; i < kStripFontCount; ++i)
+        m_fonts[i] = makeFont(stripFontSpec(static_cast<StripFont>(i), settings.largeFonts != 0));
+    setAttribute(Qt::WA_OpaquePaintEvent);
     m_doc.addObserver(this);
 }
 
 CWordInfoView::~CWordInfoView() { m_doc.removeObserver(this); }
 
-QSize CWordInfoView::sizeHint() const { return {400, 30}; }
+QSize CWordInfoView::sizeHint() const
+{
+    // Room for the regular font with the same margin below as above.
+    const int height = kTop + QFontMetrics(m_fonts[0]).height() + kTop;
+    return {400, std::max(30, height)};
+}
 
-void CWordInfoView::paintEvent(QPaintEvent*) {}
+void CWordInfoView::paintEvent(QPaintEvent* event)
+{
+    QPainter painter(this);
+    const Colour background = kStripBackground;
+    painter.fillRect(event->rect(), QColor(background.red, background.green, background.blue));
+    if (!m_doc.hasText() || !m_doc.currentToken())
+        return;
+    const int baseLine = kTop + QFontMetrics(m_fonts[0]).ascent();
+    // Lemma, part of speech, form, style and meta carry no blanks of their own; a blank's width
+    // between two pieces that meet without one keeps them from running together.
+    const int gap = QFontMetrics(m_fonts[static_cast<std::size_t>(StripFont::Small)]).horizontalAdvance(QLatin1Char(' '));
+    int x = kLeft;
+    bool endsWithBlank = true;
+    for (const StripPiece& piece : tokenStripPieces(m_doc.currentToken())) {
+        const QString text = toQt(piece.text);
+        if (!endsWithBlank && !text.startsWith(QLatin1Char(' ')))
+            x += gap;
+        endsWithBlank = text.endsWith(QLatin1Char(' '));
+        if (x >= width())
+            break;  // the strip does not wrap; the rest is cut off
+        const QFont& font = m_fonts[static_cast<std::size_t>(piece.font)];
+        painter.setFont(font);
+        painter.setPen(QColor(piece.colour.red, piece.colour.green, piece.colour.blue));
+        painter.drawText(QPoint(x, baseLine), text);
+        x += QFontMetrics(font).horizontalAdvance(text);
+    }
+}
 
 }  // namespace pelmora::gui
