@@ -279,6 +279,28 @@ private Q_SLOTS:
         QVERIFY(countPixels(f.grab(), f.visibleRect(tokens[1]), QColor(255, 0, 0)) > 5);
     }
 
+    void smallAndBoldTokensStandOnTheLinesBaseLine()
+    {
+        // The current (red) token stands in a sentence of its own; the line checked is all black.
+        Fixture f("<pelmora><sisu><lause><sone>x</sone></lause><lause><sone>mmm</sone>"
+                  "<sone stiil=\"märkus\">mmm</sone><sone stiil=\"pealkiri\">mmm</sone></lause></sisu></pelmora>");
+        const auto tokens = tokensOf(f.doc);
+        const QImage image = f.grab();
+        // The lowest row with ink in a box: letters without descenders end on the base line.
+        auto lowestInk = [&](XmlNode token) {
+            const QRect box = f.visibleRect(token);
+            for (int y = box.bottom(); y >= box.top(); --y)
+                for (int x = box.left(); x <= box.right(); ++x)
+                    if (image.pixelColor(x, y).lightness() < 128)
+                        return y;
+            return -1;
+        };
+        const int normal = lowestInk(tokens[1]);
+        QVERIFY(normal > 0);
+        QCOMPARE(lowestInk(tokens[2]), normal);
+        QCOMPARE(lowestInk(tokens[3]), normal);
+    }
+
     void toolTipShowsTheTokensAnalysis()
     {
         Fixture f("<pelmora><sisu><lause><sone lemma=\"vȱlda\" tahendus=\"olema\" liik=\"V\">um</sone></lause></sisu></pelmora>");

@@ -3,6 +3,7 @@
 #include "views/textview.h"
 
 #include "app/qtstrings.h"
+#include "views/viewfonts.h"
 #include "text/textformat.h"
 
 #include <QAction>
@@ -23,17 +24,6 @@
 namespace pelmora::gui {
 
 namespace {
-
-QFont makeFont(const FontSpec& spec)
-{
-    QFont font(QStringLiteral("Arial"));
-    font.setPointSize(spec.points);
-    font.setBold(spec.bold);
-    font.setItalic(spec.italic);
-    font.setUnderline(spec.underline);
-    font.setStyleStrategy(QFont::PreferQuality);
-    return font;
-}
 
 QColor toColor(Colour colour) { return QColor(colour.red, colour.green, colour.blue); }
 

@@ -2,6 +2,7 @@
 #include "views/wordinfoview.h"
 
 #include "app/qtstrings.h"
+#include "views/viewfonts.h"
 #include "text/tokendisplay.h"
 
 #include <QFontMetrics>
@@ -17,17 +18,6 @@ namespace {
 constexpr int kLeft = 10;
 // The top of the regular, bold and italic pieces; small pieces share their base line.
 constexpr int kTop = 5;
-
-QFont makeFont(const FontSpec& spec)
-{
-    QFont font(QStringLiteral("Arial"));
-    font.setPointSize(spec.points);
-    font.setBold(spec.bold);
-    font.setItalic(spec.italic);
-    font.setUnderline(spec.underline);
-    font.setStyleStrategy(QFont::PreferQuality);
-    return font;
-}
 
 }  // namespace
 
