@@ -420,10 +420,18 @@ void FormTest::formMnemonicsWinOverTheMenuBar()
     QFETCH(int, key);
     QFETCH(QString, field);
     Workbench bench;
-    bench.focus(bench.ui().englishEdit);
-    QTest::keyClick(bench.ui().englishEdit, Qt::Key(key), Qt::AltModifier);
-    QTRY_COMPARE(QApplication::focusWidget()->objectName(), field);
-    QVERIFY(!QApplication::activePopupWidget());
+    // Qt hands an ambiguous shortcut to its owners in turn: the second press is the telling one.
+    for (int press = 0; press < 3; ++press) {
+        bench.focus(bench.ui().englishEdit);
+        QTest::keyClick(bench.ui().englishEdit, Qt::Key(key), Qt::AltModifier);
+        QTRY_COMPARE(QApplication::focusWidget()->objectName(), field);
+        QVERIFY(!QApplication::activePopupWidget());
+    }
+    // The menu bar stays reachable: F10 opens its first menu.
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_F10);
+    QTRY_VERIFY(QApplication::activePopupWidget());
+    QCOMPARE(qobject_cast<QMenu*>(QApplication::activePopupWidget())->title(), QString("&Tekst"));
+    QApplication::activePopupWidget()->close();
 }
 
 void FormTest::hooksGetTheSentenceAndTheHeadword()

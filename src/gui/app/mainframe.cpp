@@ -22,6 +22,7 @@
 #include <QPlainTextEdit>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QShortcut>
 #include <QStyle>
 #include <QTextEdit>
 #include <QToolBar>
@@ -240,6 +241,10 @@ void CMainFrame::createMenus()
             menu->addAction(action(command));
         }
     }
+    // The form's Alt mnemonics win over the menu titles' (Alt+T is "Tähendus"); F10 opens the
+    // menu bar from anywhere instead.
+    auto* menuKey = new QShortcut(QKeySequence(Qt::Key_F10), this);
+    connect(menuKey, &QShortcut::activated, this, [this] { menuBar()->setActiveAction(menuBar()->actions().value(0)); });
     updateRecentMenu();
 }
 
