@@ -4,6 +4,7 @@
 #include "app/mainframe.h"
 #include "app/pelmoraapp.h"
 #include "app/qtstrings.h"
+#include "dictionary/dictionary.h"
 #include "form/pelmoraformview.h"
 #include "guitestsupport.h"
 #include "ui_pelmoraformview.h"
@@ -98,6 +99,7 @@ private Q_SLOTS:
     void rememberWritesTheAttributes_data();
     void rememberWritesTheAttributes();
     void rememberIsOneUndoStep();
+    void rememberTeachesTheDictionaryOnlyTaggedTokens();
     void showNextByKind_data();
     void showNextByKind();
     void menuEntrySetsTheKindAndItsCaptions();
@@ -204,6 +206,28 @@ void FormTest::rememberIsOneUndoStep()
     QCOMPARE(bench.doc().undoCount(), before + 1);
     bench.doc().undo();
     QCOMPARE(bench.attribute("l1_s1", "lemma"), std::string());
+}
+
+void FormTest::rememberTeachesTheDictionaryOnlyTaggedTokens()
+{
+    Workbench bench("NewToDictionary=1\n");
+    const auto& ui = bench.ui();
+    CDictionary& dictionary = bench.app->dictionary();
+    // A token marked as foreign keeps no headword, so the dictionary does not learn one.
+    bench.goTo("l1_s3");
+    ui.headwordEdit->setText("uussõna");
+    ui.meaningEdit->setText("uus");
+    ui.reasonCombo->setCurrentText("muukeelne");
+    QTest::mouseClick(ui.rememberButton, Qt::LeftButton);
+    QCOMPARE(bench.attribute("l1_s3", "meta"), std::string("muukeelne"));
+    QVERIFY(!dictionary.find(DictSection::Lemmas, "uussõna"));
+    // Tagged, the same headword is stored with the word form.
+    ui.headwordEdit->setText("uussõna");
+    ui.meaningEdit->setText("uus");
+    ui.reasonCombo->setCurrentText("-");
+    QTest::mouseClick(ui.rememberButton, Qt::LeftButton);
+    QCOMPARE(bench.attribute("l1_s3", "lemma"), std::string("uussõna"));
+    QVERIFY(dictionary.find(DictSection::Lemmas, "uussõna"));
 }
 
 void FormTest::showNextByKind_data()
