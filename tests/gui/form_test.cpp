@@ -113,6 +113,7 @@ private Q_SLOTS:
     void formMnemonicsWinOverTheMenuBar_data();
     void formMnemonicsWinOverTheMenuBar();
     void hooksGetTheSentenceAndTheHeadword();
+    void tabGoesTopToBottom();
 };
 
 void FormTest::showsTheCurrentTokenWithItsCandidates()
@@ -481,6 +482,24 @@ void FormTest::hooksGetTheSentenceAndTheHeadword()
     QCOMPARE(calls, (QStringList{"check l2", "translate l2", "notes jelāmõst", "tag pers.ind.pr.pl.1."}));
     // A cancelled editor leaves the form as it was.
     QCOMPARE(ui.formEdit->text(), QString("pers.ind.pr.pl.1."));
+}
+
+void FormTest::tabGoesTopToBottom()
+{
+    Workbench bench;
+    bench.focus(bench.ui().headwordEdit);
+    const QStringList expected = {"headwordList", "meaningEdit", "meaningList", "partOfSpeechCombo",
+                                  "partOfSpeechList", "formEdit", "formTagButton", "formList", "latvianEdit",
+                                  "latvianList", "englishEdit", "englishList", "styleCombo", "reasonCombo",
+                                  "commentEdit", "rememberButton"};
+    QStringList visited;
+    for (int i = 0; i < expected.size(); ++i) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        visited << QApplication::focusWidget()->objectName();
+    }
+    // The comment lets Tab go on instead of taking it as text.
+    QCOMPARE(visited, expected);
+    QVERIFY(bench.ui().commentEdit->toPlainText().isEmpty());
 }
 
 QTEST_MAIN(FormTest)
