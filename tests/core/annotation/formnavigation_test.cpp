@@ -111,18 +111,6 @@ TEST_F(FormNavigationTest, NothingSuitableLeavesTheSentenceAndTheHistory)
     EXPECT_EQ(left, std::vector<std::string>{"l2"});
 }
 
-TEST_F(FormNavigationTest, SentenceLeftOnlyWhenTheMoveCrossesIt)
-{
-    FormNavigation nav(doc);
-    std::vector<std::string> left;
-    const auto record = [&](XmlNode s) { left.push_back(CPelmoraDoc::attribute(s, "id")); };
-    nav.showNext(NavigationKind::NextToken, {}, record);  // l1_s2
-    nav.showNext(NavigationKind::NextToken, {}, record);  // l1_s3
-    nav.showNext(NavigationKind::NextToken, {}, record);  // l2_s1
-    EXPECT_EQ(currentId(), "l2_s1");
-    EXPECT_EQ(left, std::vector<std::string>{"l1"});
-}
-
 TEST_F(FormNavigationTest, HistoryKeepsFiveAndBackEmptiesIt)
 {
     FormNavigation nav(doc);
@@ -173,14 +161,6 @@ TEST_F(FormNavigationTest, RemovedTokensLeaveTheHistory)
     doc.setCurrentToken(token("l2_s1"));
     ASSERT_TRUE(nav.back());
     EXPECT_EQ(currentId(), "l1_s1");
-}
-
-TEST(NavigationKindTexts, CaptionsOfTheSixKinds)
-{
-    EXPECT_EQ(navigationKindTexts(NavigationKind::NextToken).showNextCaption, "Näita järgmi&st");
-    EXPECT_EQ(navigationKindTexts(NavigationKind::NeedsTaggingWithoutLemma).rememberAndShowNextCaption,
-              "Jäta &meelde ja >> märksõna vajav");
-    EXPECT_EQ(navigationKindTexts(NavigationKind::ColourMarked).menuEntry, "Näita järgmist värviga tähistatud sõnet");
 }
 
 }  // namespace
