@@ -76,7 +76,9 @@ void rememberToken(CPelmoraDoc& doc, const SuggestionFields& fields, CDictionary
         doc.setMeta(token, reason);
     }
     doc.setComment(token, fields.comment);
-    if (toDictionary && dictionary) {
+    // A token left untagged teaches the dictionary nothing: its headword was not written.
+    const bool tagged = reason.empty() || reason == "-";
+    if (toDictionary && dictionary && tagged) {
         const std::string lemma = dashToEmpty(fields.lemma);
         dictionary->storeWordForm(CPelmoraDoc::tokenText(token), lemma, dashToEmpty(fields.form));
         dictionary->storeLemma(lemma, dashToEmpty(fields.meaning), dashToEmpty(code), dashToEmpty(fields.latvian),

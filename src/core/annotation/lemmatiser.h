@@ -23,8 +23,9 @@ LemmatisationResult lemmatiseText(CPelmoraDoc& doc, const CDictionary& dictionar
 
 // Writes the form's fields into the current token as "remember" does: with no reason chosen
 // the annotation, the reason and the style; with a reason only the reason (the annotation
-// attributes are emptied); the comment in both cases. With `toDictionary` the word form and the
-// lemma are then stored in the dictionary ("-" made empty). Nothing without a current token.
+// attributes are emptied); the comment in both cases. With `toDictionary` and no reason the word
+// form and the lemma are then stored in the dictionary ("-" made empty); a token with a reason
+// stores nothing there. Nothing without a current token.
 void rememberToken(CPelmoraDoc& doc, const SuggestionFields& fields, CDictionary* dictionary, bool toDictionary);
 
 }  // namespace pelmora

@@ -5,6 +5,7 @@
 #include "app/settingsdialog.h"
 #include "app/windowkeys.h"
 #include "dialogs/searchcommands.h"
+#include "form/pelmoraformview.h"
 #include "views/textview.h"
 #include "views/wordinfoview.h"
 
@@ -21,6 +22,7 @@
 #include <QPlainTextEdit>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QShortcut>
 #include <QStyle>
 #include <QTextEdit>
 #include <QToolBar>
@@ -32,9 +34,8 @@ namespace {
 
 constexpr int kTextHeight = 180;
 constexpr int kStripHeight = 30;
-// The annotation form's natural height; its pane holds a placeholder of that size until the form
-// is put in.
-constexpr int kFormPlaceholderHeight = 360;
+// About the annotation form's natural height, for the first size of the window.
+constexpr int kFormHeight = 360;
 constexpr const char* kUntitled = "Nimetu";
 constexpr const char* kAnalysisWarning =
     "See funktsioon ei tööta veel õigesti\nmurdetekstidega ja liivi tekstidega\nEi soovita kasutada.\n\n"
@@ -131,7 +132,7 @@ CMainFrame::CMainFrame(CPelmoraApp& app) : m_app(app), m_doc(app.doc())
     qApp->installEventFilter(m_keys);
 
     m_doc.addObserver(this);
-    resize(1100, kTextHeight + kStripHeight + kFormPlaceholderHeight + 260);
+    resize(1100, kTextHeight + kStripHeight + kFormHeight + 260);
     updateTitle();
     updateActions();
 }
@@ -147,11 +148,10 @@ void CMainFrame::createPanes()
     m_splitter = new PaneSplitter(this);
     m_textView = new CTextView(m_doc, m_app.settings(), m_splitter);
     m_infoView = new CWordInfoView(m_doc, m_app.settings(), m_splitter);
-    auto* placeholder = new QLabel(QStringLiteral("Märgendusvorm"), m_splitter);
-    placeholder->setAlignment(Qt::AlignCenter);
-    placeholder->setFixedHeight(kFormPlaceholderHeight);
-    placeholder->setEnabled(false);
-    m_form = placeholder;
+    m_formView = new CPelmoraFormView(m_doc, m_app.settings(), &m_app.dictionary(), m_app.prompter(), m_splitter);
+    m_formView->setMarkedTokenTest([this](XmlNode token) { return m_textView->search().markingColour(token).has_value(); });
+    m_form = m_formView;
+    m_form->setMinimumHeight(m_form->sizeHint().height());
     m_splitter->addWidget(m_textView);
     m_splitter->addWidget(m_infoView);
     m_splitter->addWidget(m_form);
@@ -163,17 +163,25 @@ void CMainFrame::createPanes()
     m_splitter->setCollapsible(2, false);
     m_splitter->setChildrenCollapsible(false);
     m_splitter->setCollapsible(0, true);
-    m_splitter->setSizes({kTextHeight, kStripHeight, kFormPlaceholderHeight});
+    m_splitter->setSizes({kTextHeight, kStripHeight, m_form->sizeHint().height()});
     m_splitter->setStripHeight(kStripHeight);
     // The running text gives up all its height when the window gets too low for the form.
     m_textView->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Ignored);
     setCentralWidget(m_splitter);
 }
 
+void CMainFrame::settingsChanged()
+{
+    if (m_formView)
+        m_formView->settingsChanged();
+}
+
 void CMainFrame::setFormWidget(QWidget* form)
 {
     const QList<int> heights = m_splitter->sizes();
     QWidget* old = m_splitter->replaceWidget(2, form);
+    if (old == m_formView)
+        m_formView = nullptr;
     delete old;
     m_form = form;
     m_form->setMinimumHeight(m_form->sizeHint().height());
@@ -233,6 +241,10 @@ void CMainFrame::createMenus()
             menu->addAction(action(command));
         }
     }
+    // The form's Alt mnemonics win over the menu titles' (Alt+T is "Tähendus"); F10 opens the
+    // menu bar from anywhere instead.
+    auto* menuKey = new QShortcut(QKeySequence(Qt::Key_F10), this);
+    connect(menuKey, &QShortcut::activated, this, [this] { menuBar()->setActiveAction(menuBar()->actions().value(0)); });
     updateRecentMenu();
 }
 

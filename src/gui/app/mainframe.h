@@ -17,6 +17,7 @@ class QToolBar;
 namespace pelmora::gui {
 
 class CPelmoraApp;
+class CPelmoraFormView;
 class CTextView;
 class CWordInfoView;
 class SearchCommands;
@@ -51,9 +52,14 @@ public:
     CTextView& textView() { return *m_textView; }
     CWordInfoView& infoView() { return *m_infoView; }
     QWidget& formPane() { return *m_form; }
+    // The annotation form (null once setFormWidget has put another widget in its place).
+    CPelmoraFormView* formView() { return m_formView; }
     PaneSplitter& splitter() { return *m_splitter; }
     QToolBar& toolBar() { return *m_toolBar; }
     SearchCommands& searchCommands() { return *m_search; }
+
+    // After the settings or the dictionary changed: the form takes its sources and fills anew.
+    void settingsChanged();
 
     // Puts the annotation form into the bottom pane in place of what is there.
     void setFormWidget(QWidget* form);
@@ -123,6 +129,7 @@ private:
     CTextView* m_textView = nullptr;
     CWordInfoView* m_infoView = nullptr;
     QWidget* m_form = nullptr;
+    CPelmoraFormView* m_formView = nullptr;
     SearchCommands* m_search = nullptr;
     WindowKeys* m_keys = nullptr;
     QString m_path;

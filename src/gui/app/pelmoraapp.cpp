@@ -41,6 +41,8 @@ bool CPelmoraApp::start(const QString& textPath, bool showWindow)
 
     m_dictionary.openWithPath(m_settings.dictionaryPathName);
     rebuildTransformations(m_settings, m_transformations, m_prompter);
+    // The form filled its lists before the dictionary was there.
+    m_frame->settingsChanged();
     return true;
 }
 
@@ -63,8 +65,10 @@ bool CPelmoraApp::runSettingsDialog()
         return false;
     m_dictionary.openWithPath(m_settings.dictionaryPathName);
     rebuildTransformations(m_settings, m_transformations, m_prompter);
-    if (m_frame)
+    if (m_frame) {
+        m_frame->settingsChanged();
         m_doc.updateAllViews();
+    }
     return true;
 }
 

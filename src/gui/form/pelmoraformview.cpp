@@ -1,0 +1,525 @@
+// The annotation form: fields and candidate lists from the suggester, remember, the moves and
+// the letter keyboard.
+#include "form/pelmoraformview.h"
+
+#include "annotation/lemmatiser.h"
+#include "annotation/lettercomposition.h"
+#include "annotation/vocabularies.h"
+#include "app/qtstrings.h"
+#include "form/formmnemonics.h"
+#include "ui_pelmoraformview.h"
+
+#include <QApplication>
+#include <QGridLayout>
+#include <QKeyEvent>
+#include <QMenu>
+#include <QPushButton>
+#include <QSignalBlocker>
+#include <QToolButton>
+
+namespace pelmora::gui {
+
+namespace {
+
+// Sets a field's text only when it differs, so that the caret of a field being typed in stays.
+void setText(QLineEdit* edit, const std::string& text)
+{
+    const QString value = toQt(text);
+    if (edit->text() != value)
+        edit->setText(value);
+}
+
+// Enter in a one-line field or a drop-down box presses the default button.
+class EnterPresses final : public QObject {
+public:
+    EnterPresses(QObject* parent, std::function<void()> press) : QObject(parent), m_press(std::move(press)) {}
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        if (event->type() != QEvent::KeyPress)
+            return false;
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key != Qt::Key_Return && key != Qt::Key_Enter)
+            return false;
+        m_press();
+        return true;
+    }
+
+private:
+    std::function<void()> m_press;
+};
+
+}  // namespace
+
+CPelmoraFormView::CPelmoraFormView(CPelmoraDoc& doc, Settings& settings, CDictionary* dictionary, Prompter& prompter,
+                                   QWidget* parent)
+    : QWidget(parent),
+      m_doc(doc),
+      m_settings(settings),
+      m_dictionary(dictionary),
+      m_suggester(doc, settings, SuggestionSources{}, prompter),
+      m_navigation(doc),
+      m_ui(std::make_unique<::Ui::CPelmoraFormView>()),
+      m_shown(doc, OnTokenRemoved::Drop)
+{
+    m_ui->setupUi(this);
+    m_suggester.setSources(sources());
+
+    for (int i = 0; i < kPartOfSpeechFormCount; ++i)
+        m_ui->partOfSpeechCombo->addItem(toQt(partOfSpeechName(i)));
+    for (int i = 0; i < kStyleFormCount; ++i)
+        m_ui->styleCombo->addItem(toQt(styleText(i)));
+    for (int i = 0; i < kReasonFormCount; ++i)
+        m_ui->reasonCombo->addItem(toQt(reasonText(i)));
+    for (QComboBox* box : {m_ui->partOfSpeechCombo, m_ui->styleCombo, m_ui->reasonCombo})
+        box->setCurrentIndex(-1);
+
+    // The form tag is only edited through its editor; it still reads as a field.
+    QPalette white = m_ui->formEdit->palette();
+    white.setColor(QPalette::Base, Qt::white);
+    m_ui->formEdit->setPalette(white);
+
+    m_navigationMenu = new QMenu(QStringLiteral("FormView"), this);
+    for (std::size_t i = 0; i < kNavigationKindCount; ++i) {
+        const auto kind = static_cast<NavigationKind>(i);
+        QAction* entry = m_navigationMenu->addAction(toQt(navigationKindTexts(kind).menuEntry));
+        connect(entry, &QAction::triggered, this, [this, kind] { chooseNavigationKind(kind); });
+    }
+
+    buildLetterKeyboard();
+    connectFields();
+    m_mnemonics = new FormMnemonics(this);
+
+    m_doc.addObserver(this);
+    m_shown.set(m_doc.currentToken());
+    m_shownStructure = m_doc.structureRevision();
+    m_suggester.showCurrentToken();
+    showModel();
+}
+
+CPelmoraFormView::~CPelmoraFormView()
+{
+    m_doc.removeObserver(this);
+}
+
+SuggestionSources CPelmoraFormView::sources() const
+{
+    return SuggestionSources{m_settings.suggestionType == 1 ? m_dictionary : nullptr, nullptr};
+}
+
+void CPelmoraFormView::settingsChanged()
+{
+    m_suggester.setSources(sources());
+    m_suggester.settingsChanged();
+    // The candidates depend on the settings: the current token is filled anew.
+    m_shownEdited = true;
+    documentUpdated();
+}
+
+// --- Hooks -----------------------------------------------------------------------------------
+
+void CPelmoraFormView::setFormTagEditor(std::function<std::optional<std::string>(const std::string&)> editor)
+{
+    m_formTagEditor = std::move(editor);
+}
+void CPelmoraFormView::setSentenceCheck(std::function<void(XmlNode)> check) { m_sentenceCheck = std::move(check); }
+void CPelmoraFormView::setTranslation(std::function<void(XmlNode)> translation)
+{
+    m_translation = std::move(translation);
+}
+void CPelmoraFormView::setHeadwordNotes(std::function<void(const std::string&)> notes)
+{
+    m_headwordNotes = std::move(notes);
+}
+void CPelmoraFormView::setAudioPosition(std::function<void()> audioPosition)
+{
+    m_audioPosition = std::move(audioPosition);
+}
+
+// --- Building --------------------------------------------------------------------------------
+
+void CPelmoraFormView::buildLetterKeyboard()
+{
+    // Small letters above their capitals: the cedilla row's two halves, the Livonian vowels and the
+    // Latvian letters; the apostrophe closes the upper line.
+    const auto& rows = specialLetterRows();
+    const std::u16string_view cedillas = rows[0].letters;
+    const std::size_t half = cedillas.size() / 2;
+    const std::array<std::u16string, 2> lines = {
+        std::u16string(cedillas.substr(0, half)) + std::u16string(rows[1].letters) + std::u16string(rows[3].letters) +
+            std::u16string(rows[5].letters),
+        std::u16string(cedillas.substr(half)) + std::u16string(rows[2].letters) + std::u16string(rows[4].letters),
+    };
+    auto* grid = new QGridLayout(m_ui->lettersPane);
+    grid->setContentsMargins(0, 0, 0, 0);
+    grid->setSpacing(1);
+    QFont font(QStringLiteral("Liberation Sans"));
+    font.setPointSize(11);
+    for (int line = 0; line < 2; ++line) {
+        const std::u16string& letters = lines[static_cast<std::size_t>(line)];
+        for (std::size_t i = 0; i < letters.size(); ++i) {
+            const QChar letter(letters[i]);
+            auto* button = new QToolButton(m_ui->lettersPane);
+            button->setText(QString(letter));
+            button->setFont(font);
+            button->setFixedSize(24, 22);
+            button->setFocusPolicy(Qt::NoFocus);  // the field keeps its caret
+            button->setAutoRaise(false);
+            button->setObjectName(QStringLiteral("letter_%1").arg(letter.unicode(), 4, 16, QChar('0')));
+            connect(button, &QToolButton::clicked, this, [this, letter] { insertSpecialLetter(letter); });
+            grid->addWidget(button, line, static_cast<int>(i));
+        }
+    }
+}
+
+void CPelmoraFormView::connectFields()
+{
+    ::Ui::CPelmoraFormView& ui = *m_ui;
+    connect(ui.rememberButton, &QPushButton::clicked, this, &CPelmoraFormView::remember);
+    connect(ui.showNextButton, &QPushButton::clicked, this, &CPelmoraFormView::showNext);
+    connect(ui.rememberAndShowNextButton, &QPushButton::clicked, this, &CPelmoraFormView::rememberAndShowNext);
+    connect(ui.backButton, &QPushButton::clicked, this, &CPelmoraFormView::back);
+    connect(ui.navigationMenuButton, &QToolButton::clicked, this, &CPelmoraFormView::showNavigationMenu);
+    connect(ui.sentenceCheckButton, &QPushButton::clicked, this, &CPelmoraFormView::checkSentence);
+    connect(ui.headwordNotesButton, &QPushButton::clicked, this, &CPelmoraFormView::headwordNotes);
+    connect(ui.translationButton, &QPushButton::clicked, this, &CPelmoraFormView::translateSentence);
+    connect(ui.formTagButton, &QPushButton::clicked, this, &CPelmoraFormView::editFormTag);
+
+    auto* enter = new EnterPresses(this, [this] { m_ui->rememberAndShowNextButton->click(); });
+    for (QWidget* field : std::initializer_list<QWidget*>{ui.headwordEdit, ui.meaningEdit, ui.formEdit, ui.latvianEdit,
+                                                          ui.englishEdit, ui.partOfSpeechCombo, ui.styleCombo,
+                                                          ui.reasonCombo})
+        field->installEventFilter(enter);
+
+    for (QLineEdit* edit : {ui.headwordEdit, ui.meaningEdit, ui.latvianEdit, ui.englishEdit})
+        connect(edit, &QLineEdit::textEdited, this, [this, edit] { fieldTyped(edit); });
+    connect(ui.partOfSpeechCombo, &QComboBox::activated, this, [this](int index) {
+        if (m_updating)
+            return;
+        m_suggester.partOfSpeechChanged(index);
+        showModel();
+    });
+    connect(ui.styleCombo, &QComboBox::activated, this, [this](int index) { m_suggester.fields().style = index; });
+    connect(ui.reasonCombo, &QComboBox::activated, this, [this](int index) { m_suggester.fields().reason = index; });
+    connect(ui.commentEdit, &QPlainTextEdit::textChanged, this, [this] {
+        if (!m_updating)
+            m_suggester.fields().comment = toStd(m_ui->commentEdit->toPlainText());
+    });
+
+    const std::array<std::pair<SuggestionList, QListWidget*>, 6> lists = {{
+        {SuggestionList::Lemma, ui.headwordList},
+        {SuggestionList::Meaning, ui.meaningList},
+        {SuggestionList::PartOfSpeech, ui.partOfSpeechList},
+        {SuggestionList::Form, ui.formList},
+        {SuggestionList::Latvian, ui.latvianList},
+        {SuggestionList::English, ui.englishList},
+    }};
+    for (const auto& [which, list] : lists) {
+        const SuggestionList kind = which;
+        connect(list, &QListWidget::currentRowChanged, this, [this, kind](int row) { candidateChosen(kind, row); });
+    }
+    connect(qApp, &QApplication::focusChanged, this, &CPelmoraFormView::focusChanged);
+}
+
+// --- Showing ---------------------------------------------------------------------------------
+
+void CPelmoraFormView::documentUpdated()
+{
+    if (m_redrawPending)
+        return;
+    m_redrawPending = true;
+    QMetaObject::invokeMethod(this, &CPelmoraFormView::redrawFromDocument, Qt::QueuedConnection);
+}
+
+void CPelmoraFormView::attributeChanged(XmlNode element, const char*, std::string_view)
+{
+    if (element && element == m_shown.token())
+        m_shownEdited = true;
+}
+
+void CPelmoraFormView::redrawFromDocument()
+{
+    m_redrawPending = false;
+    const XmlNode current = m_doc.currentToken();
+    const bool changed = current != m_shown.token() || m_shownEdited || m_shownStructure != m_doc.structureRevision();
+    if (changed) {
+        m_shown.set(current);
+        m_shownEdited = false;
+        m_shownStructure = m_doc.structureRevision();
+        m_suggester.showCurrentToken();
+        showModel();
+    }
+    m_ui->backButton->setEnabled(m_navigation.canGoBack());
+}
+
+void CPelmoraFormView::showList(SuggestionList which, QListWidget* list)
+{
+    const CandidateList& candidates = m_suggester.list(which);
+    QStringList items;
+    for (const std::string& item : candidates.items())
+        items << toQt(item);
+    bool same = list->count() == items.size();
+    for (int i = 0; same && i < items.size(); ++i)
+        same = list->item(i)->text() == items[i];
+    if (!same) {
+        list->clear();
+        list->addItems(items);
+    }
+    list->setCurrentRow(candidates.selected, QItemSelectionModel::ClearAndSelect);
+    if (candidates.selected < 0)
+        list->clearSelection();
+}
+
+void CPelmoraFormView::showModel()
+{
+    m_updating = true;
+    const SuggestionFields& f = m_suggester.fields();
+    ::Ui::CPelmoraFormView& ui = *m_ui;
+    setText(ui.headwordEdit, f.lemma);
+    setText(ui.meaningEdit, f.meaning);
+    ui.partOfSpeechCombo->setCurrentIndex(f.partOfSpeech < kPartOfSpeechFormCount ? f.partOfSpeech : -1);
+    setText(ui.formEdit, f.form);
+    setText(ui.latvianEdit, f.latvian);
+    setText(ui.englishEdit, f.english);
+    ui.styleCombo->setCurrentIndex(f.style < kStyleFormCount ? f.style : -1);
+    ui.reasonCombo->setCurrentIndex(f.reason < kReasonFormCount ? f.reason : -1);
+    if (ui.commentEdit->toPlainText() != toQt(f.comment))
+        ui.commentEdit->setPlainText(toQt(f.comment));
+    showList(SuggestionList::Lemma, ui.headwordList);
+    showList(SuggestionList::Meaning, ui.meaningList);
+    showList(SuggestionList::PartOfSpeech, ui.partOfSpeechList);
+    showList(SuggestionList::Form, ui.formList);
+    showList(SuggestionList::Latvian, ui.latvianList);
+    showList(SuggestionList::English, ui.englishList);
+    const XmlNode token = m_doc.currentToken();
+    ui.audioLabel->setText(toQt(audioPositionLabel(token ? CPelmoraDoc::sentenceOf(token) : XmlNode())));
+    m_updating = false;
+}
+
+// --- Typing and choosing ---------------------------------------------------------------------
+
+void CPelmoraFormView::candidateChosen(SuggestionList which, int row)
+{
+    if (m_updating || row < 0)
+        return;
+    m_suggester.choose(which, static_cast<std::size_t>(row));
+    showModel();
+}
+
+void CPelmoraFormView::fieldTyped(QLineEdit* edit)
+{
+    if (m_updating)
+        return;
+    if (edit == m_ui->headwordEdit || edit == m_ui->latvianEdit)
+        replaceWhileTyping(edit);
+    const std::string text = toStd(edit->text());
+    if (edit == m_ui->headwordEdit) {
+        m_suggester.headwordEdited(text);
+        showModel();
+    } else if (edit == m_ui->meaningEdit) {
+        m_suggester.meaningEdited(text);
+        showModel();
+    } else if (edit == m_ui->latvianEdit) {
+        m_suggester.fields().latvian = text;
+    } else if (edit == m_ui->englishEdit) {
+        m_suggester.fields().english = text;
+    }
+}
+
+void CPelmoraFormView::replaceWhileTyping(QLineEdit* edit)
+{
+    if (!m_doc.currentToken())
+        return;
+    const QString text = edit->text();
+    const std::u16string_view view(reinterpret_cast<const char16_t*>(text.utf16()),
+                                   static_cast<std::size_t>(text.size()));
+    const auto replacement = replacementWhileTyping(view, static_cast<std::size_t>(edit->cursorPosition()),
+                                                    m_ui->replaceCheck->isChecked());
+    if (!replacement)
+        return;
+    const QString replaced = QString(text).replace(static_cast<qsizetype>(replacement->start),
+                                                   static_cast<qsizetype>(replacement->length),
+                                                   QChar(replacement->replacement));
+    edit->setText(replaced);
+    edit->setCursorPosition(static_cast<int>(replacement->start) + 1);
+}
+
+void CPelmoraFormView::focusChanged(QWidget*, QWidget* now)
+{
+    if (!now)
+        return;  // the window lost the focus; the field still counts as the last one
+    if (now == m_ui->headwordEdit || now == m_ui->latvianEdit)
+        m_letterTarget = static_cast<QLineEdit*>(now);
+    else
+        m_letterTarget = nullptr;
+}
+
+void CPelmoraFormView::insertSpecialLetter(QChar letter)
+{
+    QLineEdit* edit = m_letterTarget;
+    if (!edit)
+        return;
+    edit->setFocus(Qt::OtherFocusReason);
+    edit->insert(QString(letter));  // a user's edit: the suggester follows through textEdited
+}
+
+// --- Remember --------------------------------------------------------------------------------
+
+SuggestionFields CPelmoraFormView::fieldsFromControls() const
+{
+    const ::Ui::CPelmoraFormView& ui = *m_ui;
+    SuggestionFields f;
+    f.lemma = toStd(ui.headwordEdit->text());
+    f.meaning = toStd(ui.meaningEdit->text());
+    f.partOfSpeech = ui.partOfSpeechCombo->currentIndex();
+    f.form = toStd(ui.formEdit->text());
+    f.latvian = toStd(ui.latvianEdit->text());
+    f.english = toStd(ui.englishEdit->text());
+    f.reason = ui.reasonCombo->currentIndex();
+    f.style = ui.styleCombo->currentIndex();
+    f.comment = toStd(ui.commentEdit->toPlainText());
+    return f;
+}
+
+void CPelmoraFormView::writeToken()
+{
+    rememberToken(m_doc, fieldsFromControls(), m_dictionary, m_settings.newToDictionary != 0);
+}
+
+void CPelmoraFormView::countRemembered()
+{
+    ++m_remembered;
+    m_ui->countLabel->setText(QString::number(m_remembered));
+}
+
+void CPelmoraFormView::remember()
+{
+    if (!m_doc.currentToken())
+        return;
+    writeToken();
+    m_ui->headwordEdit->setFocus(Qt::OtherFocusReason);
+    countRemembered();
+    redrawFromDocument();
+}
+
+void CPelmoraFormView::rememberAndShowNext()
+{
+    if (!m_doc.currentToken())
+        return;
+    writeToken();
+    countRemembered();
+    showNext();
+}
+
+// --- Moves -----------------------------------------------------------------------------------
+
+void CPelmoraFormView::sentenceLeft(XmlNode sentence)
+{
+    if (m_settings.heliPos && m_audioPosition)
+        m_audioPosition();
+    if (m_settings.viewSentence && m_sentenceCheck)
+        m_sentenceCheck(sentence);
+    if (m_settings.translateSentence && m_translation)
+        m_translation(sentence);
+}
+
+void CPelmoraFormView::showNext()
+{
+    if (!m_doc.currentToken())
+        return;
+    m_suggester.setMoving(true);
+    const ShowNextResult result =
+        m_navigation.showNext(m_kind, m_marked, [this](XmlNode sentence) { sentenceLeft(sentence); });
+    redrawFromDocument();
+    m_suggester.setMoving(false);
+    if (result == ShowNextResult::Moved)
+        m_ui->headwordEdit->setFocus(Qt::OtherFocusReason);
+}
+
+void CPelmoraFormView::back()
+{
+    m_suggester.setMoving(true);
+    if (m_navigation.back())
+        m_ui->headwordEdit->setFocus(Qt::OtherFocusReason);
+    redrawFromDocument();
+    m_suggester.setMoving(false);
+}
+
+void CPelmoraFormView::chooseNavigationKind(NavigationKind kind)
+{
+    m_kind = kind;
+    const NavigationKindTexts& texts = navigationKindTexts(kind);
+    m_ui->showNextButton->setText(toQt(texts.showNextCaption));
+    m_ui->rememberAndShowNextButton->setText(toQt(texts.rememberAndShowNextCaption));
+    showNext();
+}
+
+void CPelmoraFormView::showNavigationMenu()
+{
+    m_ui->showNextButton->setFocus(Qt::OtherFocusReason);
+    QWidget* button = m_ui->navigationMenuButton;
+    m_navigationMenu->popup(button->mapToGlobal(QPoint(0, button->height())));
+}
+
+// --- Buttons with hooks ----------------------------------------------------------------------
+
+void CPelmoraFormView::checkSentence()
+{
+    const XmlNode token = m_doc.currentToken();
+    if (token && m_sentenceCheck)
+        m_sentenceCheck(CPelmoraDoc::sentenceOf(token));
+}
+
+void CPelmoraFormView::translateSentence()
+{
+    const XmlNode token = m_doc.currentToken();
+    if (token && m_translation)
+        m_translation(CPelmoraDoc::sentenceOf(token));
+}
+
+void CPelmoraFormView::headwordNotes()
+{
+    if (m_doc.currentToken() && m_headwordNotes)
+        m_headwordNotes(toStd(m_ui->headwordEdit->text()));
+}
+
+void CPelmoraFormView::editFormTag()
+{
+    if (!m_doc.currentToken() || !m_formTagEditor)
+        return;
+    if (const std::optional<std::string> tag = m_formTagEditor(toStd(m_ui->formEdit->text()))) {
+        m_ui->formEdit->setText(toQt(*tag));
+        m_suggester.fields().form = *tag;
+    }
+    m_ui->formEdit->setFocus(Qt::OtherFocusReason);
+}
+
+// --- Accessors -------------------------------------------------------------------------------
+
+QLineEdit* CPelmoraFormView::headwordEdit() const { return m_ui->headwordEdit; }
+QLineEdit* CPelmoraFormView::meaningEdit() const { return m_ui->meaningEdit; }
+QLineEdit* CPelmoraFormView::latvianEdit() const { return m_ui->latvianEdit; }
+QComboBox* CPelmoraFormView::partOfSpeechBox() const { return m_ui->partOfSpeechCombo; }
+QComboBox* CPelmoraFormView::reasonBox() const { return m_ui->reasonCombo; }
+QComboBox* CPelmoraFormView::styleBox() const { return m_ui->styleCombo; }
+QPushButton* CPelmoraFormView::backButton() const { return m_ui->backButton; }
+
+QListWidget* CPelmoraFormView::candidateList(SuggestionList which) const
+{
+    switch (which) {
+    case SuggestionList::Lemma:
+        return m_ui->headwordList;
+    case SuggestionList::Meaning:
+        return m_ui->meaningList;
+    case SuggestionList::PartOfSpeech:
+        return m_ui->partOfSpeechList;
+    case SuggestionList::Form:
+        return m_ui->formList;
+    case SuggestionList::Latvian:
+        return m_ui->latvianList;
+    case SuggestionList::English:
+        return m_ui->englishList;
+    }
+    return nullptr;
+}
+
+}  // namespace pelmora::gui
