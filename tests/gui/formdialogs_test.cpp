@@ -221,6 +221,13 @@ void FormDialogsTest::formTagTicksChangeTagAndColours()
     clickBox(dialog.box("sg."));
     QCOMPARE(captionColour(dialog.box("poss.")), kOrange);
     QCOMPARE(dialog.tag(), std::string("3.nom.poss."));
+
+    // The negation box wants tense, mood and voice: orange without them, and its own caption only.
+    clickBox(dialog.box("neg."));
+    QCOMPARE(captionColour(dialog.box("neg.")), kOrange);
+    QCOMPARE(captionColour(dialog.box("cli.")), kBlack);
+    clickBox(dialog.box("neg."));
+    QCOMPARE(captionColour(dialog.box("neg.")), kBlack);
     takePicture(dialog, "formtag");
 }
 

@@ -9,9 +9,9 @@
 #include <array>
 #include <memory>
 #include <string>
+#include <string_view>
 
 class QCheckBox;
-class QGroupBox;
 class QWidget;
 
 namespace Ui {
