@@ -135,6 +135,7 @@ private Q_SLOTS:
     void notesLookupFallsBackToTheFirstNote();
     void notesTypingLooksUp();
     void notesSaveInsertsAtTheSortedPlace();
+    void notesSaveAfterOpeningEmptyKeepsTheOtherNotes();
     void notesFailedSaveIsReportedWithThePath();
     void notesKeyboard();
 
@@ -381,6 +382,23 @@ void FormDialogsTest::notesSaveInsertsAtTheSortedPlace()
     QTest::mouseClick(button(dialog, "&Salvesta"), Qt::LeftButton);
     QCOMPARE(notesInFile(path), QString("ama=kõik, terve;kala=uus;kalā=kala;minā=mina, ma;"));
     QVERIFY(dialog.isVisible());
+}
+
+void FormDialogsTest::notesSaveAfterOpeningEmptyKeepsTheOtherNotes()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath("markmed.xml");
+    test::writeFile(path, kNotes);
+    RecordingPrompter prompter;
+    NotesDialog dialog(toStd(path), "", prompter);
+    showActive(dialog);
+    // Opened without a headword the file was not read; saving must read it first, not write an
+    // empty tree over it.
+    QTest::keyClicks(dialog.findChild<QLineEdit*>(), "ohh");
+    QTest::keyClicks(dialog.findChild<QPlainTextEdit*>(), "uus");
+    QTest::mouseClick(button(dialog, "&Salvesta"), Qt::LeftButton);
+    QCOMPARE(notesInFile(path), QString("ama=kõik;kalā=kala;minā=mina, ma;ohh=uus;"));
+    QVERIFY(prompter.entries().empty());
 }
 
 void FormDialogsTest::notesFailedSaveIsReportedWithThePath()

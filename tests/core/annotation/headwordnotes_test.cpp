@@ -77,15 +77,6 @@ INSTANTIATE_TEST_SUITE_P(
                       BrokenFileCase{"EmptyRoot", "<pelmora/>"}),
     test::ByName());
 
-TEST_F(HeadwordNotesTest, FileIsReadOnlyWhenFirstNeeded)
-{
-    HeadwordNotes notes(dir.file("puudub.xml"), prompter);
-    // Expected: making the notes reads nothing, so no message yet.
-    EXPECT_TRUE(prompter.entries().empty());
-    EXPECT_FALSE(notes.ensureLoaded());
-    EXPECT_EQ(prompter.entries().size(), 1u);
-}
-
 struct LookupCase {
     const char* name;
     const char* headword;
@@ -156,13 +147,6 @@ TEST_F(HeadwordNotesTest, SavingAnExistingHeadwordChangesItsTextOnly)
     ASSERT_TRUE(notes.store("minā", "mina, ma\nteine rida"));
     EXPECT_EQ(headwordsInFile(path), "ama=kõik;kalā=kala;minā=mina, ma\nteine rida;vȱlda=olema;");
     EXPECT_EQ(notes.size(), 4u);
-}
-
-TEST_F(HeadwordNotesTest, EmptyHeadwordSavesTheFileUnchanged)
-{
-    HeadwordNotes notes = open(kNotes);
-    EXPECT_TRUE(notes.store("", "midagi"));
-    EXPECT_EQ(headwordsInFile(path), "ama=kõik;kalā=kala;minā=mina;vȱlda=olema;");
 }
 
 TEST_F(HeadwordNotesTest, HandEditedFileOutOfOrderGetsNoDuplicateNote)
