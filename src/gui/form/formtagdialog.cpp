@@ -96,6 +96,10 @@ void FormTagDialog::buildBoxes()
         auto* stack = new QVBoxLayout;
         for (FormTagGroup group : kColumns[column]) {
             auto* groupBox = new QGroupBox(groupTitle(group), m_ui->boxArea);
+            // Bold titles keep the lighter caption colours readable; the boxes stay plain.
+            QFont titleFont = groupBox->font();
+            titleFont.setBold(true);
+            groupBox->setFont(titleFont);
             captions.push_back(groupBox);
             auto* inner = new QGridLayout(groupBox);
             int placed = 0;
@@ -104,6 +108,9 @@ void FormTagDialog::buildBoxes()
                     continue;
                 QCheckBox* box = makeBox(i, groupBox);
                 pinDefaultColours(box);
+                QFont plain = box->font();
+                plain.setBold(false);
+                box->setFont(plain);
                 const int row = group == G::Case ? placed % kCaseRows : placed;
                 const int col = group == G::Case ? placed / kCaseRows : 0;
                 inner->addWidget(box, row, col);
