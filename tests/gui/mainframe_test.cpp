@@ -8,7 +8,9 @@
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
+#include <QCheckBox>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QMenuBar>
 #include <QSettings>
 #include <QToolBar>
@@ -99,6 +101,8 @@ private Q_SLOTS:
     void unreadableTextOnTheCommandLineStopsBeforeTheWindow();
     void exitWritesEverySettingAndKeepsUnknownKeys();
     void firstStartShowsTheSettingsDialog();
+    void formButtonsOpenTheirDialogs();
+    void notesWithoutANotesFileSayWhereToChooseOne();
 };
 
 void MainFrameTest::menusHaveTheirEntriesAndKeys_data()
@@ -457,6 +461,58 @@ void MainFrameTest::firstStartShowsTheSettingsDialog()
     QVERIFY(!dialogs.titles().isEmpty());
     QCOMPARE(dialogs.titles().front(), QString("Pelmora: seadistus"));
     QVERIFY(prompter.texts().front() == "Sisesta sõnastikufaili nimi.");
+}
+
+namespace {
+
+QPushButton* formButton(CMainFrame& frame, const QString& text)
+{
+    for (QPushButton* button : frame.formPane().findChildren<QPushButton*>()) {
+        if (button->text() == text)
+            return button;
+    }
+    return nullptr;
+}
+
+}  // namespace
+
+void MainFrameTest::formButtonsOpenTheirDialogs()
+{
+    QTemporaryDir notesDir;
+    const QString notes = notesDir.filePath("markmed.xml");
+    test::writeFile(notes, "<pelmora><info lemma=\"minā\">mina</info></pelmora>");
+    Workbench bench;
+    CMainFrame& frame = bench.start();
+    bench.app->settings().taggingInfoPath = notes.toStdString();
+    const struct {
+        const char* button;
+        const char* dialog;
+    } cases[] = {
+        {"La&use kontroll", "Kontrolli märgendust"},
+        {"Lisa lause t&õlge", "Lause tõlge"},
+        {"Märksõna in&fo", "Märkmed"},
+    };
+    for (const auto& c : cases) {
+        QPushButton* button = formButton(frame, c.button);
+        QVERIFY2(button, c.button);
+        button->click();
+        QCOMPARE(bench.dialogs.titles().back(), QString(c.dialog));
+    }
+    // The small button beside the form opens the form-tag editor; its tag comes back to the form.
+    auto* tagButton = frame.formPane().findChild<QPushButton*>("formTagButton");
+    QVERIFY(tagButton);
+    tagButton->click();
+    QCOMPARE(bench.dialogs.titles().back(), QString("Vormiinfo"));
+}
+
+void MainFrameTest::notesWithoutANotesFileSayWhereToChooseOne()
+{
+    Workbench bench;
+    CMainFrame& frame = bench.start();
+    bench.prompter.clear();
+    formButton(frame, "Märksõna in&fo")->click();
+    QVERIFY(bench.dialogs.titles().isEmpty());
+    QVERIFY(bench.prompter.lastText().starts_with("Märkmete faili pole valitud."));
 }
 
 QTEST_MAIN(MainFrameTest)

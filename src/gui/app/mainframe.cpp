@@ -4,8 +4,13 @@
 #include "app/qtstrings.h"
 #include "app/settingsdialog.h"
 #include "app/windowkeys.h"
+#include "common/strings.h"
 #include "dialogs/searchcommands.h"
+#include "form/formtagdialog.h"
+#include "form/notesdialog.h"
 #include "form/pelmoraformview.h"
+#include "form/sentencecheckdialog.h"
+#include "form/translationdialog.h"
 #include "views/textview.h"
 #include "views/wordinfoview.h"
 
@@ -150,6 +155,7 @@ void CMainFrame::createPanes()
     m_infoView = new CWordInfoView(m_doc, m_app.settings(), m_splitter);
     m_formView = new CPelmoraFormView(m_doc, m_app.settings(), &m_app.dictionary(), m_app.prompter(), m_splitter);
     m_formView->setMarkedTokenTest([this](XmlNode token) { return m_textView->search().markingColour(token).has_value(); });
+    connectFormDialogs();
     m_form = m_formView;
     m_form->setMinimumHeight(m_form->sizeHint().height());
     m_splitter->addWidget(m_textView);
@@ -174,6 +180,36 @@ void CMainFrame::settingsChanged()
 {
     if (m_formView)
         m_formView->settingsChanged();
+}
+
+void CMainFrame::connectFormDialogs()
+{
+    DialogRunner& dialogs = m_app.dialogs();
+    m_formView->setFormTagEditor([this, &dialogs](const std::string& tag) -> std::optional<std::string> {
+        FormTagDialog dialog(tag, this);
+        if (dialogs.run(dialog) != QDialog::Accepted)
+            return std::nullopt;
+        return dialog.tag();
+    });
+    m_formView->setSentenceCheck([this, &dialogs](XmlNode sentence) {
+        SentenceCheckDialog dialog(sentence, m_app.settings().largeFonts != 0, this);
+        dialogs.run(dialog);
+    });
+    m_formView->setTranslation([this, &dialogs](XmlNode sentence) {
+        TranslationDialog dialog(m_doc, sentence, this);
+        dialogs.run(dialog);
+    });
+    m_formView->setHeadwordNotes([this, &dialogs](const std::string& headword) {
+        // Without a notes file there is nothing to read or write; say where one is chosen.
+        if (trimBlanks(m_app.settings().taggingInfoPath).empty()) {
+            m_app.prompter().message(MessageKind::Warning, kTitleNotice,
+                                     "Märkmete faili pole valitud.\nVali see: Töövahendid, Soovitaja seaded, "
+                                     "Märkmed failist.");
+            return;
+        }
+        NotesDialog dialog(m_app.settings().taggingInfoPath, headword, m_app.prompter(), this);
+        dialogs.run(dialog);
+    });
 }
 
 void CMainFrame::setFormWidget(QWidget* form)

@@ -95,6 +95,9 @@ private:
     void createToolBar();
     void createPanes();
     void connectCommands();
+    // The form's buttons that open a dialog: the form-tag editor, the check window, the
+    // translation and the headword notes.
+    void connectFormDialogs();
     void updateTitle();
     void updateActions();
     void updateRecentMenu();
