@@ -12,6 +12,7 @@
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QToolTip>
+#include <QScreen>
 #include <QtTest>
 
 #include <memory>
@@ -220,6 +221,20 @@ private Q_SLOTS:
         QCOMPARE(bar->value(), f.view->tokenRect(tokens[30]).top());
         QVERIFY(f.doc.goToFirstToken());
         QCOMPARE(bar->value(), f.view->tokenRect(tokens[0]).top());
+    }
+
+    void theFirstCurrentTokenLosesItsRedOnTheFirstMove()
+    {
+        Fixture f(makeText(1, 3));
+        const auto tokens = tokensOf(f.doc);
+        QVERIFY(QTest::qWaitForWindowExposed(f.view.get()));
+        f.doc.goToNextToken();
+        QCoreApplication::processEvents();
+        // What the screen shows, not a fresh rendering: the old box must have been repainted.
+        const QImage screen = QGuiApplication::primaryScreen()->grabWindow(f.view->winId()).toImage();
+        const QPoint offset = f.view->viewport()->mapTo(f.view.get(), QPoint(0, 0));
+        QVERIFY(countPixels(screen, f.visibleRect(tokens[1]).translated(offset), QColor(255, 0, 0)) > 5);
+        QCOMPARE(countPixels(screen, f.visibleRect(tokens[0]).translated(offset), QColor(255, 0, 0)), 0);
     }
 
     void currentTokenIsRedAndMarkingColoursTheBackground()

@@ -67,6 +67,8 @@ CTextView::CTextView(CPelmoraDoc& doc, const Settings& settings, QWidget* parent
     setPalette(margin);
     setAutoFillBackground(true);
     viewport()->setMouseTracking(true);
+    // A text opened before the view was made already has its current token: it is drawn red first.
+    m_drawnCurrent = m_doc.currentToken();
     m_doc.addObserver(this);
 }
 
