@@ -2,6 +2,7 @@
 // OK does to the text, the marking and the current token, and that every dialog works from the
 // keyboard.
 #include "dialogs/searchcommands.h"
+#include "form/formtagdialog.h"
 #include "guitestsupport.h"
 
 #include "search/tokenwalk.h"
@@ -400,11 +401,17 @@ private Q_SLOTS:
             find.setCurrentIndex(find.findText("verb"));
             auto& replaceWith = child<QComboBox>(dialog, "partOfSpeechReplaceCombo");
             replaceWith.setCurrentIndex(replaceWith.findText("adverb"));
-            typeInto(child<QLineEdit>(dialog, "formFindEdit"), "pl.nom.");
-            // The form-tag editor is not there yet; its buttons stay visible but disabled.
-            if (child<QToolButton>(dialog, "formFindTagButton").isEnabled())
+            // The sought form comes from the form-tag editor behind "+".
+            child<QToolButton>(dialog, "formFindTagButton").click();
+            if (child<QLineEdit>(dialog, "formFindEdit").text() != "pl.nom.")
                 return QDialog::Rejected;
             click(child<QPushButton>(dialog, "colourButton"));
+            return QDialog::Accepted;
+        });
+        m_runner->queue([](QDialog& dialog) -> int {
+            auto& editor = static_cast<FormTagDialog&>(dialog);
+            editor.box("pl.")->click();
+            editor.box("nom.")->click();
             return QDialog::Accepted;
         });
         m_runner->queue([](QDialog& dialog) -> int {
@@ -412,7 +419,7 @@ private Q_SLOTS:
             return QDialog::Accepted;
         });
         m_commands->replace();
-        QCOMPARE(m_runner->titles(), (QStringList{"Asenda", "Vali uus värv"}));
+        QCOMPARE(m_runner->titles(), (QStringList{"Asenda", "Vormiinfo", "Vali uus värv"}));
         // The lemma in both tokens, the code "V" to "Adv", the plural form removed.
         QCOMPARE(attribute("l1_s1", "lemma"), QString("kala2"));
         QCOMPARE(attribute("l2_s1", "lemma"), QString("kala2"));

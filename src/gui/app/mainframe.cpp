@@ -185,12 +185,8 @@ void CMainFrame::settingsChanged()
 void CMainFrame::connectFormDialogs()
 {
     DialogRunner& dialogs = m_app.dialogs();
-    m_formView->setFormTagEditor([this, &dialogs](const std::string& tag) -> std::optional<std::string> {
-        FormTagDialog dialog(tag, this);
-        if (dialogs.run(dialog) != QDialog::Accepted)
-            return std::nullopt;
-        return dialog.tag();
-    });
+    m_formView->setFormTagEditor(
+        [this, &dialogs](const std::string& tag) { return editFormTag(tag, dialogs, this); });
     m_formView->setSentenceCheck([this, &dialogs](XmlNode sentence) {
         SentenceCheckDialog dialog(sentence, m_app.settings().largeFonts != 0, this);
         dialogs.run(dialog);

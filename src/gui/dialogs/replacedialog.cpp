@@ -1,5 +1,7 @@
 #include "dialogs/replacedialog.h"
 
+#include "form/formtagdialog.h"
+
 #include "app/qtstrings.h"
 #include "dialogs/choicelists.h"
 #include "dialogs/colourchoice.h"
@@ -31,6 +33,10 @@ ReplaceDialog::ReplaceDialog(Colour colour, DialogRunner& dialogs, QWidget* pare
     connect(m_ui->buttonBox, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(m_ui->buttonBox, &QDialogButtonBox::rejected, this, &QDialog::reject);
     connect(m_ui->colourButton, &QPushButton::clicked, this, &ReplaceDialog::chooseNewColour);
+    connect(m_ui->formFindTagButton, &QToolButton::clicked, this,
+            [this] { editFormTagOf(*m_ui->formFindEdit, m_dialogs, this); });
+    connect(m_ui->formReplaceTagButton, &QToolButton::clicked, this,
+            [this] { editFormTagOf(*m_ui->formReplaceEdit, m_dialogs, this); });
     m_ui->lemmaFindEdit->setFocus();
 }
 

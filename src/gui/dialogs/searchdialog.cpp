@@ -1,5 +1,7 @@
 #include "dialogs/searchdialog.h"
 
+#include "form/formtagdialog.h"
+
 #include "app/qtstrings.h"
 #include "dialogs/choicelists.h"
 #include "ui_searchdialog.h"
@@ -60,6 +62,8 @@ SearchDialog::SearchDialog(const SearchDialogValues& values, DialogRunner& dialo
       m_colour(toQColor(values.criteria.colour))
 {
     m_ui->setupUi(this);
+    connect(m_ui->formTagButton, &QToolButton::clicked, this,
+            [this] { editFormTagOf(*m_ui->formEdit, m_dialogs, this); });
     for (const FieldRow& row : rowsOf(*m_ui)) {
         row.check->setChecked(values.criteria.isChecked(row.field));
         const std::string& value = values.criteria.value(row.field);

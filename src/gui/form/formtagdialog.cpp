@@ -7,6 +7,7 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QLineEdit>
 #include <QVBoxLayout>
 
 namespace pelmora::gui {
@@ -198,6 +199,24 @@ void FormTagDialog::recolour()
         const Rgb rgb = captionRgb(colours[i].colour);
         paintCaption(m_coloured[i], QColor(rgb.red, rgb.green, rgb.blue));
     }
+}
+
+std::optional<std::string> editFormTag(const std::string& tag, DialogRunner& dialogs, QWidget* parent)
+{
+    FormTagDialog dialog(tag, parent);
+    if (dialogs.run(dialog) != QDialog::Accepted)
+        return std::nullopt;
+    return dialog.tag();
+}
+
+void editFormTagOf(QLineEdit& field, DialogRunner& dialogs, QWidget* parent)
+{
+    if (const std::optional<std::string> tag = editFormTag(toStd(field.text()), dialogs, parent)) {
+        field.setText(toQt(*tag));
+        // A tag chosen is a tag sought: the field's own edit signal ticks its check box.
+        Q_EMIT field.textEdited(field.text());
+    }
+    field.setFocus();
 }
 
 }  // namespace pelmora::gui

@@ -3,15 +3,18 @@
 #pragma once
 
 #include "annotation/formtag.h"
+#include "app/dialogrunner.h"
 
 #include <QDialog>
 
 #include <array>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 
 class QCheckBox;
+class QLineEdit;
 class QWidget;
 
 namespace Ui {
@@ -48,5 +51,12 @@ private:
     // The coloured captions in the order formTagColours() gives them.
     std::array<QWidget*, kColouredCaptionCount> m_coloured{};
 };
+
+// Runs the editor on a tag; the new tag, or nothing when it was cancelled.
+std::optional<std::string> editFormTag(const std::string& tag, DialogRunner& dialogs, QWidget* parent);
+
+// Runs the editor on the text of a field and puts the new tag into it; the field keeps its text
+// when the editor is cancelled.
+void editFormTagOf(QLineEdit& field, DialogRunner& dialogs, QWidget* parent);
 
 }  // namespace pelmora::gui
