@@ -33,8 +33,21 @@ FontSpec tokenFontSpec(TokenFont font, bool largeFonts)
     return {full, false, false, false};
 }
 
+namespace {
+
+// Remember writes "-" for a reason or style the user left at "-": it marks the token as seen, but
+// says no reason and no style, so it looks and reads like none.
+std::string_view shownValue(std::string_view value)
+{
+    return value == "-" ? std::string_view() : value;
+}
+
+}  // namespace
+
 TokenLook tokenLook(std::string_view meta, std::string_view style, bool draftFonts)
 {
+    meta = shownValue(meta);
+    style = shownValue(style);
     if (draftFonts)
         return {TokenFont::Normal, kBlack};
     if (meta.empty()) {
@@ -136,8 +149,8 @@ std::vector<StripPiece> tokenStripPieces(XmlNode token)
     add(framed("'", value(text::kMeaning), "' "), StripFont::Regular, kBlack);
     add(std::string(value(text::kPartOfSpeech)), StripFont::Italic, kBlack);
     add(std::string(value(text::kForm)), StripFont::Small, kBlack);
-    add(framed("[", value(text::kStyle), "]"), StripFont::Small, kStripStyleColour);
-    add(std::string(value(text::kMeta)), StripFont::Small, kBlack);
+    add(framed("[", shownValue(value(text::kStyle)), "]"), StripFont::Small, kStripStyleColour);
+    add(std::string(shownValue(value(text::kMeta))), StripFont::Small, kBlack);
     const std::string_view latvian = value(text::kLatvian);
     add(framed(" ~ '", latvian, "' "), StripFont::Regular, kBlack);
     add(framed(latvian.empty() ? " ~ '" : " '", value(text::kEnglish), "' "), StripFont::Regular, kBlack);

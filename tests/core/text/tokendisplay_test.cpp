@@ -64,7 +64,11 @@ INSTANTIATE_TEST_SUITE_P(Table, TokenLookRule, ::testing::Values(
     LookCase{"CommentReplacesNote", "kommentaar", "märkus", false, TokenFont::Italic, kDarkBlue},
     LookCase{"DraftHeading", "", "pealkiri", true, TokenFont::Normal, kBlack},
     LookCase{"DraftComment", "kommentaar", "märkus", true, TokenFont::Normal, kBlack},
-    LookCase{"DraftMeta", "muu", "", true, TokenFont::Normal, kBlack}),
+    LookCase{"DraftMeta", "muu", "", true, TokenFont::Normal, kBlack},
+    // Remember writes "-" for a reason or style left at "-": a tagged token, not an untagged one.
+    LookCase{"DashReasonLooksTagged", "-", "-", false, TokenFont::Normal, kBlack},
+    LookCase{"DashReasonWithHeading", "-", "pealkiri", false, TokenFont::Bold, kBlack},
+    LookCase{"ReasonWithDashStyle", "muu", "-", false, TokenFont::Italic, kDarkBlue}),
     test::ByName());
 
 TEST(TokenLook, ReadFromTheTokensAttributes)
@@ -184,6 +188,9 @@ INSTANTIATE_TEST_SUITE_P(Cases, Strip, ::testing::Values(
                {" ~ 'būt' ", StripFont::Regular, kBlack},
                {" 'be' ", StripFont::Regular, kBlack},
                {" <vrd <x>> ", StripFont::Small, kBlack}}},
+    StripCase{"DashReasonAndStyleGiveNoPiece",
+              "<lause><sone lemma=\"vȱlda\" stiil=\"-\" meta=\"-\">um</sone></lause>",
+              {kUm, {"vȱlda", StripFont::Bold, kBlack}}},
     StripCase{"EmptyValuesGiveNoPiece",
               "<lause koneleja=\"\"><sone lk=\"\" lemma=\"\" tahendus=\"\" stiil=\"\" kommentaar=\"\">um</sone></lause>",
               {kUm}},
