@@ -16,7 +16,7 @@ TEST(CliFormTag, PrintsEachTagAsTheEditorGivesItBack)
     const test::ProcessResult result =
         runProcess(kCli, {"formtag", "sg.pers.ind.1.pr.", "pl.ill #vana vorm", "sg. #vt ka pl.", ""});
     EXPECT_EQ(result.exitCode, 0) << result.err;
-    EXPECT_EQ(result.out, "pers.ind.pr.sg.1.\npl. #vana vorm\nsg.pl. #vt ka pl.\n\n");
+    EXPECT_EQ(result.out, "pers.ind.pr.sg.1.\npl. #vana vorm\nsg. #vt ka pl.\n\n");
 }
 
 TEST(CliFormTag, PrintsTheCaptionColours)

@@ -4,10 +4,12 @@
 #include "app/mainframe.h"
 #include "app/pelmoraapp.h"
 #include "app/qtstrings.h"
+#include "app/waitingfetch.h"
 #include "dictionary/dictionary.h"
 #include "form/pelmoraformview.h"
 #include "guitestsupport.h"
 #include "ui_pelmoraformview.h"
+#include "views/textview.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -17,7 +19,11 @@
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QTimer>
 #include <QToolButton>
+
+#include <chrono>
+#include <thread>
 #include <QtTest>
 
 using namespace pelmora;
@@ -100,6 +106,8 @@ private Q_SLOTS:
     void rememberWritesTheAttributes();
     void rememberIsOneUndoStep();
     void rememberTeachesTheDictionaryOnlyTaggedTokens();
+    void rememberStoresIntoTheSharedDictionaryFile();
+    void analyserCandidatesArriveWhileTheWindowWaits();
     void showNextByKind_data();
     void showNextByKind();
     void menuEntrySetsTheKindAndItsCaptions();
@@ -229,6 +237,103 @@ void FormTest::rememberTeachesTheDictionaryOnlyTaggedTokens()
     QTest::mouseClick(ui.rememberButton, Qt::LeftButton);
     QCOMPARE(bench.attribute("l1_s3", "lemma"), std::string("uussõna"));
     QVERIFY(dictionary.find(DictSection::Lemmas, "uussõna"));
+}
+
+void FormTest::rememberStoresIntoTheSharedDictionaryFile()
+{
+    Workbench bench("NewToDictionary=1\n");
+    const auto& ui = bench.ui();
+    const std::string file = bench.path("sonastik.xml").toStdString();
+    // What another user's copy of the program finds in the file.
+    const auto weightOnDisk = [&](DictSection section, const std::string& id) -> long long {
+        RecordingPrompter quiet;
+        CDictionary reader(quiet);
+        if (!reader.openWithPath(file))
+            return -2;
+        const XmlNode entry = reader.find(section, id);
+        return entry ? analysisWeight(entry) : -1;
+    };
+    QCOMPARE(weightOnDisk(DictSection::WordForms, "minā"), 2LL);
+    QCOMPARE(weightOnDisk(DictSection::Lemmas, "minā"), 2LL);
+
+    // "Minā" confirmed as the dictionary proposes it: both analyses weigh one more in the file.
+    bench.goTo("l1_s1");
+    QCOMPARE(ui.headwordEdit->text(), QString("minā"));
+    QTest::mouseClick(ui.rememberButton, Qt::LeftButton);
+    QCOMPARE(weightOnDisk(DictSection::WordForms, "minā"), 3LL);
+    QCOMPARE(weightOnDisk(DictSection::Lemmas, "minā"), 3LL);
+
+    // Another user stores a lemma meanwhile; the next remember keeps it and adds ours.
+    {
+        RecordingPrompter quiet;
+        CDictionary other(quiet);
+        QVERIFY(other.openWithPath(file));
+        QVERIFY(other.storeLemma("kala", "kala", "S", "zivs", "fish").applied);
+    }
+    QVERIFY(!bench.app->dictionary().findLemma("kala"));
+    bench.goTo("l1_s3");
+    ui.headwordEdit->setText("kalāmīez");
+    ui.meaningEdit->setText("kalamees");
+    QTest::mouseClick(ui.rememberButton, Qt::LeftButton);
+    QCOMPARE(weightOnDisk(DictSection::Lemmas, "kala"), 1LL);
+    QVERIFY(weightOnDisk(DictSection::Lemmas, "kalāmīez") >= 1);
+    QVERIFY(weightOnDisk(DictSection::WordForms, "kalāmīez") >= 1);
+    QCOMPARE(weightOnDisk(DictSection::Lemmas, "minā"), 3LL);
+    // Expected: this copy has picked the other user's entry up, and the text has our annotation.
+    QVERIFY(bench.app->dictionary().findLemma("kala"));
+    QCOMPARE(bench.attribute("l1_s3", "lemma"), std::string("kalāmīez"));
+}
+
+void FormTest::analyserCandidatesArriveWhileTheWindowWaits()
+{
+    // No address at the start, so that opening the text asks nobody.
+    Workbench bench("Tamberlin=1\n");
+    CPelmoraFormView& form = bench.form();
+    int requests = 0;
+    int paintsWhileWaiting = 0;
+    bool waitCursor = false;
+    QWidget* running = bench.frame->textView().viewport();
+    struct PaintCounter final : QObject {
+        int* paints;
+        explicit PaintCounter(int* p) : paints(p) {}
+        bool eventFilter(QObject*, QEvent* event) override
+        {
+            if (event->type() == QEvent::Paint)
+                ++*paints;
+            return false;
+        }
+    };
+    // A slow server: the answer comes after 300 ms from the worker thread.
+    form.analyser().setFetch(gui::waitingFetch([&](const std::string& url, std::chrono::milliseconds, std::size_t) {
+        ++requests;
+        std::this_thread::sleep_for(std::chrono::milliseconds(300));
+        HttpResult result;
+        if (url.find("analyser.invalid") == std::string::npos)
+            return result;
+        result.status = HttpStatus::Ok;
+        result.body = "<html><body><pre><font color=\"red\">jelābõ</font>\n\t<font color=\"maroon\">jelāmi</font> "
+                      "<b>V</b><font color=\"white\">+</font>Ind\n</pre></body></html>\n";
+        return result;
+    }));
+    bench.app->settings().analyserUrl = "http://analyser.invalid";
+    form.analyser().settingsConfirmed(bench.app->settings());
+    PaintCounter counter(&paintsWhileWaiting);
+    QTimer repaint;
+    QObject::connect(&repaint, &QTimer::timeout, running, [&] {
+        waitCursor = waitCursor || (QApplication::overrideCursor() && QApplication::overrideCursor()->shape() == Qt::WaitCursor);
+        running->update();
+    });
+    running->installEventFilter(&counter);
+    repaint.start(20);
+    bench.goTo("l2_s2");
+    repaint.stop();
+    running->removeEventFilter(&counter);
+
+    QCOMPARE(requests, 1);
+    QVERIFY(waitCursor);
+    QVERIFY2(paintsWhileWaiting >= 3, qPrintable(QString::number(paintsWhileWaiting)));
+    QVERIFY(!QApplication::overrideCursor());
+    QVERIFY(!form.candidateList(SuggestionList::Lemma)->findItems("jelāmi", Qt::MatchExactly).isEmpty());
 }
 
 void FormTest::showNextByKind_data()
@@ -399,6 +504,11 @@ void FormTest::choosingACandidateWithTheKeyboardRunsTheCascade()
     QCOMPARE(ui.meaningEdit->text(), ui.meaningList->item(chosen)->text());
     QCOMPARE(toQt(bench.form().suggester().fields().meaning), ui.meaningEdit->text());
     QCOMPARE(ui.partOfSpeechCombo->currentText(), QString("verb"));
+    // Enter in the list confirms the choice: the token takes it and the form moves on.
+    const QString meaning = ui.meaningEdit->text();
+    QTest::keyClick(ui.meaningList, Qt::Key_Return);
+    QCOMPARE(bench.attribute("l1_s2", "tahendus"), meaning.toStdString());
+    QCOMPARE(bench.currentId(), std::string("l1_s3"));
     // Typing a headword runs the fills for it: the meanings of "kalā".
     bench.focus(ui.headwordEdit);
     ui.headwordEdit->clear();

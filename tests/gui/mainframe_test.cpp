@@ -14,6 +14,7 @@
 #include <QMenuBar>
 #include <QSettings>
 #include <QToolBar>
+#include <QVBoxLayout>
 #include <QtTest>
 
 using namespace pelmora;
@@ -94,6 +95,8 @@ private Q_SLOTS:
     void windowKeysWinOverAFocusedField();
     void copyTokenAndSentenceGoToTheClipboard();
     void copyInAFieldWithSelectionCopiesTheSelection();
+    void clipboardCommandsFollowTheFocusedField_data();
+    void clipboardCommandsFollowTheFocusedField();
     void dictionaryAnalysisOnlyWarns();
     void cancelKeepsAModifiedText();
     void noDropsTheChangesAndYesSavesThem();
@@ -333,13 +336,78 @@ void MainFrameTest::copyInAFieldWithSelectionCopiesTheSelection()
     field->setText("lemmad");
     field->setFocus();
     QTRY_VERIFY(field->hasFocus());
-    // Without a selection Ctrl+C copies the sentence; with one, the field copies its text.
+    // The form takes copy for its fields: without a selection nothing is copied.
+    QGuiApplication::clipboard()->setText("enne");
     field->deselect();
     QTest::keyClick(field, Qt::Key_C, Qt::ControlModifier);
-    QVERIFY(QGuiApplication::clipboard()->text().contains("*Minā*"));
+    QCOMPARE(QGuiApplication::clipboard()->text(), QString("enne"));
     field->selectAll();
     QTest::keyClick(field, Qt::Key_C, Qt::ControlModifier);
     QCOMPARE(QGuiApplication::clipboard()->text(), QString("lemmad"));
+}
+
+void MainFrameTest::clipboardCommandsFollowTheFocusedField_data()
+{
+    QTest::addColumn<QString>("focus");  // text, field, readOnly, button
+    QTest::addColumn<bool>("selection");
+    QTest::addColumn<bool>("clipboardText");
+    QTest::addColumn<bool>("cut");
+    QTest::addColumn<bool>("copy");
+    QTest::addColumn<bool>("paste");
+    QTest::newRow("running text: copy sentence only") << "text" << false << true << false << true << false;
+    QTest::newRow("field without selection") << "field" << false << true << false << false << true;
+    QTest::newRow("field without selection, empty clipboard") << "field" << false << false << false << false << false;
+    QTest::newRow("field with selection") << "field" << true << true << true << true << true;
+    QTest::newRow("read-only field with selection") << "readOnly" << true << true << false << true << false;
+    QTest::newRow("form button") << "button" << false << true << false << false << false;
+}
+
+void MainFrameTest::clipboardCommandsFollowTheFocusedField()
+{
+    QFETCH(QString, focus);
+    QFETCH(bool, selection);
+    QFETCH(bool, clipboardText);
+    QFETCH(bool, cut);
+    QFETCH(bool, copy);
+    QFETCH(bool, paste);
+
+    Workbench bench;
+    CMainFrame& frame = bench.start();
+    auto* form = new QWidget;
+    auto* field = new QLineEdit(form);
+    auto* readOnly = new QLineEdit(form);
+    auto* button = new QPushButton("x", form);
+    auto* layout = new QVBoxLayout(form);
+    for (QWidget* w : std::initializer_list<QWidget*>{field, readOnly, button})
+        layout->addWidget(w);
+    readOnly->setReadOnly(true);
+    field->setText("lemmad");
+    readOnly->setText("sg.nom.");
+    frame.setFormWidget(form);
+    QGuiApplication::clipboard()->setText(clipboardText ? "kala" : "");
+
+    QWidget* target = button;
+    if (focus == "text")
+        target = &frame.textView();
+    else if (focus == "field")
+        target = field;
+    else if (focus == "readOnly")
+        target = readOnly;
+    target->setFocus();
+    QTRY_VERIFY(target->hasFocus());
+    if (auto* line = qobject_cast<QLineEdit*>(target))
+        selection ? line->selectAll() : line->deselect();
+
+    QCOMPARE(frame.action(Command::Cut)->isEnabled(), cut);
+    QCOMPARE(frame.action(Command::Copy)->isEnabled(), copy);
+    QCOMPARE(frame.action(Command::Paste)->isEnabled(), paste);
+    if (paste) {
+        // Expected: the menu's paste goes into the focused field.
+        field->deselect();
+        field->setCursorPosition(0);
+        frame.action(Command::Paste)->trigger();
+        QCOMPARE(field->text(), QString("kalalemmad"));
+    }
 }
 
 void MainFrameTest::dictionaryAnalysisOnlyWarns()

@@ -174,6 +174,42 @@ private Q_SLOTS:
         QVERIFY2(f.view->tokenRect(tokens[0]).width() != width, qPrintable(QString::number(width)));
     }
 
+    void aLookChangeMeasuresOnlyItsTokenAndFlowsLikeAFreshLayout_data()
+    {
+        QTest::addColumn<int>("token");      // index of the changed token
+        QTest::addColumn<QString>("style");  // its new style ("" removes it)
+        QTest::addColumn<QString>("meta");
+        QTest::newRow("heading widens a word and adds lines") << 13 << "pealkiri" << "";
+        QTest::newRow("foreign word in italics") << 3 << "" << "muukeelne";
+        QTest::newRow("last token of the text") << 59 << "pealkiri" << "";
+        QTest::newRow("first token, back to plain") << 0 << "" << "";
+    }
+
+    void aLookChangeMeasuresOnlyItsTokenAndFlowsLikeAFreshLayout()
+    {
+        QFETCH(int, token);
+        QFETCH(QString, style);
+        QFETCH(QString, meta);
+        Fixture f(makeText(3, 20), {}, {300, 1000});  // tall enough for no scroll bar
+        const auto tokens = tokensOf(f.doc);
+        const std::size_t measured = f.view->measuredTokenCount();
+        f.doc.setStyle(tokens[static_cast<std::size_t>(token)], style.toStdString());
+        f.doc.setMeta(tokens[static_cast<std::size_t>(token)], meta.toStdString());
+        f.doc.updateAllViews();
+        // Expected: at most the token itself measured again (once per change) ...
+        QVERIFY(f.view->measuredTokenCount() - measured <= 2);
+        // ... and every box where a view laid out from scratch puts it.
+        CTextView fresh(f.doc, Settings{});
+        fresh.resize(f.view->size());
+        fresh.show();
+        QCoreApplication::processEvents();
+        fresh.ensureLayout();
+        QCOMPARE(fresh.viewport()->width(), f.view->viewport()->width());
+        for (XmlNode t : tokens)
+            QCOMPARE(f.view->tokenRect(t), fresh.tokenRect(t));
+        QCOMPARE(f.view->contentHeight(), fresh.contentHeight());
+    }
+
     void clickMakesTheTokenCurrentAndTakesFocus()
     {
         Fixture f(makeText(3, 3));

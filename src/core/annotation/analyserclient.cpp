@@ -215,14 +215,20 @@ HttpResult httpGet(const std::string& url, std::chrono::milliseconds timeout, st
 }
 
 AnalyserClient::AnalyserClient(std::string address, std::chrono::milliseconds timeout, std::size_t maxPageBytes)
-    : m_address(std::move(address)), m_timeout(timeout), m_maxPageBytes(maxPageBytes)
+    : m_address(std::move(address)), m_timeout(timeout), m_maxPageBytes(maxPageBytes), m_fetch(httpGet)
 {
+}
+
+void AnalyserClient::setFetch(HttpFetch fetch)
+{
+    m_fetch = fetch ? std::move(fetch) : HttpFetch(httpGet);
 }
 
 void AnalyserClient::settingsConfirmed(const Settings& settings)
 {
     m_address = settings.analyserUrl;
     m_failureShown = false;
+    m_unreachable = false;
 }
 
 std::vector<AnalyserResult> AnalyserClient::analyse(std::string_view word, Prompter& prompter)
@@ -230,9 +236,14 @@ std::vector<AnalyserResult> AnalyserClient::analyse(std::string_view word, Promp
     m_lastFailed = false;
     if (trimBlanks(m_address).empty())
         return {};
-    const HttpResult answer = httpGet(analyserRequestUrl(m_address, word), m_timeout, m_maxPageBytes);
+    if (m_unreachable) {
+        m_lastFailed = true;
+        return {};
+    }
+    const HttpResult answer = m_fetch(analyserRequestUrl(m_address, word), m_timeout, m_maxPageBytes);
     if (answer.status == HttpStatus::Unreachable || answer.status == HttpStatus::HttpError) {
         m_lastFailed = true;
+        m_unreachable = answer.status == HttpStatus::Unreachable;
         if (!m_failureShown) {
             m_failureShown = true;
             prompter.message(MessageKind::Information, kTitleNotice, kAnalyserFailureMessage);

@@ -4,6 +4,7 @@
 
 #include <chrono>
 #include <cstddef>
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -65,20 +66,30 @@ struct HttpResult {
 // than `maxBytes` are refused.
 HttpResult httpGet(const std::string& url, std::chrono::milliseconds timeout, std::size_t maxBytes);
 
+// How a request is carried out: httpGet, or a caller's wrapper around it (the window runs it on a
+// worker thread and keeps painting while it waits).
+using HttpFetch = std::function<HttpResult(const std::string& url, std::chrono::milliseconds timeout, std::size_t maxBytes)>;
+
 // The analyser client the annotation form holds: asks the server named by the `AnalyserUrl`
 // setting and tells the user once, not for every token, when the server cannot be reached.
+// A server that could not be reached is not asked again until the settings are confirmed, so
+// an unreachable or silent server costs its time limit once, not once per token.
 class AnalyserClient {
 public:
     explicit AnalyserClient(std::string address = {}, std::chrono::milliseconds timeout = kAnalyserTimeout,
                             std::size_t maxPageBytes = kAnalyserMaxPageBytes);
 
-    // Takes the address from confirmed settings and allows the failure message to be shown again.
+    // Takes the address from confirmed settings, allows the failure message to be shown again
+    // and asks the server again.
     void settingsConfirmed(const Settings& settings);
+    // Replaces how requests are made (httpGet by default, and when `fetch` is empty).
+    void setFetch(HttpFetch fetch);
 
     // The analyses of a word, in page order. An empty address makes no request and gives none.
     // When the server cannot be reached or answers with an error, "Mingi internetiviga" is shown
-    // (information icon) the first time only, until the settings are confirmed again; a page that
-    // cannot be read whole or decoded gives no results and no message.
+    // (information icon) the first time only, until the settings are confirmed again; after an
+    // unreachable server no request is made until then. A page that cannot be read whole or
+    // decoded gives no results and no message.
     std::vector<AnalyserResult> analyse(std::string_view word, Prompter& prompter);
 
     const std::string& address() const { return m_address; }
@@ -91,8 +102,10 @@ private:
     std::string m_address;
     std::chrono::milliseconds m_timeout;
     std::size_t m_maxPageBytes;
+    HttpFetch m_fetch;
     bool m_failureShown = false;
     bool m_lastFailed = false;
+    bool m_unreachable = false;  // the server could not be reached since the settings were confirmed
 };
 
 }  // namespace pelmora

@@ -26,14 +26,18 @@ FormTagTicks takeApartFormTag(std::string_view tag)
     FormTagTicks ticks;
     if (tag.empty())
         return ticks;
+    // The free text after the first "#" is the user's note: an abbreviation mentioned there
+    // ("sg. #vt ka pl.") does not become part of the form, or OK in the editor would change the
+    // analysis the user only looked at.
+    const std::size_t hash = tag.find('#');
+    const std::string_view dotted = tag.substr(0, hash);
+    if (hash != std::string_view::npos)
+        ticks.extraInfo = std::string(tag.substr(hash + 1));
     // Plain substring search, no tokenising: "sup.ab." ticks both, and "1." is found anywhere.
     const auto& boxes = formTagBoxes();
     for (std::size_t i = 0; i < boxes.size(); ++i)
-        if (tag.find(boxes[i].abbreviation) != std::string_view::npos)
+        if (dotted.find(boxes[i].abbreviation) != std::string_view::npos)
             ticks.ticked.set(i);
-    const std::size_t hash = tag.find('#');
-    if (hash != std::string_view::npos)
-        ticks.extraInfo = std::string(tag.substr(hash + 1));
     return ticks;
 }
 

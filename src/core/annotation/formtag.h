@@ -27,8 +27,8 @@ struct FormTagTicks {
     bool operator==(const FormTagTicks&) const = default;
 };
 
-// Takes a tag apart: a box is ticked when its abbreviation occurs anywhere in the tag (also in
-// the free text); everything after the first "#" becomes the free text. "" gives no ticks.
+// Takes a tag apart: a box is ticked when its abbreviation occurs anywhere before the first
+// "#"; everything after it becomes the free text. "" gives no ticks.
 FormTagTicks takeApartFormTag(std::string_view tag);
 
 // Puts a tag together: the ticked abbreviations in canonical order, then " #" and the free text

@@ -84,6 +84,26 @@ Edit* focusedEdit()
     return qobject_cast<Edit*>(QApplication::focusWidget());
 }
 
+// What an edit field offers the clipboard commands.
+struct EditFieldState {
+    bool isEdit = false;
+    bool hasSelection = false;
+    bool readOnly = false;
+};
+
+EditFieldState editFieldState(QWidget* widget)
+{
+    if (auto* combo = qobject_cast<QComboBox*>(widget))
+        widget = combo->lineEdit();
+    if (auto* line = qobject_cast<QLineEdit*>(widget))
+        return {true, line->hasSelectedText(), line->isReadOnly()};
+    if (auto* plain = qobject_cast<QPlainTextEdit*>(widget))
+        return {true, plain->textCursor().hasSelection(), plain->isReadOnly()};
+    if (auto* rich = qobject_cast<QTextEdit*>(widget))
+        return {true, rich->textCursor().hasSelection(), rich->isReadOnly()};
+    return {};
+}
+
 }  // namespace
 
 // --- PaneSplitter ---------------------------------------------------------------------------
@@ -135,6 +155,8 @@ CMainFrame::CMainFrame(CPelmoraApp& app) : m_app(app), m_doc(app.doc())
         windowKeys += commandInfo(command).shortcuts;
     m_keys = new WindowKeys(this, windowKeys);
     qApp->installEventFilter(m_keys);
+    connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) { focusChanged(now); });
+    connect(QGuiApplication::clipboard(), &QClipboard::dataChanged, this, &CMainFrame::updateClipboardActions);
 
     m_doc.addObserver(this);
     resize(1100, kTextHeight + kStripHeight + kFormHeight + 260);
@@ -145,6 +167,10 @@ CMainFrame::CMainFrame(CPelmoraApp& app) : m_app(app), m_doc(app.doc())
 CMainFrame::~CMainFrame()
 {
     qApp->removeEventFilter(m_keys);
+    // The panes go after this: their focus and selection changes must not reach the frame.
+    QObject::disconnect(qApp, nullptr, this, nullptr);
+    QObject::disconnect(QGuiApplication::clipboard(), nullptr, this, nullptr);
+    QObject::disconnect(m_selectionWatch);
     m_doc.removeObserver(this);
 }
 
@@ -387,6 +413,7 @@ void CMainFrame::updateActions()
             enabled = enabled && token;
         action(info.command)->setEnabled(enabled);
     }
+    updateClipboardActions();
     for (std::size_t i = 0; i < contextMenuTable().size(); ++i) {
         if (m_contextActions[static_cast<qsizetype>(i)])
             m_contextActions[static_cast<qsizetype>(i)]->setEnabled(
@@ -550,6 +577,43 @@ void CMainFrame::print()
 
 // --- Clipboard: the focused field first, then the document -----------------------------------
 
+// An edit field with the focus takes the three commands: cut and copy need a selection (cut an
+// editable field), paste an editable field and text on the clipboard. The form's other controls
+// take them too and offer none; elsewhere copy reaches the document and copies the sentence.
+void CMainFrame::updateClipboardActions()
+{
+    QWidget* focus = QApplication::focusWidget();
+    const EditFieldState field = editFieldState(focus);
+    bool cut = false;
+    bool copy = false;
+    bool paste = false;
+    if (field.isEdit) {
+        cut = field.hasSelection && !field.readOnly;
+        copy = field.hasSelection;
+        paste = !field.readOnly && !QGuiApplication::clipboard()->text().isEmpty();
+    } else if (!(focus && m_form && m_form->isAncestorOf(focus))) {
+        copy = static_cast<bool>(m_doc.currentToken());
+    }
+    action(Command::Cut)->setEnabled(cut);
+    action(Command::Copy)->setEnabled(copy);
+    action(Command::Paste)->setEnabled(paste);
+}
+
+void CMainFrame::focusChanged(QWidget* now)
+{
+    // Only the focused field's selection is followed.
+    QObject::disconnect(m_selectionWatch);
+    if (auto* combo = qobject_cast<QComboBox*>(now); combo && combo->lineEdit())
+        now = combo->lineEdit();
+    if (auto* line = qobject_cast<QLineEdit*>(now))
+        m_selectionWatch = connect(line, &QLineEdit::selectionChanged, this, &CMainFrame::updateClipboardActions);
+    else if (auto* plain = qobject_cast<QPlainTextEdit*>(now))
+        m_selectionWatch = connect(plain, &QPlainTextEdit::selectionChanged, this, &CMainFrame::updateClipboardActions);
+    else if (auto* rich = qobject_cast<QTextEdit*>(now))
+        m_selectionWatch = connect(rich, &QTextEdit::selectionChanged, this, &CMainFrame::updateClipboardActions);
+    updateClipboardActions();
+}
+
 void CMainFrame::cut()
 {
     if (QLineEdit* line = focusedLineEdit())
@@ -562,13 +626,15 @@ void CMainFrame::cut()
 
 void CMainFrame::copy()
 {
-    if (QLineEdit* line = focusedLineEdit(); line && line->hasSelectedText())
+    if (QLineEdit* line = focusedLineEdit())
         return line->copy();
-    if (auto* plain = focusedEdit<QPlainTextEdit>(); plain && plain->textCursor().hasSelection())
+    if (auto* plain = focusedEdit<QPlainTextEdit>())
         return plain->copy();
-    if (auto* rich = focusedEdit<QTextEdit>(); rich && rich->textCursor().hasSelection())
+    if (auto* rich = focusedEdit<QTextEdit>())
         return rich->copy();
-    copySentence();
+    QWidget* focus = QApplication::focusWidget();
+    if (!(focus && m_form && m_form->isAncestorOf(focus)))
+        copySentence();
 }
 
 void CMainFrame::paste()

@@ -100,6 +100,8 @@ private:
     void connectFormDialogs();
     void updateTitle();
     void updateActions();
+    void updateClipboardActions();
+    void focusChanged(QWidget* now);
     void updateRecentMenu();
     void addRecentFile(const QString& path);
     void run(Command command);
@@ -138,6 +140,7 @@ private:
     QString m_path;
     QStringList m_recent;
     SaveQuestion m_saveQuestion;
+    QMetaObject::Connection m_selectionWatch;  // the focused field's selection
 };
 
 }  // namespace pelmora::gui

@@ -6,6 +6,7 @@
 #include "annotation/lettercomposition.h"
 #include "annotation/vocabularies.h"
 #include "app/qtstrings.h"
+#include "app/waitingfetch.h"
 #include "form/formmnemonics.h"
 #include "ui_pelmoraformview.h"
 
@@ -29,7 +30,7 @@ void setText(QLineEdit* edit, const std::string& text)
         edit->setText(value);
 }
 
-// Enter in a one-line field or a drop-down box presses the default button.
+// Enter in a one-line field, a drop-down box or a candidate list presses the default button.
 class EnterPresses final : public QObject {
 public:
     EnterPresses(QObject* parent, std::function<void()> press) : QObject(parent), m_press(std::move(press)) {}
@@ -56,12 +57,14 @@ CPelmoraFormView::CPelmoraFormView(CPelmoraDoc& doc, Settings& settings, CDictio
       m_doc(doc),
       m_settings(settings),
       m_dictionary(dictionary),
+      m_analyser(settings.analyserUrl),
       m_suggester(doc, settings, SuggestionSources{}, prompter),
       m_navigation(doc),
       m_ui(std::make_unique<::Ui::CPelmoraFormView>()),
       m_shown(doc, OnTokenRemoved::Drop)
 {
     m_ui->setupUi(this);
+    m_analyser.setFetch(waitingFetch());
     m_suggester.setSources(sources());
 
     for (int i = 0; i < kPartOfSpeechFormCount; ++i)
@@ -101,13 +104,14 @@ CPelmoraFormView::~CPelmoraFormView()
     m_doc.removeObserver(this);
 }
 
-SuggestionSources CPelmoraFormView::sources() const
+SuggestionSources CPelmoraFormView::sources()
 {
-    return SuggestionSources{m_settings.suggestionType == 1 ? m_dictionary : nullptr, nullptr};
+    return SuggestionSources{m_settings.suggestionType == 1 ? m_dictionary : nullptr, &m_analyser};
 }
 
 void CPelmoraFormView::settingsChanged()
 {
+    m_analyser.settingsConfirmed(m_settings);
     m_suggester.setSources(sources());
     m_suggester.settingsChanged();
     // The candidates depend on the settings: the current token is filled anew.
@@ -189,6 +193,9 @@ void CPelmoraFormView::connectFields()
                                                           ui.englishEdit, ui.partOfSpeechCombo, ui.styleCombo,
                                                           ui.reasonCombo})
         field->installEventFilter(enter);
+    // A candidate picked with the arrow keys is confirmed with Enter as well.
+    for (std::size_t i = 0; i < 6; ++i)
+        candidateList(static_cast<SuggestionList>(i))->installEventFilter(enter);
 
     for (QLineEdit* edit : {ui.headwordEdit, ui.meaningEdit, ui.latvianEdit, ui.englishEdit})
         connect(edit, &QLineEdit::textEdited, this, [this, edit] { fieldTyped(edit); });

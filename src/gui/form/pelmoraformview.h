@@ -3,6 +3,7 @@
 // navigation kind; the letter keyboard and the replacement while typing help with Livonian letters.
 #pragma once
 
+#include "annotation/analyserclient.h"
 #include "annotation/formnavigation.h"
 #include "annotation/suggester.h"
 #include "text/tokenhandle.h"
@@ -85,6 +86,8 @@ public:
     QMenu* navigationMenu() const { return m_navigationMenu; }
     const ::Ui::CPelmoraFormView& ui() const { return *m_ui; }
     Suggester& suggester() { return m_suggester; }
+    // The online analyser the fills ask when the settings switch it on.
+    AnalyserClient& analyser() { return m_analyser; }
     const FormNavigation& navigation() const { return m_navigation; }
     int rememberedCount() const { return m_remembered; }
     // Redraws now what a document update has scheduled.
@@ -108,11 +111,12 @@ private:
     void sentenceLeft(XmlNode sentence);
     void showNavigationMenu();
     void focusChanged(QWidget* old, QWidget* now);
-    SuggestionSources sources() const;
+    SuggestionSources sources();
 
     CPelmoraDoc& m_doc;
     Settings& m_settings;
     CDictionary* m_dictionary;
+    AnalyserClient m_analyser;
     Suggester m_suggester;
     FormNavigation m_navigation;
     std::unique_ptr<::Ui::CPelmoraFormView> m_ui;

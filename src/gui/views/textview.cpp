@@ -86,6 +86,8 @@ void CTextView::dropLayout()
     m_flowedWidth = -1;
     m_totalHeight = 0;
     m_drawnCurrent = XmlNode();
+    m_changedTokens.clear();
+    m_attributesChanged = true;
 }
 
 std::vector<CTextView::Box> CTextView::measureText(Measurer& measurer, std::size_t expected) const
@@ -258,20 +260,86 @@ void CTextView::documentUpdated()
     followCurrentToken();
     if (layoutStale || markingChanged || m_attributesChanged) {
         viewport()->update();
-    } else if (current != m_drawnCurrent) {
-        // Only the colour of two tokens changed.
-        updateToken(m_drawnCurrent);
-        updateToken(current);
+    } else {
+        // Only a few tokens changed: their colour as the current token, or their attributes
+        // (which may change what the marking rules say about them).
+        if (current != m_drawnCurrent) {
+            updateToken(m_drawnCurrent);
+            updateToken(current);
+        }
+        for (const XmlNode token : m_changedTokens)
+            updateToken(token);
     }
     m_drawnCurrent = current;
     m_drawnMarking = m_search.markingRules().revision();
     m_attributesChanged = false;
+    m_changedTokens.clear();
 }
 
-void CTextView::attributeChanged(XmlNode, const char*, std::string_view)
+void CTextView::attributeChanged(XmlNode element, const char* name, std::string_view)
 {
-    // A changed value may change what the marking rules say about the token.
-    m_attributesChanged = true;
+    // A token's new look is measured alone when it is the only change since the layout was made
+    // (the document moved the revision once, for it); anything else measures the whole text.
+    const bool isToken = isElement(element, text::kToken);
+    bool moved = false;
+    if (isToken && decidesTokenLook(name)) {
+        const bool onlyThisChange = static_cast<std::uint32_t>(m_doc.layoutRevision()) ==
+                                    static_cast<std::uint32_t>(m_measuredRevision) + 1u;
+        if (m_measured && m_flowedWidth >= 0 && onlyThisChange && remeasureToken(element, moved))
+            m_measuredRevision = m_doc.layoutRevision();
+    }
+    // Changes of a few tokens repaint those tokens; anything else (a sentence's attribute, a
+    // token that moved others, many tokens) repaints the screen.
+    constexpr std::size_t kMostTokensRepaintedAlone = 64;
+    if (!isToken || moved || m_changedTokens.size() >= kMostTokensRepaintedAlone)
+        m_attributesChanged = true;
+    else
+        m_changedTokens.push_back(element);
+}
+
+bool CTextView::remeasureToken(XmlNode token, bool& moved)
+{
+    moved = false;
+    const std::size_t index = boxIndexOf(token);
+    if (index == kNoBox)
+        return false;
+    Box& box = m_boxes[index];
+    const TokenFont font = tokenLook(token, m_settings.draftFonts != 0).font;
+    const int width = m_measurer.width(font, elementText(token));
+    ++m_measuredTokens;
+    if (font == box.font && width == box.width)
+        return true;
+    box.font = font;
+    box.width = width;
+    moved = true;
+    // The token's sentence flows again, as flowBoxes does it; later sentences move by the change
+    // of its height.
+    std::size_t first = index;
+    while (first > 0 && !m_boxes[first].startsSentence)
+        --first;
+    std::size_t end = index + 1;
+    while (end < m_boxes.size() && !m_boxes[end].startsSentence)
+        ++end;
+    const int oldLastTop = m_boxes[end - 1].top;
+    int x = 0;
+    int y = m_boxes[first].top;
+    for (std::size_t i = first; i < end; ++i) {
+        Box& b = m_boxes[i];
+        if (i > first && x > 0 && x + b.width > m_flowedWidth) {
+            y += m_lineHeight;
+            x = 0;
+        }
+        b.left = x;
+        b.top = y;
+        x += b.width;
+    }
+    if (const int shift = m_boxes[end - 1].top - oldLastTop; shift != 0) {
+        for (std::size_t i = end; i < m_boxes.size(); ++i)
+            m_boxes[i].top += shift;
+        m_totalHeight += shift;
+        updateScrollRange();
+    }
+    return true;
 }
 
 void CTextView::nodeAboutToBeRemoved(XmlNode)

@@ -100,6 +100,9 @@ private:
     // The boxes of every token in text order, measured but not flowed.
     std::vector<Box> measureText(Measurer& measurer, std::size_t expected) const;
     void measure();
+    // Measures one token again after its look changed and flows its sentence; `moved` tells
+    // whether any box changed. False when the token has no box.
+    bool remeasureToken(XmlNode token, bool& moved);
     void flow(int width);
     void followCurrentToken();
     void updateScrollRange();
@@ -135,7 +138,8 @@ private:
     // The token drawn red at the last update, and the marking the backgrounds were drawn with.
     XmlNode m_drawnCurrent;
     std::uint64_t m_drawnMarking = 0;
-    bool m_attributesChanged = false;
+    bool m_attributesChanged = false;  // repaint the screen at the next update
+    std::vector<XmlNode> m_changedTokens;  // tokens whose attributes changed since the last update
     bool m_measured = false;
     std::int32_t m_measuredRevision = 0;
     int m_flowedWidth = -1;

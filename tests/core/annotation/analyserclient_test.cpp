@@ -192,6 +192,40 @@ TEST(AnalyserClient, UnreachableServerIsReportedOnceUntilSettingsAreConfirmed)
     EXPECT_EQ(prompter.entries().size(), 2u);
 }
 
+TEST(AnalyserClient, UnreachableServerCostsItsTimeLimitOnceUntilSettingsAreConfirmed)
+{
+    struct Case {
+        HttpStatus status;
+        int requestsForThreeWords;  // the server is asked again only after an error status
+    };
+    for (const Case c : {Case{HttpStatus::Unreachable, 1}, Case{HttpStatus::HttpError, 3}, Case{HttpStatus::BodyFailed, 3}}) {
+        SCOPED_TRACE(static_cast<int>(c.status));
+        RecordingPrompter prompter;
+        AnalyserClient client("http://analyser.invalid");
+        std::vector<std::string> asked;
+        client.setFetch([&](const std::string& url, std::chrono::milliseconds timeout, std::size_t maxBytes) {
+            asked.push_back(url);
+            EXPECT_EQ(timeout, kAnalyserTimeout);
+            EXPECT_EQ(maxBytes, kAnalyserMaxPageBytes);
+            HttpResult result;
+            result.status = c.status;
+            return result;
+        });
+        for (const char* word : {"kala", "kalad", "kalast"})
+            EXPECT_TRUE(client.analyse(word, prompter).empty());
+        EXPECT_EQ(asked.size(), static_cast<std::size_t>(c.requestsForThreeWords));
+        EXPECT_EQ(client.lastRequestFailed(), c.status != HttpStatus::BodyFailed);
+
+        // Expected: confirming the settings makes the client ask again.
+        Settings settings;
+        settings.analyserUrl = "http://analyser.invalid";
+        client.settingsConfirmed(settings);
+        client.analyse("kala", prompter);
+        EXPECT_EQ(asked.size(), static_cast<std::size_t>(c.requestsForThreeWords) + 1);
+        EXPECT_EQ(asked.back(), analyserRequestUrl("http://analyser.invalid", "kala"));
+    }
+}
+
 TEST(AnalyserClient, ServerThatNeverAnswersIsGivenUp)
 {
     LoopbackHttpServer server([](const std::string&) {

@@ -1,0 +1,199 @@
+// The annotation form on a long text with a large shared dictionary, against opening the text in
+// the core: one remember-and-show-next step (remember, move, fill, repaint) and one keystroke in
+// the headword field (fill and cascade), for two texts of which the second is ten times longer.
+//
+// Usage: gui_form_bench DICTIONARY.xml TEXT.xml LONGER_TEXT.xml   (QT_QPA_PLATFORM=offscreen)
+#include "app/dialogrunner.h"
+#include "app/filechooser.h"
+#include "app/mainframe.h"
+#include "app/pelmoraapp.h"
+#include "common/prompter.h"
+#include "form/pelmoraformview.h"
+#include "text/pelmoradoc.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QTemporaryDir>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+using namespace pelmora;
+using Clock = std::chrono::steady_clock;
+
+namespace {
+
+double secondsSince(Clock::time_point start)
+{
+    return std::chrono::duration<double>(Clock::now() - start).count();
+}
+
+double median(std::vector<double> values)
+{
+    std::sort(values.begin(), values.end());
+    return values[values.size() / 2];
+}
+
+class NoDialogs final : public gui::DialogRunner {
+public:
+    int run(QDialog&) override { return QDialog::Rejected; }
+};
+
+class NoFiles final : public gui::FileChooser {
+public:
+    QStringList choose(QWidget*, const gui::FileRequest&) override { return {}; }
+};
+
+// The batch open: the core alone, no window; median of three.
+double coreOpen(const std::string& path)
+{
+    std::vector<double> opens;
+    for (int run = 0; run < 3; ++run) {
+        SilentPrompter prompter;
+        CPelmoraDoc doc(prompter);
+        const auto start = Clock::now();
+        if (!doc.openDocument(path)) {
+            std::fprintf(stderr, "cannot open %s\n", path.c_str());
+            std::exit(1);
+        }
+        opens.push_back(secondsSince(start));
+    }
+    return median(opens);
+}
+
+struct FormTimes {
+    double open = 0;
+    double step = 0;
+    double keystroke = 0;
+    int steps = 0;
+    int keystrokes = 0;
+    double rememberPart = 0;  // the step's parts: remember, move and fill, repaint
+    double movePart = 0;
+    double paintPart = 0;
+};
+
+void sendKey(QWidget* widget, int key, const QString& text)
+{
+    QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, text);
+    QKeyEvent release(QEvent::KeyRelease, key, Qt::NoModifier, text);
+    QApplication::sendEvent(widget, &press);
+    QApplication::sendEvent(widget, &release);
+}
+
+// The whole window on the text and a copy of the dictionary, as a user starts it.
+FormTimes measure(const QString& dictionary, const QString& text)
+{
+    FormTimes times;
+    times.open = coreOpen(text.toStdString());
+
+    QTemporaryDir dir;
+    const QString dictionaryCopy = dir.filePath("sonastik.xml");
+    const QString textCopy = dir.filePath("tekst.xml");
+    QFile::copy(dictionary, dictionaryCopy);
+    QFile::copy(text, textCopy);
+    QFile ini(dir.filePath("pelmora.ini"));
+    ini.open(QIODevice::WriteOnly);
+    ini.write(QStringLiteral("[Settings]\nShowOptionsDialog=0\nSuggestionType=1\nNewToDictionary=0\n"
+                             "DictionaryPathName=%1\n")
+                  .arg(dictionaryCopy)
+                  .toUtf8());
+    ini.close();
+
+    SilentPrompter prompter;
+    NoFiles files;
+    NoDialogs dialogs;
+    gui::CPelmoraApp app(ini.fileName(), prompter, files, dialogs);
+    if (!app.start(textCopy, true)) {
+        std::fprintf(stderr, "cannot start on %s\n", qPrintable(text));
+        std::exit(1);
+    }
+    gui::CMainFrame& frame = *app.frame();
+    frame.resize(1100, 800);
+    QCoreApplication::processEvents();
+    gui::CPelmoraFormView& form = *frame.formView();
+
+    // A few steps first, as a user's first minutes: the fonts' glyphs and the words' layouts are
+    // made on the first paints.
+    for (int i = 0; i < 50; ++i) {
+        form.rememberAndShowNext();
+        QCoreApplication::processEvents();
+    }
+    // Remember and show next, each with the window's update and repaint.
+    times.steps = std::getenv("FORM_BENCH_STEPS") ? std::atoi(std::getenv("FORM_BENCH_STEPS")) : 500;
+    const auto start = Clock::now();
+    for (int i = 0; i < times.steps; ++i) {
+        form.rememberAndShowNext();
+        QCoreApplication::processEvents();
+    }
+    times.step = secondsSince(start) / times.steps;
+
+    // The same step in its parts, to show where the time goes.
+    const int parts = 200;
+    for (int i = 0; i < parts; ++i) {
+        auto t = Clock::now();
+        form.remember();
+        times.rememberPart += secondsSince(t);
+        t = Clock::now();
+        form.showNext();
+        times.movePart += secondsSince(t);
+        t = Clock::now();
+        QCoreApplication::processEvents();
+        times.paintPart += secondsSince(t);
+    }
+    times.rememberPart /= parts;
+    times.movePart /= parts;
+    times.paintPart /= parts;
+
+    // Keystrokes in the headword field: a letter typed and taken back, each with its fills.
+    QLineEdit* headword = form.headwordEdit();
+    headword->setFocus();
+    headword->end(false);
+    times.keystrokes = 400;
+    const auto typing = Clock::now();
+    for (int i = 0; i < times.keystrokes / 2; ++i) {
+        sendKey(headword, Qt::Key_A, QStringLiteral("a"));
+        QCoreApplication::processEvents();
+        sendKey(headword, Qt::Key_Backspace, QString());
+        QCoreApplication::processEvents();
+    }
+    times.keystroke = secondsSince(typing) / times.keystrokes;
+    app.doc().setModifiedFlag(false);
+    return times;
+}
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    if (argc != 4) {
+        std::fprintf(stderr, "usage: %s DICTIONARY.xml TEXT.xml LONGER_TEXT.xml\n", argv[0]);
+        return 2;
+    }
+    QApplication application(argc, argv);
+    const QString dictionary = QString::fromLocal8Bit(argv[1]);
+    const FormTimes small = measure(dictionary, QString::fromLocal8Bit(argv[2]));
+    const FormTimes large = measure(dictionary, QString::fromLocal8Bit(argv[3]));
+
+    std::printf("%-40s %14s %14s\n", "", "text", "10x text");
+    std::printf("%-40s %12.3f s %12.3f s\n", "core open (median of 3)", small.open, large.open);
+    std::printf("%-40s %11.3f ms %11.3f ms\n", "remember and show next (mean)", small.step * 1e3, large.step * 1e3);
+    std::printf("%-40s %11.3f ms %11.3f ms\n", "  of it: remember", small.rememberPart * 1e3, large.rememberPart * 1e3);
+    std::printf("%-40s %11.3f ms %11.3f ms\n", "  of it: move and fill", small.movePart * 1e3, large.movePart * 1e3);
+    std::printf("%-40s %11.3f ms %11.3f ms\n", "  of it: repaint", small.paintPart * 1e3, large.paintPart * 1e3);
+    std::printf("%-40s %11.3f ms %11.3f ms\n", "headword keystroke (mean)", small.keystroke * 1e3,
+                large.keystroke * 1e3);
+    std::printf("remember and show next vs core open: ratio %.5f, 10x text %.5f (target <= %.5f)\n",
+                small.step / small.open, large.step / large.open, 1.0 / 200);
+    std::printf("headword keystroke vs core open: ratio %.5f, 10x text %.5f (target <= %.5f)\n",
+                small.keystroke / small.open, large.keystroke / large.open, 1.0 / 500);
+    std::printf("10x text / text, absolute: step %.2f, keystroke %.2f (flat: near 1)\n", large.step / small.step,
+                large.keystroke / small.keystroke);
+    return 0;
+}
