@@ -13,10 +13,13 @@
 #include <QApplication>
 #include <QGridLayout>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QMenu>
 #include <QPushButton>
 #include <QSignalBlocker>
 #include <QToolButton>
+
+#include <algorithm>
 
 namespace pelmora::gui {
 
@@ -65,6 +68,15 @@ CPelmoraFormView::CPelmoraFormView(CPelmoraDoc& doc, Settings& settings, CDictio
 {
     m_ui->setupUi(this);
     m_analyser.setFetch(waitingFetch());
+    // The counter and the audio position change at every step; with a fixed size their new text
+    // repaints the label alone instead of laying out the whole form again.
+    for (QLabel* label : {m_ui->countLabel, m_ui->audioLabel}) {
+        const QFontMetrics metrics(label->font());
+        const int wide = std::max({metrics.horizontalAdvance(QStringLiteral("0000000")),
+                                   metrics.horizontalAdvance(QStringLiteral("määramata")),
+                                   metrics.horizontalAdvance(QStringLiteral("000 min 00 s")), label->minimumWidth()});
+        label->setFixedSize(wide + 2 * label->margin() + 4, label->sizeHint().height());
+    }
     m_suggester.setSources(sources());
 
     for (int i = 0; i < kPartOfSpeechFormCount; ++i)
