@@ -7,6 +7,7 @@
 #include "common/utf16text.h"
 #include "dialogs/dictionarycommands.h"
 #include "guitestsupport.h"
+#include "views/textview.h"
 
 #include <QCheckBox>
 #include <QDialogButtonBox>
@@ -133,6 +134,7 @@ private Q_SLOTS:
     void dictionaryAnalysisOnlyWarns();
     void lemmatisationIsOneUndoStep();
     void cancelledLemmatisationChangesNothing();
+    void windowCommandsWaitWhileLemmatising();
     void lemmatisationDialogCancelledKeepsThePath();
     void lemmatisationWithAnotherDictionaryStoresItsPath();
     void lemmatisationWithTheAnalyserSaysItIsNotThere();
@@ -278,6 +280,32 @@ void DictionaryCommandsTest::cancelledLemmatisationChangesNothing()
         QCOMPARE(bench.tokenAttribute(id, "lemma"), QString());
     QCOMPARE(bench.app->doc().undoCount(), std::size_t(0));
     QVERIFY(!bench.app->doc().isModified());
+}
+
+void DictionaryCommandsTest::windowCommandsWaitWhileLemmatising()
+{
+    Workbench bench(estonianText(400), kEstonianDictionary);
+    CMainFrame& frame = bench.frame();
+    frame.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&frame));
+    const XmlNode first = bench.app->doc().currentToken();
+    bool pressed = false;
+    bench.frame().dictionaryCommands().setProgressHook([&](QProgressDialog&) {
+        if (pressed)
+            return;
+        pressed = true;
+        // Ctrl+End (go to the last token) in the running text while the run is under way: no
+        // command of the window may run inside it.
+        QTest::keyClick(&frame.textView(), Qt::Key_End, Qt::ControlModifier);
+    });
+    bench.dialogs.queue([](QDialog&) { return QDialog::Accepted; });
+    bench.run(Command::Lemmatise);
+    QVERIFY(pressed);
+    QVERIFY(bench.app->doc().currentToken() == first);
+    QCOMPARE(bench.tokenAttribute("l400_s2", "lemma"), QString("ujuma"));
+    // Once the run is over the window's keys work again.
+    QTest::keyClick(&frame.textView(), Qt::Key_End, Qt::ControlModifier);
+    QVERIFY(bench.app->doc().currentToken() == bench.app->doc().lastToken());
 }
 
 void DictionaryCommandsTest::lemmatisationDialogCancelledKeepsThePath()

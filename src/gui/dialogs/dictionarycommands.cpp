@@ -10,6 +10,7 @@
 #include "dictionary/dictionaryexport.h"
 #include "dictionary/textaddition.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QProgressDialog>
 
@@ -27,6 +28,56 @@ public:
 };
 
 constexpr int kProgressDelayMs = 300;
+
+// While a long run works on the document or the dictionary, the progress window lets events
+// through (so that "Loobu" can be pressed), also before it shows itself. From the first report
+// on, the keyboard and the mouse do not reach the main window and its commands meanwhile, so no
+// command can run inside the run; message boxes and the progress window itself still work.
+class InputGuard final : public QObject {
+public:
+    InputGuard(QWidget* mainWindow, const std::unique_ptr<QProgressDialog>& window)
+        : m_main(mainWindow), m_window(window)
+    {
+        qApp->installEventFilter(this);
+    }
+    ~InputGuard() override { qApp->removeEventFilter(this); }
+    InputGuard(const InputGuard&) = delete;
+    InputGuard& operator=(const InputGuard&) = delete;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (!m_window || !m_main)
+            return false;
+        switch (event->type()) {
+        case QEvent::Shortcut:
+            return qobject_cast<QAction*>(watched) != nullptr || inMainWindow(watched);
+        case QEvent::ShortcutOverride:
+            if (!inMainWindow(watched))
+                return false;
+            event->accept();  // taken, so that no shortcut of the window runs either
+            return true;
+        case QEvent::KeyPress:
+        case QEvent::KeyRelease:
+        case QEvent::MouseButtonPress:
+        case QEvent::MouseButtonRelease:
+        case QEvent::MouseButtonDblClick:
+        case QEvent::Wheel:
+        case QEvent::Close: return inMainWindow(watched);
+        default: return false;
+        }
+    }
+
+private:
+    bool inMainWindow(QObject* object) const
+    {
+        auto* widget = qobject_cast<QWidget*>(object);
+        return widget && widget->window() == m_main;
+    }
+
+    QWidget* m_main;
+    const std::unique_ptr<QProgressDialog>& m_window;
+};
 
 }  // namespace
 
@@ -80,8 +131,9 @@ void DictionaryCommands::addTextToDictionary()
     std::unique_ptr<QProgressDialog> window;
     {
         const BusyCursor busy;
+        const InputGuard guard(m_parent ? m_parent->window() : nullptr, window);
         pelmora::addTextToDictionary(doc, m_app.dictionary(), m_app.prompter(),
-                                     progress(window, QStringLiteral("Lisan sõned sõnastikku: %1 / %2")));
+                                     progress(window, QStringLiteral("Lisan sõned sõnastikku: %1 / %2 kirjet")));
     }
 }
 
@@ -129,6 +181,7 @@ void DictionaryCommands::lemmatise()
     std::unique_ptr<QProgressDialog> window;
     {
         const BusyCursor busy;
+        const InputGuard guard(m_parent ? m_parent->window() : nullptr, window);
         lemmatiseText(doc, dictionary, choice.skipAmbiguous,
                       progress(window, QStringLiteral("Lemmatiseerin: %1 / %2 sõnet")));
     }

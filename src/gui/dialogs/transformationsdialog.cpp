@@ -40,7 +40,10 @@ TransformationsDialog::TransformationsDialog(TransformationEditor editor, Prompt
       m_prompter(prompter), m_files(files)
 {
     m_ui->setupUi(this);
-    m_ui->rowsTable->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
+    // Two equal columns and rows no taller than a line of text: the built-in list has 208 rows.
+    m_ui->rowsTable->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+    m_ui->rowsTable->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    m_ui->rowsTable->verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
     m_ui->buttonBox->button(QDialogButtonBox::Ok)->setDefault(true);
     connect(m_ui->buttonBox, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(m_ui->buttonBox, &QDialogButtonBox::rejected, this, &QDialog::reject);
