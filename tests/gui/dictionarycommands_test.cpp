@@ -192,6 +192,10 @@ void DictionaryCommandsTest::answeringNoToTheAdditionChangesNothing()
 void DictionaryCommandsTest::exportWritesTheFileAfterTheQuestion()
 {
     Workbench bench;
+    SilentPrompter quiet;
+    CDictionary other(quiet);
+    QVERIFY(other.openWithPath(bench.dictionaryPath().toStdString()));
+    QVERIFY(other.storeWordForm("kivi", "kivi", "").saved);
     const QString out = bench.path("eksport.txt");
     bench.files.queue(out);
     bench.prompter.queueAnswer(true);
@@ -208,6 +212,8 @@ void DictionaryCommandsTest::exportWritesTheFileAfterTheQuestion()
     const Utf16ReadResult read = readUtf16LeFile(out.toStdString());
     QCOMPARE(read.status, Utf16ReadStatus::Ok);
     QVERIFY(read.text.find("'um\t'vȱlda\t'pers.ind.pr.sg.1.\r\n") != std::string::npos);
+    // What another user stored before the export is in it.
+    QVERIFY(read.text.find("'kivi\t'kivi\t'\r\n") != std::string::npos);
     QVERIFY(read.text.find("jūrõ vīeres\tmere ääres\tPost\r\n") != std::string::npos);
 }
 
@@ -304,8 +310,10 @@ void DictionaryCommandsTest::windowCommandsWaitWhileLemmatising()
     QVERIFY(bench.app->doc().currentToken() == first);
     QCOMPARE(bench.tokenAttribute("l400_s2", "lemma"), QString("ujuma"));
     // Once the run is over the window's keys work again.
+    frame.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&frame));
     QTest::keyClick(&frame.textView(), Qt::Key_End, Qt::ControlModifier);
-    QVERIFY(bench.app->doc().currentToken() == bench.app->doc().lastToken());
+    QTRY_VERIFY(bench.app->doc().currentToken() == bench.app->doc().lastToken());
 }
 
 void DictionaryCommandsTest::lemmatisationDialogCancelledKeepsThePath()

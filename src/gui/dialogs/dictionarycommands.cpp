@@ -147,7 +147,11 @@ void DictionaryCommands::exportDictionary()
         request.defaultSuffix = QStringLiteral("txt");
         return toStd(m_app.files().chooseOne(m_parent, request));
     };
-    pelmora::exportDictionary(m_app.dictionary(), choosePath, m_app.prompter());
+    // The file as it is now, with what other users have added since this process loaded it.
+    CDictionary& dictionary = m_app.dictionary();
+    if (dictionary.isValid())
+        dictionary.reloadIfChanged();
+    pelmora::exportDictionary(dictionary, choosePath, m_app.prompter());
 }
 
 void DictionaryCommands::lemmatise()
@@ -178,6 +182,7 @@ void DictionaryCommands::lemmatise()
     }
     if (!dictionary.isValid())
         return;
+    dictionary.reloadIfChanged();  // other users' analyses count too
     std::unique_ptr<QProgressDialog> window;
     {
         const BusyCursor busy;
