@@ -142,6 +142,7 @@ void MainFrameTest::menusHaveTheirEntriesAndKeys_data()
     row("Töö&vahendid", "&Redigeeri sõnastikku ...");
     row("Töö&vahendid", "&Ekspordi sõnastik ...");
     row("Töö&vahendid", "Sõnastiku &analüüs");
+    row("Töö&vahendid", "&Teisendused ...");
     row("&Redaktor", "&Lõika\tCtrl+X", {K("Ctrl+X"), K("Shift+Del")});
     row("&Redaktor", "&Kopeeri\tCtrl+C", {K("Ctrl+C"), K("Ctrl+Ins")});
     row("&Redaktor", "&Pista\tCtrl+V", {K("Ctrl+V"), K("Shift+Ins")});

@@ -3,7 +3,10 @@
 #include "annotation/vocabularies.h"
 #include "common/strings.h"
 #include "dictionary/dictionary.h"
+#include "dictionary/dictionaryexport.h"
 #include "text/textformat.h"
+
+#include <algorithm>
 
 namespace pelmora {
 
@@ -16,14 +19,42 @@ std::string dashToEmpty(const std::string& text)
 
 }  // namespace
 
-LemmatisationResult lemmatiseText(CPelmoraDoc& doc, const CDictionary& dictionary, bool skipAmbiguous)
+std::string lemmatisationWarning()
+{
+    return std::string("See funktsioon ei tööta veel õigesti\nmurdekorpuse ja liivi korpuse failidega\nEi soovita "
+                       "kasutada.\n\nKui seda on siiski vaja, anna teada\n") +
+           kContactAddress;
+}
+
+LemmatisationResult lemmatiseText(CPelmoraDoc& doc, const CDictionary& dictionary, bool skipAmbiguous,
+                                  const LemmatisationProgress& progress)
 {
     LemmatisationResult result;
+    std::size_t total = 0;
+    if (progress) {
+        for (XmlNode sentence = firstChildElement(doc.body(), text::kSentence); sentence;
+             sentence = nextSiblingElement(sentence, text::kSentence))
+            for (XmlNode token = firstChildElement(sentence, text::kToken); token;
+                 token = nextSiblingElement(token, text::kToken))
+                ++total;
+        if (!progress(0, total)) {
+            result.cancelled = true;
+            return result;
+        }
+    }
+    const std::size_t reportEvery = std::max<std::size_t>(32, total / 200);
+    std::size_t done = 0;
     CPelmoraDoc::ChangeGroup group(doc);  // the whole run is one step to undo
     for (XmlNode sentence = firstChildElement(doc.body(), text::kSentence); sentence;
          sentence = nextSiblingElement(sentence, text::kSentence)) {
         for (XmlNode token = firstChildElement(sentence, text::kToken); token;
              token = nextSiblingElement(token, text::kToken)) {
+            if (progress && ++done % reportEvery == 0 && !progress(done, total)) {
+                doc.cancelChanges();
+                result.cancelled = true;
+                doc.updateAllViews();
+                return result;
+            }
             if (attributeValue(token, text::kLanguage) != "eesti" || !attributeValue(token, text::kLemma).empty())
                 continue;
             ++result.visited;

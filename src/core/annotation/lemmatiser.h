@@ -5,6 +5,8 @@
 #include "annotation/suggester.h"
 
 #include <cstddef>
+#include <functional>
+#include <string>
 
 namespace pelmora {
 
@@ -13,13 +15,23 @@ class CDictionary;
 struct LemmatisationResult {
     std::size_t visited = 0;      // tokens in Estonian without a lemma
     std::size_t lemmatised = 0;   // of those, tokens that got a lemma
+    bool cancelled = false;       // the progress callback stopped the run; the text is as before
 };
+
+// Told (tokens walked, tokens in the text) now and then; returning false stops the run.
+using LemmatisationProgress = std::function<bool(std::size_t done, std::size_t total)>;
+
+// The warning shown before the lemmatisation dialog (caption "Tekstide ühendamine"), ending with
+// the contact address.
+std::string lemmatisationWarning();
 
 // Fills lemma and form, then meaning and part of speech, of every token whose language ("keel")
 // is "eesti" and whose lemma is empty, from the dictionary's exact word-form lookup. With
 // `skipAmbiguous`, a word form or a lemma with more than one analysis writes nothing. Tokens
-// with a lemma, in another language or unknown to the dictionary are left as they are.
-LemmatisationResult lemmatiseText(CPelmoraDoc& doc, const CDictionary& dictionary, bool skipAmbiguous);
+// with a lemma, in another language or unknown to the dictionary are left as they are. The run
+// is one undo step; a run stopped by `progress` takes back what it wrote and leaves no step.
+LemmatisationResult lemmatiseText(CPelmoraDoc& doc, const CDictionary& dictionary, bool skipAmbiguous,
+                                  const LemmatisationProgress& progress = {});
 
 // Writes the form's fields into the current token as "remember" does: with no reason chosen
 // the annotation, the reason and the style; with a reason only the reason (the annotation

@@ -5,6 +5,8 @@
 #include "common/utf16text.h"
 #include "settings/settings.h"
 
+#include <utility>
+
 namespace pelmora {
 
 const TransformationList& irregularSpellingList()
@@ -173,6 +175,31 @@ bool TransformationEditor::addPair(const std::string& source, const std::string&
     m_rows.push_back({source, target});
     m_changes = kChangesEdited;
     return true;
+}
+
+bool TransformationEditor::replaceRow(int index, const std::string& source, const std::string& target,
+                                      Prompter& prompter)
+{
+    if (index < 0 || static_cast<std::size_t>(index) >= m_rows.size())
+        return false;
+    if (source.empty() || target.empty()) {
+        prompter.message(MessageKind::Warning, kTitleNotice, "\"Mis\" ja \"Milleks\" lahtrid ei või olla tühjad");
+        return false;
+    }
+    m_rows[static_cast<std::size_t>(index)] = {source, target};
+    m_changes = kChangesEdited;
+    return true;
+}
+
+int TransformationEditor::moveRow(int index, int step)
+{
+    const int to = index + step;
+    const int count = static_cast<int>(m_rows.size());
+    if (index < 0 || index >= count || to < 0 || to >= count || (step != -1 && step != 1))
+        return index;
+    std::swap(m_rows[static_cast<std::size_t>(index)], m_rows[static_cast<std::size_t>(to)]);
+    m_changes = kChangesEdited;
+    return to;
 }
 
 void TransformationEditor::removeRow(int index)

@@ -89,6 +89,12 @@ public:
     // "Lisa loendisse": adds the pair as a new row (`Changes` 3); with an empty field shows
     // "\"Mis\" ja \"Milleks\" lahtrid ei või olla tühjad" (title "Teade", warning) and adds nothing.
     bool addPair(const std::string& source, const std::string& target, Prompter& prompter);
+    // Puts the pair in place of the row (`Changes` 3), with the empty-field check of addPair; an
+    // index outside the rows does nothing (false).
+    bool replaceRow(int index, const std::string& source, const std::string& target, Prompter& prompter);
+    // Moves the row one place up (step -1) or down (+1) (`Changes` 3); returns its new index, or
+    // the index unchanged when it cannot move that way.
+    int moveRow(int index, int step);
     // "Kustuta valitud rida": removes the row (`Changes` 3); an index outside the rows does nothing.
     void removeRow(int index);
     // "Kustuta kõik": removes every row (`Changes` 3).

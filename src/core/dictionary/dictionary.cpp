@@ -648,11 +648,33 @@ bool CDictionary::changeOf(const StoreRequest& request, std::string_view key, Ch
     return true;
 }
 
-bool CDictionary::addInBulk(const StoreSource& stores)
+bool CDictionary::reloadIfChanged()
+{
+    bool ownLock = false;
+    if (!m_lock.held()) {
+        const DictionaryLock::Status status = m_lock.acquire(m_path, m_lockWait);
+        if (status == DictionaryLock::Status::GaveUp)
+            return false;  // the tree as last loaded still serves
+        ownLock = status == DictionaryLock::Status::Held;
+    }
+    const bool changed = changeCheck();
+    if (ownLock)
+        m_lock.release();
+    return changed;
+}
+
+bool CDictionary::addInBulk(const StoreSource& stores, const BulkProgress& progress)
 {
     if (!checkAndReload().applied)
         return false;
     const std::size_t count = stores.size();
+    // About two hundred reports over the run, and one at its end.
+    const std::size_t reportEvery = std::max<std::size_t>(64, count / 200);
+    const auto stopped = [&](std::size_t done) { return progress && !progress(done, count); };
+    if (stopped(0)) {
+        m_lock.release();
+        return false;
+    }
     // The stores some way ahead, with their ids (word-form keys made once) and hashes: the slot
     // of one is fetched from memory, and the entry of one half as far, while this one is made.
     constexpr std::size_t kAhead = 16;
@@ -692,8 +714,12 @@ bool CDictionary::addInBulk(const StoreSource& stores)
             apply(m_bulkChange);
         if (i + kAhead < count)
             fetchSlot(i + kAhead);
+        if ((i + 1) % reportEvery == 0 && i + 1 < count && stopped(i + 1))
+            return cancelBulk();
     }
     m_deferInserts = false;
+    if (stopped(count))
+        return cancelBulk();
     if (saveAndStamp())
         return true;
     // Logged only now: a bulk addition that reaches the file needs no log.
@@ -704,6 +730,17 @@ bool CDictionary::addInBulk(const StoreSource& stores)
         if (changeOf(r, key, change))
             pack(m_unsaved, change);
     }
+    return false;
+}
+
+bool CDictionary::cancelBulk()
+{
+    m_deferInserts = false;
+    // The file is as the check found it (the lock was held throughout): load it again, and make
+    // the changes that had not reached it yet once more.
+    m_stamp = {};
+    changeCheck();
+    m_lock.release();
     return false;
 }
 

@@ -120,6 +120,10 @@ public:
     // reported ("Viga faili %s salvestamisel."); the tree keeps the change. Refused (false) on an
     // invalid tree.
     bool save();
+    // Loads the file again when another process changed it since this one last loaded or saved
+    // it (the current-entry positions then go back to the first entries); otherwise keeps the
+    // tree and the positions. Takes the lock for the check. True when the file was reloaded.
+    bool reloadIfChanged();
     // Bulk mode start: takes the lock and runs the change check, keeping the lock until
     // saveAndStamp(). `applied` is false when the lock was given up or the tree is not valid.
     ChangeResult checkAndReload();
@@ -193,7 +197,11 @@ public:
     // that the waits for memory overlap: a text's tokens hit the dictionary all over. When the
     // save fails the changes stay in memory and reach the file with the next successful save,
     // as with single stores. True when the file holds the changes.
-    bool addInBulk(const StoreSource& stores);
+    // `progress` is told (done, total) now and then; when it returns false the addition stops
+    // and the tree is put back as the file holds it (with this process's unsaved changes made
+    // again): nothing is saved and the function returns false.
+    using BulkProgress = std::function<bool(std::size_t done, std::size_t total)>;
+    bool addInBulk(const StoreSource& stores, const BulkProgress& progress = {});
 
     // Deletes the analysis identified by all given values; the first child analysis takes the
     // place of a deleted entry that has children. Refused with a message when the section has a
@@ -282,6 +290,8 @@ private:
     // nothing (an empty id, or no values).
     static bool changeOf(const StoreRequest& request, std::string_view key, Change& change);
     bool changeCheck();  // true when the file had been changed and was reloaded
+    // A stopped bulk addition: the tree back as the file holds it, the lock released; false.
+    bool cancelBulk();
     bool apply(const Change& change);
     void applyStoreWordForm(const Change& c);
     void applyStoreLemma(const Change& c);

@@ -49,7 +49,16 @@ std::string dictionaryExportText(const CDictionary& dictionary)
 
 bool exportDictionary(const CDictionary& dictionary, const std::string& outputPath, Prompter& prompter)
 {
+    return exportDictionary(dictionary, [&outputPath] { return outputPath; }, prompter);
+}
+
+bool exportDictionary(const CDictionary& dictionary, const std::function<std::string()>& choosePath,
+                      Prompter& prompter)
+{
     prompter.message(MessageKind::Warning, "Tekstide ühendamine", unfinishedFunctionWarning());
+    const std::string outputPath = choosePath();
+    if (outputPath.empty())
+        return false;
     // Asked before anything is written, so that No leaves an existing file as it was.
     if (!prompter.askYesNo("Pelmora", formatMessage(kExportQuestion, dictionary.path()))) {
         prompter.message(MessageKind::Information, "", kChooseInSettings);

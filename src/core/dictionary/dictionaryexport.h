@@ -3,6 +3,7 @@
 
 #include "common/prompter.h"
 
+#include <functional>
 #include <string>
 
 namespace pelmora {
@@ -24,5 +25,10 @@ std::string dictionaryExportText(const CDictionary& dictionary);
 // path as UTF-16 little-endian with byte-order mark, through the safe replacement. On No nothing
 // is written. A write failure gives "Ei saanud faili avada". True when the file was written.
 bool exportDictionary(const CDictionary& dictionary, const std::string& outputPath, Prompter& prompter);
+
+// The same with the file chosen after the warning: `choosePath` asks the user for it (the
+// window's file dialog) and an empty path ends the export before the question.
+bool exportDictionary(const CDictionary& dictionary, const std::function<std::string()>& choosePath,
+                      Prompter& prompter);
 
 }  // namespace pelmora

@@ -101,7 +101,8 @@ private:
 
 }  // namespace
 
-bool addTextToDictionary(const CPelmoraDoc& document, CDictionary& dictionary, Prompter& prompter)
+bool addTextToDictionary(const CPelmoraDoc& document, CDictionary& dictionary, Prompter& prompter,
+                         const CDictionary::BulkProgress& progress)
 {
     if (!document.firstToken())
         return false;
@@ -111,7 +112,7 @@ bool addTextToDictionary(const CPelmoraDoc& document, CDictionary& dictionary, P
     }
 
     TextStores stores(document);
-    return dictionary.addInBulk(stores);
+    return dictionary.addInBulk(stores, progress);
 }
 
 }  // namespace pelmora

@@ -20,7 +20,7 @@ enum class Command {
     // "&Päringud"
     SimpleDictionary, Statistics, MultiFileQuery,
     // "Töö&vahendid"
-    SuggesterSettings, EditDictionary, ExportDictionary, AnalyseDictionary,
+    SuggesterSettings, EditDictionary, ExportDictionary, AnalyseDictionary, Transformations,
     // "&Redaktor"
     Cut, Copy, Paste, CopyToken, ModifyToken, DeleteToken, AddToken, MergeSentences, SplitSentence,
     AudioPosition,

@@ -5,6 +5,7 @@
 #include "app/settingsdialog.h"
 #include "app/windowkeys.h"
 #include "common/strings.h"
+#include "dialogs/dictionarycommands.h"
 #include "dialogs/searchcommands.h"
 #include "form/formtagdialog.h"
 #include "form/notesdialog.h"
@@ -358,6 +359,15 @@ void CMainFrame::connectCommands()
 
     bind(Command::SuggesterSettings, [this] { m_app.runSettingsDialog(); });
     bind(Command::AnalyseDictionary, [this] { analyseDictionary(); });
+    m_dictionaryCommands = new DictionaryCommands(m_app, this);
+    const auto bindDictionary = [this](Command command, void (DictionaryCommands::*slot)()) {
+        connect(action(command), &QAction::triggered, m_dictionaryCommands, slot);
+    };
+    bindDictionary(Command::EditDictionary, &DictionaryCommands::editDictionary);
+    bindDictionary(Command::AddTextToDictionary, &DictionaryCommands::addTextToDictionary);
+    bindDictionary(Command::ExportDictionary, &DictionaryCommands::exportDictionary);
+    bindDictionary(Command::Lemmatise, &DictionaryCommands::lemmatise);
+    bindDictionary(Command::Transformations, &DictionaryCommands::transformations);
 
     bind(Command::Cut, [this] { cut(); });
     bind(Command::Copy, [this] { copy(); });

@@ -403,6 +403,44 @@ TEST(Lemmatise, FillsEstonianTokensAndRespectsAmbiguity)
     }
 }
 
+TEST(Lemmatise, IsOneUndoStepAndAStoppedRunLeavesTheTextAsItWas)
+{
+    test::TempDir dir;
+    test::writeFile(dir.file("d.xml"), kDictionary);
+    RecordingPrompter prompter;
+    CDictionary dictionary(prompter);
+    ASSERT_TRUE(dictionary.openWithPath(dir.file("d.xml")));
+    std::string tokens;
+    for (int i = 0; i < 100; ++i)
+        tokens += token("t" + std::to_string(i), i % 2 ? "um" : "kala", "keel=\"eesti\"");
+    const std::string xml = textOf({tokens});
+
+    CPelmoraDoc doc(prompter);
+    ASSERT_TRUE(doc.openFromBuffer(xml, "t.xml"));
+    std::size_t reports = 0;
+    const LemmatisationResult stopped = lemmatiseText(doc, dictionary, false, [&](std::size_t done, std::size_t total) {
+        ++reports;
+        EXPECT_EQ(total, 100U);
+        return done < 64;
+    });
+    EXPECT_TRUE(stopped.cancelled);
+    EXPECT_GE(reports, 2U);
+    // Nothing written, nothing to undo, not modified.
+    for (XmlNode t = doc.firstToken(); t; t = CPelmoraDoc::nextToken(t))
+        EXPECT_EQ(attributeValue(t, "lemma"), "");
+    EXPECT_EQ(doc.undoCount(), 0U);
+    EXPECT_FALSE(doc.isModified());
+
+    const LemmatisationResult done = lemmatiseText(doc, dictionary, false, [](std::size_t, std::size_t) { return true; });
+    EXPECT_FALSE(done.cancelled);
+    EXPECT_EQ(done.lemmatised, 100U);
+    EXPECT_EQ(doc.undoCount(), 1U);
+    ASSERT_TRUE(doc.undo());
+    for (XmlNode t = doc.firstToken(); t; t = CPelmoraDoc::nextToken(t))
+        EXPECT_EQ(attributeValue(t, "lemma"), "");
+    EXPECT_FALSE(doc.isModified());
+}
+
 TEST(Remember, WritesTheAnnotationOrOnlyTheReason)
 {
     RecordingPrompter prompter;

@@ -259,6 +259,27 @@ TEST(TransformationEditor, ButtonsChangeRowsAndSettingValues)
     EXPECT_EQ(editor.changes(), kChangesEdited);
 }
 
+TEST(TransformationEditor, RowsAreReplacedAndMovedInPlace)
+{
+    RecordingPrompter prompter;
+    TransformationEditor editor({{"a", "b"}, {"c", "d"}, {"e", "f"}}, kChangesFile, "x.vtf");
+    // Moves that would leave the list do nothing and keep the setting.
+    EXPECT_EQ(editor.moveRow(0, -1), 0);
+    EXPECT_EQ(editor.moveRow(2, 1), 2);
+    EXPECT_EQ(editor.moveRow(7, 1), 7);
+    EXPECT_EQ(editor.changes(), kChangesFile);
+
+    EXPECT_EQ(editor.moveRow(2, -1), 1);
+    EXPECT_EQ(editor.rows(), (TransformationList{{"a", "b"}, {"e", "f"}, {"c", "d"}}));
+    EXPECT_EQ(editor.changes(), kChangesEdited);
+
+    EXPECT_FALSE(editor.replaceRow(0, "", "z", prompter));
+    EXPECT_EQ(prompter.lastText(), "\"Mis\" ja \"Milleks\" lahtrid ei või olla tühjad");
+    EXPECT_FALSE(editor.replaceRow(3, "y", "z", prompter));
+    EXPECT_TRUE(editor.replaceRow(0, "ch", "h", prompter));
+    EXPECT_EQ(editor.rows(), (TransformationList{{"ch", "h"}, {"e", "f"}, {"c", "d"}}));
+}
+
 TEST(TransformationEditor, FileButtons)
 {
     test::TempDir dir;

@@ -214,6 +214,75 @@ TEST_F(TextAddition, ExportWalksChildrenInOrderAndKeepsPositions)
     EXPECT_EQ(dictionary.currentEntry(DictSection::WordForms), position);
 }
 
+TEST_F(TextAddition, StoppedAdditionChangesNeitherTheTreeNorTheFile)
+{
+    std::string tokens;
+    for (int i = 1; i <= 300; ++i)
+        tokens += "<sone id=\"l1_s" + std::to_string(i) + "\" lemma=\"w" + std::to_string(i) + "\">w" +
+                  std::to_string(i) + "</sone>";
+    openText("<lause id=\"l1\">" + tokens + "</lause>");
+    // An analysis stored before the addition stays through the stop.
+    dictionary.storeWordForm("mēg", "mēg", "");
+    const std::string before = test::readFile(path);
+    prompter.setDefaultAnswer(true);
+    std::vector<std::size_t> reports;
+    const auto stopHalfWay = [&reports](std::size_t done, std::size_t total) {
+        reports.push_back(done);
+        return done < total / 2;
+    };
+    EXPECT_FALSE(addTextToDictionary(document, dictionary, prompter, stopHalfWay));
+    // Reported from 0 on, the total being two stores per token.
+    ASSERT_GE(reports.size(), 2U);
+    EXPECT_EQ(reports.front(), 0U);
+    EXPECT_GE(reports.back(), 300U);
+    EXPECT_EQ(test::readFile(path), before);
+    EXPECT_FALSE(dictionary.findWordForm("w1"));
+    EXPECT_EQ(analysesOf(dictionary, DictSection::WordForms), "__|__|||\nmēg|mēg||1|\n");
+    EXPECT_FALSE(pathExists(path + ".lock"));
+
+    // A full run afterwards adds everything and saves once.
+    std::size_t last = 0;
+    EXPECT_TRUE(addTextToDictionary(document, dictionary, prompter, [&last](std::size_t done, std::size_t) {
+        last = done;
+        return true;
+    }));
+    EXPECT_EQ(last, 600U);
+    SilentPrompter quiet;
+    CDictionary saved(quiet);
+    ASSERT_TRUE(saved.openWithPath(path));
+    EXPECT_TRUE(saved.findWordForm("w300"));
+    EXPECT_TRUE(saved.findWordForm("mēg"));
+}
+
+TEST_F(TextAddition, StopAtTheVeryEndStillSavesNothing)
+{
+    openText("<lause id=\"l1\"><sone id=\"l1_s1\" lemma=\"kala\">kala</sone></lause>");
+    const std::string before = test::readFile(path);
+    prompter.setDefaultAnswer(true);
+    EXPECT_FALSE(addTextToDictionary(document, dictionary, prompter,
+                                     [](std::size_t done, std::size_t total) { return done < total; }));
+    EXPECT_EQ(test::readFile(path), before);
+    EXPECT_FALSE(dictionary.findWordForm("kala"));
+}
+
+TEST_F(TextAddition, ExportAsksForTheFileBetweenWarningAndQuestion)
+{
+    std::vector<std::string> order;
+    // Cancelled file dialog: the warning only.
+    EXPECT_FALSE(exportDictionary(dictionary, [] { return std::string(); }, prompter));
+    EXPECT_EQ(prompter.entries().size(), 1U);
+    prompter.clear();
+    const std::string out = dir.file("valja.txt");
+    prompter.setDefaultAnswer(true);
+    EXPECT_TRUE(exportDictionary(dictionary, [&] {
+        order.push_back("file after " + std::to_string(prompter.entries().size()) + " message");
+        return out;
+    }, prompter));
+    EXPECT_EQ(order, std::vector<std::string>{"file after 1 message"});
+    EXPECT_EQ(prompter.entries().back().text, "Kas ekspordin sõnastiku\n" + path + "?");
+    EXPECT_EQ(readUtf16LeFile(out).status, Utf16ReadStatus::Ok);
+}
+
 TEST_F(TextAddition, ExportAnsweredNoLeavesAnExistingFile)
 {
     const std::string out = dir.file("export.txt");

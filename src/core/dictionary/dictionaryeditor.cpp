@@ -1,0 +1,173 @@
+#include "dictionary/dictionaryeditor.h"
+
+namespace pelmora {
+
+namespace {
+
+constexpr const char* kNotFound = "Ei leidnud.";
+
+const char* endMessage(DictSection section)
+{
+    switch (section) {
+    case DictSection::WordForms: return "Pole rohkem sõnesid";
+    case DictSection::Lemmas: return "Pole rohkem lemmasid";
+    case DictSection::Combinations: break;
+    }
+    return "Pole rohkem ühendeid";
+}
+
+std::string changeMessage(DictSection section, bool afterEmptiedStep)
+{
+    // The combinations page has always said it this way after deleting an emptied entry.
+    std::string text = section == DictSection::Combinations && afterEmptiedStep
+                           ? "Teine kasutaja on vahepeal sõnestikku muutnud.\n"
+                           : "Teine kasutaja on vahepeal sõnastikku muutnud.\n";
+    text += "Muudatusi võib olla ka juba läbi vaadatud ";
+    switch (section) {
+    case DictSection::WordForms: text += "sõnede seas."; break;
+    case DictSection::Lemmas: text += "lemmade seas."; break;
+    case DictSection::Combinations: text += "ühendite seas."; break;
+    }
+    return text;
+}
+
+bool noPartOfSpeech(const std::string& code)
+{
+    return code.empty() || code == "-";
+}
+
+}  // namespace
+
+DictionaryEditorPage::DictionaryEditorPage(CDictionary& dictionary, DictSection section, Prompter& prompter)
+    : m_dictionary(dictionary), m_section(section), m_prompter(prompter)
+{
+}
+
+std::size_t DictionaryEditorPage::fieldCount() const
+{
+    return m_section == DictSection::Lemmas ? 5 : 3;
+}
+
+const EditorFields& DictionaryEditorPage::show()
+{
+    m_displayed = {};
+    const XmlNode entry = m_dictionary.currentEntry(m_section);
+    if (!entry)
+        return m_displayed;
+    // The section's attributes after the id are the page's fields, in order; the weight is not one.
+    const std::vector<const char*>& attributes = sectionAttributes(m_section);
+    for (std::size_t i = 0; i < fieldCount(); ++i)
+        m_displayed[i] = attributeValue(entry, attributes[i]);
+    return m_displayed;
+}
+
+bool DictionaryEditorPage::isEdited(const EditorFields& fields) const
+{
+    for (std::size_t i = 0; i < fieldCount(); ++i)
+        if (fields[i] != m_displayed[i])
+            return true;
+    return false;
+}
+
+bool DictionaryEditorPage::isEmptied(const EditorFields& fields) const
+{
+    if (fields[0].empty())
+        return true;
+    switch (m_section) {
+    case DictSection::WordForms: return fields[1].empty() && fields[2].empty();
+    case DictSection::Lemmas:
+        return fields[1].empty() && fields[3].empty() && fields[4].empty() && noPartOfSpeech(fields[2]);
+    case DictSection::Combinations: break;
+    }
+    return false;
+}
+
+void DictionaryEditorPage::reportChange(const ChangeResult& result, bool afterEmptiedStep)
+{
+    if (result.changed)
+        m_prompter.message(MessageKind::Plain, "", changeMessage(m_section, afterEmptiedStep));
+}
+
+ChangeResult DictionaryEditorPage::store(const EditorFields& f)
+{
+    const auto partOfSpeech = [](const std::string& code) { return noPartOfSpeech(code) ? std::string() : code; };
+    switch (m_section) {
+    case DictSection::WordForms: return m_dictionary.storeWordForm(f[0], f[1], f[2]);
+    case DictSection::Lemmas: return m_dictionary.storeLemma(f[0], f[1], partOfSpeech(f[2]), f[3], f[4]);
+    case DictSection::Combinations: break;
+    }
+    return m_dictionary.storeCombination(f[0], f[1], partOfSpeech(f[2]));
+}
+
+ChangeResult DictionaryEditorPage::deleteShown(Direction direction)
+{
+    const EditorFields& d = m_displayed;
+    if (d[0].empty() && !m_dictionary.currentEntry(m_section))
+        return {};  // nothing was shown
+    switch (m_section) {
+    case DictSection::WordForms: return m_dictionary.deleteWordForm(d[0], d[1], d[2], direction);
+    case DictSection::Lemmas: return m_dictionary.deleteLemma(d[0], d[1], d[2], d[3], d[4], direction);
+    case DictSection::Combinations: break;
+    }
+    return m_dictionary.deleteCombination(d[0], d[1], d[2], direction);
+}
+
+const EditorFields& DictionaryEditorPage::add(const EditorFields& fields)
+{
+    reportChange(store(fields));
+    return show();
+}
+
+const EditorFields& DictionaryEditorPage::find(const std::string& text)
+{
+    if (const XmlNode entry = m_dictionary.find(m_section, text)) {
+        m_dictionary.setCurrentEntry(m_section, entry);
+    } else {
+        m_prompter.message(MessageKind::Plain, "", kNotFound);
+        m_dictionary.moveToFirst(m_section);
+    }
+    return show();
+}
+
+const EditorFields& DictionaryEditorPage::step(const EditorFields& fields, Direction direction)
+{
+    if (!isEdited(fields)) {
+        const XmlNode moved = direction == Direction::Forward ? m_dictionary.moveToNext(m_section)
+                                                              : m_dictionary.moveToPrevious(m_section);
+        if (!moved) {
+            m_prompter.message(MessageKind::Plain, "", endMessage(m_section));
+            m_dictionary.moveToFirst(m_section);
+        }
+        return show();
+    }
+    if (isEmptied(fields)) {
+        reportChange(deleteShown(direction), true);
+        return show();
+    }
+    // An edit replaces the analysis: the one shown goes, the edited one comes in anew. A refused
+    // delete (the section's last entry, a lock given up) stores nothing either, so the page shows
+    // the analysis as the dictionary still holds it.
+    const ChangeResult deleted = deleteShown(direction);
+    reportChange(deleted);
+    if (deleted.applied)
+        reportChange(store(fields));
+    return show();
+}
+
+const EditorFields& DictionaryEditorPage::next(const EditorFields& fields)
+{
+    return step(fields, Direction::Forward);
+}
+
+const EditorFields& DictionaryEditorPage::previous(const EditorFields& fields)
+{
+    return step(fields, Direction::Backward);
+}
+
+const EditorFields& DictionaryEditorPage::remove()
+{
+    reportChange(deleteShown(Direction::Forward));
+    return show();
+}
+
+}  // namespace pelmora

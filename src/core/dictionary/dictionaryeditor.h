@@ -1,0 +1,71 @@
+// The pages of the dictionary editor without their widgets: which analysis a page shows, how its
+// buttons change the dictionary through the store, and the messages they give.
+#pragma once
+
+#include "common/prompter.h"
+#include "dictionary/dictionary.h"
+
+#include <array>
+#include <cstddef>
+#include <string>
+
+namespace pelmora {
+
+// The fields of a page: the analysis's id, then its values in file order. Word forms: id, lemma,
+// form tag. Lemmas: id, meaning, part-of-speech code, Latvian, English. Combinations: id,
+// meaning, part-of-speech code. A part of speech that is not chosen is "" (or "-"); fields a
+// section does not have stay empty.
+using EditorFields = std::array<std::string, 5>;
+
+// One page ("Sõned", "Lemmad" or "Ühendid"). It shows the analysis at the section's
+// current-entry position of the store and remembers what it showed, so that it can tell an edit
+// from plain navigation. Every button returns the fields to show next: the analysis that is then
+// current (all empty when there is none).
+class DictionaryEditorPage {
+public:
+    DictionaryEditorPage(CDictionary& dictionary, DictSection section, Prompter& prompter);
+
+    DictSection section() const { return m_section; }
+    // How many of the fields the section uses (3 or 5).
+    std::size_t fieldCount() const;
+
+    // The analysis at the current-entry position, now the one shown.
+    const EditorFields& show();
+    const EditorFields& displayed() const { return m_displayed; }
+
+    // True when the fields differ from what was shown.
+    bool isEdited(const EditorFields& fields) const;
+    // True when the user emptied the analysis: word forms with an empty word form, or both lemma
+    // and form tag empty; lemmas with an empty headword or with meaning, Latvian and English empty and
+    // no part of speech; combinations with an empty headword.
+    bool isEmptied(const EditorFields& fields) const;
+
+    // "Lisa": stores the fields as an analysis (a new one, or a confirmation of one present).
+    // The current-entry position stays where it was.
+    const EditorFields& add(const EditorFields& fields);
+    // "Otsi": the entry whose id is exactly the text (no key is made of it) becomes current;
+    // otherwise "Ei leidnud." and the first entry.
+    const EditorFields& find(const std::string& text);
+    // ">>" and "<<": unedited fields move to the next / previous analysis in pre-order (after the
+    // last: "Pole rohkem sõnesid" and the first entry). Emptied fields delete the analysis shown;
+    // other edits replace it (the shown one deleted, the fields stored with weight 1).
+    const EditorFields& next(const EditorFields& fields);
+    const EditorFields& previous(const EditorFields& fields);
+    // "X": deletes the analysis shown (refused with the store's message for the last entry of a
+    // section).
+    const EditorFields& remove();
+
+private:
+    const EditorFields& step(const EditorFields& fields, Direction direction);
+    ChangeResult deleteShown(Direction direction);
+    ChangeResult store(const EditorFields& fields);
+    // Tells the user that another process changed the file (the positions went back to the start).
+    void reportChange(const ChangeResult& result, bool afterEmptiedStep = false);
+
+    CDictionary& m_dictionary;
+    DictSection m_section;
+    Prompter& m_prompter;
+    EditorFields m_displayed{};
+};
+
+}  // namespace pelmora

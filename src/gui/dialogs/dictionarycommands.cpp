@@ -1,0 +1,215 @@
+#include "dialogs/dictionarycommands.h"
+
+#include "annotation/lemmatiser.h"
+#include "app/mainframe.h"
+#include "app/pelmoraapp.h"
+#include "app/qtstrings.h"
+#include "dialogs/dictionaryeditordialog.h"
+#include "dialogs/lemmatisationdialog.h"
+#include "dialogs/transformationsdialog.h"
+#include "dictionary/dictionaryexport.h"
+#include "dictionary/textaddition.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QProgressDialog>
+
+namespace pelmora::gui {
+
+namespace {
+
+// The pointer that keeps its arrow, so that "Loobu" can be pressed while the work goes on.
+class BusyCursor {
+public:
+    BusyCursor() { QApplication::setOverrideCursor(Qt::BusyCursor); }
+    ~BusyCursor() { QApplication::restoreOverrideCursor(); }
+    BusyCursor(const BusyCursor&) = delete;
+    BusyCursor& operator=(const BusyCursor&) = delete;
+};
+
+constexpr int kProgressDelayMs = 300;
+
+// While a long run works on the document or the dictionary, the progress window lets events
+// through (so that "Loobu" can be pressed), also before it shows itself. From the first report
+// on, the keyboard and the mouse do not reach the main window and its commands meanwhile, so no
+// command can run inside the run; message boxes and the progress window itself still work.
+class InputGuard final : public QObject {
+public:
+    InputGuard(QWidget* mainWindow, const std::unique_ptr<QProgressDialog>& window)
+        : m_main(mainWindow), m_window(window)
+    {
+        qApp->installEventFilter(this);
+    }
+    ~InputGuard() override { qApp->removeEventFilter(this); }
+    InputGuard(const InputGuard&) = delete;
+    InputGuard& operator=(const InputGuard&) = delete;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (!m_window || !m_main)
+            return false;
+        switch (event->type()) {
+        case QEvent::Shortcut:
+            return qobject_cast<QAction*>(watched) != nullptr || inMainWindow(watched);
+        case QEvent::ShortcutOverride:
+            if (!inMainWindow(watched))
+                return false;
+            event->accept();  // taken, so that no shortcut of the window runs either
+            return true;
+        case QEvent::KeyPress:
+        case QEvent::KeyRelease:
+        case QEvent::MouseButtonPress:
+        case QEvent::MouseButtonRelease:
+        case QEvent::MouseButtonDblClick:
+        case QEvent::Wheel:
+        case QEvent::Close: return inMainWindow(watched);
+        default: return false;
+        }
+    }
+
+private:
+    bool inMainWindow(QObject* object) const
+    {
+        auto* widget = qobject_cast<QWidget*>(object);
+        return widget && widget->window() == m_main;
+    }
+
+    QWidget* m_main;
+    const std::unique_ptr<QProgressDialog>& m_window;
+};
+
+}  // namespace
+
+DictionaryCommands::DictionaryCommands(CPelmoraApp& app, QWidget* parent)
+    : QObject(parent), m_app(app), m_parent(parent)
+{
+}
+
+std::function<bool(std::size_t, std::size_t)> DictionaryCommands::progress(std::unique_ptr<QProgressDialog>& window,
+                                                                           const QString& label)
+{
+    return [this, &window, label](std::size_t done, std::size_t total) {
+        if (!window) {
+            // Made at the first report, after the questions the core asks first.
+            window = std::make_unique<QProgressDialog>(m_parent);
+            window->setWindowTitle(QStringLiteral("Pelmora"));
+            window->setWindowModality(Qt::WindowModal);
+            window->setCancelButtonText(QStringLiteral("&Loobu"));
+            window->setMinimumDuration(kProgressDelayMs);
+            window->setAutoClose(false);
+            window->setAutoReset(false);
+            window->setMinimumWidth(360);
+        }
+        const int maximum = static_cast<int>(std::max<std::size_t>(total, 1));
+        window->setMaximum(maximum);
+        window->setLabelText(label.arg(done).arg(total));
+        window->setValue(static_cast<int>(std::min(done, total)));  // lets the window take the click
+        if (m_progressHook)
+            m_progressHook(*window);
+        return !window->wasCanceled();
+    };
+}
+
+void DictionaryCommands::editDictionary()
+{
+    CDictionary& dictionary = m_app.dictionary();
+    // The editor shows the file as it is now; an unchanged file keeps the pages where they were.
+    if (dictionary.isValid())
+        dictionary.reloadIfChanged();
+    else if (!dictionary.reopen())
+        return;
+    DictionaryEditorDialog dialog(dictionary, m_app.prompter(), m_app.dialogs(), m_parent);
+    m_app.dialogs().run(dialog);
+}
+
+void DictionaryCommands::addTextToDictionary()
+{
+    const CPelmoraDoc& doc = m_app.doc();
+    if (!doc.firstToken())
+        return;
+    std::unique_ptr<QProgressDialog> window;
+    {
+        const BusyCursor busy;
+        const InputGuard guard(m_parent ? m_parent->window() : nullptr, window);
+        pelmora::addTextToDictionary(doc, m_app.dictionary(), m_app.prompter(),
+                                     progress(window, QStringLiteral("Lisan sõned sõnastikku: %1 / %2 kirjet")));
+    }
+}
+
+void DictionaryCommands::exportDictionary()
+{
+    const auto choosePath = [this] {
+        FileRequest request;
+        request.mode = FileRequest::Mode::Save;
+        request.title = QStringLiteral("Ekspordi sõnastik");
+        request.filter = QStringLiteral("Tekstifailid (*.txt)");
+        request.defaultSuffix = QStringLiteral("txt");
+        return toStd(m_app.files().chooseOne(m_parent, request));
+    };
+    // The file as it is now, with what other users have added since this process loaded it.
+    CDictionary& dictionary = m_app.dictionary();
+    if (dictionary.isValid())
+        dictionary.reloadIfChanged();
+    pelmora::exportDictionary(dictionary, choosePath, m_app.prompter());
+}
+
+void DictionaryCommands::lemmatise()
+{
+    CPelmoraDoc& doc = m_app.doc();
+    if (!doc.hasText())
+        return;
+    Prompter& prompter = m_app.prompter();
+    prompter.message(MessageKind::Warning, "Tekstide ühendamine", lemmatisationWarning());
+    Settings& settings = m_app.settings();
+    LemmatisationDialog dialog(toQt(settings.dictionaryPathName), m_app.files(),
+                               [this, &dialog] { editTransformations(&dialog); }, m_parent);
+    if (m_app.dialogs().run(dialog) != QDialog::Accepted)
+        return;
+    const LemmatisationChoice choice = dialog.choice();
+    if (!choice.useDictionary) {
+        prompter.message(MessageKind::Warning, ":-(", "Seda funktsiooni veel pole, sry.");
+        return;
+    }
+    CDictionary& dictionary = m_app.dictionary();
+    const std::string path = toStd(choice.dictionaryPath);
+    if (path != settings.dictionaryPathName) {
+        settings.dictionaryPathName = path;
+        m_app.writeSettings();
+        dictionary.openWithPath(path);
+        if (CMainFrame* frame = m_app.frame())
+            frame->settingsChanged();
+    }
+    if (!dictionary.isValid())
+        return;
+    dictionary.reloadIfChanged();  // other users' analyses count too
+    std::unique_ptr<QProgressDialog> window;
+    {
+        const BusyCursor busy;
+        const InputGuard guard(m_parent ? m_parent->window() : nullptr, window);
+        lemmatiseText(doc, dictionary, choice.skipAmbiguous,
+                      progress(window, QStringLiteral("Lemmatiseerin: %1 / %2 sõnet")));
+    }
+    window.reset();
+}
+
+void DictionaryCommands::transformations()
+{
+    editTransformations(m_parent);
+}
+
+void DictionaryCommands::editTransformations(QWidget* parent)
+{
+    Settings& settings = m_app.settings();
+    TransformationsDialog dialog(TransformationEditor(m_app.transformations(), settings.changes, settings.changesPath),
+                                 m_app.prompter(), m_app.files(), parent);
+    if (m_app.dialogs().run(dialog) != QDialog::Accepted)
+        return;
+    const TransformationEditor& edited = dialog.editor();
+    m_app.transformations() = edited.rows();
+    settings.changes = edited.changes();
+    settings.changesPath = edited.changesPath();
+    m_app.writeSettings();
+}
+
+}  // namespace pelmora::gui

@@ -1,0 +1,49 @@
+// The commands that work on the dictionary as a whole: its editor, adding the open text to it,
+// its export, the automatic lemmatisation from it, and the transformations list.
+#pragma once
+
+#include <QObject>
+#include <QString>
+
+#include <cstddef>
+#include <functional>
+#include <memory>
+
+class QProgressDialog;
+class QWidget;
+
+namespace pelmora::gui {
+
+class CPelmoraApp;
+
+class DictionaryCommands final : public QObject {
+    Q_OBJECT
+public:
+    // `parent` owns the dialogs; the app gives the document, the dictionary, the settings and
+    // the services that show messages, file dialogs and dialogs.
+    DictionaryCommands(CPelmoraApp& app, QWidget* parent);
+
+    // Called with the progress window after each of its updates, so that tests can press
+    // "Loobu" part-way.
+    void setProgressHook(std::function<void(QProgressDialog&)> hook) { m_progressHook = std::move(hook); }
+
+public Q_SLOTS:
+    void editDictionary();       // "&Redigeeri sõnastikku ..."
+    void addTextToDictionary();  // "&Lisa avatud teksti sõned sõnastikku ..."
+    void exportDictionary();     // "&Ekspordi sõnastik ..."
+    void lemmatise();            // "Lemmatiseeri aut&omaatselt ..."
+    void transformations();      // "&Teisendused ..."
+
+private:
+    void editTransformations(QWidget* parent);
+    // A progress function for the core that shows a window-modal progress window with "&Loobu"
+    // once the work has gone on for a moment; it says stop once the user cancelled.
+    std::function<bool(std::size_t, std::size_t)> progress(std::unique_ptr<QProgressDialog>& window,
+                                                           const QString& label);
+
+    CPelmoraApp& m_app;
+    QWidget* m_parent;
+    std::function<void(QProgressDialog&)> m_progressHook;
+};
+
+}  // namespace pelmora::gui

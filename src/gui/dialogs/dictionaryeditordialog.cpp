@@ -1,0 +1,155 @@
+#include "dialogs/dictionaryeditordialog.h"
+
+#include "app/qtstrings.h"
+#include "dialogs/choicelists.h"
+#include "form/formtagdialog.h"
+
+#include "ui_dictionaryeditordialog.h"
+
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QToolButton>
+
+namespace pelmora::gui {
+
+namespace {
+
+// The entries of a part-of-speech list: the names, each holding its code ("" for "-").
+void fillPartsOfSpeech(QComboBox& combo)
+{
+    combo.clear();
+    for (const Choice& choice : partOfSpeechChoices(false))
+        combo.addItem(choice.shown, toQt(choice.value == "-" ? std::string() : choice.value));
+}
+
+// Selects the entry of the code. A code the list does not know (a hand-edited file) gets an entry
+// of its own, so that showing the analysis and reading it back does not change it.
+void selectPartOfSpeech(QComboBox& combo, const std::string& stored)
+{
+    const int listed = static_cast<int>(partOfSpeechChoices(false).size());
+    while (combo.count() > listed)
+        combo.removeItem(combo.count() - 1);
+    const QString code = toQt(stored == "-" ? std::string() : stored);
+    int found = combo.findData(code);
+    if (found < 0) {
+        combo.addItem(code, code);
+        found = combo.count() - 1;
+    }
+    combo.setCurrentIndex(found);
+}
+
+}  // namespace
+
+DictionaryEditorDialog::DictionaryEditorDialog(CDictionary& dictionary, Prompter& prompter, DialogRunner& dialogs,
+                                               QWidget* parent)
+    : QDialog(parent), m_ui(std::make_unique<Ui::DictionaryEditorDialog>()), m_dialogs(dialogs)
+{
+    m_ui->setupUi(this);
+    Ui::DictionaryEditorDialog& ui = *m_ui;
+    ui.buttonBox->button(QDialogButtonBox::Cancel)->setText(QStringLiteral("Lõpeta"));
+    connect(ui.buttonBox, &QDialogButtonBox::rejected, this, &QDialog::reject);
+
+    for (DictSection section : {DictSection::WordForms, DictSection::Lemmas, DictSection::Combinations})
+        m_pages[index(section)] = std::make_unique<Page>(dictionary, section, prompter);
+
+    Page& words = *m_pages[index(DictSection::WordForms)];
+    words.widget = ui.wordPage;
+    words.edits = {ui.wordEdit, ui.wordLemmaEdit, ui.wordFormEdit, nullptr, nullptr};
+    words.search = ui.wordSearchEdit;
+    words.searchButton = ui.wordSearchButton;
+    words.previous = ui.wordPreviousButton;
+    words.next = ui.wordNextButton;
+    words.add = ui.wordAddButton;
+    words.remove = ui.wordDeleteButton;
+
+    Page& lemmas = *m_pages[index(DictSection::Lemmas)];
+    lemmas.widget = ui.lemmaPage;
+    lemmas.edits = {ui.lemmaEdit, ui.lemmaMeaningEdit, nullptr, ui.lemmaLatvianEdit, ui.lemmaEnglishEdit};
+    lemmas.partOfSpeech = ui.lemmaPartOfSpeechCombo;
+    lemmas.search = ui.lemmaSearchEdit;
+    lemmas.searchButton = ui.lemmaSearchButton;
+    lemmas.previous = ui.lemmaPreviousButton;
+    lemmas.next = ui.lemmaNextButton;
+    lemmas.add = ui.lemmaAddButton;
+    lemmas.remove = ui.lemmaDeleteButton;
+
+    Page& combinations = *m_pages[index(DictSection::Combinations)];
+    combinations.widget = ui.combinationPage;
+    combinations.edits = {ui.combinationEdit, ui.combinationMeaningEdit, nullptr, nullptr, nullptr};
+    combinations.partOfSpeech = ui.combinationPartOfSpeechCombo;
+    combinations.search = ui.combinationSearchEdit;
+    combinations.searchButton = ui.combinationSearchButton;
+    combinations.previous = ui.combinationPreviousButton;
+    combinations.next = ui.combinationNextButton;
+    combinations.add = ui.combinationAddButton;
+    combinations.remove = ui.combinationDeleteButton;
+
+    for (auto& page : m_pages)
+        setUpPage(*page);
+
+    connect(ui.wordFormTagButton, &QToolButton::clicked, this,
+            [this] { editFormTagOf(*m_ui->wordFormEdit, m_dialogs, this); });
+    connect(ui.pages, &QTabWidget::currentChanged, this, &DictionaryEditorDialog::pageChanged);
+    pageChanged(ui.pages->currentIndex());
+}
+
+DictionaryEditorDialog::~DictionaryEditorDialog() = default;
+
+void DictionaryEditorDialog::setUpPage(Page& page)
+{
+    if (page.partOfSpeech)
+        fillPartsOfSpeech(*page.partOfSpeech);
+    page.previous->setShortcut(QKeySequence(Qt::Key_PageUp));
+    page.next->setShortcut(QKeySequence(Qt::Key_PageDown));
+    Page* p = &page;
+    connect(page.add, &QPushButton::clicked, this, [this, p] { fill(*p, p->model.add(read(*p))); });
+    connect(page.next, &QPushButton::clicked, this, [this, p] { fill(*p, p->model.next(read(*p))); });
+    connect(page.previous, &QPushButton::clicked, this, [this, p] { fill(*p, p->model.previous(read(*p))); });
+    connect(page.remove, &QPushButton::clicked, this, [this, p] { fill(*p, p->model.remove()); });
+    connect(page.searchButton, &QPushButton::clicked, this,
+            [this, p] { fill(*p, p->model.find(toStd(p->search->text()))); });
+    fill(page, page.model.show());
+}
+
+EditorFields DictionaryEditorDialog::read(const Page& page) const
+{
+    EditorFields fields;
+    for (std::size_t i = 0; i < page.model.fieldCount(); ++i) {
+        if (page.edits[i])
+            fields[i] = toStd(page.edits[i]->text());
+        else if (page.partOfSpeech)
+            fields[i] = toStd(page.partOfSpeech->currentData().toString());
+    }
+    return fields;
+}
+
+void DictionaryEditorDialog::fill(Page& page, const EditorFields& fields)
+{
+    for (std::size_t i = 0; i < page.model.fieldCount(); ++i) {
+        if (page.edits[i]) {
+            page.edits[i]->setText(toQt(fields[i]));
+            page.edits[i]->setCursorPosition(0);
+        } else if (page.partOfSpeech) {
+            selectPartOfSpeech(*page.partOfSpeech, fields[i]);
+        }
+    }
+}
+
+void DictionaryEditorDialog::pageChanged(int tab)
+{
+    for (auto& page : m_pages) {
+        if (m_ui->pages->indexOf(page->widget) != tab)
+            continue;
+        // Another page's change may have reloaded the file and moved this page's position: an
+        // unedited page shows where it now stands.
+        if (!page->model.isEdited(read(*page)))
+            fill(*page, page->model.show());
+        // Enter searches on the page in front; the keyboard starts in its first field.
+        page->searchButton->setDefault(true);
+        page->edits[0]->setFocus(Qt::TabFocusReason);
+        page->edits[0]->selectAll();
+    }
+}
+
+}  // namespace pelmora::gui

@@ -1,0 +1,66 @@
+// "Sõnastik": the dictionary editor, three pages ("Sõned", "Lemmad", "Ühendid") that each show
+// one analysis and change the dictionary file at once through the store.
+#pragma once
+
+#include "app/dialogrunner.h"
+#include "common/prompter.h"
+#include "dictionary/dictionaryeditor.h"
+
+#include <QDialog>
+
+#include <array>
+#include <memory>
+
+class QAbstractButton;
+class QComboBox;
+class QLineEdit;
+class QPushButton;
+class QWidget;
+
+namespace pelmora::gui {
+
+namespace Ui { class DictionaryEditorDialog; }
+
+class DictionaryEditorDialog final : public QDialog {
+    Q_OBJECT
+public:
+    // `dialogs` runs the form-tag editor of the "+" button.
+    DictionaryEditorDialog(CDictionary& dictionary, Prompter& prompter, DialogRunner& dialogs,
+                           QWidget* parent = nullptr);
+    ~DictionaryEditorDialog() override;
+
+    // The page of a section, for tests.
+    const DictionaryEditorPage& page(DictSection section) const { return m_pages[index(section)]->model; }
+
+private:
+    // The widgets of one page and its model.
+    struct Page {
+        explicit Page(CDictionary& dictionary, DictSection section, Prompter& prompter)
+            : model(dictionary, section, prompter)
+        {
+        }
+        DictionaryEditorPage model;
+        QWidget* widget = nullptr;
+        std::array<QLineEdit*, 5> edits{};  // null where the field is the part-of-speech list
+        QComboBox* partOfSpeech = nullptr;  // field 2 of lemmas and combinations
+        QLineEdit* search = nullptr;
+        QPushButton* searchButton = nullptr;
+        QPushButton* previous = nullptr;
+        QPushButton* next = nullptr;
+        QPushButton* add = nullptr;
+        QPushButton* remove = nullptr;
+    };
+
+    static std::size_t index(DictSection section) { return static_cast<std::size_t>(section); }
+    void setUpPage(Page& page);
+    // The values of the page's fields, and the page's fields set from values.
+    EditorFields read(const Page& page) const;
+    void fill(Page& page, const EditorFields& fields);
+    void pageChanged(int tab);
+
+    std::unique_ptr<Ui::DictionaryEditorDialog> m_ui;
+    DialogRunner& m_dialogs;
+    std::array<std::unique_ptr<Page>, 3> m_pages;
+};
+
+}  // namespace pelmora::gui
