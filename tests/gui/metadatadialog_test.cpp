@@ -10,6 +10,7 @@
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QLabel>
+#include <QLayout>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -430,6 +431,8 @@ void MetadataDialogTest::keyboard()
 {
     TextInfoDialog dialog(TextMetadata{}, *m_prompter, *m_runner);
     dialog.show();
+    // The fields stand close together: the dialog fits a small screen.
+    QVERIFY2(dialog.minimumSizeHint().height() < 600, qPrintable(QString::number(dialog.minimumSizeHint().height())));
     QVERIFY(QTest::qWaitForWindowActive(&dialog));
     // Focus starts in the ID; every field's caption carries a mnemonic; Enter is OK.
     QCOMPARE(QApplication::focusWidget(), &child<QLineEdit>(dialog, "idEdit"));

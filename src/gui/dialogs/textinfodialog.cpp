@@ -21,8 +21,8 @@ struct Column {
     const char* title;
     int width;
 };
-constexpr Column kColumns[] = {{"ID", 40},      {"Nimi", 130},     {"Snd", 55}, {"Vanus", 55},
-                               {"Haridus", 80}, {"Sünnikoht", 95}, {"Roll", 105}, {"Sugu", 45}};
+constexpr Column kColumns[] = {{"ID", 40},      {"Nimi", 115},     {"Snd", 50}, {"Vanus", 50},
+                               {"Haridus", 75}, {"Sünnikoht", 90}, {"Roll", 100}, {"Sugu", 45}};
 
 QStringList rowTexts(const SpeakerRow& row)
 {
@@ -97,8 +97,13 @@ TextInfoDialog::TextInfoDialog(const TextMetadata& values, Prompter& prompter, D
     for (const Column& column : kColumns)
         titles << QString::fromUtf8(column.title);
     list.setHeaderLabels(titles);
-    for (int i = 0; i < static_cast<int>(std::size(kColumns)); ++i)
+    int columnsWidth = 0;
+    for (int i = 0; i < static_cast<int>(std::size(kColumns)); ++i) {
         list.setColumnWidth(i, kColumns[i].width);
+        columnsWidth += kColumns[i].width;
+    }
+    // Every column shows without scrolling sideways.
+    list.setMinimumWidth(columnsWidth + 2 * list.frameWidth() + 4);
     list.header()->setStretchLastSection(true);
     showSpeakers(0);
 
