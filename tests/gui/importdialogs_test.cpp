@@ -6,6 +6,7 @@
 #include "dialogs/importfilesdialog.h"
 #include "dialogs/textinfodialog.h"
 #include "guitestsupport.h"
+#include "views/textview.h"
 
 #include <QDialogButtonBox>
 #include <QFile>
@@ -270,6 +271,11 @@ void ImportDialogsTest::dialectImportOpensTheNewText()
     QCOMPARE(bench.current(), QString("kala"));
     // The bare word is counted as a suspicious place and said so at the end.
     QVERIFY(QString::fromStdString(bench.prompter.lastText()).startsWith("Kahtlased kohad (~1)"));
+    // The running text marks the suspicious places on a coloured background.
+    const XmlNode bare = bench.doc().nextToken(bench.doc().firstToken());
+    QCOMPARE(QString::fromStdString(CPelmoraDoc::tokenText(bare)), QString("paljas"));
+    QVERIFY(bench.frame().textView().search().markingColour(bare).has_value());
+    QVERIFY(!bench.frame().textView().search().markingColour(bench.doc().firstToken()).has_value());
     const XmlNode gen = bench.doc().firstToken();
     QCOMPARE(QString::fromUtf8(attributeValue(gen, "vorm").data()), QString("sg.gen."));
     QVERIFY(bench.doc().isModified());

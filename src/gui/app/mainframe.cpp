@@ -341,6 +341,10 @@ void CMainFrame::connectCommands()
                                   setDocumentPath(path);
                                   updateActions();
                               });
+    m_editing->setSuspiciousMarking([this](const SearchCriteria& marked) {
+        m_textView->search().partOfWordSearch(marked);
+        m_doc.updateAllViews();
+    });
     const auto bindEditing = [this](Command command, void (EditingCommands::*slot)()) {
         connect(action(command), &QAction::triggered, m_editing, slot);
     };

@@ -18,6 +18,8 @@ namespace pelmora::gui {
 namespace {
 
 constexpr const char* kNoFileName = "Sisesta faili nimi";
+// The background of the places a dialect import marked in their comment.
+constexpr Colour kSuspiciousColour{255, 200, 120};
 
 }  // namespace
 
@@ -186,8 +188,17 @@ void EditingCommands::importDialect()
         [this](const TextMetadata& prefilled) { return askImportTextData(prefilled); },
         progressOf(progress, QStringLiteral("Murdekorpuse import"), QStringLiteral("lõiku")));
     progress.reset();
-    if (result.ok && m_opened)
+    if (!result.ok)
+        return;
+    if (m_opened)
         m_opened(toQt(result.outputPath));
+    if (result.suspicious > 0 && m_markSuspicious) {
+        SearchCriteria marked;
+        marked.set(SearchField::Comment, kImportErrorMark);
+        marked.mode = SearchMode::Contains;
+        marked.colour = kSuspiciousColour;
+        m_markSuspicious(marked);
+    }
 }
 
 }  // namespace pelmora::gui

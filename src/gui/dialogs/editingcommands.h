@@ -6,6 +6,7 @@
 #include "app/filechooser.h"
 #include "common/prompter.h"
 #include "io/importmetadata.h"
+#include "search/searchcriteria.h"
 #include "text/pelmoradoc.h"
 
 #include <QObject>
@@ -30,6 +31,8 @@ public:
     // How an import replaces the open text in the window: `mayReplace` asks about a modified text
     // first (false keeps it and ends the import), `opened` hears the new text's path.
     void setWindowHooks(std::function<bool()> mayReplace, std::function<void(const QString&)> opened);
+    // Marks the places a dialect import could not convert; given the marking rule.
+    void setSuspiciousMarking(std::function<void(const SearchCriteria&)> mark) { m_markSuspicious = std::move(mark); }
     // Called at every progress step of an import with its progress window; tests press cancel here.
     void setProgressHook(std::function<void(QProgressDialog&)> hook) { m_progressHook = std::move(hook); }
 
@@ -58,6 +61,7 @@ private:
     std::function<bool()> m_mayReplace;
     std::function<void(const QString&)> m_opened;
     std::function<void(QProgressDialog&)> m_progressHook;
+    std::function<void(const SearchCriteria&)> m_markSuspicious;
     QString m_lastInput;
     QString m_lastOutput;
     QString m_lastDialect;
