@@ -16,6 +16,7 @@
 #include <QRadioButton>
 #include <QtTest>
 
+#include <functional>
 #include <memory>
 
 using namespace pelmora;
@@ -69,9 +70,28 @@ void typeInto(QLineEdit& edit, const QString& text)
     }
 }
 
+// Records like RecordingPrompter and lets a test look at the window when a message comes.
+class WatchingPrompter final : public Prompter {
+public:
+    void message(MessageKind kind, const std::string& title, const std::string& text) override
+    {
+        if (onMessage)
+            onMessage();
+        m_log.message(kind, title, text);
+    }
+    bool askYesNo(const std::string& title, const std::string& text) override { return m_log.askYesNo(title, text); }
+    const std::vector<RecordingPrompter::Entry>& entries() const { return m_log.entries(); }
+    std::string lastText() const { return m_log.lastText(); }
+    void clear() { m_log.clear(); }
+    std::function<void()> onMessage;
+
+private:
+    RecordingPrompter m_log;
+};
+
 struct Workbench {
     QTemporaryDir dir;
-    RecordingPrompter prompter;
+    WatchingPrompter prompter;
     QueuedFileChooser files;
     test::ScriptedDialogRunner dialogs;
     std::unique_ptr<CPelmoraApp> app;
@@ -264,7 +284,13 @@ void ImportDialogsTest::dialectImportOpensTheNewText()
         typeInto(child<QLineEdit>(dialog, "idEdit"), "M1");
         return int(QDialog::Accepted);
     });
+    // The progress window is gone when the closing message comes.
+    QStringList progressWindows;
+    bench.prompter.onMessage = [&] {
+        progressWindows << QString::number(bench.frame().findChildren<QProgressDialog*>().size());
+    };
     bench.frame().action(Command::ImportDialect)->trigger();
+    QCOMPARE(progressWindows, QStringList{"0"});
     QCOMPARE(bench.dialogs.titles(), (QStringList{"Murdekorpuse import", "Teksti andmed"}));
     QCOMPARE(bench.frame().documentPath(), bench.path("vana[UTF-8].xml"));
     // The comment before the first utterance holds no wrapped word: the text starts with "kala".
