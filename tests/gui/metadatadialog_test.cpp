@@ -448,6 +448,18 @@ void MetadataDialogTest::keyboard()
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
     QCOMPARE(dialog.result(), int(QDialog::Accepted));
 
+    // Enter in the participant list is OK too; it opens no participant dialog.
+    TextMetadata withSpeaker;
+    withSpeaker.speakers = {{"keelejuht", "k1", "Marta", "", "", "", "", ""}};
+    TextInfoDialog listed(withSpeaker, *m_prompter, *m_runner);
+    listed.show();
+    QVERIFY(QTest::qWaitForWindowActive(&listed));
+    QTreeWidget& list = child<QTreeWidget>(listed, "speakerList");
+    list.setFocus();
+    QTest::keyClick(&list, Qt::Key_Return);
+    QCOMPARE(listed.result(), int(QDialog::Accepted));
+    QVERIFY(m_runner->titles().isEmpty());
+
     SpeakerDialog speaker(SpeakerRow{});
     speaker.show();
     QVERIFY(QTest::qWaitForWindowActive(&speaker));

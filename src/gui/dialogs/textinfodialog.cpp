@@ -110,7 +110,8 @@ TextInfoDialog::TextInfoDialog(const TextMetadata& values, Prompter& prompter, D
     connect(m_ui->addButton, &QPushButton::clicked, this, &TextInfoDialog::addSpeaker);
     connect(m_ui->modifyButton, &QPushButton::clicked, this, &TextInfoDialog::modifySpeaker);
     connect(m_ui->deleteButton, &QPushButton::clicked, this, &TextInfoDialog::deleteSpeaker);
-    connect(&list, &QTreeWidget::itemActivated, this, &TextInfoDialog::modifySpeaker);
+    // A double click edits the row; Enter stays OK, as everywhere in the dialog.
+    connect(&list, &QTreeWidget::itemDoubleClicked, this, &TextInfoDialog::modifySpeaker);
 
     m_ui->buttonBox->button(QDialogButtonBox::Ok)->setDefault(true);
     m_ui->buttonBox->button(QDialogButtonBox::Cancel)->setText(QStringLiteral("Loo&bu"));
