@@ -91,9 +91,17 @@ public:
     {
     }
 
-    void convert(XmlNode record)
+    bool convert(XmlNode record, const ImportProgress& progress)
     {
+        std::size_t total = 0;
+        if (progress) {
+            for (XmlNode child = record.first_child(); child; child = child.next_sibling())
+                ++total;
+        }
+        std::size_t done = 0;
         for (XmlNode child = record.first_child(); child; child = child.next_sibling()) {
+            if (progress && !progress(done++, total))
+                return false;
             if (isElement(child, "u")) {
                 const std::string_view who = attributeValue(child, "who");
                 const bool interviewer =
@@ -112,6 +120,7 @@ public:
                 commentTokens(child);
             }
         }
+        return !progress || progress(total, total);
     }
 
     int suspicious() const { return m_suspicious; }
@@ -309,8 +318,15 @@ std::string repairDialectText(std::string_view input, Prompter& prompter)
 
 int convertDialectRecord(CPelmoraDoc& doc, XmlNode record, const std::vector<std::string>& interviewers)
 {
+    return convertDialectRecord(doc, record, interviewers, {});
+}
+
+int convertDialectRecord(CPelmoraDoc& doc, XmlNode record, const std::vector<std::string>& interviewers,
+                         const ImportProgress& progress)
+{
     Converter converter(doc, interviewers);
-    converter.convert(record);
+    if (!converter.convert(record, progress))
+        return -1;
     return converter.suspicious();
 }
 
@@ -341,7 +357,7 @@ std::string expandDialectForm(std::string_view form)
 }
 
 DialectImportResult importDialectText(CPelmoraDoc& doc, const std::string& inputPath, Prompter& prompter,
-                                      const TextMetadataRequest& askTextData)
+                                      const TextMetadataRequest& askTextData, const ImportProgress& progress)
 {
     DialectImportResult result;
     if (inputPath.empty()) {
@@ -390,17 +406,32 @@ DialectImportResult importDialectText(CPelmoraDoc& doc, const std::string& input
     // The old corpus holds recorded speech only.
     metadata->type = TextType::Oral;
 
+    // The new text is built beside the open one and takes its place only when it is complete.
+    CPelmoraDoc built(prompter);
+    if (!built.openBodyFromBuffer(emptyBodyTemplate(), result.outputPath)) {
+        prompter.error(kCannotWrite);
+        return result;
+    }
+    if (!writeImportMetadata(built, *metadata))
+        return result;
+    result.suspicious = convertDialectRecord(built, record, storedInterviewers(built), progress);
+    if (result.suspicious < 0) {
+        result.suspicious = 0;
+        result.stopped = true;
+        return result;
+    }
     if (!replaceFileSafely(result.outputPath, emptyBodyTemplate())) {
         prompter.error(formatMessage(kCannotCreate, result.outputPath));
         return result;
     }
-    if (!doc.openDocumentBodyOnly(result.outputPath)) {
+    const std::string converted = built.xml().serialize();
+    // A record without a word gives a text without sentences; it is opened as the body alone.
+    const bool opened = built.firstToken() ? doc.openFromBuffer(converted, result.outputPath)
+                                           : doc.openBodyFromBuffer(converted, result.outputPath);
+    if (!opened) {
         prompter.error(kCannotWrite);
         return result;
     }
-    if (!writeImportMetadata(doc, *metadata))
-        return result;
-    result.suspicious = convertDialectRecord(doc, record, storedInterviewers(doc));
     doc.goToFirstToken();
     doc.setModifiedFlag(true);
     doc.updateAllViews();

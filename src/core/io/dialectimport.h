@@ -35,9 +35,14 @@ std::string expandDialectForm(std::string_view form);
 // the document's body and returns the number of places marked "import: viga". Interviewers are
 // recognised by their exact identifier.
 int convertDialectRecord(CPelmoraDoc& doc, XmlNode record, const std::vector<std::string>& interviewers);
+// The same, telling `progress` of every child of the record done; -1 when it said stop (the
+// document then holds part of the record).
+int convertDialectRecord(CPelmoraDoc& doc, XmlNode record, const std::vector<std::string>& interviewers,
+                         const ImportProgress& progress);
 
 struct DialectImportResult {
     bool ok = false;
+    bool stopped = false;  // the progress callback said stop
     int suspicious = 0;  // places marked "import: viga"
     std::string repairedPath;
     std::string outputPath;
@@ -47,9 +52,11 @@ struct DialectImportResult {
 // parish prefilled from the record when it starts with a comment; again after an answer without ID
 // or type), and only once it is accepted writes the new-text file and
 // opens it as the document, and converts every utterance and comment into a sentence. Refuses to
-// write over the input. The document is left open, modified and unsaved; the count of suspicious
-// places is reported with its message when above 0.
+// write over the input. The text is built beside the open one, so a stop through `progress` (counted
+// in children of the record) writes no new text and leaves the open one as it was; the repaired copy
+// stays. The document is left open, modified and unsaved; the count of suspicious places is reported
+// with its message when above 0.
 DialectImportResult importDialectText(CPelmoraDoc& doc, const std::string& inputPath, Prompter& prompter,
-                                      const TextMetadataRequest& askTextData);
+                                      const TextMetadataRequest& askTextData, const ImportProgress& progress = {});
 
 }  // namespace pelmora

@@ -17,6 +17,10 @@ namespace pelmora {
 // user cancels.
 using TextMetadataRequest = std::function<std::optional<TextMetadata>(const TextMetadata& prefilled)>;
 
+// Told how far an import has come (done of total, in the import's own units); returning false
+// stops it. A stopped import writes no file and leaves the open text as it was.
+using ImportProgress = std::function<bool(std::size_t done, std::size_t total)>;
+
 // Asks until acceptTextMetadata takes the answer, as the dialog does: each answer is tried on a new
 // text held in memory only, and a refused one ("Sisesta teksti ID\nja vali teksti tüüp.", shown
 // through `prompter`) is asked again with the values entered. The accepted metadata, or nothing on

@@ -287,17 +287,26 @@ PlainTextHeader readPlainTextHeader(const std::u32string& text)
     return closedByInfo ? *closedByInfo : header;
 }
 
-void tokenizePlainTextBody(CPelmoraDoc& doc, std::u32string_view body, bool writtenText,
-                           const std::vector<std::string>& interviewers)
+bool tokenizePlainTextBody(CPelmoraDoc& doc, std::u32string_view body, bool writtenText,
+                           const std::vector<std::string>& interviewers, const ImportProgress& progress)
 {
+    // Progress is told after every stretch of this many code points.
+    constexpr std::size_t kStretch = 16384;
     BodyTokenizer tokenizer(doc, writtenText, interviewers);
-    tokenizer.run(body);
+    for (std::size_t done = 0; done < body.size();) {
+        const std::size_t length = std::min(kStretch, body.size() - done);
+        tokenizer.run(body.substr(done, length));
+        done += length;
+        if (progress && !progress(done, body.size()))
+            return false;
+    }
     // The space after the last unit flushes the last token.
     tokenizer.run(U" ");
+    return true;
 }
 
 bool ImportPlainText(CPelmoraDoc& doc, const std::string& inputPath, const std::string& outputPath,
-                     Prompter& prompter, const TextMetadataRequest& askTextData)
+                     Prompter& prompter, const TextMetadataRequest& askTextData, const ImportProgress& progress)
 {
     if (inputPath.empty() || outputPath.empty()) {
         prompter.message(MessageKind::Warning, kTitleError, kNoFileName);
@@ -328,21 +337,29 @@ bool ImportPlainText(CPelmoraDoc& doc, const std::string& inputPath, const std::
     if (!metadata)
         return false;
 
+    // The new text is built beside the open one from the template the output file receives, and
+    // takes the open one's place only when it is complete.
+    CPelmoraDoc built(prompter);
+    if (!built.openFromBuffer(newTextTemplate(), outputPath)) {
+        prompter.error(kCannotWrite);
+        return false;
+    }
+    if (!writeImportMetadata(built, *metadata))
+        return false;
+    built.startImport();
+    // Opening made the placeholder token current: it is the insertion point.
+    if (!tokenizePlainTextBody(built, std::u32string_view(text).substr(header.bodyStart),
+                               metadata->type == TextType::Written, storedInterviewers(built), progress))
+        return false;
+
     if (!replaceFileSafely(outputPath, newTextTemplate())) {
         prompter.error(formatMessage(kCannotCreate, outputPath));
         return false;
     }
-    if (!doc.openDocument(outputPath)) {
+    if (!doc.openFromBuffer(built.xml().serialize(), outputPath)) {
         prompter.error(kCannotWrite);
         return false;
     }
-    if (!writeImportMetadata(doc, *metadata))
-        return false;
-    doc.startImport();
-    // openDocument made the placeholder token current: it is the insertion point.
-    tokenizePlainTextBody(doc, std::u32string_view(text).substr(header.bodyStart),
-                          metadata->type == TextType::Written, storedInterviewers(doc));
-    doc.goToFirstToken();
     doc.setModifiedFlag(true);
     doc.updateAllViews();
     return true;

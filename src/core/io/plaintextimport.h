@@ -30,17 +30,21 @@ std::u32string decodePlainTextInput(std::string_view bytes);
 PlainTextHeader readPlainTextHeader(const std::u32string& text);
 
 // Cuts the body into sentences and tokens and appends them to the document, which must hold a
-// freshly opened new-text template with startImport() called.
-void tokenizePlainTextBody(CPelmoraDoc& doc, std::u32string_view body, bool writtenText,
-                           const std::vector<std::string>& interviewers);
+// freshly opened new-text template with startImport() called. `progress` hears of every stretch
+// of the body (in code points); false when it said stop (the document then holds part of the body).
+bool tokenizePlainTextBody(CPelmoraDoc& doc, std::u32string_view body, bool writtenText,
+                           const std::vector<std::string>& interviewers, const ImportProgress& progress = {});
 
 // The whole import. Checks the input first (nothing is written for a refused input, and an output
 // path that is the input is refused), asks for the text data through `askTextData` (again after an
 // answer without ID or type), and only once it is accepted writes the new-text template to the
-// output path (safe replacement), opens it as the document, writes the metadata as the text
-// information dialog does and appends the tokens. The document is left open, modified and unsaved; true then.
-// Every refusal shows its message and returns false.
+// output path (safe replacement) and opens the new text as the document, with the metadata written as
+// the text information dialog does and the tokens appended. The text is built apart from the open
+// one, so a stop through `progress` (false, no message) leaves the open text and the output path as
+// they were. The document is left open, modified and unsaved; true then. Every refusal shows its
+// message and returns false.
 bool ImportPlainText(CPelmoraDoc& doc, const std::string& inputPath, const std::string& outputPath,
-                     Prompter& prompter, const TextMetadataRequest& askTextData);
+                     Prompter& prompter, const TextMetadataRequest& askTextData,
+                     const ImportProgress& progress = {});
 
 }  // namespace pelmora

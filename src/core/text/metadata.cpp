@@ -268,6 +268,8 @@ MetadataAcceptResult acceptTextMetadata(CPelmoraDoc& doc, const TextMetadata& da
         return result;
     }
     result.status = MetadataAcceptStatus::Accepted;
+    // One acceptance is one undo step.
+    CPelmoraDoc::ChangeGroup group(doc);
 
     if (attributeValue(body, text::kId) != data.id)
         doc.setNodeAttribute(body, text::kId, data.id);

@@ -144,7 +144,7 @@ struct MetadataAcceptResult {
 // refuses with "Sisesta teksti ID\nja vali teksti tüüp." and changes nothing (Incomplete). Otherwise
 // every step runs; a changed type ("Teksti tüüpi ei saa muuta"), an audio file not ending with
 // ".mp3" and incomplete speaker rows are warned about and left out while the rest is written.
-// Sets the modified flag and redraws.
+// Sets the modified flag and redraws; an acceptance is one undo step.
 MetadataAcceptResult acceptTextMetadata(CPelmoraDoc& doc, const TextMetadata& metadata);
 
 // The check of the speaker dialog: ID, name and a role ("keelejuht" or "intervjueerija") must be

@@ -148,6 +148,13 @@ bool CPelmoraDoc::openFromBuffer(std::string_view bytes, const std::string& name
     return openParsed(m_xml.loadFromBuffer(bytes), name, OpenMode::WholeText);
 }
 
+bool CPelmoraDoc::openBodyFromBuffer(std::string_view bytes, const std::string& name)
+{
+    deleteContents();
+    m_modified = false;
+    return openParsed(m_xml.loadFromBuffer(bytes), name, OpenMode::BodyOnly);
+}
+
 bool CPelmoraDoc::openParsed(const XmlLoadResult& loaded, const std::string& name, OpenMode mode)
 {
     ++m_structureRevision;

@@ -100,6 +100,8 @@ public:
     // Opens a text from bytes in memory, with the checks of openDocument; `name` stands in the
     // message. For tests and for texts built in memory.
     bool openFromBuffer(std::string_view bytes, const std::string& name);
+    // The same with the checks of openDocumentBodyOnly: the body element becomes the current node.
+    bool openBodyFromBuffer(std::string_view bytes, const std::string& name);
 
     // Writes the tree to the path through the safe file replacement. On failure: "Viga faili %s
     // salvestamisel.", false, and the tree, the modified flag and the old file stay as they were.

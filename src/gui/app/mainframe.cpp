@@ -6,6 +6,7 @@
 #include "app/windowkeys.h"
 #include "common/strings.h"
 #include "dialogs/dictionarycommands.h"
+#include "dialogs/editingcommands.h"
 #include "dialogs/searchcommands.h"
 #include "form/formtagdialog.h"
 #include "form/notesdialog.h"
@@ -233,6 +234,10 @@ void CMainFrame::connectFormDialogs()
         NotesDialog dialog(m_app.settings().taggingInfoPath, headword, m_app.prompter(), this);
         dialogs.run(dialog);
     });
+    m_formView->setAudioPosition([this] {
+        if (m_editing)
+            m_editing->audioPosition();
+    });
 }
 
 void CMainFrame::setFormWidget(QWidget* form)
@@ -356,6 +361,27 @@ void CMainFrame::connectCommands()
     bindSearch(Command::GoToClipboardIdentifier, &SearchCommands::goToClipboardIdentifier);
     bindSearch(Command::NextMarked, &SearchCommands::nextMarked);
     bindSearch(Command::PreviousMarked, &SearchCommands::previousMarked);
+
+    m_editing = new EditingCommands(m_doc, m_app.prompter(), m_app.dialogs(), m_app.files(), this);
+    m_editing->setWindowHooks([this] { return maybeSave(); },
+                              [this](const QString& path) {
+                                  setDocumentPath(path);
+                                  updateActions();
+                              });
+    m_editing->setSuspiciousMarking([this](const SearchCriteria& marked) {
+        m_textView->search().partOfWordSearch(marked);
+        m_doc.updateAllViews();
+    });
+    const auto bindEditing = [this](Command command, void (EditingCommands::*slot)()) {
+        connect(action(command), &QAction::triggered, m_editing, slot);
+    };
+    bindEditing(Command::ImportText, &EditingCommands::importText);
+    bindEditing(Command::ImportDialect, &EditingCommands::importDialect);
+    bindEditing(Command::TextInfo, &EditingCommands::textInfo);
+    bindEditing(Command::ModifyToken, &EditingCommands::modifyToken);
+    bindEditing(Command::AddToken, &EditingCommands::addToken);
+    bindEditing(Command::MergeSentences, &EditingCommands::mergeSentences);
+    bindEditing(Command::AudioPosition, &EditingCommands::audioPosition);
 
     bind(Command::SuggesterSettings, [this] { m_app.runSettingsDialog(); });
     bind(Command::AnalyseDictionary, [this] { analyseDictionary(); });

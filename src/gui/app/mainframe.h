@@ -21,6 +21,7 @@ class CPelmoraFormView;
 class CTextView;
 class CWordInfoView;
 class DictionaryCommands;
+class EditingCommands;
 class SearchCommands;
 class WindowKeys;
 
@@ -59,6 +60,7 @@ public:
     QToolBar& toolBar() { return *m_toolBar; }
     SearchCommands& searchCommands() { return *m_search; }
     DictionaryCommands& dictionaryCommands() { return *m_dictionaryCommands; }
+    EditingCommands& editingCommands() { return *m_editing; }
 
     // After the settings or the dictionary changed: the form takes its sources and fills anew.
     void settingsChanged();
@@ -139,6 +141,7 @@ private:
     CPelmoraFormView* m_formView = nullptr;
     SearchCommands* m_search = nullptr;
     DictionaryCommands* m_dictionaryCommands = nullptr;
+    EditingCommands* m_editing = nullptr;
     WindowKeys* m_keys = nullptr;
     QString m_path;
     QStringList m_recent;

@@ -253,6 +253,9 @@ void CPelmoraFormView::attributeChanged(XmlNode element, const char*, std::strin
 {
     if (element && element == m_shown.token())
         m_shownEdited = true;
+    // The sentence's audio position changed: only its label follows, the fields keep what is typed.
+    if (element && m_shown.token() && element == CPelmoraDoc::sentenceOf(m_shown.token()))
+        m_ui->audioLabel->setText(toQt(audioPositionLabel(element)));
 }
 
 void CPelmoraFormView::redrawFromDocument()

@@ -219,5 +219,52 @@ TEST(DialectForm, ExpandsAbbreviationsAtTheStartOrAfterAFullStop)
     EXPECT_EQ(cp1252ToUtf8("\xF5\x80"), "õ€");
 }
 
+TEST_F(DialectImportTest, StopWritesNoTextAndKeepsTheOpenOne)
+{
+    ASSERT_TRUE(m_doc.openFromBuffer("<pelmora><sisu id=\"vana\"><lause id=\"l1\"><sone id=\"l1_s1\">a</sone>"
+                                     "</lause></sisu></pelmora>",
+                                     "open.xml"));
+    test::writeFile(m_input, kOldFile);
+    int reports = 0;
+    const DialectImportResult result = importDialectText(
+        m_doc, m_input, m_prompter,
+        [](const TextMetadata& prefilled) {
+            TextMetadata data = prefilled;
+            data.id = "M1";
+            return std::optional<TextMetadata>(data);
+        },
+        [&](std::size_t, std::size_t) { return ++reports < 2; });
+    EXPECT_FALSE(result.ok);
+    EXPECT_TRUE(result.stopped);
+    EXPECT_EQ(reports, 2);
+    EXPECT_FALSE(pathExists(result.outputPath));
+    EXPECT_EQ(std::string(m_doc.body().attribute("id").value()), "vana");
+    EXPECT_EQ(CPelmoraDoc::tokenText(m_doc.currentToken()), "a");
+}
+
+TEST_F(DialectImportTest, ProgressCountsTheRecordsChildrenToTheEnd)
+{
+    test::writeFile(m_input, kOldFile);
+    std::vector<std::pair<std::size_t, std::size_t>> reports;
+    const DialectImportResult result = importDialectText(
+        m_doc, m_input, m_prompter,
+        [](const TextMetadata& prefilled) {
+            TextMetadata data = prefilled;
+            data.id = "M1";
+            return std::optional<TextMetadata>(data);
+        },
+        [&](std::size_t done, std::size_t total) {
+            reports.emplace_back(done, total);
+            return true;
+        });
+    ASSERT_TRUE(result.ok);
+    ASSERT_FALSE(reports.empty());
+    EXPECT_EQ(reports.back().first, reports.back().second);
+    EXPECT_EQ(reports.front().first, 0u);
+    // The converted text is the open one, its first token current.
+    EXPECT_EQ(CPelmoraDoc::tokenText(m_doc.currentToken()), "kala");
+    EXPECT_TRUE(pathExists(result.outputPath));
+}
+
 }  // namespace
 }  // namespace pelmora

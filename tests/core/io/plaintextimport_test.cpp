@@ -349,5 +349,67 @@ TEST_F(PlainTextImportTest, OutputHoldsTheTemplateUntilSaved)
     EXPECT_EQ(CPelmoraDoc::tokenText(m_doc.currentToken()), "x");
 }
 
+// Stopping through the progress callback, at the first report or half-way: the open text and a
+// file already standing at the output path stay as they were.
+class PlainTextStopTest : public PlainTextImportTest, public ::testing::WithParamInterface<int> {};
+
+TEST_P(PlainTextStopTest, StopKeepsTheOpenTextAndTheOldOutputFile)
+{
+    ASSERT_TRUE(m_doc.openFromBuffer("<pelmora><sisu id=\"vana\"><lause id=\"l1\"><sone id=\"l1_s1\">a</sone>"
+                                     "</lause></sisu></pelmora>",
+                                     "open.xml"));
+    test::writeFile(m_output, "old output");
+    std::string text;
+    for (int line = 0; line < 3000; ++line)
+        text += "<u who=A>sõna teine sõna.\n";
+    test::writeFile(m_input, utf8ToUtf16Le(text, true));
+    const int stopAt = GetParam();
+    std::vector<std::pair<std::size_t, std::size_t>> reports;
+    const bool imported = ImportPlainText(
+        m_doc, m_input, m_output, m_prompter, [](const TextMetadata&) { return std::optional<TextMetadata>(typed("suuline")); },
+        [&](std::size_t done, std::size_t total) {
+            reports.emplace_back(done, total);
+            return static_cast<int>(reports.size()) < stopAt;
+        });
+    EXPECT_FALSE(imported);
+    ASSERT_EQ(static_cast<int>(reports.size()), stopAt);
+    // The body is told in growing stretches of one total, and the stop says nothing.
+    for (std::size_t i = 1; i < reports.size(); ++i) {
+        EXPECT_GT(reports[i].first, reports[i - 1].first);
+        EXPECT_EQ(reports[i].second, reports[0].second);
+    }
+    EXPECT_LT(reports.back().first, reports.back().second);
+    EXPECT_TRUE(m_prompter.entries().empty());
+    EXPECT_EQ(std::string(m_doc.body().attribute("id").value()), "vana");
+    EXPECT_EQ(CPelmoraDoc::tokenText(m_doc.currentToken()), "a");
+    EXPECT_EQ(test::readFile(m_output), "old output");
+}
+
+INSTANTIATE_TEST_SUITE_P(Import, PlainTextStopTest, ::testing::Values(1, 3));
+
+TEST_F(PlainTextImportTest, ProgressReachesTheWholeBodyAndTheTextIsOpened)
+{
+    std::string text;
+    for (int line = 0; line < 2000; ++line)
+        text += "<u who=A>sõna teine.\n";
+    test::writeFile(m_input, utf8ToUtf16Le(text, true));
+    std::size_t lastDone = 0;
+    std::size_t lastTotal = 1;
+    ASSERT_TRUE(ImportPlainText(
+        m_doc, m_input, m_output, m_prompter, [](const TextMetadata&) { return std::optional<TextMetadata>(typed("suuline")); },
+        [&](std::size_t done, std::size_t total) {
+            lastDone = done;
+            lastTotal = total;
+            return true;
+        }));
+    EXPECT_EQ(lastDone, lastTotal);
+    // 2000 sentences of three tokens, the last one numbered densely; the text is modified and open.
+    const XmlNode last = m_doc.lastToken();
+    EXPECT_EQ(std::string(last.attribute("id").value()), "l2000_s3");
+    EXPECT_TRUE(m_doc.isModified());
+    EXPECT_FALSE(m_doc.canUndo());
+    EXPECT_NE(test::readFile(m_output).find("__UUS_FAIL__"), std::string::npos);
+}
+
 }  // namespace
 }  // namespace pelmora

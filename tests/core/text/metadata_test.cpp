@@ -72,6 +72,23 @@ TEST_F(MetadataTest, FillsTheDialogFromTheTree)
     EXPECT_EQ(data.speakers[1], (SpeakerRow{"intervjueerija", "i1", "Jaan", "", "", "", "", "M"}));
 }
 
+TEST_F(MetadataTest, OneAcceptanceIsOneUndoStep)
+{
+    open(kWithInfo);
+    const TextMetadata before = readTextMetadata(doc);
+    TextMetadata data = before;
+    data.id = "t2";
+    data.topic = "Meri";
+    data.dialect = "Ida";
+    data.speakers.pop_back();
+    ASSERT_TRUE(acceptTextMetadata(doc, data).complete());
+    // Expected: the ID, two fields and the speakers change in one step, and one undo takes all back.
+    EXPECT_EQ(doc.undoCount(), 1u);
+    ASSERT_TRUE(doc.undo());
+    EXPECT_EQ(readTextMetadata(doc), before);
+    EXPECT_FALSE(doc.isModified());
+}
+
 TEST_F(MetadataTest, UnknownTypeWordFillsNoType)
 {
     open("<pelmora><info><tyyp>Suuline</tyyp></info>" + kBody + "</pelmora>");

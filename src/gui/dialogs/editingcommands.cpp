@@ -1,0 +1,204 @@
+#include "dialogs/editingcommands.h"
+
+#include "app/qtstrings.h"
+#include "dialogs/audiopositiondialog.h"
+#include "dialogs/importfilesdialog.h"
+#include "dialogs/mergesentencesdialog.h"
+#include "dialogs/textinfodialog.h"
+#include "dialogs/tokentextdialog.h"
+#include "io/dialectimport.h"
+#include "io/plaintextimport.h"
+#include "text/metadata.h"
+
+#include <QApplication>
+#include <QProgressDialog>
+
+namespace pelmora::gui {
+
+namespace {
+
+constexpr const char* kNoFileName = "Sisesta faili nimi";
+// The background of the places a dialect import marked in their comment.
+constexpr Colour kSuspiciousColour{255, 200, 120};
+
+}  // namespace
+
+EditingCommands::EditingCommands(CPelmoraDoc& doc, Prompter& prompter, DialogRunner& dialogs, FileChooser& files,
+                                 QWidget* parent)
+    : QObject(parent), m_doc(doc), m_prompter(prompter), m_dialogs(dialogs), m_files(files), m_parent(parent)
+{
+}
+
+void EditingCommands::setWindowHooks(std::function<bool()> mayReplace, std::function<void(const QString&)> opened)
+{
+    m_mayReplace = std::move(mayReplace);
+    m_opened = std::move(opened);
+}
+
+// --- Sentence and token editing ------------------------------------------------------------------
+
+void EditingCommands::modifyToken()
+{
+    if (!hasCurrentToken())
+        return;
+    TokenTextDialog dialog(TokenTextDialog::Purpose::Modify, toQt(CPelmoraDoc::tokenText(m_doc.currentToken())),
+                           m_parent);
+    if (m_dialogs.run(dialog) == QDialog::Accepted)
+        m_doc.modifyToken(toStd(dialog.text()));
+}
+
+void EditingCommands::addToken()
+{
+    if (!hasCurrentToken())
+        return;
+    TokenTextDialog dialog(TokenTextDialog::Purpose::Add, QString(), m_parent);
+    if (m_dialogs.run(dialog) == QDialog::Accepted)
+        m_doc.addToken(toStd(dialog.text()));
+}
+
+void EditingCommands::mergeSentences()
+{
+    if (!hasCurrentToken())
+        return;
+    MergeSentencesDialog dialog(toQt(m_doc.currentSentenceId()), toQt(m_doc.proposedMergeSentenceId()), m_parent);
+    if (m_dialogs.run(dialog) == QDialog::Accepted)
+        m_doc.mergeSentences(toStd(dialog.otherSentence().trimmed()));
+}
+
+void EditingCommands::audioPosition()
+{
+    if (!hasCurrentToken())
+        return;
+    const AudioPositionFields start = m_doc.audioPositionFields();
+    AudioPositionDialog dialog(start.minutes, start.seconds, m_parent);
+    // "&Loobu" changes nothing: neither the position nor, without an audio file, its removal.
+    if (m_dialogs.run(dialog) != QDialog::Accepted)
+        return;
+    m_doc.setAudioPosition(dialog.minutes(), dialog.seconds());
+}
+
+// --- Text information ----------------------------------------------------------------------------
+
+void EditingCommands::textInfo()
+{
+    if (!m_doc.hasText() || !m_doc.body())
+        return;
+    TextMetadata values = readTextMetadata(m_doc);
+    // Asked again with the entered values while the ID or the type is missing.
+    while (true) {
+        TextInfoDialog dialog(values, m_prompter, m_dialogs, m_parent);
+        if (m_dialogs.run(dialog) != QDialog::Accepted)
+            return;
+        values = dialog.values();
+        if (acceptTextMetadata(m_doc, values).status != MetadataAcceptStatus::Incomplete)
+            return;
+    }
+}
+
+// --- Imports -------------------------------------------------------------------------------------
+
+std::optional<TextMetadata> EditingCommands::askImportTextData(const TextMetadata& prefilled)
+{
+    TextInfoDialog dialog(prefilled, m_prompter, m_dialogs, m_parent);
+    if (m_dialogs.run(dialog) != QDialog::Accepted)
+        return std::nullopt;
+    return dialog.values();
+}
+
+ImportProgress EditingCommands::progressOf(std::unique_ptr<QProgressDialog>& holder, const QString& title,
+                                           const QString& unit)
+{
+    return [this, &holder, title, unit](std::size_t done, std::size_t total) {
+        // Made at the first step, so it never stands over the text data dialog.
+        if (!holder) {
+            holder = std::make_unique<QProgressDialog>(QString(), QStringLiteral("&Loobu"), 0, 0, m_parent);
+            holder->setWindowTitle(title);
+            holder->setWindowModality(Qt::WindowModal);
+            holder->setMinimumDuration(300);
+            holder->setAutoReset(false);
+            holder->setAutoClose(false);
+        }
+        QProgressDialog& dialog = *holder;
+        // The bar counts in thousands when the total does not fit its int range.
+        const int scale = total > 1'000'000'000 ? 1000 : 1;
+        dialog.setMaximum(static_cast<int>(total / static_cast<std::size_t>(scale)));
+        dialog.setValue(static_cast<int>(done / static_cast<std::size_t>(scale)));
+        dialog.setLabelText(QStringLiteral("%1 / %2 %3").arg(done).arg(total).arg(unit));
+        QApplication::processEvents();
+        if (m_progressHook)
+            m_progressHook(dialog);
+        const bool goOn = !dialog.wasCanceled();
+        // At the end the window goes, so the import's closing messages are not hidden behind it.
+        if (done >= total)
+            holder.reset();
+        return goOn;
+    };
+}
+
+void EditingCommands::importText()
+{
+    if (m_mayReplace && !m_mayReplace())
+        return;
+    QString input = m_lastInput;
+    QString output = m_lastOutput;
+    while (true) {
+        ImportFilesDialog dialog(ImportFilesDialog::Kind::PlainText, m_files, m_parent);
+        dialog.setPaths(input, output);
+        if (m_dialogs.run(dialog) != QDialog::Accepted)
+            return;
+        input = dialog.inputPath();
+        output = dialog.outputPath();
+        if (!input.isEmpty() && !output.isEmpty())
+            break;
+        m_prompter.message(MessageKind::Warning, kTitleError, kNoFileName);
+    }
+    m_lastInput = input;
+    m_lastOutput = output;
+
+    std::unique_ptr<QProgressDialog> progress;
+    const bool imported = ImportPlainText(
+        m_doc, toStd(input), toStd(output), m_prompter,
+        [this](const TextMetadata& prefilled) { return askImportTextData(prefilled); },
+        progressOf(progress, QStringLiteral("Faili import"), QStringLiteral("märki")));
+    progress.reset();
+    if (imported && m_opened)
+        m_opened(output);
+}
+
+void EditingCommands::importDialect()
+{
+    if (m_mayReplace && !m_mayReplace())
+        return;
+    QString input = m_lastDialect;
+    while (true) {
+        ImportFilesDialog dialog(ImportFilesDialog::Kind::Dialect, m_files, m_parent);
+        dialog.setPaths(input, QString());
+        if (m_dialogs.run(dialog) != QDialog::Accepted)
+            return;
+        input = dialog.inputPath();
+        if (!input.isEmpty())
+            break;
+        m_prompter.message(MessageKind::Warning, kTitleError, kNoFileName);
+    }
+    m_lastDialect = input;
+
+    std::unique_ptr<QProgressDialog> progress;
+    const DialectImportResult result = importDialectText(
+        m_doc, toStd(input), m_prompter,
+        [this](const TextMetadata& prefilled) { return askImportTextData(prefilled); },
+        progressOf(progress, QStringLiteral("Murdekorpuse import"), QStringLiteral("lõiku")));
+    progress.reset();
+    if (!result.ok)
+        return;
+    if (m_opened)
+        m_opened(toQt(result.outputPath));
+    if (result.suspicious > 0 && m_markSuspicious) {
+        SearchCriteria marked;
+        marked.set(SearchField::Comment, kImportErrorMark);
+        marked.mode = SearchMode::Contains;
+        marked.colour = kSuspiciousColour;
+        m_markSuspicious(marked);
+    }
+}
+
+}  // namespace pelmora::gui

@@ -1,0 +1,83 @@
+#include "dialogs/importfilesdialog.h"
+
+#include "ui_importfilesdialog.h"
+
+#include <QFileInfo>
+#include <QPushButton>
+
+namespace pelmora::gui {
+
+ImportFilesDialog::ImportFilesDialog(Kind kind, FileChooser& files, QWidget* parent)
+    : QDialog(parent), m_ui(std::make_unique<Ui::ImportFilesDialog>()), m_kind(kind), m_files(files)
+{
+    m_ui->setupUi(this);
+    if (kind == Kind::PlainText) {
+        setWindowTitle(QStringLiteral("Faili import"));
+        m_ui->inputLabel->setText(QStringLiteral("&Sisendfail"));
+    } else {
+        setWindowTitle(QStringLiteral("Murdekorpuse import"));
+        m_ui->inputLabel->setText(QStringLiteral("&Impordi fail (ISO-8859-1, XML)"));
+        for (QWidget* widget : {static_cast<QWidget*>(m_ui->outputLabel), static_cast<QWidget*>(m_ui->outputEdit),
+                                static_cast<QWidget*>(m_ui->outputButton)})
+            widget->hide();
+    }
+    connect(m_ui->inputButton, &QPushButton::clicked, this, &ImportFilesDialog::chooseInput);
+    connect(m_ui->outputButton, &QPushButton::clicked, this, &ImportFilesDialog::chooseOutput);
+    m_ui->buttonBox->button(QDialogButtonBox::Ok)->setDefault(true);
+    m_ui->buttonBox->button(QDialogButtonBox::Cancel)->setText(QStringLiteral("&Loobu"));
+    connect(m_ui->buttonBox, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    connect(m_ui->buttonBox, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    m_ui->inputEdit->setFocus();
+}
+
+ImportFilesDialog::~ImportFilesDialog() = default;
+
+QString ImportFilesDialog::inputPath() const
+{
+    return m_ui->inputEdit->text().trimmed();
+}
+
+QString ImportFilesDialog::outputPath() const
+{
+    return m_kind == Kind::PlainText ? m_ui->outputEdit->text().trimmed() : QString();
+}
+
+void ImportFilesDialog::setPaths(const QString& input, const QString& output)
+{
+    m_ui->inputEdit->setText(input);
+    m_ui->outputEdit->setText(output);
+}
+
+void ImportFilesDialog::chooseInput()
+{
+    FileRequest request;
+    request.mode = FileRequest::Mode::Open;
+    if (m_kind == Kind::PlainText) {
+        request.title = QStringLiteral("Vali sisendfail");
+        request.defaultSuffix = QStringLiteral("txt");
+        request.filter = QStringLiteral("Tekstifailid (*.txt);;Kõik failid (*)");
+    } else {
+        request.title = QStringLiteral("Vali väljundfail");
+        request.defaultSuffix = QStringLiteral("xml");
+        request.filter = QStringLiteral("Tekstifailid (*.xml);;Kõik failid (*)");
+    }
+    request.start = inputPath();
+    const QString path = m_files.chooseOne(this, request);
+    if (!path.isEmpty())
+        m_ui->inputEdit->setText(path);
+}
+
+void ImportFilesDialog::chooseOutput()
+{
+    FileRequest request;
+    request.mode = FileRequest::Mode::Save;
+    request.title = QStringLiteral("Vali väljundfail");
+    request.defaultSuffix = QStringLiteral("xml");
+    request.filter = QStringLiteral("XML-failid (*.xml)");
+    request.start = outputPath().isEmpty() ? QFileInfo(inputPath()).absolutePath() : outputPath();
+    const QString path = m_files.chooseOne(this, request);
+    if (!path.isEmpty())
+        m_ui->outputEdit->setText(path);
+}
+
+}  // namespace pelmora::gui

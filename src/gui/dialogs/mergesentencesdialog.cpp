@@ -1,0 +1,30 @@
+#include "dialogs/mergesentencesdialog.h"
+
+#include "ui_mergesentencesdialog.h"
+
+#include <QPushButton>
+
+namespace pelmora::gui {
+
+MergeSentencesDialog::MergeSentencesDialog(const QString& current, const QString& proposed, QWidget* parent)
+    : QDialog(parent), m_ui(std::make_unique<Ui::MergeSentencesDialog>())
+{
+    m_ui->setupUi(this);
+    m_ui->currentLabel->setText(current);
+    m_ui->otherEdit->setText(proposed);
+    m_ui->buttonBox->button(QDialogButtonBox::Ok)->setDefault(true);
+    m_ui->buttonBox->button(QDialogButtonBox::Cancel)->setText(QStringLiteral("&Loobu"));
+    connect(m_ui->buttonBox, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    connect(m_ui->buttonBox, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    m_ui->otherEdit->selectAll();
+    m_ui->otherEdit->setFocus();
+}
+
+MergeSentencesDialog::~MergeSentencesDialog() = default;
+
+QString MergeSentencesDialog::otherSentence() const
+{
+    return m_ui->otherEdit->text();
+}
+
+}  // namespace pelmora::gui

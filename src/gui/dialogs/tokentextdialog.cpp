@@ -1,0 +1,34 @@
+#include "dialogs/tokentextdialog.h"
+
+#include "ui_tokentextdialog.h"
+
+#include <QPushButton>
+
+namespace pelmora::gui {
+
+TokenTextDialog::TokenTextDialog(Purpose purpose, const QString& text, QWidget* parent)
+    : QDialog(parent), m_ui(std::make_unique<Ui::TokenTextDialog>())
+{
+    m_ui->setupUi(this);
+    const bool modify = purpose == Purpose::Modify;
+    setWindowTitle(modify ? QStringLiteral("Sõne muutmine") : QStringLiteral("Sõne lisamine"));
+    m_ui->textLabel->setText(modify ? QStringLiteral("&Sõne:") : QStringLiteral("&Sisesta sõne"));
+    QPushButton* ok = m_ui->buttonBox->button(QDialogButtonBox::Ok);
+    ok->setText(modify ? QStringLiteral("OK") : QStringLiteral("&OK"));
+    ok->setDefault(true);
+    m_ui->buttonBox->button(QDialogButtonBox::Cancel)->setText(QStringLiteral("&Loobu"));
+    connect(m_ui->buttonBox, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    connect(m_ui->buttonBox, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    m_ui->textEdit->setText(text);
+    m_ui->textEdit->selectAll();
+    m_ui->textEdit->setFocus();
+}
+
+TokenTextDialog::~TokenTextDialog() = default;
+
+QString TokenTextDialog::text() const
+{
+    return m_ui->textEdit->text();
+}
+
+}  // namespace pelmora::gui
