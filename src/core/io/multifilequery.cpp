@@ -312,8 +312,7 @@ std::string queryDescription(const QuerySettings& settings)
     return out;
 }
 
-QueryResult MultiFileQuery(const QuerySettings& settings, Prompter& prompter,
-                           const std::function<void(const QueryProgress&)>& progress)
+QueryResult MultiFileQuery(const QuerySettings& settings, Prompter& prompter, const QueryProgressCallback& progress)
 {
     QueryResult result;
     // The result file must never replace one of the texts being searched.
@@ -356,8 +355,10 @@ QueryResult MultiFileQuery(const QuerySettings& settings, Prompter& prompter,
             out.clear();
             ++state.filesDone;
             state.lines = writer.lines();
-            if (progress)
-                progress(state);
+            if (progress && !progress(state)) {
+                result.cancelled = true;
+                return false;
+            }
         }
         if (settings.xmlOutput)
             out += "</pelmora-paring>";
@@ -366,13 +367,14 @@ QueryResult MultiFileQuery(const QuerySettings& settings, Prompter& prompter,
     };
     std::string error;
     if (!replaceFileSafely(settings.outputPath, produce, &error)) {
-        prompter.error(kCannotOpenOutput);
+        if (!result.cancelled)
+            prompter.error(kCannotOpenOutput);
         return result;
     }
     state.lines = lines;
     state.finished = true;
     if (progress)
-        progress(state);
+        progress(state);  // the file is written: too late to stop
     result.ran = true;
     result.lines = lines;
     return result;
