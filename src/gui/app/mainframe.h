@@ -20,6 +20,7 @@ class CPelmoraApp;
 class CPelmoraFormView;
 class CTextView;
 class CWordInfoView;
+class IoCommands;
 class SearchCommands;
 class WindowKeys;
 
@@ -57,6 +58,7 @@ public:
     PaneSplitter& splitter() { return *m_splitter; }
     QToolBar& toolBar() { return *m_toolBar; }
     SearchCommands& searchCommands() { return *m_search; }
+    IoCommands& ioCommands() { return *m_io; }
 
     // After the settings or the dictionary changed: the form takes its sources and fills anew.
     void settingsChanged();
@@ -134,6 +136,7 @@ private:
     QWidget* m_form = nullptr;
     CPelmoraFormView* m_formView = nullptr;
     SearchCommands* m_search = nullptr;
+    IoCommands* m_io = nullptr;
     WindowKeys* m_keys = nullptr;
     QString m_path;
     QStringList m_recent;
