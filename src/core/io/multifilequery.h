@@ -71,7 +71,8 @@ struct QueryResult {
     long long lines = 0;
 };
 
-// Told after every file and at the end; returning false stops the query.
+// Told after every file, every few thousand tokens within a file, and at the end; returning false
+// stops the query.
 using QueryProgressCallback = std::function<bool(const QueryProgress&)>;
 
 // The question after a query; the GUI offers a new query with the same settings on Yes.
@@ -87,7 +88,7 @@ std::string queryDescription(const QuerySettings& settings);
 // search, and a distance or prefix outside the dialog's limits. The result file is written
 // through the safe file replacement, so a failed run leaves an existing file as it was: then
 // "Ei saa väljundfaili faili avada". Invalid input files ask the skip-or-stop question.
-// `progress` (may be empty) is told after every file and at the end; when it says stop, the
+// `progress` (may be empty) is told as the search goes and at the end; when it says stop, the
 // query ends without a message, no result file is written and an existing one stays as it was.
 QueryResult MultiFileQuery(const QuerySettings& settings, Prompter& prompter,
                            const QueryProgressCallback& progress = {});

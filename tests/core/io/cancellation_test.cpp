@@ -1,6 +1,7 @@
 // Stopping a long operation from its progress callback: the query, the simple dictionary, the
 // export and the merge leave no result file (an old one stays byte for byte), say nothing, and
 // the open text stays as it was.
+#include "common/files.h"
 #include "io/mergetexts.h"
 #include "io/multifilequery.h"
 #include "io/simpledictionary.h"
@@ -193,6 +194,34 @@ TEST(MergeCancellation, MergedTextReplacesTheOpenTextOnlyWhenDone)
     ASSERT_TRUE(written.load(settings.newPath));
     EXPECT_EQ(written.root().child("sisu").select_nodes("lause").size(), 5u);
     EXPECT_EQ(std::string(doc.currentToken().attribute("id").value()), "l1_s1");
+}
+
+}  // namespace
+}  // namespace pelmora
+
+namespace pelmora {
+namespace {
+
+TEST(QueryCancellation, LongFileReportsOnItsWaySoAStopNeedNotWaitForItsEnd)
+{
+    test::TempDir dir;
+    RecordingPrompter prompter;
+    const std::string input = dir.file("long.xml");
+    test::writeFile(input, test::corpusText("L", sentences(5000, "kala")));
+    QuerySettings settings;
+    settings.files = {input};
+    settings.outputPath = dir.file("out.txt");
+    std::vector<QueryProgress> reports;
+    const QueryResult result = MultiFileQuery(settings, prompter, [&](const QueryProgress& p) {
+        reports.push_back(p);
+        return false;
+    });
+    // Expected: asked while the first of 10000 tokens were searched, stopped there, no file.
+    ASSERT_EQ(reports.size(), 1u);
+    EXPECT_EQ(reports[0].filesDone, 0u);
+    EXPECT_GT(reports[0].lines, 0);
+    EXPECT_TRUE(result.cancelled);
+    EXPECT_FALSE(pathExists(settings.outputPath));
 }
 
 }  // namespace
