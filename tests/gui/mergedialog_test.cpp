@@ -219,6 +219,9 @@ private Q_SLOTS:
         MergeTextsDialog dialog(prompter, files);
         QVERIFY(child<QRadioButton>(dialog, "pagesUnchangedRadio").isChecked());
         verifyKeyboardReady(dialog, child<QListWidget>(dialog, "fileList"));
+        // The buttons wait for a file; Tab walks the rest in reading order.
+        verifyTabOrder(dialog, {"fileList", "addButton", "removeButton", "upButton", "downButton", "outputEdit",
+                                "outputButton", "pagesUnchangedRadio"});
         QTest::keyClick(&dialog, Qt::Key_Escape);
         QCOMPARE(dialog.result(), int(QDialog::Rejected));
     }

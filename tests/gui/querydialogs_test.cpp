@@ -251,6 +251,9 @@ private Q_SLOTS:
         QCOMPARE(settings.relation, std::string("hiljem"));
         QCOMPARE(settings.distance, 2);
         verifyKeyboardReady(dialog, child<QListWidget>(dialog, "fileList"));
+        verifyTabOrder(dialog, {"fileList", "addButton", "removeButton", "prefixEdit", "foundInfoCheck",
+                                "markupCheck", "fileInfoCheck", "xmlCheck", "bomCheck", "outputEdit",
+                                "outputButton", "token1TextEdit", "token1TextKind", "token1LemmaEdit"});
         // Escape closes the dialog.
         QTest::keyClick(&dialog, Qt::Key_Escape);
         QCOMPARE(dialog.result(), int(QDialog::Rejected));
@@ -325,6 +328,7 @@ private Q_SLOTS:
         QVERIFY(child<QCheckBox>(dialog, "combinationsCheck").isChecked());
         QVERIFY(child<QCheckBox>(dialog, "examplesCheck").isChecked());
         verifyKeyboardReady(dialog, child<QCheckBox>(dialog, "combinationsCheck"));
+        verifyTabOrder(dialog, {"combinationsCheck", "examplesCheck", "outputEdit", "outputButton"});
         QTest::keyClick(&dialog, Qt::Key_Escape);
         QCOMPARE(dialog.result(), int(QDialog::Rejected));
     }

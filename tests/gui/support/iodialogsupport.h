@@ -102,4 +102,16 @@ inline void verifyKeyboardReady(QDialog& dialog, QWidget& first)
     QCOMPARE(QApplication::focusWidget() ? QApplication::focusWidget() : dialog.focusWidget(), &first);
 }
 
+// Tab from the field that has the keyboard walks the fields in the given order (object names).
+inline void verifyTabOrder(QDialog& dialog, const QStringList& names)
+{
+    QStringList walked;
+    for (qsizetype i = 0; i < names.size(); ++i) {
+        QWidget* focus = QApplication::focusWidget();
+        walked << (focus ? focus->objectName() : QString());
+        QTest::keyClick(focus ? focus : &dialog, Qt::Key_Tab);
+    }
+    QCOMPARE(walked, names);
+}
+
 }  // namespace pelmora::gui::test
