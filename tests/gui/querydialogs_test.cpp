@@ -188,6 +188,35 @@ private Q_SLOTS:
         QVERIFY(texts().isEmpty());
     }
 
+    void invalidFileIsSkippedOrStopsTheSearch_data()
+    {
+        QTest::addColumn<bool>("skip");
+        QTest::addColumn<int>("lines");
+        QTest::newRow("Yes skips the file") << true << 2;
+        QTest::newRow("No stops the search") << false << 1;
+    }
+
+    void invalidFileIsSkippedOrStopsTheSearch()
+    {
+        QFETCH(bool, skip);
+        QFETCH(int, lines);
+        writeFile(path("bad.xml"), "<pelmora><sisu id=\"X\"/></pelmora>");
+        m_prompter->queueAnswer(skip);
+        m_runner->queue(fillQuery({path("a.xml"), path("bad.xml"), path("b.xml")}, path("out.txt"), "kala"));
+        QString question;
+        m_runner->queue([&](QDialog& d) {
+            question = static_cast<QMessageBox&>(d).text();
+            return answerBox(d, QMessageBox::No);
+        });
+        m_commands->multiFileQuery();
+        // Expected: the question about the invalid file; the result is finished either way.
+        QCOMPARE(texts().size(), 1);
+        QVERIFY(texts()[0].startsWith("Vigane fail " + path("bad.xml") + ".\nKui soovid selle faili vahele jätta"));
+        QVERIFY(m_prompter->entries()[0].question);
+        QCOMPARE(question, QString("Leidsin %1 rida.\nKas jätkad uue päringuga?").arg(lines));
+        QCOMPARE(linesOf(path("out.txt")).size(), lines + 1);
+    }
+
     void outputThatIsListedIsRefusedAndSearchWaitsForAnOutput()
     {
         QList<bool> searchEnabled;
