@@ -113,9 +113,16 @@ private:
 
 }  // namespace
 
-bool mergeTexts(CPelmoraDoc& doc, const MergeSettings& settings, Prompter& prompter)
+void warnMergeUnfinished(Prompter& prompter)
 {
     prompter.message(MessageKind::Warning, kUnfinishedCaption, unfinishedWarning(kWarning));
+}
+
+bool mergeTexts(CPelmoraDoc& doc, const MergeSettings& settings, Prompter& prompter,
+                const MergeProgressCallback& progress)
+{
+    if (settings.warnFirst)
+        warnMergeUnfinished(prompter);
     if (settings.files.empty())
         return false;
     // The merged text must never be written over one of the texts it is made from.
@@ -125,23 +132,31 @@ bool mergeTexts(CPelmoraDoc& doc, const MergeSettings& settings, Prompter& promp
             return false;
         }
     }
-    if (!doc.openDocument(settings.files.front()))
+    MergeProgress state;
+    state.fileCount = settings.files.size();
+    if (progress && !progress(state))
         return false;
-    if (!doc.saveDocument(settings.newPath))
+    // Put together aside: a merge that fails or is stopped half-way must not leave the open
+    // text replaced, nor a half-joined file under the new name.
+    CPelmoraDoc merged(prompter);
+    if (!merged.openDocument(settings.files.front()))
+        return false;
+    ++state.filesDone;
+    if (progress && !progress(state))
         return false;
 
-    const XmlNode body = doc.body();
+    const XmlNode body = merged.body();
     const std::string textId(attributeValue(body, kId));
     if (settings.prefixPages) {
         for (XmlNode sentence = firstChildElement(body, kSentence); sentence;
              sentence = nextSiblingElement(sentence, kSentence))
             for (XmlNode token = firstChildElement(sentence, kToken); token; token = nextSiblingElement(token, kToken))
-                doc.setNodeAttribute(token, kPage, prefixed(textId, attributeValue(token, kPage)));
+                merged.setNodeAttribute(token, kPage, prefixed(textId, attributeValue(token, kPage)));
     }
     std::string_view lastId = attributeValue(lastChildElement(body, kSentence), kId);
     if (lastId.starts_with('l'))
         lastId.remove_prefix(1);
-    Appender appender(doc, settings.prefixPages, static_cast<int>(leadingInteger(lastId)));
+    Appender appender(merged, settings.prefixPages, static_cast<int>(leadingInteger(lastId)));
 
     for (std::size_t i = 1; i < settings.files.size(); ++i) {
         CorpusFileReader reader;
@@ -150,8 +165,13 @@ bool mergeTexts(CPelmoraDoc& doc, const MergeSettings& settings, Prompter& promp
             break;
         if (opened == CorpusFileReader::OpenResult::Opened)
             appender.appendFile(reader);
+        ++state.filesDone;
+        if (progress && !progress(state))
+            return false;
     }
-    if (!doc.saveDocument(settings.newPath))
+    if (!merged.saveDocument(settings.newPath))
+        return false;
+    if (!doc.openFromBuffer(merged.xml().serialize(), settings.newPath))
         return false;
     doc.setModifiedFlag(true);
     doc.updateAllViews();

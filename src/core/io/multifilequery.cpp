@@ -15,6 +15,7 @@ using namespace text;
 
 namespace {
 
+constexpr std::size_t kTokensBetweenReports = 4096;
 constexpr const char* kCannotOpenOutput = "Ei saa väljundfaili faili avada";
 constexpr const char* kOutputInList = "Fail %s\non loendis olemas.\nVali mõni muu fail.";
 constexpr const char* kXmlHeader =
@@ -62,13 +63,17 @@ public:
     {
     }
 
-    // Tests every token of the file and writes the hits.
-    void searchFile(CorpusFileReader& reader)
+    // Tests every token of the file and writes the hits. `keepGoing` is asked every few thousand
+    // tokens; false stops the search (and returns false).
+    bool searchFile(CorpusFileReader& reader, const std::function<bool()>& keepGoing)
     {
+        std::size_t tokens = 0;
         for (CorpusFileReader::Step step = reader.step(); step != CorpusFileReader::Step::End;
              step = reader.step()) {
             if (step != CorpusFileReader::Step::Token)
                 continue;
+            if (++tokens % kTokensBetweenReports == 0 && !keepGoing())
+                return false;
             const XmlNode candidate = reader.current();
             m_found.clear();
             if (!tokenMeetsConditions(candidate, m_settings.token1))
@@ -85,6 +90,7 @@ public:
             ++m_lines;
         }
         m_found.clear();
+        return true;
     }
 
     long long lines() const { return m_lines; }
@@ -312,8 +318,7 @@ std::string queryDescription(const QuerySettings& settings)
     return out;
 }
 
-QueryResult MultiFileQuery(const QuerySettings& settings, Prompter& prompter,
-                           const std::function<void(const QueryProgress&)>& progress)
+QueryResult MultiFileQuery(const QuerySettings& settings, Prompter& prompter, const QueryProgressCallback& progress)
 {
     QueryResult result;
     // The result file must never replace one of the texts being searched.
@@ -343,21 +348,31 @@ QueryResult MultiFileQuery(const QuerySettings& settings, Prompter& prompter,
             out += "Päring: " + queryDescription(settings) + "\r\n";
         }
         QueryWriter writer(settings, out);
+        // A long file reports on its way too, so that a stop does not wait for its end.
+        const auto keepGoing = [&] {
+            state.lines = writer.lines();
+            if (!progress || progress(state))
+                return true;
+            result.cancelled = true;
+            return false;
+        };
         for (const std::string& file : settings.files) {
             CorpusFileReader reader;
             const CorpusFileReader::OpenResult opened = reader.open(file, prompter);
             if (opened == CorpusFileReader::OpenResult::Stop)
                 break;
-            if (opened == CorpusFileReader::OpenResult::Opened)
-                writer.searchFile(reader);
+            if (opened == CorpusFileReader::OpenResult::Opened && !writer.searchFile(reader, keepGoing))
+                return false;
             // Hand finished lines to the file as we go; a long query should not pile up in memory.
             if (!sink.write(out))
                 return false;
             out.clear();
             ++state.filesDone;
             state.lines = writer.lines();
-            if (progress)
-                progress(state);
+            if (progress && !progress(state)) {
+                result.cancelled = true;
+                return false;
+            }
         }
         if (settings.xmlOutput)
             out += "</pelmora-paring>";
@@ -366,13 +381,14 @@ QueryResult MultiFileQuery(const QuerySettings& settings, Prompter& prompter,
     };
     std::string error;
     if (!replaceFileSafely(settings.outputPath, produce, &error)) {
-        prompter.error(kCannotOpenOutput);
+        if (!result.cancelled)
+            prompter.error(kCannotOpenOutput);
         return result;
     }
     state.lines = lines;
     state.finished = true;
     if (progress)
-        progress(state);
+        progress(state);  // the file is written: too late to stop
     result.ran = true;
     result.lines = lines;
     return result;

@@ -66,9 +66,14 @@ struct QueryProgress {
 };
 
 struct QueryResult {
-    bool ran = false;      // false: refused or the output could not be written
+    bool ran = false;        // false: refused, cancelled or the output could not be written
+    bool cancelled = false;  // the progress callback said stop
     long long lines = 0;
 };
+
+// Told after every file, every few thousand tokens within a file, and at the end; returning false
+// stops the query.
+using QueryProgressCallback = std::function<bool(const QueryProgress&)>;
 
 // The question after a query; the GUI offers a new query with the same settings on Yes.
 inline constexpr const char* kQueryAgainQuestion = "Leidsin %s rida.\r\nKas jätkad uue päringuga?";
@@ -83,8 +88,9 @@ std::string queryDescription(const QuerySettings& settings);
 // search, and a distance or prefix outside the dialog's limits. The result file is written
 // through the safe file replacement, so a failed run leaves an existing file as it was: then
 // "Ei saa väljundfaili faili avada". Invalid input files ask the skip-or-stop question.
-// `progress` (may be empty) is told after every file and at the end.
+// `progress` (may be empty) is told as the search goes and at the end; when it says stop, the
+// query ends without a message, no result file is written and an existing one stays as it was.
 QueryResult MultiFileQuery(const QuerySettings& settings, Prompter& prompter,
-                           const std::function<void(const QueryProgress&)>& progress = {});
+                           const QueryProgressCallback& progress = {});
 
 }  // namespace pelmora

@@ -230,10 +230,16 @@ std::string simpleDictionaryTemplate()
            "</pelmora>";
 }
 
-bool buildSimpleDictionary(const CPelmoraDoc& doc, const SimpleDictionaryOptions& options, Prompter& prompter,
-                           const std::function<void(const SimpleDictionaryProgress&)>& progress)
+void warnSimpleDictionaryUnfinished(Prompter& prompter)
 {
     prompter.message(MessageKind::Warning, kUnfinishedCaption, unfinishedWarning(kWarning));
+}
+
+bool buildSimpleDictionary(const CPelmoraDoc& doc, const SimpleDictionaryOptions& options, Prompter& prompter,
+                           const SimpleDictionaryProgressCallback& progress)
+{
+    if (options.warnFirst)
+        warnSimpleDictionaryUnfinished(prompter);
     if (!doc.hasText()) {
         prompter.error(kNoText);
         return false;
@@ -242,12 +248,18 @@ bool buildSimpleDictionary(const CPelmoraDoc& doc, const SimpleDictionaryOptions
     if (!result.loadFromBuffer(simpleDictionaryTemplate()))
         return false;
     DictionaryBuilder builder(result.root(), options);
+    if (progress)
+        for (XmlNode sentence = firstChildElement(doc.body(), kSentence); sentence;
+             sentence = nextSiblingElement(sentence, kSentence))
+            for (XmlNode token = firstChildElement(sentence, kToken); token; token = nextSiblingElement(token, kToken))
+                ++builder.progress().tokenCount;
     for (XmlNode sentence = firstChildElement(doc.body(), kSentence); sentence;
          sentence = nextSiblingElement(sentence, kSentence)) {
         for (XmlNode token = firstChildElement(sentence, kToken); token; token = nextSiblingElement(token, kToken)) {
             builder.addToken(token);
-            if (progress && builder.progress().tokensRead % kProgressEvery == 0)
-                progress(builder.progress());
+            const long long read = builder.progress().tokensRead;
+            if (progress && (read == 1 || read % kProgressEvery == 0) && !progress(builder.progress()))
+                return false;
         }
     }
     if (!result.save(options.outputPath)) {

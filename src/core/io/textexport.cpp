@@ -16,6 +16,7 @@ constexpr const char* kAskSearchForm = "Kas väljastan märksõnastamata teksti\
 constexpr const char* kCannotOpen = "Ei saanud faili avada";
 constexpr std::string_view kBaseLanguage = "eesti";
 constexpr std::string_view kPunctuationLanguage = "kirjavahemärk";
+constexpr long long kProgressEvery = 200;
 
 // A token without a language is in the base language: it must not open a span with an empty name.
 std::string_view languageOf(XmlNode token)
@@ -26,10 +27,20 @@ std::string_view languageOf(XmlNode token)
 
 class Exporter {
 public:
-    Exporter(ExportMode mode, std::string_view textId) : m_mode(mode), m_textId(textId) {}
+    Exporter(ExportMode mode, std::string_view textId, const ExportProgressCallback& progress = {})
+        : m_mode(mode), m_textId(textId), m_progress(progress)
+    {
+    }
 
+    bool cancelled() const { return m_cancelled; }
+
+    // The whole export; "" (and cancelled()) when the progress callback said stop.
     std::string run(XmlNode first)
     {
+        ExportProgress state;
+        if (m_progress)
+            for (XmlNode s = first.parent(); s; s = nextSiblingElement(s, kSentence))
+                ++state.sentenceCount;
         XmlNode previousSentence = first.parent();
         marker(first);
         m_style = attributeValue(first, kStyle);
@@ -42,6 +53,11 @@ public:
             open(m_language);
 
         for (XmlNode sentence = previousSentence; sentence; sentence = nextSiblingElement(sentence, kSentence)) {
+            if (m_progress && state.sentencesDone % kProgressEvery == 0 && !m_progress(state)) {
+                m_cancelled = true;
+                return {};
+            }
+            ++state.sentencesDone;
             const XmlNode firstOfSentence = firstChildElement(sentence, kToken);
             if (!firstOfSentence)
                 continue;  // an empty sentence must not cut the rest of the text off
@@ -185,6 +201,8 @@ private:
 
     ExportMode m_mode;
     std::string_view m_textId;
+    ExportProgressCallback m_progress;
+    bool m_cancelled = false;
     std::string m_out;
     std::string m_language{kBaseLanguage};
     std::string m_style;
@@ -210,11 +228,17 @@ std::string exportTextContent(const CPelmoraDoc& doc, ExportMode mode)
     return exporter.run(first);
 }
 
-bool exportText(const CPelmoraDoc& doc, const std::string& path, ExportMode mode, Prompter& prompter)
+bool exportText(const CPelmoraDoc& doc, const std::string& path, ExportMode mode, Prompter& prompter,
+                const ExportProgressCallback& progress)
 {
-    if (!doc.firstToken())
+    const XmlNode first = doc.firstToken();
+    if (!first)
         return true;
-    if (!writeUtf16LeFile(path, exportTextContent(doc, mode))) {
+    Exporter exporter(mode, attributeValue(doc.body(), kId), progress);
+    const std::string content = exporter.run(first);
+    if (exporter.cancelled())
+        return false;
+    if (!writeUtf16LeFile(path, content)) {
         prompter.error(kCannotOpen);
         return false;
     }

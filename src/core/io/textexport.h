@@ -4,6 +4,7 @@
 #include "common/prompter.h"
 #include "text/pelmoradoc.h"
 
+#include <functional>
 #include <string>
 
 namespace pelmora {
@@ -13,6 +14,14 @@ enum class ExportMode {
     Annotated,  // "|" token "_MS:" lemma ... "_|"
     SearchForm  // "@" token "|" search form "@", for the web query system
 };
+
+struct ExportProgress {
+    long long sentencesDone = 0;
+    long long sentenceCount = 0;
+};
+
+// Told every few hundred sentences; returning false stops the export before anything is written.
+using ExportProgressCallback = std::function<bool(const ExportProgress&)>;
 
 // Asks the two questions that choose the mode ("Kas lisan faili märksõnad jm info?", then
 // "Kas väljastan märksõnastamata teksti ... veebi päringusüsteemi jaoks?").
@@ -24,6 +33,8 @@ std::string exportTextContent(const CPelmoraDoc& doc, ExportMode mode);
 
 // Writes the export as UTF-16LE with byte-order mark through the safe file replacement. Does
 // nothing (true) without content; "Ei saanud faili avada" and false when the file cannot be written.
-bool exportText(const CPelmoraDoc& doc, const std::string& path, ExportMode mode, Prompter& prompter);
+// When `progress` says stop: false without a message, and the file is not touched.
+bool exportText(const CPelmoraDoc& doc, const std::string& path, ExportMode mode, Prompter& prompter,
+                const ExportProgressCallback& progress = {});
 
 }  // namespace pelmora

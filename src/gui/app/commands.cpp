@@ -19,8 +19,8 @@ std::vector<CommandInfo> makeTable()
         {Command::ImportDialect, "Impordi vana &murdekorpuse tekst ...", {}, Needs::Nothing},
         {Command::Save, "&Salvesta\tCtrl+S", {K(Qt::CTRL | Qt::Key_S)}, text, "document-save", "Salvesta tekst"},
         {Command::SaveAs, "Salvesta &koopia ...", {}, text},
-        {Command::ExportText, "&Ekspordi tekst ...", {}, text, {}, {}, true},
-        {Command::MergeTexts, "Ü&henda tekstid ...", {}, Needs::Nothing, {}, {}, true},
+        {Command::ExportText, "&Ekspordi tekst ...", {}, text},
+        {Command::MergeTexts, "Ü&henda tekstid ...", {}, Needs::Nothing},
         {Command::TextInfo, "Teksti in&fo ...", {}, text},
         {Command::Lemmatise, "Lemmatiseeri aut&omaatselt ...", {}, text, "system-run",
          "Lemmatiseeri automaatselt"},
@@ -43,9 +43,9 @@ std::vector<CommandInfo> makeTable()
         {Command::NextMarked, "Jä&rgmine värviga märgitud sõna", {}, token},
         {Command::PreviousMarked, "&Eelmine värviga märgitud sõna", {}, token},
 
-        {Command::SimpleDictionary, "&Lihtne sõnastik ...", {}, text, {}, {}, true},
-        {Command::Statistics, "&Statistika", {}, text, {}, {}, true},
-        {Command::MultiFileQuery, "&Päring mitmest failist", {}, Needs::Nothing, {}, {}, true},
+        {Command::SimpleDictionary, "&Lihtne sõnastik ...", {}, text},
+        {Command::Statistics, "&Statistika", {}, text},
+        {Command::MultiFileQuery, "&Päring mitmest failist", {}, Needs::Nothing},
 
         {Command::SuggesterSettings, "&Soovitaja seaded ...", {}, Needs::Nothing, "preferences-system",
          "Soovitaja seaded"},

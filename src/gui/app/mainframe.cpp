@@ -7,6 +7,7 @@
 #include "common/strings.h"
 #include "dialogs/dictionarycommands.h"
 #include "dialogs/editingcommands.h"
+#include "dialogs/iocommands.h"
 #include "dialogs/searchcommands.h"
 #include "form/formtagdialog.h"
 #include "form/notesdialog.h"
@@ -382,6 +383,17 @@ void CMainFrame::connectCommands()
     bindEditing(Command::AddToken, &EditingCommands::addToken);
     bindEditing(Command::MergeSentences, &EditingCommands::mergeSentences);
     bindEditing(Command::AudioPosition, &EditingCommands::audioPosition);
+    m_io = new IoCommands(m_doc, m_app.prompter(), m_app.files(), m_app.dialogs(), this);
+    m_io->setBeforeReplacingText([this] { return maybeSave(); });
+    m_io->setTextReplaced([this](const QString& path) { setDocumentPath(path); });
+    const auto bindIo = [this](Command command, void (IoCommands::*slot)()) {
+        connect(action(command), &QAction::triggered, m_io, slot);
+    };
+    bindIo(Command::ExportText, &IoCommands::exportText);
+    bindIo(Command::MergeTexts, &IoCommands::mergeTexts);
+    bindIo(Command::SimpleDictionary, &IoCommands::simpleDictionary);
+    bindIo(Command::Statistics, &IoCommands::statistics);
+    bindIo(Command::MultiFileQuery, &IoCommands::multiFileQuery);
 
     bind(Command::SuggesterSettings, [this] { m_app.runSettingsDialog(); });
     bind(Command::AnalyseDictionary, [this] { analyseDictionary(); });

@@ -22,6 +22,7 @@ class CTextView;
 class CWordInfoView;
 class DictionaryCommands;
 class EditingCommands;
+class IoCommands;
 class SearchCommands;
 class WindowKeys;
 
@@ -61,6 +62,7 @@ public:
     SearchCommands& searchCommands() { return *m_search; }
     DictionaryCommands& dictionaryCommands() { return *m_dictionaryCommands; }
     EditingCommands& editingCommands() { return *m_editing; }
+    IoCommands& ioCommands() { return *m_io; }
 
     // After the settings or the dictionary changed: the form takes its sources and fills anew.
     void settingsChanged();
@@ -142,6 +144,7 @@ private:
     SearchCommands* m_search = nullptr;
     DictionaryCommands* m_dictionaryCommands = nullptr;
     EditingCommands* m_editing = nullptr;
+    IoCommands* m_io = nullptr;
     WindowKeys* m_keys = nullptr;
     QString m_path;
     QStringList m_recent;

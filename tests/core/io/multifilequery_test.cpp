@@ -261,7 +261,10 @@ TEST_F(QueryTest, UnwritableOutputIsReportedAndProgressCountsFiles)
     QuerySettings settings = settingsFor({input, input});
     std::vector<QueryProgress> reports;
     const QueryResult result =
-        MultiFileQuery(settings, m_prompter, [&](const QueryProgress& p) { reports.push_back(p); });
+        MultiFileQuery(settings, m_prompter, [&](const QueryProgress& p) {
+            reports.push_back(p);
+            return true;
+        });
     ASSERT_TRUE(result.ran);
     ASSERT_EQ(reports.size(), 3u);
     EXPECT_EQ(reports[1].filesDone, 2u);

@@ -1,0 +1,59 @@
+#include "dialogs/mergetextsdialog.h"
+
+#include "app/qtstrings.h"
+#include "dialogs/filelistfield.h"
+#include "ui_mergetextsdialog.h"
+
+#include <QPushButton>
+
+namespace pelmora::gui {
+
+MergeTextsDialog::MergeTextsDialog(Prompter& prompter, FileChooser& files, QWidget* parent)
+    : QDialog(parent), m_ui(std::make_unique<Ui::MergeTextsDialog>())
+{
+    m_ui->setupUi(this);
+    m_ui->buttonBox->setStandardButtons(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
+    m_ui->buttonBox->button(QDialogButtonBox::Cancel)->setText(QStringLiteral("Loobu"));
+    okButton().setDefault(true);
+    connect(m_ui->buttonBox, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    connect(m_ui->buttonBox, &QDialogButtonBox::rejected, this, &QDialog::reject);
+
+    FileRequest output;
+    output.mode = FileRequest::Mode::Save;
+    output.title = QStringLiteral("Vali ühendatud fail");
+    output.filter = QStringLiteral("XML-failid (*.xml)");
+    output.defaultSuffix = QStringLiteral("xml");
+    m_fileList = new FileListField(*m_ui->fileList, *m_ui->outputEdit, output, prompter, files, this);
+    connect(m_ui->addButton, &QPushButton::clicked, m_fileList, &FileListField::add);
+    connect(m_ui->removeButton, &QPushButton::clicked, m_fileList, &FileListField::removeSelected);
+    connect(m_ui->upButton, &QPushButton::clicked, m_fileList, &FileListField::moveUp);
+    connect(m_ui->downButton, &QPushButton::clicked, m_fileList, &FileListField::moveDown);
+    connect(m_ui->outputButton, &QPushButton::clicked, m_fileList, &FileListField::chooseOutput);
+    connect(m_fileList, &FileListField::changed, this, &MergeTextsDialog::updateButtons);
+    updateButtons();
+    m_ui->fileList->setFocus();
+}
+
+MergeTextsDialog::~MergeTextsDialog() = default;
+
+QPushButton& MergeTextsDialog::okButton() const
+{
+    return *m_ui->buttonBox->button(QDialogButtonBox::Ok);
+}
+
+MergeSettings MergeTextsDialog::settings() const
+{
+    MergeSettings out;
+    out.files = m_fileList->stdPaths();
+    out.newPath = toStd(m_ui->outputEdit->text());
+    out.prefixPages = m_ui->pagesPrefixedRadio->isChecked();
+    return out;
+}
+
+void MergeTextsDialog::updateButtons()
+{
+    // Joining needs at least one text and the new file's name.
+    okButton().setEnabled(m_ui->fileList->count() > 0 && !m_ui->outputEdit->text().trimmed().isEmpty());
+}
+
+}  // namespace pelmora::gui
