@@ -1,5 +1,6 @@
 #include "dictionary/dictionary.h"
 
+#include "common/files.h"
 #include "common/strings.h"
 
 #include <algorithm>
@@ -309,6 +310,7 @@ void CDictionary::invalidate()
 {
     m_valid = false;
     m_stamp = {};
+    m_digest = {};
     for (std::size_t s = 0; s < 3; ++s) {
         m_index[s].clear();
         m_unsettled[s].clear();
@@ -317,23 +319,28 @@ void CDictionary::invalidate()
     }
 }
 
-CDictionary::LoadOutcome CDictionary::loadFile()
+CDictionary::LoadOutcome CDictionary::loadFile(FileVersion* alreadyRead)
 {
-    std::string bytes;
-    FileStamp stamp;
-    const ReadStatus status = readStamped(m_path, bytes, stamp);
-    if (status == ReadStatus::Missing)
-        return LoadOutcome::Missing;
-    if (status == ReadStatus::Unreadable)
-        return LoadOutcome::Unreadable;
-    const XmlLoadResult parsed = m_xml.loadFromBuffer(bytes);
+    FileVersion own;
+    if (!alreadyRead) {
+        const ReadStatus status = readStamped(m_path, own.bytes, own.stamp);
+        if (status == ReadStatus::Missing)
+            return LoadOutcome::Missing;
+        if (status == ReadStatus::Unreadable)
+            return LoadOutcome::Unreadable;
+    }
+    const FileVersion& version = alreadyRead ? *alreadyRead : own;
+    const XmlLoadResult parsed = m_xml.loadFromBuffer(version.bytes);
     if (!parsed)
         return LoadOutcome::NotXml;
-    m_stamp = stamp;
+    m_stamp = version.stamp;
+    m_digest = contentDigest(version.bytes);
     return LoadOutcome::Loaded;
 }
 
-bool CDictionary::reopen()
+bool CDictionary::reopen() { return reopenWith(nullptr); }
+
+bool CDictionary::reopenWith(FileVersion* alreadyRead)
 {
     invalidate();
     if (trimBlanks(m_path).empty()) {
@@ -344,7 +351,7 @@ bool CDictionary::reopen()
     }
 
     const auto start = std::chrono::steady_clock::now();
-    LoadOutcome outcome = loadFile();
+    LoadOutcome outcome = loadFile(alreadyRead);
     if (outcome == LoadOutcome::Missing) {
         if (!m_prompter.askYesNo(kQuestionTitle, formatMessage(kCreateQuestion, m_path))) {
             chooseAnother(ChooseReason::Failed);
@@ -407,13 +414,18 @@ bool CDictionary::saveFile()
     settleNewEntries();
     const auto start = std::chrono::steady_clock::now();
     std::string error;
-    const bool ok = m_xml.save(m_path, &error);
+    // The bytes stay at hand for their digest, which the next change check compares with the
+    // file's: a later writer's version is told from ours even when it has our stamp.
+    const std::string bytes = m_xml.serialize();
+    const bool ok = replaceFileSafely(m_path, bytes, &error);
+    const ContentDigest digest = ok ? contentDigest(bytes) : ContentDigest{};
     m_timings.save += std::chrono::steady_clock::now() - start;
     if (!ok) {
         m_prompter.error(formatMessage(kSaveFailedMessage, m_path));
         return false;
     }
     m_stamp = fileStamp(m_path);
+    m_digest = digest;
     m_unsaved.clear();
     return true;
 }
@@ -429,12 +441,23 @@ bool CDictionary::save()
 
 bool CDictionary::changeCheck()
 {
-    if (m_stamp.known && fileStamp(m_path) == m_stamp)
+    // The file is read whole: an equal stamp does not prove that nobody rewrote it since our
+    // load or save (an inode freed and taken again within one clock tick, a rewrite in place
+    // with its time set back), equal bytes do. Reading a few megabytes is cheap beside the save
+    // that follows; when the file did change, the bytes read are the ones reloaded.
+    const auto start = std::chrono::steady_clock::now();
+    FileVersion current;
+    const bool read = readStamped(m_path, current.bytes, current.stamp) == ReadStatus::Ok;
+    const bool same = read && m_stamp.known && current.stamp == m_stamp && m_digest.known() &&
+                      contentDigest(current.bytes) == m_digest;
+    m_timings.load += std::chrono::steady_clock::now() - start;
+    if (same)
         return false;
     // Changes that never reached the file are made again on the reloaded tree.
     const std::vector<Change> unsaved = unpack(m_unsaved);
     m_unsaved.clear();
-    if (reopen()) {
+    // A version torn by a rewrite in place during the read is read again.
+    if (reopenWith(read && current.stamp.known ? &current : nullptr)) {
         for (const Change& change : unsaved)
             if (apply(change))
                 pack(m_unsaved, change);

@@ -1,6 +1,6 @@
 // CDictionary: the shared dictionary of word forms, lemmas and combinations. It opens, searches,
 // changes and saves the dictionary file; changes are serialised between processes by the lock
-// file and detected through the file's stamp.
+// file and detected through the file's stamp and, under the lock, its bytes.
 //
 // Node handles handed out (entries, analyses, current-entry positions) are nodes of the live tree.
 // They stay valid until the next reload (open, reopen, or a change check that found another
@@ -265,7 +265,15 @@ private:
     static std::size_t index(DictSection s) { return static_cast<std::size_t>(s); }
 
     enum class LoadOutcome { Loaded, Missing, Unreadable, NotXml };
-    LoadOutcome loadFile();
+    // One version of the file as read through one descriptor: its bytes and its stamp.
+    struct FileVersion {
+        std::string bytes;
+        FileStamp stamp;
+    };
+    // Reads the file (or takes the version already read) and parses it.
+    LoadOutcome loadFile(FileVersion* alreadyRead = nullptr);
+    // Reopen, parsing the version already read when one is given.
+    bool reopenWith(FileVersion* alreadyRead);
     bool validateAndIndex();
     void invalidate();
     void chooseAnother(ChooseReason reason);
@@ -299,7 +307,9 @@ private:
     std::string m_path;
     XmlDocument m_xml;
     bool m_valid = false;
+    // The version of the file last loaded or saved: its stamp and the digest of its bytes.
     FileStamp m_stamp;
+    ContentDigest m_digest;
     std::array<XmlNode, 3> m_sections{};
     mutable std::array<Index, 3> m_index{};
     // New top-level entries of bulk stores, appended at the end of their section and not yet in
