@@ -1,6 +1,5 @@
 #include "dictionary/dictionary.h"
 
-#include "common/files.h"
 #include "common/strings.h"
 
 #include <algorithm>
@@ -142,6 +141,30 @@ ReadStatus readStamped(const std::string& path, std::string& bytes, FileStamp& s
     // A file rewritten in place while we read it gets no stamp, so the next change reloads it.
     stamp = before == after ? before : FileStamp{};
     return ReadStatus::Ok;
+}
+
+// The digest of the file's bytes, read through one descriptor, when the version read has the
+// stamp; unknown otherwise (also when it changed during the read).
+ContentDigest digestOfVersion(const std::string& path, const FileStamp& stamp)
+{
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0)
+        return {};
+    ContentDigester digester;
+    bool ok = fileStamp(fd) == stamp;
+    char buffer[1 << 16];
+    while (ok) {
+        const ssize_t got = ::read(fd, buffer, sizeof buffer);
+        if (got < 0 && errno == EINTR)
+            continue;
+        if (got <= 0) {
+            ok = got == 0 && fileStamp(fd) == stamp;
+            break;
+        }
+        digester.add(std::string_view(buffer, static_cast<std::size_t>(got)));
+    }
+    ::close(fd);
+    return ok ? digester.digest() : ContentDigest{};
 }
 
 // Creates a file holding the template; an existing file is never touched.
@@ -319,28 +342,24 @@ void CDictionary::invalidate()
     }
 }
 
-CDictionary::LoadOutcome CDictionary::loadFile(FileVersion* alreadyRead)
+CDictionary::LoadOutcome CDictionary::loadFile()
 {
-    FileVersion own;
-    if (!alreadyRead) {
-        const ReadStatus status = readStamped(m_path, own.bytes, own.stamp);
-        if (status == ReadStatus::Missing)
-            return LoadOutcome::Missing;
-        if (status == ReadStatus::Unreadable)
-            return LoadOutcome::Unreadable;
-    }
-    const FileVersion& version = alreadyRead ? *alreadyRead : own;
-    const XmlLoadResult parsed = m_xml.loadFromBuffer(version.bytes);
+    std::string bytes;
+    FileStamp stamp;
+    const ReadStatus status = readStamped(m_path, bytes, stamp);
+    if (status == ReadStatus::Missing)
+        return LoadOutcome::Missing;
+    if (status == ReadStatus::Unreadable)
+        return LoadOutcome::Unreadable;
+    const XmlLoadResult parsed = m_xml.loadFromBuffer(bytes);
     if (!parsed)
         return LoadOutcome::NotXml;
-    m_stamp = version.stamp;
-    m_digest = contentDigest(version.bytes);
+    m_stamp = stamp;
+    m_digest = contentDigest(bytes);
     return LoadOutcome::Loaded;
 }
 
-bool CDictionary::reopen() { return reopenWith(nullptr); }
-
-bool CDictionary::reopenWith(FileVersion* alreadyRead)
+bool CDictionary::reopen()
 {
     invalidate();
     if (trimBlanks(m_path).empty()) {
@@ -351,7 +370,7 @@ bool CDictionary::reopenWith(FileVersion* alreadyRead)
     }
 
     const auto start = std::chrono::steady_clock::now();
-    LoadOutcome outcome = loadFile(alreadyRead);
+    LoadOutcome outcome = loadFile();
     if (outcome == LoadOutcome::Missing) {
         if (!m_prompter.askYesNo(kQuestionTitle, formatMessage(kCreateQuestion, m_path))) {
             chooseAnother(ChooseReason::Failed);
@@ -414,18 +433,17 @@ bool CDictionary::saveFile()
     settleNewEntries();
     const auto start = std::chrono::steady_clock::now();
     std::string error;
-    // The bytes stay at hand for their digest, which the next change check compares with the
-    // file's: a later writer's version is told from ours even when it has our stamp.
-    const std::string bytes = m_xml.serialize();
-    const bool ok = replaceFileSafely(m_path, bytes, &error);
-    const ContentDigest digest = ok ? contentDigest(bytes) : ContentDigest{};
+    // The digest of the bytes written lets the next change check tell a later writer's version
+    // from ours even when it has our stamp.
+    ContentDigester written;
+    const bool ok = m_xml.save(m_path, &error, [&written](std::string_view run) { written.add(run); });
     m_timings.save += std::chrono::steady_clock::now() - start;
     if (!ok) {
         m_prompter.error(formatMessage(kSaveFailedMessage, m_path));
         return false;
     }
     m_stamp = fileStamp(m_path);
-    m_digest = digest;
+    m_digest = written.digest();
     m_unsaved.clear();
     return true;
 }
@@ -441,23 +459,20 @@ bool CDictionary::save()
 
 bool CDictionary::changeCheck()
 {
-    // The file is read whole: an equal stamp does not prove that nobody rewrote it since our
-    // load or save (an inode freed and taken again within one clock tick, a rewrite in place
-    // with its time set back), equal bytes do. Reading a few megabytes is cheap beside the save
-    // that follows; when the file did change, the bytes read are the ones reloaded.
-    const auto start = std::chrono::steady_clock::now();
-    FileVersion current;
-    const bool read = readStamped(m_path, current.bytes, current.stamp) == ReadStatus::Ok;
-    const bool same = read && m_stamp.known && current.stamp == m_stamp && m_digest.known() &&
-                      contentDigest(current.bytes) == m_digest;
-    m_timings.load += std::chrono::steady_clock::now() - start;
-    if (same)
-        return false;
+    // An equal stamp does not prove that nobody rewrote the file since our load or save (an
+    // inode freed and taken again within one clock tick, a rewrite in place with its time set
+    // back), equal bytes do. Reading a few megabytes is cheap beside the save that follows.
+    if (m_stamp.known && m_digest.known() && fileStamp(m_path) == m_stamp) {
+        const auto start = std::chrono::steady_clock::now();
+        const bool same = digestOfVersion(m_path, m_stamp) == m_digest;
+        m_timings.load += std::chrono::steady_clock::now() - start;
+        if (same)
+            return false;
+    }
     // Changes that never reached the file are made again on the reloaded tree.
     const std::vector<Change> unsaved = unpack(m_unsaved);
     m_unsaved.clear();
-    // A version torn by a rewrite in place during the read is read again.
-    if (reopenWith(read && current.stamp.known ? &current : nullptr)) {
+    if (reopen()) {
         for (const Change& change : unsaved)
             if (apply(change))
                 pack(m_unsaved, change);

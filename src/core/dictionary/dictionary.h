@@ -265,15 +265,7 @@ private:
     static std::size_t index(DictSection s) { return static_cast<std::size_t>(s); }
 
     enum class LoadOutcome { Loaded, Missing, Unreadable, NotXml };
-    // One version of the file as read through one descriptor: its bytes and its stamp.
-    struct FileVersion {
-        std::string bytes;
-        FileStamp stamp;
-    };
-    // Reads the file (or takes the version already read) and parses it.
-    LoadOutcome loadFile(FileVersion* alreadyRead = nullptr);
-    // Reopen, parsing the version already read when one is given.
-    bool reopenWith(FileVersion* alreadyRead);
+    LoadOutcome loadFile();
     bool validateAndIndex();
     void invalidate();
     void chooseAnother(ChooseReason reason);

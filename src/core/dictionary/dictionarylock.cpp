@@ -1,5 +1,6 @@
 #include "dictionary/dictionarylock.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <climits>
 #include <cstdlib>
@@ -44,28 +45,56 @@ FileStamp fileStamp(int fd)
     return stampOf(info);
 }
 
-ContentDigest contentDigest(std::string_view bytes)
+// Each step maps the state one to one for a given word and the word one to one for a given
+// state, so inputs of one length that differ in a single word end in different states.
+void ContentDigester::mix(std::uint64_t word)
 {
-    // Each step maps the state one to one for a given word and the word one to one for a given
-    // state, so inputs of one length that differ in a single word end in different states.
-    constexpr std::uint64_t kMultiplier = 0x9E3779B97F4A7C15ULL;
-    std::uint64_t state = 0x2545F4914F6CDD1DULL ^ bytes.size();
-    const auto mix = [&state](std::uint64_t word) {
-        state = (state ^ word) * kMultiplier;
-        state ^= state >> 32;
-    };
-    const char* at = bytes.data();
-    std::size_t left = bytes.size();
-    for (; left >= 8; at += 8, left -= 8) {
+    m_state = (m_state ^ word) * 0x9E3779B97F4A7C15ULL;
+    m_state ^= m_state >> 32;
+}
+
+void ContentDigester::add(std::string_view bytes)
+{
+    if (bytes.empty())
+        return;
+    m_size += bytes.size();
+    if (m_pendingSize > 0) {
+        const std::size_t taken = std::min(bytes.size(), sizeof m_pending - m_pendingSize);
+        std::memcpy(m_pending + m_pendingSize, bytes.data(), taken);
+        m_pendingSize += taken;
+        bytes.remove_prefix(taken);
+        if (m_pendingSize < sizeof m_pending)
+            return;
         std::uint64_t word;
-        std::memcpy(&word, at, 8);
+        std::memcpy(&word, m_pending, sizeof word);
+        mix(word);
+        m_pendingSize = 0;
+    }
+    for (; bytes.size() >= 8; bytes.remove_prefix(8)) {
+        std::uint64_t word;
+        std::memcpy(&word, bytes.data(), sizeof word);
         mix(word);
     }
+    if (!bytes.empty())
+        std::memcpy(m_pending, bytes.data(), bytes.size());
+    m_pendingSize = bytes.size();
+}
+
+ContentDigest ContentDigester::digest() const
+{
+    ContentDigester last = *this;
     std::uint64_t tail = 0;
-    if (left > 0)
-        std::memcpy(&tail, at, left);
-    mix(tail);
-    return {state, static_cast<std::int64_t>(bytes.size())};
+    std::memcpy(&tail, m_pending, m_pendingSize);
+    last.mix(tail);
+    last.mix(m_size);
+    return {last.m_state, static_cast<std::int64_t>(m_size)};
+}
+
+ContentDigest contentDigest(std::string_view bytes)
+{
+    ContentDigester digester;
+    digester.add(bytes);
+    return digester.digest();
 }
 
 DictionaryLock::Status DictionaryLock::acquire(const std::string& dictionaryPath, const LockWaitCallback& onWait)

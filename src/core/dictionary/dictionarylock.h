@@ -84,6 +84,22 @@ struct ContentDigest {
     bool operator==(const ContentDigest&) const = default;
 };
 
+// Makes the digest of bytes that arrive in runs of any length; the runs' boundaries do not
+// change the result.
+class ContentDigester {
+public:
+    void add(std::string_view bytes);
+    ContentDigest digest() const;
+
+private:
+    void mix(std::uint64_t word);
+
+    std::uint64_t m_state = 0x2545F4914F6CDD1DULL;
+    std::uint64_t m_size = 0;
+    char m_pending[8] = {};  // the bytes of a word not yet complete
+    std::size_t m_pendingSize = 0;
+};
+
 ContentDigest contentDigest(std::string_view bytes);
 
 }  // namespace pelmora

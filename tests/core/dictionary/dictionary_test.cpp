@@ -471,7 +471,8 @@ TEST_F(DictionaryFixture, ChangeByAnotherWriterInTheSameSecondIsNoticed)
     CDictionary other(otherPrompter);
     ASSERT_TRUE(other.openWithPath(path));
 
-    // Expected: an unchanged file is not reported as changed.
+    // Expected: an unchanged file is not reported as changed, nor is this process's own save.
+    EXPECT_FALSE(dictionary.storeWordForm("a", "a", "").changed);
     EXPECT_FALSE(dictionary.storeWordForm("a", "a", "").changed);
     // The other writer, still holding the tree from before, notices the change and keeps it.
     const ChangeResult result = other.storeWordForm("b", "b", "");
@@ -480,7 +481,7 @@ TEST_F(DictionaryFixture, ChangeByAnotherWriterInTheSameSecondIsNoticed)
     EXPECT_TRUE(dictionary.storeWordForm("c", "c", "").changed);
     CDictionary check(otherPrompter);
     ASSERT_TRUE(check.openWithPath(path));
-    EXPECT_EQ(walkText(check, DictSection::WordForms), "__|__||\na|a||1\nb|b||1\nc|c||1\n");
+    EXPECT_EQ(walkText(check, DictSection::WordForms), "__|__||\na|a||2\nb|b||1\nc|c||1\n");
 }
 
 // Another writer's version that keeps every part of the stamp: the same inode, size and time.
@@ -640,6 +641,24 @@ TEST(DictionaryLockFile, ContentDigestTellsVersionsOfOneLengthApart)
     // Expected: words swapped, or a byte moved from one word to another, count as well.
     EXPECT_NE(contentDigest("kaal=\"12\"kaal=\"21\""), contentDigest("kaal=\"21\"kaal=\"12\""));
     EXPECT_NE(contentDigest("kaal=\"9\" x"), contentDigest("kaal=\"10\"x"));
+}
+
+TEST(DictionaryLockFile, ContentDigestOfRunsIsTheDigestOfTheWhole)
+{
+    const std::string text = "<sone id=\"kala\" lemma=\"kala\" vorm=\"sg.nom.\" kaal=\"800\"/>";
+    // Expected: wherever the writer cuts its output, the digest is the same.
+    for (const std::vector<std::size_t>& cuts : std::vector<std::vector<std::size_t>>{
+             {}, {0}, {1}, {7}, {8}, {9}, {3, 5}, {8, 16}, {1, 2, 3, 4, 5, 6, 7, 8, 9, 10}, {text.size()}}) {
+        ContentDigester digester;
+        std::size_t from = 0;
+        for (std::size_t cut : cuts) {
+            digester.add(std::string_view(text).substr(from, cut - from));
+            from = cut;
+        }
+        digester.add(std::string_view(text).substr(from));
+        EXPECT_EQ(digester.digest(), contentDigest(text)) << cuts.size();
+    }
+    EXPECT_EQ(ContentDigester().digest(), contentDigest(""));
 }
 
 TEST(DictionaryLockFile, AnotherUsersReadOnlyLockFileStillExcludes)
