@@ -143,6 +143,30 @@ ReadStatus readStamped(const std::string& path, std::string& bytes, FileStamp& s
     return ReadStatus::Ok;
 }
 
+// The digest of the file's bytes, read through one descriptor, when the version read has the
+// stamp; unknown otherwise (also when it changed during the read).
+ContentDigest digestOfVersion(const std::string& path, const FileStamp& stamp)
+{
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0)
+        return {};
+    ContentDigester digester;
+    bool ok = fileStamp(fd) == stamp;
+    char buffer[1 << 16];
+    while (ok) {
+        const ssize_t got = ::read(fd, buffer, sizeof buffer);
+        if (got < 0 && errno == EINTR)
+            continue;
+        if (got <= 0) {
+            ok = got == 0 && fileStamp(fd) == stamp;
+            break;
+        }
+        digester.add(std::string_view(buffer, static_cast<std::size_t>(got)));
+    }
+    ::close(fd);
+    return ok ? digester.digest() : ContentDigest{};
+}
+
 // Creates a file holding the template; an existing file is never touched.
 bool createTemplateFile(const std::string& path, bool existingIsFine)
 {
@@ -309,6 +333,7 @@ void CDictionary::invalidate()
 {
     m_valid = false;
     m_stamp = {};
+    m_digest = {};
     for (std::size_t s = 0; s < 3; ++s) {
         m_index[s].clear();
         m_unsettled[s].clear();
@@ -330,6 +355,7 @@ CDictionary::LoadOutcome CDictionary::loadFile()
     if (!parsed)
         return LoadOutcome::NotXml;
     m_stamp = stamp;
+    m_digest = contentDigest(bytes);
     return LoadOutcome::Loaded;
 }
 
@@ -407,13 +433,17 @@ bool CDictionary::saveFile()
     settleNewEntries();
     const auto start = std::chrono::steady_clock::now();
     std::string error;
-    const bool ok = m_xml.save(m_path, &error);
+    // The digest of the bytes written lets the next change check tell a later writer's version
+    // from ours even when it has our stamp.
+    ContentDigester written;
+    const bool ok = m_xml.save(m_path, &error, [&written](std::string_view run) { written.add(run); });
     m_timings.save += std::chrono::steady_clock::now() - start;
     if (!ok) {
         m_prompter.error(formatMessage(kSaveFailedMessage, m_path));
         return false;
     }
     m_stamp = fileStamp(m_path);
+    m_digest = written.digest();
     m_unsaved.clear();
     return true;
 }
@@ -429,8 +459,16 @@ bool CDictionary::save()
 
 bool CDictionary::changeCheck()
 {
-    if (m_stamp.known && fileStamp(m_path) == m_stamp)
-        return false;
+    // An equal stamp does not prove that nobody rewrote the file since our load or save (an
+    // inode freed and taken again within one clock tick, a rewrite in place with its time set
+    // back), equal bytes do. Reading a few megabytes is cheap beside the save that follows.
+    if (m_stamp.known && m_digest.known() && fileStamp(m_path) == m_stamp) {
+        const auto start = std::chrono::steady_clock::now();
+        const bool same = digestOfVersion(m_path, m_stamp) == m_digest;
+        m_timings.load += std::chrono::steady_clock::now() - start;
+        if (same)
+            return false;
+    }
     // Changes that never reached the file are made again on the reloaded tree.
     const std::vector<Change> unsaved = unpack(m_unsaved);
     m_unsaved.clear();

@@ -1,6 +1,6 @@
 // CDictionary: the shared dictionary of word forms, lemmas and combinations. It opens, searches,
 // changes and saves the dictionary file; changes are serialised between processes by the lock
-// file and detected through the file's stamp.
+// file and detected through the file's stamp and, under the lock, its bytes.
 //
 // Node handles handed out (entries, analyses, current-entry positions) are nodes of the live tree.
 // They stay valid until the next reload (open, reopen, or a change check that found another
@@ -309,7 +309,9 @@ private:
     std::string m_path;
     XmlDocument m_xml;
     bool m_valid = false;
+    // The version of the file last loaded or saved: its stamp and the digest of its bytes.
     FileStamp m_stamp;
+    ContentDigest m_digest;
     std::array<XmlNode, 3> m_sections{};
     mutable std::array<Index, 3> m_index{};
     // New top-level entries of bulk stores, appended at the end of their section and not yet in

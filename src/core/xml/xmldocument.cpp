@@ -30,12 +30,20 @@ bool looksLikeUtf16(std::string_view bytes)
 
 class SinkWriter final : public pugi::xml_writer {
 public:
-    explicit SinkWriter(FileSink& sink) : m_sink(sink) {}
-    void write(const void* data, size_t size) override { m_ok = m_sink.write(data, size) && m_ok; }
+    SinkWriter(FileSink& sink, const std::function<void(std::string_view)>& written) : m_sink(sink), m_written(written)
+    {
+    }
+    void write(const void* data, size_t size) override
+    {
+        m_ok = m_sink.write(data, size) && m_ok;
+        if (m_written)
+            m_written(std::string_view(static_cast<const char*>(data), size));
+    }
     bool ok() const { return m_ok; }
 
 private:
     FileSink& m_sink;
+    const std::function<void(std::string_view)>& m_written;
     bool m_ok = true;
 };
 
@@ -345,16 +353,23 @@ std::string XmlDocument::serializeAs(const OutputFormat& format) const
     return writer.text;
 }
 
-bool XmlDocument::save(const std::string& path, std::string* error) const
+bool XmlDocument::save(const std::string& path, std::string* error) const { return save(path, error, {}); }
+
+bool XmlDocument::save(const std::string& path, std::string* error,
+                       const std::function<void(std::string_view)>& written) const
 {
     const OutputFormat format = outputFormat();
     // A declaration to rewrite needs the text in memory; otherwise it streams to the file.
-    if (format.declareUtf8)
-        return replaceFileSafely(path, serializeAs(format), error);
+    if (format.declareUtf8) {
+        const std::string text = serializeAs(format);
+        if (written)
+            written(text);
+        return replaceFileSafely(path, text, error);
+    }
     return replaceFileSafely(
         path,
         [&](FileSink& sink) {
-            SinkWriter writer(sink);
+            SinkWriter writer(sink, written);
             m_tree.save(writer, kIndent, format.flags, format.encoding);
             return writer.ok();
         },

@@ -7,6 +7,7 @@
 
 #include <pugixml.hpp>
 
+#include <functional>
 #include <string>
 #include <string_view>
 
@@ -41,6 +42,8 @@ public:
     // names Latin-1 but the tree holds characters beyond it: the declaration then says UTF-8).
     // Returns false with the reason in `error`; the file is then left as it was.
     bool save(const std::string& path, std::string* error = nullptr) const;
+    // The same, handing every run of bytes written to `written` as well (to digest them, say).
+    bool save(const std::string& path, std::string* error, const std::function<void(std::string_view)>& written) const;
 
     // The tree as the bytes save() would write.
     std::string serialize() const;

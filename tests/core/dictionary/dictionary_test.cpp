@@ -7,6 +7,8 @@
 
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -469,7 +471,8 @@ TEST_F(DictionaryFixture, ChangeByAnotherWriterInTheSameSecondIsNoticed)
     CDictionary other(otherPrompter);
     ASSERT_TRUE(other.openWithPath(path));
 
-    // Expected: an unchanged file is not reported as changed.
+    // Expected: an unchanged file is not reported as changed, nor is this process's own save.
+    EXPECT_FALSE(dictionary.storeWordForm("a", "a", "").changed);
     EXPECT_FALSE(dictionary.storeWordForm("a", "a", "").changed);
     // The other writer, still holding the tree from before, notices the change and keeps it.
     const ChangeResult result = other.storeWordForm("b", "b", "");
@@ -478,8 +481,63 @@ TEST_F(DictionaryFixture, ChangeByAnotherWriterInTheSameSecondIsNoticed)
     EXPECT_TRUE(dictionary.storeWordForm("c", "c", "").changed);
     CDictionary check(otherPrompter);
     ASSERT_TRUE(check.openWithPath(path));
-    EXPECT_EQ(walkText(check, DictSection::WordForms), "__|__||\na|a||1\nb|b||1\nc|c||1\n");
+    EXPECT_EQ(walkText(check, DictSection::WordForms), "__|__||\na|a||2\nb|b||1\nc|c||1\n");
 }
+
+// Another writer's version that keeps every part of the stamp: the same inode, size and time.
+// A replacement that takes the inode an earlier one freed, within one tick of a coarse clock,
+// leaves just that; here the file is rewritten in place and its time set back.
+void rewriteKeepingTheStamp(const std::string& path, const std::string& bytes)
+{
+    struct stat before {};
+    ASSERT_EQ(::stat(path.c_str(), &before), 0);
+    ASSERT_EQ(static_cast<off_t>(bytes.size()), before.st_size);
+    const int fd = ::open(path.c_str(), O_WRONLY | O_CLOEXEC);
+    ASSERT_GE(fd, 0);
+    ASSERT_EQ(::pwrite(fd, bytes.data(), bytes.size(), 0), static_cast<ssize_t>(bytes.size()));
+    ::close(fd);
+    const struct timespec times[2] = {before.st_atim, before.st_mtim};
+    ASSERT_EQ(::utimensat(AT_FDCWD, path.c_str(), times, 0), 0);
+}
+
+struct KeptStampCase {
+    const char* name;
+    std::string soned;        // the word forms this process loaded
+    std::string othersSoned;  // the other writer's, of the same length
+    Op op;                    // this process's change
+    std::string expected;     // the word forms in the file afterwards
+};
+
+void PrintTo(const KeptStampCase& c, std::ostream* out) { *out << c.name; }
+
+class DictionaryKeptStamp : public DictionaryFixture, public ::testing::WithParamInterface<KeptStampCase> {};
+
+TEST_P(DictionaryKeptStamp, OtherWritersVersionIsReloadedBeforeTheChange)
+{
+    const KeptStampCase& c = GetParam();
+    openWith(dictionaryXml(kPlaceholderForm + c.soned));
+    const FileStamp loaded = fileStamp(path);
+    rewriteKeepingTheStamp(path, dictionaryXml(kPlaceholderForm + c.othersSoned));
+    ASSERT_EQ(fileStamp(path), loaded);
+
+    const ChangeResult result = run(dictionary, c.op);
+    EXPECT_TRUE(result.changed);
+    EXPECT_TRUE(result.saved);
+    CDictionary check(prompter);
+    ASSERT_TRUE(check.openWithPath(path));
+    EXPECT_EQ(walkText(check, DictSection::WordForms), c.expected);
+}
+
+const KeptStampCase kKeptStampCases[] = {
+    {"RaisedWeight", "<sone id=\"kala\" lemma=\"kala\" kaal=\"7\"/>", "<sone id=\"kala\" lemma=\"kala\" kaal=\"8\"/>",
+     {'f', {"kala", "kala"}}, "__|__||\nkala|kala||9\n"},
+    {"EntryReplacedByOneOfEqualLength", "<sone id=\"silm\" lemma=\"silm\" kaal=\"1\"/>",
+     "<sone id=\"sild\" lemma=\"sild\" kaal=\"1\"/>", {'f', {"a", "a"}}, "__|__||\na|a||1\nsild|sild||1\n"},
+    {"AnalysisDeleted", "<sone id=\"uu\" lemma=\"uu\" kaal=\"1\"/><sone id=\"vv\" lemma=\"vv\" kaal=\"1\"/>",
+     "<sone id=\"uu\" lemma=\"uu\" kaal=\"1\"/>" + std::string(35, ' '), {'f', {"vv", "vv"}},
+     "__|__||\nuu|uu||1\nvv|vv||1\n"},
+};
+INSTANTIATE_TEST_SUITE_P(Cases, DictionaryKeptStamp, ::testing::ValuesIn(kKeptStampCases), test::ByName{});
 
 TEST_F(DictionaryFixture, FileReplacedByGarbageIsNotOverwritten)
 {
@@ -564,6 +622,90 @@ TEST(DictionaryLockFile, StampChangesOnEveryRewrite)
     // Expected: same content, same second, still another stamp (new inode).
     EXPECT_NE(fileStamp(path), first);
     EXPECT_EQ(fileStamp(path), fileStamp(path));
+}
+
+TEST(DictionaryLockFile, ContentDigestTellsVersionsOfOneLengthApart)
+{
+    const std::string base(37, 'a');
+    EXPECT_EQ(contentDigest(base), contentDigest(std::string(37, 'a')));
+    EXPECT_TRUE(contentDigest("").known());
+    EXPECT_NE(contentDigest(""), contentDigest(std::string(1, '\0')));
+    // Expected: one byte changed anywhere (first word, word edge, last full word, tail) counts.
+    for (std::size_t at : {0U, 7U, 8U, 31U, 32U, 36U}) {
+        for (char to : {'b', '`', '\0', '\xff'}) {
+            std::string other = base;
+            other[at] = to;
+            EXPECT_NE(contentDigest(other), contentDigest(base)) << at << " " << static_cast<int>(to);
+        }
+    }
+    // Expected: words swapped, or a byte moved from one word to another, count as well.
+    EXPECT_NE(contentDigest("kaal=\"12\"kaal=\"21\""), contentDigest("kaal=\"21\"kaal=\"12\""));
+    EXPECT_NE(contentDigest("kaal=\"9\" x"), contentDigest("kaal=\"10\"x"));
+}
+
+TEST(DictionaryLockFile, ContentDigestOfRunsIsTheDigestOfTheWhole)
+{
+    const std::string text = "<sone id=\"kala\" lemma=\"kala\" vorm=\"sg.nom.\" kaal=\"800\"/>";
+    // Expected: wherever the writer cuts its output, the digest is the same.
+    for (const std::vector<std::size_t>& cuts : std::vector<std::vector<std::size_t>>{
+             {}, {0}, {1}, {7}, {8}, {9}, {3, 5}, {8, 16}, {1, 2, 3, 4, 5, 6, 7, 8, 9, 10}, {text.size()}}) {
+        ContentDigester digester;
+        std::size_t from = 0;
+        for (std::size_t cut : cuts) {
+            digester.add(std::string_view(text).substr(from, cut - from));
+            from = cut;
+        }
+        digester.add(std::string_view(text).substr(from));
+        EXPECT_EQ(digester.digest(), contentDigest(text)) << cuts.size();
+    }
+    EXPECT_EQ(ContentDigester().digest(), contentDigest(""));
+}
+
+TEST(DictionaryLockFile, AnotherUsersReadOnlyLockFileStillExcludes)
+{
+    TempDir dir;
+    const std::string path = test::writeSharedFile(dir, "d.xml", std::string(dictionaryTemplate()));
+    DictionaryLock held;
+    ASSERT_EQ(held.acquire(path), DictionaryLock::Status::Held);
+    // The lock file of a user whose umask left it writable only for its owner.
+    ASSERT_EQ(::chmod((path + ".lock").c_str(), 0444), 0);
+    const int status = test::runUnprivileged([&]() -> int {
+        DictionaryLock other;
+        const DictionaryLock::Status got = other.acquire(path, [](std::chrono::milliseconds) { return false; });
+        return got == DictionaryLock::Status::GaveUp ? 0 : 10 + static_cast<int>(got);
+    });
+    // Expected: the lock is found busy; it is not skipped as one that cannot be made.
+    EXPECT_EQ(status, 0);
+}
+
+TEST(DictionaryLockFile, FailureThatPassesIsWaitedOutNotSkipped)
+{
+    TempDir dir;
+    const std::string path = test::writeSharedFile(dir, "d.xml", std::string(dictionaryTemplate()));
+    const int status = test::runUnprivileged([&]() -> int {
+        // No descriptor left: the lock file cannot be opened until the limit is raised again.
+        const int lowestFree = ::open("/dev/null", O_RDONLY | O_CLOEXEC);
+        ::close(lowestFree);
+        rlimit limits {};
+        ::getrlimit(RLIMIT_NOFILE, &limits);
+        const rlim_t usual = limits.rlim_cur;
+        limits.rlim_cur = static_cast<rlim_t>(lowestFree);
+        if (::setrlimit(RLIMIT_NOFILE, &limits) != 0)
+            return 20;
+        int waits = 0;
+        DictionaryLock lock;
+        const DictionaryLock::Status got = lock.acquire(path, [&](std::chrono::milliseconds) {
+            if (++waits == 3) {
+                limits.rlim_cur = usual;
+                ::setrlimit(RLIMIT_NOFILE, &limits);
+            }
+            return waits < 100;
+        });
+        limits.rlim_cur = usual;
+        ::setrlimit(RLIMIT_NOFILE, &limits);
+        return got == DictionaryLock::Status::Held && waits == 3 ? 0 : 10 + static_cast<int>(got);
+    });
+    EXPECT_EQ(status, 0);
 }
 
 TEST(DictionarySaveFailure, ChangeStaysInMemoryAndReachesTheFileLater)
