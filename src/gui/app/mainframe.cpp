@@ -454,6 +454,10 @@ void CMainFrame::updateActions()
     const bool text = m_doc.hasText();
     const bool token = static_cast<bool>(m_doc.currentToken());
     for (const CommandInfo& info : commandTable()) {
+        // The clipboard commands follow the focused field (below); setting them here first
+        // would switch them on and off at every update.
+        if (info.command == Command::Cut || info.command == Command::Copy || info.command == Command::Paste)
+            continue;
         bool enabled = !info.later;
         if (info.needs == Needs::Text)
             enabled = enabled && text;
