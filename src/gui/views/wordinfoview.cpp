@@ -8,6 +8,8 @@
 #include <QFontMetrics>
 #include <QPaintEvent>
 #include <QPainter>
+#include <QStaticText>
+#include <QtMath>
 
 #include <algorithm>
 
@@ -26,6 +28,9 @@ CWordInfoView::CWordInfoView(CPelmoraDoc& doc, const Settings& settings, QWidget
 {
     for (std::size_t i = 0; i < kStripFontCount; ++i)
         m_fonts[i] = makeFont(stripFontSpec(static_cast<StripFont>(i), settings.largeFonts != 0));
+    for (std::size_t i = 0; i < kStripFontCount; ++i)
+        m_ascents[i] = QFontMetrics(m_fonts[i]).ascent();
+    m_smallBlank = QFontMetrics(m_fonts[static_cast<std::size_t>(StripFont::Small)]).horizontalAdvance(QLatin1Char(' '));
     setAttribute(Qt::WA_OpaquePaintEvent);
     m_doc.addObserver(this);
 }
@@ -46,10 +51,10 @@ void CWordInfoView::paintEvent(QPaintEvent* event)
     painter.fillRect(event->rect(), QColor(background.red, background.green, background.blue));
     if (!m_doc.hasText() || !m_doc.currentToken())
         return;
-    const int baseLine = kTop + QFontMetrics(m_fonts[0]).ascent();
+    const int baseLine = kTop + m_ascents[0];
     // Lemma, part of speech, form, style and meta carry no blanks of their own; a blank's width
     // between two pieces that meet without one keeps them from running together.
-    const int gap = QFontMetrics(m_fonts[static_cast<std::size_t>(StripFont::Small)]).horizontalAdvance(QLatin1Char(' '));
+    const int gap = m_smallBlank;
     int x = kLeft;
     bool endsWithBlank = true;
     for (const StripPiece& piece : tokenStripPieces(m_doc.currentToken())) {
@@ -59,11 +64,16 @@ void CWordInfoView::paintEvent(QPaintEvent* event)
         endsWithBlank = text.endsWith(QLatin1Char(' '));
         if (x >= width())
             break;  // the strip does not wrap; the rest is cut off
-        const QFont& font = m_fonts[static_cast<std::size_t>(piece.font)];
-        painter.setFont(font);
+        const auto font = static_cast<std::size_t>(piece.font);
+        // Laid out once, then measured and drawn from the same glyphs.
+        QStaticText word(text);
+        word.setTextFormat(Qt::PlainText);
+        word.setPerformanceHint(QStaticText::AggressiveCaching);
+        word.prepare(QTransform(), m_fonts[font]);
+        painter.setFont(m_fonts[font]);
         painter.setPen(QColor(piece.colour.red, piece.colour.green, piece.colour.blue));
-        painter.drawText(QPoint(x, baseLine), text);
-        x += QFontMetrics(font).horizontalAdvance(text);
+        painter.drawStaticText(QPointF(x, baseLine - m_ascents[font]), word);
+        x += qRound(word.size().width());
     }
 }
 

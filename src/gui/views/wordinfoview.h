@@ -28,6 +28,8 @@ protected:
 private:
     CPelmoraDoc& m_doc;
     std::array<QFont, 4> m_fonts;
+    std::array<int, 4> m_ascents{};  // of each font, to put every piece on the common base line
+    int m_smallBlank = 0;           // a blank in the small font: the gap between pieces
 };
 
 }  // namespace pelmora::gui
