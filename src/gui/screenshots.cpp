@@ -21,7 +21,6 @@
 #include <QFile>
 #include <QMenu>
 #include <QMenuBar>
-#include <QTemporaryDir>
 #include <QTimer>
 
 #include <cstdio>
@@ -102,9 +101,12 @@ int main(int argc, char** argv)
         return 1;
     }
 
-    QTemporaryDir temp(QDir::tempPath() + "/pelmora-XXXXXX");
-    const QDir work(temp.path());
-    if (!temp.isValid() || !copySample(samples, "kuolka.xml", work) || !copySample(samples, "sonastik.xml", work)) {
+    // A folder of a fixed name, so that the paths the dialogs show are the same on every run and
+    // the pictures change only when the windows do.
+    QDir work(QDir::tempPath() + "/pelmora-naide");
+    work.removeRecursively();
+    if (!QDir().mkpath(work.path()) || !copySample(samples, "kuolka.xml", work) ||
+        !copySample(samples, "sonastik.xml", work)) {
         std::fprintf(stderr, "cannot copy the samples from %s\n", qPrintable(samples));
         return 1;
     }
