@@ -9,7 +9,7 @@ SAMPLES := $(wildcard data/samples/*.xml)
 SAMPLE_TEXTS := data/samples/kuolka.xml
 SAMPLE_DICTIONARY := data/samples/sonastik.xml
 
-.PHONY: all release deps test fuzz-build fuzz run bench clean
+.PHONY: all release deps test fuzz-build fuzz run bench screenshots clean
 
 all: release
 
@@ -65,6 +65,10 @@ bench: release
 	bash bench/query.sh $(RELEASE_DIR)/bin/pelmora-cli build/bench
 	bash bench/gui.sh $(RELEASE_DIR)/bin build/bench
 	bash bench/form.sh $(RELEASE_DIR)/bin build/bench
+
+# The pictures of the user guide (docs/guide.md) in docs/images, made anew from the sample.
+screenshots: release
+	scripts/screenshots $(RELEASE_DIR)
 
 clean:
 	rm -rf build
