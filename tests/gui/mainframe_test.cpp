@@ -144,6 +144,8 @@ void MainFrameTest::menusHaveTheirEntriesAndKeys_data()
     row("Töö&vahendid", "&Ekspordi sõnastik ...");
     row("Töö&vahendid", "Sõnastiku &analüüs");
     row("Töö&vahendid", "&Teisendused ...");
+    row("&Redaktor", "&Võta tagasi\tCtrl+Z", {K("Ctrl+Z")});
+    row("&Redaktor", "T&ee uuesti\tCtrl+Y", {K("Ctrl+Y"), K("Ctrl+Shift+Z")});
     row("&Redaktor", "&Lõika\tCtrl+X", {K("Ctrl+X"), K("Shift+Del")});
     row("&Redaktor", "&Kopeeri\tCtrl+C", {K("Ctrl+C"), K("Ctrl+Ins")});
     row("&Redaktor", "&Pista\tCtrl+V", {K("Ctrl+V"), K("Shift+Ins")});
@@ -205,7 +207,7 @@ void MainFrameTest::toolbarButtonsInOrder()
     const QStringList expected = {"Ava tekst", "Impordi tekst", "Salvesta tekst", "|", "Prindi tekst", "|",
                                   "Lisa avatud teksti sõned sõnastikku", "Redigeeri sõnastikku", "|",
                                   "Soovitaja seaded", "Lemmatiseeri automaatselt", "|", "Otsi", "|",
-                                  "Otsib sõneID (lõikelaual olev sõne ID)", "|", "Lõika", "Kopeeri", "Pista", "|",
+                                  "Otsib sõneID (lõikelaual olev sõne ID)", "|", "Võta tagasi", "Tee uuesti", "|", "Lõika", "Kopeeri", "Pista", "|",
                                   "Mis on Pelmora"};
     QCOMPARE(seen, expected);
     for (QAction* action : frame.toolBar().actions())

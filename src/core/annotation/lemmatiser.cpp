@@ -1,4 +1,5 @@
 #include "annotation/lemmatiser.h"
+#include "text/stepnames.h"
 
 #include "annotation/vocabularies.h"
 #include "common/strings.h"
@@ -44,7 +45,7 @@ LemmatisationResult lemmatiseText(CPelmoraDoc& doc, const CDictionary& dictionar
     }
     const std::size_t reportEvery = std::max<std::size_t>(32, total / 200);
     std::size_t done = 0;
-    CPelmoraDoc::ChangeGroup group(doc);  // the whole run is one step to undo
+    CPelmoraDoc::ChangeGroup group(doc, step::kLemmatise);  // the whole run is one step to undo
     for (XmlNode sentence = firstChildElement(doc.body(), text::kSentence); sentence;
          sentence = nextSiblingElement(sentence, text::kSentence)) {
         for (XmlNode token = firstChildElement(sentence, text::kToken); token;
@@ -86,7 +87,10 @@ void rememberToken(CPelmoraDoc& doc, const SuggestionFields& fields, CDictionary
     const std::string reason = fields.reason < 0 ? std::string() : reasonText(fields.reason);
     const std::string style = fields.style < 0 ? std::string() : styleText(fields.style);
     const std::string code = fields.partOfSpeech < 0 ? std::string() : partOfSpeechCode(fields.partOfSpeech);
-    CPelmoraDoc::ChangeGroup group(doc);  // one remember is one step to undo
+    const bool tagged = reason.empty() || reason == "-";
+    const bool intoDictionary = toDictionary && dictionary && tagged;
+    // One remember is one step to undo.
+    CPelmoraDoc::ChangeGroup group(doc, intoDictionary ? step::kRememberIntoDictionary : step::kRemember);
     if (reason.empty() || reason == "-") {
         doc.setLemma(token, fields.lemma);
         doc.setMeaning(token, fields.meaning);
@@ -108,8 +112,7 @@ void rememberToken(CPelmoraDoc& doc, const SuggestionFields& fields, CDictionary
     }
     doc.setComment(token, fields.comment);
     // A token left untagged teaches the dictionary nothing: its headword was not written.
-    const bool tagged = reason.empty() || reason == "-";
-    if (toDictionary && dictionary && tagged) {
+    if (intoDictionary) {
         const std::string lemma = dashToEmpty(fields.lemma);
         dictionary->storeWordForm(CPelmoraDoc::tokenText(token), lemma, dashToEmpty(fields.form));
         dictionary->storeLemma(lemma, dashToEmpty(fields.meaning), dashToEmpty(code), dashToEmpty(fields.latvian),

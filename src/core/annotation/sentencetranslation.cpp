@@ -1,4 +1,5 @@
 #include "annotation/sentencetranslation.h"
+#include "text/stepnames.h"
 
 #include "text/pelmoradoc.h"
 #include "text/textformat.h"
@@ -37,7 +38,7 @@ bool acceptSentenceTranslations(CPelmoraDoc& doc, XmlNode sentence, const Senten
     }};
     bool changed = false;
     {
-        CPelmoraDoc::ChangeGroup group(doc);
+        CPelmoraDoc::ChangeGroup group(doc, step::kSentenceTranslations);
         for (const auto& [name, given] : fields) {
             // Blanks and line breaks alone are no translation.
             const std::string none;

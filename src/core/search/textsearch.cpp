@@ -1,4 +1,5 @@
 #include "search/textsearch.h"
+#include "text/stepnames.h"
 
 #include "common/strings.h"
 #include "search/tokenwalk.h"
@@ -159,7 +160,7 @@ std::size_t TextSearch::replace(const ReplaceRequest& request)
         return 0;
 
     std::size_t changed = 0;
-    CPelmoraDoc::ChangeGroup group(m_doc);  // one replace is one step to undo
+    CPelmoraDoc::ChangeGroup group(m_doc, step::kReplace);  // one replace is one step to undo
     forEachToken(m_doc, [&](XmlNode token) {
         bool any = false;
         for (const Prepared& item : prepared) {
@@ -208,7 +209,7 @@ std::size_t TextSearch::removeAutomaticChangeMarks()
     if (!m_doc.hasText())
         return 0;
     std::size_t removed = 0;
-    CPelmoraDoc::ChangeGroup group(m_doc);  // one step to undo, however many marks go
+    CPelmoraDoc::ChangeGroup group(m_doc, step::kRemoveAutomaticMarks);  // one step to undo, however many marks go
     forEachToken(m_doc, [&](XmlNode token) {
         if (attributeValue(token, text::kAuto) == "+") {
             m_doc.setNodeAttribute(token, text::kAuto, "");

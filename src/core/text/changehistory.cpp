@@ -292,6 +292,18 @@ void ChangeHistory::open(XmlNode current)
     m_openCurrentTaken = false;
 }
 
+void ChangeHistory::nameOpenStep(std::string_view name)
+{
+    if (m_depth > 0 && m_open.name.empty())
+        m_open.name = name;
+}
+
+void ChangeHistory::renameOpenStep(std::string_view name)
+{
+    if (m_depth > 0)
+        m_open.name = name;
+}
+
 bool ChangeHistory::close(XmlNode current)
 {
     if (m_depth == 0 || --m_depth > 0)
@@ -324,7 +336,9 @@ XmlNode ChangeHistory::cancelOpenStep(XmlNode documentNode)
     m_indexCache.clear();
     const XmlNode current = m_open.hasCurrentBefore ? resolve(documentNode, m_open.currentBefore) : m_openCurrent;
     discard(m_open);
+    std::string name = std::move(m_open.name);
     m_open = Step();
+    m_open.name = std::move(name);  // the command goes on under its name
     m_openCurrentTaken = false;
     m_openCurrent = current;
     return current;

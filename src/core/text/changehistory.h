@@ -78,6 +78,11 @@ public:
     // Opens a step (nestable); `current` is the current token before the change. Only the
     // outermost open and close count. A step without changes leaves no trace.
     void open(XmlNode current);
+    // Names the open step for the menu ("tükelda lause"). The first name given wins, so the
+    // outermost command names the step and the primitive changes inside it do not rename it;
+    // renameOpenStep() replaces the name whatever it was (a command that learns late what it did).
+    void nameOpenStep(std::string_view name);
+    void renameOpenStep(std::string_view name);
     // Closes a step; `current` is the current token after the change. True when the outermost
     // step closed with changes (it is now on the undo stack and the redo stack is dropped).
     bool close(XmlNode current);
@@ -105,6 +110,9 @@ public:
     // --- Undo and redo -----------------------------------------------------------------------
     bool canUndo() const { return !m_undo.empty() && m_depth == 0; }
     bool canRedo() const { return !m_redo.empty() && m_depth == 0; }
+    // The names of the steps undo and redo would take ("" when there is none or it is unnamed).
+    std::string undoName() const { return canUndo() ? m_undo.back().name : std::string(); }
+    std::string redoName() const { return canRedo() ? m_redo.back().name : std::string(); }
     // Reverts the newest step on the tree under `documentNode`; returns false when there is none.
     // `current` receives the current token as it was before the step (null when it cannot be found).
     bool undo(XmlNode documentNode, XmlNode& current);
@@ -165,6 +173,7 @@ private:
         bool hasCurrentBefore = false;
         bool hasCurrentAfter = false;
         std::uint64_t serial = 0;
+        std::string name;
     };
 
     NodePath pathOf(XmlNode node);

@@ -1,6 +1,7 @@
 // Structural editing of the open text (token text, adding, deleting, merging, splitting), the
 // clipboard texts, and the audio position of a sentence. Part of CPelmoraDoc.
 #include "common/strings.h"
+#include "text/stepnames.h"
 #include "text/pelmoradoc.h"
 #include "text/textformat.h"
 
@@ -143,7 +144,7 @@ bool CPelmoraDoc::modifyToken(std::string_view entered)
     }
     if (elementText(m_current) == text)
         return false;
-    ChangeGroup group(*this);
+    ChangeGroup group(*this, step::kModifyToken);
     if (!setTokenText(m_current, text)) {
         cancelChanges();
         return false;
@@ -163,7 +164,7 @@ bool CPelmoraDoc::addToken(std::string_view entered)
         m_prompter.message(MessageKind::Warning, kTitleNotice, kCannotAddEmpty);
         return false;
     }
-    ChangeGroup group(*this);
+    ChangeGroup group(*this, step::kAddToken);
     const XmlNode token = m_current;
     const XmlNode sentence = token.parent();
     const std::string prefix = sentencePrefix(token);
@@ -205,7 +206,7 @@ bool CPelmoraDoc::deleteToken()
     if (!m_prompter.askYesNo(kQuestionTitle, formatMessage(kAskDelete, elementText(token))))
         return false;
 
-    ChangeGroup group(*this);
+    ChangeGroup group(*this, step::kDeleteToken);
     const std::string prefix = sentencePrefix(token);
     const int position = tokenPosition(token);
     if (!removeNode(token)) {
@@ -259,7 +260,7 @@ bool CPelmoraDoc::mergeSentences(std::string_view otherSentenceId)
         return false;
     }
 
-    ChangeGroup group(*this);
+    ChangeGroup group(*this, step::kMergeSentences);
     m_current = lastTokenOfSentence(m_current);
     const std::string prefix = sentencePrefix(m_current);
     int position = tokenPosition(m_current);
@@ -286,7 +287,7 @@ bool CPelmoraDoc::splitSentence()
 {
     if (!isElement(m_current, kToken) || !nextSiblingElement(m_current, kToken))
         return false;
-    ChangeGroup group(*this);
+    ChangeGroup group(*this, step::kSplitSentence);
     const XmlNode sentence = m_current.parent();
     const std::string speaker = attribute(sentence, kSpeaker);
     const XmlNode created = insertElementAfter(sentence.parent(), kSentence, sentence);
@@ -400,7 +401,7 @@ bool CPelmoraDoc::setAudioPosition(int minutes, int seconds)
     }
     if (!position.empty() && attributeValue(sentence, kAudioPosition) == position)
         return false;
-    ChangeGroup group(*this);
+    ChangeGroup group(*this, step::kAudioPosition);
     setNodeAttribute(sentence, kAudioPosition, position);
     m_modified = true;
     updateAllViews();

@@ -1,4 +1,5 @@
 #include "text/metadata.h"
+#include "text/stepnames.h"
 
 #include "text/textformat.h"
 
@@ -269,7 +270,7 @@ MetadataAcceptResult acceptTextMetadata(CPelmoraDoc& doc, const TextMetadata& da
     }
     result.status = MetadataAcceptStatus::Accepted;
     // One acceptance is one undo step.
-    CPelmoraDoc::ChangeGroup group(doc);
+    CPelmoraDoc::ChangeGroup group(doc, step::kMetadata);
 
     if (attributeValue(body, text::kId) != data.id)
         doc.setNodeAttribute(body, text::kId, data.id);

@@ -501,9 +501,11 @@ bool CPelmoraDoc::moveNodeToEnd(XmlNode node, XmlNode parent)
 
 // --- Undo and redo -------------------------------------------------------------------------------
 
-void CPelmoraDoc::beginChange()
+void CPelmoraDoc::beginChange(std::string_view name)
 {
     m_history.open(m_current);
+    if (!name.empty())
+        m_history.nameOpenStep(name);
 }
 
 void CPelmoraDoc::endChange()

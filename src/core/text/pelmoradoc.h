@@ -179,15 +179,18 @@ public:
     // endChange() form one undo step (groups nest; only the outermost counts); a change made
     // outside a group is a step of its own. Opening a text, closing it and plain-text import
     // forget the history.
-    void beginChange();
+    // A name given to a group names the step in the menu ("tükelda lause"); the outermost named
+    // group names it, nested ones do not rename it. renameChange() replaces the open step's name.
+    void beginChange(std::string_view name = {});
     void endChange();
+    void renameChange(std::string_view name) { m_history.renameOpenStep(name); }
     // Undoes the changes of the open group so far (a command that failed half-way) and puts the
     // current token back; the group stays open.
     void cancelChanges();
     // Groups the changes of one command for its lifetime.
     class ChangeGroup {
     public:
-        explicit ChangeGroup(CPelmoraDoc& doc) : m_doc(doc) { m_doc.beginChange(); }
+        explicit ChangeGroup(CPelmoraDoc& doc, std::string_view name = {}) : m_doc(doc) { m_doc.beginChange(name); }
         ~ChangeGroup() { m_doc.endChange(); }
         ChangeGroup(const ChangeGroup&) = delete;
         ChangeGroup& operator=(const ChangeGroup&) = delete;
@@ -197,6 +200,9 @@ public:
     };
     bool canUndo() const { return m_history.canUndo(); }
     bool canRedo() const { return m_history.canRedo(); }
+    // The names of the steps undo and redo would take ("" when none or unnamed).
+    std::string undoName() const { return m_history.undoName(); }
+    std::string redoName() const { return m_history.redoName(); }
     // Reverts the newest step: the tree, the current token as it was before the step, and the
     // modified flag (cleared when this is the state last saved or opened). Redraws. False when
     // there is nothing to undo or a group is open.

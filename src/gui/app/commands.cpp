@@ -55,6 +55,9 @@ std::vector<CommandInfo> makeTable()
         {Command::AnalyseDictionary, "Sõnastiku &analüüs", {}, Needs::Nothing},
         {Command::Transformations, "&Teisendused ...", {}, Needs::Nothing},
 
+        {Command::Undo, "&Võta tagasi\tCtrl+Z", {K(Qt::CTRL | Qt::Key_Z)}, text, "edit-undo", "Võta tagasi"},
+        {Command::Redo, "T&ee uuesti\tCtrl+Y", {K(Qt::CTRL | Qt::Key_Y), K(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)}, text,
+         "edit-redo", "Tee uuesti"},
         {Command::Cut, "&Lõika\tCtrl+X", {K(Qt::CTRL | Qt::Key_X), K(Qt::SHIFT | Qt::Key_Delete)}, Needs::Nothing,
          "edit-cut", "Lõika"},
         {Command::Copy, "&Kopeeri\tCtrl+C", {K(Qt::CTRL | Qt::Key_C), K(Qt::CTRL | Qt::Key_Insert)}, Needs::Nothing,
@@ -121,7 +124,7 @@ const std::vector<MenuInfo>& menuTable()
          {Command::SuggesterSettings, kSeparator, Command::EditDictionary, Command::ExportDictionary,
           Command::AnalyseDictionary, kSeparator, Command::Transformations}},
         {"&Redaktor",
-         {Command::Cut, Command::Copy, Command::Paste, kSeparator, Command::CopyToken, kSeparator,
+         {Command::Undo, Command::Redo, kSeparator, Command::Cut, Command::Copy, Command::Paste, kSeparator, Command::CopyToken, kSeparator,
           Command::ModifyToken, Command::DeleteToken, Command::AddToken, kSeparator, Command::MergeSentences,
           Command::SplitSentence, kSeparator, Command::AudioPosition}},
         {"&Aken", {Command::ToggleToolbar}},
@@ -136,7 +139,8 @@ const std::vector<Command>& toolbarTable()
         Command::Open, Command::ImportText, Command::Save, kSeparator, Command::Print, kSeparator,
         Command::AddTextToDictionary, Command::EditDictionary, kSeparator, Command::SuggesterSettings,
         Command::Lemmatise, kSeparator, Command::Find, kSeparator, Command::GoToClipboardIdentifier, kSeparator,
-        Command::Cut, Command::Copy, Command::Paste, kSeparator, Command::About,
+        Command::Undo, Command::Redo, kSeparator, Command::Cut, Command::Copy, Command::Paste, kSeparator,
+        Command::About,
     };
     return buttons;
 }

@@ -22,7 +22,7 @@ enum class Command {
     // "Töö&vahendid"
     SuggesterSettings, EditDictionary, ExportDictionary, AnalyseDictionary, Transformations,
     // "&Redaktor"
-    Cut, Copy, Paste, CopyToken, ModifyToken, DeleteToken, AddToken, MergeSentences, SplitSentence,
+    Undo, Redo, Cut, Copy, Paste, CopyToken, ModifyToken, DeleteToken, AddToken, MergeSentences, SplitSentence,
     AudioPosition,
     // "&Aken", "&Info"
     ToggleToolbar, About,

@@ -3,6 +3,7 @@
 #include "app/pelmoraapp.h"
 #include "app/qtstrings.h"
 #include "app/settingsdialog.h"
+#include "app/undosteps.h"
 #include "app/windowkeys.h"
 #include "common/strings.h"
 #include "dialogs/dictionarycommands.h"
@@ -17,6 +18,7 @@
 #include "views/textview.h"
 #include "views/wordinfoview.h"
 
+#include <QTimer>
 #include <QApplication>
 #include <QClipboard>
 #include <QCloseEvent>
@@ -415,6 +417,8 @@ void CMainFrame::connectCommands()
     bind(Command::DeleteToken, [this] { deleteToken(); });
     bind(Command::SplitSentence, [this] { splitSentence(); });
     bind(Command::About, [this] { about(); });
+    bind(Command::Undo, [this] { m_doc.undo(); });
+    bind(Command::Redo, [this] { m_doc.redo(); });
 
     bind(Command::FirstToken, [this] { m_doc.goToFirstToken(); });
     bind(Command::LastToken, [this] { m_doc.goToLastToken(); });
@@ -432,6 +436,8 @@ void CMainFrame::documentUpdated()
 {
     updateTitle();
     updateActions();
+    // A command redraws before its change group closes: name its step once it has.
+    QTimer::singleShot(0, this, [this] { showUndoSteps(m_doc, action(Command::Undo), action(Command::Redo)); });
 }
 
 void CMainFrame::setDocumentPath(const QString& path)
@@ -466,6 +472,7 @@ void CMainFrame::updateActions()
         action(info.command)->setEnabled(enabled);
     }
     updateClipboardActions();
+    showUndoSteps(m_doc, action(Command::Undo), action(Command::Redo));
     for (std::size_t i = 0; i < contextMenuTable().size(); ++i) {
         if (m_contextActions[static_cast<qsizetype>(i)])
             m_contextActions[static_cast<qsizetype>(i)]->setEnabled(

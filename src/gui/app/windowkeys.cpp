@@ -4,6 +4,7 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QTextDocument>
 #include <QTextEdit>
 #include <QWidget>
 
@@ -25,6 +26,26 @@ bool hasSelection(QWidget* widget)
     return false;
 }
 
+// True when the edit field (or a combo box's) has a step of its own to undo or redo.
+bool fieldHasStep(QWidget* widget, bool redo)
+{
+    if (auto* combo = qobject_cast<QComboBox*>(widget))
+        widget = combo->lineEdit();
+    if (auto* line = qobject_cast<QLineEdit*>(widget))
+        return !line->isReadOnly() && (redo ? line->isRedoAvailable() : line->isUndoAvailable());
+    if (auto* plain = qobject_cast<QPlainTextEdit*>(widget))
+        return !plain->isReadOnly() && (redo ? plain->document()->isRedoAvailable() : plain->document()->isUndoAvailable());
+    if (auto* rich = qobject_cast<QTextEdit*>(widget))
+        return !rich->isReadOnly() && (redo ? rich->document()->isRedoAvailable() : rich->document()->isUndoAvailable());
+    return false;
+}
+
+bool isRedoKey(const QKeyEvent* key, const QKeySequence& pressed)
+{
+    return key->matches(QKeySequence::Redo) || pressed == QKeySequence(Qt::CTRL | Qt::Key_Y) ||
+           pressed == QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z);
+}
+
 }  // namespace
 
 WindowKeys::WindowKeys(QWidget* window, QList<QKeySequence> keys)
@@ -44,6 +65,14 @@ bool WindowKeys::eventFilter(QObject* watched, QEvent* event)
     const QKeySequence pressed(key->keyCombination());
     // Copy without a selection copies the sentence, as if no field had the focus.
     if (key->matches(QKeySequence::Copy) && !hasSelection(widget)) {
+        event->ignore();
+        return true;
+    }
+    // Undo and redo go to a field that has its own step to take; otherwise to the text.
+    const bool redo = isRedoKey(key, pressed);
+    if (redo || key->matches(QKeySequence::Undo) || pressed == QKeySequence(Qt::CTRL | Qt::Key_Z)) {
+        if (fieldHasStep(widget, redo))
+            return false;
         event->ignore();
         return true;
     }

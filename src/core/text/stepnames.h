@@ -1,0 +1,21 @@
+// The names of the undo steps, as the menu shows them after "Võta tagasi: " and "Tee uuesti: ".
+#pragma once
+
+namespace pelmora::step {
+
+inline constexpr const char* kRemember = "jäta meelde";
+// Undo takes back the token's annotation only: what went into the dictionary stays there.
+inline constexpr const char* kRememberIntoDictionary = "jäta meelde (sõnastik jääb)";
+inline constexpr const char* kModifyToken = "muuda sõne";
+inline constexpr const char* kAddToken = "lisa sõne";
+inline constexpr const char* kDeleteToken = "kustuta sõne";
+inline constexpr const char* kMergeSentences = "ühenda laused";
+inline constexpr const char* kSplitSentence = "tükelda lause";
+inline constexpr const char* kMetadata = "teksti andmed";
+inline constexpr const char* kAudioPosition = "helifailiga sidumine";
+inline constexpr const char* kReplace = "asenda";
+inline constexpr const char* kRemoveAutomaticMarks = "eemalda automaatmuudatuste märgid";
+inline constexpr const char* kLemmatise = "lemmatiseeri";
+inline constexpr const char* kSentenceTranslations = "lause tõlked";
+
+}  // namespace pelmora::step
