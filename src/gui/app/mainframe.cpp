@@ -460,9 +460,10 @@ void CMainFrame::updateActions()
     const bool text = m_doc.hasText();
     const bool token = static_cast<bool>(m_doc.currentToken());
     for (const CommandInfo& info : commandTable()) {
-        // The clipboard commands follow the focused field (below); setting them here first
-        // would switch them on and off at every update.
-        if (info.command == Command::Cut || info.command == Command::Copy || info.command == Command::Paste)
+        // The clipboard commands follow the focused field and undo and redo the history (below);
+        // setting them here first would switch them on and off at every update.
+        if (info.command == Command::Cut || info.command == Command::Copy || info.command == Command::Paste ||
+            info.command == Command::Undo || info.command == Command::Redo)
             continue;
         bool enabled = !info.later;
         if (info.needs == Needs::Text)
