@@ -23,9 +23,10 @@ TEST(Settings, DefaultsOfAFirstStart)
 
 TEST(Settings, EveryKeyReadsAndWritesItsField)
 {
-    ASSERT_EQ(settingKeys().size(), 21u);
+    ASSERT_EQ(settingKeys().size(), 22u);
     EXPECT_STREQ(settingKeys().front().name, "DictionaryPathName");
-    EXPECT_STREQ(settingKeys().back().name, "AnalyserUrl");
+    EXPECT_STREQ(settingKeys().back().name, "AutosaveSeconds");
+    EXPECT_EQ(Settings().autosaveSeconds, 60);  // a recovery every minute unless set otherwise
 
     Settings settings;
     for (const SettingKey& key : settingKeys())

@@ -9,6 +9,7 @@
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMap>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -390,7 +391,7 @@ private Q_SLOTS:
             "compareWithoutEndingsCheck", "endingsEdit", "onlyIfCheck", "noLatvianCheck", "noEnglishCheck",
             "morfCheck", "tamberlinCheck", "analyserUrlEdit", "heliPosCheck", "translateSentenceCheck",
             "notesPathEdit", "chooseNotesButton", "viewSentenceCheck", "largeFontsCheck", "draftFontsCheck",
-            "showOptionsDialogCheck", "cancelButton", "okButton"};
+            "autosaveSpin", "showOptionsDialogCheck", "cancelButton", "okButton"};
         QCOMPARE(visited, expected);
     }
 
@@ -436,18 +437,20 @@ private Q_SLOTS:
         for (QAbstractButton* button : dialog.findChildren<QAbstractButton*>())
             if (!button->shortcut().isEmpty())
                 keys.push_back(button->shortcut().toString());
-        QWidget* analyserLabelBuddy = nullptr;
+        QMap<QString, QWidget*> buddies;
         for (QLabel* label : dialog.findChildren<QLabel*>()) {
             const QKeySequence key = QKeySequence::mnemonic(label->text());
             if (key.isEmpty())
                 continue;
             keys.push_back(key.toString());
-            analyserLabelBuddy = label->buddy();
+            buddies[key.toString()] = label->buddy();
         }
         keys.sort();
-        // Expected: Alt+A the analyser's address, Alt+L "&Loobu", Alt+V "&Vali sõnastik", each once.
-        QCOMPARE(keys, QStringList({"Alt+A", "Alt+L", "Alt+V"}));
-        QCOMPARE(analyserLabelBuddy, dialog.findChild<QWidget*>("analyserUrlEdit"));
+        // Expected: Alt+A the analyser's address, Alt+L "&Loobu", Alt+T the recovery interval,
+        // Alt+V "&Vali sõnastik", each once.
+        QCOMPARE(keys, QStringList({"Alt+A", "Alt+L", "Alt+T", "Alt+V"}));
+        QCOMPARE(buddies["Alt+A"], dialog.findChild<QWidget*>("analyserUrlEdit"));
+        QCOMPARE(buddies["Alt+T"], dialog.findChild<QWidget*>("autosaveSpin"));
         QCOMPARE(buttonWithText(dialog, "&Loobu")->shortcut(), QKeySequence("Alt+L"));
     }
 

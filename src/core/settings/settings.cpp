@@ -57,6 +57,7 @@ const std::vector<SettingKey>& settingKeys()
         stringKey("ChangesPath", &Settings::changesPath),
         integerKey("Liivi", &Settings::liivi),
         stringKey("AnalyserUrl", &Settings::analyserUrl),
+        integerKey("AutosaveSeconds", &Settings::autosaveSeconds),
     };
     return keys;
 }

@@ -35,6 +35,7 @@ struct Settings {
     std::string changesPath;               // ChangesPath
     int liivi = 0;                         // Liivi: kept and written back, never consulted
     std::string analyserUrl;               // AnalyserUrl: the online analyser's address; empty = none
+    int autosaveSeconds = 60;              // AutosaveSeconds: recovery of a modified text every N s; 0 = off
 
     SuggestionSource suggestionSource() const;
 
@@ -50,7 +51,7 @@ struct SettingKey {
     std::string Settings::*stringField;
 };
 
-// Every key, in the order of the settings table, with our own "AnalyserUrl" last.
+// Every key, in the order of the settings table, with our own "AnalyserUrl" and "AutosaveSeconds" last.
 const std::vector<SettingKey>& settingKeys();
 
 // The key with this name, or nullptr.

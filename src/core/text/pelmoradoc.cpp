@@ -1,11 +1,14 @@
 #include "text/pelmoradoc.h"
 
+#include <limits>
+
 #include "common/strings.h"
 #include "text/textformat.h"
 #include "text/tokendisplay.h"
 
 #include <algorithm>
 #include <charconv>
+#include <limits>
 
 namespace pelmora {
 
@@ -146,6 +149,17 @@ bool CPelmoraDoc::openFromBuffer(std::string_view bytes, const std::string& name
     deleteContents();
     m_modified = false;
     return openParsed(m_xml.loadFromBuffer(bytes), name, OpenMode::WholeText);
+}
+
+bool CPelmoraDoc::openRecovered(std::string_view bytes, const std::string& path)
+{
+    if (!openFromBuffer(bytes, path))
+        return false;
+    m_modified = true;
+    // No state of this history is the one on disk.
+    m_savedSerial = std::numeric_limits<std::uint64_t>::max();
+    updateAllViews();
+    return true;
 }
 
 bool CPelmoraDoc::openBodyFromBuffer(std::string_view bytes, const std::string& name)

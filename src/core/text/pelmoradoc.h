@@ -102,6 +102,9 @@ public:
     bool openFromBuffer(std::string_view bytes, const std::string& name);
     // The same with the checks of openDocumentBodyOnly: the body element becomes the current node.
     bool openBodyFromBuffer(std::string_view bytes, const std::string& name);
+    // Opens recovered bytes as the text at `path` with unsaved changes: the document is modified,
+    // and no undo step leads back to a saved state, since the file on disk holds another tree.
+    bool openRecovered(std::string_view bytes, const std::string& path);
 
     // Writes the tree to the path through the safe file replacement. On failure: "Viga faili %s
     // salvestamisel.", false, and the tree, the modified flag and the old file stay as they were.
@@ -286,6 +289,10 @@ public:
 
     // --- State ----------------------------------------------------------------------------
     bool isModified() const { return m_modified; }
+    // Identifies the state of the tree: equal values mean an equal tree.
+    std::uint64_t stateSerial() const { return m_history.stateSerial(); }
+    // True while a command is half-way through its changes.
+    bool isChangeOpen() const { return m_history.isOpen(); }
     // Setting the flag to false makes the present state the saved one for undo.
     void setModifiedFlag(bool modified = true);
     std::int32_t layoutRevision() const { return m_layoutRevision; }

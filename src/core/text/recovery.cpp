@@ -1,12 +1,16 @@
 #include "text/recovery.h"
 
 #include "common/files.h"
+#include "common/prompter.h"
+#include "text/pelmoradoc.h"
 
 #include <charconv>
 #include <cstdio>
 #include <ctime>
 #include <filesystem>
 #include <system_error>
+
+#include <sys/stat.h>
 
 namespace pelmora {
 
@@ -108,7 +112,7 @@ RecoveryFound findRecovery(const std::string& folder, const std::string& textPat
         found.content.clear();
         return found;
     }
-    if (textExists && found.time <= textTime) {
+    if (textExists && found.time < textTime) {
         found.state = RecoveryState::Older;
         found.content.clear();
         return found;
@@ -157,6 +161,110 @@ std::string recoveryTimeText(std::int64_t time)
     char buffer[32];
     std::strftime(buffer, sizeof buffer, "%Y-%m-%d %H:%M:%S", &local);
     return buffer;
+}
+
+// --- The keeper ------------------------------------------------------------------------------
+
+namespace {
+
+std::string absolutePath(const std::string& path)
+{
+    std::error_code error;
+    const std::filesystem::path absolute = std::filesystem::absolute(path, error);
+    return error ? path : absolute.lexically_normal().string();
+}
+
+// The text's modification time in seconds; false when it does not exist.
+bool textTime(const std::string& path, std::int64_t& seconds)
+{
+    struct stat status {};
+    if (::stat(path.c_str(), &status) != 0)
+        return false;
+    seconds = static_cast<std::int64_t>(status.st_mtime);
+    return true;
+}
+
+}  // namespace
+
+RecoveryKeeper::RecoveryKeeper(std::string folder, Prompter& prompter)
+    : m_folder(std::move(folder)), m_prompter(prompter)
+{
+}
+
+bool RecoveryKeeper::write(const CPelmoraDoc& doc, const std::string& textPath, std::int64_t now)
+{
+    if (!doc.hasText() || !doc.isModified() || doc.isChangeOpen() || textPath.empty())
+        return false;
+    const std::string path = absolutePath(textPath);
+    if (m_written && path == m_lastPath && doc.stateSerial() == m_lastSerial)
+        return false;
+    std::string error;
+    if (!writeRecovery(m_folder, path, doc.xml().serialize(), now, &error)) {
+        if (!m_failureShown)
+            m_prompter.message(MessageKind::Warning, kTitleWarning, "Taastekoopiat ei saanud kirjutada:\n" + error);
+        m_failureShown = true;
+        return false;
+    }
+    m_failureShown = false;
+    m_written = true;
+    m_lastPath = path;
+    m_lastSerial = doc.stateSerial();
+    return true;
+}
+
+void RecoveryKeeper::discard(const std::string& textPath)
+{
+    if (textPath.empty())
+        return;
+    const std::string path = absolutePath(textPath);
+    removeRecovery(m_folder, path);
+    if (path == m_lastPath)
+        m_written = false;
+}
+
+RecoveryKeeper::Offer RecoveryKeeper::offer(CPelmoraDoc& doc, const std::string& textPath, bool opened)
+{
+    if (textPath.empty())
+        return Offer::None;
+    const std::string path = absolutePath(textPath);
+    std::int64_t time = 0;
+    const bool exists = textTime(path, time);
+    const RecoveryFound found = findRecovery(m_folder, path, time, exists);
+    m_written = false;
+    switch (found.state) {
+    case RecoveryState::None:
+        return Offer::None;
+    case RecoveryState::Older:
+        if (opened)
+            removeRecovery(m_folder, path);
+        return Offer::None;
+    case RecoveryState::Newer:
+        break;
+    case RecoveryState::Unreadable: {
+        const std::string aside = setRecoveryAside(m_folder, path);
+        m_prompter.message(MessageKind::Warning, kTitleWarning,
+                           aside.empty() ? "Teksti " + path + " taastekoopiat ei saanud lugeda.\nSee jäi kausta " + m_folder + "."
+                                         : "Teksti " + path + " taastekoopiat ei saanud lugeda.\nSee on alles failina " + aside + ".");
+        return Offer::SetAside;
+    }
+    }
+    const std::string question = "Tekstil " + path + " on salvestamata muudatuste taastekoopia ajast " +
+                                 recoveryTimeText(found.time) + ".\nKas taastada muudatused?";
+    if (!m_prompter.askYesNo("Pelmora", question)) {
+        if (opened)
+            removeRecovery(m_folder, path);
+        return Offer::Declined;
+    }
+    if (!doc.openRecovered(found.content, path)) {
+        const std::string aside = setRecoveryAside(m_folder, path);
+        if (opened)
+            doc.openDocument(path);
+        m_prompter.message(MessageKind::Warning, kTitleWarning,
+                           "Teksti " + path + " taastekoopiat ei saanud avada.\nSee on alles failina " +
+                               (aside.empty() ? m_folder : aside) + ".");
+        return Offer::SetAside;
+    }
+    return Offer::Restored;
 }
 
 }  // namespace pelmora

@@ -18,7 +18,6 @@
 #include "views/textview.h"
 #include "views/wordinfoview.h"
 
-#include <QTimer>
 #include <QApplication>
 #include <QClipboard>
 #include <QCloseEvent>
@@ -36,7 +35,12 @@
 #include <QStyle>
 #include <QTextEdit>
 #include <QToolBar>
+#include <QTimer>
 #include <QVBoxLayout>
+
+#include <algorithm>
+#include <ctime>
+#include <limits>
 
 namespace pelmora::gui {
 
@@ -150,6 +154,7 @@ CMainFrame::CMainFrame(CPelmoraApp& app) : m_app(app), m_doc(app.doc())
     createMenus();
     createToolBar();
     connectCommands();
+    connect(&m_autosave, &QTimer::timeout, this, &CMainFrame::writeRecovery);
 
     QList<QKeySequence> windowKeys;
     for (Command command : {Command::CopyToken, Command::MergeSentences, Command::SplitSentence,
@@ -211,6 +216,22 @@ void CMainFrame::settingsChanged()
 {
     if (m_formView)
         m_formView->settingsChanged();
+    restartAutosave();
+}
+
+void CMainFrame::restartAutosave()
+{
+    const int seconds = m_app.settings().autosaveSeconds;
+    if (seconds <= 0) {
+        m_autosave.stop();
+        return;
+    }
+    m_autosave.start(std::min(seconds, std::numeric_limits<int>::max() / 1000) * 1000);
+}
+
+void CMainFrame::writeRecovery()
+{
+    m_app.recovery().write(m_doc, toStd(m_path), static_cast<std::int64_t>(std::time(nullptr)));
 }
 
 void CMainFrame::connectFormDialogs()
@@ -517,8 +538,12 @@ void CMainFrame::updateRecentMenu()
 
 bool CMainFrame::maybeSave()
 {
-    if (!m_doc.hasText() || !m_doc.isModified())
+    if (!m_doc.hasText())
         return true;
+    if (!m_doc.isModified()) {
+        m_app.recovery().discard(toStd(m_path));
+        return true;
+    }
     const QString name = m_path.isEmpty() ? QString(kUntitled) : QFileInfo(m_path).fileName();
     QMessageBox::StandardButton answer = QMessageBox::Cancel;
     if (m_saveQuestion) {
@@ -533,7 +558,10 @@ bool CMainFrame::maybeSave()
     }
     if (answer == QMessageBox::Yes)
         return saveText();
-    return answer == QMessageBox::No;
+    if (answer != QMessageBox::No)
+        return false;
+    m_app.recovery().discard(toStd(m_path));
+    return true;
 }
 
 void CMainFrame::newDocument()
@@ -561,8 +589,11 @@ void CMainFrame::open()
 bool CMainFrame::openText(const QString& path)
 {
     QApplication::setOverrideCursor(Qt::WaitCursor);
-    const bool opened = m_doc.openDocument(toStd(path));
+    bool opened = m_doc.openDocument(toStd(path));
     QApplication::restoreOverrideCursor();
+    // A recovery newer than the text is offered; one that cannot be used is set aside and named.
+    if (m_app.recovery().offer(m_doc, toStd(path), opened) == RecoveryKeeper::Offer::Restored)
+        opened = true;
     m_path = opened ? path : QString();
     if (opened)
         addRecentFile(path);
@@ -603,6 +634,10 @@ bool CMainFrame::saveTextAs(const QString& path)
     QApplication::setOverrideCursor(Qt::WaitCursor);
     const bool saved = m_doc.saveDocument(toStd(path));
     QApplication::restoreOverrideCursor();
+    if (saved) {
+        m_app.recovery().discard(toStd(m_path));
+        m_app.recovery().discard(toStd(path));
+    }
     if (saved && path != m_path) {
         m_path = path;
         addRecentFile(path);

@@ -8,6 +8,7 @@
 #include <QMainWindow>
 #include <QMessageBox>
 #include <QSplitter>
+#include <QTimer>
 
 #include <array>
 #include <functional>
@@ -111,6 +112,9 @@ private:
     void updateRecentMenu();
     void addRecentFile(const QString& path);
     void run(Command command);
+    // The recovery timer follows AutosaveSeconds; each tick writes a modified text's recovery.
+    void restartAutosave();
+    void writeRecovery();
 
     // Commands
     void newDocument();
@@ -130,6 +134,7 @@ private:
 
     CPelmoraApp& m_app;
     CPelmoraDoc& m_doc;
+    QTimer m_autosave;
     std::array<QAction*, static_cast<std::size_t>(Command::Count)> m_actions{};
     QList<QAction*> m_contextActions;
     QMenu* m_textMenu = nullptr;

@@ -6,12 +6,23 @@
 #include "common/strings.h"
 
 #include <QApplication>
+#include <QStandardPaths>
 
 namespace pelmora::gui {
 
+namespace {
+
+// Never beside the text (it may be on the shared drive): the user's own data folder.
+std::string recoveryFolder()
+{
+    return toStd(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) + QStringLiteral("/taastamine"));
+}
+
+}  // namespace
+
 CPelmoraApp::CPelmoraApp(const QString& settingsPath, Prompter& prompter, FileChooser& files,
                          DialogRunner& dialogs)
-    : m_store(settingsPath), m_prompter(prompter), m_files(files), m_dialogs(dialogs), m_doc(prompter),
+    : m_store(settingsPath), m_prompter(prompter), m_recovery(recoveryFolder(), prompter), m_files(files), m_dialogs(dialogs), m_doc(prompter),
       m_dictionary(prompter)
 {
     m_dictionary.setChooseAnotherCallback(
@@ -30,8 +41,12 @@ bool CPelmoraApp::start(const QString& textPath, bool showWindow)
     if (m_settings.showOptionsDialog != 0)
         settingsDialog();
 
-    if (!textPath.isEmpty() && !m_doc.openDocument(toStd(textPath)))
-        return false;
+    if (!textPath.isEmpty()) {
+        const bool opened = m_doc.openDocument(toStd(textPath));
+        // A text that does not open may still come back from its recovery.
+        if (m_recovery.offer(m_doc, toStd(textPath), opened) != RecoveryKeeper::Offer::Restored && !opened)
+            return false;
+    }
 
     m_frame = std::make_unique<CMainFrame>(*this);
     if (!textPath.isEmpty())

@@ -7,6 +7,7 @@
 #include "app/filechooser.h"
 #include "app/settingsstore.h"
 #include "common/prompter.h"
+#include "text/recovery.h"
 #include "dictionary/dictionary.h"
 #include "settings/settings.h"
 #include "text/pelmoradoc.h"
@@ -47,6 +48,8 @@ public:
     CDictionary& dictionary() { return m_dictionary; }
     TransformationList& transformations() { return m_transformations; }
     Prompter& prompter() { return m_prompter; }
+    // The recoveries of modified texts, in the user's own data folder.
+    RecoveryKeeper& recovery() { return m_recovery; }
     FileChooser& files() { return m_files; }
     DialogRunner& dialogs() { return m_dialogs; }
     // The main window, or nullptr before start() made it.
@@ -60,6 +63,7 @@ private:
     SettingsStore m_store;
     Settings m_settings;
     Prompter& m_prompter;
+    RecoveryKeeper m_recovery;
     FileChooser& m_files;
     DialogRunner& m_dialogs;
     CPelmoraDoc m_doc;

@@ -8,6 +8,8 @@
 #include <QKeyEvent>
 #include <QStyle>
 
+#include <algorithm>
+
 namespace pelmora::gui {
 
 namespace Ui {
@@ -55,6 +57,7 @@ SettingsDialog::SettingsDialog(const Settings& current, FileChooser& files,
     m_ui->endingsEdit->setPlainText(toQt(current.endings));
     m_ui->analyserUrlEdit->setText(toQt(current.analyserUrl));
     m_ui->notesPathEdit->setText(toQt(current.taggingInfoPath));
+    m_ui->autosaveSpin->setValue(std::clamp(current.autosaveSeconds, 0, m_ui->autosaveSpin->maximum()));
     for (const CheckField& check : kCheckFields)
         ((*m_ui).*check.box)->setChecked(current.*check.field != 0);
 
@@ -80,6 +83,9 @@ Settings SettingsDialog::edited() const
     settings.endings = toStd(m_ui->endingsEdit->toPlainText());
     settings.analyserUrl = toStd(m_ui->analyserUrlEdit->text());
     settings.taggingInfoPath = toStd(m_ui->notesPathEdit->text());
+    // A value beyond the field's range, set in the settings file, stays as it was.
+    if (m_ui->autosaveSpin->value() != std::clamp(m_initial.autosaveSeconds, 0, m_ui->autosaveSpin->maximum()))
+        settings.autosaveSeconds = m_ui->autosaveSpin->value();
     for (const CheckField& check : kCheckFields)
         settings.*check.field = ((*m_ui).*check.box)->isChecked() ? 1 : 0;
     return settings;
