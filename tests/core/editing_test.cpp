@@ -103,7 +103,6 @@ bool runOp(CPelmoraDoc& doc, Op op, const char* argument)
     return false;
 }
 
-const char* const kLong = "Kustutan rohkem kui kahesõnalise ühendi.";
 const char* const kLinked = "Kustutan sõnega seotud ühendi.";
 
 std::vector<EditCase> editCases()
@@ -125,10 +124,16 @@ std::vector<EditCase> editCases()
          "<yhend id=\"l1_s1_s3\"/><yhend id=\"l1_s2_s3\"/></lause>",
          "l1_s1", Op::Add, "x", true,
          "l1(l1_s1=a l1_s2=x l1_s3=b l1_s4=c y:l1_s1_s4 y:l1_s3_s4)", {}, "l1_s1"},
-        {"AddDeletesThreeWordCombinations",
+        {"AddRenumbersCombinationsOfMoreWords",
          "<lause id=\"l1\"><sone id=\"l1_s1\">a</sone><sone id=\"l1_s2\">b</sone><yhend id=\"l1_s1_s2_s3\"/>"
          "<sone id=\"l1_s3\">c</sone><yhend id=\"l1_s1_s2\"/><yhend id=\"l1_s1_s2_s3_s4\"/></lause>",
-         "l1_s3", Op::Add, "x", true, "l1(l1_s1=a l1_s2=b l1_s3=c l1_s4=x y:l1_s1_s2)", {kLong, kLong}, "l1_s3"},
+         "l1_s3", Op::Add, "x", true,
+         "l1(l1_s1=a l1_s2=b y:l1_s1_s2_s3 l1_s3=c l1_s4=x y:l1_s1_s2 y:l1_s1_s2_s3_s5)", {}, "l1_s3"},
+        {"AddInsideACombinationShiftsItsLaterWords",
+         "<lause id=\"l1\"><sone id=\"l1_s1\" yhend=\"+\">a</sone><sone id=\"l1_s2\">b</sone>"
+         "<sone id=\"l1_s3\" yhend=\"+\">c</sone><sone id=\"l1_s4\" yhend=\"+\">d</sone><yhend id=\"l1_s1_s3_s4\"/></lause>",
+         "l1_s2", Op::Add, "x", true,
+         "l1(l1_s1=a[yhend=+] l1_s2=b l1_s3=x l1_s4=c[yhend=+] l1_s5=d[yhend=+] y:l1_s1_s4_s5)", {}, "l1_s2"},
         {"AddCopiesPageAndMarksEstonian",
          "<lause id=\"l1\"><sone id=\"l1_s1\" lk=\"12\">a</sone><sone id=\"l1_s2\">b</sone></lause>", "l1_s1",
          Op::Add, "x", true, "l1(l1_s1=a[lk=12] l1_s2=x[lk=12 keel=eesti] l1_s3=b)", {}, "l1_s1"},
@@ -141,7 +146,12 @@ std::vector<EditCase> editCases()
         {"DeleteBeforeBothWordsDecrementsThem",
          "<lause id=\"l1\"><sone id=\"l1_s1\">a</sone><sone id=\"l1_s2\">b</sone><sone id=\"l1_s3\">c</sone>"
          "<sone id=\"l1_s4\">d</sone><yhend id=\"l1_s3_s4\"/><yhend id=\"l1_s1_s2_s4\"/></lause>",
-         "l1_s2", Op::Delete, "", true, "l1(l1_s1=a l1_s2=c l1_s3=d y:l1_s2_s3)", {kLong}, "l1_s1"},
+         "l1_s2", Op::Delete, "", true, "l1(l1_s1=a l1_s2=c l1_s3=d y:l1_s2_s3)", {kLinked}, "l1_s1"},
+        {"DeleteWordOfLongerCombinationDropsTheOtherMarks",
+         "<lause id=\"l1\"><sone id=\"l1_s1\" yhend=\"+\">a</sone><sone id=\"l1_s2\" yhend=\"+\">b</sone>"
+         "<sone id=\"l1_s3\" yhend=\"+\">c</sone><sone id=\"l1_s4\" yhend=\"+\">d</sone>"
+         "<yhend id=\"l1_s1_s2_s4\"/><yhend id=\"l1_s3_s4\"/></lause>",
+         "l1_s1", Op::Delete, "", true, "l1(l1_s1=b l1_s2=c[yhend=+] l1_s3=d[yhend=+] y:l1_s2_s3)", {kLinked}, "l1_s1"},
         {"DeleteAnsweredNoChangesNothing", abc, "l1_s2", Op::DeleteAnswerNo, "", false, "", {}, "l1_s2"},
         {"DeleteOnlyTokenRemovesItsSentence",
          abc + "<lause id=\"l2\" koneleja=\"k1\"><sone id=\"l2_s1\">d</sone></lause>"
@@ -166,8 +176,8 @@ std::vector<EditCase> editCases()
          "<sone id=\"l2_s2\" lemma=\"d\" auto=\"1\" yhend=\"+\">d</sone><yhend id=\"l2_s1_s2\"/></lause>"
          "<lause id=\"l3\"><sone id=\"l3_s1\">e</sone><yhend id=\"l3_s1_s1\"/></lause>",
          "l1_s1", Op::Merge, "l2", true,
-         "l1{helipos=5}(l1_s1=a[yhend=+] l1_s2=b[yhend=+] l1_s3=c[keel=eesti] l1_s4=d[lemma=d auto=1] y:l1_s1_s2) "
-         "l2(l2_s1=e y:l2_s1_s1)",
+         "l1{helipos=5}(l1_s1=a[yhend=+] l1_s2=b[yhend=+] l1_s3=c[keel=eesti yhend=+] "
+         "l1_s4=d[lemma=d auto=1 yhend=+] y:l1_s3_s4 y:l1_s1_s2) l2(l2_s1=e y:l2_s1_s1)",
          {}, "l1_s4"},
         {"MergeEarlierSentenceAppendsItsTokens", twoSentences, "l2_s1", Op::Merge, " l1 ", true,
          "l1(l1_s1=d l1_s2=a l1_s3=b l1_s4=c)", {}, "l1_s4"},
@@ -187,10 +197,17 @@ std::vector<EditCase> editCases()
          "l1{koneleja=k1}{helipos=7}(l1_s1=a l1_s2=b) l2{koneleja=k1}(l2_s1=c[lk=4 keel=eesti auto=1] l2_s2=d) "
          "l3(l3_s1=e y:l3_s1_s1)",
          {}, "l1_s2"},
-        {"SplitDeletesTheSentencesCombinations",
+        {"SplitDeletesOnlyTheCombinationsItCuts",
          "<lause id=\"l1\"><sone id=\"l1_s1\" yhend=\"+\">a</sone><sone id=\"l1_s2\" yhend=\"+\">b</sone>"
          "<yhend id=\"l1_s1_s2\"/><sone id=\"l1_s3\" yhend=\"+\">c</sone><yhend id=\"l1_s2_s3\"/></lause>",
-         "l1_s1", Op::Split, "", true, "l1(l1_s1=a) l2(l2_s1=b l2_s2=c)", {"Kustutan lausest ühendid ..."}, "l1_s1"},
+         "l1_s1", Op::Split, "", true, "l1(l1_s1=a) l2(l2_s1=b[yhend=+] l2_s2=c[yhend=+] y:l2_s1_s2)",
+         {"Kustutan lausest ühendid ..."}, "l1_s1"},
+        {"SplitKeepsCombinationsOnEitherSide",
+         "<lause id=\"l1\"><sone id=\"l1_s1\">a</sone><sone id=\"l1_s2\">b</sone><yhend id=\"l1_s1_s2\"/>"
+         "<sone id=\"l1_s3\">c</sone><sone id=\"l1_s4\">d</sone><sone id=\"l1_s5\">e</sone>"
+         "<yhend id=\"l1_s3_s5\"/></lause><lause id=\"l2\"><sone id=\"l2_s1\">f</sone><yhend id=\"l2_s1_s1\"/></lause>",
+         "l1_s2", Op::Split, "", true,
+         "l1(l1_s1=a l1_s2=b y:l1_s1_s2) l2(l2_s1=c l2_s2=d l2_s3=e y:l2_s1_s3) l3(l3_s1=f y:l3_s1_s1)", {}, "l1_s2"},
     };
 }
 
@@ -377,7 +394,8 @@ TEST(EditingMessages, CarryTheirTitlesAndIcons)
         {[](CPelmoraDoc& d) { return d.addToken(" "); }, MessageKind::Warning, "Teade"},
         {[](CPelmoraDoc& d) { return d.mergeSentences("x"); }, MessageKind::Error, "Viga"},
         {[](CPelmoraDoc& d) { return d.mergeSentences("l1"); }, MessageKind::Error, "Viga"},
-        {[](CPelmoraDoc& d) { return d.addToken("x"); }, MessageKind::Warning, "Teade"},       // three-word combination
+        {[](CPelmoraDoc& d) { return static_cast<bool>(d.createCombination({d.currentToken()}, {"x", "", ""})); },
+         MessageKind::Error, "Viga"},  // a combination of one word
         {[](CPelmoraDoc& d) { return d.splitSentence(); }, MessageKind::Warning, "Hoiatus"},  // combinations dropped
         {[](CPelmoraDoc& d) { return d.setAudioPosition(1, 1); }, MessageKind::Warning, "Hoiatus"},
     };

@@ -1,6 +1,7 @@
 // Structural editing of the open text (token text, adding, deleting, merging, splitting), the
 // clipboard texts, and the audio position of a sentence. Part of CPelmoraDoc.
 #include "common/strings.h"
+#include "text/combinations.h"
 #include "text/stepnames.h"
 #include "text/pelmoradoc.h"
 #include "text/textformat.h"
@@ -17,7 +18,6 @@ namespace {
 constexpr const char* kCannotEmptyToken = "Sõnet ei saa kustutada";
 constexpr const char* kCannotAddEmpty = "Tühja sõnet ei saa lisaada";
 constexpr const char* kAskDelete = "Kas oled kindel,\net soovid kustutada sõne\n%s?";
-constexpr const char* kDeletingLongCombination = "Kustutan rohkem kui kahesõnalise ühendi.";
 constexpr const char* kDeletingLinkedCombination = "Kustutan sõnega seotud ühendi.";
 constexpr const char* kSentenceNotFound = "Ei leia soovitud lauset.";
 constexpr const char* kDeletingCombinations = "Kustutan lausest ühendid ...";
@@ -48,30 +48,6 @@ int readNumber(std::string_view digits)
     return static_cast<int>(std::clamp<long long>(leadingInteger(digits), INT_MIN, INT_MAX));
 }
 
-// The two positions of a two-word combination identifier: the number after the first "s" of its
-// combination suffix (up to the next "_") and the number after the last "s".
-struct CombinationPositions {
-    int first = 0;
-    int second = 0;
-    std::size_t words = 0;  // the letters "s" in the combination suffix
-};
-
-CombinationPositions combinationPositions(std::string_view id)
-{
-    const std::string_view suffix = combinationSuffix(id);
-    CombinationPositions positions;
-    positions.words = static_cast<std::size_t>(std::count(suffix.begin(), suffix.end(), 's'));
-    const std::size_t firstS = suffix.find('s');
-    if (firstS == std::string_view::npos)
-        return positions;
-    const std::size_t firstEnd = suffix.find('_', firstS);
-    positions.first = readNumber(suffix.substr(firstS + 1, firstEnd == std::string_view::npos
-                                                               ? std::string_view::npos
-                                                               : firstEnd - firstS - 1));
-    positions.second = readNumber(suffix.substr(suffix.rfind('s') + 1));
-    return positions;
-}
-
 }  // namespace
 
 // --- Shared steps ---------------------------------------------------------------------------------
@@ -88,28 +64,30 @@ std::string CPelmoraDoc::sentencePrefix(XmlNode token)
 
 void CPelmoraDoc::adjustCombinations(XmlNode sentence, const std::string& prefix, int position, TokenChange change)
 {
+    // Every word position after the changed place moves by one, however many words the
+    // combination has; a combination that loses one of its words goes, and so do the marks of
+    // its other words where no other combination holds them.
+    std::vector<int> leftWords;
     XmlNode next;
     for (XmlNode combination = firstChildElement(sentence, kCombination); combination; combination = next) {
         next = nextSiblingElement(combination, kCombination);
-        CombinationPositions positions = combinationPositions(attributeValue(combination, kId));
-        if (positions.words > 2) {
-            m_prompter.message(MessageKind::Warning, kTitleNotice, kDeletingLongCombination);
-            removeNode(combination);
-            continue;
-        }
-        if (change == TokenChange::Deleted && (positions.first == position || positions.second == position)) {
+        std::vector<int> positions = combinationPositions(attributeValue(combination, kId));
+        const int delta = change == TokenChange::Added ? 1 : -1;
+        if (change == TokenChange::Deleted &&
+            std::find(positions.begin(), positions.end(), position) != positions.end()) {
             m_prompter.message(MessageKind::Warning, kTitleNotice, kDeletingLinkedCombination);
             removeNode(combination);
+            for (const int word : positions)
+                if (word != position)
+                    leftWords.push_back(word > position ? word - 1 : word);
             continue;
         }
-        const int delta = change == TokenChange::Added ? 1 : -1;
-        if (positions.first > position)
-            positions.first += delta;
-        if (positions.second > position)
-            positions.second += delta;
-        setNodeAttribute(combination, kId,
-                         tokenIdentifier(prefix, positions.first) + "_s" + std::to_string(positions.second));
+        for (int& word : positions)
+            if (word > position)
+                word += delta;
+        setNodeAttribute(combination, kId, combinationIdentifier(prefix, positions));
     }
+    dropStaleMarks(sentence, leftWords);
 }
 
 bool CPelmoraDoc::renumberBody()
@@ -264,8 +242,9 @@ bool CPelmoraDoc::mergeSentences(std::string_view otherSentenceId)
     m_current = lastTokenOfSentence(m_current);
     const std::string prefix = sentencePrefix(m_current);
     int position = tokenPosition(m_current);
+    const int shift = position;
     // The tokens move over whole: every attribute and every handle on them stays. The named
-    // sentence's combinations are dropped, so their marks go.
+    // sentence's combinations come along behind them, their positions moved by as much.
     XmlNode next;
     for (XmlNode token = firstChildElement(named, kToken); token; token = next) {
         next = nextSiblingElement(token, kToken);
@@ -274,8 +253,20 @@ bool CPelmoraDoc::mergeSentences(std::string_view otherSentenceId)
             return false;
         }
         setNodeAttribute(token, kId, tokenIdentifier(prefix, ++position));
-        setNodeAttribute(token, kCombinationMark, "");
         m_current = token;
+    }
+    XmlNode placeAfter = m_current;
+    for (XmlNode combination = firstChildElement(named, kCombination); combination; combination = next) {
+        next = nextSiblingElement(combination, kCombination);
+        std::vector<int> positions = combinationPositions(attributeValue(combination, kId));
+        for (int& word : positions)
+            word += shift;
+        if (!moveNodeAfter(combination, placeAfter)) {
+            cancelChanges();
+            return false;
+        }
+        setNodeAttribute(combination, kId, combinationIdentifier(prefix, positions));
+        placeAfter = combination;
     }
     removeNode(named);
     renumberBody();
@@ -298,6 +289,7 @@ bool CPelmoraDoc::splitSentence()
     setNodeAttribute(created, kId, "lX");
     if (!speaker.empty())
         setNodeAttribute(created, kSpeaker, speaker);
+    const int splitAt = tokenPosition(m_current);
     int number = 1;
     XmlNode next;
     for (XmlNode token = nextSiblingElement(m_current, kToken); token; token = next) {
@@ -307,15 +299,36 @@ bool CPelmoraDoc::splitSentence()
             return false;
         }
         setNodeAttribute(token, kId, tokenIdentifier("lX", number++));
-        setNodeAttribute(token, kCombinationMark, "");
     }
-    if (firstChildElement(sentence, kCombination)) {
-        m_prompter.message(MessageKind::Warning, kTitleWarning, kDeletingCombinations);
-        while (const XmlNode combination = firstChildElement(sentence, kCombination))
-            removeNode(combination);
-        for (XmlNode token = firstChildElement(sentence, kToken); token; token = nextSiblingElement(token, kToken))
-            setNodeAttribute(token, kCombinationMark, "");
+    // A combination whose words all stay keeps its place; one whose words all move goes along
+    // into the new sentence; only one that the split cuts through is deleted, and with it the
+    // marks of its words that no other combination holds.
+    std::vector<int> cutBefore;
+    std::vector<int> cutAfter;
+    for (XmlNode combination = firstChildElement(sentence, kCombination); combination; combination = next) {
+        next = nextSiblingElement(combination, kCombination);
+        std::vector<int> positions = combinationPositions(attributeValue(combination, kId));
+        const auto staying = std::count_if(positions.begin(), positions.end(), [&](int p) { return p <= splitAt; });
+        if (staying == static_cast<std::ptrdiff_t>(positions.size()))
+            continue;
+        if (staying == 0) {
+            for (int& word : positions)
+                word -= splitAt;
+            if (!moveNodeToEnd(combination, created)) {
+                cancelChanges();
+                return false;
+            }
+            setNodeAttribute(combination, kId, combinationIdentifier("lX", positions));
+            continue;
+        }
+        if (cutBefore.empty() && cutAfter.empty())
+            m_prompter.message(MessageKind::Warning, kTitleWarning, kDeletingCombinations);
+        for (const int word : positions)
+            (word <= splitAt ? cutBefore : cutAfter).push_back(word <= splitAt ? word : word - splitAt);
+        removeNode(combination);
     }
+    dropStaleMarks(sentence, cutBefore);
+    dropStaleMarks(created, cutAfter);
     renumberBody();
     finishEdit();
     return true;

@@ -64,6 +64,14 @@ struct TokenCombinations {
     bool markRepaired = false;  // the token's stale "yhend" mark was removed
 };
 
+// What the user enters for a new combination: its lemma ("ylemma"), meaning ("ytahendus") and
+// part-of-speech code ("yliik"). "-" counts as no value.
+struct CombinationFields {
+    std::string lemma;
+    std::string meaning;
+    std::string partOfSpeech;
+};
+
 // The minutes and seconds the audio-position dialog starts with; -1 and -1 when not linked.
 struct AudioPositionFields {
     int minutes = -1;
@@ -250,6 +258,22 @@ public:
     // The identifier the merge dialog proposes: the next sentence number ("l<n+1>").
     std::string proposedMergeSentenceId() const;
 
+    // --- Combinations ---------------------------------------------------------------------------
+    // Makes a combination of the tokens, given in any order: a "yhend" placed right after the
+    // last word (after combinations already standing there), with the identifier
+    // "<sentence>_s<p>_s<q>..." (positions ascending), "ylemma", "ytahendus" and "yliik" where not
+    // empty, and every word marked "yhend"="+". One undo step; the current token stays. Refused
+    // with a message, changing nothing: fewer than two different tokens, tokens of different
+    // sentences or without a position, an empty lemma, a combination of these words already
+    // there. Returns the new element, or null.
+    XmlNode createCombination(const std::vector<XmlNode>& words, const CombinationFields& fields);
+    // Why these words cannot be combined (the message createCombination would give), or "" when
+    // they can; the lemma is not looked at. Changes nothing.
+    std::string combinationRefusal(const std::vector<XmlNode>& words) const;
+    // Removes a combination; each of its words that belongs to no other combination loses its
+    // mark. One undo step. False (and nothing changes) for anything but a combination.
+    bool removeCombination(XmlNode combination);
+
     // --- Audio position of a sentence --------------------------------------------------------
     // The dialog's start values for the current token's sentence: "helipos" split into minutes
     // and seconds, or -1 and -1 when it is absent or there is no current token.
@@ -321,6 +345,9 @@ private:
     static std::string sentencePrefix(XmlNode token);
     enum class TokenChange { Added, Deleted };
     void adjustCombinations(XmlNode sentence, const std::string& prefix, int position, TokenChange change);
+    // Removes the "yhend" mark of the sentence's tokens at these positions that belong to no
+    // combination any more.
+    void dropStaleMarks(XmlNode sentence, const std::vector<int>& positions);
 
     Prompter& m_prompter;
     XmlDocument m_xml;

@@ -17,5 +17,9 @@ inline constexpr const char* kReplace = "asenda";
 inline constexpr const char* kRemoveAutomaticMarks = "eemalda automaatmuudatuste märgid";
 inline constexpr const char* kLemmatise = "lemmatiseeri";
 inline constexpr const char* kSentenceTranslations = "lause tõlked";
+inline constexpr const char* kCreateCombination = "loo ühend";
+// Undo takes the combination out of the text; the dictionary keeps what it stored.
+inline constexpr const char* kCreateCombinationIntoDictionary = "loo ühend (sõnastik jääb)";
+inline constexpr const char* kRemoveCombination = "kustuta ühend";
 
 }  // namespace pelmora::step

@@ -1,6 +1,7 @@
 // The display rules of the running text and the information strip.
 #include "text/tokendisplay.h"
 
+#include "text/combinations.h"
 #include "text/textformat.h"
 
 #include <cstring>
@@ -13,6 +14,8 @@ constexpr std::string_view kHeading = "pealkiri";
 constexpr std::string_view kNote = "märkus";
 constexpr std::string_view kEmphasis = "esiletõst";
 constexpr std::string_view kCommentMeta = "kommentaar";
+// Introduces a combination the token belongs to.
+constexpr const char* kCombinationLabel = "ühend: ";
 
 }  // namespace
 
@@ -112,6 +115,15 @@ std::string tokenToolTip(XmlNode token)
         tip.append(" _ ").append(partOfSpeech);
     if (const std::string_view form = attributeValue(token, text::kForm); !form.empty())
         tip.append(" _ ").append(form);
+    // Each combination the word belongs to, on a line of its own.
+    for (const XmlNode combination : combinationsContaining(token)) {
+        tip.append("\n").append(kCombinationLabel).append(attributeValue(combination, text::kCombinationLemma));
+        if (const std::string_view meaning = attributeValue(combination, text::kCombinationMeaning); !meaning.empty())
+            tip.append(" '").append(meaning).append("'");
+        if (const std::string_view partOfSpeech = attributeValue(combination, text::kCombinationPartOfSpeech);
+            !partOfSpeech.empty())
+            tip.append(" _ ").append(partOfSpeech);
+    }
     return tip;
 }
 
@@ -155,6 +167,12 @@ std::vector<StripPiece> tokenStripPieces(XmlNode token)
     add(framed(" ~ '", latvian, "' "), StripFont::Regular, kBlack);
     add(framed(latvian.empty() ? " ~ '" : " '", value(text::kEnglish), "' "), StripFont::Regular, kBlack);
     add(framed(" <", value(text::kComment), "> "), StripFont::Small, kBlack);
+    for (const XmlNode combination : combinationsContaining(token)) {
+        add(std::string(" ") + kCombinationLabel, StripFont::Small, kStripLabelColour);
+        add(std::string(attributeValue(combination, text::kCombinationLemma)), StripFont::Bold, kBlack);
+        add(framed("'", attributeValue(combination, text::kCombinationMeaning), "' "), StripFont::Regular, kBlack);
+        add(std::string(attributeValue(combination, text::kCombinationPartOfSpeech)), StripFont::Italic, kBlack);
+    }
     return pieces;
 }
 

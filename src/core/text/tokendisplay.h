@@ -55,7 +55,9 @@ TokenLook tokenLook(XmlNode token, bool draftFonts);
 bool decidesTokenLook(std::string_view attributeName);
 
 // The tool tip of a token: the lemma ("-" when empty), "+" for a combination member, then
-// " 'meaning'", " _ part of speech" and " _ form" where present. "" for a null handle.
+// " 'meaning'", " _ part of speech" and " _ form" where present; then one line per combination
+// the token belongs to: "ühend: " and its lemma, " 'meaning'" and " _ part of speech" where
+// present. "" for a null handle.
 std::string tokenToolTip(XmlNode token);
 
 // --- The information strip -----------------------------------------------------------------------
@@ -80,7 +82,9 @@ struct StripPiece {
 
 // The pieces the strip shows for a token, left to right: speaker (the sentence's `koneleja`),
 // page, the token itself, lemma, meaning, part of speech, form, style, meta, Latvian, English
-// and comment, each framed as it is shown. Empty values give no piece; a null token gives none.
+// and comment, each framed as it is shown, then for each combination the token belongs to the
+// label " ühend: ", its lemma (bold), 'meaning' and part of speech (italic). Empty values give no
+// piece; a null token gives none.
 std::vector<StripPiece> tokenStripPieces(XmlNode token);
 
 }  // namespace pelmora

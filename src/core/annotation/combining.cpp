@@ -1,0 +1,119 @@
+#include "annotation/combining.h"
+
+#include "common/strings.h"
+#include "dictionary/dictionary.h"
+#include "text/combinations.h"
+#include "text/stepnames.h"
+#include "text/textformat.h"
+
+#include <algorithm>
+
+namespace pelmora {
+
+namespace {
+
+std::vector<std::string> wordKeys(const std::vector<XmlNode>& words)
+{
+    std::vector<std::string> keys;
+    for (const XmlNode word : words)
+        keys.push_back(MakeWordFormKey(elementText(word)));
+    return keys;
+}
+
+// The words in the order of their positions, as a combination's identifier names them.
+std::vector<XmlNode> inPositionOrder(std::vector<XmlNode> words)
+{
+    auto position = [](XmlNode word) { return suffixNumber(tokenSuffix(attributeValue(word, text::kId))); };
+    std::stable_sort(words.begin(), words.end(), [&](XmlNode a, XmlNode b) { return position(a) < position(b); });
+    return words;
+}
+
+void addOnce(std::vector<CombinationCandidate>& candidates, CombinationCandidate candidate)
+{
+    if (candidate.lemma.empty())
+        return;
+    if (std::find_if(candidates.begin(), candidates.end(), [&](const CombinationCandidate& c) {
+            return c.lemma == candidate.lemma && c.meaning == candidate.meaning &&
+                   c.partOfSpeech == candidate.partOfSpeech;
+        }) == candidates.end())
+        candidates.push_back(std::move(candidate));
+}
+
+}  // namespace
+
+std::vector<CombinationCandidate> combinationCandidates(const std::vector<XmlNode>& chosen, TextTokenIndex& index,
+                                                        const CDictionary* dictionary)
+{
+    std::vector<CombinationCandidate> candidates;
+    const std::vector<XmlNode> words = inPositionOrder(chosen);
+    if (words.empty())
+        return candidates;
+    const std::vector<std::string> keys = wordKeys(words);
+
+    // The text's combinations of the same words: start from the word whose key is rarest, and
+    // look only at the combinations of the sentences it stands in.
+    std::size_t rarest = 0;
+    for (std::size_t i = 1; i < keys.size(); ++i)
+        if (index.tokensWithKey(keys[i]).size() < index.tokensWithKey(keys[rarest]).size())
+            rarest = i;
+    std::vector<XmlNode> seen;
+    for (const TextTokenIndex::Entry& entry : index.tokensWithKey(keys[rarest])) {
+        for (const XmlNode combination : combinationsContaining(entry.token)) {
+            if (std::find(seen.begin(), seen.end(), combination) != seen.end())
+                continue;
+            seen.push_back(combination);
+            const std::vector<XmlNode> others = combinationWords(combination);
+            if (others == words || wordKeys(others) != keys)
+                continue;
+            addOnce(candidates, {std::string(attributeValue(combination, text::kCombinationLemma)),
+                                 std::string(attributeValue(combination, text::kCombinationMeaning)),
+                                 std::string(attributeValue(combination, text::kCombinationPartOfSpeech)), false});
+        }
+    }
+    if (!dictionary)
+        return candidates;
+
+    std::vector<std::string> ids;
+    auto addId = [&ids](std::string id) {
+        if (!id.empty() && std::find(ids.begin(), ids.end(), id) == ids.end())
+            ids.push_back(std::move(id));
+    };
+    const std::string proposed = proposedCombinationLemma(words);
+    addId(proposed);
+    addId(toLowerUnicode(proposed));
+    for (const CombinationCandidate& fromText : std::vector<CombinationCandidate>(candidates))
+        addId(fromText.lemma);
+    std::string lemmas;
+    bool allHaveLemmas = true;
+    for (const XmlNode word : words) {
+        const std::string_view lemma = attributeValue(word, text::kLemma);
+        allHaveLemmas = allHaveLemmas && !lemma.empty();
+        lemmas.append(lemmas.empty() ? "" : " ").append(lemma);
+    }
+    if (allHaveLemmas)
+        addId(lemmas);
+    for (const std::string& id : ids) {
+        for (const XmlNode analysis : dictionary->analyses(DictSection::Combinations, id))
+            addOnce(candidates, {id, std::string(attributeValue(analysis, dict::kCombinationMeaning)),
+                                 std::string(attributeValue(analysis, dict::kCombinationPartOfSpeech)), true});
+    }
+    return candidates;
+}
+
+XmlNode combineWords(CPelmoraDoc& doc, const std::vector<XmlNode>& words, const CombinationFields& fields,
+                     CDictionary* dictionary, bool toDictionary)
+{
+    CPelmoraDoc::ChangeGroup group(doc, step::kCreateCombination);
+    const XmlNode combination = doc.createCombination(words, fields);
+    if (!combination || !toDictionary || !dictionary)
+        return combination;
+    const ChangeResult stored =
+        dictionary->storeCombination(attributeValue(combination, text::kCombinationLemma),
+                                     attributeValue(combination, text::kCombinationMeaning),
+                                     attributeValue(combination, text::kCombinationPartOfSpeech));
+    if (stored.saved)
+        doc.renameChange(step::kCreateCombinationIntoDictionary);
+    return combination;
+}
+
+}  // namespace pelmora

@@ -1,0 +1,38 @@
+// Combining words of the running text: the candidates the combination dialog offers, and writing
+// a combination with its optional store in the dictionary.
+#pragma once
+
+#include "annotation/textindex.h"
+#include "text/pelmoradoc.h"
+
+#include <string>
+#include <vector>
+
+namespace pelmora {
+
+class CDictionary;
+
+struct CombinationCandidate {
+    std::string lemma;
+    std::string meaning;
+    std::string partOfSpeech;
+    bool fromDictionary = false;
+    bool operator==(const CombinationCandidate&) const = default;
+};
+
+// What a combination of these words could be, each analysis once: first the text's other
+// combinations whose words have the same word-form keys in the same order (found through the
+// index, never by walking the text), then the dictionary's combinations stored under the proposed
+// lemma, under its lower-case form, under the lemmas of those text combinations and under the
+// words' own lemmas joined by blanks. Without a dictionary only the text's. Empty for no words.
+std::vector<CombinationCandidate> combinationCandidates(const std::vector<XmlNode>& words, TextTokenIndex& index,
+                                                        const CDictionary* dictionary);
+
+// Writes the combination into the text (CPelmoraDoc::createCombination) and, with
+// `toDictionary` and a dictionary, stores its lemma, meaning and part of speech there. One undo
+// step, which says so when the dictionary kept the combination (undo does not take it back).
+// Returns the new combination, or null when the text refused it (nothing is stored then).
+XmlNode combineWords(CPelmoraDoc& doc, const std::vector<XmlNode>& words, const CombinationFields& fields,
+                     CDictionary* dictionary, bool toDictionary);
+
+}  // namespace pelmora

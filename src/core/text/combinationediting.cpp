@@ -1,0 +1,151 @@
+// Making and removing combinations of words in the open text. Part of CPelmoraDoc.
+#include "common/strings.h"
+#include "text/combinations.h"
+#include "text/pelmoradoc.h"
+#include "text/stepnames.h"
+#include "text/textformat.h"
+
+#include <algorithm>
+
+namespace pelmora {
+
+using namespace text;
+
+namespace {
+
+constexpr const char* kTooFewWords = "Ühendis peab olema vähemalt kaks sõna.";
+constexpr const char* kWordsOfOneSentence = "Ühendi sõnad peavad olema ühes lauses.";
+constexpr const char* kWordWithoutPosition = "Ühendi sõnal puudub korrektne ID, ühendit ei saa luua.";
+constexpr const char* kEmptyLemma = "Ühendi märksõna ei saa olla tühi.";
+constexpr const char* kCombinationExists = "Nendest sõnadest on ühend juba olemas.";
+
+std::string_view withoutDash(std::string_view value)
+{
+    const std::string_view trimmed = trimBlanks(value);
+    return trimmed == "-" ? std::string_view() : trimmed;
+}
+
+}  // namespace
+
+namespace {
+
+// The different tokens among the words, in the order given.
+std::vector<XmlNode> distinctTokens(const std::vector<XmlNode>& words)
+{
+    std::vector<XmlNode> distinct;
+    for (const XmlNode word : words)
+        if (isElement(word, kToken) && std::find(distinct.begin(), distinct.end(), word) == distinct.end())
+            distinct.push_back(word);
+    return distinct;
+}
+
+// The words' own positions, ascending.
+std::vector<int> sortedPositions(const std::vector<XmlNode>& words)
+{
+    std::vector<int> positions;
+    for (const XmlNode word : words)
+        positions.push_back(suffixNumber(tokenSuffix(attributeValue(word, kId))));
+    std::sort(positions.begin(), positions.end());
+    return positions;
+}
+
+}  // namespace
+
+std::string CPelmoraDoc::combinationRefusal(const std::vector<XmlNode>& words) const
+{
+    const std::vector<XmlNode> distinct = distinctTokens(words);
+    if (distinct.size() < 2)
+        return kTooFewWords;
+    const XmlNode sentence = distinct.front().parent();
+    if (!isElement(sentence, kSentence) ||
+        std::any_of(distinct.begin(), distinct.end(), [&](XmlNode w) { return w.parent() != sentence; }))
+        return kWordsOfOneSentence;
+    // The identifier names the words by their own positions, which must be there and differ.
+    const std::vector<int> positions = sortedPositions(distinct);
+    if (positions.front() <= 0 || std::adjacent_find(positions.begin(), positions.end()) != positions.end())
+        return kWordWithoutPosition;
+    const std::string id = combinationIdentifier(sentencePrefix(distinct.front()), positions);
+    for (XmlNode other = firstChildElement(sentence, kCombination); other;
+         other = nextSiblingElement(other, kCombination))
+        if (attributeValue(other, kId) == id)
+            return kCombinationExists;
+    return {};
+}
+
+XmlNode CPelmoraDoc::createCombination(const std::vector<XmlNode>& words, const CombinationFields& fields)
+{
+    if (const std::string refusal = combinationRefusal(words); !refusal.empty()) {
+        m_prompter.error(refusal);
+        return {};
+    }
+    const std::string_view lemma = withoutDash(fields.lemma);
+    if (lemma.empty()) {
+        m_prompter.error(kEmptyLemma);
+        return {};
+    }
+    const std::vector<XmlNode> distinct = distinctTokens(words);
+    const XmlNode sentence = distinct.front().parent();
+    const std::string id = combinationIdentifier(sentencePrefix(distinct.front()), sortedPositions(distinct));
+
+    // The combination follows its last word in text order, after the combinations already
+    // standing there, so the readers that look for it after that word find it.
+    XmlNode after;
+    for (XmlNode token = firstChildElement(sentence, kToken); token; token = nextSiblingElement(token, kToken))
+        if (std::find(distinct.begin(), distinct.end(), token) != distinct.end())
+            after = token;
+    for (XmlNode next = after.next_sibling(); isElement(next, kCombination); next = next.next_sibling())
+        after = next;
+
+    ChangeGroup group(*this, step::kCreateCombination);
+    const XmlNode combination = insertElementAfter(sentence, kCombination, after);
+    if (!combination) {
+        cancelChanges();
+        return {};
+    }
+    setNodeAttribute(combination, kId, id);
+    setNodeAttribute(combination, kCombinationLemma, lemma);
+    setNodeAttribute(combination, kCombinationMeaning, withoutDash(fields.meaning));
+    setNodeAttribute(combination, kCombinationPartOfSpeech, withoutDash(fields.partOfSpeech));
+    for (const XmlNode word : distinct)
+        setNodeAttribute(word, kCombinationMark, "+");
+    m_modified = true;
+    updateAllViews();
+    return combination;
+}
+
+bool CPelmoraDoc::removeCombination(XmlNode combination)
+{
+    if (!isElement(combination, kCombination) || !isElement(combination.parent(), kSentence))
+        return false;
+    const XmlNode sentence = combination.parent();
+    const std::vector<int> positions = combinationPositions(attributeValue(combination, kId));
+    ChangeGroup group(*this, step::kRemoveCombination);
+    if (!removeNode(combination)) {
+        cancelChanges();
+        return false;
+    }
+    dropStaleMarks(sentence, positions);
+    m_modified = true;
+    updateAllViews();
+    return true;
+}
+
+void CPelmoraDoc::dropStaleMarks(XmlNode sentence, const std::vector<int>& positions)
+{
+    if (positions.empty())
+        return;
+    std::vector<int> stillCombined;
+    for (XmlNode combination = firstChildElement(sentence, kCombination); combination;
+         combination = nextSiblingElement(combination, kCombination)) {
+        const std::vector<int> own = combinationPositions(attributeValue(combination, kId));
+        stillCombined.insert(stillCombined.end(), own.begin(), own.end());
+    }
+    for (XmlNode token = firstChildElement(sentence, kToken); token; token = nextSiblingElement(token, kToken)) {
+        const int position = suffixNumber(tokenSuffix(attributeValue(token, kId)));
+        if (std::find(positions.begin(), positions.end(), position) != positions.end() &&
+            std::find(stillCombined.begin(), stillCombined.end(), position) == stillCombined.end())
+            setNodeAttribute(token, kCombinationMark, "");
+    }
+}
+
+}  // namespace pelmora

@@ -1,0 +1,92 @@
+#include "text/combinations.h"
+
+#include "text/pelmoradoc.h"
+#include "text/textformat.h"
+
+#include <algorithm>
+
+namespace pelmora {
+
+using namespace text;
+
+std::vector<int> combinationPositions(std::string_view id)
+{
+    std::vector<int> positions;
+    const std::string_view suffix = combinationSuffix(id);
+    if (suffix.empty())
+        return positions;
+    std::size_t start = 0;
+    while (start <= suffix.size()) {
+        const std::size_t end = std::min(suffix.find('_', start), suffix.size());
+        positions.push_back(suffixNumber(suffix.substr(start, end - start)));
+        start = end + 1;
+    }
+    return positions;
+}
+
+std::string combinationIdentifier(std::string_view sentencePrefix, const std::vector<int>& positions)
+{
+    std::string id(sentencePrefix);
+    for (const int position : positions)
+        id.append("_s").append(std::to_string(position));
+    return id;
+}
+
+namespace {
+
+int ownPosition(XmlNode token) { return suffixNumber(tokenSuffix(attributeValue(token, kId))); }
+
+}  // namespace
+
+std::vector<XmlNode> combinationWords(XmlNode combination)
+{
+    std::vector<XmlNode> words;
+    if (!isElement(combination, kCombination))
+        return words;
+    const std::vector<int> positions = combinationPositions(attributeValue(combination, kId));
+    const XmlNode sentence = combination.parent();
+    for (const int position : positions) {
+        for (XmlNode token = firstChildElement(sentence, kToken); token; token = nextSiblingElement(token, kToken)) {
+            if (ownPosition(token) == position) {
+                words.push_back(token);
+                break;
+            }
+        }
+    }
+    return words;
+}
+
+std::vector<XmlNode> combinationsContaining(XmlNode token)
+{
+    std::vector<XmlNode> found;
+    if (!isElement(token, kToken))
+        return found;
+    const int position = ownPosition(token);
+    if (position <= 0)
+        return found;
+    for (XmlNode combination = firstChildElement(token.parent(), kCombination); combination;
+         combination = nextSiblingElement(combination, kCombination)) {
+        const std::vector<int> positions = combinationPositions(attributeValue(combination, kId));
+        if (std::find(positions.begin(), positions.end(), position) != positions.end())
+            found.push_back(combination);
+    }
+    return found;
+}
+
+std::string proposedCombinationLemma(const std::vector<XmlNode>& words)
+{
+    std::vector<std::pair<int, XmlNode>> ordered;
+    for (const XmlNode word : words)
+        ordered.emplace_back(ownPosition(word), word);
+    std::stable_sort(ordered.begin(), ordered.end(),
+                     [](const auto& a, const auto& b) { return a.first < b.first; });
+    std::string lemma;
+    for (const auto& [position, word] : ordered) {
+        if (!lemma.empty())
+            lemma += ' ';
+        lemma.append(elementText(word));
+    }
+    return lemma;
+}
+
+}  // namespace pelmora
