@@ -3,7 +3,9 @@
 #include "commands.h"
 
 #include "common/strings.h"
+#include "annotation/vocabularies.h"
 #include "search/tokenwalk.h"
+#include "text/combinations.h"
 #include "text/pelmoradoc.h"
 #include "text/textformat.h"
 
@@ -18,8 +20,9 @@ namespace {
 constexpr const char* kTokenNotFound = "Ei leia sõnet %s.";
 constexpr const char* kSentenceNotFound = "Ei leia soovitud lauset.";
 constexpr const char* kSentenceWithoutTokens = "Lauses %s pole ühtegi sõnet.";
+constexpr const char* kCombinationNotFound = "Ei leia ühendit %s.";
 
-enum class EditKind { ModifyToken, AddToken, DeleteToken, Merge, Split, Audio };
+enum class EditKind { ModifyToken, AddToken, DeleteToken, Merge, Split, Audio, Combine, Uncombine };
 
 struct OperationSpec {
     const char* name;
@@ -31,13 +34,17 @@ constexpr OperationSpec kOperations[] = {
     {"modify-token", EditKind::ModifyToken, 2}, {"add-token", EditKind::AddToken, 2},
     {"delete-token", EditKind::DeleteToken, 1}, {"merge", EditKind::Merge, 2},
     {"split", EditKind::Split, 1},              {"audio", EditKind::Audio, 3},
+    {"combine", EditKind::Combine, 0},          {"uncombine", EditKind::Uncombine, 1},
 };
+constexpr const char* kOperationNames =
+    "modify-token, add-token, delete-token, merge, split, audio, combine, uncombine";
 
 struct Operation {
     EditKind kind = EditKind::Split;
     std::vector<std::string> arguments;
     int minutes = 0;
     int seconds = 0;
+    CombinationFields combination;
 };
 
 struct EditOptions {
@@ -52,6 +59,55 @@ bool parseInt(const std::string& text, int& value)
     return error == std::errc() && at == end;
 }
 
+bool isOperationName(const std::string& word)
+{
+    for (const OperationSpec& spec : kOperations)
+        if (word == spec.name)
+            return true;
+    return false;
+}
+
+// "combine TOKEN_ID... --lemma L [--meaning T] [--pos P]" from words[at]; moves `at` past it.
+bool parseCombine(const std::vector<std::string>& words, std::size_t& at, Operation& operation)
+{
+    operation.kind = EditKind::Combine;
+    std::size_t i = at + 1;
+    for (; i < words.size() && words[i].rfind("--", 0) != 0 && !isOperationName(words[i]); ++i)
+        operation.arguments.push_back(words[i]);
+    bool lemmaGiven = false;
+    while (i < words.size() && (words[i] == "--lemma" || words[i] == "--meaning" || words[i] == "--pos")) {
+        if (i + 1 >= words.size()) {
+            std::cerr << "edit: combine " << words[i] << " needs a value\n";
+            return false;
+        }
+        const std::string& value = words[i + 1];
+        if (words[i] == "--lemma") {
+            operation.combination.lemma = value;
+            lemmaGiven = true;
+        } else if (words[i] == "--meaning") {
+            operation.combination.meaning = value;
+        } else {
+            operation.combination.partOfSpeech = value;
+        }
+        i += 2;
+    }
+    if (operation.arguments.size() < 2) {
+        std::cerr << "edit: combine needs at least two token identifiers\n";
+        return false;
+    }
+    if (!lemmaGiven) {
+        std::cerr << "edit: combine needs --lemma\n";
+        return false;
+    }
+    const std::string& code = operation.combination.partOfSpeech;
+    if (!code.empty() && code != "-" && partOfSpeechCode(partOfSpeechIndex(code)) != code) {
+        std::cerr << "edit: combine --pos '" << code << "' is not a part-of-speech code\n";
+        return false;
+    }
+    at = i;
+    return true;
+}
+
 // Splits "NAME ARG... NAME ARG..." into operations; false with a message on a usage error.
 bool parseOperations(const std::vector<std::string>& words, std::vector<Operation>& operations)
 {
@@ -61,9 +117,15 @@ bool parseOperations(const std::vector<std::string>& words, std::vector<Operatio
             if (words[i] == candidate.name)
                 spec = &candidate;
         if (!spec) {
-            std::cerr << "edit: unknown operation '" << words[i]
-                      << "' (modify-token, add-token, delete-token, merge, split, audio)\n";
+            std::cerr << "edit: unknown operation '" << words[i] << "' (" << kOperationNames << ")\n";
             return false;
+        }
+        if (spec->kind == EditKind::Combine) {
+            Operation operation;
+            if (!parseCombine(words, i, operation))
+                return false;
+            operations.push_back(std::move(operation));
+            continue;
         }
         if (words.size() - i - 1 < spec->arguments) {
             std::cerr << "edit: " << spec->name << " needs " << spec->arguments << " argument(s)\n";
@@ -86,6 +148,40 @@ bool parseOperations(const std::vector<std::string>& words, std::vector<Operatio
         return false;
     }
     return true;
+}
+
+// The combination with this identifier in the sentence its prefix names, or null.
+XmlNode findCombinationById(const CPelmoraDoc& doc, const std::string& id)
+{
+    const XmlNode sentence = findSentenceById(doc, id.substr(0, id.find('_')));
+    for (XmlNode combination = firstChildElement(sentence, text::kCombination); combination;
+         combination = nextSiblingElement(combination, text::kCombination))
+        if (attributeValue(combination, text::kId) == id)
+            return combination;
+    return {};
+}
+
+// Writes or removes a combination; false with a message.
+bool runCombination(CPelmoraDoc& doc, const Operation& operation)
+{
+    if (operation.kind == EditKind::Uncombine) {
+        const XmlNode combination = findCombinationById(doc, operation.arguments.front());
+        if (!combination) {
+            std::cerr << formatMessage(kCombinationNotFound, operation.arguments.front()) << '\n';
+            return false;
+        }
+        return doc.removeCombination(combination);
+    }
+    std::vector<XmlNode> words;
+    for (const std::string& id : operation.arguments) {
+        const XmlNode token = findTokenById(doc, id);
+        if (!token) {
+            std::cerr << formatMessage(kTokenNotFound, id) << '\n';
+            return false;
+        }
+        words.push_back(token);
+    }
+    return static_cast<bool>(doc.createCombination(words, operation.combination));
 }
 
 // Makes the operation's token (or its sentence's first token) current; false with a message.
@@ -124,6 +220,11 @@ int runEdit(const EditOptions& options, const std::vector<std::string>& words)
     if (!doc.openDocument(options.input))
         return kExitFailed;
     for (const Operation& operation : operations) {
+        if (operation.kind == EditKind::Combine || operation.kind == EditKind::Uncombine) {
+            if (!runCombination(doc, operation))
+                return kExitFailed;
+            continue;
+        }
         if (!placeCurrent(doc, operation))
             return kExitFailed;
         bool done = true;
@@ -134,6 +235,8 @@ int runEdit(const EditOptions& options, const std::vector<std::string>& words)
         case EditKind::Merge: doc.mergeSentences(operation.arguments[1]); break;
         case EditKind::Split: doc.splitSentence(); break;
         case EditKind::Audio: doc.setAudioPosition(operation.minutes, operation.seconds); break;
+        case EditKind::Combine:
+        case EditKind::Uncombine: break;
         }
         // A refusal stops the run before anything is written.
         if (!done || prompter.sawError())
@@ -151,7 +254,8 @@ void addEditCommands(CLI::App& app, RunState& state)
         "edit",
         "Apply edits in order and save: modify-token ID TEXT, add-token ID TEXT (after ID), delete-token ID, "
         "merge SENTENCE_ID OTHER_SENTENCE_ID, split TOKEN_ID, audio SENTENCE_ID MINUTES SECONDS "
-        "(minutes -1 removes). Options go before the operations.");
+        "(minutes -1 removes), combine TOKEN_ID... --lemma L [--meaning T] [--pos P] (two or more tokens of "
+        "one sentence), uncombine COMBINATION_ID. Options go before the operations.");
     edit->add_option("IN", options->input, "Corpus text to read")->required();
     edit->add_option("-o,--output", options->output, "File to write")->required();
     // Everything after the input file is the operation list, read as it stands (texts and

@@ -77,8 +77,31 @@ INSTANTIATE_TEST_SUITE_P(Cases, CliEdit, ::testing::Values(
     CliEditCase{"DeleteAnswersYesAndReportsTheCombination", {"delete-token", "l1_s2"}, 0,
                 "l1: l1_s1=a l1_s2=c | l2{helipos=30}: l2_s1=d",
                 "Kas oled kindel,\net soovid kustutada sõne\nb? [Jah]\nKustutan sõnega seotud ühendi.\n"},
-    CliEditCase{"MergeThenSplit", {"merge", "l1", "l2", "split", "l1_s1"}, 0,
-                "l1: l1_s1=a | l2: l2_s1=b l2_s2=c l2_s3=d", "Kustutan lausest ühendid ...\n"},
+    CliEditCase{"MergeThenSplitCarriesTheCombination", {"merge", "l1", "l2", "split", "l1_s1"}, 0,
+                "l1: l1_s1=a | l2: l2_s1=b l2_s2=c l2_s3=d l2_s1_s2", ""},
+    CliEditCase{"CombineGoesAfterTheLastWord",
+                {"combine", "l1_s3", "l1_s1", "--lemma", "a c", "--meaning", "m", "--pos", "V"}, 0,
+                "l1: l1_s1=a l1_s2=b l1_s3=c l1_s2_s3 l1_s1_s3 | l2{helipos=30}: l2_s1=d", ""},
+    CliEditCase{"CombineThenSplitCuttingTheOldOne",
+                {"combine", "l1_s1", "l1_s2", "--lemma", "a b", "split", "l1_s2"}, 0,
+                "l1: l1_s1=a l1_s2=b l1_s1_s2 | l2: l2_s1=c | l3{helipos=30}: l3_s1=d",
+                "Kustutan lausest ühendid ...\n"},
+    CliEditCase{"UncombineRemovesIt", {"uncombine", "l1_s2_s3"}, 0,
+                "l1: l1_s1=a l1_s2=b l1_s3=c | l2{helipos=30}: l2_s1=d", ""},
+    CliEditCase{"UncombineUnknown", {"uncombine", "l1_s1_s2"}, 1, "", "Ei leia ühendit l1_s1_s2.\n"},
+    CliEditCase{"CombineSameWordsAgainIsRefused", {"combine", "l1_s3", "l1_s2", "--lemma", "x"}, 1, "",
+                "Nendest sõnadest on ühend juba olemas.\n"},
+    CliEditCase{"CombineAcrossSentencesIsRefused", {"combine", "l1_s1", "l2_s1", "--lemma", "x"}, 1, "",
+                "Ühendi sõnad peavad olema ühes lauses.\n"},
+    CliEditCase{"CombineUnknownToken", {"combine", "l1_s1", "l1_s9", "--lemma", "x"}, 1, "", "Ei leia sõnet l1_s9.\n"},
+    CliEditCase{"CombineNeedsALemma", {"combine", "l1_s1", "l1_s2", "split", "l1_s1"}, 2, "",
+                "edit: combine needs --lemma\n"},
+    CliEditCase{"CombineNeedsTwoTokens", {"combine", "l1_s1", "--lemma", "a"}, 2, "",
+                "edit: combine needs at least two token identifiers\n"},
+    CliEditCase{"CombineOptionNeedsAValue", {"combine", "l1_s1", "l1_s2", "--lemma"}, 2, "",
+                "edit: combine --lemma needs a value\n"},
+    CliEditCase{"CombineKnowsThePartsOfSpeech", {"combine", "l1_s1", "l1_s2", "--lemma", "a b", "--pos", "Q"}, 2, "",
+                "edit: combine --pos 'Q' is not a part-of-speech code\n"},
     CliEditCase{"SplitAtLastTokenSavesUnchanged", {"split", "l2_s1"}, 0,
                 "l1: l1_s1=a l1_s2=b l1_s3=c l1_s2_s3 | l2{helipos=30}: l2_s1=d", ""},
     CliEditCase{"UnknownTokenWritesNothing", {"modify-token", "l1_s1", "x", "delete-token", "l7_s1"}, 1, "",
@@ -87,7 +110,8 @@ INSTANTIATE_TEST_SUITE_P(Cases, CliEdit, ::testing::Values(
     CliEditCase{"BlankModifyIsRefused", {"modify-token", "l1_s1", "  "}, 1, "", "Sõnet ei saa kustutada\n"},
     CliEditCase{"BlankAddIsRefused", {"add-token", "l1_s1", " "}, 1, "", "Tühja sõnet ei saa lisaada\n"},
     CliEditCase{"UnknownOperation", {"join", "l1"}, 2, "",
-                "edit: unknown operation 'join' (modify-token, add-token, delete-token, merge, split, audio)\n"},
+                "edit: unknown operation 'join' (modify-token, add-token, delete-token, merge, split, audio, combine, "
+                "uncombine)\n"},
     CliEditCase{"MissingArguments", {"audio", "l1", "2"}, 2, "", "edit: audio needs 3 argument(s)\n"},
     CliEditCase{"AudioNeedsNumbers", {"audio", "l1", "2", "x"}, 2, "", "edit: audio needs whole numbers of minutes and seconds\n"},
     CliEditCase{"NoOperation", {}, 2, "", "edit: no operation given\n"}),
@@ -100,6 +124,31 @@ TEST(CliEditFile, UnreadableInputIsReported)
     const test::ProcessResult result = runProcess(kCli, {"edit", in, "-o", dir.file("out.xml"), "split", "l1_s1"});
     EXPECT_EQ(result.exitCode, 1);
     EXPECT_EQ(result.err, "Vigane fail " + in + ".\n");
+}
+
+TEST(CliEditFile, CombinationCarriesItsValuesAndMarks)
+{
+    TempDir dir;
+    const std::string in = dir.file("in.xml");
+    const std::string out = dir.file("out.xml");
+    test::writeFile(in, kInput);
+    const test::ProcessResult result = runProcess(
+        kCli, {"edit", in, "-o", out, "uncombine", "l1_s2_s3", "combine", "l1_s1", "l1_s3", "l1_s2", "--pos", "Adv",
+               "--lemma", "a b c", "--meaning", "kõik kolm"});
+    ASSERT_EQ(result.exitCode, 0) << result.err;
+    RecordingPrompter prompter;
+    CPelmoraDoc doc(prompter);
+    ASSERT_TRUE(doc.openDocument(out));
+    const XmlNode sentence = firstChildElement(doc.body(), "lause");
+    const XmlNode combination = firstChildElement(sentence, "yhend");
+    // Expected: one combination of all three words, with its values, and every word marked.
+    EXPECT_EQ(CPelmoraDoc::attribute(combination, "id"), "l1_s1_s2_s3");
+    EXPECT_EQ(CPelmoraDoc::attribute(combination, "ylemma"), "a b c");
+    EXPECT_EQ(CPelmoraDoc::attribute(combination, "ytahendus"), "kõik kolm");
+    EXPECT_EQ(CPelmoraDoc::attribute(combination, "yliik"), "Adv");
+    EXPECT_FALSE(nextSiblingElement(combination, "yhend"));
+    for (XmlNode token = firstChildElement(sentence, "sone"); token; token = nextSiblingElement(token, "sone"))
+        EXPECT_EQ(CPelmoraDoc::attribute(token, "yhend"), "+") << CPelmoraDoc::tokenText(token);
 }
 
 TEST(CliEditFile, OutputMayReplaceTheInput)
