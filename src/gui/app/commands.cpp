@@ -88,6 +88,7 @@ std::vector<CommandInfo> makeTable()
         {Command::PreviousSentence, "Eelmine lause", {K(Qt::SHIFT | Qt::Key_PageUp)}, token},
         {Command::NextPane, "Järgmine paan", {K(Qt::Key_F6)}, Needs::Nothing},
         {Command::PreviousPane, "Eelmine paan", {K(Qt::SHIFT | Qt::Key_F6)}, Needs::Nothing},
+        {Command::StartCombination, "1. ühendi täiendsõna", {}, token},
     };
     return table;
 }
@@ -157,6 +158,8 @@ const std::vector<ContextEntry>& contextMenuTable()
         {kSeparator, {}},
         {Command::MergeSentences, "Ühenda laused"},
         {Command::SplitSentence, "Tükelda lause"},
+        {kSeparator, {}},
+        {Command::StartCombination, "1. ühendi täiendsõna"},
     };
     return entries;
 }

@@ -28,7 +28,7 @@ enum class Command {
     ToggleToolbar, About,
     // Without a menu entry: the toolbar, the accelerators, the context menu.
     NewDocument, Print, GoToClipboardIdentifier, CopySentence, FirstToken, LastToken, NextToken,
-    PreviousToken, NextSentence, PreviousSentence, NextPane, PreviousPane,
+    PreviousToken, NextSentence, PreviousSentence, NextPane, PreviousPane, StartCombination,
     Count
 };
 

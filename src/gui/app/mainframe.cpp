@@ -6,6 +6,7 @@
 #include "app/undosteps.h"
 #include "app/windowkeys.h"
 #include "common/strings.h"
+#include "dialogs/combinationcommands.h"
 #include "dialogs/dictionarycommands.h"
 #include "dialogs/editingcommands.h"
 #include "dialogs/iocommands.h"
@@ -417,6 +418,11 @@ void CMainFrame::connectCommands()
     bindIo(Command::SimpleDictionary, &IoCommands::simpleDictionary);
     bindIo(Command::Statistics, &IoCommands::statistics);
     bindIo(Command::MultiFileQuery, &IoCommands::multiFileQuery);
+
+    m_combinations = new CombinationCommands(m_doc, m_app.dictionary(), m_app.settings(), m_app.dialogs(), this);
+    m_textView->setCombinationHooks([this](const std::vector<XmlNode>& words) { return m_combinations->combine(words); },
+                                    [this](XmlNode combination) { m_combinations->remove(combination); });
+    connect(action(Command::StartCombination), &QAction::triggered, m_textView, &CTextView::startCombinationSelection);
 
     bind(Command::SuggesterSettings, [this] { m_app.runSettingsDialog(); });
     bind(Command::AnalyseDictionary, [this] { analyseDictionary(); });

@@ -21,6 +21,7 @@ class CPelmoraApp;
 class CPelmoraFormView;
 class CTextView;
 class CWordInfoView;
+class CombinationCommands;
 class DictionaryCommands;
 class EditingCommands;
 class IoCommands;
@@ -64,6 +65,7 @@ public:
     DictionaryCommands& dictionaryCommands() { return *m_dictionaryCommands; }
     EditingCommands& editingCommands() { return *m_editing; }
     IoCommands& ioCommands() { return *m_io; }
+    CombinationCommands& combinationCommands() { return *m_combinations; }
 
     // After the settings or the dictionary changed: the form takes its sources and fills anew.
     void settingsChanged();
@@ -150,6 +152,7 @@ private:
     DictionaryCommands* m_dictionaryCommands = nullptr;
     EditingCommands* m_editing = nullptr;
     IoCommands* m_io = nullptr;
+    CombinationCommands* m_combinations = nullptr;
     WindowKeys* m_keys = nullptr;
     QString m_path;
     QStringList m_recent;

@@ -4,12 +4,14 @@
 
 #include "app/qtstrings.h"
 #include "views/viewfonts.h"
+#include "text/combinations.h"
 #include "text/textformat.h"
 
 #include <QAction>
 #include <QContextMenuEvent>
 #include <QGuiApplication>
 #include <QHelpEvent>
+#include <QKeyEvent>
 #include <QMenu>
 #include <QMouseEvent>
 #include <QPaintEvent>
@@ -29,6 +31,9 @@ QColor toColor(Colour colour) { return QColor(colour.red, colour.green, colour.b
 
 constexpr std::size_t kNoBox = static_cast<std::size_t>(-1);
 constexpr int kMargin = 4;
+// The words chosen for a combination: a pale amber ground with a darker frame.
+constexpr QColor kChosenWordGround(255, 226, 150);
+constexpr QColor kChosenWordFrame(200, 140, 0);
 
 // Line height h: the height of "XqÄ" in the normal font.
 int lineHeightOf(const QFontMetrics& normal) { return normal.size(0, QStringLiteral("XqÄ")).height(); }
@@ -70,9 +75,14 @@ CTextView::CTextView(CPelmoraDoc& doc, const Settings& settings, QWidget* parent
     // A text opened before the view was made already has its current token: it is drawn red first.
     m_drawnCurrent = m_doc.currentToken();
     m_doc.addObserver(this);
+    m_doc.setCombinationSelectionCheck([this] { return isSelectingCombination(); });
 }
 
-CTextView::~CTextView() { m_doc.removeObserver(this); }
+CTextView::~CTextView()
+{
+    m_doc.setCombinationSelectionCheck({});
+    m_doc.removeObserver(this);
+}
 
 // --- Layout -------------------------------------------------------------------------------------
 
@@ -248,7 +258,7 @@ void CTextView::updateToken(XmlNode token)
 {
     const std::size_t index = boxIndexOf(token);
     if (index != kNoBox)
-        viewport()->update(viewportRect(m_boxes[index]));
+        viewport()->update(viewportRect(m_boxes[index]).adjusted(-2, 0, 2, 0));  // with a chosen word's frame
 }
 
 void CTextView::documentUpdated()
@@ -342,14 +352,17 @@ bool CTextView::remeasureToken(XmlNode token, bool& moved)
     return true;
 }
 
-void CTextView::nodeAboutToBeRemoved(XmlNode)
+void CTextView::nodeAboutToBeRemoved(XmlNode node)
 {
+    // A chosen word that leaves the text leaves the choice; undo can take the first one away too.
+    std::erase_if(m_chosenWords, [&](XmlNode word) { return isInSubtree(word, node); });
     dropLayout();
     viewport()->update();
 }
 
 void CTextView::documentAboutToBeCleared()
 {
+    m_chosenWords.clear();
     dropLayout();
     viewport()->update();
 }
@@ -396,6 +409,14 @@ void CTextView::drawBoxes(QPainter& painter, const std::vector<Box>& boxes, std:
                 const int width = word ? qCeil(word->size().width()) : painter.fontMetrics().horizontalAdvance(printed);
                 painter.fillRect(QRect(box.left, y, width, lineHeight), toColor(*background));
             }
+        }
+        if (screen && !m_chosenWords.empty() &&
+            std::find(m_chosenWords.begin(), m_chosenWords.end(), box.token) != m_chosenWords.end()) {
+            const int width = qCeil(word->size().width());
+            const QRect ground(box.left - 1, y, width + 2, lineHeight);
+            painter.fillRect(ground, kChosenWordGround);
+            painter.setPen(kChosenWordFrame);
+            painter.drawRect(ground.adjusted(0, 0, -1, -1));
         }
         painter.setPen(box.token == current ? toColor(kCurrentTokenColour)
                                             : toColor(tokenLook(box.token, draft).colour));
@@ -447,9 +468,83 @@ void CTextView::mouseReleaseEvent(QMouseEvent* event)
     }
     setFocus(Qt::MouseFocusReason);
     ensureLayout();
-    // During a combination-word selection the document refuses and says why.
-    if (const XmlNode token = tokenAt(event->position().toPoint()))
-        m_doc.setCurrentToken(token);
+    const XmlNode token = tokenAt(event->position().toPoint());
+    if (!token)
+        return;
+    // While combination words are chosen, a word of the same sentence joins or leaves them; any
+    // other token would change the current token, which the document refuses and says why.
+    if (isSelectingCombination() && token.parent() == m_chosenWords.front().parent()) {
+        toggleChosenWord(token);
+        return;
+    }
+    m_doc.setCurrentToken(token);
+}
+
+void CTextView::keyPressEvent(QKeyEvent* event)
+{
+    if (isSelectingCombination() && event->modifiers() == Qt::NoModifier) {
+        if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+            finishCombinationSelection();
+            return;
+        }
+        if (event->key() == Qt::Key_Escape) {
+            cancelCombinationSelection();
+            return;
+        }
+    }
+    QAbstractScrollArea::keyPressEvent(event);
+}
+
+// --- Combination words ----------------------------------------------------------------------------
+
+void CTextView::setCombinationHooks(std::function<bool(const std::vector<XmlNode>&)> finish,
+                                    std::function<void(XmlNode)> remove)
+{
+    m_finishCombination = std::move(finish);
+    m_removeCombination = std::move(remove);
+}
+
+void CTextView::startCombinationSelection()
+{
+    const XmlNode current = m_doc.currentToken();
+    if (!isElement(current, text::kToken))
+        return;
+    for (const XmlNode word : m_chosenWords)
+        updateToken(word);
+    m_chosenWords.assign(1, current);
+    updateToken(current);
+    // Enter and Escape come here.
+    setFocus(Qt::OtherFocusReason);
+}
+
+void CTextView::cancelCombinationSelection()
+{
+    const std::vector<XmlNode> words = std::move(m_chosenWords);
+    m_chosenWords.clear();
+    for (const XmlNode word : words)
+        updateToken(word);
+}
+
+void CTextView::finishCombinationSelection()
+{
+    if (!isSelectingCombination())
+        return;
+    const std::vector<XmlNode> words = m_chosenWords;
+    if (!m_finishCombination || m_finishCombination(words)) {
+        // The choice is over; its words may have gone meanwhile (undo inside the dialog is not
+        // possible, but the hook may have changed the text), so only those still chosen redraw.
+        cancelCombinationSelection();
+    }
+}
+
+void CTextView::toggleChosenWord(XmlNode token)
+{
+    const auto found = std::find(m_chosenWords.begin(), m_chosenWords.end(), token);
+    if (found == m_chosenWords.end())
+        m_chosenWords.push_back(token);
+    else
+        m_chosenWords.erase(found);
+    updateToken(token);
 }
 
 void CTextView::contextMenuEvent(QContextMenuEvent* event)
@@ -463,6 +558,16 @@ void CTextView::contextMenuEvent(QContextMenuEvent* event)
             menu.addAction(action);
         else
             menu.addSeparator();
+    }
+    // One "Kustuta ühend" for each combination the current token belongs to, its lemma beside it.
+    const std::vector<XmlNode> combinations = combinationsContaining(m_doc.currentToken());
+    if (!combinations.empty() && m_removeCombination) {
+        menu.addSeparator();
+        for (const XmlNode combination : combinations) {
+            QAction* remove = menu.addAction(QStringLiteral("Kustuta ühend\t") +
+                                             toQt(attributeValue(combination, text::kCombinationLemma)));
+            connect(remove, &QAction::triggered, this, [this, combination] { m_removeCombination(combination); });
+        }
     }
     menu.exec(event->globalPos());
 }

@@ -42,6 +42,22 @@ public:
     // The actions of the context menu in order; a null entry stands for a separator.
     void setContextMenuActions(const QList<QAction*>& actions) { m_contextActions = actions; }
 
+    // --- Choosing the words of a combination ---------------------------------------------------
+    // Starts the choice with the current token; while it lasts the chosen words are drawn marked,
+    // a click on a token of the same sentence adds or removes it, and the document refuses to
+    // change its current token. Enter finishes, Escape cancels. Nothing without a current token.
+    void startCombinationSelection();
+    void cancelCombinationSelection();
+    // Hands the chosen words to the finishing hook; the choice ends when it returns true.
+    void finishCombinationSelection();
+    bool isSelectingCombination() const { return !m_chosenWords.empty(); }
+    // The chosen words in the order they were chosen.
+    const std::vector<XmlNode>& chosenCombinationWords() const { return m_chosenWords; }
+    // `finish` gets the chosen words and says whether the choice is done; `remove` is called by
+    // the context menu's "Kustuta ühend" with a combination of the current token.
+    void setCombinationHooks(std::function<bool(const std::vector<XmlNode>&)> finish,
+                             std::function<void(XmlNode)> remove);
+
     // Prints the running text, page after page, in the view's fonts and colours.
     void print(QPrinter& printer);
 
@@ -69,6 +85,7 @@ protected:
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
     bool viewportEvent(QEvent* event) override;
     void scrollContentsBy(int dx, int dy) override;
@@ -114,6 +131,8 @@ private:
     // The box's rectangle in viewport coordinates.
     QRect viewportRect(const Box& box) const;
     void updateToken(XmlNode token);
+    // Adds the token to the chosen words, or takes it out when it is there already.
+    void toggleChosenWord(XmlNode token);
     // Draws the boxes [first, last) with the look of the screen, shifted up by `top`, on lines of
     // the given height and base line. The screen draws from laid-out words kept per font; a
     // printer lays each word out on its own page device.
@@ -128,6 +147,10 @@ private:
     TextSearch m_search;
     std::array<QFont, 8> m_fonts;
     QList<QAction*> m_contextActions;
+    // The combination's words chosen so far; empty when no choice is under way.
+    std::vector<XmlNode> m_chosenWords;
+    std::function<bool(const std::vector<XmlNode>&)> m_finishCombination;
+    std::function<void(XmlNode)> m_removeCombination;
     Measurer m_measurer;
     // Words as drawn, by font and text: rebuilt on demand, dropped when they grow too many.
     mutable std::array<std::unordered_map<std::string, QStaticText, TextHash, std::equal_to<>>, kTokenFontCount>
