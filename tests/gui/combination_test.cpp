@@ -169,6 +169,22 @@ private Q_SLOTS:
         QVERIFY(!w.doc().isModified());
     }
 
+    // The keyboard chooses too: Shift+Right moves on, Space adds the current token or takes it out.
+    void spaceChoosesTheCurrentToken()
+    {
+        Workbench w;
+        w.view().startCombinationSelection();
+        QVERIFY(w.doc().goToNextToken());
+        QTest::keyClick(&w.view(), Qt::Key_Space);
+        QCOMPARE(w.view().chosenCombinationWords(), (std::vector<XmlNode>{w.token("l1_s1"), w.token("l1_s2")}));
+        QTest::keyClick(&w.view(), Qt::Key_Space);
+        QCOMPARE(w.view().chosenCombinationWords(), std::vector<XmlNode>{w.token("l1_s1")});
+        // A token of another sentence stays out.
+        QVERIFY(w.doc().goToNextSentence());
+        QTest::keyClick(&w.view(), Qt::Key_Space);
+        QCOMPARE(w.view().chosenCombinationWords(), std::vector<XmlNode>{w.token("l1_s1")});
+    }
+
     // Enter with one word says why and opens nothing; the choice goes on.
     void enterWithOneWordIsRefused()
     {

@@ -491,6 +491,14 @@ void CTextView::keyPressEvent(QKeyEvent* event)
             cancelCombinationSelection();
             return;
         }
+        // The keyboard's way to choose: move with Shift+arrows, then Space adds or removes the
+        // current token when it stands in the same sentence.
+        if (event->key() == Qt::Key_Space) {
+            const XmlNode current = m_doc.currentToken();
+            if (isElement(current, text::kToken) && current.parent() == m_chosenWords.front().parent())
+                toggleChosenWord(current);
+            return;
+        }
     }
     QAbstractScrollArea::keyPressEvent(event);
 }

@@ -44,8 +44,9 @@ public:
 
     // --- Choosing the words of a combination ---------------------------------------------------
     // Starts the choice with the current token; while it lasts the chosen words are drawn marked,
-    // a click on a token of the same sentence adds or removes it, and the document refuses to
-    // change its current token. Enter finishes, Escape cancels. Nothing without a current token.
+    // a click on a token of the same sentence adds or removes it (Space does so for the current
+    // token, which the keyboard moves), and the document refuses to change its current token
+    // otherwise. Enter finishes, Escape cancels. Nothing without a current token.
     void startCombinationSelection();
     void cancelCombinationSelection();
     // Hands the chosen words to the finishing hook; the choice ends when it returns true.
