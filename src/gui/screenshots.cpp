@@ -14,11 +14,13 @@
 #include "form/pelmoraformview.h"
 #include "search/tokenwalk.h"
 #include "text/pelmoradoc.h"
+#include "views/textview.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QKeyEvent>
 #include <QMenu>
 #include <QMenuBar>
 #include <QTimer>
@@ -188,6 +190,25 @@ int main(int argc, char** argv)
         grabDialog("dictionary-editor", command(Command::EditDictionary));
         grabDialog("lemmatise", command(Command::Lemmatise));
         grabDialog("transformations", command(Command::Transformations));
+        // Choosing the words of a combination, drawn marked, and the dialog "Ühend" that follows;
+        // the sample's own combination of the two words goes for the picture and comes back.
+        {
+            CPelmoraDoc& doc = app.doc();
+            CTextView& view = frame.textView();
+            const XmlNode combination = nextSiblingElement(findTokenById(doc, "l3_s4"), "yhend");
+            if (doc.removeCombination(combination) && doc.setCurrentToken(findTokenById(doc, "l3_s3"))) {
+                view.startCombinationSelection();
+                doc.goToNextToken();
+                QKeyEvent space(QEvent::KeyPress, Qt::Key_Space, Qt::NoModifier, QStringLiteral(" "));
+                QApplication::sendEvent(&view, &space);
+                grabWindow("combination-words");
+                grabDialog("combination", [&view] { view.finishCombinationSelection(); });
+                view.cancelCombinationSelection();
+                doc.undo();
+            } else {
+                report("combination", false);
+            }
+        }
         app.doc().setModifiedFlag(false);
         QApplication::exit(failures == 0 ? 0 : 1);
     });
