@@ -244,6 +244,22 @@ private Q_SLOTS:
         QCOMPARE(w.combinations("l1").size(), 1);
     }
 
+    // Ctrl+Z in the running text takes a combination back like any other step, Ctrl+Y redoes it.
+    void ctrlZInTheRunningTextUndoesTheCombination()
+    {
+        Workbench w;
+        QVERIFY(w.doc().createCombination({w.token("l1_s1"), w.token("l1_s4")}, {"minā .", "", ""}));
+        QTRY_VERIFY(w.frame().action(Command::Undo)->isEnabled());
+        w.view().setFocus();
+        QTRY_VERIFY(w.view().hasFocus());
+        QTest::keyClick(&w.view(), Qt::Key_Z, Qt::ControlModifier);
+        QVERIFY(w.combinations("l1").isEmpty());
+        QCOMPARE(w.mark("l1_s1"), QString());
+        QTRY_VERIFY(w.frame().action(Command::Redo)->isEnabled());
+        QTest::keyClick(&w.view(), Qt::Key_Y, Qt::ControlModifier);
+        QCOMPARE(w.combinations("l1"), QStringList{QString::fromUtf8("l1_s1_s4=minā .||")});
+    }
+
     // With "Lisa kõik uued sõnad sõnastikku" the dictionary keeps the combination, and the step
     // says that undo leaves it there.
     void checkBoxStoresInTheDictionary()
