@@ -72,6 +72,8 @@ void CPelmoraDoc::adjustCombinations(XmlNode sentence, const std::string& prefix
     for (XmlNode combination = firstChildElement(sentence, kCombination); combination; combination = next) {
         next = nextSiblingElement(combination, kCombination);
         std::vector<int> positions = combinationPositions(attributeValue(combination, kId));
+        if (positions.empty())
+            continue;  // an identifier without word positions names nothing to move
         const int delta = change == TokenChange::Added ? 1 : -1;
         if (change == TokenChange::Deleted &&
             std::find(positions.begin(), positions.end(), position) != positions.end()) {

@@ -482,7 +482,7 @@ void CTextView::mouseReleaseEvent(QMouseEvent* event)
 
 void CTextView::keyPressEvent(QKeyEvent* event)
 {
-    if (isSelectingCombination() && event->modifiers() == Qt::NoModifier) {
+    if (isSelectingCombination() && (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
         if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
             finishCombinationSelection();
             return;
@@ -538,11 +538,9 @@ void CTextView::finishCombinationSelection()
     if (!isSelectingCombination())
         return;
     const std::vector<XmlNode> words = m_chosenWords;
-    if (!m_finishCombination || m_finishCombination(words)) {
-        // The choice is over; its words may have gone meanwhile (undo inside the dialog is not
-        // possible, but the hook may have changed the text), so only those still chosen redraw.
+    // A cancelled or refused combination leaves the words chosen, to be changed or let go.
+    if (!m_finishCombination || m_finishCombination(words))
         cancelCombinationSelection();
-    }
 }
 
 void CTextView::toggleChosenWord(XmlNode token)
