@@ -1,6 +1,7 @@
 #include "annotation/combining.h"
 #include "annotation/textindex.h"
 #include "dictionary/dictionary.h"
+#include "io/textexport.h"
 #include "testsupport.h"
 #include "text/combinations.h"
 #include "text/pelmoradoc.h"
@@ -293,6 +294,22 @@ TEST(CombinationsOfAWord, EveryWordFindsItsCombinationsAndItsWords)
                                        {"võtma ette", StripFont::Bold, kBlack},
                                        {"'alustama' ", StripFont::Regular, kBlack},
                                        {"V", StripFont::Italic, kBlack}}));
+}
+
+// The annotated export sees a new combination at once, on its last word.
+TEST(CombinationsOfAWord, TextExportWritesThemWithTheLastWord)
+{
+    RecordingPrompter prompter;
+    CPelmoraDoc doc(prompter);
+    ASSERT_TRUE(doc.openFromBuffer(
+        wrapBody("<lause id=\"l1\"><sone id=\"l1_s1\" lemma=\"võtma\">võttis</sone><sone id=\"l1_s2\" lemma=\"asi\">"
+                 "asja</sone><sone id=\"l1_s3\" lemma=\"ette\">ette</sone></lause>"),
+        "t.xml"));
+    ASSERT_TRUE(doc.createCombination(tokensById(doc, {"l1_s3", "l1_s1"}), {"võtma ette", "alustama", "V"}));
+    const std::string exported = exportTextContent(doc, ExportMode::Annotated);
+    EXPECT_NE(exported.find("|võttis_MS:võtma_| |asja_MS:asi_| |ette_MS:ette_YMS:võtma ette_YT:alustama_YSL:V_|"),
+              std::string::npos)
+        << exported;
 }
 
 // --- Candidates and the dictionary -------------------------------------------------------------------
