@@ -24,6 +24,7 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QSet>
 #include <QTimer>
 #include <QtTest>
 
@@ -299,6 +300,19 @@ private Q_SLOTS:
         QCOMPARE(dialog.findChild<QLabel*>("partOfSpeechLabel")->text(), QString::fromUtf8("Sõna&liik"));
         QCOMPARE(dialog.findChild<QLabel*>("meaningLabel")->buddy(), dialog.findChild<QLineEdit*>("meaningEdit"));
         QCOMPARE(dialog.windowTitle(), QString::fromUtf8("Ühend"));
+        // No two controls share a mnemonic, so Alt+letter always lands on one.
+        QStringList keys;
+        auto addKey = [&keys](const QString& text) {
+            const qsizetype at = text.indexOf(QLatin1Char('&'));
+            if (at >= 0 && at + 1 < text.size())
+                keys << text.mid(at + 1, 1).toLower();
+        };
+        for (QLabel* label : dialog.findChildren<QLabel*>())
+            addKey(label->text());
+        for (QAbstractButton* button : dialog.findChildren<QAbstractButton*>())
+            addKey(button->text());
+        QVERIFY(keys.size() >= 4);
+        QCOMPARE(QSet<QString>(keys.begin(), keys.end()).size(), keys.size());
     }
 
     // "Kustuta ühend" stands in the context menu of each word of a combination, with its lemma

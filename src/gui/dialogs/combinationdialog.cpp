@@ -38,7 +38,8 @@ CombinationDialog::CombinationDialog(const QString& words, const QString& propos
         m_ui->candidateList->addItem(candidateText(candidate));
     m_ui->toDictionaryCheck->setChecked(toDictionary);
     m_ui->buttonBox->button(QDialogButtonBox::Ok)->setDefault(true);
-    m_ui->buttonBox->button(QDialogButtonBox::Cancel)->setText(QStringLiteral("&Loobu"));
+    // "Sõna&liik" owns Alt+L here; Escape cancels.
+    m_ui->buttonBox->button(QDialogButtonBox::Cancel)->setText(QStringLiteral("Loobu"));
     connect(m_ui->buttonBox, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(m_ui->buttonBox, &QDialogButtonBox::rejected, this, &QDialog::reject);
     connect(m_ui->candidateList, &QListWidget::currentRowChanged, this, &CombinationDialog::takeCandidate);
