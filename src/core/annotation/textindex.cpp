@@ -78,6 +78,12 @@ std::size_t TextTokenIndex::tokenCount()
     return m_position.size();
 }
 
+void TextTokenIndex::nodeAboutToBeRemoved(XmlNode node)
+{
+    if (!isElement(node, text::kCombination))
+        m_fresh = false;
+}
+
 void TextTokenIndex::insertSorted(std::vector<Entry>& entries, const Entry& entry)
 {
     const auto at = std::lower_bound(entries.begin(), entries.end(), entry.position,

@@ -12,8 +12,9 @@
 namespace pelmora {
 
 // Observes the document: a change of a token's lemma updates the index in place; any change of
-// the tree's shape or of a token's text makes it rebuild itself at the next query. Handles it
-// returns are valid until the next change of the document.
+// the tree's shape or of a token's text makes it rebuild itself at the next query (a combination
+// made or removed does not: it holds no token). Handles it returns are valid until the next
+// change of the document.
 class TextTokenIndex final : public DocumentObserver {
 public:
     explicit TextTokenIndex(CPelmoraDoc& doc);
@@ -38,7 +39,7 @@ public:
     // DocumentObserver
     void attributeChanged(XmlNode element, const char* name, std::string_view oldValue) override;
     void documentAboutToBeCleared() override { m_fresh = false; }
-    void nodeAboutToBeRemoved(XmlNode) override { m_fresh = false; }
+    void nodeAboutToBeRemoved(XmlNode node) override;
 
 private:
     void refresh();

@@ -412,6 +412,13 @@ bool CPelmoraDoc::setNodeAttribute(XmlNode element, const char* name, std::strin
     return value.empty() || attributeValue(element, name) == value;
 }
 
+// A combination element holds no tokens: adding or removing one leaves every index over the
+// tokens as it is, so the indexes need not rebuild after each combination made or removed.
+bool CPelmoraDoc::movesStructure(XmlNode node)
+{
+    return !isElement(node, kCombination);
+}
+
 bool CPelmoraDoc::setNodeText(XmlNode element, std::string_view text)
 {
     if (element.type() != pugi::node_element)
@@ -437,7 +444,8 @@ XmlNode CPelmoraDoc::appendElement(XmlNode parent, const char* name)
     if (added) {
         m_history.inserted(added);
         m_modified = true;
-        ++m_structureRevision;
+        if (movesStructure(added))
+            ++m_structureRevision;
     }
     return added;
 }
@@ -452,7 +460,8 @@ XmlNode CPelmoraDoc::insertElementBefore(XmlNode parent, const char* name, XmlNo
     if (added) {
         m_history.inserted(added);
         m_modified = true;
-        ++m_structureRevision;
+        if (movesStructure(added))
+            ++m_structureRevision;
     }
     return added;
 }
@@ -467,7 +476,8 @@ XmlNode CPelmoraDoc::insertElementAfter(XmlNode parent, const char* name, XmlNod
     if (added) {
         m_history.inserted(added);
         m_modified = true;
-        ++m_structureRevision;
+        if (movesStructure(added))
+            ++m_structureRevision;
     }
     return added;
 }
@@ -479,9 +489,11 @@ bool CPelmoraDoc::removeNode(XmlNode node)
     ChangeGroup group(*this);
     m_history.aboutToRemove(node);
     notifyAboutToRemove(node);
+    const bool moves = movesStructure(node);
     const bool removed = node.parent().remove_child(node);
     m_modified = true;
-    ++m_structureRevision;
+    if (moves)
+        ++m_structureRevision;
     return removed;
 }
 

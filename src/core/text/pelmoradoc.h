@@ -322,8 +322,9 @@ public:
     std::int32_t layoutRevision() const { return m_layoutRevision; }
     void bumpLayoutRevision();
     // Moves on every change of the tree's shape or of a token's text: nodes added or removed, text
-    // set, a text opened or dropped. Attribute changes do not move it (observers hear of them
-    // through attributeChanged). Indexes over the tokens rebuild when it moves.
+    // set, a text opened or dropped; not for a combination element added or removed, which holds
+    // no token. Attribute changes do not move it (observers hear of them through
+    // attributeChanged). Indexes over the tokens rebuild when it moves.
     std::uint64_t structureRevision() const { return m_structureRevision; }
 
     Prompter& prompter() const { return m_prompter; }
@@ -337,6 +338,8 @@ private:
     void notifyAttributeChanged(XmlNode element, const char* name, std::string_view oldValue);
     // After undo or redo: the current token, the modified flag, the layout, the views.
     void finishHistoryStep(XmlNode current);
+    // False for a node whose coming or going cannot change the tokens (a combination element).
+    static bool movesStructure(XmlNode node);
     void forgetHistory();
     void changeAttribute(XmlNode element, const char* name, std::string_view value);
     bool renumberBody();

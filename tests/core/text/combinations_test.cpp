@@ -207,6 +207,30 @@ TEST(RemoveCombination, KeepsTheMarksOfWordsInAnotherCombination)
     EXPECT_EQ(doc.xml().serialize(), before);
 }
 
+// Making or removing a combination touches no token, so the token indexes need not rebuild
+// (and the form keeps what is typed in it); a token added still moves the structure.
+TEST(CombinationStructure, LeavesTheTokenIndexesAlone)
+{
+    RecordingPrompter prompter;
+    CPelmoraDoc doc(prompter);
+    ASSERT_TRUE(doc.openFromBuffer(wrapBody(kSentences), "t.xml"));
+    TextTokenIndex index(doc);
+    ASSERT_EQ(index.tokensWithKey("ette").size(), 2u);
+    const std::uint64_t structure = doc.structureRevision();
+    const XmlNode made = doc.createCombination(tokensById(doc, {"l1_s2", "l1_s4"}), {"võtma ette", "", ""});
+    ASSERT_TRUE(made);
+    EXPECT_EQ(doc.structureRevision(), structure);
+    const std::vector<TextTokenIndex::Entry> before = index.tokensWithKey("ette");
+    ASSERT_TRUE(doc.removeCombination(made));
+    EXPECT_EQ(doc.structureRevision(), structure);
+    EXPECT_EQ(index.tokensWithKey("ette").size(), 2u);
+    EXPECT_EQ(index.tokensWithKey("ette").front().token, before.front().token);
+    ASSERT_TRUE(doc.setCurrentToken(tokenById(doc, "l1_s1")));
+    ASSERT_TRUE(doc.addToken("ette"));
+    EXPECT_NE(doc.structureRevision(), structure);
+    EXPECT_EQ(index.tokensWithKey("ette").size(), 3u);
+}
+
 TEST(RemoveCombination, AnythingElseIsRefused)
 {
     RecordingPrompter prompter;
