@@ -261,6 +261,19 @@ private Q_SLOTS:
         QCOMPARE(w.combinations("l1"), QStringList{QString::fromUtf8("l1_s1_s4=minā .||")});
     }
 
+    // Making a combination of the shown token leaves what is typed in the form.
+    void formKeepsItsTypingWhenTheTokenIsCombined()
+    {
+        Workbench w;
+        QLineEdit* headword = w.frame().findChild<QLineEdit*>("headwordEdit");
+        QVERIFY(headword);
+        headword->setText(QStringLiteral("kirjutatud"));
+        QVERIFY(w.doc().createCombination({w.token("l1_s1"), w.token("l1_s2")}, {"minā jūrõ", "", ""}));
+        QCoreApplication::processEvents();
+        QCOMPARE(w.mark("l1_s1"), QString("+"));
+        QCOMPARE(headword->text(), QStringLiteral("kirjutatud"));
+    }
+
     // With "Lisa kõik uued sõnad sõnastikku" the dictionary keeps the combination, and the step
     // says that undo leaves it there.
     void checkBoxStoresInTheDictionary()

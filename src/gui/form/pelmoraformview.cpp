@@ -8,6 +8,7 @@
 #include "app/qtstrings.h"
 #include "app/waitingfetch.h"
 #include "form/formmnemonics.h"
+#include "text/textformat.h"
 #include "ui_pelmoraformview.h"
 
 #include <QApplication>
@@ -20,6 +21,7 @@
 #include <QToolButton>
 
 #include <algorithm>
+#include <cstring>
 
 namespace pelmora::gui {
 
@@ -249,9 +251,11 @@ void CPelmoraFormView::documentUpdated()
     QMetaObject::invokeMethod(this, &CPelmoraFormView::redrawFromDocument, Qt::QueuedConnection);
 }
 
-void CPelmoraFormView::attributeChanged(XmlNode element, const char*, std::string_view)
+void CPelmoraFormView::attributeChanged(XmlNode element, const char* name, std::string_view)
 {
-    if (element && element == m_shown.token())
+    // The combination mark is not among the fields: a combination made of the shown token keeps
+    // what is typed in them.
+    if (element && element == m_shown.token() && std::strcmp(name, text::kCombinationMark) != 0)
         m_shownEdited = true;
     // The sentence's audio position changed: only its label follows, the fields keep what is typed.
     if (element && m_shown.token() && element == CPelmoraDoc::sentenceOf(m_shown.token()))
