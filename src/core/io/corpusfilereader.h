@@ -27,6 +27,10 @@ public:
     // No is Stop. On Opened the reader stands on the first sentence.
     OpenResult open(const std::string& path, Prompter& prompter);
 
+    // Loads a corpus text without asking: false when it is not usable (the same tests as open),
+    // with the parser's reason, or "not a corpus text", in `reason` when given.
+    bool load(const std::string& path, std::string* reason = nullptr);
+
     // The same from bytes in memory; false (and no question) when the text is not usable.
     bool openFromBuffer(std::string_view bytes);
 
