@@ -3,6 +3,7 @@
 #pragma once
 
 #include "app/commands.h"
+#include "search/concordance.h"
 #include "text/pelmoradoc.h"
 
 #include <QMainWindow>
@@ -21,6 +22,7 @@ class CPelmoraApp;
 class CPelmoraFormView;
 class CTextView;
 class CWordInfoView;
+class ConcordanceDock;
 class DictionaryCommands;
 class EditingCommands;
 class IoCommands;
@@ -64,6 +66,7 @@ public:
     DictionaryCommands& dictionaryCommands() { return *m_dictionaryCommands; }
     EditingCommands& editingCommands() { return *m_editing; }
     IoCommands& ioCommands() { return *m_io; }
+    ConcordanceDock& concordance() { return *m_concordance; }
 
     // After the settings or the dictionary changed: the form takes its sources and fills anew.
     void settingsChanged();
@@ -131,6 +134,12 @@ private:
     void analyseDictionary();
     void about();
     void focusPane(int step);
+    // The concordance: of the form's headword (or the token's word form when it has none), of
+    // a word form, and opening a hit at its token.
+    void createConcordance();
+    void showHeadwordUsage();
+    void showUsage(ConcordanceBy by, const QString& word);
+    void openConcordanceHit(const QString& file, const QString& tokenId);
 
     CPelmoraApp& m_app;
     CPelmoraDoc& m_doc;
@@ -150,6 +159,7 @@ private:
     DictionaryCommands* m_dictionaryCommands = nullptr;
     EditingCommands* m_editing = nullptr;
     IoCommands* m_io = nullptr;
+    ConcordanceDock* m_concordance = nullptr;
     WindowKeys* m_keys = nullptr;
     QString m_path;
     QStringList m_recent;
