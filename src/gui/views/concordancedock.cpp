@@ -175,7 +175,6 @@ ConcordanceDock::ConcordanceDock(Settings& settings, FileChooser& files, QWidget
     m_proxy.setSourceModel(&m_model);
     m_proxy.setSortRole(ConcordanceModel::SortRole);
     m_proxy.setSortCaseSensitivity(Qt::CaseInsensitive);
-    m_proxy.setSortLocaleAware(true);
     m_proxy.setFilterKeyColumn(-1);
     m_proxy.setFilterCaseSensitivity(Qt::CaseInsensitive);
     m_proxy.setDynamicSortFilter(true);
