@@ -44,8 +44,8 @@ fi
 mapfile -t inputs < <(ls "$CORPUS"/text*.xml)
 
 # The most frequent lemma of the corpus (each file draws its own lemmas, so short ones recur).
-LEMMA="$(cat "${inputs[@]}" | grep -o ' lemma="[^"]*"' | sort | uniq -c | sort -k1,1nr -k2 | head -1 \
-    | sed 's/.*lemma="\(.*\)"/\1/')"
+LEMMA="$(cat "${inputs[@]}" | grep -o ' lemma="[^"]*"' | sort | uniq -c | sort -k1,1nr -k2 \
+    | awk 'NR == 1 { sub(/.*lemma="/, ""); sub(/"$/, ""); print }')"
 [[ -n "$LEMMA" ]] || die "no lemma found in the corpus"
 
 now() { date +%s.%N; }

@@ -43,6 +43,70 @@ bool isClosingMark(std::string_view text)
     return isOneOf(text, kClosingMarks);
 }
 
+// Writes the UTF-8 bytes of a code point; returns how many.
+std::size_t encodeUtf8(char32_t c, char (&out)[4])
+{
+    if (c < 0x80) {
+        out[0] = static_cast<char>(c);
+        return 1;
+    }
+    if (c < 0x800) {
+        out[0] = static_cast<char>(0xC0 | (c >> 6));
+        out[1] = static_cast<char>(0x80 | (c & 0x3F));
+        return 2;
+    }
+    if (c < 0x10000) {
+        out[0] = static_cast<char>(0xE0 | (c >> 12));
+        out[1] = static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+        out[2] = static_cast<char>(0x80 | (c & 0x3F));
+        return 3;
+    }
+    out[0] = static_cast<char>(0xF0 | (c >> 18));
+    out[1] = static_cast<char>(0x80 | ((c >> 12) & 0x3F));
+    out[2] = static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+    out[3] = static_cast<char>(0x80 | (c & 0x3F));
+    return 4;
+}
+
+bool isMarkupCharacter(char c)
+{
+    return c == '+' || c == '/' || c == '[' || c == '\\' || c == ']' || c == '_';
+}
+
+// Whether the value's word-form key is `key`, without building the key: characters lower-case
+// one by one (full and simple lower-casing agree for every character but U+0130 and the final
+// sigma), markup characters drop out, so a difference is final. Where that does not hold (those
+// two, an invalid byte, a braced group) the whole key is built after all.
+bool hasWordFormKey(std::string_view value, std::string_view key)
+{
+    std::size_t j = 0;
+    for (std::size_t i = 0; i < value.size();) {
+        const auto byte = static_cast<unsigned char>(value[i]);
+        if (byte < 0x80) {
+            ++i;
+            const char c = static_cast<char>(byte);
+            if (isMarkupCharacter(c))
+                continue;
+            if (c == '{')
+                return MakeWordFormKey(value) == key;
+            const char lower = c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+            if (j >= key.size() || key[j] != lower)
+                return false;
+            ++j;
+            continue;
+        }
+        const char32_t c = decodeUtf8(value, i);
+        if (c == 0xFFFD || c == 0x130 || c == 0x3A3)
+            return MakeWordFormKey(value) == key;
+        char lower[4];
+        const std::size_t length = encodeUtf8(static_cast<char32_t>(u_tolower(static_cast<UChar32>(c))), lower);
+        if (key.substr(j, length) != std::string_view(lower, length))
+            return false;
+        j += length;
+    }
+    return j == key.size();
+}
+
 // Decides whether a token is the one looked for.
 class TokenMatcher {
 public:
@@ -56,12 +120,12 @@ public:
         if (m_word.empty())
             return false;
         if (m_by == ConcordanceBy::WordForm)
-            return !m_key.empty() && MakeWordFormKey(elementText(token)) == m_key;
+            return !m_key.empty() && hasWordFormKey(elementText(token), m_key);
         const std::string_view lemma = attributeValue(token, kLemma);
         if (lemma.empty())
             return false;
         // The same lemma, or the same up to case and markup, the way the dictionary compares words.
-        return lemma == m_word || (!m_key.empty() && MakeWordFormKey(lemma) == m_key);
+        return lemma == m_word || (!m_key.empty() && hasWordFormKey(lemma, m_key));
     }
 
 private:
@@ -152,9 +216,8 @@ std::vector<std::string> concordanceFiles(std::string_view setting, const std::s
     if (folder.empty()) {
         if (openTextPath.empty())
             return {};
-        folder = fs::path(openTextPath).parent_path().string();
-        if (folder.empty())
-            folder = ".";
+        const fs::path parent = fs::path(openTextPath).parent_path();
+        folder = (parent.empty() ? fs::current_path(error) : parent).string();
     }
     if (!fs::is_directory(folder, error)) {
         std::vector<std::string> files;

@@ -1,5 +1,7 @@
 #include "search/concordance.h"
 
+#include "common/strings.h"
+
 #include "../io/iotestdata.h"
 #include "testsupport.h"
 
@@ -122,6 +124,46 @@ TEST_F(ConcordanceTest, WordFormIsFoundByItsKey)
     EXPECT_EQ(m_lines[2].tokenId, "l1_s3");
     EXPECT_EQ(m_lines[1].left, "Kalad");
     EXPECT_EQ(m_lines[1].right, "KALAD");
+}
+
+TEST_F(ConcordanceTest, KeysBeyondAsciiAndWithBracedGroupsMatch)
+{
+    const std::string file =
+        corpus("a.xml", "<lause id=\"l1\">" + tok("l1_s1", "JÕGI") + tok("l1_s2", "Jõ_gi") + tok("l1_s3", "jogi") +
+                            tok("l1_s4", "J{x}ÕGI") + tok("l1_s5", "JÕG") + tok("l1_s6", "kala", "lemma=\"KA+LA{1}\"") +
+                            "</lause>");
+    // Expected: upper-case letters beyond ASCII, markup and braced groups are ignored either way.
+    run({ConcordanceBy::WordForm, "jõgi", 0, {file}});
+    ASSERT_EQ(m_lines.size(), 3u);
+    EXPECT_EQ(m_lines[0].tokenId, "l1_s1");
+    EXPECT_EQ(m_lines[1].tokenId, "l1_s2");
+    EXPECT_EQ(m_lines[2].tokenId, "l1_s4");
+    run(lemma("Kala", {file}));
+    ASSERT_EQ(m_lines.size(), 1u);
+    EXPECT_EQ(m_lines[0].lemma, "KA+LA{1}");
+}
+
+TEST_F(ConcordanceTest, WordFormMatchesExactlyWhereTheKeyIsEqual)
+{
+    // Pairs whose keys are equal or not, in letters where a shortcut could go wrong.
+    const char* const words[] = {"Õun", "ÕUN", "õun", "oun", "İki", "i̇ki", "iki", "ΟΔΟΣ", "οδος", "οδοσ", "ǅem",
+                                 "ǆem", "Straße", "STRASSE", "a+b", "AB", "a{b}c", "ac", "Ꞵeta", "ꞵeta", "ab\xFF",
+                                 "AB\xFF"};
+    std::string sentence = "<lause id=\"l1\">";
+    for (std::size_t i = 0; i < std::size(words); ++i)
+        sentence += tok("l1_s" + std::to_string(i + 1), words[i]);
+    const std::string file = corpus("a.xml", sentence + "</lause>");
+    for (const char* word : words) {
+        run({ConcordanceBy::WordForm, word, 0, {file}});
+        std::vector<std::string> found;
+        for (const ConcordanceLine& line : m_lines)
+            found.push_back(line.token);
+        std::vector<std::string> expected;
+        for (const char* other : words)
+            if (MakeWordFormKey(other) == MakeWordFormKey(word))
+                expected.emplace_back(other);
+        EXPECT_EQ(found, expected) << word;
+    }
 }
 
 TEST_F(ConcordanceTest, EmptyWordAndZeroContext)
