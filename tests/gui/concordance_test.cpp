@@ -124,7 +124,8 @@ void ConcordanceTest::ctrlKShowsTheHeadwordsLinesFromTheTextsFolder()
     QVERIFY2(bench.dock().statusLabel()->text().startsWith("Leitud 3 rida, vahele jäetud 2 faili"),
              qPrintable(bench.dock().statusLabel()->text()));
     QVERIFY(bench.dock().statusLabel()->toolTip().contains("Fail " + bench.path("tyhi.xml") + " on tühi."));
-    QVERIFY(bench.dock().statusLabel()->toolTip().contains("Vigane fail " + bench.path("sonastik.xml") + "."));
+    QVERIFY(bench.dock().statusLabel()->toolTip().contains("Fail " + bench.path("sonastik.xml") +
+                                                           " ei ole korpuse tekst."));
     // The files in name order: "teine.xml" before "tekst.xml".
     QCOMPARE(bench.column(ConcordanceModel::File), (QStringList{"teine.xml", "tekst.xml", "tekst.xml"}));
     QCOMPARE(bench.column(ConcordanceModel::Left), (QStringList{"Arg", "", "Suur"}));
@@ -254,6 +255,11 @@ void ConcordanceTest::doubleClickInTheOpenTextKeepsItsChanges()
     QCOMPARE(bench.currentId(), std::string("l2_s2"));
     QVERIFY(bench.app->doc().isModified());
     QCOMPARE(CPelmoraDoc::attribute(bench.app->doc().firstToken(), "tahendus"), std::string("fish"));
+    // Enter on a selected line opens it too.
+    bench.table().setFocus();
+    bench.table().selectRow(1);
+    QTest::keyClick(&bench.table(), Qt::Key_Return);
+    QCOMPARE(bench.currentId(), std::string("l1_s1"));
 }
 
 void ConcordanceTest::chosenFolderIsKeptInTheSettings()

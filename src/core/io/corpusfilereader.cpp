@@ -15,9 +15,11 @@ CorpusFileReader::OpenResult CorpusFileReader::open(const std::string& path, Pro
     return skip ? OpenResult::Skip : OpenResult::Stop;
 }
 
-bool CorpusFileReader::load(const std::string& path, std::string* reason)
+bool CorpusFileReader::load(const std::string& path, std::string* reason, bool* wellFormed)
 {
     const XmlLoadResult loaded = m_xml.load(path);
+    if (wellFormed)
+        *wellFormed = loaded.ok;
     if (takeLoaded(static_cast<bool>(loaded)))
         return true;
     if (reason)

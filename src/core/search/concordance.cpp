@@ -282,9 +282,12 @@ ConcordanceResult runConcordance(const ConcordanceRequest& request, const Concor
         CorpusFileReader reader;
         std::string reason;
         const bool empty = isEmptyFile(file);
-        if (empty || !reader.load(file, &reason)) {
-            ConcordanceSkippedFile skipped{
-                file, formatMessage(empty ? kConcordanceEmptyFile : kConcordanceInvalidFile, file), reason};
+        bool wellFormed = false;
+        if (empty || !reader.load(file, &reason, &wellFormed)) {
+            const char* message = empty        ? kConcordanceEmptyFile
+                                  : wellFormed ? kConcordanceNotACorpusText
+                                               : kConcordanceInvalidFile;
+            ConcordanceSkippedFile skipped{file, formatMessage(message, file), empty ? std::string() : reason};
             if (sink.skipped)
                 sink.skipped(skipped);
             result.skipped.push_back(std::move(skipped));

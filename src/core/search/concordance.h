@@ -21,6 +21,8 @@ inline constexpr int kMaxConcordanceContext = 50;
 // The messages for a file the concordance skips.
 inline constexpr const char* kConcordanceEmptyFile = "Fail %s on tühi.";
 inline constexpr const char* kConcordanceInvalidFile = "Vigane fail %s.";
+// Well-formed XML that is not a corpus text, such as the dictionary kept beside the texts.
+inline constexpr const char* kConcordanceNotACorpusText = "Fail %s ei ole korpuse tekst.";
 
 struct ConcordanceRequest {
     ConcordanceBy by = ConcordanceBy::Lemma;
@@ -47,7 +49,7 @@ struct ConcordanceLine {
 // A file that was not read, and why (the user's message, then the reader's own reason).
 struct ConcordanceSkippedFile {
     std::string file;
-    std::string message;  // "Fail %s on tühi." or "Vigane fail %s." with the path
+    std::string message;  // "Fail %s on tühi.", "Vigane fail %s." or "Fail %s ei ole korpuse tekst."
     std::string reason;   // e.g. the parser's error; may be empty
 };
 

@@ -199,7 +199,7 @@ TEST_F(ConcordanceTest, EmptyAndMalformedFilesAreReportedAndSkipped)
     EXPECT_EQ(m_skipped[0].message, "Fail " + empty + " on tühi.");
     EXPECT_EQ(m_skipped[1].message, "Vigane fail " + broken + ".");
     EXPECT_FALSE(m_skipped[1].reason.empty());
-    EXPECT_EQ(m_skipped[2].message, "Vigane fail " + other + ".");
+    EXPECT_EQ(m_skipped[2].message, "Fail " + other + " ei ole korpuse tekst.");
     EXPECT_EQ(m_skipped[3].file, missing);
     // Progress is told once per file, skipped ones included.
     ASSERT_EQ(m_progress.size(), 5u);
