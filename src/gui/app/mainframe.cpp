@@ -489,7 +489,11 @@ void CMainFrame::showHeadwordUsage()
 
 void CMainFrame::showUsage(ConcordanceBy by, const QString& word)
 {
+    const bool first = m_concordance->isHidden();
     m_concordance->showUsage(by, word, m_path);
+    // The running text keeps most of the height when the window first opens.
+    if (first)
+        resizeDocks({m_concordance}, {height() / 4}, Qt::Vertical);
 }
 
 void CMainFrame::openConcordanceHit(const QString& file, const QString& tokenId)

@@ -17,6 +17,7 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QStringList>
+#include <QStyledItemDelegate>
 #include <QTableView>
 #include <QThread>
 #include <QVBoxLayout>
@@ -31,6 +32,19 @@ constexpr std::size_t kLinesPerBatch = 200;
 const char* const kHeaders[ConcordanceModel::ColumnCount] = {"Vasak kontekst", "Sõne",    "Parem kontekst",
                                                              "Lemma",          "Vorm",    "Fail",
                                                              "Lause",          "Lehekülg"};
+
+// Draws the left context cut off at its start, so that the words next to the token stay in view.
+class LeftElidingDelegate final : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+protected:
+    void initStyleOption(QStyleOptionViewItem* option, const QModelIndex& index) const override
+    {
+        QStyledItemDelegate::initStyleOption(option, index);
+        option->textElideMode = Qt::ElideLeft;
+    }
+};
 
 // The left context from the token outwards, so that sorting it groups the words just before it.
 QString leftSortKey(const std::string& left)
@@ -195,6 +209,7 @@ ConcordanceDock::ConcordanceDock(Settings& settings, FileChooser& files, QWidget
     for (int column = 0; column < ConcordanceModel::ColumnCount; ++column)
         m_table->setColumnWidth(column, widths[column]);
     m_table->horizontalHeader()->setHighlightSections(false);
+    m_table->setItemDelegateForColumn(ConcordanceModel::Left, new LeftElidingDelegate(m_table));
     layout->addWidget(m_table, 1);
     setWidget(pane);
 
