@@ -209,6 +209,11 @@ void ConcordanceTest::cancelKeepsWhatWasFound()
     QTest::qWait(50);
     QCOMPARE(bench.dock().model().rowCount(), rows);
     QVERIFY(rows < 303);
+    // Escape in the table stops a run as well.
+    bench.pressCtrlK();
+    QVERIFY(bench.dock().isRunning());
+    QTest::keyClick(&bench.table(), Qt::Key_Escape);
+    QVERIFY(!bench.dock().isRunning());
 }
 
 void ConcordanceTest::doubleClickOpensAnotherTextAfterTheSaveQuestion()
