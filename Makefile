@@ -63,6 +63,7 @@ bench: release
 	bash bench/suggester.sh $(RELEASE_DIR)/bin build/bench
 	bash bench/dictionary.sh $(RELEASE_DIR)/bin/pelmora-cli build/bench
 	bash bench/query.sh $(RELEASE_DIR)/bin/pelmora-cli build/bench
+	bash bench/concordance.sh $(RELEASE_DIR)/bin/pelmora-cli build/bench
 	bash bench/gui.sh $(RELEASE_DIR)/bin build/bench
 	bash bench/form.sh $(RELEASE_DIR)/bin build/bench
 

@@ -27,5 +27,7 @@ void addDictCommands(CLI::App& app, RunState& state);
 void addSuggestCommands(CLI::App& app, RunState& state);
 void addIoCommands(CLI::App& app, RunState& state);
 void addImportCommands(CLI::App& app, RunState& state);
+// concordance
+void addConcordanceCommands(CLI::App& app, RunState& state);
 
 }  // namespace pelmora::cli

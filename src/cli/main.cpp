@@ -19,6 +19,7 @@ int main(int argc, char** argv)
     addSuggestCommands(app, state);
     addIoCommands(app, state);
     addImportCommands(app, state);
+    addConcordanceCommands(app, state);
     try {
         app.parse(argc, argv);
     } catch (const CLI::CallForHelp& e) {

@@ -23,10 +23,12 @@ TEST(Settings, DefaultsOfAFirstStart)
 
 TEST(Settings, EveryKeyReadsAndWritesItsField)
 {
-    ASSERT_EQ(settingKeys().size(), 22u);
+    ASSERT_EQ(settingKeys().size(), 23u);
     EXPECT_STREQ(settingKeys().front().name, "DictionaryPathName");
-    EXPECT_STREQ(settingKeys().back().name, "AutosaveSeconds");
+    EXPECT_STREQ(settingKeys()[21].name, "AutosaveSeconds");
+    EXPECT_STREQ(settingKeys().back().name, "ConcordanceFolder");
     EXPECT_EQ(Settings().autosaveSeconds, 60);  // a recovery every minute unless set otherwise
+    EXPECT_EQ(Settings().concordanceFolder, "");  // the open text's folder unless chosen
 
     Settings settings;
     for (const SettingKey& key : settingKeys())

@@ -52,6 +52,7 @@ Settings unusualSettings()
     settings.taggingInfoPath = "/märkmed/märkmed.xml";
     settings.endings = " s t ";
     settings.analyserUrl = "http://localhost:8080/analyys";
+    settings.concordanceFolder = "/korpus, vana/tekstid";
     settings.changes = 2;
     settings.changesPath = "/muutused.vtf";
     settings.liivi = 1;

@@ -15,6 +15,18 @@ CorpusFileReader::OpenResult CorpusFileReader::open(const std::string& path, Pro
     return skip ? OpenResult::Skip : OpenResult::Stop;
 }
 
+bool CorpusFileReader::load(const std::string& path, std::string* reason, bool* wellFormed)
+{
+    const XmlLoadResult loaded = m_xml.load(path);
+    if (wellFormed)
+        *wellFormed = loaded.ok;
+    if (takeLoaded(static_cast<bool>(loaded)))
+        return true;
+    if (reason)
+        *reason = loaded ? std::string("not a corpus text") : loaded.error;
+    return false;
+}
+
 bool CorpusFileReader::openFromBuffer(std::string_view bytes)
 {
     return takeLoaded(static_cast<bool>(m_xml.loadFromBuffer(bytes)));

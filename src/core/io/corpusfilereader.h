@@ -27,6 +27,11 @@ public:
     // No is Stop. On Opened the reader stands on the first sentence.
     OpenResult open(const std::string& path, Prompter& prompter);
 
+    // Loads a corpus text without asking: false when it is not usable (the same tests as open),
+    // with the parser's reason in `reason` when given; `wellFormed` tells whether the file was
+    // XML at all (then it only is not a corpus text).
+    bool load(const std::string& path, std::string* reason = nullptr, bool* wellFormed = nullptr);
+
     // The same from bytes in memory; false (and no question) when the text is not usable.
     bool openFromBuffer(std::string_view bytes);
 

@@ -58,6 +58,7 @@ const std::vector<SettingKey>& settingKeys()
         integerKey("Liivi", &Settings::liivi),
         stringKey("AnalyserUrl", &Settings::analyserUrl),
         integerKey("AutosaveSeconds", &Settings::autosaveSeconds),
+        stringKey("ConcordanceFolder", &Settings::concordanceFolder),
     };
     return keys;
 }

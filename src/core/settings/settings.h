@@ -36,6 +36,7 @@ struct Settings {
     int liivi = 0;                         // Liivi: kept and written back, never consulted
     std::string analyserUrl;               // AnalyserUrl: the online analyser's address; empty = none
     int autosaveSeconds = 60;              // AutosaveSeconds: recovery of a modified text every N s; 0 = off
+    std::string concordanceFolder;         // ConcordanceFolder: files the concordance reads; empty = the text's folder
 
     SuggestionSource suggestionSource() const;
 
@@ -51,7 +52,8 @@ struct SettingKey {
     std::string Settings::*stringField;
 };
 
-// Every key, in the order of the settings table, with our own "AnalyserUrl" and "AutosaveSeconds" last.
+// Every key, in the order of the settings table, with our own "AnalyserUrl", "AutosaveSeconds" and
+// "ConcordanceFolder" last.
 const std::vector<SettingKey>& settingKeys();
 
 // The key with this name, or nullptr.

@@ -46,6 +46,7 @@ std::vector<CommandInfo> makeTable()
         {Command::SimpleDictionary, "&Lihtne sõnastik ...", {}, text},
         {Command::Statistics, "&Statistika", {}, text},
         {Command::MultiFileQuery, "&Päring mitmest failist", {}, Needs::Nothing},
+        {Command::ShowUsage, "Näita kasutust ...\tCtrl+K", {K(Qt::CTRL | Qt::Key_K)}, token},
 
         {Command::SuggesterSettings, "&Soovitaja seaded ...", {}, Needs::Nothing, "preferences-system",
          "Soovitaja seaded"},
@@ -80,6 +81,7 @@ std::vector<CommandInfo> makeTable()
         {Command::GoToClipboardIdentifier, "Otsib sõneID", {}, token, "go-jump",
          "Otsib sõneID (lõikelaual olev sõne ID)"},
         {Command::CopySentence, "Kopeeri lause", {}, token},
+        {Command::ShowWordFormUsage, "Näita kasutust ...", {}, token},
         {Command::FirstToken, "Esimene sõne", {K(Qt::CTRL | Qt::Key_Home)}, text},
         {Command::LastToken, "Viimane sõne", {K(Qt::CTRL | Qt::Key_End)}, text},
         {Command::NextToken, "Järgmine sõne", {K(Qt::SHIFT | Qt::Key_Right)}, token},
@@ -120,7 +122,8 @@ const std::vector<MenuInfo>& menuTable()
           Command::SuspectedErrors, Command::AutomaticChanges, Command::RemoveAutomaticMarks, kSeparator,
           Command::ClearSearches, kSeparator, Command::RememberPosition, Command::GoToRememberedPosition,
           Command::GoToPage, Command::GoToIdentifier, kSeparator, Command::NextMarked, Command::PreviousMarked}},
-        {"&Päringud", {Command::SimpleDictionary, Command::Statistics, Command::MultiFileQuery}},
+        {"&Päringud",
+         {Command::SimpleDictionary, Command::Statistics, Command::MultiFileQuery, kSeparator, Command::ShowUsage}},
         {"Töö&vahendid",
          {Command::SuggesterSettings, kSeparator, Command::EditDictionary, Command::ExportDictionary,
           Command::AnalyseDictionary, kSeparator, Command::Transformations}},
@@ -160,6 +163,8 @@ const std::vector<ContextEntry>& contextMenuTable()
         {Command::SplitSentence, "Tükelda lause"},
         {kSeparator, {}},
         {Command::StartCombination, "1. ühendi täiendsõna"},
+        {kSeparator, {}},
+        {Command::ShowWordFormUsage, "Näita kasutust ..."},
     };
     return entries;
 }

@@ -18,7 +18,7 @@ enum class Command {
     ClearSearches, RememberPosition, GoToRememberedPosition, GoToPage, GoToIdentifier, NextMarked,
     PreviousMarked,
     // "&Päringud"
-    SimpleDictionary, Statistics, MultiFileQuery,
+    SimpleDictionary, Statistics, MultiFileQuery, ShowUsage,
     // "Töö&vahendid"
     SuggesterSettings, EditDictionary, ExportDictionary, AnalyseDictionary, Transformations,
     // "&Redaktor"
@@ -27,8 +27,9 @@ enum class Command {
     // "&Aken", "&Info"
     ToggleToolbar, About,
     // Without a menu entry: the toolbar, the accelerators, the context menu.
-    NewDocument, Print, GoToClipboardIdentifier, CopySentence, FirstToken, LastToken, NextToken,
-    PreviousToken, NextSentence, PreviousSentence, NextPane, PreviousPane, StartCombination,
+    NewDocument, Print, GoToClipboardIdentifier, CopySentence, ShowWordFormUsage, FirstToken,
+    LastToken, NextToken, PreviousToken, NextSentence, PreviousSentence, NextPane, PreviousPane,
+    StartCombination,
     Count
 };
 

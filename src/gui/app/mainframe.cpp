@@ -16,6 +16,10 @@
 #include "form/pelmoraformview.h"
 #include "form/sentencecheckdialog.h"
 #include "form/translationdialog.h"
+#include "search/tokenwalk.h"
+#include "text/textformat.h"
+#include "ui_pelmoraformview.h"
+#include "views/concordancedock.h"
 #include "views/textview.h"
 #include "views/wordinfoview.h"
 
@@ -155,6 +159,7 @@ CMainFrame::CMainFrame(CPelmoraApp& app) : m_app(app), m_doc(app.doc())
     createMenus();
     createToolBar();
     connectCommands();
+    createConcordance();
     connect(&m_autosave, &QTimer::timeout, this, &CMainFrame::writeRecovery);
 
     QList<QKeySequence> windowKeys;
@@ -162,7 +167,8 @@ CMainFrame::CMainFrame(CPelmoraApp& app) : m_app(app), m_doc(app.doc())
                             Command::AudioPosition, Command::FindNext, Command::FirstToken, Command::LastToken,
                             Command::NextToken, Command::PreviousToken, Command::NextSentence,
                             Command::PreviousSentence, Command::NextPane, Command::PreviousPane,
-                            Command::Open, Command::Save, Command::Print, Command::NewDocument})
+                            Command::Open, Command::Save, Command::Print, Command::NewDocument,
+                            Command::ShowUsage})
         windowKeys += commandInfo(command).shortcuts;
     m_keys = new WindowKeys(this, windowKeys);
     qApp->installEventFilter(m_keys);
@@ -455,6 +461,56 @@ void CMainFrame::connectCommands()
     bind(Command::PreviousSentence, [this] { m_doc.goToPreviousSentence(); });
     bind(Command::NextPane, [this] { focusPane(1); });
     bind(Command::PreviousPane, [this] { focusPane(-1); });
+}
+
+void CMainFrame::createConcordance()
+{
+    m_concordance = new ConcordanceDock(m_app.settings(), m_app.files(), this);
+    addDockWidget(Qt::BottomDockWidgetArea, m_concordance);
+    m_concordance->hide();
+    connect(m_concordance, &ConcordanceDock::hitActivated, this, &CMainFrame::openConcordanceHit);
+    connect(action(Command::ShowUsage), &QAction::triggered, this, &CMainFrame::showHeadwordUsage);
+    connect(action(Command::ShowWordFormUsage), &QAction::triggered, this, [this] {
+        if (const XmlNode token = m_doc.currentToken())
+            showUsage(ConcordanceBy::WordForm, toQt(elementText(token)));
+    });
+    if (m_formView)
+        connect(m_formView->ui().showUsageButton, &QPushButton::clicked, action(Command::ShowUsage), &QAction::trigger);
+    m_dictionaryCommands->setShowUsage([this](ConcordanceBy by, const QString& word) { showUsage(by, word); });
+}
+
+void CMainFrame::showHeadwordUsage()
+{
+    const XmlNode token = m_doc.currentToken();
+    if (!token)
+        return;
+    // The headword as the form shows it (typed or proposed); the token's own lemma without a form.
+    const QString headword = m_formView ? m_formView->headwordEdit()->text().trimmed()
+                                        : toQt(attributeValue(token, text::kLemma));
+    if (headword.isEmpty())
+        showUsage(ConcordanceBy::WordForm, toQt(elementText(token)));
+    else
+        showUsage(ConcordanceBy::Lemma, headword);
+}
+
+void CMainFrame::showUsage(ConcordanceBy by, const QString& word)
+{
+    const bool first = m_concordance->isHidden();
+    m_concordance->showUsage(by, word, m_path);
+    // The running text keeps most of the height when the window first opens.
+    if (first)
+        resizeDocks({m_concordance}, {height() / 4}, Qt::Vertical);
+}
+
+void CMainFrame::openConcordanceHit(const QString& file, const QString& tokenId)
+{
+    // A hit in the open text needs no opening, so its changes stay; another text asks first.
+    const bool isOpen = m_doc.hasText() && !m_path.isEmpty() && QFileInfo(file) == QFileInfo(m_path);
+    if (!isOpen && (!maybeSave() || !openText(file)))
+        return;
+    if (const XmlNode token = findTokenById(m_doc, toStd(tokenId)))
+        m_doc.setCurrentToken(token);
+    m_textView->setFocus(Qt::OtherFocusReason);
 }
 
 // --- State ------------------------------------------------------------------------------------

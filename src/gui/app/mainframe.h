@@ -3,6 +3,7 @@
 #pragma once
 
 #include "app/commands.h"
+#include "search/concordance.h"
 #include "text/pelmoradoc.h"
 
 #include <QMainWindow>
@@ -22,6 +23,7 @@ class CPelmoraFormView;
 class CTextView;
 class CWordInfoView;
 class CombinationCommands;
+class ConcordanceDock;
 class DictionaryCommands;
 class EditingCommands;
 class IoCommands;
@@ -66,6 +68,7 @@ public:
     EditingCommands& editingCommands() { return *m_editing; }
     IoCommands& ioCommands() { return *m_io; }
     CombinationCommands& combinationCommands() { return *m_combinations; }
+    ConcordanceDock& concordance() { return *m_concordance; }
 
     // After the settings or the dictionary changed: the form takes its sources and fills anew.
     void settingsChanged();
@@ -133,6 +136,12 @@ private:
     void analyseDictionary();
     void about();
     void focusPane(int step);
+    // The concordance: of the form's headword (or the token's word form when it has none), of
+    // a word form, and opening a hit at its token.
+    void createConcordance();
+    void showHeadwordUsage();
+    void showUsage(ConcordanceBy by, const QString& word);
+    void openConcordanceHit(const QString& file, const QString& tokenId);
 
     CPelmoraApp& m_app;
     CPelmoraDoc& m_doc;
@@ -153,6 +162,7 @@ private:
     EditingCommands* m_editing = nullptr;
     IoCommands* m_io = nullptr;
     CombinationCommands* m_combinations = nullptr;
+    ConcordanceDock* m_concordance = nullptr;
     WindowKeys* m_keys = nullptr;
     QString m_path;
     QStringList m_recent;

@@ -120,6 +120,7 @@ void DictionaryCommands::editDictionary()
     else if (!dictionary.reopen())
         return;
     DictionaryEditorDialog dialog(dictionary, m_app.prompter(), m_app.dialogs(), m_parent);
+    dialog.setShowUsage(m_showUsage);
     m_app.dialogs().run(dialog);
 }
 

@@ -2,6 +2,8 @@
 // its export, the automatic lemmatisation from it, and the transformations list.
 #pragma once
 
+#include "search/concordance.h"
+
 #include <QObject>
 #include <QString>
 
@@ -26,6 +28,8 @@ public:
     // Called with the progress window after each of its updates, so that tests can press
     // "Loobu" part-way.
     void setProgressHook(std::function<void(QProgressDialog&)> hook) { m_progressHook = std::move(hook); }
+    // What the editor's "Näita kasutust ..." does with the word of the page in front.
+    void setShowUsage(std::function<void(ConcordanceBy, const QString&)> show) { m_showUsage = std::move(show); }
 
 public Q_SLOTS:
     void editDictionary();       // "&Redigeeri sõnastikku ..."
@@ -44,6 +48,7 @@ private:
     CPelmoraApp& m_app;
     QWidget* m_parent;
     std::function<void(QProgressDialog&)> m_progressHook;
+    std::function<void(ConcordanceBy, const QString&)> m_showUsage;
 };
 
 }  // namespace pelmora::gui

@@ -136,8 +136,35 @@ void DictionaryEditorDialog::fill(Page& page, const EditorFields& fields)
     }
 }
 
+void DictionaryEditorDialog::setShowUsage(std::function<void(ConcordanceBy, const QString&)> show)
+{
+    m_showUsage = std::move(show);
+    if (!m_showUsage || m_showUsageButton)
+        return;
+    m_showUsageButton = m_ui->buttonBox->addButton(QStringLiteral("Näita kasutust ..."), QDialogButtonBox::ActionRole);
+    m_showUsageButton->setObjectName("showUsageButton");
+    m_showUsageButton->setAutoDefault(false);
+    connect(m_showUsageButton, &QPushButton::clicked, this, &DictionaryEditorDialog::showUsage);
+    pageChanged(m_ui->pages->currentIndex());
+}
+
+void DictionaryEditorDialog::showUsage()
+{
+    // The dialog stays open; the concordance fills the window's table behind it meanwhile.
+    const QWidget* front = m_ui->pages->currentWidget();
+    if (!m_showUsage)
+        return;
+    if (front == m_ui->wordPage && !m_ui->wordEdit->text().trimmed().isEmpty())
+        m_showUsage(ConcordanceBy::WordForm, m_ui->wordEdit->text());
+    else if (front == m_ui->lemmaPage && !m_ui->lemmaEdit->text().trimmed().isEmpty())
+        m_showUsage(ConcordanceBy::Lemma, m_ui->lemmaEdit->text());
+}
+
 void DictionaryEditorDialog::pageChanged(int tab)
 {
+    // Combinations are not tokens of a text, so they have no concordance.
+    if (m_showUsageButton)
+        m_showUsageButton->setEnabled(m_ui->pages->widget(tab) != m_ui->combinationPage);
     for (auto& page : m_pages) {
         if (m_ui->pages->indexOf(page->widget) != tab)
             continue;

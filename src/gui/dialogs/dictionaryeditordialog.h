@@ -5,10 +5,12 @@
 #include "app/dialogrunner.h"
 #include "common/prompter.h"
 #include "dictionary/dictionaryeditor.h"
+#include "search/concordance.h"
 
 #include <QDialog>
 
 #include <array>
+#include <functional>
 #include <memory>
 
 class QAbstractButton;
@@ -28,6 +30,11 @@ public:
     DictionaryEditorDialog(CDictionary& dictionary, Prompter& prompter, DialogRunner& dialogs,
                            QWidget* parent = nullptr);
     ~DictionaryEditorDialog() override;
+
+    // "Näita kasutust ...": the word form of the word page (by its key) or the lemma of the lemma
+    // page goes to `show`; the button is there only with a hook and does nothing on combinations.
+    void setShowUsage(std::function<void(ConcordanceBy, const QString&)> show);
+    QPushButton* showUsageButton() const { return m_showUsageButton; }
 
     // The page of a section, for tests.
     const DictionaryEditorPage& page(DictSection section) const { return m_pages[index(section)]->model; }
@@ -57,10 +64,13 @@ private:
     EditorFields read(const Page& page) const;
     void fill(Page& page, const EditorFields& fields);
     void pageChanged(int tab);
+    void showUsage();
 
     std::unique_ptr<Ui::DictionaryEditorDialog> m_ui;
     DialogRunner& m_dialogs;
     std::array<std::unique_ptr<Page>, 3> m_pages;
+    std::function<void(ConcordanceBy, const QString&)> m_showUsage;
+    QPushButton* m_showUsageButton = nullptr;
 };
 
 }  // namespace pelmora::gui

@@ -1,0 +1,127 @@
+// The command "concordance": every occurrence of a lemma or a word form in corpus files as KWIC lines.
+#include "commands.h"
+
+#include "search/concordance.h"
+
+#include <nlohmann/json.hpp>
+
+#include <iostream>
+#include <memory>
+
+namespace pelmora::cli {
+
+namespace {
+
+struct ConcordanceOptions {
+    std::string lemma;
+    std::string form;
+    int context = kDefaultConcordanceContext;
+    std::string format = "tsv";
+    std::vector<std::string> files;
+};
+
+// The column names of the tab-separated header and the keys of the JSON objects, in column order.
+constexpr const char* kColumns[] = {"left", "token", "right", "lemma", "form", "file", "sentence", "page", "token_id"};
+
+std::vector<const std::string*> columnsOf(const ConcordanceLine& line)
+{
+    return {&line.left, &line.token, &line.right, &line.lemma, &line.form,
+            &line.file, &line.sentenceId, &line.page, &line.tokenId};
+}
+
+// A value for one column of a tab-separated line: tabs and line breaks become blanks.
+void writeColumn(std::ostream& out, const std::string& value)
+{
+    for (char c : value)
+        out.put(c == '\t' || c == '\n' || c == '\r' ? ' ' : c);
+}
+
+void writeTsvLine(std::ostream& out, const ConcordanceLine& line)
+{
+    const auto columns = columnsOf(line);
+    for (std::size_t i = 0; i < columns.size(); ++i) {
+        if (i > 0)
+            out.put('\t');
+        writeColumn(out, *columns[i]);
+    }
+    out.put('\n');
+}
+
+void writeJsonLine(std::ostream& out, const ConcordanceLine& line, bool first)
+{
+    nlohmann::ordered_json object;
+    const auto columns = columnsOf(line);
+    for (std::size_t i = 0; i < columns.size(); ++i)
+        object[kColumns[i]] = *columns[i];
+    // Bytes of a damaged file that are not UTF-8 are written as U+FFFD rather than failing.
+    out << (first ? "\n  " : ",\n  ") << object.dump(-1, ' ', false, nlohmann::json::error_handler_t::replace);
+}
+
+int runConcordanceCommand(const ConcordanceOptions& o)
+{
+    if (o.lemma.empty() == o.form.empty()) {
+        std::cerr << "give either --lemma or --form, not both and not neither\n";
+        return kExitUsage;
+    }
+    ConcordanceRequest request;
+    request.by = o.lemma.empty() ? ConcordanceBy::WordForm : ConcordanceBy::Lemma;
+    request.word = o.lemma.empty() ? o.form : o.lemma;
+    request.context = o.context;
+    request.files = o.files;
+
+    const bool json = o.format == "json";
+    std::ostream& out = std::cout;
+    bool first = true;
+    ConcordanceSink sink;
+    sink.line = [&](ConcordanceLine&& line) {
+        if (json)
+            writeJsonLine(out, line, first);
+        else
+            writeTsvLine(out, line);
+        first = false;
+    };
+    // Every skipped file is named on standard error as it is met; the run goes on.
+    sink.skipped = [](const ConcordanceSkippedFile& file) {
+        std::cerr << file.message;
+        if (!file.reason.empty())
+            std::cerr << " (" << file.reason << ")";
+        std::cerr << '\n';
+    };
+
+    if (json) {
+        out << '[';
+    } else {
+        for (std::size_t i = 0; i < std::size(kColumns); ++i)
+            out << (i > 0 ? "\t" : "") << kColumns[i];
+        out << '\n';
+    }
+    const ConcordanceResult result = runConcordance(request, sink);
+    if (json)
+        out << (first ? "]\n" : "\n]\n");
+    out.flush();
+    if (!out)
+        return kExitFailed;
+    // The lines of the readable files are written all the same; the status tells a script that
+    // some files were left out.
+    return result.skipped.empty() ? kExitOk : kExitFailed;
+}
+
+}  // namespace
+
+void addConcordanceCommands(CLI::App& app, RunState& state)
+{
+    auto o = std::make_shared<ConcordanceOptions>();
+    CLI::App* command =
+        app.add_subcommand("concordance", "Every occurrence of a lemma or a word form in corpus files, as KWIC lines");
+    CLI::Option* lemma = command->add_option("--lemma", o->lemma, "Tokens with this lemma");
+    CLI::Option* form = command->add_option("--form", o->form, "Tokens with this word form (compared by word-form key)");
+    lemma->excludes(form);
+    command->add_option("--context", o->context, "Words of context on each side, within the sentence")
+        ->check(CLI::Range(0, kMaxConcordanceContext));
+    command->add_option("--format", o->format, "tsv (with a header line) or json")
+        ->check(CLI::IsMember({"tsv", "json"}));
+    command->add_option("FILE", o->files, "Corpus files to read")->required();
+    command->callback([o, &state] { state.exitCode = runConcordanceCommand(*o); });
+}
+
+}  // namespace pelmora::cli

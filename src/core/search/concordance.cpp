@@ -1,0 +1,324 @@
+#include "search/concordance.h"
+
+#include "common/strings.h"
+#include "io/corpusfilereader.h"
+#include "text/textformat.h"
+
+#include <unicode/uchar.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <system_error>
+
+namespace pelmora {
+
+using namespace text;
+
+namespace {
+
+constexpr std::size_t kTokensBetweenCancelChecks = 4096;
+
+// Marks that lean on the word after them, and marks that lean on the word before them. Written
+// out rather than taken from the Unicode categories: "“" closes a quotation in Estonian and
+// Latvian text although Unicode calls it an opening quote.
+constexpr std::string_view kOpeningMarks[] = {"(", "[", "{", "„", "«", "‹", "‚", "¿", "¡"};
+constexpr std::string_view kClosingMarks[] = {")", "]", "}", "»", "›", "“", "”", "’", ".", ",", ";", ":", "!", "?", "…"};
+
+template <std::size_t N>
+bool isOneOf(std::string_view text, const std::string_view (&marks)[N])
+{
+    for (std::string_view mark : marks)
+        if (text == mark)
+            return true;
+    return false;
+}
+
+bool isOpeningMark(std::string_view text)
+{
+    return isOneOf(text, kOpeningMarks);
+}
+
+bool isClosingMark(std::string_view text)
+{
+    return isOneOf(text, kClosingMarks);
+}
+
+// Writes the UTF-8 bytes of a code point; returns how many.
+std::size_t encodeUtf8(char32_t c, char (&out)[4])
+{
+    if (c < 0x80) {
+        out[0] = static_cast<char>(c);
+        return 1;
+    }
+    if (c < 0x800) {
+        out[0] = static_cast<char>(0xC0 | (c >> 6));
+        out[1] = static_cast<char>(0x80 | (c & 0x3F));
+        return 2;
+    }
+    if (c < 0x10000) {
+        out[0] = static_cast<char>(0xE0 | (c >> 12));
+        out[1] = static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+        out[2] = static_cast<char>(0x80 | (c & 0x3F));
+        return 3;
+    }
+    out[0] = static_cast<char>(0xF0 | (c >> 18));
+    out[1] = static_cast<char>(0x80 | ((c >> 12) & 0x3F));
+    out[2] = static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+    out[3] = static_cast<char>(0x80 | (c & 0x3F));
+    return 4;
+}
+
+bool isMarkupCharacter(char c)
+{
+    return c == '+' || c == '/' || c == '[' || c == '\\' || c == ']' || c == '_';
+}
+
+// Whether the value's word-form key is `key`, without building the key: characters lower-case
+// one by one (full and simple lower-casing agree for every character but U+0130 and the final
+// sigma), markup characters drop out, so a difference is final. Where that does not hold (those
+// two, an invalid byte, a braced group) the whole key is built after all.
+bool hasWordFormKey(std::string_view value, std::string_view key)
+{
+    std::size_t j = 0;
+    for (std::size_t i = 0; i < value.size();) {
+        const auto byte = static_cast<unsigned char>(value[i]);
+        if (byte < 0x80) {
+            ++i;
+            const char c = static_cast<char>(byte);
+            if (isMarkupCharacter(c))
+                continue;
+            if (c == '{')
+                return MakeWordFormKey(value) == key;
+            const char lower = c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+            if (j >= key.size() || key[j] != lower)
+                return false;
+            ++j;
+            continue;
+        }
+        const char32_t c = decodeUtf8(value, i);
+        if (c == 0xFFFD || c == 0x130 || c == 0x3A3)
+            return MakeWordFormKey(value) == key;
+        char lower[4];
+        const std::size_t length = encodeUtf8(static_cast<char32_t>(u_tolower(static_cast<UChar32>(c))), lower);
+        if (key.substr(j, length) != std::string_view(lower, length))
+            return false;
+        j += length;
+    }
+    return j == key.size();
+}
+
+// Decides whether a token is the one looked for.
+class TokenMatcher {
+public:
+    explicit TokenMatcher(const ConcordanceRequest& request)
+        : m_by(request.by), m_word(request.word), m_key(MakeWordFormKey(request.word))
+    {
+    }
+
+    bool matches(XmlNode token) const
+    {
+        if (m_word.empty())
+            return false;
+        if (m_by == ConcordanceBy::WordForm)
+            return !m_key.empty() && hasWordFormKey(elementText(token), m_key);
+        const std::string_view lemma = attributeValue(token, kLemma);
+        if (lemma.empty())
+            return false;
+        // The same lemma, or the same up to case and markup, the way the dictionary compares words.
+        return lemma == m_word || (!m_key.empty() && hasWordFormKey(lemma, m_key));
+    }
+
+private:
+    ConcordanceBy m_by;
+    std::string m_word;
+    std::string m_key;
+};
+
+// The texts of up to `words` words before (or after) position `at` of the sentence, with the
+// punctuation among them and the marks that lean on the outermost word.
+std::string contextText(const std::vector<XmlNode>& sentence, std::size_t at, int words, bool before)
+{
+    if (words <= 0)
+        return {};
+    std::vector<std::string_view> texts;
+    int counted = 0;
+    if (before) {
+        std::size_t i = at;
+        while (i > 0) {
+            const std::string_view text = elementText(sentence[i - 1]);
+            const bool punctuation = isPunctuationToken(text);
+            if (counted == words && !(punctuation && isOpeningMark(text)))
+                break;
+            if (!punctuation)
+                ++counted;
+            texts.push_back(text);
+            --i;
+        }
+        std::reverse(texts.begin(), texts.end());
+    } else {
+        for (std::size_t i = at + 1; i < sentence.size(); ++i) {
+            const std::string_view text = elementText(sentence[i]);
+            const bool punctuation = isPunctuationToken(text);
+            if (counted == words && !(punctuation && isClosingMark(text)))
+                break;
+            if (!punctuation)
+                ++counted;
+            texts.push_back(text);
+        }
+    }
+    return joinTokens(texts);
+}
+
+ConcordanceLine makeLine(const std::vector<XmlNode>& sentence, std::size_t at, XmlNode sentenceNode, int context,
+                         const std::string& file)
+{
+    const XmlNode token = sentence[at];
+    ConcordanceLine line;
+    line.left = contextText(sentence, at, context, true);
+    line.token = elementText(token);
+    line.right = contextText(sentence, at, context, false);
+    line.lemma = attributeValue(token, kLemma);
+    line.form = attributeValue(token, kForm);
+    line.file = file;
+    line.sentenceId = attributeValue(sentenceNode, kId);
+    line.page = attributeValue(token, kPage);
+    line.tokenId = attributeValue(token, kId);
+    return line;
+}
+
+bool isEmptyFile(const std::string& path)
+{
+    std::error_code error;
+    const auto size = std::filesystem::file_size(path, error);
+    return !error && size == 0;
+}
+
+}  // namespace
+
+bool isPunctuationToken(std::string_view text)
+{
+    if (text.empty())
+        return false;
+    std::size_t offset = 0;
+    while (offset < text.size()) {
+        const char32_t c = decodeUtf8(text, offset);
+        if (!u_ispunct(static_cast<UChar32>(c)))
+            return false;
+    }
+    return true;
+}
+
+std::vector<std::string> concordanceFiles(std::string_view setting, const std::string& openTextPath)
+{
+    namespace fs = std::filesystem;
+    std::error_code error;
+    std::string folder(trimBlanks(setting));
+    if (folder.empty()) {
+        if (openTextPath.empty())
+            return {};
+        const fs::path parent = fs::path(openTextPath).parent_path();
+        folder = (parent.empty() ? fs::current_path(error) : parent).string();
+    }
+    if (!fs::is_directory(folder, error)) {
+        std::vector<std::string> files;
+        for (const std::string& piece : split(folder, kConcordanceFileSeparator))
+            if (!trimBlanks(piece).empty())
+                files.emplace_back(trimBlanks(piece));
+        return files;
+    }
+    std::vector<std::string> files;
+    for (fs::directory_iterator it(folder, error), end; !error && it != end; it.increment(error)) {
+        if (!it->is_regular_file(error))
+            continue;
+        if (toLowerAscii(it->path().extension().string()) == ".xml")
+            files.push_back(it->path().string());
+    }
+    std::sort(files.begin(), files.end());
+    return files;
+}
+
+std::string concordanceFileSetting(const std::vector<std::string>& files)
+{
+    std::string setting;
+    for (const std::string& file : files) {
+        if (!setting.empty())
+            setting.push_back(kConcordanceFileSeparator);
+        setting += file;
+    }
+    return setting;
+}
+
+std::string joinTokens(const std::vector<std::string_view>& tokens)
+{
+    std::string out;
+    bool glueNext = true;  // no blank before the first token
+    for (std::string_view text : tokens) {
+        const bool punctuation = isPunctuationToken(text);
+        if (!glueNext && !(punctuation && isClosingMark(text)))
+            out.push_back(' ');
+        out.append(text);
+        glueNext = punctuation && isOpeningMark(text);
+    }
+    return out;
+}
+
+ConcordanceResult runConcordance(const ConcordanceRequest& request, const ConcordanceSink& sink,
+                                 const std::atomic<bool>* cancel)
+{
+    ConcordanceResult result;
+    const auto cancelled = [cancel] { return cancel && cancel->load(std::memory_order_relaxed); };
+    const TokenMatcher matcher(request);
+    const int context = std::clamp(request.context, 0, kMaxConcordanceContext);
+    const std::size_t total = request.files.size();
+    std::vector<XmlNode> sentence;
+    std::size_t tokensSinceCheck = 0;
+
+    for (std::size_t done = 0; done < total; ++done) {
+        if (cancelled()) {
+            result.cancelled = true;
+            return result;
+        }
+        const std::string& file = request.files[done];
+        CorpusFileReader reader;
+        std::string reason;
+        const bool empty = isEmptyFile(file);
+        bool wellFormed = false;
+        if (empty || !reader.load(file, &reason, &wellFormed)) {
+            const char* message = empty        ? kConcordanceEmptyFile
+                                  : wellFormed ? kConcordanceNotACorpusText
+                                               : kConcordanceInvalidFile;
+            ConcordanceSkippedFile skipped{file, formatMessage(message, file), empty ? std::string() : reason};
+            if (sink.skipped)
+                sink.skipped(skipped);
+            result.skipped.push_back(std::move(skipped));
+        } else {
+            ++result.filesRead;
+            // Every sentence of the body, also those after one without tokens.
+            for (XmlNode s = reader.current(); s; s = nextSiblingElement(s, kSentence)) {
+                sentence.clear();
+                for (XmlNode t = firstChildElement(s, kToken); t; t = nextSiblingElement(t, kToken))
+                    sentence.push_back(t);
+                for (std::size_t i = 0; i < sentence.size(); ++i) {
+                    if (!matcher.matches(sentence[i]))
+                        continue;
+                    ++result.lines;
+                    if (sink.line)
+                        sink.line(makeLine(sentence, i, s, context, file));
+                }
+                tokensSinceCheck += sentence.size();
+                if (tokensSinceCheck >= kTokensBetweenCancelChecks) {
+                    tokensSinceCheck = 0;
+                    if (cancelled()) {
+                        result.cancelled = true;
+                        return result;
+                    }
+                }
+            }
+        }
+        if (sink.progress)
+            sink.progress(done + 1, total);
+    }
+    return result;
+}
+
+}  // namespace pelmora

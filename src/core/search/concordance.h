@@ -1,0 +1,99 @@
+// The concordance: every occurrence of a lemma or a word form across corpus files, as KWIC lines
+// (left context, the token, right context) with the token's lemma, form tag, file, sentence and page.
+#pragma once
+
+#include <atomic>
+#include <cstddef>
+#include <functional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace pelmora {
+
+// What a concordance looks for: tokens whose lemma is the word, or tokens whose text has the
+// word's word-form key.
+enum class ConcordanceBy { Lemma, WordForm };
+
+inline constexpr int kDefaultConcordanceContext = 5;
+inline constexpr int kMaxConcordanceContext = 50;
+
+// The messages for a file the concordance skips.
+inline constexpr const char* kConcordanceEmptyFile = "Fail %s on tühi.";
+inline constexpr const char* kConcordanceInvalidFile = "Vigane fail %s.";
+// Well-formed XML that is not a corpus text, such as the dictionary kept beside the texts.
+inline constexpr const char* kConcordanceNotACorpusText = "Fail %s ei ole korpuse tekst.";
+
+struct ConcordanceRequest {
+    ConcordanceBy by = ConcordanceBy::Lemma;
+    std::string word;                        // the lemma or the word form; empty finds nothing
+    int context = kDefaultConcordanceContext; // words on each side (punctuation is not counted)
+    std::vector<std::string> files;          // read in this order
+};
+
+// One occurrence. Values are as they stand in the file; a missing attribute is "".
+struct ConcordanceLine {
+    std::string left;        // up to `context` words before the token, within its sentence
+    std::string token;       // the token's text
+    std::string right;       // up to `context` words after it, within its sentence
+    std::string lemma;       // "lemma"
+    std::string form;        // "vorm"
+    std::string file;        // the path as it was given
+    std::string sentenceId;  // the sentence's "id"
+    std::string page;        // the token's "lk"
+    std::string tokenId;     // the token's "id"
+
+    bool operator==(const ConcordanceLine&) const = default;
+};
+
+// A file that was not read, and why (the user's message, then the reader's own reason).
+struct ConcordanceSkippedFile {
+    std::string file;
+    std::string message;  // "Fail %s on tühi.", "Vigane fail %s." or "Fail %s ei ole korpuse tekst."
+    std::string reason;   // e.g. the parser's error; may be empty
+};
+
+struct ConcordanceResult {
+    std::size_t lines = 0;
+    std::size_t filesRead = 0;
+    std::vector<ConcordanceSkippedFile> skipped;
+    bool cancelled = false;
+};
+
+// Where the results go while the run goes on; every member may be empty. They are called on the
+// thread that runs the concordance.
+struct ConcordanceSink {
+    std::function<void(ConcordanceLine&&)> line;
+    std::function<void(const ConcordanceSkippedFile&)> skipped;
+    // After each file: files done (read or skipped) and the number of files.
+    std::function<void(std::size_t done, std::size_t total)> progress;
+};
+
+// The separator of several files in the "ConcordanceFolder" setting.
+inline constexpr char kConcordanceFileSeparator = ';';
+
+// The files a concordance reads. The setting names a folder (then its ".xml" files, any case of
+// the suffix, sorted by name, subfolders not entered) or files separated by ";". An empty setting
+// means the folder of the open text; with no open text either, the list is empty.
+std::vector<std::string> concordanceFiles(std::string_view setting, const std::string& openTextPath);
+
+// The setting's text for chosen files: one folder as it is, several files joined by ";".
+std::string concordanceFileSetting(const std::vector<std::string>& files);
+
+// True for a token made only of punctuation characters; such tokens are shown in the context
+// but not counted as words.
+bool isPunctuationToken(std::string_view text);
+
+// Joins token texts as running text: no blank before a closing mark (".", ",", ")", "“", ...),
+// none after an opening one ("(", "„", ...); dashes and straight quotes stand between blanks.
+std::string joinTokens(const std::vector<std::string_view>& tokens);
+
+// Runs the concordance over the request's files, one after the other. Every sentence of a file is
+// searched, also those after a sentence without tokens; combinations are not tokens. A file that
+// is empty, cannot be read or is not a corpus text is reported through `sink.skipped` and in the
+// result, and the run goes on. `cancel` (may be null) is looked at between files and every few
+// thousand tokens; once it is set the run ends with `cancelled`.
+ConcordanceResult runConcordance(const ConcordanceRequest& request, const ConcordanceSink& sink,
+                                 const std::atomic<bool>* cancel = nullptr);
+
+}  // namespace pelmora

@@ -1,0 +1,119 @@
+// The concordance window: a dockable table of KWIC lines that the core's concordance finds on a
+// worker thread, sortable by each column and filtered by typing; a double-click opens the hit.
+#pragma once
+
+#include "search/concordance.h"
+
+#include <QAbstractTableModel>
+#include <QDockWidget>
+#include <QSortFilterProxyModel>
+
+#include <atomic>
+#include <memory>
+#include <vector>
+
+class QLabel;
+class QLineEdit;
+class QProgressBar;
+class QPushButton;
+class QTableView;
+class QThread;
+
+namespace pelmora {
+struct Settings;
+}
+
+namespace pelmora::gui {
+
+class FileChooser;
+
+// The found lines, in the order they came.
+class ConcordanceModel final : public QAbstractTableModel {
+    Q_OBJECT
+public:
+    enum Column { Left, Token, Right, Lemma, Form, File, Sentence, Page, ColumnCount };
+    // The role the proxy sorts by: the left context word by word from the token outwards, numbers
+    // for the sentence and the page, the full path for the file, the text elsewhere.
+    static constexpr int SortRole = Qt::UserRole;
+
+    using QAbstractTableModel::QAbstractTableModel;
+
+    int rowCount(const QModelIndex& parent = {}) const override;
+    int columnCount(const QModelIndex& parent = {}) const override;
+    QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
+    QVariant headerData(int section, Qt::Orientation orientation, int role = Qt::DisplayRole) const override;
+
+    void clear();
+    void append(std::vector<ConcordanceLine>&& lines);
+    const ConcordanceLine& line(int row) const { return m_lines[static_cast<std::size_t>(row)]; }
+
+private:
+    std::vector<ConcordanceLine> m_lines;
+};
+
+class ConcordanceDock final : public QDockWidget {
+    Q_OBJECT
+public:
+    // The dock reads and writes "ConcordanceFolder" in the settings; `files` asks for a folder or files.
+    ConcordanceDock(Settings& settings, FileChooser& files, QWidget* parent = nullptr);
+    ~ConcordanceDock() override;
+
+    // Shows the dock and starts a concordance of the word over the chosen files, or the folder of
+    // the open text (`openTextPath`) when none are chosen. A run under way is cancelled first.
+    void showUsage(ConcordanceBy by, const QString& word, const QString& openTextPath);
+    // Cancels the run under way; the lines found so far stay.
+    void cancel();
+    bool isRunning() const { return m_thread != nullptr; }
+
+    ConcordanceModel& model() { return m_model; }
+    QSortFilterProxyModel& proxy() { return m_proxy; }
+    QTableView* table() const { return m_table; }
+    QLineEdit* filterEdit() const { return m_filter; }
+    QLabel* statusLabel() const { return m_status; }
+    QPushButton* cancelButton() const { return m_cancel; }
+    // The skipped files of the last run, with their messages.
+    const std::vector<ConcordanceSkippedFile>& skippedFiles() const { return m_skipped; }
+
+Q_SIGNALS:
+    // The user asked to open a hit: the file and the token's identifier.
+    void hitActivated(const QString& file, const QString& tokenId);
+    // A run has ended (finished or cancelled).
+    void finished();
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    void start();
+    void stopWorker();
+    void chooseFolder();
+    void chooseFiles();
+    void activate(const QModelIndex& proxyIndex);
+    void showFiles();
+    void showStatus();
+    // Called on the GUI thread from the worker's queued calls; `run` tells stale calls apart.
+    void receive(int run, std::vector<ConcordanceLine> lines, std::vector<ConcordanceSkippedFile> skipped,
+                 std::size_t done, std::size_t total, bool ended);
+
+    Settings& m_settings;
+    FileChooser& m_files;
+    ConcordanceModel m_model;
+    QSortFilterProxyModel m_proxy;
+    QLabel* m_searched = nullptr;
+    QLineEdit* m_fileField = nullptr;
+    QLineEdit* m_filter = nullptr;
+    QTableView* m_table = nullptr;
+    QProgressBar* m_progress = nullptr;
+    QPushButton* m_cancel = nullptr;
+    QLabel* m_status = nullptr;
+
+    ConcordanceRequest m_request;
+    QString m_openTextPath;
+    std::vector<ConcordanceSkippedFile> m_skipped;
+    QThread* m_thread = nullptr;
+    std::shared_ptr<std::atomic<bool>> m_stop;
+    int m_run = 0;
+    bool m_cancelled = false;
+};
+
+}  // namespace pelmora::gui
