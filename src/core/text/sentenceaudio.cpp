@@ -16,6 +16,7 @@ constexpr const char* kNoAudioFile = "Helifaili pole määratud.";
 constexpr const char* kNoPosition = "Lause algus helifailis on määramata.";
 constexpr const char* kMissingFile = "Helifaili %s ei leitud.";
 constexpr const char* kUnplayable = "Helifaili %s ei saa mängida.";
+constexpr const char* kNoPlayer = "Helifaile ei saa mängida: selles arvutis puudub Qt Multimedia taustaprogramm.";
 constexpr const char* kStartBeyondEnd = "Lause algab helifailis kohal %s, aga fail on ainult %s pikk.";
 
 bool isFile(const std::string& path)
@@ -111,6 +112,11 @@ void reportSentenceAudioProblem(Prompter& prompter, const SentenceAudio& audio)
 void reportUnplayableRecording(Prompter& prompter, std::string_view file)
 {
     prompter.error(formatMessage(kUnplayable, file));
+}
+
+void reportNoPlayer(Prompter& prompter)
+{
+    prompter.error(kNoPlayer);
 }
 
 void reportStartBeyondRecording(Prompter& prompter, std::int64_t startSeconds, std::int64_t lengthSeconds)

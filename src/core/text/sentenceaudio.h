@@ -47,6 +47,8 @@ SentenceAudio sentenceAudio(const CPelmoraDoc& doc, XmlNode sentence, std::strin
 void reportSentenceAudioProblem(Prompter& prompter, const SentenceAudio& audio);
 // The recording exists but the player cannot decode it.
 void reportUnplayableRecording(Prompter& prompter, std::string_view file);
+// The machine has nothing that plays recordings (no multimedia backend).
+void reportNoPlayer(Prompter& prompter);
 // The sentence starts after the recording ends.
 void reportStartBeyondRecording(Prompter& prompter, std::int64_t startSeconds, std::int64_t lengthSeconds);
 

@@ -25,6 +25,7 @@ class DictionaryCommands;
 class EditingCommands;
 class IoCommands;
 class SearchCommands;
+class SentencePlayer;
 class WindowKeys;
 
 // The splitter of the three panes: after every resize the form gets its full natural height, the
@@ -64,6 +65,8 @@ public:
     DictionaryCommands& dictionaryCommands() { return *m_dictionaryCommands; }
     EditingCommands& editingCommands() { return *m_editing; }
     IoCommands& ioCommands() { return *m_io; }
+    // The player of the text's recording and its strip at the bottom of the window.
+    SentencePlayer& player() { return *m_player; }
 
     // After the settings or the dictionary changed: the form takes its sources and fills anew.
     void settingsChanged();
@@ -105,6 +108,9 @@ private:
     // The form's buttons that open a dialog: the form-tag editor, the check window, the
     // translation and the headword notes.
     void connectFormDialogs();
+    // The recording's player: Ctrl+Space and the form's button, its strip in the status area, the
+    // running text's mark and the proposals of the audio position dialog.
+    void createPlayer();
     void updateTitle();
     void updateActions();
     void updateClipboardActions();
@@ -151,6 +157,7 @@ private:
     EditingCommands* m_editing = nullptr;
     IoCommands* m_io = nullptr;
     WindowKeys* m_keys = nullptr;
+    SentencePlayer* m_player = nullptr;
     QString m_path;
     QStringList m_recent;
     SaveQuestion m_saveQuestion;

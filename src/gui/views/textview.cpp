@@ -29,6 +29,9 @@ QColor toColor(Colour colour) { return QColor(colour.red, colour.green, colour.b
 
 constexpr std::size_t kNoBox = static_cast<std::size_t>(-1);
 constexpr int kMargin = 4;
+// The sentence being played: a band paler than any marking colour, and a bar at its left.
+const QColor kPlayingBand(226, 236, 250);
+const QColor kPlayingBar(52, 101, 164);
 
 // Line height h: the height of "XqÄ" in the normal font.
 int lineHeightOf(const QFontMetrics& normal) { return normal.size(0, QStringLiteral("XqÄ")).height(); }
@@ -342,14 +345,20 @@ bool CTextView::remeasureToken(XmlNode token, bool& moved)
     return true;
 }
 
-void CTextView::nodeAboutToBeRemoved(XmlNode)
+void CTextView::nodeAboutToBeRemoved(XmlNode node)
 {
+    for (XmlNode up = m_playing; up; up = up.parent())
+        if (up == node) {
+            m_playing = XmlNode();
+            break;
+        }
     dropLayout();
     viewport()->update();
 }
 
 void CTextView::documentAboutToBeCleared()
 {
+    m_playing = XmlNode();
     dropLayout();
     viewport()->update();
 }
@@ -415,11 +424,38 @@ void CTextView::paintEvent(QPaintEvent* event)
     QPainter painter(viewport());
     const int scroll = verticalScrollBar()->value();
     const QRect exposed = event->rect();
+    // The sentence being played: a pale band over the whole width of its lines, a bar at the left.
+    if (const QRect band = playingRect().translated(0, -scroll); band.intersects(exposed)) {
+        painter.fillRect(band, kPlayingBand);
+        painter.fillRect(QRect(band.left(), band.top(), 3, band.height()), kPlayingBar);
+    }
     const std::size_t first = firstBoxBelow(exposed.top() + scroll);
     std::size_t last = first;
     while (last < m_boxes.size() && m_boxes[last].top <= exposed.bottom() + scroll)
         ++last;
     drawBoxes(painter, m_boxes, first, last, scroll, m_fonts, m_lineHeight, m_measurer.metrics[0].ascent(), true);
+}
+
+void CTextView::setPlayingSentence(XmlNode sentence)
+{
+    if (sentence == m_playing)
+        return;
+    const QRect before = playingRect();
+    m_playing = sentence;
+    const int scroll = verticalScrollBar()->value();
+    viewport()->update(before.translated(0, -scroll));
+    viewport()->update(playingRect().translated(0, -scroll));
+}
+
+QRect CTextView::playingRect() const
+{
+    const XmlNode first = m_playing ? m_playing.child(text::kToken) : XmlNode();
+    const std::size_t from = boxIndexOf(first);
+    const std::size_t to = boxIndexOf(CPelmoraDoc::lastTokenOfSentence(first));
+    if (from == kNoBox || to == kNoBox)
+        return {};
+    const int top = m_boxes[from].top;
+    return {0, top, std::max(viewport()->width(), 1), m_boxes[to].top + m_lineHeight - top};
 }
 
 void CTextView::resizeEvent(QResizeEvent* event)

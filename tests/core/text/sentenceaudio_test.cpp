@@ -177,11 +177,14 @@ TEST_F(SentenceAudioTest, PlayerMessagesAndTimes)
 {
     reportUnplayableRecording(prompter, "/a/x.mp3");
     reportStartBeyondRecording(prompter, 75, 12);
-    ASSERT_EQ(prompter.entries().size(), 2u);
+    reportNoPlayer(prompter);
+    ASSERT_EQ(prompter.entries().size(), 3u);
     EXPECT_EQ(prompter.entries()[0].title, "Viga");
     EXPECT_EQ(prompter.entries()[0].text, "Helifaili /a/x.mp3 ei saa mängida.");
     EXPECT_EQ(prompter.entries()[1].title, "Hoiatus");
     EXPECT_EQ(prompter.entries()[1].text, "Lause algab helifailis kohal 1:15, aga fail on ainult 0:12 pikk.");
+    EXPECT_EQ(prompter.entries()[2].title, "Viga");
+    EXPECT_EQ(prompter.entries()[2].text, "Helifaile ei saa mängida: selles arvutis puudub Qt Multimedia taustaprogramm.");
     EXPECT_EQ(formatPlayerTime(0), "0:00");
     EXPECT_EQ(formatPlayerTime(9999), "0:09");
     EXPECT_EQ(formatPlayerTime(65000), "1:05");
