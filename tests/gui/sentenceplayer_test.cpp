@@ -163,6 +163,7 @@ private Q_SLOTS:
     void pressingAgainStopsAndTheStoppedPlaceIsProposed();
     void theHookAfterLeavingASentenceProposesThePlayersPlace();
     void anotherTextDropsTheRecording();
+    void removingThePlayedSentenceDropsItsMark();
     void nothingToPlayIsSaid_data();
     void nothingToPlayIsSaid();
     void ctrlSpaceReachesThePlayerFromAField();
@@ -330,6 +331,26 @@ void SentencePlayerTest::anotherTextDropsTheRecording()
     QCOMPARE(bench.player().heardSeconds(), std::nullopt);
     QVERIFY(!bench.frame().statusBar()->isVisible());
     QVERIFY(!bench.frame().textView().playingSentence());
+}
+
+void SentencePlayerTest::removingThePlayedSentenceDropsItsMark()
+{
+    if (m_mp3.isEmpty())
+        QSKIP(qPrintable(m_why));
+    Workbench bench;
+    QVERIFY(QFile::copy(m_mp3, bench.path("lugu.mp3")));
+    bench.goTo("l2");
+    bench.frame().action(Command::PlaySentence)->trigger();
+    QVERIFY(reachesItsStart(bench.player(), 4000));
+    // l1 takes l2's tokens in: the sentence being played leaves the tree while it plays.
+    bench.goTo("l1");
+    QVERIFY(bench.doc().mergeSentences("l2"));
+    QVERIFY(!bench.player().playingSentence());
+    QVERIFY(!bench.frame().textView().playingSentence());
+    QVERIFY(bench.frame().textView().playingRect().isEmpty());
+    bench.frame().textView().repaint();
+    bench.frame().action(Command::PlaySentence)->trigger();
+    QVERIFY(!bench.player().isPlaying());
 }
 
 void SentencePlayerTest::nothingToPlayIsSaid_data()

@@ -196,6 +196,7 @@ void SentencePlayer::play(const QString& file, qint64 start, std::optional<qint6
         m_pendingStart = start;
         m_output->setMuted(true);
         m_player->setSource(QUrl::fromLocalFile(file));
+        setToolTip(QDir::toNativeSeparators(file));
         m_player->play();
         setSentence(sentence);
         Q_EMIT loadedChanged(true);
