@@ -145,7 +145,8 @@ std::optional<int> SentencePlayer::heardSeconds() const
 {
     if (!m_player || m_file.isEmpty() || m_pendingStart || m_player->playbackState() == QMediaPlayer::StoppedState)
         return std::nullopt;
-    return static_cast<int>(m_player->position() / 1000);
+    // Until a seek has landed the player may still tell the place before it.
+    return static_cast<int>((m_seeking ? m_start : m_player->position()) / 1000);
 }
 
 void SentencePlayer::toggleCurrentSentence()
@@ -245,6 +246,7 @@ void SentencePlayer::startAt(qint64 start)
         return;
     }
     m_seeking = true;
+    m_seekClock.start();
     m_player->setPosition(start);
     m_output->setMuted(false);
     m_player->play();
@@ -275,7 +277,8 @@ void SentencePlayer::tick()
     const qint64 now = m_player->position();
     if (m_seeking) {
         // Until the seek has landed the reported position may be the one before it.
-        if (now < m_start - kSeekSlackMs || (m_end && now >= *m_end))
+        const bool old = now < m_start - kSeekSlackMs || (m_end && now >= *m_end);
+        if (old && m_seekClock.elapsed() < kSeekSlackMs)
             return;
         m_seeking = false;
     }
