@@ -209,7 +209,8 @@ void SentencePlayerTest::playsTheSentenceInsideItsStretchAndStopsAtItsEnd()
     qint64 highest = 0;
     while (bench.player().isPlaying()) {
         const qint64 now = bench.player().position();
-        QVERIFY2(now >= 2000 && now <= 4000 + 150, qPrintable(QString::number(now)));
+        // A busy machine may look a little late; the stop itself puts the place back on the end.
+        QVERIFY2(now >= 2000 && now <= 4000 + 400, qPrintable(QString::number(now)));
         highest = std::max(highest, now);
         QTest::qWait(15);
     }

@@ -112,7 +112,9 @@ bool SentencePlayer::ensurePlayer()
         updateStrip();
     });
     connect(m_player.get(), &QMediaPlayer::mediaStatusChanged, this, [this](QMediaPlayer::MediaStatus status) {
-        if (status == QMediaPlayer::EndOfMedia)
+        // A loading pipeline may also end at once, before it ever played (seen on a busy machine);
+        // the start still pending is then sought, and the sentence stays marked.
+        if (status == QMediaPlayer::EndOfMedia && !m_pendingStart)
             setSentence(XmlNode());
         startPending();
     });
