@@ -164,6 +164,7 @@ private Q_SLOTS:
     void theHookAfterLeavingASentenceProposesThePlayersPlace();
     void anotherTextDropsTheRecording();
     void removingThePlayedSentenceDropsItsMark();
+    void stoppedBeforeItsStartProposesNothing();
     void nothingToPlayIsSaid_data();
     void nothingToPlayIsSaid();
     void ctrlSpaceReachesThePlayerFromAField();
@@ -352,6 +353,37 @@ void SentencePlayerTest::removingThePlayedSentenceDropsItsMark()
     bench.frame().textView().repaint();
     bench.frame().action(Command::PlaySentence)->trigger();
     QVERIFY(!bench.player().isPlaying());
+}
+
+void SentencePlayerTest::stoppedBeforeItsStartProposesNothing()
+{
+    if (m_mp3.isEmpty())
+        QSKIP(qPrintable(m_why));
+    Workbench bench;
+    QVERIFY(QFile::copy(m_mp3, bench.path("lugu.mp3")));
+    bench.goTo("l2");
+    // The second press comes while the recording still loads.
+    bench.frame().action(Command::PlaySentence)->trigger();
+    bench.frame().action(Command::PlaySentence)->trigger();
+    QTest::qWait(500);
+    QVERIFY(!bench.player().isPlaying());
+    QCOMPARE(bench.player().heardSeconds(), std::nullopt);
+    QVERIFY(!bench.frame().textView().playingSentence());
+    bench.goTo("l3");
+    QString opened;
+    bench.dialogs.queue([&](QDialog& dialog) {
+        opened = dialog.findChild<QLineEdit*>("minutesEdit")->text() + " " +
+                 dialog.findChild<QLineEdit*>("secondsEdit")->text();
+        return int(QDialog::Rejected);
+    });
+    bench.frame().action(Command::AudioPosition)->trigger();
+    QCOMPARE(opened, QString("-1 -1"));
+    // Played again, the sentence is heard from its start.
+    bench.goTo("l1");
+    bench.frame().action(Command::PlaySentence)->trigger();
+    QVERIFY(reachesItsStart(bench.player(), 2000));
+    QTRY_VERIFY_WITH_TIMEOUT(!bench.player().isPlaying(), 10000);
+    QCOMPARE(bench.player().heardSeconds(), std::optional<int>(4));
 }
 
 void SentencePlayerTest::nothingToPlayIsSaid_data()

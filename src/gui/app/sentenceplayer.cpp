@@ -67,6 +67,7 @@ SentencePlayer::SentencePlayer(CPelmoraDoc& doc, Prompter& prompter, std::functi
     connect(m_slider, &QSlider::actionTriggered, this, [this] {
         m_end.reset();
         m_seeking = false;
+        m_unheard = false;
         setSentence(XmlNode());
         if (m_player)
             m_player->setPosition(m_slider->sliderPosition());
@@ -135,7 +136,8 @@ bool SentencePlayer::ensurePlayer()
 
 bool SentencePlayer::isPlaying() const
 {
-    return m_player && m_player->playbackState() == QMediaPlayer::PlayingState;
+    // A start still waiting for the recording to load counts: pressing again stops it too.
+    return m_player && (m_pendingStart || m_player->playbackState() == QMediaPlayer::PlayingState);
 }
 
 qint64 SentencePlayer::position() const
@@ -145,7 +147,8 @@ qint64 SentencePlayer::position() const
 
 std::optional<int> SentencePlayer::heardSeconds() const
 {
-    if (!m_player || m_file.isEmpty() || m_pendingStart || m_player->playbackState() == QMediaPlayer::StoppedState)
+    if (!m_player || m_file.isEmpty() || m_pendingStart || m_unheard ||
+        m_player->playbackState() == QMediaPlayer::StoppedState)
         return std::nullopt;
     // Until a seek has landed the player may still tell the place before it.
     return static_cast<int>((m_seeking ? m_start : m_player->position()) / 1000);
@@ -174,8 +177,11 @@ void SentencePlayer::toggleCurrentSentence()
 
 void SentencePlayer::stop()
 {
+    // Stopped before the start was reached: nothing was heard, so no place is proposed.
+    if (m_pendingStart)
+        m_unheard = true;
     m_pendingStart.reset();
-    if (isPlaying())
+    if (m_player && m_player->playbackState() == QMediaPlayer::PlayingState)
         m_player->pause();
     setSentence(XmlNode());
 }
@@ -247,6 +253,7 @@ void SentencePlayer::startAt(qint64 start)
         reportStartBeyondRecording(m_prompter, start / 1000, length / 1000);
         return;
     }
+    m_unheard = false;
     m_seeking = true;
     m_seekClock.start();
     m_player->setPosition(start);
@@ -267,6 +274,7 @@ void SentencePlayer::toggleFree()
     }
     m_end.reset();
     m_seeking = false;
+    m_unheard = false;
     if (m_player->mediaStatus() == QMediaPlayer::EndOfMedia)
         m_player->setPosition(0);
     m_player->play();

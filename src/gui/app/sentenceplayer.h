@@ -96,6 +96,7 @@ private:
     std::optional<qint64> m_pendingStart;  // the start to seek to once the length is known
     bool m_seeking = false;                // the position reported may still be the old one
     QElapsedTimer m_seekClock;             // since the seek; a seek that never lands is not waited for
+    bool m_unheard = false;                // stopped before the stretch's start was reached
     bool m_reported = false;               // the failure of this file was told once
     XmlNode m_sentence;
     QToolButton* m_button = nullptr;
