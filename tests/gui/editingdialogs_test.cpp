@@ -117,6 +117,8 @@ private Q_SLOTS:
     void audioPosition_data();
     void audioPosition();
     void audioPositionWithoutAnAudioFileRemovesIt();
+    void audioPositionProposesThePlayersPosition_data();
+    void audioPositionProposesThePlayersPosition();
     void audioFieldsTakeWholeNumbersOnly();
 };
 
@@ -347,6 +349,41 @@ void EditingDialogsTest::audioPositionWithoutAnAudioFileRemovesIt()
     QCOMPARE(m_prompter->entries().back().title, std::string("Hoiatus"));
     QVERIFY(attributeValue(m_doc->currentToken().parent(), "helipos").empty());
     QVERIFY(m_doc->isModified());
+}
+
+void EditingDialogsTest::audioPositionProposesThePlayersPosition_data()
+{
+    QTest::addColumn<QString>("token");
+    QTest::addColumn<int>("heard");      // the player's position in seconds, -1 when nothing plays
+    QTest::addColumn<QString>("shown");  // minutes and seconds the dialog opens with
+    QTest::newRow("unlinked sentence gets 2 min 5 s") << "l1_s1" << 125 << "2 5";
+    QTest::newRow("unlinked sentence at the very start") << "l1_s1" << 0 << "0 0";
+    QTest::newRow("nothing playing keeps -1 and -1") << "l1_s1" << -1 << "-1 -1";
+    QTest::newRow("a linked sentence shows its own start") << "l2_s1" << 125 << "0 12";
+}
+
+void EditingDialogsTest::audioPositionProposesThePlayersPosition()
+{
+    QFETCH(QString, token);
+    QFETCH(int, heard);
+    QFETCH(QString, shown);
+    m_commands->setHeardPosition([heard]() -> std::optional<int> {
+        if (heard < 0)
+            return std::nullopt;
+        return heard;
+    });
+    goTo(token.toUtf8().constData());
+    QString opened;
+    m_runner->queue([&](QDialog& dialog) {
+        opened = child<QLineEdit>(dialog, "minutesEdit").text() + " " + child<QLineEdit>(dialog, "secondsEdit").text();
+        return int(QDialog::Accepted);
+    });
+    m_commands->audioPosition();
+    QCOMPARE(opened, shown);
+    // OK on the proposal links the sentence there; without one it stays unlinked.
+    const std::string stored(attributeValue(m_doc->currentToken().parent(), "helipos"));
+    if (token == "l1_s1")
+        QCOMPARE(QString::fromStdString(stored), heard < 0 ? QString() : QString::number(heard));
 }
 
 void EditingDialogsTest::audioFieldsTakeWholeNumbersOnly()

@@ -156,6 +156,7 @@ void MainFrameTest::menusHaveTheirEntriesAndKeys_data()
     row("&Redaktor", "Ü&henda laused ...\tCtrl+M", {K("Ctrl+M")});
     row("&Redaktor", "&Tükelda lause\tCtrl+D", {K("Ctrl+D")});
     row("&Redaktor", "Lause algus heli&failis ...\tCtrl+F", {K("Ctrl+F")});
+    row("&Redaktor", "Mä&ngi lause\tCtrl+Space", {K("Ctrl+Space")});
     row("&Aken", "&Nupuriba");
     row("&Info", "&Mis on Pelmora...");
 }

@@ -72,6 +72,7 @@ std::vector<CommandInfo> makeTable()
         {Command::MergeSentences, "Ü&henda laused ...\tCtrl+M", {K(Qt::CTRL | Qt::Key_M)}, token},
         {Command::SplitSentence, "&Tükelda lause\tCtrl+D", {K(Qt::CTRL | Qt::Key_D)}, token},
         {Command::AudioPosition, "Lause algus heli&failis ...\tCtrl+F", {K(Qt::CTRL | Qt::Key_F)}, token},
+        {Command::PlaySentence, "Mä&ngi lause\tCtrl+Space", {K(Qt::CTRL | Qt::Key_Space)}, token},
 
         {Command::ToggleToolbar, "&Nupuriba", {}, Needs::Nothing},
         {Command::About, "&Mis on Pelmora...", {}, Needs::Nothing, "help-about", "Mis on Pelmora"},
@@ -130,7 +131,7 @@ const std::vector<MenuInfo>& menuTable()
         {"&Redaktor",
          {Command::Undo, Command::Redo, kSeparator, Command::Cut, Command::Copy, Command::Paste, kSeparator, Command::CopyToken, kSeparator,
           Command::ModifyToken, Command::DeleteToken, Command::AddToken, kSeparator, Command::MergeSentences,
-          Command::SplitSentence, kSeparator, Command::AudioPosition}},
+          Command::SplitSentence, kSeparator, Command::AudioPosition, Command::PlaySentence}},
         {"&Aken", {Command::ToggleToolbar}},
         {"&Info", {Command::About}},
     };

@@ -23,7 +23,7 @@ enum class Command {
     SuggesterSettings, EditDictionary, ExportDictionary, AnalyseDictionary, Transformations,
     // "&Redaktor"
     Undo, Redo, Cut, Copy, Paste, CopyToken, ModifyToken, DeleteToken, AddToken, MergeSentences, SplitSentence,
-    AudioPosition,
+    AudioPosition, PlaySentence,
     // "&Aken", "&Info"
     ToggleToolbar, About,
     // Without a menu entry: the toolbar, the accelerators, the context menu.

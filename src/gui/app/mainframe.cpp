@@ -2,6 +2,7 @@
 
 #include "app/pelmoraapp.h"
 #include "app/qtstrings.h"
+#include "app/sentenceplayer.h"
 #include "app/settingsdialog.h"
 #include "app/undosteps.h"
 #include "app/windowkeys.h"
@@ -37,6 +38,7 @@
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QShortcut>
+#include <QStatusBar>
 #include <QStyle>
 #include <QTextEdit>
 #include <QToolBar>
@@ -160,11 +162,13 @@ CMainFrame::CMainFrame(CPelmoraApp& app) : m_app(app), m_doc(app.doc())
     createToolBar();
     connectCommands();
     createConcordance();
+    createPlayer();
     connect(&m_autosave, &QTimer::timeout, this, &CMainFrame::writeRecovery);
 
     QList<QKeySequence> windowKeys;
     for (Command command : {Command::CopyToken, Command::MergeSentences, Command::SplitSentence,
-                            Command::AudioPosition, Command::FindNext, Command::FirstToken, Command::LastToken,
+                            Command::AudioPosition, Command::PlaySentence, Command::FindNext,
+                            Command::FirstToken, Command::LastToken,
                             Command::NextToken, Command::PreviousToken, Command::NextSentence,
                             Command::PreviousSentence, Command::NextPane, Command::PreviousPane,
                             Command::Open, Command::Save, Command::Print, Command::NewDocument,
@@ -217,6 +221,23 @@ void CMainFrame::createPanes()
     // The running text gives up all its height when the window gets too low for the form.
     m_textView->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Ignored);
     setCentralWidget(m_splitter);
+}
+
+void CMainFrame::createPlayer()
+{
+    m_player = new SentencePlayer(m_doc, m_app.prompter(), [this] { return m_path; }, this);
+    statusBar()->addPermanentWidget(m_player, 1);
+    statusBar()->setSizeGripEnabled(false);
+    // The strip shows once a recording has been played and goes with it.
+    statusBar()->hide();
+    connect(m_player, &SentencePlayer::loadedChanged, statusBar(), &QStatusBar::setVisible);
+    m_player->setSentenceMarker([this](XmlNode sentence) { m_textView->setPlayingSentence(sentence); });
+    connect(action(Command::PlaySentence), &QAction::triggered, m_player, &SentencePlayer::toggleCurrentSentence);
+    m_editing->setHeardPosition([this] { return m_player->heardSeconds(); });
+    if (m_formView) {
+        m_formView->setPlaySentence([this] { m_player->toggleCurrentSentence(); });
+        connect(m_player, &SentencePlayer::playingChanged, m_formView, &CPelmoraFormView::setPlaying);
+    }
 }
 
 void CMainFrame::settingsChanged()

@@ -28,6 +28,7 @@ class DictionaryCommands;
 class EditingCommands;
 class IoCommands;
 class SearchCommands;
+class SentencePlayer;
 class WindowKeys;
 
 // The splitter of the three panes: after every resize the form gets its full natural height, the
@@ -69,6 +70,8 @@ public:
     IoCommands& ioCommands() { return *m_io; }
     CombinationCommands& combinationCommands() { return *m_combinations; }
     ConcordanceDock& concordance() { return *m_concordance; }
+    // The player of the text's recording and its strip at the bottom of the window.
+    SentencePlayer& player() { return *m_player; }
 
     // After the settings or the dictionary changed: the form takes its sources and fills anew.
     void settingsChanged();
@@ -110,6 +113,9 @@ private:
     // The form's buttons that open a dialog: the form-tag editor, the check window, the
     // translation and the headword notes.
     void connectFormDialogs();
+    // The recording's player: Ctrl+Space and the form's button, its strip in the status area, the
+    // running text's mark and the proposals of the audio position dialog.
+    void createPlayer();
     void updateTitle();
     void updateActions();
     void updateClipboardActions();
@@ -164,6 +170,7 @@ private:
     CombinationCommands* m_combinations = nullptr;
     ConcordanceDock* m_concordance = nullptr;
     WindowKeys* m_keys = nullptr;
+    SentencePlayer* m_player = nullptr;
     QString m_path;
     QStringList m_recent;
     SaveQuestion m_saveQuestion;

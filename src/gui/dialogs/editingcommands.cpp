@@ -69,7 +69,14 @@ void EditingCommands::audioPosition()
 {
     if (!hasCurrentToken())
         return;
-    const AudioPositionFields start = m_doc.audioPositionFields();
+    AudioPositionFields start = m_doc.audioPositionFields();
+    // By ear: where the recording plays or was stopped is where an unlinked sentence starts.
+    if (start.minutes < 0 && m_heardPosition) {
+        if (const std::optional<int> heard = m_heardPosition()) {
+            start.minutes = *heard / 60;
+            start.seconds = *heard % 60;
+        }
+    }
     AudioPositionDialog dialog(start.minutes, start.seconds, m_parent);
     // "&Loobu" changes nothing: neither the position nor, without an audio file, its removal.
     if (m_dialogs.run(dialog) != QDialog::Accepted)

@@ -33,6 +33,9 @@ public:
     void setWindowHooks(std::function<bool()> mayReplace, std::function<void(const QString&)> opened);
     // Marks the places a dialect import could not convert; given the marking rule.
     void setSuspiciousMarking(std::function<void(const SearchCriteria&)> mark) { m_markSuspicious = std::move(mark); }
+    // The player's position in whole seconds while a recording plays or is paused: the audio
+    // position dialog proposes it for a sentence without a position.
+    void setHeardPosition(std::function<std::optional<int>()> heard) { m_heardPosition = std::move(heard); }
     // Called at every progress step of an import with its progress window; tests press cancel here.
     void setProgressHook(std::function<void(QProgressDialog&)> hook) { m_progressHook = std::move(hook); }
 
@@ -62,6 +65,7 @@ private:
     std::function<void(const QString&)> m_opened;
     std::function<void(QProgressDialog&)> m_progressHook;
     std::function<void(const SearchCriteria&)> m_markSuspicious;
+    std::function<std::optional<int>()> m_heardPosition;
     QString m_lastInput;
     QString m_lastOutput;
     QString m_lastDialect;

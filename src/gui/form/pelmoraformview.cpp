@@ -104,6 +104,12 @@ CPelmoraFormView::CPelmoraFormView(CPelmoraDoc& doc, Settings& settings, CDictio
 
     buildLetterKeyboard();
     connectFields();
+    // The button shows the player's state, not its own: a click only asks the player.
+    connect(m_ui->playButton, &QPushButton::clicked, this, [this] {
+        m_ui->playButton->setChecked(!m_ui->playButton->isChecked());
+        if (m_playSentence)
+            m_playSentence();
+    });
     m_mnemonics = new FormMnemonics(this);
 
     m_doc.addObserver(this);
@@ -151,6 +157,10 @@ void CPelmoraFormView::setHeadwordNotes(std::function<void(const std::string&)> 
 void CPelmoraFormView::setAudioPosition(std::function<void()> audioPosition)
 {
     m_audioPosition = std::move(audioPosition);
+}
+void CPelmoraFormView::setPlaying(bool playing)
+{
+    m_ui->playButton->setChecked(playing);
 }
 
 // --- Building --------------------------------------------------------------------------------

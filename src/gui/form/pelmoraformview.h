@@ -53,6 +53,10 @@ public:
     void setHeadwordNotes(std::function<void(const std::string& headword)> notes);
     // The audio-position step after leaving a sentence.
     void setAudioPosition(std::function<void()> audioPosition);
+    // "Mängi lause": plays the current sentence from the recording, or stops it.
+    void setPlaySentence(std::function<void()> play) { m_playSentence = std::move(play); }
+    // Shows the button pressed while a sentence plays.
+    void setPlaying(bool playing);
     // Whether the text view colours a token (for "show next" of the colour-marked kind).
     void setMarkedTokenTest(MarkedTokenTest marked) { m_marked = std::move(marked); }
 
@@ -137,6 +141,7 @@ private:
     std::function<void(XmlNode)> m_translation;
     std::function<void(const std::string&)> m_headwordNotes;
     std::function<void()> m_audioPosition;
+    std::function<void()> m_playSentence;
     MarkedTokenTest m_marked;
 };
 

@@ -34,6 +34,9 @@ constexpr int kMargin = 4;
 // The words chosen for a combination: a pale amber ground with a darker frame.
 constexpr QColor kChosenWordGround(255, 226, 150);
 constexpr QColor kChosenWordFrame(200, 140, 0);
+// The sentence being played: a band paler than any marking colour, and a bar at its left.
+const QColor kPlayingBand(226, 236, 250);
+const QColor kPlayingBar(52, 101, 164);
 
 // Line height h: the height of "XqÄ" in the normal font.
 int lineHeightOf(const QFontMetrics& normal) { return normal.size(0, QStringLiteral("XqÄ")).height(); }
@@ -356,6 +359,11 @@ void CTextView::nodeAboutToBeRemoved(XmlNode node)
 {
     // A chosen word that leaves the text leaves the choice; undo can take the first one away too.
     std::erase_if(m_chosenWords, [&](XmlNode word) { return isInSubtree(word, node); });
+    for (XmlNode up = m_playing; up; up = up.parent())
+        if (up == node) {
+            m_playing = XmlNode();
+            break;
+        }
     dropLayout();
     viewport()->update();
 }
@@ -363,6 +371,7 @@ void CTextView::nodeAboutToBeRemoved(XmlNode node)
 void CTextView::documentAboutToBeCleared()
 {
     m_chosenWords.clear();
+    m_playing = XmlNode();
     dropLayout();
     viewport()->update();
 }
@@ -436,11 +445,38 @@ void CTextView::paintEvent(QPaintEvent* event)
     QPainter painter(viewport());
     const int scroll = verticalScrollBar()->value();
     const QRect exposed = event->rect();
+    // The sentence being played: a pale band over the whole width of its lines, a bar at the left.
+    if (const QRect band = playingRect().translated(0, -scroll); band.intersects(exposed)) {
+        painter.fillRect(band, kPlayingBand);
+        painter.fillRect(QRect(band.left(), band.top(), 3, band.height()), kPlayingBar);
+    }
     const std::size_t first = firstBoxBelow(exposed.top() + scroll);
     std::size_t last = first;
     while (last < m_boxes.size() && m_boxes[last].top <= exposed.bottom() + scroll)
         ++last;
     drawBoxes(painter, m_boxes, first, last, scroll, m_fonts, m_lineHeight, m_measurer.metrics[0].ascent(), true);
+}
+
+void CTextView::setPlayingSentence(XmlNode sentence)
+{
+    if (sentence == m_playing)
+        return;
+    const QRect before = playingRect();
+    m_playing = sentence;
+    const int scroll = verticalScrollBar()->value();
+    viewport()->update(before.translated(0, -scroll));
+    viewport()->update(playingRect().translated(0, -scroll));
+}
+
+QRect CTextView::playingRect() const
+{
+    const XmlNode first = m_playing ? m_playing.child(text::kToken) : XmlNode();
+    const std::size_t from = boxIndexOf(first);
+    const std::size_t to = boxIndexOf(CPelmoraDoc::lastTokenOfSentence(first));
+    if (from == kNoBox || to == kNoBox)
+        return {};
+    const int top = m_boxes[from].top;
+    return {0, top, std::max(viewport()->width(), 1), m_boxes[to].top + m_lineHeight - top};
 }
 
 void CTextView::resizeEvent(QResizeEvent* event)

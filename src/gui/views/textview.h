@@ -72,6 +72,13 @@ public:
     // and the benchmark: moving the current token must measure nothing).
     std::size_t measuredTokenCount() const { return m_measuredTokens; }
     std::size_t flowCount() const { return m_flows; }
+    // Marks the sentence being played from the recording with a band behind its lines; a null
+    // handle clears the mark. The mark goes with the sentence when it leaves the tree.
+    void setPlayingSentence(XmlNode sentence);
+    XmlNode playingSentence() const { return m_playing; }
+    // The band of the sentence being played in content coordinates, or an empty rectangle.
+    QRect playingRect() const;
+
     // The total height of the laid-out text.
     int contentHeight() const { return m_totalHeight; }
     int lineHeight() const { return m_lineHeight; }
@@ -161,6 +168,7 @@ private:
     std::vector<std::pair<const void*, std::uint32_t>> m_boxOfToken;
     // The token drawn red at the last update, and the marking the backgrounds were drawn with.
     XmlNode m_drawnCurrent;
+    XmlNode m_playing;  // the sentence being played
     std::uint64_t m_drawnMarking = 0;
     bool m_attributesChanged = false;  // repaint the screen at the next update
     std::vector<XmlNode> m_changedTokens;  // tokens whose attributes changed since the last update
