@@ -23,7 +23,7 @@ release: deps
 test: deps
 	cmake -S . -B $(DEBUG_DIR) -DCMAKE_BUILD_TYPE=Debug -DPELMORA_SANITIZE=ON -DPELMORA_WERROR=ON
 	cmake --build $(DEBUG_DIR) -j $(JOBS)
-	cd $(DEBUG_DIR) && ctest --output-on-failure -j $(JOBS)
+	cd $(DEBUG_DIR) && ctest --output-on-failure -j $(JOBS) --repeat after-timeout:2
 	$(MAKE) fuzz-build
 	cd $(FUZZ_DIR) && ctest --output-on-failure
 
