@@ -6,6 +6,7 @@
 #include "app/pelmoraapp.h"
 #include "dialogs/combinationdialog.h"
 #include "guitestsupport.h"
+#include "windowharness.h"
 #include "search/tokenwalk.h"
 #include "text/combinations.h"
 #include "views/textview.h"
@@ -42,33 +43,13 @@ const QByteArray kText = R"(<?xml version="1.0" encoding="UTF-8"?>
 </sisu></pelmora>
 )";
 
-struct Workbench {
-    QTemporaryDir dir;
-    RecordingPrompter prompter;
-    QueuedFileChooser files;
-    test::ScriptedDialogRunner dialogs;
-    std::unique_ptr<CPelmoraApp> app;
-
-    QString path(const QString& name) const { return dir.filePath(name); }
-
+struct Workbench : test::WindowHarness {
     explicit Workbench(const QByteArray& settings = {})
     {
-        test::writeFile(path("tekst.xml"), kText);
-        QFile::copy(test::samplePath("sonastik.xml"), path("sonastik.xml"));
-        QFile::setPermissions(path("sonastik.xml"), QFile::ReadOwner | QFile::WriteOwner);
-        test::writeFile(path("pelmora.ini"), "[Settings]\nShowOptionsDialog=0\nDictionaryPathName=" +
-                                                 path("sonastik.xml").toUtf8() + "\n" + settings);
-        app = std::make_unique<CPelmoraApp>(path("pelmora.ini"), prompter, files, dialogs);
-        if (!app->start(path("tekst.xml"), false))
-            qFatal("the workbench did not start");
-        app->frame()->show();
-        if (!QTest::qWaitForWindowExposed(app->frame()))
-            qFatal("no window");
+        start(kText, settings);
         view().ensureLayout();
         prompter.clear();
     }
-    CMainFrame& frame() { return *app->frame(); }
-    CPelmoraDoc& doc() { return app->doc(); }
     CTextView& view() { return frame().textView(); }
     XmlNode token(const char* id) { return findTokenById(doc(), id); }
     QPoint pointOf(const char* id)

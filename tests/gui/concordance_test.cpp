@@ -6,6 +6,7 @@
 #include "form/pelmoraformview.h"
 #include "ui_pelmoraformview.h"
 #include "guitestsupport.h"
+#include "windowharness.h"
 #include "views/concordancedock.h"
 #include "views/textview.h"
 
@@ -36,31 +37,13 @@ const QByteArray kOther = R"(<?xml version="1.0" encoding="UTF-8"?>
 </sisu></pelmora>
 )";
 
-struct Workbench {
-    QTemporaryDir dir;
-    RecordingPrompter prompter;
-    QueuedFileChooser files;
-    test::ScriptedDialogRunner dialogs;
-    std::unique_ptr<CPelmoraApp> app;
-
-    QString path(const QString& name) const { return dir.filePath(name); }
-
+struct Workbench : test::WindowHarness {
     Workbench()
     {
-        test::writeFile(path("tekst.xml"), kText);
         test::writeFile(path("teine.xml"), kOther);
         test::writeFile(path("tyhi.xml"), "");
-        QFile::copy(test::samplePath("sonastik.xml"), path("sonastik.xml"));
-        test::writeFile(path("pelmora.ini"), "[Settings]\nShowOptionsDialog=0\nSuggestionType=0\nTamberlin=0\nDictionaryPathName=" +
-                                                 path("sonastik.xml").toUtf8() + "\n");
-        app = std::make_unique<CPelmoraApp>(path("pelmora.ini"), prompter, files, dialogs);
-        if (!app->start(path("tekst.xml"), false))
-            qFatal("the workbench did not start");
-        frame().show();
-        if (!QTest::qWaitForWindowExposed(&frame()))
-            qFatal("no window");
+        start(kText, "SuggestionType=0\nTamberlin=0\n");
     }
-    CMainFrame& frame() { return *app->frame(); }
     ConcordanceDock& dock() { return frame().concordance(); }
     QTableView& table() { return *dock().table(); }
     std::string currentId() { return CPelmoraDoc::attribute(app->doc().currentToken(), "id"); }

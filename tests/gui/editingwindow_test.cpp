@@ -4,6 +4,7 @@
 #include "app/pelmoraapp.h"
 #include "form/pelmoraformview.h"
 #include "guitestsupport.h"
+#include "windowharness.h"
 
 #include "ui_pelmoraformview.h"
 
@@ -28,30 +29,8 @@ const QByteArray kText = R"(<?xml version="1.0" encoding="UTF-8"?>
 </sisu></pelmora>
 )";
 
-struct Workbench {
-    QTemporaryDir dir;
-    RecordingPrompter prompter;
-    QueuedFileChooser files;
-    test::ScriptedDialogRunner dialogs;
-    std::unique_ptr<CPelmoraApp> app;
-
-    QString path(const QString& name) const { return dir.filePath(name); }
-
-    explicit Workbench(const QByteArray& settings = {})
-    {
-        test::writeFile(path("tekst.xml"), kText);
-        QFile::copy(test::samplePath("sonastik.xml"), path("sonastik.xml"));
-        test::writeFile(path("pelmora.ini"), "[Settings]\nShowOptionsDialog=0\nDictionaryPathName=" +
-                                                 path("sonastik.xml").toUtf8() + "\n" + settings);
-        app = std::make_unique<CPelmoraApp>(path("pelmora.ini"), prompter, files, dialogs);
-        if (!app->start(path("tekst.xml"), false))
-            qFatal("the workbench did not start");
-        app->frame()->show();
-        if (!QTest::qWaitForWindowExposed(app->frame()))
-            qFatal("no window");
-    }
-    CMainFrame& frame() { return *app->frame(); }
-    CPelmoraDoc& doc() { return app->doc(); }
+struct Workbench : test::WindowHarness {
+    explicit Workbench(const QByteArray& settings = {}) { start(kText, settings); }
     QString text(XmlNode token) const { return QString::fromStdString(CPelmoraDoc::tokenText(token)); }
     // The context menu's entry with the given text.
     QAction* contextEntry(const QString& text)

@@ -6,6 +6,7 @@
 #include "app/sentenceplayer.h"
 #include "form/pelmoraformview.h"
 #include "guitestsupport.h"
+#include "windowharness.h"
 #include "views/textview.h"
 
 #include "ui_pelmoraformview.h"
@@ -79,30 +80,11 @@ bool makeMp3(const QString& path, int seconds, QString& why)
     return true;
 }
 
-struct Workbench {
-    QTemporaryDir dir;
-    RecordingPrompter prompter;
-    QueuedFileChooser files;
-    test::ScriptedDialogRunner dialogs;
-    std::unique_ptr<CPelmoraApp> app;
-
-    QString path(const QString& name) const { return dir.filePath(name); }
-
+struct Workbench : test::WindowHarness {
     explicit Workbench(const QByteArray& recording = "lugu.mp3", const QByteArray& settings = {})
     {
-        test::writeFile(path("tekst.xml"), textNaming(recording));
-        QFile::copy(test::samplePath("sonastik.xml"), path("sonastik.xml"));
-        test::writeFile(path("pelmora.ini"), "[Settings]\nShowOptionsDialog=0\nDictionaryPathName=" +
-                                                 path("sonastik.xml").toUtf8() + "\n" + settings);
-        app = std::make_unique<CPelmoraApp>(path("pelmora.ini"), prompter, files, dialogs);
-        if (!app->start(path("tekst.xml"), false))
-            qFatal("the workbench did not start");
-        app->frame()->show();
-        if (!QTest::qWaitForWindowExposed(app->frame()))
-            qFatal("no window");
+        start(textNaming(recording), settings);
     }
-    CMainFrame& frame() { return *app->frame(); }
-    CPelmoraDoc& doc() { return app->doc(); }
     SentencePlayer& player() { return frame().player(); }
     XmlNode sentence(const char* id) const
     {
@@ -112,13 +94,7 @@ struct Workbench {
         return {};
     }
     void goTo(const char* sentenceId) { doc().setCurrentToken(sentence(sentenceId).child("sone")); }
-    QString messages() const
-    {
-        QStringList texts;
-        for (const std::string& text : prompter.texts())
-            texts << QString::fromStdString(text);
-        return texts.join('|');
-    }
+    QString messages() const { return WindowHarness::messages().join('|'); }
 };
 
 // Waits until the player is audibly inside its stretch.

@@ -5,6 +5,7 @@
 #include "app/mainframe.h"
 #include "app/pelmoraapp.h"
 #include "guitestsupport.h"
+#include "windowharness.h"
 #include "views/textview.h"
 
 #include <QAction>
@@ -29,31 +30,12 @@ const QByteArray kText = R"(<?xml version="1.0" encoding="UTF-8"?>
 </sisu></pelmora>
 )";
 
-struct Workbench {
-    QTemporaryDir dir;
-    RecordingPrompter prompter;
-    QueuedFileChooser files;
-    test::ScriptedDialogRunner dialogs;
-    std::unique_ptr<CPelmoraApp> app;
-
-    QString path(const QString& name) const { return dir.filePath(name); }
-
+struct Workbench : test::WindowHarness {
     Workbench()
     {
-        test::writeFile(path("tekst.xml"), kText);
-        QFile::copy(test::samplePath("sonastik.xml"), path("sonastik.xml"));
-        test::writeFile(path("pelmora.ini"), "[Settings]\nShowOptionsDialog=0\nDictionaryPathName=" +
-                                                 path("sonastik.xml").toUtf8() + "\n");
-        app = std::make_unique<CPelmoraApp>(path("pelmora.ini"), prompter, files, dialogs);
-        if (!app->start(path("tekst.xml"), false))
-            qFatal("the workbench did not start");
-        app->frame()->show();
-        if (!QTest::qWaitForWindowExposed(app->frame()))
-            qFatal("no window");
+        start(kText);
         prompter.setDefaultAnswer(true);
     }
-    CMainFrame& frame() { return *app->frame(); }
-    CPelmoraDoc& doc() { return app->doc(); }
     QAction* undo() { return frame().action(Command::Undo); }
     QAction* redo() { return frame().action(Command::Redo); }
     int sentences()
