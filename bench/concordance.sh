@@ -25,32 +25,13 @@ die() { echo "concordance bench: $*" >&2; exit 1; }
 [[ -x "$CLI" ]] || die "pelmora-cli not found or not executable: $CLI"
 "$PY" -c 'import lxml.etree' 2>/dev/null || die "python3 lxml is not available ($PY)"
 
-# The same corpus as the multi-file query benchmark (seeds 1 to FILES), made when missing.
-CORPUS="$WORK/query_f${FILES}_t${TOKENS}"
-if [[ ! -f "$CORPUS/.done" || "$BENCH_DIR/gen_corpus.py" -nt "$CORPUS/.done" ]]; then
-    rm -rf "$CORPUS"
-    mkdir -p "$CORPUS"
-    "$PY" - "$BENCH_DIR" "$CORPUS" "$FILES" "$TOKENS" <<'PY' || die "corpus generation failed"
-import sys
-sys.path.insert(0, sys.argv[1])
-import gen_corpus
-folder, files, tokens = sys.argv[2], int(sys.argv[3]), int(sys.argv[4])
-for seed in range(1, files + 1):
-    with open("%s/text%04d.xml" % (folder, seed), "w", encoding="utf-8", newline="\n") as out:
-        gen_corpus.generate(out, tokens, seed)
-PY
-    touch "$CORPUS/.done"
-fi
-mapfile -t inputs < <(ls "$CORPUS"/text*.xml)
+source "$BENCH_DIR/corpus.sh"
+prepare_corpus
 
 # The most frequent lemma of the corpus (each file draws its own lemmas, so short ones recur).
 LEMMA="$(cat "${inputs[@]}" | grep -o ' lemma="[^"]*"' | sort | uniq -c | sort -k1,1nr -k2 \
     | awk 'NR == 1 { sub(/.*lemma="/, ""); sub(/"$/, ""); print }')"
 [[ -n "$LEMMA" ]] || die "no lemma found in the corpus"
-
-now() { date +%s.%N; }
-elapsed() { awk -v a="$1" -v b="$2" 'BEGIN { printf "%.3f", b - a }'; }
-median() { printf '%s\n' "$@" | sort -g | awk '{v[NR] = $1} END { print v[int((NR + 1) / 2)] }'; }
 
 check_t=() conc_t=() ref_t=()
 for ((run = 1; run <= RUNS; run++)); do
