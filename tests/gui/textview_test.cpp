@@ -413,6 +413,33 @@ private Q_SLOTS:
         QVERIFY(!shown);
     }
 
+    // From the keyboard the menu opens at the current token, whatever the mouse does; from the
+    // mouse at the pointer.
+    void contextMenuOpensAtTheCurrentTokenFromTheKeyboard()
+    {
+        Fixture f(makeText(3, 4));
+        QAction copy(QStringLiteral("Kopeeri sõne"));
+        f.view->setContextMenuActions({&copy});
+        const XmlNode token = CPelmoraDoc::nextToken(CPelmoraDoc::nextToken(f.doc.firstToken()));
+        f.doc.setCurrentToken(token);
+        f.view->ensureLayout();
+        const QPoint tokenCorner = f.view->viewport()->mapToGlobal(f.visibleRect(token).bottomLeft());
+        const QPoint far = f.view->viewport()->mapToGlobal(QPoint(300, 200));
+        struct Case { QContextMenuEvent::Reason reason; QPoint expected; };
+        for (const Case& c : {Case{QContextMenuEvent::Keyboard, tokenCorner}, Case{QContextMenuEvent::Mouse, far}}) {
+            QPoint openedAt(-1, -1);
+            QTimer::singleShot(0, [&] {
+                if (QWidget* popup = QApplication::activePopupWidget()) {
+                    openedAt = popup->pos();
+                    popup->close();
+                }
+            });
+            QContextMenuEvent event(c.reason, f.view->viewport()->mapFromGlobal(far), far);
+            QCoreApplication::sendEvent(f.view->viewport(), &event);
+            QCOMPARE(openedAt, c.expected);
+        }
+    }
+
     void printingALongTextMakesSeveralWholePages()
     {
         Fixture f(makeText(400, 12));

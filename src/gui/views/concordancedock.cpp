@@ -76,7 +76,9 @@ QVariant ConcordanceModel::data(const QModelIndex& index, int role) const
     const auto column = static_cast<Column>(index.column());
     if (role == Qt::DisplayRole || role == SortRole) {
         switch (column) {
-        case Left: return role == SortRole ? QVariant(leftSortKey(l.left)) : QVariant(toQt(l.left));
+        case Left:
+            return role == SortRole ? QVariant(m_leftKeys[static_cast<std::size_t>(index.row())])
+                                    : QVariant(toQt(l.left));
         case Token: return toQt(l.token);
         case Right: return toQt(l.right);
         case Lemma: return toQt(l.lemma);
@@ -114,6 +116,7 @@ void ConcordanceModel::clear()
 {
     beginResetModel();
     m_lines.clear();
+    m_leftKeys.clear();
     endResetModel();
 }
 
@@ -123,6 +126,8 @@ void ConcordanceModel::append(std::vector<ConcordanceLine>&& lines)
         return;
     const int first = rowCount();
     beginInsertRows({}, first, first + static_cast<int>(lines.size()) - 1);
+    for (const ConcordanceLine& added : lines)
+        m_leftKeys.push_back(leftSortKey(added.left));
     m_lines.insert(m_lines.end(), std::make_move_iterator(lines.begin()), std::make_move_iterator(lines.end()));
     endInsertRows();
 }

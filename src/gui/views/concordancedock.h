@@ -49,6 +49,8 @@ public:
 
 private:
     std::vector<ConcordanceLine> m_lines;
+    // Each line's left-context sort key, made once when it arrives: a sort asks for it per comparison.
+    std::vector<QString> m_leftKeys;
 };
 
 class ConcordanceDock final : public QDockWidget {

@@ -611,7 +611,16 @@ void CTextView::contextMenuEvent(QContextMenuEvent* event)
             connect(remove, &QAction::triggered, this, [this, combination] { m_removeCombination(combination); });
         }
     }
-    menu.exec(event->globalPos());
+    // From the keyboard (the menu key, Shift+F10) the menu opens below the current token rather
+    // than wherever the mouse pointer happens to rest.
+    QPoint where = event->globalPos();
+    if (event->reason() == QContextMenuEvent::Keyboard) {
+        ensureLayout();
+        const std::size_t index = boxIndexOf(m_doc.currentToken());
+        if (index != kNoBox)
+            where = viewport()->mapToGlobal(viewportRect(m_boxes[index]).bottomLeft());
+    }
+    menu.exec(where);
 }
 
 bool CTextView::viewportEvent(QEvent* event)
