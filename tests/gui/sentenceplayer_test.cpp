@@ -80,6 +80,19 @@ bool makeMp3(const QString& path, int seconds, QString& why)
     return true;
 }
 
+// Waits until the player is audibly inside its stretch.
+bool reachesItsStart(SentencePlayer& player, qint64 start)
+{
+    QElapsedTimer clock;
+    clock.start();
+    while (clock.elapsed() < 10000) {
+        QTest::qWait(10);
+        if (player.isPlaying() && player.heardSeconds() && player.position() > start + 50)
+            return true;
+    }
+    return false;
+}
+
 struct Workbench : test::WindowHarness {
     explicit Workbench(const QByteArray& recording = "lugu.mp3", const QByteArray& settings = {})
     {
@@ -94,21 +107,27 @@ struct Workbench : test::WindowHarness {
         return {};
     }
     void goTo(const char* sentenceId) { doc().setCurrentToken(sentence(sentenceId).child("sone")); }
+    // Puts the made recording where the text names it.
+    bool holdsRecording(const QString& mp3) { return QFile::copy(mp3, path("lugu.mp3")); }
+    // Plays the sentence with the window's command and waits until it is heard past `start`.
+    bool playsFrom(const char* sentenceId, qint64 start)
+    {
+        goTo(sentenceId);
+        frame().action(Command::PlaySentence)->trigger();
+        return reachesItsStart(player(), start);
+    }
+    // Answers the next dialog (the audio position's) with `result`; `opened` receives the minutes
+    // and seconds it proposed, as "m s".
+    void answerAudioPosition(QString& opened, int result)
+    {
+        dialogs.queue([&opened, result](QDialog& dialog) {
+            opened = dialog.findChild<QLineEdit*>("minutesEdit")->text() + " " +
+                     dialog.findChild<QLineEdit*>("secondsEdit")->text();
+            return result;
+        });
+    }
     QString messages() const { return WindowHarness::messages().join('|'); }
 };
-
-// Waits until the player is audibly inside its stretch.
-bool reachesItsStart(SentencePlayer& player, qint64 start)
-{
-    QElapsedTimer clock;
-    clock.start();
-    while (clock.elapsed() < 10000) {
-        QTest::qWait(10);
-        if (player.isPlaying() && player.heardSeconds() && player.position() > start + 50)
-            return true;
-    }
-    return false;
-}
 
 // Whether this machine plays an MP3 at all: a bare player, its position must move.
 bool backendPlays(const QString& mp3)
@@ -170,7 +189,7 @@ void SentencePlayerTest::playsTheSentenceInsideItsStretchAndStopsAtItsEnd()
     if (m_mp3.isEmpty())
         QSKIP(qPrintable(m_why));
     Workbench bench;
-    QVERIFY(QFile::copy(m_mp3, bench.path("lugu.mp3")));
+    QVERIFY(bench.holdsRecording(m_mp3));
     CPelmoraFormView& form = *bench.frame().formView();
     bench.goTo("l1");
     // The form's button plays the sentence; the strip appears and the running text marks l1.
@@ -205,14 +224,10 @@ void SentencePlayerTest::playsTheSentenceInsideItsStretchAndStopsAtItsEnd()
     QVERIFY(!bench.doc().isModified());
 
     // l2 runs to the end of the recording; l1 then plays again from its start.
-    bench.goTo("l2");
-    bench.frame().action(Command::PlaySentence)->trigger();
-    QVERIFY(reachesItsStart(bench.player(), 4000));
+    QVERIFY(bench.playsFrom("l2", 4000));
     QTRY_VERIFY_WITH_TIMEOUT(!bench.player().isPlaying(), 10000);
     QVERIFY(!bench.frame().textView().playingSentence());
-    bench.goTo("l1");
-    bench.frame().action(Command::PlaySentence)->trigger();
-    QVERIFY(reachesItsStart(bench.player(), 2000));
+    QVERIFY(bench.playsFrom("l1", 2000));
     QTRY_VERIFY_WITH_TIMEOUT(!bench.player().isPlaying(), 10000);
     QCOMPARE(bench.player().position(), qint64(4000));
 }
@@ -222,11 +237,9 @@ void SentencePlayerTest::pressingAgainStopsAndTheStoppedPlaceIsProposed()
     if (m_mp3.isEmpty())
         QSKIP(qPrintable(m_why));
     Workbench bench;
-    QVERIFY(QFile::copy(m_mp3, bench.path("lugu.mp3")));
-    bench.goTo("l2");
+    QVERIFY(bench.holdsRecording(m_mp3));
     // l2 is the last linked sentence: it plays on to the end of the recording.
-    bench.frame().action(Command::PlaySentence)->trigger();
-    QVERIFY(reachesItsStart(bench.player(), 4000));
+    QVERIFY(bench.playsFrom("l2", 4000));
     QCOMPARE(bench.player().stretchEnd(), std::nullopt);
     QTRY_VERIFY_WITH_TIMEOUT(bench.player().position() >= 5200, 5000);
     bench.frame().action(Command::PlaySentence)->trigger();
@@ -239,22 +252,14 @@ void SentencePlayerTest::pressingAgainStopsAndTheStoppedPlaceIsProposed()
     // Ctrl+F on the unlinked l3 proposes where the playback stopped; OK links it there.
     bench.goTo("l3");
     QString opened;
-    bench.dialogs.queue([&](QDialog& dialog) {
-        opened = dialog.findChild<QLineEdit*>("minutesEdit")->text() + " " +
-                 dialog.findChild<QLineEdit*>("secondsEdit")->text();
-        return int(QDialog::Accepted);
-    });
+    bench.answerAudioPosition(opened, QDialog::Accepted);
     bench.frame().action(Command::AudioPosition)->trigger();
     QCOMPARE(opened, QString("0 %1").arg(*heard));
     QCOMPARE(QString::fromUtf8(attributeValue(bench.sentence("l3"), "helipos").data()), QString::number(*heard));
 
     // A linked sentence keeps showing its own start.
     bench.goTo("l1");
-    bench.dialogs.queue([&](QDialog& dialog) {
-        opened = dialog.findChild<QLineEdit*>("minutesEdit")->text() + " " +
-                 dialog.findChild<QLineEdit*>("secondsEdit")->text();
-        return int(QDialog::Rejected);
-    });
+    bench.answerAudioPosition(opened, QDialog::Rejected);
     bench.frame().action(Command::AudioPosition)->trigger();
     QCOMPARE(opened, QString("0 2"));
 
@@ -271,19 +276,13 @@ void SentencePlayerTest::theHookAfterLeavingASentenceProposesThePlayersPlace()
     if (m_mp3.isEmpty())
         QSKIP(qPrintable(m_why));
     Workbench bench("lugu.mp3", "HeliPos=1\n");
-    QVERIFY(QFile::copy(m_mp3, bench.path("lugu.mp3")));
+    QVERIFY(bench.holdsRecording(m_mp3));
     CPelmoraFormView& form = *bench.frame().formView();
-    bench.goTo("l2");
-    bench.frame().action(Command::PlaySentence)->trigger();
-    QVERIFY(reachesItsStart(bench.player(), 4000));
+    QVERIFY(bench.playsFrom("l2", 4000));
     QTRY_VERIFY_WITH_TIMEOUT(bench.player().position() >= 5100, 5000);
     // While it still plays, the form moves on into l3: the hook's dialog proposes the place heard.
     QString opened;
-    bench.dialogs.queue([&](QDialog& dialog) {
-        opened = dialog.findChild<QLineEdit*>("minutesEdit")->text() + " " +
-                 dialog.findChild<QLineEdit*>("secondsEdit")->text();
-        return int(QDialog::Rejected);
-    });
+    bench.answerAudioPosition(opened, QDialog::Rejected);
     const int before = int(bench.player().position() / 1000);
     QTest::mouseClick(form.ui().showNextButton, Qt::LeftButton);
     QCOMPARE(bench.dialogs.titles(), QStringList{"Helifailiga sidumine"});
@@ -298,10 +297,8 @@ void SentencePlayerTest::anotherTextDropsTheRecording()
     if (m_mp3.isEmpty())
         QSKIP(qPrintable(m_why));
     Workbench bench;
-    QVERIFY(QFile::copy(m_mp3, bench.path("lugu.mp3")));
-    bench.goTo("l1");
-    bench.frame().action(Command::PlaySentence)->trigger();
-    QVERIFY(reachesItsStart(bench.player(), 2000));
+    QVERIFY(bench.holdsRecording(m_mp3));
+    QVERIFY(bench.playsFrom("l1", 2000));
     test::writeFile(bench.path("teine.xml"), textNaming("muu.mp3"));
     QVERIFY(bench.frame().openText(bench.path("teine.xml")));
     // Nothing of the first text's recording is heard or proposed for the second.
@@ -316,10 +313,8 @@ void SentencePlayerTest::removingThePlayedSentenceDropsItsMark()
     if (m_mp3.isEmpty())
         QSKIP(qPrintable(m_why));
     Workbench bench;
-    QVERIFY(QFile::copy(m_mp3, bench.path("lugu.mp3")));
-    bench.goTo("l2");
-    bench.frame().action(Command::PlaySentence)->trigger();
-    QVERIFY(reachesItsStart(bench.player(), 4000));
+    QVERIFY(bench.holdsRecording(m_mp3));
+    QVERIFY(bench.playsFrom("l2", 4000));
     // l1 takes l2's tokens in: the sentence being played leaves the tree while it plays.
     bench.goTo("l1");
     QVERIFY(bench.doc().mergeSentences("l2"));
@@ -336,7 +331,7 @@ void SentencePlayerTest::stoppedBeforeItsStartProposesNothing()
     if (m_mp3.isEmpty())
         QSKIP(qPrintable(m_why));
     Workbench bench;
-    QVERIFY(QFile::copy(m_mp3, bench.path("lugu.mp3")));
+    QVERIFY(bench.holdsRecording(m_mp3));
     bench.goTo("l2");
     // The second press comes while the recording still loads.
     bench.frame().action(Command::PlaySentence)->trigger();
@@ -347,17 +342,11 @@ void SentencePlayerTest::stoppedBeforeItsStartProposesNothing()
     QVERIFY(!bench.frame().textView().playingSentence());
     bench.goTo("l3");
     QString opened;
-    bench.dialogs.queue([&](QDialog& dialog) {
-        opened = dialog.findChild<QLineEdit*>("minutesEdit")->text() + " " +
-                 dialog.findChild<QLineEdit*>("secondsEdit")->text();
-        return int(QDialog::Rejected);
-    });
+    bench.answerAudioPosition(opened, QDialog::Rejected);
     bench.frame().action(Command::AudioPosition)->trigger();
     QCOMPARE(opened, QString("-1 -1"));
     // Played again, the sentence is heard from its start.
-    bench.goTo("l1");
-    bench.frame().action(Command::PlaySentence)->trigger();
-    QVERIFY(reachesItsStart(bench.player(), 2000));
+    QVERIFY(bench.playsFrom("l1", 2000));
     QTRY_VERIFY_WITH_TIMEOUT(!bench.player().isPlaying(), 10000);
     QCOMPARE(bench.player().heardSeconds(), std::optional<int>(4));
 }

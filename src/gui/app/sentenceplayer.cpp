@@ -353,11 +353,8 @@ void SentencePlayer::updateStrip()
 void SentencePlayer::nodeAboutToBeRemoved(XmlNode node)
 {
     // The stretch plays on; only the handle of its sentence goes.
-    for (XmlNode up = m_sentence; up; up = up.parent())
-        if (up == node) {
-            setSentence(XmlNode());
-            return;
-        }
+    if (isInSubtree(m_sentence, node))
+        setSentence(XmlNode());
 }
 
 void SentencePlayer::documentAboutToBeCleared()

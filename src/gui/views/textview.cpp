@@ -359,11 +359,8 @@ void CTextView::nodeAboutToBeRemoved(XmlNode node)
 {
     // A chosen word that leaves the text leaves the choice; undo can take the first one away too.
     std::erase_if(m_chosenWords, [&](XmlNode word) { return isInSubtree(word, node); });
-    for (XmlNode up = m_playing; up; up = up.parent())
-        if (up == node) {
-            m_playing = XmlNode();
-            break;
-        }
+    if (isInSubtree(m_playing, node))
+        m_playing = XmlNode();
     dropLayout();
     viewport()->update();
 }
