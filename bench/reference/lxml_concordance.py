@@ -13,28 +13,11 @@ import unicodedata
 
 from lxml import etree
 
+from markup import remove_markup
+
 COLUMNS = ["left", "token", "right", "lemma", "form", "file", "sentence", "page", "token_id"]
 OPENING = {"(", "[", "{", "„", "«", "‹", "‚", "¿", "¡"}
 CLOSING = {")", "]", "}", "»", "›", "“", "”", "’", ".", ",", ";", ":", "!", "?", "…"}
-
-
-def remove_markup(text):
-    out = []
-    i = 0
-    while i < len(text):
-        c = text[i]
-        if c in "+/[\\]_":
-            i += 1
-            continue
-        if c == "{":
-            close = text.find("}", i + 1)
-            if close < 0:
-                break
-            i = close + 1
-            continue
-        out.append(c)
-        i += 1
-    return "".join(out)
 
 
 def key(text):

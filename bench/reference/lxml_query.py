@@ -14,6 +14,8 @@ import sys
 
 from lxml import etree
 
+from markup import remove_markup
+
 FIELDS = ["sone", "lemma", "tahendus", "liik", "vorm", "kommentaar"]
 LABELS = ["sõne: ", "lemma: ", "tähendus: ", "sõnaliik: ", "vorm: ", "kommentaar: "]
 DEFAULT_KINDS = ["Täpne vaste"] * 4 + ["Keskel", "Täpne vaste"]
@@ -24,25 +26,6 @@ def ascii_lower(text):
 
 
 ASCII_LOWER = {c: c + 32 for c in range(ord("A"), ord("Z") + 1)}
-
-
-def remove_markup(text):
-    out = []
-    i = 0
-    while i < len(text):
-        c = text[i]
-        if c in "+/[\\]_":
-            i += 1
-            continue
-        if c == "{":
-            close = text.find("}", i + 1)
-            if close < 0:
-                break
-            i = close + 1
-            continue
-        out.append(c)
-        i += 1
-    return "".join(out)
 
 
 def match_value(value, pattern, kind):

@@ -99,6 +99,20 @@ TEST(Strings, OrdinalOrderIsTotalAlsoOnInvalidBytes)
     }
 }
 
+// The key comparison that stops early says what comparing the built keys says, also where it
+// must build the key after all (braces, the dotted capital I, the capital sigma, invalid bytes).
+TEST(Strings, WordFormKeyComparisonAgreesWithTheBuiltKey)
+{
+    const char* const values[] = {"Kala+",  "kala",  "kal",   "kalad", "ka{x}la", "ka{la", "ÕUN",  "õun",
+                                  "İki",    "i̇ki",   "iki",   "ΟΔΟΣ",  "οδος",    "οδοσ",  "Ꞵeta", "ꞵeta",
+                                  "ab\xFF", "AB\xFF", "ab",    "ḐA",    "ḑa",      "+_",    "",     "a}b"};
+    for (const char* value : values)
+        for (const char* other : values) {
+            const std::string key = MakeWordFormKey(other);
+            EXPECT_EQ(hasWordFormKey(value, key), MakeWordFormKey(value) == key) << value << " / " << other;
+        }
+}
+
 // Every character below U+0800, alone and inside a word after a capital, lower-cases as ICU's
 // full case mapping does (the quick table must agree with it everywhere).
 TEST(Strings, UnicodeLowerCasingAgreesWithIcuBelowU0800)
@@ -118,6 +132,7 @@ TEST(Strings, UnicodeLowerCasingAgreesWithIcuBelowU0800)
             const std::string marked = "+" + text + "_[x]";
             EXPECT_EQ(MakeWordFormKey(marked), removeMarkup(toLowerUnicode(marked)))
                 << "U+" << std::hex << static_cast<unsigned>(c);
+            EXPECT_TRUE(hasWordFormKey(marked, MakeWordFormKey(marked))) << "U+" << std::hex << static_cast<unsigned>(c);
         }
     }
 }

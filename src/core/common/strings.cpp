@@ -20,6 +20,12 @@ bool isAscii(std::string_view text)
 
 bool isContinuation(unsigned char c) { return (c & 0xC0) == 0x80; }
 
+// The single characters a word-form key leaves out (braced groups aside).
+bool isMarkupCharacter(char c)
+{
+    return c == '+' || c == '/' || c == '[' || c == '\\' || c == ']' || c == '_';
+}
+
 // True when the text is valid UTF-8 and lower-casing changes none of its characters, so that
 // the full case mapping would give back the same bytes (most words of a text).
 // Lower-case letters of the characters below U+0800 (Latin with Livonian letters, Greek,
@@ -55,9 +61,7 @@ bool lowerCaseSimply(std::string_view text, std::string& out, bool dropMarkup)
         if (byte < 0x80) {
             if (dropMarkup && (byte == '{' || byte == '}'))
                 return false;
-            const bool markup = dropMarkup && (byte == '+' || byte == '/' || byte == '[' || byte == '\\' ||
-                                               byte == ']' || byte == '_');
-            if (!markup)
+            if (!(dropMarkup && isMarkupCharacter(static_cast<char>(byte))))
                 *to++ = static_cast<char>(byte >= 'A' && byte <= 'Z' ? byte - 'A' + 'a' : byte);
             ++i;
             continue;
@@ -150,17 +154,12 @@ std::string removeMarkup(std::string_view text)
     out.reserve(text.size());
     for (std::size_t i = 0; i < text.size(); ++i) {
         const char c = text[i];
-        switch (c) {
-        case '+': case '/': case '[': case '\\': case ']': case '_':
-            break;
-        case '{': {
+        if (c == '{') {
             const std::size_t close = text.find('}', i + 1);
             if (close == std::string_view::npos)
                 return out;
             i = close;
-            break;
-        }
-        default:
+        } else if (!isMarkupCharacter(c)) {
             out.push_back(c);
         }
     }
@@ -173,6 +172,41 @@ std::string MakeWordFormKey(std::string_view surface)
     if (lowerCaseSimply(surface, key, true))
         return key;
     return removeMarkup(toLowerUnicode(surface));
+}
+
+bool hasWordFormKey(std::string_view value, std::string_view key)
+{
+    // Characters lower-case one by one (full and simple lower-casing agree for every character
+    // but U+0130 and the capital sigma, whose final form depends on what follows) and markup
+    // characters drop out, so a difference is final. Where that does not hold (those two, an
+    // invalid byte, a braced group) the whole key is built after all.
+    std::string lowered;
+    std::size_t j = 0;
+    for (std::size_t i = 0; i < value.size();) {
+        const auto byte = static_cast<unsigned char>(value[i]);
+        if (byte < 0x80) {
+            ++i;
+            const char c = static_cast<char>(byte);
+            if (isMarkupCharacter(c))
+                continue;
+            if (c == '{')
+                return MakeWordFormKey(value) == key;
+            const char lower = c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+            if (j >= key.size() || key[j] != lower)
+                return false;
+            ++j;
+            continue;
+        }
+        const char32_t c = decodeUtf8(value, i);
+        if (c == 0xFFFD || c == 0x130 || c == 0x3A3)
+            return MakeWordFormKey(value) == key;
+        lowered.clear();  // at most four bytes: no allocation
+        appendUtf8(lowered, static_cast<char32_t>(u_tolower(static_cast<UChar32>(c))));
+        if (key.substr(j, lowered.size()) != lowered)
+            return false;
+        j += lowered.size();
+    }
+    return j == key.size();
 }
 
 std::vector<std::string> split(std::string_view text, char separator)

@@ -32,6 +32,10 @@ std::string removeMarkup(std::string_view text);
 // A form made only of dropped characters gives "".
 std::string MakeWordFormKey(std::string_view surface);
 
+// Whether MakeWordFormKey(value) == key, mostly without building the key: the comparison stops
+// at the first character that differs. For scanning many values against one key.
+bool hasWordFormKey(std::string_view value, std::string_view key);
+
 // Splits at every occurrence of the separator; empty pieces are kept.
 std::vector<std::string> split(std::string_view text, char separator);
 

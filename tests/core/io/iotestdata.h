@@ -12,4 +12,10 @@ inline std::string corpusText(const std::string& id, const std::string& sentence
            "</sisu></pelmora>";
 }
 
+// A token element "sone" with its id, text and further attributes as written.
+inline std::string tok(const std::string& id, const std::string& text, const std::string& attributes = "")
+{
+    return "<sone id=\"" + id + "\"" + (attributes.empty() ? "" : " " + attributes) + ">" + text + "</sone>";
+}
+
 }  // namespace pelmora::test

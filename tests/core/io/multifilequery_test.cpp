@@ -9,11 +9,7 @@ namespace {
 
 using test::corpusText;
 using test::TempDir;
-
-std::string tok(const std::string& id, const std::string& text, const std::string& attributes = "")
-{
-    return "<sone id=\"" + id + "\"" + (attributes.empty() ? "" : " " + attributes) + ">" + text + "</sone>";
-}
+using test::tok;
 
 class QueryTest : public ::testing::Test {
 protected:
