@@ -753,4 +753,9 @@ int suffixNumber(std::string_view suffix)
     return value;
 }
 
+int tokenPosition(XmlNode token)
+{
+    return suffixNumber(tokenSuffix(attributeValue(token, kId)));
+}
+
 }  // namespace pelmora

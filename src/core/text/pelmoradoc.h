@@ -375,5 +375,7 @@ std::string_view tokenSuffix(std::string_view id);
 std::string_view combinationSuffix(std::string_view id);
 // The number in a suffix such as "s5" (the letter "s" dropped); 0 when there is none.
 int suffixNumber(std::string_view suffix);
+// A token's own position in its sentence, read from its identifier: 5 for "l3_s5"; 0 when none.
+int tokenPosition(XmlNode token);
 
 }  // namespace pelmora
