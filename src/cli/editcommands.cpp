@@ -59,12 +59,13 @@ bool parseInt(const std::string& text, int& value)
     return error == std::errc() && at == end;
 }
 
-bool isOperationName(const std::string& word)
+// The operation of this name, or null.
+const OperationSpec* findOperation(const std::string& word)
 {
     for (const OperationSpec& spec : kOperations)
         if (word == spec.name)
-            return true;
-    return false;
+            return &spec;
+    return nullptr;
 }
 
 // "combine TOKEN_ID... --lemma L [--meaning T] [--pos P]" from words[at]; moves `at` past it.
@@ -72,7 +73,7 @@ bool parseCombine(const std::vector<std::string>& words, std::size_t& at, Operat
 {
     operation.kind = EditKind::Combine;
     std::size_t i = at + 1;
-    for (; i < words.size() && words[i].rfind("--", 0) != 0 && !isOperationName(words[i]); ++i)
+    for (; i < words.size() && words[i].rfind("--", 0) != 0 && !findOperation(words[i]); ++i)
         operation.arguments.push_back(words[i]);
     bool lemmaGiven = false;
     while (i < words.size() && (words[i] == "--lemma" || words[i] == "--meaning" || words[i] == "--pos")) {
@@ -112,10 +113,7 @@ bool parseCombine(const std::vector<std::string>& words, std::size_t& at, Operat
 bool parseOperations(const std::vector<std::string>& words, std::vector<Operation>& operations)
 {
     for (std::size_t i = 0; i < words.size();) {
-        const OperationSpec* spec = nullptr;
-        for (const OperationSpec& candidate : kOperations)
-            if (words[i] == candidate.name)
-                spec = &candidate;
+        const OperationSpec* spec = findOperation(words[i]);
         if (!spec) {
             std::cerr << "edit: unknown operation '" << words[i] << "' (" << kOperationNames << ")\n";
             return false;

@@ -20,14 +20,6 @@ std::vector<std::string> wordKeys(const std::vector<XmlNode>& words)
     return keys;
 }
 
-// The words in the order of their positions, as a combination's identifier names them.
-std::vector<XmlNode> inPositionOrder(std::vector<XmlNode> words)
-{
-    auto position = [](XmlNode word) { return suffixNumber(tokenSuffix(attributeValue(word, text::kId))); };
-    std::stable_sort(words.begin(), words.end(), [&](XmlNode a, XmlNode b) { return position(a) < position(b); });
-    return words;
-}
-
 void addOnce(std::vector<CombinationCandidate>& candidates, CombinationCandidate candidate)
 {
     if (candidate.lemma.empty())
@@ -81,7 +73,7 @@ std::vector<CombinationCandidate> combinationCandidates(const std::vector<XmlNod
     const std::string proposed = proposedCombinationLemma(words);
     addId(proposed);
     addId(toLowerUnicode(proposed));
-    for (const CombinationCandidate& fromText : std::vector<CombinationCandidate>(candidates))
+    for (const CombinationCandidate& fromText : candidates)
         addId(fromText.lemma);
     std::string lemmas;
     bool allHaveLemmas = true;

@@ -80,7 +80,7 @@ std::size_t TextTokenIndex::tokenCount()
 
 void TextTokenIndex::nodeAboutToBeRemoved(XmlNode node)
 {
-    if (!isElement(node, text::kCombination))
+    if (CPelmoraDoc::movesStructure(node))
         m_fresh = false;
 }
 

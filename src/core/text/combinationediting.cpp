@@ -44,7 +44,7 @@ std::vector<int> sortedPositions(const std::vector<XmlNode>& words)
 {
     std::vector<int> positions;
     for (const XmlNode word : words)
-        positions.push_back(suffixNumber(tokenSuffix(attributeValue(word, kId))));
+        positions.push_back(tokenPosition(word));
     std::sort(positions.begin(), positions.end());
     return positions;
 }
@@ -141,7 +141,7 @@ void CPelmoraDoc::dropStaleMarks(XmlNode sentence, const std::vector<int>& posit
         stillCombined.insert(stillCombined.end(), own.begin(), own.end());
     }
     for (XmlNode token = firstChildElement(sentence, kToken); token; token = nextSiblingElement(token, kToken)) {
-        const int position = suffixNumber(tokenSuffix(attributeValue(token, kId)));
+        const int position = tokenPosition(token);
         if (std::find(positions.begin(), positions.end(), position) != positions.end() &&
             std::find(stillCombined.begin(), stillCombined.end(), position) == stillCombined.end())
             setNodeAttribute(token, kCombinationMark, "");

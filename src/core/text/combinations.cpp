@@ -32,12 +32,6 @@ std::string combinationIdentifier(std::string_view sentencePrefix, const std::ve
     return id;
 }
 
-namespace {
-
-int ownPosition(XmlNode token) { return suffixNumber(tokenSuffix(attributeValue(token, kId))); }
-
-}  // namespace
-
 std::vector<XmlNode> combinationWords(XmlNode combination)
 {
     std::vector<XmlNode> words;
@@ -47,7 +41,7 @@ std::vector<XmlNode> combinationWords(XmlNode combination)
     const XmlNode sentence = combination.parent();
     for (const int position : positions) {
         for (XmlNode token = firstChildElement(sentence, kToken); token; token = nextSiblingElement(token, kToken)) {
-            if (ownPosition(token) == position) {
+            if (tokenPosition(token) == position) {
                 words.push_back(token);
                 break;
             }
@@ -61,7 +55,7 @@ std::vector<XmlNode> combinationsContaining(XmlNode token)
     std::vector<XmlNode> found;
     if (!isElement(token, kToken))
         return found;
-    const int position = ownPosition(token);
+    const int position = tokenPosition(token);
     if (position <= 0)
         return found;
     for (XmlNode combination = firstChildElement(token.parent(), kCombination); combination;
@@ -73,15 +67,17 @@ std::vector<XmlNode> combinationsContaining(XmlNode token)
     return found;
 }
 
+std::vector<XmlNode> inPositionOrder(std::vector<XmlNode> words)
+{
+    std::stable_sort(words.begin(), words.end(),
+                     [](XmlNode a, XmlNode b) { return tokenPosition(a) < tokenPosition(b); });
+    return words;
+}
+
 std::string proposedCombinationLemma(const std::vector<XmlNode>& words)
 {
-    std::vector<std::pair<int, XmlNode>> ordered;
-    for (const XmlNode word : words)
-        ordered.emplace_back(ownPosition(word), word);
-    std::stable_sort(ordered.begin(), ordered.end(),
-                     [](const auto& a, const auto& b) { return a.first < b.first; });
     std::string lemma;
-    for (const auto& [position, word] : ordered) {
+    for (const XmlNode word : inPositionOrder(words)) {
         if (!lemma.empty())
             lemma += ' ';
         lemma.append(elementText(word));

@@ -26,6 +26,10 @@ std::vector<XmlNode> combinationWords(XmlNode combination);
 // so it finds them also where the mark is missing; empty for a null handle.
 std::vector<XmlNode> combinationsContaining(XmlNode token);
 
+// The words in the order of their own positions, as a combination's identifier names them;
+// words of the same position keep their order.
+std::vector<XmlNode> inPositionOrder(std::vector<XmlNode> words);
+
 // The lemma proposed for a combination: the words' texts in text order, joined by blanks.
 std::string proposedCombinationLemma(const std::vector<XmlNode>& words);
 

@@ -33,11 +33,6 @@ constexpr const char* kQuestionTitle = "Pelmora";
 constexpr const char* kRecording = "lindistus";
 constexpr const char* kAudioFile = "fail";
 
-int tokenPosition(XmlNode token)
-{
-    return suffixNumber(tokenSuffix(attributeValue(token, kId)));
-}
-
 std::string tokenIdentifier(const std::string& prefix, int position)
 {
     return prefix + "_s" + std::to_string(position);

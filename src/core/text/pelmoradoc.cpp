@@ -419,6 +419,14 @@ bool CPelmoraDoc::movesStructure(XmlNode node)
     return !isElement(node, kCombination);
 }
 
+void CPelmoraDoc::noteInserted(XmlNode added)
+{
+    m_history.inserted(added);
+    m_modified = true;
+    if (movesStructure(added))
+        ++m_structureRevision;
+}
+
 bool CPelmoraDoc::setNodeText(XmlNode element, std::string_view text)
 {
     if (element.type() != pugi::node_element)
@@ -441,12 +449,8 @@ XmlNode CPelmoraDoc::appendElement(XmlNode parent, const char* name)
     ChangeGroup group(*this);
     m_history.aboutToInsert();
     const XmlNode added = parent.append_child(name);
-    if (added) {
-        m_history.inserted(added);
-        m_modified = true;
-        if (movesStructure(added))
-            ++m_structureRevision;
-    }
+    if (added)
+        noteInserted(added);
     return added;
 }
 
@@ -457,12 +461,8 @@ XmlNode CPelmoraDoc::insertElementBefore(XmlNode parent, const char* name, XmlNo
     ChangeGroup group(*this);
     m_history.aboutToInsert();
     const XmlNode added = parent.insert_child_before(name, before);
-    if (added) {
-        m_history.inserted(added);
-        m_modified = true;
-        if (movesStructure(added))
-            ++m_structureRevision;
-    }
+    if (added)
+        noteInserted(added);
     return added;
 }
 
@@ -473,12 +473,8 @@ XmlNode CPelmoraDoc::insertElementAfter(XmlNode parent, const char* name, XmlNod
     ChangeGroup group(*this);
     m_history.aboutToInsert();
     const XmlNode added = parent.insert_child_after(name, after);
-    if (added) {
-        m_history.inserted(added);
-        m_modified = true;
-        if (movesStructure(added))
-            ++m_structureRevision;
-    }
+    if (added)
+        noteInserted(added);
     return added;
 }
 
@@ -751,6 +747,11 @@ int suffixNumber(std::string_view suffix)
     int value = 0;
     std::from_chars(digits.data(), digits.data() + digits.size(), value);
     return value;
+}
+
+int tokenPosition(XmlNode token)
+{
+    return suffixNumber(tokenSuffix(attributeValue(token, kId)));
 }
 
 }  // namespace pelmora

@@ -326,6 +326,10 @@ public:
     // no token. Attribute changes do not move it (observers hear of them through
     // attributeChanged). Indexes over the tokens rebuild when it moves.
     std::uint64_t structureRevision() const { return m_structureRevision; }
+    // Whether adding or removing this node moves the structure revision: false for a node whose
+    // coming or going cannot change the tokens (a combination element). Observers that keep
+    // handles to tokens ask it too.
+    static bool movesStructure(XmlNode node);
 
     Prompter& prompter() const { return m_prompter; }
     const XmlDocument& xml() const { return m_xml; }
@@ -338,8 +342,8 @@ private:
     void notifyAttributeChanged(XmlNode element, const char* name, std::string_view oldValue);
     // After undo or redo: the current token, the modified flag, the layout, the views.
     void finishHistoryStep(XmlNode current);
-    // False for a node whose coming or going cannot change the tokens (a combination element).
-    static bool movesStructure(XmlNode node);
+    // After a node was added: its undo record, the modified flag, the structure revision.
+    void noteInserted(XmlNode added);
     void forgetHistory();
     void changeAttribute(XmlNode element, const char* name, std::string_view value);
     bool renumberBody();
@@ -375,5 +379,7 @@ std::string_view tokenSuffix(std::string_view id);
 std::string_view combinationSuffix(std::string_view id);
 // The number in a suffix such as "s5" (the letter "s" dropped); 0 when there is none.
 int suffixNumber(std::string_view suffix);
+// A token's own position in its sentence, read from its identifier: 5 for "l3_s5"; 0 when none.
+int tokenPosition(XmlNode token);
 
 }  // namespace pelmora
