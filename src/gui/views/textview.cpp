@@ -361,7 +361,9 @@ void CTextView::nodeAboutToBeRemoved(XmlNode node)
     std::erase_if(m_chosenWords, [&](XmlNode word) { return isInSubtree(word, node); });
     if (isInSubtree(m_playing, node))
         m_playing = XmlNode();
-    dropLayout();
+    // A combination element going holds no token: every box stays where it is.
+    if (CPelmoraDoc::movesStructure(node))
+        dropLayout();
     viewport()->update();
 }
 
