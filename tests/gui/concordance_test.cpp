@@ -82,6 +82,8 @@ private Q_SLOTS:
     void ctrlKShowsTheHeadwordsLinesFromTheTextsFolder();
     void contextMenuSearchesTheWordFormByKey();
     void sortingByAColumnAndBackByTheLeftContext();
+    void columnsSortInEstonianOrder_data();
+    void columnsSortInEstonianOrder();
     void typingFilters();
     void cancelKeepsWhatWasFound();
     void doubleClickOpensAnotherTextAfterTheSaveQuestion();
@@ -157,6 +159,45 @@ void ConcordanceTest::sortingByAColumnAndBackByTheLeftContext()
     QCOMPARE(bench.column(ConcordanceModel::Left), (QStringList{"", "Arg", "Suur"}));
     clickHeader(ConcordanceModel::Left);
     QCOMPARE(bench.column(ConcordanceModel::Left), (QStringList{"Suur", "Arg", ""}));
+}
+
+void ConcordanceTest::columnsSortInEstonianOrder_data()
+{
+    QTest::addColumn<QStringList>("words");
+    QTest::addColumn<QStringList>("sorted");
+    // š and z after s, then t; w before õ ä ö ü
+    QTest::newRow("estonian letters") << QStringList{"ülo", "zeb", "õun", "tee", "šamp", "äiņ", "sõna", "wõ", "öö"}
+                                      << QStringList{"sõna", "šamp", "zeb", "tee", "wõ", "õun", "äiņ", "öö", "ülo"};
+    // a Livonian long or dotted vowel stays beside its plain letter instead of after z
+    QTest::newRow("livonian vowels") << QStringList{"zīnda", "ȯdā", "bāl", "āiga", "ǟrga", "ozā", "aiga"}
+                                     << QStringList{"aiga", "āiga", "bāl", "ȯdā", "ozā", "zīnda", "ǟrga"};
+    // ū sorts as u, before õ; a capital does not come first
+    QTest::newRow("case is ignored") << QStringList{"kala", "jõgi", "Kala", "Jūrõ", "jumal"}
+                                     << QStringList{"jumal", "Jūrõ", "jõgi", "kala", "Kala"};
+}
+
+void ConcordanceTest::columnsSortInEstonianOrder()
+{
+    QFETCH(QStringList, words);
+    QFETCH(QStringList, sorted);
+    ConcordanceModel model;
+    std::vector<ConcordanceLine> lines;
+    for (const QString& word : words) {
+        ConcordanceLine line;
+        line.token = line.lemma = line.left = line.right = word.toStdString();
+        lines.push_back(std::move(line));
+    }
+    model.append(std::move(lines));
+    ConcordanceSortModel order;
+    order.setSourceModel(&model);
+    order.setSortRole(ConcordanceModel::SortRole);
+    for (const int column : {int(ConcordanceModel::Left), int(ConcordanceModel::Token), int(ConcordanceModel::Lemma)}) {
+        order.sort(column, Qt::AscendingOrder);
+        QStringList shown;
+        for (int row = 0; row < order.rowCount(); ++row)
+            shown << order.index(row, column).data().toString();
+        QCOMPARE(shown, sorted);
+    }
 }
 
 void ConcordanceTest::typingFilters()

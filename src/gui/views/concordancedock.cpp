@@ -132,6 +132,23 @@ void ConcordanceModel::append(std::vector<ConcordanceLine>&& lines)
     endInsertRows();
 }
 
+// --- ConcordanceSortModel ----------------------------------------------------------------------
+
+ConcordanceSortModel::ConcordanceSortModel(QObject* parent)
+    : QSortFilterProxyModel(parent), m_order(QLocale(QLocale::Estonian, QLocale::Estonia))
+{
+    m_order.setCaseSensitivity(Qt::CaseInsensitive);
+}
+
+bool ConcordanceSortModel::lessThan(const QModelIndex& left, const QModelIndex& right) const
+{
+    const QVariant a = left.data(sortRole());
+    const QVariant b = right.data(sortRole());
+    if (a.typeId() == QMetaType::QString && b.typeId() == QMetaType::QString)
+        return m_order.compare(a.toString(), b.toString()) < 0;
+    return QSortFilterProxyModel::lessThan(left, right);
+}
+
 // --- ConcordanceDock ---------------------------------------------------------------------------
 
 ConcordanceDock::ConcordanceDock(Settings& settings, FileChooser& files, QWidget* parent)
@@ -193,7 +210,6 @@ ConcordanceDock::ConcordanceDock(Settings& settings, FileChooser& files, QWidget
 
     m_proxy.setSourceModel(&m_model);
     m_proxy.setSortRole(ConcordanceModel::SortRole);
-    m_proxy.setSortCaseSensitivity(Qt::CaseInsensitive);
     m_proxy.setFilterKeyColumn(-1);
     m_proxy.setFilterCaseSensitivity(Qt::CaseInsensitive);
     m_proxy.setDynamicSortFilter(true);

@@ -6,6 +6,7 @@
 
 #include <QAbstractTableModel>
 #include <QDockWidget>
+#include <QCollator>
 #include <QSortFilterProxyModel>
 
 #include <atomic>
@@ -51,6 +52,20 @@ private:
     std::vector<ConcordanceLine> m_lines;
     // Each line's left-context sort key, made once when it arrives: a sort asks for it per comparison.
     std::vector<QString> m_leftKeys;
+};
+
+// Sorts the words as an Estonian reader looks them up: š and z after s, õ ä ö ü after w, and a letter
+// with a macron or a dot (ā, ȯ, ǟ) beside its plain letter; case is ignored. Numbers sort as numbers.
+class ConcordanceSortModel final : public QSortFilterProxyModel {
+    Q_OBJECT
+public:
+    explicit ConcordanceSortModel(QObject* parent = nullptr);
+
+protected:
+    bool lessThan(const QModelIndex& left, const QModelIndex& right) const override;
+
+private:
+    QCollator m_order;
 };
 
 class ConcordanceDock final : public QDockWidget {
@@ -100,7 +115,7 @@ private:
     Settings& m_settings;
     FileChooser& m_files;
     ConcordanceModel m_model;
-    QSortFilterProxyModel m_proxy;
+    ConcordanceSortModel m_proxy;
     QLabel* m_searched = nullptr;
     QLineEdit* m_fileField = nullptr;
     QLineEdit* m_filter = nullptr;
