@@ -368,6 +368,8 @@ INSTANTIATE_TEST_SUITE_P(Cases, AudioPosition, ::testing::Values(
     AudioCase{"SameTimeChangesNothing", kWithAudio, "125", 2, 5, 2, 5, false, "125", {}},
     AudioCase{"NoAudioFileRemovesThePosition", "<info><lindistus fail=\"\"/></info>", "125", 2, 5, 2, 5, true, "",
               {"Helifaili pole määratud."}},
+    AudioCase{"BlanksNameNoAudioFile", "<info><lindistus fail=\"  \"/></info>", "", -1, -1, 1, 1, false, "",
+              {"Helifaili pole määratud."}},
     AudioCase{"NoInfoAndNoPositionOnlyWarns", "", "", -1, -1, 1, 1, false, "", {"Helifaili pole määratud."}},
     AudioCase{"NegativeTimeIsRefused", kWithAudio, "60", 1, 0, 0, -5, false, "60",
               {"Lause algus helifailis ei saa olla negatiivne."}},

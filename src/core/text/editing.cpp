@@ -2,6 +2,7 @@
 // clipboard texts, and the audio position of a sentence. Part of CPelmoraDoc.
 #include "common/strings.h"
 #include "text/combinations.h"
+#include "text/sentenceaudio.h"
 #include "text/stepnames.h"
 #include "text/pelmoradoc.h"
 #include "text/textformat.h"
@@ -21,7 +22,6 @@ constexpr const char* kAskDelete = "Kas oled kindel,\net soovid kustutada sõne\
 constexpr const char* kDeletingLinkedCombination = "Kustutan sõnega seotud ühendi.";
 constexpr const char* kSentenceNotFound = "Ei leia soovitud lauset.";
 constexpr const char* kDeletingCombinations = "Kustutan lausest ühendid ...";
-constexpr const char* kNoAudioFile = "Helifaili pole määratud.";
 // Refusals of cases the commands would otherwise turn into a broken text.
 constexpr const char* kCannotMergeWithItself = "Lauset ei saa iseendaga ühendada.";
 constexpr const char* kCannotDeleteOnlyToken = "Teksti ainsat sõnet ei saa kustutada.";
@@ -29,9 +29,6 @@ constexpr const char* kFirstSentenceWouldEmpty = "Sõnet ei saa kustutada: tekst
 constexpr const char* kNegativeAudioPosition = "Lause algus helifailis ei saa olla negatiivne.";
 constexpr const char* kAudioPositionTooLarge = "Lause algus helifailis on liiga suur.";
 constexpr const char* kQuestionTitle = "Pelmora";
-
-constexpr const char* kRecording = "lindistus";
-constexpr const char* kAudioFile = "fail";
 
 std::string tokenIdentifier(const std::string& prefix, int position)
 {
@@ -389,9 +386,8 @@ bool CPelmoraDoc::setAudioPosition(int minutes, int seconds)
     if (!isElement(m_current, kToken))
         return false;
     const XmlNode sentence = m_current.parent();
-    const XmlNode recording = firstChildElement(firstChildElement(m_xml.root(), kInfo), kRecording);
-    if (attributeValue(recording, kAudioFile).empty()) {
-        m_prompter.message(MessageKind::Warning, kTitleWarning, kNoAudioFile);
+    if (recordingFileName(*this).empty()) {
+        reportNoRecording(m_prompter);
         minutes = -1;
     }
     std::string position;

@@ -95,7 +95,7 @@ void reportSentenceAudioProblem(Prompter& prompter, const SentenceAudio& audio)
 {
     switch (audio.problem) {
     case SentenceAudioProblem::NoRecording:
-        prompter.message(MessageKind::Warning, kTitleWarning, kNoAudioFile);
+        reportNoRecording(prompter);
         break;
     case SentenceAudioProblem::NoPosition:
         prompter.message(MessageKind::Warning, kTitleWarning, kNoPosition);
@@ -107,6 +107,11 @@ void reportSentenceAudioProblem(Prompter& prompter, const SentenceAudio& audio)
     case SentenceAudioProblem::NoSentence:
         break;
     }
+}
+
+void reportNoRecording(Prompter& prompter)
+{
+    prompter.message(MessageKind::Warning, kTitleWarning, kNoAudioFile);
 }
 
 void reportUnplayableRecording(Prompter& prompter, std::string_view file)

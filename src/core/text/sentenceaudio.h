@@ -45,6 +45,8 @@ SentenceAudio sentenceAudio(const CPelmoraDoc& doc, XmlNode sentence, std::strin
 
 // Tells the user why the sentence cannot be played; nothing for NoSentence or None.
 void reportSentenceAudioProblem(Prompter& prompter, const SentenceAudio& audio);
+// The text names no recording.
+void reportNoRecording(Prompter& prompter);
 // The recording exists but the player cannot decode it.
 void reportUnplayableRecording(Prompter& prompter, std::string_view file);
 // The machine has nothing that plays recordings (no multimedia backend).
