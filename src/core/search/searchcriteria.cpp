@@ -144,7 +144,7 @@ bool TokenMatcher::matchesDialog(XmlNode token) const
         if (m_criteria.values[i] == kAnyValue)
             match = !value.empty();
         else if (field == SearchField::Text)
-            match = MakeWordFormKey(value) == m_prepared[i];
+            match = hasWordFormKey(value, m_prepared[i]);
         else if (field == SearchField::Form)
             match = contains(value, m_prepared[i]);
         else

@@ -170,7 +170,7 @@ std::size_t TextSearch::replace(const ReplaceRequest& request)
             // and so has an empty key.
             if (value.empty())
                 continue;
-            if (toLowerUnicode(value) != item.lowered && MakeWordFormKey(value) != item.key)
+            if (toLowerUnicode(value) != item.lowered && !hasWordFormKey(value, item.key))
                 continue;
             std::string_view replaceWith = item.replacement->replaceWith;
             if (attribute == TokenAttribute::PartOfSpeech && replaceWith == kNoPartOfSpeech)
