@@ -14,6 +14,8 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
+#include <QHash>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QProcess>
@@ -86,6 +88,30 @@ double freshOpen(const char* self, const QString& text)
     return best;
 }
 
+// Counts the paint and layout events each widget gets, to show what a step repaints.
+class EventCensus final : public QObject {
+public:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if ((event->type() == QEvent::Paint || event->type() == QEvent::LayoutRequest) && watched->isWidgetType()) {
+            const QString name = QString::fromLatin1(watched->metaObject()->className()) + ' ' + watched->objectName() +
+                                 (event->type() == QEvent::Paint ? QStringLiteral(" paint") : QStringLiteral(" layout"));
+            ++counts[name];
+        }
+        return false;
+    }
+    void print(int steps) const
+    {
+        std::vector<std::pair<int, QString>> sorted;
+        for (auto it = counts.begin(); it != counts.end(); ++it)
+            sorted.emplace_back(it.value(), it.key());
+        std::sort(sorted.rbegin(), sorted.rend());
+        for (const auto& [count, name] : sorted)
+            std::printf("  %6.2f per step  %s\n", double(count) / steps, qPrintable(name));
+    }
+    QHash<QString, int> counts;
+};
+
 struct FormTimes {
     double open = 0;
     double freshOpen = 0;  // the same open in a process of its own
@@ -155,6 +181,10 @@ FormTimes measure(const QString& dictionary, const QString& text)
 
     // The same step in its parts, to show where the time goes.
     const int parts = 200;
+    EventCensus census;
+    const bool countEvents = std::getenv("FORM_BENCH_EVENTS") != nullptr;
+    if (countEvents)
+        QCoreApplication::instance()->installEventFilter(&census);
     for (int i = 0; i < parts; ++i) {
         auto t = Clock::now();
         form.remember();
@@ -165,6 +195,11 @@ FormTimes measure(const QString& dictionary, const QString& text)
         t = Clock::now();
         QCoreApplication::processEvents();
         times.paintPart += secondsSince(t);
+    }
+    if (countEvents) {
+        QCoreApplication::instance()->removeEventFilter(&census);
+        std::printf("events per step on %s:\n", qPrintable(QFileInfo(text).fileName()));
+        census.print(parts);
     }
     times.rememberPart /= parts;
     times.movePart /= parts;
