@@ -17,9 +17,11 @@
 #include <QFileInfo>
 #include <QHash>
 #include <QKeyEvent>
+#include <QPaintEvent>
 #include <QLineEdit>
 #include <QProcess>
 #include <QTemporaryDir>
+#include <QToolButton>
 
 #include <algorithm>
 #include <chrono>
@@ -94,9 +96,16 @@ public:
     bool eventFilter(QObject* watched, QEvent* event) override
     {
         if ((event->type() == QEvent::Paint || event->type() == QEvent::LayoutRequest) && watched->isWidgetType()) {
-            const QString name = QString::fromLatin1(watched->metaObject()->className()) + ' ' + watched->objectName() +
+            QString name = QString::fromLatin1(watched->metaObject()->className()) + ' ' + watched->objectName();
+            if (const auto* button = qobject_cast<QToolButton*>(watched); button && button->defaultAction())
+                name += '"' + button->defaultAction()->text() + '"';
+            name +=
                                  (event->type() == QEvent::Paint ? QStringLiteral(" paint") : QStringLiteral(" layout"));
             ++counts[name];
+            if (event->type() == QEvent::Paint) {
+                const QRect r = static_cast<QPaintEvent*>(event)->region().boundingRect();
+                pixels[name] += qint64(r.width()) * r.height();
+            }
         }
         return false;
     }
@@ -107,9 +116,11 @@ public:
             sorted.emplace_back(it.value(), it.key());
         std::sort(sorted.rbegin(), sorted.rend());
         for (const auto& [count, name] : sorted)
-            std::printf("  %6.2f per step  %s\n", double(count) / steps, qPrintable(name));
+            std::printf("  %6.2f per step %9lld px  %s\n", double(count) / steps, count ? pixels.value(name) / count : 0,
+                        qPrintable(name));
     }
     QHash<QString, int> counts;
+    QHash<QString, qint64> pixels;  // the painted bounding rectangles' areas
 };
 
 struct FormTimes {

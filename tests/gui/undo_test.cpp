@@ -4,6 +4,7 @@
 #include "app/commands.h"
 #include "app/mainframe.h"
 #include "app/pelmoraapp.h"
+#include "form/pelmoraformview.h"
 #include "guitestsupport.h"
 #include "windowharness.h"
 #include "views/textview.h"
@@ -108,6 +109,31 @@ private Q_SLOTS:
         QTRY_VERIFY(!w.redo()->isEnabled());
         QCOMPARE(w.redo()->text(), QString("T&ee uuesti\tCtrl+Y"));
         QVERIFY(!w.redo()->isEnabled());
+    }
+
+    // Annotating token after token leaves the entries alone (no relayout of the toolbar at every
+    // step); a step that stays open over several passes of the event loop is named once it closes.
+    void entriesChangeOnlyWhenTheStepDoes()
+    {
+        Workbench w;
+        QVERIFY(w.doc().setCurrentToken(w.doc().firstToken()));
+        CPelmoraFormView& form = *w.frame().formView();
+        form.rememberAndShowNext();
+        QTRY_COMPARE(w.undo()->text(), QString("&Võta tagasi: jäta meelde\tCtrl+Z"));
+        QSignalSpy changes(w.undo(), &QAction::changed);
+        form.rememberAndShowNext();
+        QTest::qWait(20);
+        QCOMPARE(changes.count(), 0);
+
+        {
+            CPelmoraDoc::ChangeGroup group(w.doc(), "pikk samm");
+            w.doc().setTokenAttribute(w.doc().currentToken(), TokenAttribute::Comment, "x");
+            w.doc().updateAllViews();
+            QTest::qWait(120);
+            QCOMPARE(w.undo()->text(), QString("&Võta tagasi: jäta meelde\tCtrl+Z"));
+        }
+        QTRY_COMPARE(w.undo()->text(), QString("&Võta tagasi: pikk samm\tCtrl+Z"));
+        QVERIFY(w.undo()->isEnabled());
     }
 
     void keysGoToTheFieldOrTheText_data()

@@ -164,6 +164,13 @@ CMainFrame::CMainFrame(CPelmoraApp& app) : m_app(app), m_doc(app.doc())
     createConcordance();
     createPlayer();
     connect(&m_autosave, &QTimer::timeout, this, &CMainFrame::writeRecovery);
+    m_undoSteps.setSingleShot(true);
+    connect(&m_undoSteps, &QTimer::timeout, this, [this] {
+        if (m_doc.isChangeOpen())
+            m_undoSteps.start(50);
+        else
+            updateUndoSteps();
+    });
 
     QList<QKeySequence> windowKeys;
     for (Command command : {Command::CopyToken, Command::MergeSentences, Command::SplitSentence,
@@ -540,8 +547,18 @@ void CMainFrame::documentUpdated()
 {
     updateTitle();
     updateActions();
-    // A command redraws before its change group closes: name its step once it has.
-    QTimer::singleShot(0, this, [this] { showUndoSteps(m_doc, action(Command::Undo), action(Command::Redo)); });
+}
+
+void CMainFrame::updateUndoSteps()
+{
+    if (!m_doc.isChangeOpen()) {
+        m_undoSteps.stop();
+        showUndoSteps(m_doc, action(Command::Undo), action(Command::Redo));
+    } else if (!m_undoSteps.isActive()) {
+        // A command redraws before its group closes; a long one (with a progress window) is
+        // looked at again now and then.
+        m_undoSteps.start(0);
+    }
 }
 
 void CMainFrame::setDocumentPath(const QString& path)
@@ -577,7 +594,7 @@ void CMainFrame::updateActions()
         action(info.command)->setEnabled(enabled);
     }
     updateClipboardActions();
-    showUndoSteps(m_doc, action(Command::Undo), action(Command::Redo));
+    updateUndoSteps();
     for (std::size_t i = 0; i < contextMenuTable().size(); ++i) {
         if (m_contextActions[static_cast<qsizetype>(i)])
             m_contextActions[static_cast<qsizetype>(i)]->setEnabled(

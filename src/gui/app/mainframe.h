@@ -119,6 +119,9 @@ private:
     void updateTitle();
     void updateActions();
     void updateClipboardActions();
+    // Names the newest undo and redo steps in their entries. While a command is half-way its
+    // step is not there yet: the entries keep what they show and are named once it has closed.
+    void updateUndoSteps();
     void focusChanged(QWidget* now);
     void updateRecentMenu();
     void addRecentFile(const QString& path);
@@ -152,6 +155,7 @@ private:
     CPelmoraApp& m_app;
     CPelmoraDoc& m_doc;
     QTimer m_autosave;
+    QTimer m_undoSteps;  // names the undo steps once a command's change group has closed
     std::array<QAction*, static_cast<std::size_t>(Command::Count)> m_actions{};
     QList<QAction*> m_contextActions;
     QMenu* m_textMenu = nullptr;
