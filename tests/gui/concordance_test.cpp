@@ -80,6 +80,7 @@ class ConcordanceTest : public QObject {
     Q_OBJECT
 private Q_SLOTS:
     void ctrlKShowsTheHeadwordsLinesFromTheTextsFolder();
+    void everyColumnStaysInViewAsTheWindowNarrows();
     void contextMenuSearchesTheWordFormByKey();
     void sortingByAColumnAndBackByTheLeftContext();
     void columnsSortInEstonianOrder_data();
@@ -117,6 +118,27 @@ void ConcordanceTest::ctrlKShowsTheHeadwordsLinesFromTheTextsFolder()
     QCOMPARE(bench.column(ConcordanceModel::Right), (QStringList{"", "ujuvad.", "kala"}));
     QCOMPARE(bench.column(ConcordanceModel::Page), (QStringList{"9", "4", "5"}));
     QCOMPARE(bench.column(ConcordanceModel::Form), (QStringList{"sg.nom.", "", ""}));
+}
+
+void ConcordanceTest::everyColumnStaysInViewAsTheWindowNarrows()
+{
+    Workbench bench;
+    bench.pressCtrlK();
+    QVERIFY(bench.finished());
+    QHeaderView* header = bench.table().horizontalHeader();
+    // down to the narrowest the window goes (the form decides that)
+    const int narrowest = bench.frame().minimumSizeHint().width();
+    for (const int width : {1400, 1100, narrowest}) {
+        bench.frame().resize(width, 800);
+        QTRY_COMPARE(bench.frame().width(), width);
+        // Expected: the page column ends inside the table, and the contexts share the rest evenly.
+        const int viewport = bench.table().viewport()->width();
+        QVERIFY2(header->sectionViewportPosition(ConcordanceModel::Page) + header->sectionSize(ConcordanceModel::Page) <=
+                     viewport,
+                 qPrintable(QString("window %1: columns %2 px, table %3 px").arg(width).arg(header->length()).arg(viewport)));
+        QVERIFY(std::abs(header->sectionSize(ConcordanceModel::Left) - header->sectionSize(ConcordanceModel::Right)) <= 1);
+        QVERIFY(header->sectionSize(ConcordanceModel::Left) >= 100);
+    }
 }
 
 void ConcordanceTest::contextMenuSearchesTheWordFormByKey()

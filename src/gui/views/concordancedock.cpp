@@ -226,10 +226,18 @@ ConcordanceDock::ConcordanceDock(Settings& settings, FileChooser& files, QWidget
     m_table->setAlternatingRowColors(true);
     m_table->verticalHeader()->hide();
     m_table->verticalHeader()->setDefaultSectionSize(m_table->fontMetrics().height() + 6);
-    const int widths[ConcordanceModel::ColumnCount] = {300, 110, 300, 100, 90, 120, 60, 70};
-    for (int column = 0; column < ConcordanceModel::ColumnCount; ++column)
-        m_table->setColumnWidth(column, widths[column]);
-    m_table->horizontalHeader()->setHighlightSections(false);
+    // The two contexts share what the other columns leave, so every column stays in view; the
+    // others keep their widths and can be widened.
+    const int widths[ConcordanceModel::ColumnCount] = {0, 110, 0, 100, 90, 120, 60, 80};
+    QHeaderView* header = m_table->horizontalHeader();
+    header->setMinimumSectionSize(60);
+    for (int column = 0; column < ConcordanceModel::ColumnCount; ++column) {
+        if (widths[column] == 0)
+            header->setSectionResizeMode(column, QHeaderView::Stretch);
+        else
+            m_table->setColumnWidth(column, widths[column]);
+    }
+    header->setHighlightSections(false);
     m_table->setItemDelegateForColumn(ConcordanceModel::Left, new LeftElidingDelegate(m_table));
     layout->addWidget(m_table, 1);
     setWidget(pane);
