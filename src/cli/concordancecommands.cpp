@@ -1,4 +1,4 @@
-// The command "concordance": every occurrence of a lemma or a word form in corpus files as KWIC lines.
+// The command "concordance": every occurrence of a lemma, a word form or a combination in corpus files as KWIC lines.
 #include "commands.h"
 
 #include "search/concordance.h"
@@ -15,6 +15,7 @@ namespace {
 struct ConcordanceOptions {
     std::string lemma;
     std::string form;
+    std::string combination;
     int context = kDefaultConcordanceContext;
     std::string format = "tsv";
     std::vector<std::string> files;
@@ -59,13 +60,16 @@ void writeJsonLine(std::ostream& out, const ConcordanceLine& line, bool first)
 
 int runConcordanceCommand(const ConcordanceOptions& o)
 {
-    if (o.lemma.empty() == o.form.empty()) {
-        std::cerr << "give either --lemma or --form, not both and not neither\n";
+    const int given = int(!o.lemma.empty()) + int(!o.form.empty()) + int(!o.combination.empty());
+    if (given != 1) {
+        std::cerr << "give one of --lemma, --form and --combination\n";
         return kExitUsage;
     }
     ConcordanceRequest request;
-    request.by = o.lemma.empty() ? ConcordanceBy::WordForm : ConcordanceBy::Lemma;
-    request.word = o.lemma.empty() ? o.form : o.lemma;
+    request.by = !o.lemma.empty() ? ConcordanceBy::Lemma
+                 : !o.form.empty() ? ConcordanceBy::WordForm
+                                   : ConcordanceBy::Combination;
+    request.word = !o.lemma.empty() ? o.lemma : !o.form.empty() ? o.form : o.combination;
     request.context = o.context;
     request.files = o.files;
 
@@ -112,10 +116,13 @@ void addConcordanceCommands(CLI::App& app, RunState& state)
 {
     auto o = std::make_shared<ConcordanceOptions>();
     CLI::App* command =
-        app.add_subcommand("concordance", "Every occurrence of a lemma or a word form in corpus files, as KWIC lines");
+        app.add_subcommand("concordance", "Every occurrence of a lemma, a word form or a combination in corpus files, as KWIC lines");
     CLI::Option* lemma = command->add_option("--lemma", o->lemma, "Tokens with this lemma");
     CLI::Option* form = command->add_option("--form", o->form, "Tokens with this word form (compared by word-form key)");
-    lemma->excludes(form);
+    CLI::Option* combination =
+        command->add_option("--combination", o->combination, "Combinations (\"yhend\") with this lemma");
+    lemma->excludes(form, combination);
+    form->excludes(combination);
     command->add_option("--context", o->context, "Words of context on each side, within the sentence")
         ->check(CLI::Range(0, kMaxConcordanceContext));
     command->add_option("--format", o->format, "tsv (with a header line) or json")

@@ -81,11 +81,24 @@ TEST_F(CliConcordanceTest, BadFilesAreNamedSkippedAndFailTheStatus)
     EXPECT_EQ(std::count(result.out.begin(), result.out.end(), '\n'), 3);
 }
 
+TEST_F(CliConcordanceTest, CombinationLinesSpanTheirWords)
+{
+    const std::string file = m_dir.file("c.xml");
+    test::writeFile(file, "<pelmora><sisu><lause id=\"l1\"><sone id=\"l1_s1\">Ta</sone>"
+                          "<sone id=\"l1_s2\" yhend=\"+\">võttis</sone><sone id=\"l1_s3\">asja</sone>"
+                          "<sone id=\"l1_s4\" yhend=\"+\">ette</sone><yhend id=\"l1_s2_s4\" ylemma=\"ette võtma\"/>"
+                          "</lause></sisu></pelmora>");
+    const test::ProcessResult result = runProcess(kCli, {"concordance", "--combination", "ette võtma", file, m_a});
+    EXPECT_EQ(result.exitCode, 0) << result.err;
+    EXPECT_EQ(result.out, kHeader + "Ta\tvõttis asja ette\t\tette võtma\t\t" + file + "\tl1\t\tl1_s2\n");
+}
+
 TEST_F(CliConcordanceTest, UsageErrors)
 {
     const std::vector<std::vector<std::string>> cases = {
         {"concordance", m_a},                                         // neither lemma nor form
         {"concordance", "--lemma", "a", "--form", "b", m_a},          // both
+        {"concordance", "--form", "a", "--combination", "b", m_a},    // two at once
         {"concordance", "--lemma", "a", "--context", "-1", m_a},      // context out of range
         {"concordance", "--lemma", "a", "--format", "xml", m_a},      // unknown format
         {"concordance", "--lemma", "a"},                              // no file

@@ -1,6 +1,7 @@
 // The concordance window driven as a user would: Ctrl+K on the form's headword, the running text's
 // word form, the dictionary editor's button; sorting, filtering, cancelling and opening a hit.
 #include "app/mainframe.h"
+#include "annotation/combining.h"
 #include "app/pelmoraapp.h"
 #include "dialogs/dictionaryeditordialog.h"
 #include "form/pelmoraformview.h"
@@ -8,12 +9,18 @@
 #include "guitestsupport.h"
 #include "windowharness.h"
 #include "views/concordancedock.h"
+#include "search/tokenwalk.h"
 #include "views/textview.h"
 
+#include <QApplication>
+#include <QContextMenuEvent>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPushButton>
+#include <QScrollBar>
+#include <QTimer>
 #include <QTableView>
 #include <QtTest>
 
@@ -30,10 +37,11 @@ const QByteArray kText = R"(<?xml version="1.0" encoding="UTF-8"?>
 </sisu></pelmora>
 )";
 
-// Another text of the folder: one more "kala", after an "Arg" that sorts first.
+// Another text of the folder: one more "kala", after an "Arg" that sorts first; the two make a
+// combination.
 const QByteArray kOther = R"(<?xml version="1.0" encoding="UTF-8"?>
 <pelmora><sisu id="m">
-<lause id="l1"><sone id="l1_s1">Arg</sone><sone id="l1_s2" lk="9" lemma="kala" vorm="sg.nom.">kala</sone></lause>
+<lause id="l1"><sone id="l1_s1" yhend="+">Arg</sone><sone id="l1_s2" lk="9" lemma="kala" vorm="sg.nom." yhend="+">kala</sone><yhend id="l1_s1_s2" ylemma="arg kala"/></lause>
 </sisu></pelmora>
 )";
 
@@ -82,6 +90,7 @@ private Q_SLOTS:
     void ctrlKShowsTheHeadwordsLinesFromTheTextsFolder();
     void everyColumnStaysInViewAsTheWindowNarrows();
     void contextMenuSearchesTheWordFormByKey();
+    void contextMenuOfACombinationWordSearchesTheCombination();
     void sortingByAColumnAndBackByTheLeftContext();
     void columnsSortInEstonianOrder_data();
     void columnsSortInEstonianOrder();
@@ -155,6 +164,43 @@ void ConcordanceTest::contextMenuSearchesTheWordFormByKey()
     // Expected: every "kala" of the folder by its text, whatever its lemma; "Kalad" is another form.
     QCOMPARE(bench.dock().findChild<QLabel*>("searchedLabel")->text(), QString("Sõnavorm: kala"));
     QCOMPARE(bench.column(ConcordanceModel::Token), (QStringList{"kala", "kala", "kala"}));
+}
+
+void ConcordanceTest::contextMenuOfACombinationWordSearchesTheCombination()
+{
+    Workbench bench;
+    // The open text gets a combination of the same lemma as the other text's: "Suur kala".
+    CombinationFields fields;
+    fields.lemma = "arg kala";
+    std::vector<XmlNode> words{findTokenById(bench.app->doc(), "l2_s1"), findTokenById(bench.app->doc(), "l2_s2")};
+    QVERIFY(combineWords(bench.app->doc(), words, fields, nullptr, false));
+    QVERIFY(bench.frame().saveText());  // the concordance reads the files as saved
+    QVERIFY(bench.app->doc().setCurrentToken(words[1]));
+    QStringList offered;
+    QTimer::singleShot(0, [&] {
+        auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        if (!menu)
+            return;
+        QAction* usage = nullptr;
+        for (QAction* action : menu->actions()) {
+            offered << action->text();
+            if (action->text().startsWith(QString::fromUtf8("Näita ühendi kasutust")))
+                usage = action;
+        }
+        menu->close();
+        if (usage)
+            usage->trigger();
+    });
+    CTextView& view = bench.frame().textView();
+    view.ensureLayout();
+    const QPoint at = view.tokenRect(words[1]).center() - QPoint(0, view.verticalScrollBar()->value());
+    QContextMenuEvent event(QContextMenuEvent::Mouse, at, view.viewport()->mapToGlobal(at));
+    QApplication::sendEvent(view.viewport(), &event);
+    QVERIFY2(offered.contains(QString::fromUtf8("Näita ühendi kasutust ...\targ kala")), qPrintable(offered.join('|')));
+    QVERIFY(bench.finished());
+    // Expected: both texts' combinations, each with its words as they stand.
+    QCOMPARE(bench.dock().findChild<QLabel*>("searchedLabel")->text(), QString("Ühend: arg kala"));
+    QCOMPARE(bench.column(ConcordanceModel::Token), (QStringList{"Arg kala", "Suur kala"}));
 }
 
 void ConcordanceTest::sortingByAColumnAndBackByTheLeftContext()
@@ -338,7 +384,7 @@ void ConcordanceTest::dictionaryEditorShowsTheUsageOfItsPage()
 {
     Workbench bench;
     QString word;
-    bool comboDisabled = false;
+    QString wordSearched;
     bench.dialogs.queue([&](QDialog& dialog) {
         auto& editor = static_cast<DictionaryEditorDialog&>(dialog);
         QPushButton* button = editor.showUsageButton();
@@ -346,17 +392,23 @@ void ConcordanceTest::dictionaryEditorShowsTheUsageOfItsPage()
             return int(QDialog::Rejected);
         word = dialog.findChild<QLineEdit*>("wordEdit")->text();
         button->click();
+        wordSearched = bench.dock().findChild<QLabel*>("searchedLabel")->text();
+        // The combinations' page: the lemma in its field goes to the concordance of combinations.
         auto* pages = dialog.findChild<QTabWidget*>("pages");
         pages->setCurrentIndex(pages->count() - 1);
-        comboDisabled = !button->isEnabled();
+        dialog.findChild<QLineEdit*>("combinationEdit")->setText("Arg kala");
+        button->click();
         return int(QDialog::Rejected);
     });
     bench.frame().action(Command::EditDictionary)->trigger();
     QVERIFY(!word.isEmpty());
-    // Expected: the word page's word form went to the concordance; combinations have none.
-    QCOMPARE(bench.dock().findChild<QLabel*>("searchedLabel")->text(), "Sõnavorm: " + word);
-    QVERIFY(comboDisabled);
+    // Expected: the word page's word form went to the concordance, then the combination.
+    QCOMPARE(wordSearched, "Sõnavorm: " + word);
+    QCOMPARE(bench.dock().findChild<QLabel*>("searchedLabel")->text(), QString("Ühend: Arg kala"));
     QVERIFY(bench.finished());
+    QCOMPARE(bench.column(ConcordanceModel::Token), QStringList{"Arg kala"});
+    QCOMPARE(bench.column(ConcordanceModel::Lemma), QStringList{"arg kala"});
+    QCOMPARE(bench.column(ConcordanceModel::File), QStringList{"teine.xml"});
 }
 
 QTEST_MAIN(ConcordanceTest)

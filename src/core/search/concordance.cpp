@@ -2,6 +2,7 @@
 
 #include "common/strings.h"
 #include "io/corpusfilereader.h"
+#include "text/combinations.h"
 #include "text/textformat.h"
 
 #include <unicode/uchar.h>
@@ -57,10 +58,14 @@ public:
             return false;
         if (m_by == ConcordanceBy::WordForm)
             return !m_key.empty() && hasWordFormKey(elementText(token), m_key);
-        const std::string_view lemma = attributeValue(token, kLemma);
-        if (lemma.empty())
+        return matchesLemma(attributeValue(token, kLemma));
+    }
+
+    // The same lemma, or the same up to case and markup, the way the dictionary compares words.
+    bool matchesLemma(std::string_view lemma) const
+    {
+        if (m_word.empty() || lemma.empty())
             return false;
-        // The same lemma, or the same up to case and markup, the way the dictionary compares words.
         return lemma == m_word || (!m_key.empty() && hasWordFormKey(lemma, m_key));
     }
 
@@ -120,6 +125,37 @@ ConcordanceLine makeLine(const std::vector<XmlNode>& sentence, std::size_t at, X
     line.page = attributeValue(token, kPage);
     line.tokenId = attributeValue(token, kId);
     return line;
+}
+
+// The line of a combination of the sentence: from the first of its words to the last, with the
+// context around that stretch. False when the identifier names none of the sentence's tokens.
+bool makeCombinationLine(const std::vector<XmlNode>& sentence, XmlNode combination, XmlNode sentenceNode,
+                         int context, const std::string& file, ConcordanceLine& line)
+{
+    std::size_t first = sentence.size();
+    std::size_t last = 0;
+    for (const XmlNode word : combinationWords(combination)) {
+        const auto at = static_cast<std::size_t>(std::find(sentence.begin(), sentence.end(), word) - sentence.begin());
+        if (at == sentence.size())
+            continue;
+        first = std::min(first, at);
+        last = std::max(last, at);
+    }
+    if (first == sentence.size())
+        return false;
+    std::vector<std::string_view> stretch;
+    for (std::size_t i = first; i <= last; ++i)
+        stretch.push_back(elementText(sentence[i]));
+    line = ConcordanceLine{};
+    line.left = contextText(sentence, first, context, true);
+    line.token = joinTokens(stretch);
+    line.right = contextText(sentence, last, context, false);
+    line.lemma = attributeValue(combination, kCombinationLemma);
+    line.file = file;
+    line.sentenceId = attributeValue(sentenceNode, kId);
+    line.page = attributeValue(sentence[first], kPage);
+    line.tokenId = attributeValue(sentence[first], kId);
+    return true;
 }
 
 bool isEmptyFile(const std::string& path)
@@ -234,7 +270,18 @@ ConcordanceResult runConcordance(const ConcordanceRequest& request, const Concor
                 sentence.clear();
                 for (XmlNode t = firstChildElement(s, kToken); t; t = nextSiblingElement(t, kToken))
                     sentence.push_back(t);
-                for (std::size_t i = 0; i < sentence.size(); ++i) {
+                if (request.by == ConcordanceBy::Combination) {
+                    ConcordanceLine line;
+                    for (XmlNode c = firstChildElement(s, kCombination); c; c = nextSiblingElement(c, kCombination)) {
+                        if (!matcher.matchesLemma(attributeValue(c, kCombinationLemma)) ||
+                            !makeCombinationLine(sentence, c, s, context, file, line))
+                            continue;
+                        ++result.lines;
+                        if (sink.line)
+                            sink.line(std::move(line));
+                    }
+                }
+                for (std::size_t i = 0; request.by != ConcordanceBy::Combination && i < sentence.size(); ++i) {
                     if (!matcher.matches(sentence[i]))
                         continue;
                     ++result.lines;

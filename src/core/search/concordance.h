@@ -11,9 +11,9 @@
 
 namespace pelmora {
 
-// What a concordance looks for: tokens whose lemma is the word, or tokens whose text has the
-// word's word-form key.
-enum class ConcordanceBy { Lemma, WordForm };
+// What a concordance looks for: tokens whose lemma is the word, tokens whose text has the word's
+// word-form key, or combinations ("yhend") whose lemma is the word.
+enum class ConcordanceBy { Lemma, WordForm, Combination };
 
 inline constexpr int kDefaultConcordanceContext = 5;
 inline constexpr int kMaxConcordanceContext = 50;
@@ -31,7 +31,10 @@ struct ConcordanceRequest {
     std::vector<std::string> files;          // read in this order
 };
 
-// One occurrence. Values are as they stand in the file; a missing attribute is "".
+// One occurrence. Values are as they stand in the file; a missing attribute is "". For a
+// combination the token is the running text from its first word to its last (so the words between
+// the parts of a split combination are read too), the lemma is the combination's, the form is
+// empty, and the page and token identifier are those of its first word.
 struct ConcordanceLine {
     std::string left;        // up to `context` words before the token, within its sentence
     std::string token;       // the token's text
@@ -89,7 +92,9 @@ bool isPunctuationToken(std::string_view text);
 std::string joinTokens(const std::vector<std::string_view>& tokens);
 
 // Runs the concordance over the request's files, one after the other. Every sentence of a file is
-// searched, also those after a sentence without tokens; combinations are not tokens. A file that
+// searched, also those after a sentence without tokens; combinations are not tokens, and are
+// found only when asked for. A combination whose identifier names no word of its sentence is
+// passed over. A file that
 // is empty, cannot be read or is not a corpus text is reported through `sink.skipped` and in the
 // result, and the run goes on. `cancel` (may be null) is looked at between files and every few
 // thousand tokens; once it is set the run ends with `cancelled`.

@@ -455,7 +455,11 @@ void CMainFrame::connectCommands()
 
     m_combinations = new CombinationCommands(m_doc, m_app.dictionary(), m_app.settings(), m_app.dialogs(), this);
     m_textView->setCombinationHooks([this](const std::vector<XmlNode>& words) { return m_combinations->combine(words); },
-                                    [this](XmlNode combination) { m_combinations->remove(combination); });
+                                    [this](XmlNode combination) { m_combinations->remove(combination); },
+                                    [this](XmlNode combination) {
+                                        showUsage(ConcordanceBy::Combination,
+                                                  toQt(attributeValue(combination, text::kCombinationLemma)));
+                                    });
     connect(action(Command::StartCombination), &QAction::triggered, m_textView, &CTextView::startCombinationSelection);
 
     bind(Command::SuggesterSettings, [this] { m_app.runSettingsDialog(); });

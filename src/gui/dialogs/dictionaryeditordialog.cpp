@@ -158,13 +158,12 @@ void DictionaryEditorDialog::showUsage()
         m_showUsage(ConcordanceBy::WordForm, m_ui->wordEdit->text());
     else if (front == m_ui->lemmaPage && !m_ui->lemmaEdit->text().trimmed().isEmpty())
         m_showUsage(ConcordanceBy::Lemma, m_ui->lemmaEdit->text());
+    else if (front == m_ui->combinationPage && !m_ui->combinationEdit->text().trimmed().isEmpty())
+        m_showUsage(ConcordanceBy::Combination, m_ui->combinationEdit->text());
 }
 
 void DictionaryEditorDialog::pageChanged(int tab)
 {
-    // Combinations are not tokens of a text, so they have no concordance.
-    if (m_showUsageButton)
-        m_showUsageButton->setEnabled(m_ui->pages->widget(tab) != m_ui->combinationPage);
     for (auto& page : m_pages) {
         if (m_ui->pages->indexOf(page->widget) != tab)
             continue;

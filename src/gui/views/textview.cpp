@@ -541,10 +541,11 @@ void CTextView::keyPressEvent(QKeyEvent* event)
 // --- Combination words ----------------------------------------------------------------------------
 
 void CTextView::setCombinationHooks(std::function<bool(const std::vector<XmlNode>&)> finish,
-                                    std::function<void(XmlNode)> remove)
+                                    std::function<void(XmlNode)> remove, std::function<void(XmlNode)> showUsage)
 {
     m_finishCombination = std::move(finish);
     m_removeCombination = std::move(remove);
+    m_showCombinationUsage = std::move(showUsage);
 }
 
 void CTextView::startCombinationSelection()
@@ -600,14 +601,19 @@ void CTextView::contextMenuEvent(QContextMenuEvent* event)
         else
             menu.addSeparator();
     }
-    // One "Kustuta ühend" for each combination the current token belongs to, its lemma beside it.
+    // For each combination the current token belongs to, its lemma beside them: "Kustuta ühend",
+    // and "Näita ühendi kasutust ..." when the combination has a lemma to look for.
     const std::vector<XmlNode> combinations = combinationsContaining(m_doc.currentToken());
     if (!combinations.empty() && m_removeCombination) {
         menu.addSeparator();
         for (const XmlNode combination : combinations) {
-            QAction* remove = menu.addAction(QStringLiteral("Kustuta ühend\t") +
-                                             toQt(attributeValue(combination, text::kCombinationLemma)));
+            const QString lemma = toQt(attributeValue(combination, text::kCombinationLemma));
+            QAction* remove = menu.addAction(QStringLiteral("Kustuta ühend\t") + lemma);
             connect(remove, &QAction::triggered, this, [this, combination] { m_removeCombination(combination); });
+            if (m_showCombinationUsage && !lemma.trimmed().isEmpty()) {
+                QAction* usage = menu.addAction(QStringLiteral("Näita ühendi kasutust ...\t") + lemma);
+                connect(usage, &QAction::triggered, this, [this, combination] { m_showCombinationUsage(combination); });
+            }
         }
     }
     // From the keyboard (the menu key, Shift+F10) the menu opens below the current token rather

@@ -55,9 +55,10 @@ public:
     // The chosen words in the order they were chosen.
     const std::vector<XmlNode>& chosenCombinationWords() const { return m_chosenWords; }
     // `finish` gets the chosen words and says whether the choice is done; `remove` is called by
-    // the context menu's "Kustuta ühend" with a combination of the current token.
+    // the context menu's "Kustuta ühend" with a combination of the current token, `showUsage` by
+    // its "Näita ühendi kasutust ...".
     void setCombinationHooks(std::function<bool(const std::vector<XmlNode>&)> finish,
-                             std::function<void(XmlNode)> remove);
+                             std::function<void(XmlNode)> remove, std::function<void(XmlNode)> showUsage = {});
 
     // Prints the running text, page after page, in the view's fonts and colours.
     void print(QPrinter& printer);
@@ -159,6 +160,7 @@ private:
     std::vector<XmlNode> m_chosenWords;
     std::function<bool(const std::vector<XmlNode>&)> m_finishCombination;
     std::function<void(XmlNode)> m_removeCombination;
+    std::function<void(XmlNode)> m_showCombinationUsage;
     Measurer m_measurer;
     // Words as drawn, by font and text: rebuilt on demand, dropped when they grow too many.
     mutable std::array<std::unordered_map<std::string, QStaticText, TextHash, std::equal_to<>>, kTokenFontCount>

@@ -106,6 +106,45 @@ TEST_F(ConcordanceTest, CombinationsAreNotTokens)
     EXPECT_EQ(m_lines[0].right, "sööb");
 }
 
+// A sentence with a combination of neighbours and one split by another word, for the
+// combination concordance.
+std::string sentenceWithCombinations()
+{
+    return "<lause id=\"l1\">" + tok("l1_s1", "Ta") + tok("l1_s2", "jäi", "lk=\"7\" yhend=\"+\"") +
+           tok("l1_s3", "hiljaks", "yhend=\"+\"") + "<yhend id=\"l1_s2_s3\" ylemma=\"jääma hiljaks\"/>" +
+           tok("l1_s4", "ja") + tok("l1_s5", "võttis", "lk=\"8\" yhend=\"+\"") + tok("l1_s6", "asja") +
+           tok("l1_s7", "ette", "yhend=\"+\"") + "<yhend id=\"l1_s5_s7\" ylemma=\"Ette+ võtma\"/>" +
+           tok("l1_s8", "homme") + tok("l1_s9", ".") + "<yhend id=\"l1_s20_s21\" ylemma=\"jääma hiljaks\"/>" +
+           "</lause>";
+}
+
+TEST_F(ConcordanceTest, CombinationLinesSpanTheirWordsWithTheContextAround)
+{
+    const std::string file = corpus("a.xml", sentenceWithCombinations());
+    struct Case {
+        const char* lemma;
+        ConcordanceLine expected;
+    };
+    const Case cases[] = {
+        // neighbours: the two words, the context beside them
+        {"jääma hiljaks", {"Ta", "jäi hiljaks", "ja võttis", "jääma hiljaks", "", file, "l1", "7", "l1_s2"}},
+        // a split combination reads the word between; its lemma is compared up to case and markup
+        {"ette võtma", {"hiljaks ja", "võttis asja ette", "homme.", "Ette+ võtma", "", file, "l1", "8", "l1_s5"}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.lemma);
+        // The identifier naming no word of the sentence gives no line.
+        const ConcordanceResult result = run({ConcordanceBy::Combination, c.lemma, 2, {file}});
+        EXPECT_EQ(result.lines, 1u);
+        ASSERT_EQ(m_lines.size(), 1u);
+        EXPECT_EQ(m_lines[0], c.expected);
+    }
+    // Words of a combination are found by their own lemma as before, and a combination's lemma
+    // finds no token.
+    run(lemma("jääma hiljaks", {file}));
+    EXPECT_TRUE(m_lines.empty());
+}
+
 TEST_F(ConcordanceTest, WordFormIsFoundByItsKey)
 {
     const std::string file =
