@@ -15,18 +15,15 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
-#include <QContextMenuEvent>
 #include <QDialogButtonBox>
 #include <QDir>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QMenu>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QSet>
-#include <QTimer>
 #include <QtTest>
 
 #include <memory>
@@ -315,24 +312,9 @@ private Q_SLOTS:
     {
         Workbench w;
         QVERIFY(w.doc().setCurrentToken(w.token("l2_s1")));
-        QStringList offered;
-        QTimer::singleShot(0, [&] {
-            auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
-            if (!menu)
-                return;
-            QAction* remove = nullptr;
-            for (QAction* action : menu->actions()) {
-                offered << action->text();
-                if (action->text().startsWith(QString::fromUtf8("Kustuta ühend")))
-                    remove = action;
-            }
-            menu->close();
-            if (remove)
-                remove->trigger();
-        });
-        QContextMenuEvent event(QContextMenuEvent::Mouse, w.pointOf("l2_s1"), w.view().mapToGlobal(w.pointOf("l2_s1")));
         const std::size_t measured = w.view().measuredTokenCount();
-        QApplication::sendEvent(w.view().viewport(), &event);
+        const QStringList offered =
+            test::chooseFromContextMenu(*w.view().viewport(), w.pointOf("l2_s1"), QString::fromUtf8("Kustuta ühend"));
         // No token moved: at most the combination's own two words are measured again, not the text.
         w.view().ensureLayout();
         QVERIFY(w.view().measuredTokenCount() <= measured + 2);
@@ -346,23 +328,16 @@ private Q_SLOTS:
         QCOMPARE(w.combinations("l2").size(), 1);
     }
 
-    // A word without a combination is offered no removal.
+    // A word without a combination is offered no removal and no combination usage.
     void plainWordOffersNoRemoval()
     {
         Workbench w;
-        QStringList offered;
-        QTimer::singleShot(0, [&] {
-            if (auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget())) {
-                for (QAction* action : menu->actions())
-                    offered << action->text();
-                menu->close();
-            }
-        });
-        QContextMenuEvent event(QContextMenuEvent::Mouse, w.pointOf("l1_s1"), w.view().mapToGlobal(w.pointOf("l1_s1")));
-        QApplication::sendEvent(w.view().viewport(), &event);
+        const QStringList offered = test::chooseFromContextMenu(*w.view().viewport(), w.pointOf("l1_s1"), {});
         QVERIFY(!offered.isEmpty());
-        for (const QString& text : offered)
+        for (const QString& text : offered) {
             QVERIFY2(!text.startsWith(QString::fromUtf8("Kustuta ühend")), qPrintable(text));
+            QVERIFY2(!text.startsWith(QString::fromUtf8("Näita ühendi kasutust")), qPrintable(text));
+        }
     }
 };
 

@@ -12,15 +12,11 @@
 #include "search/tokenwalk.h"
 #include "views/textview.h"
 
-#include <QApplication>
-#include <QContextMenuEvent>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMenu>
 #include <QPushButton>
 #include <QScrollBar>
-#include <QTimer>
 #include <QTableView>
 #include <QtTest>
 
@@ -176,26 +172,10 @@ void ConcordanceTest::contextMenuOfACombinationWordSearchesTheCombination()
     QVERIFY(combineWords(bench.app->doc(), words, fields, nullptr, false));
     QVERIFY(bench.frame().saveText());  // the concordance reads the files as saved
     QVERIFY(bench.app->doc().setCurrentToken(words[1]));
-    QStringList offered;
-    QTimer::singleShot(0, [&] {
-        auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
-        if (!menu)
-            return;
-        QAction* usage = nullptr;
-        for (QAction* action : menu->actions()) {
-            offered << action->text();
-            if (action->text().startsWith(QString::fromUtf8("Näita ühendi kasutust")))
-                usage = action;
-        }
-        menu->close();
-        if (usage)
-            usage->trigger();
-    });
     CTextView& view = bench.frame().textView();
     view.ensureLayout();
     const QPoint at = view.tokenRect(words[1]).center() - QPoint(0, view.verticalScrollBar()->value());
-    QContextMenuEvent event(QContextMenuEvent::Mouse, at, view.viewport()->mapToGlobal(at));
-    QApplication::sendEvent(view.viewport(), &event);
+    const QStringList offered = test::chooseFromContextMenu(*view.viewport(), at, QString::fromUtf8("Näita ühendi kasutust"));
     QVERIFY2(offered.contains(QString::fromUtf8("Näita ühendi kasutust ...\targ kala")), qPrintable(offered.join('|')));
     QVERIFY(bench.finished());
     // Expected: both texts' combinations, each with its words as they stand.

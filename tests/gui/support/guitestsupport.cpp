@@ -1,6 +1,11 @@
 #include "guitestsupport.h"
 
+#include <QAction>
+#include <QApplication>
+#include <QContextMenuEvent>
 #include <QFile>
+#include <QMenu>
+#include <QTimer>
 
 namespace pelmora::gui::test {
 
@@ -23,6 +28,28 @@ QByteArray readFile(const QString& path)
     if (!file.open(QIODevice::ReadOnly))
         return {};
     return file.readAll();
+}
+
+QStringList chooseFromContextMenu(QWidget& widget, QPoint at, const QString& entry)
+{
+    QStringList offered;
+    QTimer::singleShot(0, [&] {
+        auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        if (!menu)
+            return;
+        QAction* chosen = nullptr;
+        for (QAction* action : menu->actions()) {
+            offered << action->text();
+            if (!chosen && !entry.isEmpty() && action->text().startsWith(entry))
+                chosen = action;
+        }
+        menu->close();
+        if (chosen)
+            chosen->trigger();
+    });
+    QContextMenuEvent event(QContextMenuEvent::Mouse, at, widget.mapToGlobal(at));
+    QApplication::sendEvent(&widget, &event);
+    return offered;
 }
 
 int ScriptedDialogRunner::run(QDialog& dialog)

@@ -5,6 +5,8 @@
 #include "app/dialogrunner.h"
 
 #include <QDialog>
+#include <QPoint>
+#include <QStringList>
 #include <QString>
 #include <QTemporaryDir>
 
@@ -19,6 +21,11 @@ QString samplePath(const QString& name);
 // Writes bytes to a file; false when it could not.
 bool writeFile(const QString& path, const QByteArray& bytes);
 QByteArray readFile(const QString& path);
+
+// Opens the widget's context menu at `at` (the widget's own coordinates) as a right click would,
+// and once it shows triggers the first entry whose text starts with `entry` (none for ""). Returns
+// the texts of all the entries offered.
+QStringList chooseFromContextMenu(QWidget& widget, QPoint at, const QString& entry);
 
 // Runs queued actions in place of the user: each dialog the program would show is given to the
 // next queued function, which fills it and returns the result (QDialog::Accepted or Rejected).
