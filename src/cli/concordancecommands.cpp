@@ -21,39 +21,12 @@ struct ConcordanceOptions {
     std::vector<std::string> files;
 };
 
-// The column names of the tab-separated header and the keys of the JSON objects, in column order.
-constexpr const char* kColumns[] = {"left", "token", "right", "lemma", "form", "file", "sentence", "page", "token_id"};
-
-std::vector<const std::string*> columnsOf(const ConcordanceLine& line)
-{
-    return {&line.left, &line.token, &line.right, &line.lemma, &line.form,
-            &line.file, &line.sentenceId, &line.page, &line.tokenId};
-}
-
-// A value for one column of a tab-separated line: tabs and line breaks become blanks.
-void writeColumn(std::ostream& out, const std::string& value)
-{
-    for (char c : value)
-        out.put(c == '\t' || c == '\n' || c == '\r' ? ' ' : c);
-}
-
-void writeTsvLine(std::ostream& out, const ConcordanceLine& line)
-{
-    const auto columns = columnsOf(line);
-    for (std::size_t i = 0; i < columns.size(); ++i) {
-        if (i > 0)
-            out.put('\t');
-        writeColumn(out, *columns[i]);
-    }
-    out.put('\n');
-}
-
 void writeJsonLine(std::ostream& out, const ConcordanceLine& line, bool first)
 {
     nlohmann::ordered_json object;
-    const auto columns = columnsOf(line);
+    const auto columns = concordanceColumns(line);
     for (std::size_t i = 0; i < columns.size(); ++i)
-        object[kColumns[i]] = *columns[i];
+        object[kConcordanceColumns[i]] = *columns[i];
     // Bytes of a damaged file that are not UTF-8 are written as U+FFFD rather than failing.
     out << (first ? "\n  " : ",\n  ") << object.dump(-1, ' ', false, nlohmann::json::error_handler_t::replace);
 }
@@ -81,7 +54,7 @@ int runConcordanceCommand(const ConcordanceOptions& o)
         if (json)
             writeJsonLine(out, line, first);
         else
-            writeTsvLine(out, line);
+            out << concordanceTsvLine(line);
         first = false;
     };
     // Every skipped file is named on standard error as it is met; the run goes on.
@@ -95,9 +68,7 @@ int runConcordanceCommand(const ConcordanceOptions& o)
     if (json) {
         out << '[';
     } else {
-        for (std::size_t i = 0; i < std::size(kColumns); ++i)
-            out << (i > 0 ? "\t" : "") << kColumns[i];
-        out << '\n';
+        out << concordanceTsvHeader();
     }
     const ConcordanceResult result = runConcordance(request, sink);
     if (json)

@@ -12,7 +12,9 @@
 #include "search/tokenwalk.h"
 #include "views/textview.h"
 
+#include <QClipboard>
 #include <QHeaderView>
+#include <QItemSelectionModel>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -91,6 +93,7 @@ private Q_SLOTS:
     void columnsSortInEstonianOrder_data();
     void columnsSortInEstonianOrder();
     void typingFilters();
+    void copyTakesTheSelectedLines();
     void cancelKeepsWhatWasFound();
     void doubleClickOpensAnotherTextAfterTheSaveQuestion();
     void doubleClickInTheOpenTextKeepsItsChanges();
@@ -261,6 +264,35 @@ void ConcordanceTest::typingFilters()
     QCOMPARE(bench.dock().proxy().rowCount(), 0);
     bench.dock().filterEdit()->clear();
     QCOMPARE(bench.dock().proxy().rowCount(), 3);
+}
+
+void ConcordanceTest::copyTakesTheSelectedLines()
+{
+    Workbench bench;
+    bench.pressCtrlK();
+    QVERIFY(bench.finished());
+    QAction* copy = bench.frame().action(Command::Copy);
+    bench.table().setFocus();
+    QTRY_VERIFY(bench.table().hasFocus());
+    QGuiApplication::clipboard()->setText("enne");
+    // Nothing selected: copying offers nothing, and Ctrl+C leaves the clipboard (not the sentence).
+    bench.table().clearSelection();
+    QTRY_VERIFY(!copy->isEnabled());
+    QTest::keyClick(&bench.table(), Qt::Key_C, Qt::ControlModifier);
+    QCOMPARE(QGuiApplication::clipboard()->text(), QString("enne"));
+    // Two lines selected, the second first: they come in the order shown, as the batch command
+    // writes them.
+    QItemSelectionModel& selection = *bench.table().selectionModel();
+    const auto rows = QItemSelectionModel::Select | QItemSelectionModel::Rows;
+    selection.select(bench.dock().proxy().index(2, 0), rows);
+    selection.select(bench.dock().proxy().index(0, 0), rows);
+    QTRY_VERIFY(copy->isEnabled());
+    QTest::keyClick(&bench.table(), Qt::Key_C, Qt::ControlModifier);
+    const QString other = bench.path("teine.xml");
+    const QString text = bench.path("tekst.xml");
+    QCOMPARE(QGuiApplication::clipboard()->text(),
+             "Arg\tkala\t\tkala\tsg.nom.\t" + other + "\tl1\t9\tl1_s2\n" + "Suur\tkala\tkala\tkala\t\t" + text +
+                 "\tl2\t5\tl2_s2\n");
 }
 
 void ConcordanceTest::cancelKeepsWhatWasFound()

@@ -167,6 +167,39 @@ bool isEmptyFile(const std::string& path)
 
 }  // namespace
 
+std::vector<const std::string*> concordanceColumns(const ConcordanceLine& line)
+{
+    return {&line.left, &line.token, &line.right, &line.lemma, &line.form,
+            &line.file, &line.sentenceId, &line.page, &line.tokenId};
+}
+
+std::string concordanceTsvHeader()
+{
+    std::string header;
+    for (const char* name : kConcordanceColumns) {
+        if (!header.empty())
+            header.push_back('\t');
+        header += name;
+    }
+    header.push_back('\n');
+    return header;
+}
+
+std::string concordanceTsvLine(const ConcordanceLine& line)
+{
+    std::string out;
+    bool first = true;
+    for (const std::string* value : concordanceColumns(line)) {
+        if (!first)
+            out.push_back('\t');
+        first = false;
+        for (const char c : *value)
+            out.push_back(c == '\t' || c == '\n' || c == '\r' ? ' ' : c);
+    }
+    out.push_back('\n');
+    return out;
+}
+
 bool isPunctuationToken(std::string_view text)
 {
     if (text.empty())

@@ -49,6 +49,14 @@ struct ConcordanceLine {
     bool operator==(const ConcordanceLine&) const = default;
 };
 
+// The tab-separated form of the lines, for scripts and the clipboard: the column names in order,
+// and one line with its line break (tabs and line breaks within a value become blanks).
+inline constexpr const char* kConcordanceColumns[] = {"left", "token",    "right", "lemma",   "form",
+                                                      "file", "sentence", "page",  "token_id"};
+std::vector<const std::string*> concordanceColumns(const ConcordanceLine& line);
+std::string concordanceTsvHeader();
+std::string concordanceTsvLine(const ConcordanceLine& line);
+
 // A file that was not read, and why (the user's message, then the reader's own reason).
 struct ConcordanceSkippedFile {
     std::string file;

@@ -501,6 +501,7 @@ void CMainFrame::createConcordance()
     addDockWidget(Qt::BottomDockWidgetArea, m_concordance);
     m_concordance->hide();
     connect(m_concordance, &ConcordanceDock::hitActivated, this, &CMainFrame::openConcordanceHit);
+    connect(m_concordance, &ConcordanceDock::selectionChanged, this, &CMainFrame::updateClipboardActions);
     connect(action(Command::ShowUsage), &QAction::triggered, this, &CMainFrame::showHeadwordUsage);
     connect(action(Command::ShowWordFormUsage), &QAction::triggered, this, [this] {
         if (const XmlNode token = m_doc.currentToken())
@@ -790,12 +791,20 @@ void CMainFrame::updateClipboardActions()
         cut = field.hasSelection && !field.readOnly;
         copy = field.hasSelection;
         paste = !field.readOnly && !QGuiApplication::clipboard()->text().isEmpty();
+    } else if (concordanceHasFocus()) {
+        copy = m_concordance->hasSelectedLines();
     } else if (!(focus && m_form && m_form->isAncestorOf(focus))) {
         copy = static_cast<bool>(m_doc.currentToken());
     }
     action(Command::Cut)->setEnabled(cut);
     action(Command::Copy)->setEnabled(copy);
     action(Command::Paste)->setEnabled(paste);
+}
+
+bool CMainFrame::concordanceHasFocus() const
+{
+    QWidget* focus = QApplication::focusWidget();
+    return focus && m_concordance && m_concordance->isAncestorOf(focus);
 }
 
 void CMainFrame::focusChanged(QWidget* now)
@@ -825,6 +834,12 @@ void CMainFrame::cut()
 
 void CMainFrame::copy()
 {
+    // In the concordance: its selected lines.
+    if (concordanceHasFocus()) {
+        if (m_concordance->hasSelectedLines())
+            QGuiApplication::clipboard()->setText(m_concordance->selectedLinesText());
+        return;
+    }
     if (QLineEdit* line = focusedLineEdit())
         return line->copy();
     if (auto* plain = focusedEdit<QPlainTextEdit>())

@@ -119,6 +119,7 @@ private:
     void updateTitle();
     void updateActions();
     void updateClipboardActions();
+    bool concordanceHasFocus() const;
     // Names the newest undo and redo steps in their entries. While a command is half-way its
     // step is not there yet: the entries keep what they show and are named once it has closed.
     void updateUndoSteps();

@@ -6,6 +6,7 @@
 #include "settings/settings.h"
 
 #include <QDir>
+#include <QItemSelectionModel>
 #include <QFont>
 #include <QFileInfo>
 #include <QGridLayout>
@@ -21,6 +22,8 @@
 #include <QTableView>
 #include <QThread>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace pelmora::gui {
 
@@ -220,7 +223,7 @@ ConcordanceDock::ConcordanceDock(Settings& settings, FileChooser& files, QWidget
     m_table->setSortingEnabled(true);
     m_table->sortByColumn(-1, Qt::AscendingOrder);  // the order of finding until a column is chosen
     m_table->setSelectionBehavior(QAbstractItemView::SelectRows);
-    m_table->setSelectionMode(QAbstractItemView::SingleSelection);
+    m_table->setSelectionMode(QAbstractItemView::ExtendedSelection);
     m_table->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_table->setWordWrap(false);
     m_table->setAlternatingRowColors(true);
@@ -245,6 +248,7 @@ ConcordanceDock::ConcordanceDock(Settings& settings, FileChooser& files, QWidget
     connect(m_filter, &QLineEdit::textChanged, &m_proxy, &QSortFilterProxyModel::setFilterFixedString);
     connect(m_filter, &QLineEdit::textChanged, this, &ConcordanceDock::showStatus);
     connect(m_table, &QTableView::activated, this, &ConcordanceDock::activate);
+    connect(m_table->selectionModel(), &QItemSelectionModel::selectionChanged, this, &ConcordanceDock::selectionChanged);
     connect(m_cancel, &QPushButton::clicked, this, &ConcordanceDock::cancel);
     connect(folderButton, &QPushButton::clicked, this, &ConcordanceDock::chooseFolder);
     connect(filesButton, &QPushButton::clicked, this, &ConcordanceDock::chooseFiles);
@@ -449,6 +453,24 @@ void ConcordanceDock::activate(const QModelIndex& proxyIndex)
         return;
     const ConcordanceLine& line = m_model.line(source.row());
     Q_EMIT hitActivated(toQt(line.file), toQt(line.tokenId));
+}
+
+bool ConcordanceDock::hasSelectedLines() const
+{
+    return m_table->selectionModel()->hasSelection();
+}
+
+QString ConcordanceDock::selectedLinesText() const
+{
+    QModelIndexList rows = m_table->selectionModel()->selectedRows();
+    std::sort(rows.begin(), rows.end(), [](const QModelIndex& a, const QModelIndex& b) { return a.row() < b.row(); });
+    std::string text;
+    for (const QModelIndex& row : rows) {
+        const QModelIndex source = m_proxy.mapToSource(row);
+        if (source.isValid())
+            text += concordanceTsvLine(m_model.line(source.row()));
+    }
+    return toQt(text);
 }
 
 void ConcordanceDock::keyPressEvent(QKeyEvent* event)

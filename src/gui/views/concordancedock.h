@@ -88,6 +88,10 @@ public:
     QLineEdit* filterEdit() const { return m_filter; }
     QLabel* statusLabel() const { return m_status; }
     QPushButton* cancelButton() const { return m_cancel; }
+    // The selected lines in the order shown, tab-separated as the batch command writes them;
+    // "" when none is selected.
+    QString selectedLinesText() const;
+    bool hasSelectedLines() const;
     // The skipped files of the last run, with their messages.
     const std::vector<ConcordanceSkippedFile>& skippedFiles() const { return m_skipped; }
 
@@ -96,6 +100,8 @@ Q_SIGNALS:
     void hitActivated(const QString& file, const QString& tokenId);
     // A run has ended (finished or cancelled).
     void finished();
+    // The table's selection changed (what copying would take).
+    void selectionChanged();
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
