@@ -3,6 +3,7 @@
 // the headword field (fill and cascade), for two texts of which the second is ten times longer.
 //
 // Usage: gui_form_bench DICTIONARY.xml TEXT.xml LONGER_TEXT.xml   (QT_QPA_PLATFORM=offscreen)
+#include "app/appearance.h"
 #include "app/dialogrunner.h"
 #include "app/filechooser.h"
 #include "app/mainframe.h"
@@ -251,6 +252,7 @@ int main(int argc, char** argv)
         return 2;
     }
     QApplication application(argc, argv);
+    gui::setUpAppearance();  // the style the workbench runs with
     const QString dictionary = QString::fromLocal8Bit(argv[1]);
     FormTimes small = measure(dictionary, QString::fromLocal8Bit(argv[2]));
     FormTimes large = measure(dictionary, QString::fromLocal8Bit(argv[3]));

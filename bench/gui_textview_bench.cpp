@@ -2,6 +2,7 @@
 // layout, moving the current token, a width change, painting a screen and peak memory.
 //
 // Usage: gui_textview_bench TEXT.xml   (QT_QPA_PLATFORM=offscreen)
+#include "app/appearance.h"
 #include "common/prompter.h"
 #include "settings/settings.h"
 #include "text/pelmoradoc.h"
@@ -90,6 +91,7 @@ int memoryPhase(const std::string& phase, const std::string& path, int argc, cha
         return 0;
     }
     QApplication app(argc, argv);
+    gui::setUpAppearance();  // the style the workbench runs with
     SilentPrompter prompter;
     CPelmoraDoc doc(prompter);
     Settings settings;
@@ -140,6 +142,7 @@ int main(int argc, char** argv)
     }
     const std::string path = argv[1];
     QApplication app(argc, argv);
+    gui::setUpAppearance();  // the style the workbench runs with
 
     // (e) peak memory, each phase in a process of its own, started while this one is still small
     // (a child starts with the peak of its parent).

@@ -1,5 +1,8 @@
 #include "app/appearance.h"
 
+#include "app/panelcachestyle.h"
+
+#include <QApplication>
 #include <QCoreApplication>
 #include <QIcon>
 #include <QStandardPaths>
@@ -50,6 +53,7 @@ void setUpAppearance()
     if (QIcon::themeName().isEmpty() || QIcon::themeName() == "hicolor")
         QIcon::setThemeName("Tango");
     QCoreApplication::installTranslator(new ButtonTexts(QCoreApplication::instance()));
+    QApplication::setStyle(new PanelCacheStyle);
 }
 
 }  // namespace pelmora::gui

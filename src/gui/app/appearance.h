@@ -5,7 +5,8 @@ namespace pelmora::gui {
 
 // Puts Estonian texts on Qt's standard buttons ("&Loobu", "&Jah", "&Ei"), makes the desktop's
 // icon folders searchable and picks Tango when the platform names no theme (as on a bare X server
-// or the offscreen platform). Call once after the QApplication exists.
+// or the offscreen platform), and sets the platform's style with the line edits' panels cached
+// (app/panelcachestyle.h). Call once after the QApplication exists.
 void setUpAppearance();
 
 }  // namespace pelmora::gui
