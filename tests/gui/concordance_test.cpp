@@ -293,6 +293,16 @@ void ConcordanceTest::copyTakesTheSelectedLines()
     QCOMPARE(QGuiApplication::clipboard()->text(),
              "Arg\tkala\t\tkala\tsg.nom.\t" + other + "\tl1\t9\tl1_s2\n" + "Suur\tkala\tkala\tkala\t\t" + text +
                  "\tl2\t5\tl2_s2\n");
+    // In the filter field the menu's and toolbar's copy takes the field's own selection, whatever
+    // lines are selected.
+    QLineEdit* filter = bench.dock().filterEdit();
+    filter->setFocus();
+    QTRY_VERIFY(filter->hasFocus());
+    QTest::keyClicks(filter, "kala");
+    filter->selectAll();
+    QTRY_VERIFY(copy->isEnabled());
+    copy->trigger();
+    QCOMPARE(QGuiApplication::clipboard()->text(), QString("kala"));
 }
 
 void ConcordanceTest::cancelKeepsWhatWasFound()

@@ -834,18 +834,18 @@ void CMainFrame::cut()
 
 void CMainFrame::copy()
 {
-    // In the concordance: its selected lines.
-    if (concordanceHasFocus()) {
-        if (m_concordance->hasSelectedLines())
-            QGuiApplication::clipboard()->setText(m_concordance->selectedLinesText());
-        return;
-    }
     if (QLineEdit* line = focusedLineEdit())
         return line->copy();
     if (auto* plain = focusedEdit<QPlainTextEdit>())
         return plain->copy();
     if (auto* rich = focusedEdit<QTextEdit>())
         return rich->copy();
+    // Elsewhere in the concordance (its table): its selected lines.
+    if (concordanceHasFocus()) {
+        if (m_concordance->hasSelectedLines())
+            QGuiApplication::clipboard()->setText(m_concordance->selectedLinesText());
+        return;
+    }
     QWidget* focus = QApplication::focusWidget();
     if (!(focus && m_form && m_form->isAncestorOf(focus)))
         copySentence();
