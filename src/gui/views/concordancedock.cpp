@@ -143,12 +143,52 @@ ConcordanceSortModel::ConcordanceSortModel(QObject* parent)
     m_order.setCaseSensitivity(Qt::CaseInsensitive);
 }
 
+void ConcordanceSortModel::setSourceModel(QAbstractItemModel* source)
+{
+    disconnect(m_sourceReset);
+    m_keys.clear();
+    m_notText.clear();
+    // Before the rows change, so no sort meanwhile meets a key of a line that is gone.
+    if (source)
+        m_sourceReset = connect(source, &QAbstractItemModel::modelAboutToBeReset, this, [this] {
+            m_keys.clear();
+            m_notText.clear();
+        });
+    QSortFilterProxyModel::setSourceModel(source);
+}
+
+const QCollatorSortKey* ConcordanceSortModel::keyOf(const QModelIndex& index) const
+{
+    const auto column = static_cast<std::size_t>(index.column());
+    const auto row = static_cast<std::size_t>(index.row());
+    if (m_keys.size() <= column) {
+        m_keys.resize(column + 1);
+        m_notText.resize(column + 1);
+    }
+    std::vector<std::optional<QCollatorSortKey>>& keys = m_keys[column];
+    if (keys.size() <= row) {
+        keys.resize(static_cast<std::size_t>(sourceModel()->rowCount()));
+        m_notText[column].resize(keys.size());
+    }
+    if (row >= keys.size() || m_notText[column][row])
+        return nullptr;
+    if (!keys[row]) {
+        const QVariant value = index.data(sortRole());
+        if (value.typeId() != QMetaType::QString) {
+            m_notText[column][row] = true;
+            return nullptr;
+        }
+        keys[row] = m_order.sortKey(value.toString());
+    }
+    return &*keys[row];
+}
+
 bool ConcordanceSortModel::lessThan(const QModelIndex& left, const QModelIndex& right) const
 {
-    const QVariant a = left.data(sortRole());
-    const QVariant b = right.data(sortRole());
-    if (a.typeId() == QMetaType::QString && b.typeId() == QMetaType::QString)
-        return m_order.compare(a.toString(), b.toString()) < 0;
+    const QCollatorSortKey* a = keyOf(left);
+    const QCollatorSortKey* b = keyOf(right);
+    if (a && b)
+        return a->compare(*b) < 0;
     return QSortFilterProxyModel::lessThan(left, right);
 }
 

@@ -7,6 +7,7 @@
 #include <QAbstractTableModel>
 #include <QDockWidget>
 #include <QCollator>
+#include <optional>
 #include <QSortFilterProxyModel>
 
 #include <atomic>
@@ -56,16 +57,26 @@ private:
 
 // Sorts the words as an Estonian reader looks them up: š and z after s, õ ä ö ü after w, and a letter
 // with a macron or a dot (ā, ȯ, ǟ) beside its plain letter; case is ignored. Numbers sort as numbers.
+// Each text is turned into its collation key once, when a sort first needs it, so sorting many
+// thousands of lines compares keys rather than collating the texts again at every comparison.
 class ConcordanceSortModel final : public QSortFilterProxyModel {
     Q_OBJECT
 public:
     explicit ConcordanceSortModel(QObject* parent = nullptr);
+    void setSourceModel(QAbstractItemModel* source) override;
 
 protected:
     bool lessThan(const QModelIndex& left, const QModelIndex& right) const override;
 
 private:
+    // The key of the row's text in the column; null when the column sorts by something else.
+    const QCollatorSortKey* keyOf(const QModelIndex& index) const;
+
     QCollator m_order;
+    // Per column, per source row; source rows are only ever appended, and a reset clears them.
+    mutable std::vector<std::vector<std::optional<QCollatorSortKey>>> m_keys;
+    mutable std::vector<std::vector<bool>> m_notText;
+    QMetaObject::Connection m_sourceReset;
 };
 
 class ConcordanceDock final : public QDockWidget {
