@@ -303,23 +303,21 @@ ConcordanceResult runConcordance(const ConcordanceRequest& request, const Concor
                 sentence.clear();
                 for (XmlNode t = firstChildElement(s, kToken); t; t = nextSiblingElement(t, kToken))
                     sentence.push_back(t);
-                if (request.by == ConcordanceBy::Combination) {
-                    ConcordanceLine line;
-                    for (XmlNode c = firstChildElement(s, kCombination); c; c = nextSiblingElement(c, kCombination)) {
-                        if (!matcher.matchesLemma(attributeValue(c, kCombinationLemma)) ||
-                            !makeCombinationLine(sentence, c, s, context, file, line))
-                            continue;
-                        ++result.lines;
-                        if (sink.line)
-                            sink.line(std::move(line));
-                    }
-                }
-                for (std::size_t i = 0; request.by != ConcordanceBy::Combination && i < sentence.size(); ++i) {
-                    if (!matcher.matches(sentence[i]))
-                        continue;
+                const auto found = [&](ConcordanceLine&& line) {
                     ++result.lines;
                     if (sink.line)
-                        sink.line(makeLine(sentence, i, s, context, file));
+                        sink.line(std::move(line));
+                };
+                if (request.by == ConcordanceBy::Combination) {
+                    ConcordanceLine line;
+                    for (XmlNode c = firstChildElement(s, kCombination); c; c = nextSiblingElement(c, kCombination))
+                        if (matcher.matchesLemma(attributeValue(c, kCombinationLemma)) &&
+                            makeCombinationLine(sentence, c, s, context, file, line))
+                            found(std::move(line));
+                } else {
+                    for (std::size_t i = 0; i < sentence.size(); ++i)
+                        if (matcher.matches(sentence[i]))
+                            found(makeLine(sentence, i, s, context, file));
                 }
                 tokensSinceCheck += sentence.size();
                 if (tokensSinceCheck >= kTokensBetweenCancelChecks) {

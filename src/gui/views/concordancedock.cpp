@@ -146,41 +146,32 @@ ConcordanceSortModel::ConcordanceSortModel(QObject* parent)
 void ConcordanceSortModel::setSourceModel(QAbstractItemModel* source)
 {
     disconnect(m_sourceReset);
-    m_keys.clear();
-    m_notText.clear();
+    m_columns.clear();
     // Before the rows change, so no sort meanwhile meets a key of a line that is gone.
     if (source)
-        m_sourceReset = connect(source, &QAbstractItemModel::modelAboutToBeReset, this, [this] {
-            m_keys.clear();
-            m_notText.clear();
-        });
+        m_sourceReset =
+            connect(source, &QAbstractItemModel::modelAboutToBeReset, this, [this] { m_columns.clear(); });
     QSortFilterProxyModel::setSourceModel(source);
 }
 
 const QCollatorSortKey* ConcordanceSortModel::keyOf(const QModelIndex& index) const
 {
-    const auto column = static_cast<std::size_t>(index.column());
-    const auto row = static_cast<std::size_t>(index.row());
-    if (m_keys.size() <= column) {
-        m_keys.resize(column + 1);
-        m_notText.resize(column + 1);
-    }
-    std::vector<std::optional<QCollatorSortKey>>& keys = m_keys[column];
-    if (keys.size() <= row) {
-        keys.resize(static_cast<std::size_t>(sourceModel()->rowCount()));
-        m_notText[column].resize(keys.size());
-    }
-    if (row >= keys.size() || m_notText[column][row])
+    const auto at = static_cast<std::size_t>(index.column());
+    if (m_columns.size() <= at)
+        m_columns.resize(at + 1);
+    ColumnKeys& column = m_columns[at];
+    // A column sorts by text or by numbers throughout; its first value tells which.
+    if (!column.text)
+        column.text = index.data(sortRole()).typeId() == QMetaType::QString;
+    if (!*column.text)
         return nullptr;
-    if (!keys[row]) {
-        const QVariant value = index.data(sortRole());
-        if (value.typeId() != QMetaType::QString) {
-            m_notText[column][row] = true;
-            return nullptr;
-        }
-        keys[row] = m_order.sortKey(value.toString());
-    }
-    return &*keys[row];
+    const auto row = static_cast<std::size_t>(index.row());
+    if (column.keys.size() <= row)
+        column.keys.resize(static_cast<std::size_t>(sourceModel()->rowCount()));
+    std::optional<QCollatorSortKey>& key = column.keys[row];
+    if (!key)
+        key = m_order.sortKey(index.data(sortRole()).toString());
+    return &*key;
 }
 
 bool ConcordanceSortModel::lessThan(const QModelIndex& left, const QModelIndex& right) const

@@ -74,8 +74,11 @@ private:
 
     QCollator m_order;
     // Per column, per source row; source rows are only ever appended, and a reset clears them.
-    mutable std::vector<std::vector<std::optional<QCollatorSortKey>>> m_keys;
-    mutable std::vector<std::vector<bool>> m_notText;
+    struct ColumnKeys {
+        std::optional<bool> text;  // whether the column sorts by text (known once asked)
+        std::vector<std::optional<QCollatorSortKey>> keys;
+    };
+    mutable std::vector<ColumnKeys> m_columns;
     QMetaObject::Connection m_sourceReset;
 };
 
