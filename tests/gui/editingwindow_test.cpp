@@ -9,6 +9,7 @@
 #include "ui_pelmoraformview.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
@@ -47,11 +48,27 @@ struct Workbench : test::WindowHarness {
 class EditingWindowTest : public QObject {
     Q_OBJECT
 private Q_SLOTS:
+    void keyboardWorksFromTheStart();
     void contextMenuEntriesOpenTheDialogs();
     void ctrlMOpensTheMergeDialog();
     void deleteAsksFirstAndNoKeepsTheToken();
     void formHookLinksTheSentenceAndItsLabelFollows();
 };
+
+void EditingWindowTest::keyboardWorksFromTheStart()
+{
+    Workbench bench;
+    bench.frame().activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&bench.frame()));
+    // Expected: the headword field has the focus, so typing and Enter annotate without a click.
+    QLineEdit* headword = bench.frame().formView()->headwordEdit();
+    QTRY_COMPARE(QApplication::focusWidget(), static_cast<QWidget*>(headword));
+    QVERIFY(bench.doc().setCurrentToken(bench.doc().firstToken()));
+    QTest::keyClicks(QApplication::focusWidget(), "mina");
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    QCOMPARE(CPelmoraDoc::attribute(bench.doc().firstToken(), "lemma"), std::string("mina"));
+    QCOMPARE(CPelmoraDoc::attribute(bench.doc().currentToken(), "id"), std::string("l1_s2"));
+}
 
 void EditingWindowTest::contextMenuEntriesOpenTheDialogs()
 {

@@ -190,6 +190,9 @@ CMainFrame::CMainFrame(CPelmoraApp& app) : m_app(app), m_doc(app.doc())
     resize(1100, kTextHeight + kStripHeight + kFormHeight + 260);
     updateTitle();
     updateActions();
+    // The work starts in the form: typing goes into the headword and Enter remembers and moves on.
+    if (m_formView)
+        m_formView->headwordEdit()->setFocus(Qt::OtherFocusReason);
 }
 
 CMainFrame::~CMainFrame()
