@@ -418,11 +418,13 @@ void ConcordanceTest::dictionaryEditorShowsTheUsageOfItsPage()
     Workbench bench;
     QString word;
     QString wordSearched;
+    QString buttonText;
     bench.dialogs.queue([&](QDialog& dialog) {
         auto& editor = static_cast<DictionaryEditorDialog&>(dialog);
         QPushButton* button = editor.showUsageButton();
         if (!button)
             return int(QDialog::Rejected);
+        buttonText = button->text();
         word = dialog.findChild<QLineEdit*>("wordEdit")->text();
         button->click();
         wordSearched = bench.dock().findChild<QLabel*>("searchedLabel")->text();
@@ -435,6 +437,7 @@ void ConcordanceTest::dictionaryEditorShowsTheUsageOfItsPage()
     });
     bench.frame().action(Command::EditDictionary)->trigger();
     QVERIFY(!word.isEmpty());
+    QCOMPARE(buttonText, QString("Näita &kasutust ..."));  // Alt+K in the editor
     // Expected: the word page's word form went to the concordance, then the combination.
     QCOMPARE(wordSearched, "Sõnavorm: " + word);
     QCOMPARE(bench.dock().findChild<QLabel*>("searchedLabel")->text(), QString("Ühend: Arg kala"));

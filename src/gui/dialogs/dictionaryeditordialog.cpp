@@ -141,7 +141,7 @@ void DictionaryEditorDialog::setShowUsage(std::function<void(ConcordanceBy, cons
     m_showUsage = std::move(show);
     if (!m_showUsage || m_showUsageButton)
         return;
-    m_showUsageButton = m_ui->buttonBox->addButton(QStringLiteral("Näita kasutust ..."), QDialogButtonBox::ActionRole);
+    m_showUsageButton = m_ui->buttonBox->addButton(QStringLiteral("Näita &kasutust ..."), QDialogButtonBox::ActionRole);
     m_showUsageButton->setObjectName("showUsageButton");
     m_showUsageButton->setAutoDefault(false);
     connect(m_showUsageButton, &QPushButton::clicked, this, &DictionaryEditorDialog::showUsage);
