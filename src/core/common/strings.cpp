@@ -1,5 +1,7 @@
 #include "common/strings.h"
 
+#include "common/normalisation.h"
+
 #include <unicode/locid.h>
 #include <unicode/uchar.h>
 #include <unicode/unistr.h>
@@ -91,13 +93,14 @@ std::string toLowerUnicode(std::string_view text)
     if (isAscii(text))
         return toLowerAscii(text);
     std::string out;
-    if (lowerCaseSimply(text, out, false))
-        return out;
-    icu::UnicodeString u = icu::UnicodeString::fromUTF8(
-        icu::StringPiece(text.data(), static_cast<int32_t>(text.size())));
-    u.toLower(icu::Locale::getRoot());
-    out.clear();
-    u.toUTF8String(out);
+    if (!lowerCaseSimply(text, out, false)) {
+        icu::UnicodeString u = icu::UnicodeString::fromUTF8(
+            icu::StringPiece(text.data(), static_cast<int32_t>(text.size())));
+        u.toLower(icu::Locale::getRoot());
+        out.clear();
+        u.toUTF8String(out);
+    }
+    normaliseInPlace(out);
     return out;
 }
 
@@ -168,10 +171,12 @@ std::string removeMarkup(std::string_view text)
 
 std::string MakeWordFormKey(std::string_view surface)
 {
+    // Normalised last: dropping markup can bring a base letter and its combining mark together.
     std::string key;
-    if (lowerCaseSimply(surface, key, true))
-        return key;
-    return removeMarkup(toLowerUnicode(surface));
+    if (!lowerCaseSimply(surface, key, true))
+        key = removeMarkup(toLowerUnicode(surface));
+    normaliseInPlace(key);
+    return key;
 }
 
 bool hasWordFormKey(std::string_view value, std::string_view key)
@@ -179,7 +184,15 @@ bool hasWordFormKey(std::string_view value, std::string_view key)
     // Characters lower-case one by one (full and simple lower-casing agree for every character
     // but U+0130 and the capital sigma, whose final form depends on what follows) and markup
     // characters drop out, so a difference is final. Where that does not hold (those two, an
-    // invalid byte, a braced group) the whole key is built after all.
+    // invalid byte, a braced group, a character that may compose with its neighbour in the normal
+    // form) the whole key is built after all.
+    // A character that differs may still become the key's character when a combining mark after
+    // it composes with it in the normal form.
+    const auto nextMayCompose = [value](std::size_t at) {
+        if (at >= value.size() || static_cast<unsigned char>(value[at]) < 0xCC)
+            return false;
+        return !standsAloneInNfc(decodeUtf8(value, at));
+    };
     std::string lowered;
     std::size_t j = 0;
     for (std::size_t i = 0; i < value.size();) {
@@ -193,17 +206,17 @@ bool hasWordFormKey(std::string_view value, std::string_view key)
                 return MakeWordFormKey(value) == key;
             const char lower = c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
             if (j >= key.size() || key[j] != lower)
-                return false;
+                return !nextMayCompose(i) ? false : MakeWordFormKey(value) == key;
             ++j;
             continue;
         }
         const char32_t c = decodeUtf8(value, i);
-        if (c == 0xFFFD || c == 0x130 || c == 0x3A3)
+        if (c == 0xFFFD || c == 0x130 || c == 0x3A3 || !standsAloneInNfc(c))
             return MakeWordFormKey(value) == key;
         lowered.clear();  // at most four bytes: no allocation
         appendUtf8(lowered, static_cast<char32_t>(u_tolower(static_cast<UChar32>(c))));
         if (key.substr(j, lowered.size()) != lowered)
-            return false;
+            return !nextMayCompose(i) ? false : MakeWordFormKey(value) == key;
         j += lowered.size();
     }
     return j == key.size();

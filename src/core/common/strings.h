@@ -8,8 +8,8 @@
 
 namespace pelmora {
 
-// Lower-cases every character with the full Unicode case mapping (ICU, root locale).
-// Invalid UTF-8 sequences come back as U+FFFD.
+// Lower-cases every character with the full Unicode case mapping (ICU, root locale), in NFC, for
+// comparing texts without regard to case. Invalid UTF-8 sequences come back as U+FFFD.
 std::string toLowerUnicode(std::string_view text);
 
 // Lower-cases only the letters A-Z; every other byte stays as it is.
@@ -28,8 +28,9 @@ std::uint64_t ordinalPrefix(std::string_view text);
 // "{" drops the rest of the text). Other characters are kept in order.
 std::string removeMarkup(std::string_view text);
 
-// The dictionary key of a surface form: Unicode lower-casing, then removeMarkup.
-// A form made only of dropped characters gives "".
+// The dictionary key of a surface form: Unicode lower-casing, then removeMarkup, then NFC, so
+// that precomposed and decomposed spellings of a word share one key. A form made only of
+// dropped characters gives "".
 std::string MakeWordFormKey(std::string_view surface);
 
 // Whether MakeWordFormKey(value) == key, mostly without building the key: the comparison stops
