@@ -1,11 +1,14 @@
-// The commands "find" and "lint": the text view's search and its suspected-errors check over files.
+// The commands "find" and "lint": the text view's search, and its suspected-errors check and the
+// normal-form check over files.
 #include "cliprompter.h"
 #include "commands.h"
 
+#include "dictionary/dictionary.h"
 #include "search/searchcriteria.h"
 #include "search/tokenwalk.h"
 #include "text/pelmoradoc.h"
 #include "text/textformat.h"
+#include "text/textnormalisation.h"
 
 #include <iostream>
 #include <map>
@@ -14,6 +17,9 @@
 namespace pelmora::cli {
 
 namespace {
+
+// The fourth column of a value that is not in the normal form.
+constexpr const char* kNotNormalised = "pole NFC-kujul";
 
 struct SearchOptions {
     std::string text;
@@ -100,13 +106,27 @@ int runLint(const std::vector<std::string>& files)
 {
     const TokenMatcher matcher(suspectedErrorsCriteria());
     int status = kExitOk;
+    const auto reportUnnormalised = [&status](const std::string& file, XmlNode root) {
+        for (const UnnormalisedValue& value : findUnnormalisedValues(root)) {
+            std::cout << column(file) << '\t' << column(value.element) << '\t' << column(value.field) << '\t'
+                      << kNotNormalised << '\n';
+            status = kExitFailed;
+        }
+    };
     for (const std::string& file : files) {
+        if (isDictionaryFile(file)) {
+            XmlDocument dictionary;
+            dictionary.load(file);
+            reportUnnormalised(file, dictionary.root());
+            continue;
+        }
         CliPrompter prompter(std::cerr);
         CPelmoraDoc doc(prompter);
         if (!doc.openDocument(file)) {
             status = kExitFailed;
             continue;
         }
+        reportUnnormalised(file, doc.xml().root());
         forEachToken(doc, [&](XmlNode token) {
             if (!matcher.matches(token))
                 return;
@@ -138,9 +158,11 @@ void addSearchCommands(CLI::App& app, RunState& state)
 
     CLI::App* lint = app.add_subcommand(
         "lint",
-        "Report tokens with a suspicious part of speech or form tag: file, id, text, liik, vorm separated by tabs. "
+        "Report values not in Unicode NFC (file, element id, field, \"pole NFC-kujul\"; `normalise` mends them; "
+        "also for a dictionary), then tokens with a suspicious part of speech or form tag: file, id, text, liik, "
+        "vorm separated by tabs. "
         "Exit 1 when any was found or a file could not be read");
-    lint->add_option("TEXT", options->files, "Corpus texts")->required();
+    lint->add_option("TEXT", options->files, "Corpus texts or dictionaries")->required();
     lint->callback([options, &state] { state.exitCode = runLint(options->files); });
 }
 

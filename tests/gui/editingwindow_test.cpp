@@ -31,7 +31,7 @@ const QByteArray kText = R"(<?xml version="1.0" encoding="UTF-8"?>
 )";
 
 struct Workbench : test::WindowHarness {
-    explicit Workbench(const QByteArray& settings = {}) { start(kText, settings); }
+    explicit Workbench(const QByteArray& settings = {}, const QByteArray& text = kText) { start(text, settings); }
     QString text(XmlNode token) const { return QString::fromStdString(CPelmoraDoc::tokenText(token)); }
     // The context menu's entry with the given text.
     QAction* contextEntry(const QString& text)
@@ -53,6 +53,7 @@ private Q_SLOTS:
     void ctrlMOpensTheMergeDialog();
     void deleteAsksFirstAndNoKeepsTheToken();
     void formHookLinksTheSentenceAndItsLabelFollows();
+    void normalisingLettersIsOneStepAndTypedLettersAreStoredComposed();
 };
 
 void EditingWindowTest::keyboardWorksFromTheStart()
@@ -151,6 +152,33 @@ void EditingWindowTest::formHookLinksTheSentenceAndItsLabelFollows()
     bench.frame().action(Command::AudioPosition)->trigger();
     QCOMPARE(QString::fromUtf8(attributeValue(bench.doc().currentToken().parent(), "helipos").data()), QString("7"));
     QCOMPARE(form.ui().audioLabel->text(), QString("0 min 7 s"));
+}
+
+void EditingWindowTest::normalisingLettersIsOneStepAndTypedLettersAreStoredComposed()
+{
+    // The first token and the second's lemma are spelled with combining marks.
+    QByteArray text = kText;
+    text.replace("Minā", "Mina\xCC\x84").replace("<sone id=\"l1_s2\">", "<sone id=\"l1_s2\" lemma=\"o\xCC\x83\">");
+    Workbench bench({}, text);
+    bench.frame().action(Command::NormaliseText)->trigger();
+    // Expected: both values composed, the count said, one step to take back.
+    QCOMPARE(bench.text(bench.doc().firstToken()), QString("Minā"));
+    QVERIFY(bench.messages().back().contains("NFC-kujule viidi 2 väärtust"));
+    QTRY_COMPARE(bench.frame().action(Command::Undo)->text(), QString("&Võta tagasi: normaliseeri tähed\tCtrl+Z"));
+    bench.frame().action(Command::Undo)->trigger();
+    QCOMPARE(bench.text(bench.doc().firstToken()), QString::fromUtf8("Mina\xCC\x84"));
+    QVERIFY(!bench.doc().isModified());
+
+    // A headword typed with a combining mark is stored with the composed letter.
+    QLineEdit* headword = bench.frame().formView()->headwordEdit();
+    headword->setFocus();
+    headword->selectAll();
+    QTest::keyClicks(headword, "mina");
+    // A keyboard layout that types the macron as a combining mark after the letter.
+    QTest::sendKeyEvent(QTest::Press, headword, Qt::Key_unknown, QString(QChar(0x0304)), Qt::NoModifier);
+    QTest::sendKeyEvent(QTest::Release, headword, Qt::Key_unknown, QString(QChar(0x0304)), Qt::NoModifier);
+    QTest::keyClick(headword, Qt::Key_Return);
+    QCOMPARE(CPelmoraDoc::attribute(bench.doc().firstToken(), "lemma"), std::string("min\xC4\x81"));
 }
 
 QTEST_MAIN(EditingWindowTest)

@@ -2,6 +2,7 @@
 
 #include "annotation/vocabularies.h"
 #include "common/prompter.h"
+#include "common/normalisation.h"
 #include "common/strings.h"
 #include "settings/settings.h"
 
@@ -35,7 +36,7 @@ AnalyserResult parseAnalysis(std::string_view chunk, bool& ok)
     const std::size_t lemmaEnd = chunk.find(kFontEnd);
     if (lemmaEnd == std::string_view::npos || lemmaEnd == 0)
         return result;
-    result.lemma = std::string(trimBlanks(chunk.substr(0, lemmaEnd)));
+    result.lemma = toNfc(trimBlanks(chunk.substr(0, lemmaEnd)));
     if (result.lemma.empty())
         return result;
     ok = true;
@@ -240,7 +241,8 @@ std::vector<AnalyserResult> AnalyserClient::analyse(std::string_view word, Promp
         m_lastFailed = true;
         return {};
     }
-    const HttpResult answer = m_fetch(analyserRequestUrl(m_address, word), m_timeout, m_maxPageBytes);
+    std::string storage;  // the server is asked in the normal form, like every comparison here
+    const HttpResult answer = m_fetch(analyserRequestUrl(m_address, nfcView(word, storage)), m_timeout, m_maxPageBytes);
     if (answer.status == HttpStatus::Unreachable || answer.status == HttpStatus::HttpError) {
         m_lastFailed = true;
         m_unreachable = answer.status == HttpStatus::Unreachable;

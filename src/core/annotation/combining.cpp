@@ -1,5 +1,6 @@
 #include "annotation/combining.h"
 
+#include "common/normalisation.h"
 #include "common/strings.h"
 #include "dictionary/dictionary.h"
 #include "text/combinations.h"
@@ -22,6 +23,9 @@ std::vector<std::string> wordKeys(const std::vector<XmlNode>& words)
 
 void addOnce(std::vector<CombinationCandidate>& candidates, CombinationCandidate candidate)
 {
+    // Offered in the normal form, so that two spellings of one combination are one candidate.
+    for (std::string* value : {&candidate.lemma, &candidate.meaning, &candidate.partOfSpeech})
+        normaliseInPlace(*value);
     if (candidate.lemma.empty())
         return;
     if (std::find_if(candidates.begin(), candidates.end(), [&](const CombinationCandidate& c) {
@@ -67,6 +71,7 @@ std::vector<CombinationCandidate> combinationCandidates(const std::vector<XmlNod
 
     std::vector<std::string> ids;
     auto addId = [&ids](std::string id) {
+        normaliseInPlace(id);
         if (!id.empty() && std::find(ids.begin(), ids.end(), id) == ids.end())
             ids.push_back(std::move(id));
     };

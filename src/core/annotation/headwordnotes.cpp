@@ -1,5 +1,6 @@
 #include "annotation/headwordnotes.h"
 
+#include "common/normalisation.h"
 #include "common/strings.h"
 
 #include <algorithm>
@@ -22,7 +23,7 @@ bool HeadwordNotes::ensureLoaded()
     const XmlNode root = m_xml.load(m_path) ? m_xml.root() : XmlNode();
     if (isElement(root, kNotesRoot)) {
         for (XmlNode note = firstChildElement(root, kNoteElement); note; note = nextSiblingElement(note, kNoteElement))
-            m_notes.push_back(note);
+            m_notes.push_back({note, toNfc(headwordOf(note))});
     }
     if (m_notes.empty()) {
         m_xml.clear();
@@ -31,13 +32,15 @@ bool HeadwordNotes::ensureLoaded()
     }
     // Stable: of two notes for one headword, the first in the file is the one found.
     std::stable_sort(m_notes.begin(), m_notes.end(),
-                     [](XmlNode a, XmlNode b) { return compareOrdinal(headwordOf(a), headwordOf(b)) < 0; });
+                     [](const IndexedNote& a, const IndexedNote& b) { return compareOrdinal(a.key, b.key) < 0; });
     m_state = State::Loaded;
     return true;
 }
 
-HeadwordNotes::Position HeadwordNotes::find(std::string_view headword)
+HeadwordNotes::Position HeadwordNotes::find(std::string_view sought)
 {
+    std::string storage;
+    const std::string_view headword = nfcView(sought, storage);
     Position position;
     if (!ensureLoaded())
         return position;
@@ -45,13 +48,13 @@ HeadwordNotes::Position HeadwordNotes::find(std::string_view headword)
     std::size_t hi = m_notes.size();
     while (lo < hi) {
         const std::size_t mid = (lo + hi) / 2;
-        const int order = compareOrdinal(headwordOf(m_notes[mid]), headword);
+        const int order = compareOrdinal(m_notes[mid].key, headword);
         if (order < 0) {
             lo = mid + 1;
         } else if (order == 0) {
             // The first of equal headwords, so that a duplicate never hides the original.
             std::size_t first = mid;
-            while (first > 0 && headwordOf(m_notes[first - 1]) == headword)
+            while (first > 0 && m_notes[first - 1].key == headword)
                 --first;
             return {first, true};
         } else {
@@ -64,7 +67,7 @@ HeadwordNotes::Position HeadwordNotes::find(std::string_view headword)
 
 HeadwordNote HeadwordNotes::noteAt(std::size_t index) const
 {
-    const XmlNode note = m_notes[index];
+    const XmlNode note = m_notes[index].note;
     return {std::string(headwordOf(note)), std::string(elementText(note))};
 }
 
@@ -85,24 +88,26 @@ bool HeadwordNotes::lookUpOrFirst(std::string_view headword, HeadwordNote& note)
     return true;
 }
 
-bool HeadwordNotes::store(std::string_view headword, std::string_view text)
+bool HeadwordNotes::store(std::string_view enteredHeadword, std::string_view enteredText)
 {
+    const std::string headword = toNfc(enteredHeadword);
+    const std::string text = toNfc(enteredText);
     if (!ensureLoaded())
         return false;
     if (!headword.empty()) {
         const Position position = find(headword);
         if (position.found) {
-            const XmlNode note = m_notes[position.index];
+            const XmlNode note = m_notes[position.index].note;
             if (elementText(note) != text)
                 setElementText(note, text);
         } else {
             XmlNode root = m_xml.root();
             const XmlNode note = position.index < m_notes.size()
-                ? root.insert_child_before(kNoteElement, m_notes[position.index])
-                : root.insert_child_after(kNoteElement, m_notes.back());
+                ? root.insert_child_before(kNoteElement, m_notes[position.index].note)
+                : root.insert_child_after(kNoteElement, m_notes.back().note);
             setAttribute(note, kNoteHeadword, headword);
             setElementText(note, text);
-            m_notes.insert(m_notes.begin() + static_cast<std::ptrdiff_t>(position.index), note);
+            m_notes.insert(m_notes.begin() + static_cast<std::ptrdiff_t>(position.index), {note, headword});
         }
     }
     if (!m_xml.save(m_path)) {

@@ -70,8 +70,13 @@ private:
     XmlDocument m_xml;
     // The `info` elements in headword order. A file edited by hand may hold other nodes between
     // them or be out of order; searching this index instead of the raw children keeps every note
-    // findable, so a save never adds a second note for a headword that has one.
-    std::vector<XmlNode> m_notes;
+    // findable, so a save never adds a second note for a headword that has one. Ordered by the
+    // headword's normal form, so that another spelling of a headword finds its note.
+    struct IndexedNote {
+        XmlNode note;
+        std::string key;
+    };
+    std::vector<IndexedNote> m_notes;
 };
 
 }  // namespace pelmora

@@ -2,6 +2,7 @@
 
 #include "annotation/inflectionrules.h"
 #include "annotation/vocabularies.h"
+#include "common/normalisation.h"
 #include "common/strings.h"
 #include "dictionary/dictionary.h"
 #include "text/textformat.h"
@@ -26,6 +27,12 @@ std::string dashToEmpty(const std::string& text)
     return text == kNone ? std::string() : text;
 }
 
+// A value of the text or the dictionary in the normal form, whatever spelling the file holds.
+std::string nfcAttribute(XmlNode node, const char* name)
+{
+    return toNfc(attributeValue(node, name));
+}
+
 }  // namespace
 
 // --- CandidateList -------------------------------------------------------------------------------
@@ -35,22 +42,25 @@ bool CandidateList::contains(const std::string& text) const
     return m_exact.count(text) > 0 || m_folded.count(toLowerUnicode(text)) > 0;
 }
 
-void CandidateList::add(const std::string& text, std::string_view ownValue)
+void CandidateList::add(const std::string& value, std::string_view ownValue)
 {
+    // Candidates are offered in the normal form, whatever spelling the text or dictionary holds.
+    const std::string text = toNfc(value);
     if (m_exact.count(text) > 0)
         return;
     std::string folded = toLowerUnicode(text);
     if (!m_folded.insert(std::move(folded)).second)
         return;
     m_exact.insert(text);
-    if (!ownValue.empty() && text == ownValue)
+    if (!ownValue.empty() && sameText(text, ownValue))
         m_items.insert(m_items.begin(), text);
     else
         m_items.push_back(text);
 }
 
-void CandidateList::insertAt(std::size_t position, const std::string& text)
+void CandidateList::insertAt(std::size_t position, const std::string& value)
 {
+    const std::string text = toNfc(value);
     if (contains(text))
         return;
     m_exact.insert(text);
@@ -86,7 +96,7 @@ bool Suggester::suggestionsOff() const
 
 std::string Suggester::tokenValue(const char* name) const
 {
-    return CPelmoraDoc::attribute(m_doc.currentToken(), name);
+    return nfcAttribute(m_doc.currentToken(), name);
 }
 
 std::string Suggester::partOfSpeechCode() const
@@ -172,11 +182,11 @@ void Suggester::fillForToken()
         if (m_sources.dictionary) {
             for (const XmlNode entry : m_sources.dictionary->lookUpWordForm(
                      key, m_settings.compareWithoutEndings != 0, m_endings.text())) {
-                const std::string lemma(attributeValue(entry, dict::kFormLemma));
+                const std::string lemma = nfcAttribute(entry, dict::kFormLemma);
                 if (!lemma.empty())
                     list.add(lemma, ownLemma);
                 m_dictionaryWords.push_back(
-                    {std::string(attributeValue(entry, dict::kId)), lemma, std::string(attributeValue(entry, dict::kForm))});
+                    {nfcAttribute(entry, dict::kId), lemma, nfcAttribute(entry, dict::kForm)});
             }
         }
     }
@@ -209,8 +219,8 @@ void Suggester::addOpenTextHeadwords(const std::string& key, const std::string& 
     // Same word: every token with this key, in document order.
     std::int64_t firstWithLemma = -1;
     for (const TextTokenIndex::Entry& entry : m_index.tokensWithKey(key)) {
-        const std::string lemma(attributeValue(entry.token, text::kLemma));
-        const std::string form(attributeValue(entry.token, text::kForm));
+        const std::string lemma = nfcAttribute(entry.token, text::kLemma);
+        const std::string form = nfcAttribute(entry.token, text::kForm);
         if (!lemma.empty()) {
             list.add(lemma, ownLemma);
             if (firstWithLemma < 0)
@@ -238,9 +248,9 @@ void Suggester::addOpenTextHeadwords(const std::string& key, const std::string& 
         for (const TextTokenIndex::Entry& entry : m_index.tokensWithKey(variantKey)) {
             if (firstWithLemma >= 0 && entry.position > firstWithLemma)
                 break;
-            const std::string lemma(attributeValue(entry.token, text::kLemma));
+            const std::string lemma = nfcAttribute(entry.token, text::kLemma);
             if (!lemma.empty())
-                matches.push_back({entry.position, variantKey, lemma, std::string(attributeValue(entry.token, text::kForm))});
+                matches.push_back({entry.position, variantKey, lemma, nfcAttribute(entry.token, text::kForm)});
         }
     }
     std::sort(matches.begin(), matches.end(), [](const Match& a, const Match& b) { return a.position < b.position; });
@@ -259,8 +269,9 @@ void Suggester::addOpenTextHeadwords(const std::string& key, const std::string& 
             list.add(lemma, ownLemma);
 }
 
-void Suggester::headwordEdited(const std::string& text)
+void Suggester::headwordEdited(const std::string& typed)
 {
+    const std::string text = toNfc(typed);
     m_fields.lemma = text;
     if (suggestionsOff())
         return;
@@ -274,8 +285,9 @@ void Suggester::headwordEdited(const std::string& text)
     runDependentFills(text);
 }
 
-void Suggester::meaningEdited(const std::string& text)
+void Suggester::meaningEdited(const std::string& typed)
 {
+    const std::string text = toNfc(typed);
     m_fields.meaning = text;
     fillPartsOfSpeech(m_fields.lemma, text);
 }
@@ -349,10 +361,10 @@ void Suggester::fillMeanings(const std::string& headword)
     if (source == SuggestionSource::OpenText) {
         for (const TextTokenIndex::Entry& entry : m_index.tokensWithLemma(headword)) {
             MeaningRecord record{headword,
-                                 std::string(attributeValue(entry.token, text::kMeaning)),
-                                 std::string(attributeValue(entry.token, text::kPartOfSpeech)),
-                                 std::string(attributeValue(entry.token, text::kLatvian)),
-                                 std::string(attributeValue(entry.token, text::kEnglish)),
+                                 nfcAttribute(entry.token, text::kMeaning),
+                                 nfcAttribute(entry.token, text::kPartOfSpeech),
+                                 nfcAttribute(entry.token, text::kLatvian),
+                                 nfcAttribute(entry.token, text::kEnglish),
                                  0};
             list.add(record.meaning.empty() ? kNone : record.meaning, ownOrNone);
             m_textMeanings.push_back(std::move(record));
@@ -362,10 +374,10 @@ void Suggester::fillMeanings(const std::string& headword)
             list.add(own, own);
         for (const XmlNode analysis : m_sources.dictionary->analyses(DictSection::Lemmas, headword)) {
             MeaningRecord record{headword,
-                                 std::string(attributeValue(analysis, dict::kMeaning)),
-                                 std::string(attributeValue(analysis, dict::kPartOfSpeech)),
-                                 std::string(attributeValue(analysis, dict::kLatvian)),
-                                 std::string(attributeValue(analysis, dict::kEnglish)),
+                                 nfcAttribute(analysis, dict::kMeaning),
+                                 nfcAttribute(analysis, dict::kPartOfSpeech),
+                                 nfcAttribute(analysis, dict::kLatvian),
+                                 nfcAttribute(analysis, dict::kEnglish),
                                  analysisWeight(analysis)};
             list.add(record.meaning.empty() ? kNone : record.meaning, own);
             // Heaviest first; among equal weights the later record goes in front.
@@ -417,7 +429,7 @@ void Suggester::fillEquivalents(const std::string& headword, SuggestionList whic
     const SuggestionSource source = m_settings.suggestionSource();
     if (source == SuggestionSource::OpenText && !headword.empty()) {
         for (const TextTokenIndex::Entry& entry : m_index.tokensWithLemma(headword)) {
-            const std::string value(attributeValue(entry.token, attribute));
+            const std::string value = nfcAttribute(entry.token, attribute);
             if (!value.empty())
                 list.add(value, own);
         }
@@ -426,7 +438,7 @@ void Suggester::fillEquivalents(const std::string& headword, SuggestionList whic
             list.add(own, own);
         if (!headword.empty()) {
             for (const XmlNode analysis : m_sources.dictionary->analyses(DictSection::Lemmas, headword)) {
-                const std::string value(attributeValue(analysis, attribute));
+                const std::string value = nfcAttribute(analysis, attribute);
                 if (!value.empty())
                     list.add(value, own);
             }

@@ -1,5 +1,6 @@
 #include "annotation/textindex.h"
 
+#include "common/normalisation.h"
 #include "common/strings.h"
 #include "text/textformat.h"
 
@@ -44,7 +45,7 @@ void TextTokenIndex::refresh()
             m_byKey[*known->second].push_back(entry);
             const std::string_view lemma = attributeValue(token, text::kLemma);
             if (!lemma.empty())
-                m_byLemma[std::string(lemma)].push_back(entry);
+                m_byLemma[toNfc(lemma)].push_back(entry);
         }
     }
     m_builtRevision = m_doc.structureRevision();
@@ -61,7 +62,7 @@ const std::vector<TextTokenIndex::Entry>& TextTokenIndex::tokensWithKey(const st
 const std::vector<TextTokenIndex::Entry>& TextTokenIndex::tokensWithLemma(const std::string& lemma)
 {
     refresh();
-    const auto found = m_byLemma.find(lemma);
+    const auto found = m_byLemma.find(toNfc(lemma));
     return found == m_byLemma.end() ? m_none : found->second;
 }
 
@@ -100,7 +101,7 @@ void TextTokenIndex::attributeChanged(XmlNode element, const char* name, std::st
         return;  // not a token of the text
     const std::uint32_t position = found->second;
     if (!oldValue.empty()) {
-        const auto old = m_byLemma.find(std::string(oldValue));
+        const auto old = m_byLemma.find(toNfc(oldValue));
         if (old != m_byLemma.end()) {
             std::vector<Entry>& entries = old->second;
             entries.erase(std::remove_if(entries.begin(), entries.end(),
@@ -112,7 +113,7 @@ void TextTokenIndex::attributeChanged(XmlNode element, const char* name, std::st
     }
     const std::string_view lemma = attributeValue(element, text::kLemma);
     if (!lemma.empty())
-        insertSorted(m_byLemma[std::string(lemma)], Entry{position, element});
+        insertSorted(m_byLemma[toNfc(lemma)], Entry{position, element});
 }
 
 }  // namespace pelmora

@@ -1,5 +1,6 @@
 #include "annotation/transformations.h"
 
+#include "common/normalisation.h"
 #include "common/prompter.h"
 #include "common/strings.h"
 #include "common/utf16text.h"
@@ -72,9 +73,9 @@ TransformationList parseTransformations(std::string_view text, LineWithoutSepara
         } else if (c == '\n') {
             if (!separatorSeen && rule == LineWithoutSeparator::ReplaceTarget) {
                 if (!list.empty())
-                    list.back().target = current;
+                    list.back().target = toNfc(current);
             } else {
-                list.push_back({source, current});
+                list.push_back({toNfc(source), toNfc(current)});
             }
             current.clear();
             separatorSeen = false;
@@ -172,7 +173,7 @@ bool TransformationEditor::addPair(const std::string& source, const std::string&
         prompter.message(MessageKind::Warning, kTitleNotice, "\"Mis\" ja \"Milleks\" lahtrid ei või olla tühjad");
         return false;
     }
-    m_rows.push_back({source, target});
+    m_rows.push_back({toNfc(source), toNfc(target)});
     m_changes = kChangesEdited;
     return true;
 }
@@ -186,7 +187,7 @@ bool TransformationEditor::replaceRow(int index, const std::string& source, cons
         prompter.message(MessageKind::Warning, kTitleNotice, "\"Mis\" ja \"Milleks\" lahtrid ei või olla tühjad");
         return false;
     }
-    m_rows[static_cast<std::size_t>(index)] = {source, target};
+    m_rows[static_cast<std::size_t>(index)] = {toNfc(source), toNfc(target)};
     m_changes = kChangesEdited;
     return true;
 }

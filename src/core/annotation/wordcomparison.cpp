@@ -1,5 +1,6 @@
 #include "annotation/wordcomparison.h"
 
+#include "common/normalisation.h"
 #include "common/strings.h"
 
 #include <algorithm>
@@ -30,7 +31,7 @@ std::string fromCodePoints(std::u32string_view text)
     return out;
 }
 
-EndingsList::EndingsList(std::string text) : m_text(std::move(text))
+EndingsList::EndingsList(std::string text) : m_text(toNfc(text))
 {
     std::set<std::u32string> distinct;
     for (const std::string& piece : split(m_text, ' '))

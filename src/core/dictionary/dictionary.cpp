@@ -1,5 +1,6 @@
 #include "dictionary/dictionary.h"
 
+#include "common/normalisation.h"
 #include "common/strings.h"
 
 #include <algorithm>
@@ -46,7 +47,8 @@ const char* const kOnlyOneMessages[] = {
     "Sõnastikus on ainult üks ühend,\nei saa seda kustutada",
 };
 
-// The attributes that identify an analysis within its entry (all but id and weight).
+}  // namespace
+
 const std::vector<const char*>& identifyingAttributes(DictSection section)
 {
     static const std::vector<const char*> wordForm{dict::kFormLemma, dict::kForm};
@@ -59,6 +61,8 @@ const std::vector<const char*>& identifyingAttributes(DictSection section)
     }
     return combination;
 }
+
+namespace {
 
 // Sets an attribute, or removes it for an empty value (an empty value is never stored).
 void setOrRemove(XmlNode node, const char* name, std::string_view value)
@@ -305,11 +309,33 @@ std::string_view dictionaryTemplate() { return kTemplate; }
 
 bool createDictionaryFile(const std::string& path) { return createTemplateFile(path, false); }
 
+bool isDictionaryFile(const std::string& path)
+{
+    XmlDocument xml;
+    return xml.load(path) && isElement(xml.root(), dict::kRoot) &&
+           attributeValue(xml.root(), dict::kType) == dict::kTypeValue;
+}
+
 long long analysisWeight(XmlNode analysis) { return leadingInteger(attributeValue(analysis, dict::kWeight)); }
 
 bool CDictionary::OrdinalLess::operator()(std::string_view a, std::string_view b) const
 {
     return compareOrdinal(a, b) < 0;
+}
+
+bool CDictionary::Index::holdsId(std::string_view key, std::string_view id) const
+{
+    if (attributeValue(exact.find(key), dict::kId) == id)
+        return true;
+    const auto [from, to] = variants.equal_range(key);
+    return std::any_of(from, to, [id](const auto& variant) { return attributeValue(variant.second, dict::kId) == id; });
+}
+
+std::string_view CDictionary::Index::keyOf(std::string_view id)
+{
+    if (isNfc(id))
+        return id;
+    return normalIds.emplace_back(toNfc(id));
 }
 
 CDictionary::CDictionary(Prompter& prompter) : m_prompter(prompter) {}
@@ -417,10 +443,13 @@ bool CDictionary::validateAndIndex()
         // duplicate ids (a hand-edited file) the first entry is the one found.
         for (XmlNode entry = first; entry; entry = nextSiblingElement(entry, entryName(s))) {
             const std::string_view id = attributeValue(entry, dict::kId);
-            if (entries.exact.insert(id, entry))
-                entries.ordered.emplace_hint(entries.ordered.end(), id, entry);
-            else
+            const std::string_view key = entries.keyOf(id);
+            if (entries.exact.insert(key, entry))
+                entries.ordered.emplace_hint(entries.ordered.end(), key, entry);
+            else if (entries.holdsId(key, id))
                 entries.shadowed.push_back(entry);
+            else
+                entries.variants.emplace(key, entry);
         }
         m_current[index(s)] = first;
     }
@@ -536,11 +565,53 @@ bool CDictionary::saveAndStamp()
     return ok;
 }
 
+bool CDictionary::rewriteUnderLock(const std::function<bool(XmlNode root)>& edit)
+{
+    if (!checkAndReload().applied)
+        return false;
+    settleNewEntries();
+    bool saved = false;
+    if (edit(m_xml.root())) {
+        for (std::size_t s = 0; s < 3; ++s) {
+            m_index[s].clear();
+            m_unsettled[s].clear();
+        }
+        saved = validateAndIndex() && saveFile();
+    }
+    if (!saved) {
+        // The file is as the check found it (the lock was held throughout): load it again.
+        m_stamp = {};
+        changeCheck();
+    }
+    m_lock.release();
+    return saved;
+}
+
 // --- Lookups -----------------------------------------------------------------------------------
 
 XmlNode CDictionary::find(DictSection section, std::string_view id) const
 {
-    return m_index[index(section)].exact.find(id);
+    std::string storage;
+    return m_index[index(section)].exact.find(nfcView(id, storage));
+}
+
+template <typename Visit>
+bool CDictionary::visitVariants(DictSection section, std::string_view id, Visit visit) const
+{
+    const auto& variants = m_index[index(section)].variants;
+    if (variants.empty())
+        return false;
+    std::string storage;
+    const char* name = entryName(section);
+    const auto [from, to] = variants.equal_range(nfcView(id, storage));
+    for (auto it = from; it != to; ++it) {
+        if (visit(it->second))
+            return true;
+        for (XmlNode child = firstChildElement(it->second, name); child; child = nextSiblingElement(child, name))
+            if (visit(child))
+                return true;
+    }
+    return false;
 }
 
 std::vector<XmlNode> CDictionary::lookUpWordForm(std::string_view key, bool similar, std::string_view endings) const
@@ -548,13 +619,17 @@ std::vector<XmlNode> CDictionary::lookUpWordForm(std::string_view key, bool simi
     std::vector<XmlNode> result;
     if (const XmlNode entry = findWordForm(key)) {
         result.push_back(entry);
-        for (XmlNode child = firstChildElement(entry, dict::kWordForm); child;
-             child = nextSiblingElement(child, dict::kWordForm)) {
-            if (analysisWeight(result.front()) < analysisWeight(child))
-                result.insert(result.begin(), child);
+        const auto take = [&result](XmlNode analysis) {
+            if (analysisWeight(result.front()) < analysisWeight(analysis))
+                result.insert(result.begin(), analysis);
             else
-                result.push_back(child);
-        }
+                result.push_back(analysis);
+            return false;
+        };
+        for (XmlNode child = firstChildElement(entry, dict::kWordForm); child;
+             child = nextSiblingElement(child, dict::kWordForm))
+            take(child);
+        visitVariants(DictSection::WordForms, key, take);
         return result;
     }
     if (!similar)
@@ -597,6 +672,10 @@ std::vector<XmlNode> CDictionary::analyses(DictSection section, std::string_view
     for (XmlNode child = firstChildElement(entry, entryName(section)); child;
          child = nextSiblingElement(child, entryName(section)))
         result.push_back(child);
+    visitVariants(section, id, [&result](XmlNode analysis) {
+        result.push_back(analysis);
+        return false;
+    });
     return result;
 }
 
@@ -605,6 +684,8 @@ std::vector<std::string> CDictionary::completeLemma(std::string_view prefix) con
     std::vector<std::string> result;
     if (prefix.empty())
         return result;  // every id would begin with it
+    std::string storage;
+    prefix = nfcView(prefix, storage);
     settleNewEntries();
     const auto& entries = m_index[index(DictSection::Lemmas)].ordered;
     // Ids that begin with the prefix and are longer sort right after it, all together.
@@ -683,6 +764,9 @@ bool CDictionary::changeOf(const StoreRequest& request, std::string_view key, Ch
         break;
     }
     setChange(change, change.kind, values, Direction::Forward);
+    // What is stored is stored in the normal form (the key is in it already).
+    for (std::string& value : change.values)
+        normaliseInPlace(value);
     return true;
 }
 
@@ -902,8 +986,8 @@ void CDictionary::applyStoreWordForm(const Change& c)
         return;
     }
     const auto [entryLemma, entryForm] = readAttributes(entry, kFormAttributes);
-    const bool sameLemma = entryLemma == lemma;
-    if (sameLemma && entryForm == form) {
+    const bool sameLemma = sameText(entryLemma, lemma);
+    if (sameLemma && sameText(entryForm, form)) {
         raiseWeight(entry);
         return;
     }
@@ -913,16 +997,21 @@ void CDictionary::applyStoreWordForm(const Change& c)
     }
     if (sameLemma && form.empty())
         return;
-    for (XmlNode child = firstChildElement(entry, dict::kWordForm); child;
-         child = nextSiblingElement(child, dict::kWordForm)) {
+    const auto confirms = [&](XmlNode child) {
         const auto [childLemma, childForm] = readAttributes(child, kFormAttributes);
-        if (childLemma == lemma && (childForm == form || childForm.empty() || form.empty())) {
-            if (!form.empty() && childForm.empty())
-                setAttribute(child, dict::kForm, form);
-            raiseWeight(child);
+        if (!sameText(childLemma, lemma) || !(sameText(childForm, form) || childForm.empty() || form.empty()))
+            return false;
+        if (!form.empty() && childForm.empty())
+            setAttribute(child, dict::kForm, form);
+        raiseWeight(child);
+        return true;
+    };
+    for (XmlNode child = firstChildElement(entry, dict::kWordForm); child;
+         child = nextSiblingElement(child, dict::kWordForm))
+        if (confirms(child))
             return;
-        }
-    }
+    if (visitVariants(DictSection::WordForms, key, confirms))
+        return;
     const XmlNode added = newAnalysis(entry, dict::kWordForm, key);
     setOrRemove(added, dict::kFormLemma, lemma);
     setOrRemove(added, dict::kForm, form);
@@ -949,8 +1038,8 @@ void CDictionary::applyStoreLemma(const Change& c)
         return;
     }
     const auto [entryMeaning, entryPartOfSpeech, entryLatvian, entryEnglish] = readAttributes(entry, kLemmaAttributes);
-    const bool sameMeaning = entryMeaning == meaning && entryPartOfSpeech == partOfSpeech;
-    if (sameMeaning && entryLatvian == latvian && entryEnglish == english) {
+    const bool sameMeaning = sameText(entryMeaning, meaning) && sameText(entryPartOfSpeech, partOfSpeech);
+    if (sameMeaning && sameText(entryLatvian, latvian) && sameText(entryEnglish, english)) {
         raiseWeight(entry);
         return;
     }
@@ -963,22 +1052,27 @@ void CDictionary::applyStoreLemma(const Change& c)
     }
     if (sameMeaning && (latvian.empty() || english.empty()))
         return;
-    for (XmlNode child = firstChildElement(entry, dict::kLemma); child; child = nextSiblingElement(child, dict::kLemma)) {
+    const auto confirms = [&](XmlNode child) {
         const auto [childMeaning, childPartOfSpeech, childLatvian, childEnglish] = readAttributes(child, kLemmaAttributes);
-        if (childMeaning != meaning || childPartOfSpeech != partOfSpeech)
-            continue;
-        if ((childLatvian == latvian && childEnglish == english) || childLatvian.empty() || childEnglish.empty() ||
-            latvian.empty() || english.empty()) {
-            const bool fillLatvian = !latvian.empty() && childLatvian.empty();
-            const bool fillEnglish = !english.empty() && childEnglish.empty();
-            raiseWeight(child);
-            if (fillLatvian)
-                setAttribute(child, dict::kLatvian, latvian);
-            if (fillEnglish)
-                setAttribute(child, dict::kEnglish, english);
+        if (!sameText(childMeaning, meaning) || !sameText(childPartOfSpeech, partOfSpeech))
+            return false;
+        if (!((sameText(childLatvian, latvian) && sameText(childEnglish, english)) || childLatvian.empty() ||
+              childEnglish.empty() || latvian.empty() || english.empty()))
+            return false;
+        const bool fillLatvian = !latvian.empty() && childLatvian.empty();
+        const bool fillEnglish = !english.empty() && childEnglish.empty();
+        raiseWeight(child);
+        if (fillLatvian)
+            setAttribute(child, dict::kLatvian, latvian);
+        if (fillEnglish)
+            setAttribute(child, dict::kEnglish, english);
+        return true;
+    };
+    for (XmlNode child = firstChildElement(entry, dict::kLemma); child; child = nextSiblingElement(child, dict::kLemma))
+        if (confirms(child))
             return;
-        }
-    }
+    if (visitVariants(DictSection::Lemmas, id, confirms))
+        return;
     setAll(newAnalysis(entry, dict::kLemma, id));
 }
 
@@ -988,8 +1082,8 @@ void CDictionary::applyStoreCombination(const Change& c)
     const std::string& meaning = c.values[1];
     const std::string& partOfSpeech = c.values[2];
     const auto same = [&](XmlNode node) {
-        return attributeValue(node, dict::kCombinationMeaning) == meaning &&
-               attributeValue(node, dict::kCombinationPartOfSpeech) == partOfSpeech;
+        return sameText(attributeValue(node, dict::kCombinationMeaning), meaning) &&
+               sameText(attributeValue(node, dict::kCombinationPartOfSpeech), partOfSpeech);
     };
     const auto setBoth = [&](XmlNode node) {
         setOrRemove(node, dict::kCombinationMeaning, meaning);
@@ -1006,6 +1100,8 @@ void CDictionary::applyStoreCombination(const Change& c)
          child = nextSiblingElement(child, dict::kCombination))
         if (same(child))
             return;
+    if (visitVariants(DictSection::Combinations, id, same))
+        return;
     setBoth(newAnalysis(entry, dict::kCombination, id));
 }
 
@@ -1030,9 +1126,21 @@ bool CDictionary::applyDelete(const Change& c)
         return true;
     };
 
-    const auto found = entries.find(std::string_view(id));
+    std::string storage;
+    const std::string_view key = nfcView(id, storage);
+    const auto found = entries.find(key);
     if (found != entries.end()) {
         XmlNode entry = found->second;
+        // An entry filed under another spelling of the id is deleted from as itself.
+        auto variant = sectionIndex.variants.end();
+        if (attributeValue(entry, dict::kId) != id) {
+            const auto [from, to] = sectionIndex.variants.equal_range(key);
+            variant = std::find_if(from, to, [&](const auto& v) { return attributeValue(v.second, dict::kId) == id; });
+            if (variant != to)
+                entry = variant->second;
+            else
+                variant = sectionIndex.variants.end();
+        }
         const XmlNode firstChild = firstChildElement(entry, name);
         if (matches(entry) && firstChild) {
             // The first alternative takes the entry's place, with its own weight.
@@ -1042,12 +1150,15 @@ bool CDictionary::applyDelete(const Change& c)
             for (const char* attribute : moved)
                 setOrRemove(entry, attribute, std::string(attributeValue(firstChild, attribute)));
             entry.remove_child(firstChild);
+        } else if (matches(entry) && variant != sectionIndex.variants.end()) {
+            sectionIndex.variants.erase(variant);
+            m_sections[index(section)].remove_child(entry);
         } else if (matches(entry)) {
             // Out of the index first: its keys view the id inside the entry.
             sectionIndex.exact.erase(found->first);
             entries.erase(found);
             m_sections[index(section)].remove_child(entry);
-            promoteShadowed(sectionIndex, id);
+            promoteShadowed(sectionIndex, id, key);
         } else {
             for (XmlNode child = firstChild; child; child = nextSiblingElement(child, name)) {
                 if (matches(child)) {
@@ -1059,7 +1170,7 @@ bool CDictionary::applyDelete(const Change& c)
     }
 
     // The editor goes on from where the deleted analysis stood.
-    const auto at = entries.lower_bound(std::string_view(id));
+    const auto at = entries.lower_bound(key);
     XmlNode position;
     if (c.direction == Direction::Forward)
         position = at != entries.end() ? at->second : std::prev(entries.end())->second;
@@ -1069,17 +1180,25 @@ bool CDictionary::applyDelete(const Change& c)
     return true;
 }
 
-void CDictionary::promoteShadowed(Index& sectionIndex, std::string_view id)
+void CDictionary::promoteShadowed(Index& sectionIndex, std::string_view id, std::string_view key)
 {
+    // An entry with the very same id first, else one filed under another spelling of it.
     std::vector<XmlNode>& shadowed = sectionIndex.shadowed;
     const auto next = std::find_if(shadowed.begin(), shadowed.end(),
                                    [&](XmlNode entry) { return attributeValue(entry, dict::kId) == id; });
-    if (next == shadowed.end())
+    XmlNode promoted;
+    if (next != shadowed.end()) {
+        promoted = *next;
+        shadowed.erase(next);
+    } else if (const auto variant = sectionIndex.variants.find(key); variant != sectionIndex.variants.end()) {
+        promoted = variant->second;
+        sectionIndex.variants.erase(variant);
+    } else {
         return;
-    const std::string_view stored = attributeValue(*next, dict::kId);
-    sectionIndex.exact.insert(stored, *next);
-    sectionIndex.ordered.emplace(stored, *next);
-    shadowed.erase(next);
+    }
+    const std::string_view stored = sectionIndex.keyOf(attributeValue(promoted, dict::kId));
+    sectionIndex.exact.insert(stored, promoted);
+    sectionIndex.ordered.emplace(stored, promoted);
 }
 
 void CDictionary::settleNewEntries() const

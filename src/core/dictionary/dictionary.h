@@ -14,6 +14,7 @@
 
 #include <array>
 #include <chrono>
+#include <deque>
 #include <functional>
 #include <map>
 #include <string>
@@ -58,6 +59,8 @@ const char* entryName(DictSection section);
 bool sectionFromName(std::string_view name, DictSection& section);
 // The attributes of an analysis of the section, in file-format order (id first, weight last).
 const std::vector<const char*>& sectionAttributes(DictSection section);
+// The attributes that tell one analysis of an entry from another (all but id and weight).
+const std::vector<const char*>& identifyingAttributes(DictSection section);
 
 // The bytes of a new dictionary: one placeholder entry "__" per section.
 std::string_view dictionaryTemplate();
@@ -65,6 +68,10 @@ std::string_view dictionaryTemplate();
 // Writes the template to a new file. False when a file already exists at the path or the new
 // one cannot be written (nothing is left behind then).
 bool createDictionaryFile(const std::string& path);
+
+// Whether the file is a dictionary: its root is "pelmora" with the type "sonastik" (a corpus text
+// has the same root without the type). Reads the file; false when it cannot be read or parsed.
+bool isDictionaryFile(const std::string& path);
 
 // The weight of an analysis: the leading integer of its "kaal" (0 when absent or not a number).
 long long analysisWeight(XmlNode analysis);
@@ -129,6 +136,11 @@ public:
     ChangeResult checkAndReload();
     // Bulk mode end: saves, stamps and releases the lock taken by checkAndReload().
     bool saveAndStamp();
+    // Rewrites the whole tree at once: takes the lock, loads another process's change first, runs
+    // `edit` on the root element, indexes the tree anew and saves it. When the edit returns false
+    // or the save fails, the tree is loaded again as the file holds it (with this process's
+    // unsaved changes made again). True when the file holds the edit.
+    bool rewriteUnderLock(const std::function<bool(XmlNode root)>& edit);
 
     // --- Lookups (no lock; the tree as last loaded) --------------------------------------------
     // The top-level entry of the section with exactly this id, or null. O(log n).
@@ -262,12 +274,23 @@ private:
         // Not found by lookups; when the indexed entry is deleted the next of them takes its
         // place, as a reload of the saved file would find it.
         std::vector<XmlNode> shadowed;
+        // Entries whose id is another spelling (normal form aside) of an earlier entry's id:
+        // lookups read them as part of that entry. By the normal form of the id.
+        std::multimap<std::string_view, XmlNode, OrdinalLess> variants;
+        // The normal forms of ids not stored in NFC, for the keys above to view.
+        std::deque<std::string> normalIds;
         void clear()
         {
             ordered.clear();
             exact.clear();
             shadowed.clear();
+            variants.clear();
+            normalIds.clear();
         }
+        // The key of an entry's id: the id itself when it is in NFC, otherwise its normal form.
+        std::string_view keyOf(std::string_view id);
+        // Whether an indexed entry (or a variant) has exactly this id.
+        bool holdsId(std::string_view key, std::string_view id) const;
     };
 
     static std::size_t index(DictSection s) { return static_cast<std::size_t>(s); }
@@ -301,8 +324,13 @@ private:
     // Puts the entries that bulk stores appended at the end of their sections into their sorted
     // places, in one merge per section.
     void settleNewEntries() const;
-    // After the indexed entry of an id was deleted: indexes the next entry with that id, if any.
-    static void promoteShadowed(Index& sectionIndex, std::string_view id);
+    // Calls `visit` with every entry filed under another spelling of the id (its normal form
+    // aside) and with their child analyses, until it returns true; true then.
+    template <typename Visit>
+    bool visitVariants(DictSection section, std::string_view id, Visit visit) const;
+    // After the indexed entry of an id was deleted: indexes the next entry with that id, or with
+    // another spelling of it (`key` is the id's normal form), if any.
+    static void promoteShadowed(Index& sectionIndex, std::string_view id, std::string_view key);
     bool saveFile();
 
     Prompter& m_prompter;

@@ -1,5 +1,6 @@
 #include "io/matchvalue.h"
 
+#include "common/normalisation.h"
 #include "common/strings.h"
 
 #include <algorithm>
@@ -27,8 +28,13 @@ bool hasMarkup(std::string_view text) { return text.find_first_of("+/[\\]_{") !=
 
 }  // namespace
 
-bool MatchValue(std::string_view value, std::string_view pattern, std::string_view kind)
+bool MatchValue(std::string_view storedValue, std::string_view soughtPattern, std::string_view kind)
 {
+    // Both in the normal form: a letter spelled with combining marks matches its precomposed form.
+    std::string valueStorage;
+    std::string patternStorage;
+    const std::string_view value = nfcView(storedValue, valueStorage);
+    const std::string_view pattern = nfcView(soughtPattern, patternStorage);
     if (kind == kMatchExact) {
         if (isAscii(value) && isAscii(pattern)) {
             if (equalIgnoringAsciiCase(value, pattern))
@@ -40,7 +46,7 @@ bool MatchValue(std::string_view value, std::string_view pattern, std::string_vi
         const std::string lowerPattern = toLowerUnicode(pattern);
         if (lowerValue == lowerPattern)
             return true;
-        return removeMarkup(lowerValue) == removeMarkup(lowerPattern);
+        return sameText(removeMarkup(lowerValue), removeMarkup(lowerPattern));
     }
     if (kind == kMatchBeginning)
         return value.size() >= pattern.size() && equalIgnoringAsciiCase(value.substr(0, pattern.size()), pattern);

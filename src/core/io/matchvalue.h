@@ -14,7 +14,7 @@ inline constexpr std::string_view kMatchEnd = "Lõpus";
 // True when the value matches the pattern. "Täpne vaste": equal after full Unicode lower-casing,
 // or equal once "+", "/", "[", "\", "]", "_" and brace groups are dropped from both; "Alguses",
 // "Keskel", "Lõpus": the pattern starts, occurs in or ends the value with only A-Z lower-cased;
-// any other kind text matches every value.
+// any other kind text matches every value. Value and pattern are compared in NFC.
 bool MatchValue(std::string_view value, std::string_view pattern, std::string_view kind);
 
 }  // namespace pelmora

@@ -1,5 +1,6 @@
 #include "io/simpledictionary.h"
 
+#include "common/normalisation.h"
 #include "common/strings.h"
 #include "io/iomessages.h"
 #include "io/matchvalue.h"
@@ -92,7 +93,8 @@ public:
     void addToken(XmlNode token)
     {
         ++m_progress.tokensRead;
-        const std::string_view lemma = attributeValue(token, kLemma);
+        // Values are grouped in the normal form: two spellings of one word are one entry.
+        const std::string lemma = toNfc(attributeValue(token, kLemma));
         if (lemma.empty())
             return;
         std::string source(attributeValue(token, kPage));
@@ -124,9 +126,9 @@ private:
 
     XmlNode findOrAddEntry(XmlNode token, std::string_view lemma)
     {
-        const std::string_view meaning = attributeValue(token, kMeaning);
-        const std::string_view partOfSpeech = attributeValue(token, kPartOfSpeech);
-        const std::string_view language = attributeValue(token, kLanguage);
+        const std::string meaning = toNfc(attributeValue(token, kMeaning));
+        const std::string partOfSpeech = toNfc(attributeValue(token, kPartOfSpeech));
+        const std::string language = toNfc(attributeValue(token, kLanguage));
         auto at = std::lower_bound(m_entries.begin(), m_entries.end(), lemma,
                                    [](const Entry& e, std::string_view name) { return compareOrdinal(e.name, name) < 0; });
         for (; at != m_entries.end() && at->name == lemma; ++at) {
@@ -165,8 +167,8 @@ private:
         XmlNode forms = entry.child(kWordForms);
         if (!forms)
             forms = insertBeforeLaterParts(entry, kWordForms, true);
-        const std::string_view text = elementText(token);
-        const std::string_view form = attributeValue(token, kForm);
+        const std::string text = toNfc(elementText(token));
+        const std::string form = toNfc(attributeValue(token, kForm));
         for (XmlNode known = firstChildElement(forms, kToken); known; known = nextSiblingElement(known, kToken)) {
             const std::string_view name = elementText(known.child(kName));
             if (elementText(known.child(kForm)) != form || !MatchValue(name, text, kMatchExact))
@@ -191,18 +193,18 @@ private:
             list = entry.append_child(kCombinations);
         for (XmlNode known = firstChildElement(list, kCombination); known;
              known = nextSiblingElement(known, kCombination)) {
-            if (elementText(known.child(kCombinationLemma)) == combination.lemma &&
-                elementText(known.child(kCombinationMeaning)) == combination.meaning &&
-                elementText(known.child(kCombinationPartOfSpeech)) == combination.partOfSpeech) {
+            if (sameText(elementText(known.child(kCombinationLemma)), combination.lemma) &&
+                sameText(elementText(known.child(kCombinationMeaning)), combination.meaning) &&
+                sameText(elementText(known.child(kCombinationPartOfSpeech)), combination.partOfSpeech)) {
                 countUp(known);
                 appendTextChild(known.child(kSources), kSource, source);
                 return;
             }
         }
         XmlNode added = list.append_child(kCombination);
-        appendTextChild(added, kCombinationLemma, combination.lemma);
-        appendTextChild(added, kCombinationMeaning, combination.meaning);
-        appendTextChild(added, kCombinationPartOfSpeech, combination.partOfSpeech);
+        appendTextChild(added, kCombinationLemma, toNfc(combination.lemma));
+        appendTextChild(added, kCombinationMeaning, toNfc(combination.meaning));
+        appendTextChild(added, kCombinationPartOfSpeech, toNfc(combination.partOfSpeech));
         appendTextChild(added, kFrequency, "1");
         appendTextChild(added.append_child(kSources), kSource, source);
         ++m_progress.combinationEntries;
@@ -216,7 +218,7 @@ private:
 
 bool isPunctuationOrNumber(std::string_view value)
 {
-    return value == "kirjavahemärk" || value == "number" || value == "vahemärk";
+    return sameText(value, "kirjavahemärk") || value == "number" || sameText(value, "vahemärk");
 }
 
 }  // namespace

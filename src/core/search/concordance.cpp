@@ -1,5 +1,6 @@
 #include "search/concordance.h"
 
+#include "common/normalisation.h"
 #include "common/strings.h"
 #include "io/corpusfilereader.h"
 #include "text/combinations.h"
@@ -48,7 +49,7 @@ bool isClosingMark(std::string_view text)
 class TokenMatcher {
 public:
     explicit TokenMatcher(const ConcordanceRequest& request)
-        : m_by(request.by), m_word(request.word), m_key(MakeWordFormKey(request.word))
+        : m_by(request.by), m_word(toNfc(request.word)), m_key(MakeWordFormKey(request.word))
     {
     }
 
@@ -66,7 +67,7 @@ public:
     {
         if (m_word.empty() || lemma.empty())
             return false;
-        return lemma == m_word || (!m_key.empty() && hasWordFormKey(lemma, m_key));
+        return sameText(lemma, m_word) || (!m_key.empty() && hasWordFormKey(lemma, m_key));
     }
 
 private:
@@ -305,6 +306,9 @@ ConcordanceResult runConcordance(const ConcordanceRequest& request, const Concor
                     sentence.push_back(t);
                 const auto found = [&](ConcordanceLine&& line) {
                     ++result.lines;
+                    // Shown and filtered in the normal form, like every comparison.
+                    for (std::string* text : {&line.left, &line.token, &line.right, &line.lemma, &line.form})
+                        normaliseInPlace(*text);
                     if (sink.line)
                         sink.line(std::move(line));
                 };

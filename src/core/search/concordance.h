@@ -31,7 +31,7 @@ struct ConcordanceRequest {
     std::vector<std::string> files;          // read in this order
 };
 
-// One occurrence. Values are as they stand in the file; a missing attribute is "". For a
+// One occurrence. Values are as they stand in the file, in NFC; a missing attribute is "". For a
 // combination the token is the running text from its first word to its last (so the words between
 // the parts of a split combination are read too), the lemma is the combination's, the form is
 // empty, and the page and token identifier are those of its first word.

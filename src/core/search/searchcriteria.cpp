@@ -1,5 +1,6 @@
 #include "search/searchcriteria.h"
 
+#include "common/normalisation.h"
 #include "common/strings.h"
 #include "text/textformat.h"
 
@@ -105,7 +106,7 @@ TokenMatcher::TokenMatcher(SearchCriteria criteria) : m_criteria(std::move(crite
     for (std::size_t i = 0; i < kSearchFieldCount; ++i) {
         const std::string& value = m_criteria.values[i];
         if (m_criteria.mode == SearchMode::Dialog)
-            m_prepared[i] = static_cast<SearchField>(i) == SearchField::Text ? MakeWordFormKey(value) : value;
+            m_prepared[i] = static_cast<SearchField>(i) == SearchField::Text ? MakeWordFormKey(value) : toNfc(value);
         else
             m_prepared[i] = lowerForMatch(value);
     }
@@ -133,6 +134,7 @@ bool TokenMatcher::matches(XmlNode token) const
 
 bool TokenMatcher::matchesDialog(XmlNode token) const
 {
+    std::string storage;  // a form tag's normal form, in the rare case it is spelled otherwise
     bool any = false;
     for (std::size_t i = 0; i < kSearchFieldCount; ++i) {
         if (!m_criteria.checked[i])
@@ -146,9 +148,9 @@ bool TokenMatcher::matchesDialog(XmlNode token) const
         else if (field == SearchField::Text)
             match = hasWordFormKey(value, m_prepared[i]);
         else if (field == SearchField::Form)
-            match = contains(value, m_prepared[i]);
+            match = contains(nfcView(value, storage), m_prepared[i]);
         else
-            match = value == m_prepared[i];
+            match = sameText(value, m_prepared[i]);
         if (!match)
             return false;
     }

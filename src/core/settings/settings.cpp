@@ -1,5 +1,6 @@
 #include "settings/settings.h"
 
+#include "common/normalisation.h"
 #include "common/strings.h"
 
 namespace pelmora {
@@ -88,7 +89,7 @@ void setSettingText(Settings& settings, const SettingKey& key, std::string_view 
 
 std::string normalizeEndings(std::string_view text)
 {
-    return " " + std::string(trimBlanks(text)) + " ";
+    return " " + toNfc(trimBlanks(text)) + " ";
 }
 
 Settings applySettings(const Settings& edited)

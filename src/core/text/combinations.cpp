@@ -1,5 +1,6 @@
 #include "text/combinations.h"
 
+#include "common/normalisation.h"
 #include "text/pelmoradoc.h"
 #include "text/textformat.h"
 
@@ -82,6 +83,7 @@ std::string proposedCombinationLemma(const std::vector<XmlNode>& words)
             lemma += ' ';
         lemma.append(elementText(word));
     }
+    normaliseInPlace(lemma);
     return lemma;
 }
 

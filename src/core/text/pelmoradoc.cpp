@@ -2,6 +2,7 @@
 
 #include <limits>
 
+#include "common/normalisation.h"
 #include "common/strings.h"
 #include "text/textformat.h"
 #include "text/tokendisplay.h"
@@ -361,8 +362,10 @@ std::string CPelmoraDoc::attribute(XmlNode node, const char* name)
 
 // --- Changes -----------------------------------------------------------------------------------
 
-bool CPelmoraDoc::setTokenText(XmlNode token, std::string_view text)
+bool CPelmoraDoc::setTokenText(XmlNode token, std::string_view entered)
 {
+    std::string storage;
+    const std::string_view text = nfcView(entered, storage);
     if (!token || elementText(token) == text)
         return static_cast<bool>(token);
     if (!setNodeText(token, text))
@@ -376,10 +379,11 @@ void CPelmoraDoc::setTokenAttribute(XmlNode token, TokenAttribute which, std::st
     if (!token)
         return;
     const char* name = attributeName(which);
-    const std::string_view present = attributeValue(token, name);
-    if (present == value)
+    std::string storage;
+    const std::string_view normal = nfcView(value, storage);
+    if (attributeValue(token, name) == normal)
         return;
-    changeAttribute(token, name, value);
+    changeAttribute(token, name, normal);
 }
 
 void CPelmoraDoc::changeAttribute(XmlNode element, const char* name, std::string_view value)
@@ -402,8 +406,10 @@ void CPelmoraDoc::changeAttribute(XmlNode element, const char* name, std::string
 
 // --- Generic tree changes ------------------------------------------------------------------------
 
-bool CPelmoraDoc::setNodeAttribute(XmlNode element, const char* name, std::string_view value)
+bool CPelmoraDoc::setNodeAttribute(XmlNode element, const char* name, std::string_view entered)
 {
+    std::string storage;
+    const std::string_view value = nfcView(entered, storage);
     if (element.type() != pugi::node_element)
         return false;
     if (attributeValue(element, name) == value && (!value.empty() || !element.attribute(name)))
@@ -427,8 +433,10 @@ void CPelmoraDoc::noteInserted(XmlNode added)
         ++m_structureRevision;
 }
 
-bool CPelmoraDoc::setNodeText(XmlNode element, std::string_view text)
+bool CPelmoraDoc::setNodeText(XmlNode element, std::string_view entered)
 {
+    std::string storage;
+    const std::string_view text = nfcView(entered, storage);
     if (element.type() != pugi::node_element)
         return false;
     const bool hadTextNode = element.first_child().type() == pugi::node_pcdata;
@@ -664,7 +672,7 @@ bool CPelmoraDoc::AppendImportedToken(const ImportedToken& imported)
     if (isElement(m_current, kToken) && elementText(m_current) == kPlaceholderToken) {
         token = m_current;
         if (oral && namedSpeaker)
-            setAttribute(token.parent(), kSpeaker, imported.speaker);
+            setAttribute(token.parent(), kSpeaker, toNfc(imported.speaker));
     } else if (m_importToken == 1) {
         ++m_importSentence;
         XmlNode sentence;
@@ -678,7 +686,7 @@ bool CPelmoraDoc::AppendImportedToken(const ImportedToken& imported)
             return false;
         setAttribute(sentence, kId, sentenceId(m_importSentence));
         if (oral && namedSpeaker)
-            setAttribute(sentence, kSpeaker, imported.speaker);
+            setAttribute(sentence, kSpeaker, toNfc(imported.speaker));
         token = sentence.append_child(kToken);
     } else {
         token = m_current.parent().insert_child_after(kToken, m_current);
@@ -686,10 +694,10 @@ bool CPelmoraDoc::AppendImportedToken(const ImportedToken& imported)
     if (!token)
         return false;
 
-    setElementText(token, imported.text);
+    setElementText(token, toNfc(imported.text));
     setAttribute(token, kId, tokenId(m_importSentence, m_importToken));
     if (imported.writtenText)
-        setAttribute(token, kPage, imported.page);
+        setAttribute(token, kPage, toNfc(imported.page));
     if (imported.other)
         setAttribute(token, kMeta, "muu");
     if (imported.note)

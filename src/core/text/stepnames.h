@@ -21,5 +21,6 @@ inline constexpr const char* kCreateCombination = "loo ühend";
 // Undo takes the combination out of the text; the dictionary keeps what it stored.
 inline constexpr const char* kCreateCombinationIntoDictionary = "loo ühend (sõnastik jääb)";
 inline constexpr const char* kRemoveCombination = "kustuta ühend";
+inline constexpr const char* kNormalise = "normaliseeri tähed";
 
 }  // namespace pelmora::step

@@ -55,6 +55,7 @@ std::vector<CommandInfo> makeTable()
         {Command::ExportDictionary, "&Ekspordi sõnastik ...", {}, Needs::Nothing},
         {Command::AnalyseDictionary, "Sõnastiku &analüüs", {}, Needs::Nothing},
         {Command::Transformations, "&Teisendused ...", {}, Needs::Nothing},
+        {Command::NormaliseText, "&Normaliseeri tekstis tähed (NFC)", {}, text},
 
         {Command::Undo, "&Võta tagasi\tCtrl+Z", {K(Qt::CTRL | Qt::Key_Z)}, text, "edit-undo", "Võta tagasi"},
         {Command::Redo, "T&ee uuesti\tCtrl+Y", {K(Qt::CTRL | Qt::Key_Y), K(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)}, text,
@@ -127,7 +128,7 @@ const std::vector<MenuInfo>& menuTable()
          {Command::SimpleDictionary, Command::Statistics, Command::MultiFileQuery, kSeparator, Command::ShowUsage}},
         {"Töö&vahendid",
          {Command::SuggesterSettings, kSeparator, Command::EditDictionary, Command::ExportDictionary,
-          Command::AnalyseDictionary, kSeparator, Command::Transformations}},
+          Command::AnalyseDictionary, kSeparator, Command::Transformations, kSeparator, Command::NormaliseText}},
         {"&Redaktor",
          {Command::Undo, Command::Redo, kSeparator, Command::Cut, Command::Copy, Command::Paste, kSeparator, Command::CopyToken, kSeparator,
           Command::ModifyToken, Command::DeleteToken, Command::AddToken, kSeparator, Command::MergeSentences,

@@ -444,6 +444,7 @@ void CMainFrame::connectCommands()
     bindEditing(Command::AddToken, &EditingCommands::addToken);
     bindEditing(Command::MergeSentences, &EditingCommands::mergeSentences);
     bindEditing(Command::AudioPosition, &EditingCommands::audioPosition);
+    bindEditing(Command::NormaliseText, &EditingCommands::normaliseText);
     m_io = new IoCommands(m_doc, m_app.prompter(), m_app.files(), m_app.dialogs(), this);
     m_io->setBeforeReplacingText([this] { return maybeSave(); });
     m_io->setTextReplaced([this](const QString& path) { setDocumentPath(path); });

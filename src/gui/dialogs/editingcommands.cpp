@@ -9,6 +9,7 @@
 #include "io/dialectimport.h"
 #include "io/plaintextimport.h"
 #include "text/metadata.h"
+#include "text/textnormalisation.h"
 
 #include <QApplication>
 #include <QProgressDialog>
@@ -82,6 +83,16 @@ void EditingCommands::audioPosition()
     if (m_dialogs.run(dialog) != QDialog::Accepted)
         return;
     m_doc.setAudioPosition(dialog.minutes(), dialog.seconds());
+}
+
+void EditingCommands::normaliseText()
+{
+    if (!m_doc.hasText())
+        return;
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    const std::size_t changed = pelmora::normaliseText(m_doc);
+    QApplication::restoreOverrideCursor();
+    m_prompter.message(MessageKind::Information, kTitleNotice, normalisationMessage(changed));
 }
 
 // --- Text information ----------------------------------------------------------------------------

@@ -47,6 +47,7 @@ public Q_SLOTS:
     void textInfo();        // "Teksti in&fo ..."
     void importText();      // "&Impordi tekst ..."
     void importDialect();   // "Impordi vana &murdekorpuse tekst ..."
+    void normaliseText();   // "&Normaliseeri tekstis tähed (NFC)"
 
 private:
     bool hasCurrentToken() const { return static_cast<bool>(m_doc.currentToken()); }

@@ -276,7 +276,10 @@ ConcordanceDock::ConcordanceDock(Settings& settings, FileChooser& files, QWidget
     layout->addWidget(m_table, 1);
     setWidget(pane);
 
-    connect(m_filter, &QLineEdit::textChanged, &m_proxy, &QSortFilterProxyModel::setFilterFixedString);
+    // The lines come in the normal form (NFC); so is what is typed, however it was typed.
+    connect(m_filter, &QLineEdit::textChanged, &m_proxy, [this](const QString& text) {
+        m_proxy.setFilterFixedString(text.normalized(QString::NormalizationForm_C));
+    });
     connect(m_filter, &QLineEdit::textChanged, this, &ConcordanceDock::showStatus);
     connect(m_table, &QTableView::activated, this, &ConcordanceDock::activate);
     connect(m_table->selectionModel(), &QItemSelectionModel::selectionChanged, this, &ConcordanceDock::selectionChanged);
