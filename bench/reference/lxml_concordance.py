@@ -13,7 +13,7 @@ import unicodedata
 
 from lxml import etree
 
-from markup import remove_markup
+from markup import nfc, remove_markup
 
 COLUMNS = ["left", "token", "right", "lemma", "form", "file", "sentence", "page", "token_id"]
 OPENING = {"(", "[", "{", "„", "«", "‹", "‚", "¿", "¡"}
@@ -21,7 +21,7 @@ CLOSING = {")", "]", "}", "»", "›", "“", "”", "’", ".", ",", ";", ":", 
 
 
 def key(text):
-    return remove_markup(text.lower())
+    return nfc(remove_markup(text.lower()))
 
 
 def is_punctuation(text):
@@ -105,13 +105,14 @@ def main():
             for i, token in enumerate(tokens):
                 if by_lemma:
                     lemma = token.get("lemma", "")
-                    if not lemma or not word or (lemma != word and (not wanted or key(lemma) != wanted)):
+                    if not lemma or not word or (nfc(lemma) != nfc(word) and (not wanted or key(lemma) != wanted)):
                         continue
                 elif not word or not wanted or key(texts[i]) != wanted:
                     continue
-                values = [context(texts, i, args.context, True), texts[i], context(texts, i, args.context, False),
-                          token.get("lemma", ""), token.get("vorm", ""), path, sentence.get("id", ""),
-                          token.get("lk", ""), token.get("id", "")]
+                values = [nfc(context(texts, i, args.context, True)), nfc(texts[i]),
+                          nfc(context(texts, i, args.context, False)), nfc(token.get("lemma", "")),
+                          nfc(token.get("vorm", "")), path, sentence.get("id", ""), token.get("lk", ""),
+                          token.get("id", "")]
                 out.write("\t".join(column(v) for v in values) + "\n")
     return status
 

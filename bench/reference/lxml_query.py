@@ -14,7 +14,7 @@ import sys
 
 from lxml import etree
 
-from markup import remove_markup
+from markup import nfc, remove_markup
 
 FIELDS = ["sone", "lemma", "tahendus", "liik", "vorm", "kommentaar"]
 LABELS = ["sõne: ", "lemma: ", "tähendus: ", "sõnaliik: ", "vorm: ", "kommentaar: "]
@@ -29,6 +29,7 @@ ASCII_LOWER = {c: c + 32 for c in range(ord("A"), ord("Z") + 1)}
 
 
 def match_value(value, pattern, kind):
+    value, pattern = nfc(value), nfc(pattern)
     if kind == "Täpne vaste":
         v, p = value.lower(), pattern.lower()
         return v == p or remove_markup(v) == remove_markup(p)

@@ -1,4 +1,11 @@
-"""Shared by the lxml references: the markup that word comparisons leave out."""
+"""Shared by the lxml references: the markup that word comparisons leave out, and the normal form."""
+
+import unicodedata
+
+
+def nfc(text):
+    """Texts are compared, and the concordance shows them, in Unicode NFC."""
+    return unicodedata.normalize("NFC", text)
 
 
 def remove_markup(text):

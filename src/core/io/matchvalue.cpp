@@ -30,6 +30,12 @@ bool hasMarkup(std::string_view text) { return text.find_first_of("+/[\\]_{") !=
 
 bool MatchValue(std::string_view storedValue, std::string_view soughtPattern, std::string_view kind)
 {
+    if (kind == kMatchExact && isAscii(storedValue) && isAscii(soughtPattern)) {
+        if (equalIgnoringAsciiCase(storedValue, soughtPattern))
+            return true;
+        if (!hasMarkup(storedValue) && !hasMarkup(soughtPattern))
+            return false;
+    }
     // Both in the normal form: a letter spelled with combining marks matches its precomposed form.
     std::string valueStorage;
     std::string patternStorage;

@@ -67,7 +67,10 @@ public:
     {
         if (m_word.empty() || lemma.empty())
             return false;
-        return sameText(lemma, m_word) || (!m_key.empty() && hasWordFormKey(lemma, m_key));
+        // A lemma equal in the normal form has the same key; only a word of markup alone has none.
+        if (m_key.empty())
+            return sameText(lemma, m_word);
+        return lemma == m_word || hasWordFormKey(lemma, m_key);
     }
 
 private:
