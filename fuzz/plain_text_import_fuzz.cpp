@@ -1,7 +1,11 @@
 // Fuzzes the plain-text import: the input checks, the header reader and the body tokeniser, for
-// an oral and a written text; the imported text must save and open again.
+// an oral and a written text; the imported text must save and open again. The body is also split
+// as one line by the tokeniser every import shares: no token may be empty, hold a blank or leave NFC.
+#include "common/normalisation.h"
 #include "common/prompter.h"
+#include "common/strings.h"
 #include "io/plaintextimport.h"
+#include "io/tokeniser.h"
 #include "text/pelmoradoc.h"
 #include "text/textformat.h"
 
@@ -20,6 +24,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const PlainTextHeader header = readPlainTextHeader(text);
     if (header.bodyStart > text.size())
         __builtin_trap();
+
+    std::string line;
+    for (const char32_t c : std::u32string_view(text).substr(header.bodyStart))
+        appendUtf8(line, c);
+    for (const SplitToken& token : splitIntoTokens(line)) {
+        if (token.text.empty() || token.text.find_first_of(" \t\r\n") != std::string::npos ||
+            !isNfc(token.text) || token.punctuation == hasLetterOrDigit(token.text))
+            __builtin_trap();
+    }
 
     SilentPrompter prompter;
     for (const bool written : {false, true}) {

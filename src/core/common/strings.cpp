@@ -347,6 +347,16 @@ bool isValidUtf8(std::string_view text)
     return true;
 }
 
+bool hasLetterOrDigit(std::string_view text)
+{
+    for (std::size_t i = 0; i < text.size();) {
+        const auto c = static_cast<UChar32>(decodeUtf8(text, i));
+        if (u_isalpha(c) || u_isdigit(c))
+            return true;
+    }
+    return false;
+}
+
 std::size_t codePointCount(std::string_view text)
 {
     std::size_t count = 0;

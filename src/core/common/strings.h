@@ -53,6 +53,10 @@ long long leadingInteger(std::string_view text);
 // True when the text is valid UTF-8.
 bool isValidUtf8(std::string_view text);
 
+// Whether the text holds a letter of any script or a decimal digit; a token without either is a
+// punctuation mark. "" and invalid bytes hold neither.
+bool hasLetterOrDigit(std::string_view text);
+
 // Number of Unicode code points (invalid bytes count one each).
 std::size_t codePointCount(std::string_view text);
 

@@ -2,6 +2,7 @@
 
 #include "common/files.h"
 #include "common/strings.h"
+#include "io/tokeniser.h"
 #include "text/textformat.h"
 
 #include <algorithm>
@@ -99,7 +100,7 @@ private:
         if (c == U'<')
             m_buffer = U"<";
         if (c == kUndertie || c == U'=')
-            emit(std::u32string(1, c), false);
+            emit(toUtf8(std::u32string_view(&c, 1)), false);
         // The speaker ends with the line, after the line's last token: a line that ends with a
         // bare line feed keeps its speaker for that token as one that ends with CR LF does.
         if (c == U'\n') {
@@ -136,25 +137,11 @@ private:
         m_buffer = U" ";
     }
 
+    // The collected run, split into the word and its punctuation; the marks carry no speaker role.
     void emitBuffer()
     {
-        if (m_buffer.empty())
-            return;
-        const char32_t first = m_buffer.front();
-        if (first == U'[' || first == U'"' || first == U'\u201E' || first == U'\u201C' || (m_written && first == U'(')) {
-            emit(std::u32string(1, first), false);
-            m_buffer.erase(0, 1);
-            if (m_buffer.empty())
-                m_buffer = U" ";
-        }
-        const char32_t last = m_buffer.back();
-        static constexpr std::u32string_view kTrailing = U",;.:!?]\"\u201C\u201F\u201D";
-        if (kTrailing.find(last) != std::u32string_view::npos || (m_written && last == U')')) {
-            emit(m_buffer.substr(0, m_buffer.size() - 1), isInterviewer());
-            emit(std::u32string(1, last), false);
-        } else {
-            emit(m_buffer, isInterviewer());
-        }
+        for (const SplitToken& token : splitIntoTokens(toUtf8(m_buffer)))
+            emit(token.text, !token.punctuation && isInterviewer());
     }
 
     bool isInterviewer() const
@@ -163,10 +150,10 @@ private:
         return std::find(m_interviewers.begin(), m_interviewers.end(), speaker) != m_interviewers.end();
     }
 
-    void emit(const std::u32string& text, bool interviewer)
+    void emit(const std::string& text, bool interviewer)
     {
         ImportedToken token;
-        token.text = toUtf8(text);
+        token.text = text;
         token.speaker = m_speaker;
         token.page = m_page;
         token.writtenText = m_written;

@@ -21,26 +21,12 @@ constexpr const char* kInvalidFile = "Vigane fail %s.";
 constexpr const char* kSaveFailed = "Viga faili %s salvestamisel.";
 constexpr const char* kSelectionUnderWay = "Ühendi sõnade valimine on pooleli,\nei saa põhisõna muuta";
 
-// Characters that make a one-character token a punctuation mark.
-constexpr char32_t kPunctuation[] = {
-    U'.', U',', U';', U':', U'!', U'?', U'(', U')', U'[', U']', U'"', U'-', U'=',
-    U'\u203F', U'\u201E', U'\u201C', U'\u201F', U'\u201D', U'\u2013', U'\u2014',
-};
-
-bool isLonePunctuation(std::string_view text)
-{
-    std::size_t offset = 0;
-    const char32_t first = decodeUtf8(text, offset);
-    if (offset != text.size())
-        return false;
-    return std::find(std::begin(kPunctuation), std::end(kPunctuation), first) != std::end(kPunctuation);
-}
-
-// The automatic "meta" of an imported token, or "" for none.
-std::string_view automaticMeta(std::string_view text, bool writtenText)
+// The automatic "meta" of an imported token, or "" for none: a token without a letter or digit
+// is punctuation, one that starts with a digit a number.
+std::string_view automaticMeta(std::string_view text)
 {
     std::string_view meta;
-    if (isLonePunctuation(text) || text.front() == '/' || (!writtenText && text.front() == '('))
+    if (!hasLetterOrDigit(text))
         meta = "vahemärk";
     if (text.front() >= '0' && text.front() <= '9')
         meta = "number";
@@ -710,7 +696,7 @@ bool CPelmoraDoc::AppendImportedToken(const ImportedToken& imported)
         setAttribute(token, kMeta, "kommentaar");
     if (imported.interviewer)
         setAttribute(token, kMeta, "intervjueerija");
-    const std::string_view meta = automaticMeta(imported.text, imported.writtenText);
+    const std::string_view meta = automaticMeta(imported.text);
     if (!meta.empty())
         setAttribute(token, kMeta, meta);
 

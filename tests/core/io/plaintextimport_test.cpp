@@ -93,9 +93,18 @@ INSTANTIATE_TEST_SUITE_P(
                  "<u who=\"A\">Tere, mina!</u>\r\n<u who=A>Teine</u>\r\n",
                  "l1 koneleja=A: Tere{id=l1_s1} ,{id=l1_s2 meta=vahemärk} mina{id=l1_s3} !{id=l1_s4 meta=vahemärk}\n"
                  "l2 koneleja=A: Teine{id=l2_s1}\n"},
-        BodyCase{"OralPauseMarkInParenthesesStaysOneToken", "suuline", "<u who=A>(...) (sõna) (--)\n",
-                 "l1 koneleja=A: (...){id=l1_s1 meta=vahemärk} (sõna){id=l1_s2 meta=vahemärk} "
-                 "(--){id=l1_s3 meta=vahemärk}\n"},
+        BodyCase{"OralPauseMarkStaysOneTokenAWordInParenthesesGivesThree", "suuline", "<u who=A>(...) (sõna) (--)\n",
+                 "l1 koneleja=A: (...){id=l1_s1 meta=vahemärk} ({id=l1_s2 meta=vahemärk} sõna{id=l1_s3} "
+                 "){id=l1_s4 meta=vahemärk} (--){id=l1_s5 meta=vahemärk}\n"},
+        BodyCase{"OralTranscriptionSplitsEveryMarkAndKeepsElisions", "suuline",
+                 "<u who=A>„Tõrgsõ voʼľ.“ Se\u203F(u)m (~ kietõbõd)\r\n",
+                 "l1 koneleja=A: „{id=l1_s1 meta=vahemärk} Tõrgsõ{id=l1_s2} voʼľ{id=l1_s3} .{id=l1_s4 meta=vahemärk} "
+                 "“{id=l1_s5 meta=vahemärk} Se{id=l1_s6} \u203F{id=l1_s7 meta=vahemärk} (u)m{id=l1_s8} "
+                 "({id=l1_s9 meta=vahemärk} ~{id=l1_s10 meta=vahemärk} kietõbõd{id=l1_s11} ){id=l1_s12 meta=vahemärk}\n"},
+        BodyCase{"WrittenTextSplitsByTheSameRules", "kirjalik", "<lk=5>Zīď(õ) lapsõ(n), „min(nõn)?“",
+                 "l1: Zīď(õ){id=l1_s1 lk=5} lapsõ(n){id=l1_s2 lk=5} ,{id=l1_s3 lk=5 meta=vahemärk} "
+                 "„{id=l1_s4 lk=5 meta=vahemärk} min(nõn){id=l1_s5 lk=5} ?{id=l1_s6 lk=5 meta=vahemärk} "
+                 "“{id=l1_s7 lk=5 meta=vahemärk}\n"},
         BodyCase{"WrittenWordInParenthesesGivesThreeTokens", "kirjalik", "<lk=3>(sõna)",
                  "l1: ({id=l1_s1 lk=3 meta=vahemärk} sõna{id=l1_s2 lk=3} ){id=l1_s3 lk=3 meta=vahemärk}\n"},
         BodyCase{"NumberWithFullStop", "suuline", "<u who=A>1938.\n",
@@ -112,8 +121,8 @@ INSTANTIATE_TEST_SUITE_P(
         BodyCase{"UndertieGivesThreeTokens", "suuline", "<u who=A>sie\u203Fom\n",
                  "l1 koneleja=A: sie{id=l1_s1} \u203F{id=l1_s2 meta=vahemärk} om{id=l1_s3}\n"},
         BodyCase{"QuotesSplitAtBothEnds", "suuline", "<u who=A>\"sõna.\" [x]\n",
-                 "l1 koneleja=A: \"{id=l1_s1 meta=vahemärk} sõna.{id=l1_s2} \"{id=l1_s3 meta=vahemärk} "
-                 "[{id=l1_s4 meta=vahemärk} x{id=l1_s5} ]{id=l1_s6 meta=vahemärk}\n"},
+                 "l1 koneleja=A: \"{id=l1_s1 meta=vahemärk} sõna{id=l1_s2} .{id=l1_s3 meta=vahemärk} "
+                 "\"{id=l1_s4 meta=vahemärk} [{id=l1_s5 meta=vahemärk} x{id=l1_s6} ]{id=l1_s7 meta=vahemärk}\n"},
         BodyCase{"GreaterThanOutsideATagEndsTheToken", "suuline", "<u who=A>a>b\n",
                  "l1 koneleja=A: a>{id=l1_s1} b{id=l1_s2}\n"},
         BodyCase{"EqualsSignOutsideATagIsAToken", "suuline", "<u who=A>a=b\n",
