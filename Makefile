@@ -9,6 +9,7 @@ FUZZ_SECONDS ?= 300
 SAMPLE_SESSION := data/samples/kalamiez
 SAMPLE_TEXT := $(SAMPLE_SESSION)/kalamiez.xml
 SAMPLE_DICTIONARY := data/samples/kalamiez_sonastik.xml
+XSL := data/xsl
 
 .PHONY: all release deps test fuzz-build fuzz run bench screenshots clean
 
@@ -37,7 +38,7 @@ fuzz: fuzz-build
 	bash fuzz/run.sh $(FUZZ_DIR) $(FUZZ_SECONDS)
 
 # The workbench on copies of the sample session under build/sample (the text with its recording
-# in kalamiez/, the dictionary beside that folder, as a shared one would be), with
+# and style sheets in kalamiez/, the dictionary beside that folder, as a shared one would be), with
 # a settings file of its own there, so neither the samples nor the user's own settings change.
 # Without a display: a picture of the window in build/pelmora-sample.png, then the batch tool's
 # check of the sample and what the form would propose for a token not yet annotated.
@@ -45,8 +46,9 @@ DEMO_DIR := build/sample
 DEMO_TEXT := $(DEMO_DIR)/kalamiez/kalamiez.xml
 run: release
 	@mkdir -p $(DEMO_DIR)/kalamiez
-	@cp -n $(SAMPLE_TEXT) $(SAMPLE_SESSION)/kalamiez.mp3 $(DEMO_DIR)/kalamiez/
-	@cp -n $(SAMPLE_DICTIONARY) $(DEMO_DIR)/
+	@cp -n $(SAMPLE_TEXT) $(SAMPLE_SESSION)/kalamiez.mp3 $(XSL)/pelmora_tekst.xsl $(XSL)/pelmora_paring.xsl \
+	  $(XSL)/zobe_pr_sonastik.xsl $(DEMO_DIR)/kalamiez/
+	@cp -n $(SAMPLE_DICTIONARY) $(XSL)/zobe_sonastik.xsl $(DEMO_DIR)/
 	@[ -f $(DEMO_DIR)/pelmora.ini ] || printf '[Settings]\nShowOptionsDialog=0\nSuggestionType=1\nNewToDictionary=1\nTamberlin=0\nDictionaryPathName=%s\n' "$(CURDIR)/$(DEMO_DIR)/kalamiez_sonastik.xml" > $(DEMO_DIR)/pelmora.ini
 	@if [ -n "$$DISPLAY$$WAYLAND_DISPLAY" ]; then \
 	  $(RELEASE_DIR)/bin/pelmora --settings $(DEMO_DIR)/pelmora.ini $(DEMO_TEXT); \
