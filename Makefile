@@ -11,7 +11,7 @@ SAMPLE_TEXT := $(SAMPLE_SESSION)/kalamiez.xml
 SAMPLE_DICTIONARY := data/samples/kalamiez_sonastik.xml
 XSL := data/xsl
 
-.PHONY: all release deps test fuzz-build fuzz run bench screenshots clean
+.PHONY: all release deps test fuzz-build fuzz run bench screenshots package clean
 
 all: release
 
@@ -60,6 +60,13 @@ run: release
 	  $(RELEASE_DIR)/bin/pelmora-cli dict check $(SAMPLE_DICTIONARY); \
 	  $(RELEASE_DIR)/bin/pelmora-cli suggest $(SAMPLE_TEXT) --token l17_s2 --source dictionary --dict $(SAMPLE_DICTIONARY) --only-if 0; \
 	fi
+
+# The Debian package of the release build: build/pelmora_<version>_<arch>.deb (apt install ./...).
+package: release
+	rm -rf $(RELEASE_DIR)/cpack
+	cd $(RELEASE_DIR) && cpack -G DEB -B $(CURDIR)/$(RELEASE_DIR)/cpack
+	cp $(RELEASE_DIR)/cpack/pelmora_*.deb build/
+	@ls build/pelmora_*.deb
 
 bench: release
 	bash bench/roundtrip.sh $(RELEASE_DIR)/bin/pelmora-cli build/bench

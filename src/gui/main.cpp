@@ -63,15 +63,14 @@ void describeOptions(QCommandLineParser& parser, const Options& options)
 }
 
 // --help and --version only print, so they need no display (a man page is made from them on
-// machines without one).
+// machines without one); --help-all lists the window's own Qt options, so it still needs one.
 bool onlyPrints(int argc, char** argv)
 {
     for (int i = 1; i < argc; ++i) {
         const QByteArray argument(argv[i]);
         if (argument == "--")
             return false;
-        if (argument == "-h" || argument == "-?" || argument == "--help" || argument == "--help-all" ||
-            argument == "-v" || argument == "--version")
+        if (argument == "-h" || argument == "-?" || argument == "--help" || argument == "-v" || argument == "--version")
             return true;
     }
     return false;
