@@ -5,11 +5,13 @@ DEBUG_DIR := build/debug
 FUZZ_DIR := build/fuzz
 # Seconds each fuzz target runs under `make fuzz`.
 FUZZ_SECONDS ?= 300
-SAMPLES := $(wildcard data/samples/*.xml)
-SAMPLE_TEXTS := data/samples/kuolka.xml
-SAMPLE_DICTIONARY := data/samples/sonastik.xml
+# The sample session `make run` opens: a half-annotated text with its recording, and its dictionary.
+SAMPLE_SESSION := data/samples/kalamiez
+SAMPLE_TEXT := $(SAMPLE_SESSION)/kalamiez.xml
+SAMPLE_DICTIONARY := data/samples/kalamiez_sonastik.xml
+XSL := data/xsl
 
-.PHONY: all release deps test fuzz-build fuzz run bench screenshots clean
+.PHONY: all release deps test fuzz-build fuzz run bench screenshots package clean
 
 all: release
 
@@ -35,26 +37,36 @@ fuzz-build: deps
 fuzz: fuzz-build
 	bash fuzz/run.sh $(FUZZ_DIR) $(FUZZ_SECONDS)
 
-# The workbench on copies of the bundled sample text and dictionary under build/demo, with a
-# settings file of its own there (so neither the samples nor the user's own settings change).
+# The workbench on copies of the sample session under build/sample (the text with its recording
+# and style sheets in kalamiez/, the dictionary beside that folder, as a shared one would be), with
+# a settings file of its own there, so neither the samples nor the user's own settings change.
 # Without a display: a picture of the window in build/pelmora-sample.png, then the batch tool's
-# check of the sample and what the form would propose for one of its tokens.
-DEMO_DIR := build/demo
+# check of the sample and what the form would propose for a token not yet annotated.
+DEMO_DIR := build/sample
+DEMO_TEXT := $(DEMO_DIR)/kalamiez/kalamiez.xml
 run: release
-	@mkdir -p $(DEMO_DIR)
-	@[ -f $(DEMO_DIR)/kuolka.xml ] || cp $(SAMPLE_TEXTS) $(DEMO_DIR)/kuolka.xml
-	@[ -f $(DEMO_DIR)/sonastik.xml ] || cp $(SAMPLE_DICTIONARY) $(DEMO_DIR)/sonastik.xml
-	@[ -f $(DEMO_DIR)/pelmora.ini ] || printf '[Settings]\nShowOptionsDialog=0\nSuggestionType=1\nDictionaryPathName=%s\n' "$(CURDIR)/$(DEMO_DIR)/sonastik.xml" > $(DEMO_DIR)/pelmora.ini
+	@mkdir -p $(DEMO_DIR)/kalamiez
+	@cp -n $(SAMPLE_TEXT) $(SAMPLE_SESSION)/kalamiez.mp3 $(XSL)/pelmora_tekst.xsl $(XSL)/pelmora_paring.xsl \
+	  $(XSL)/zobe_pr_sonastik.xsl $(DEMO_DIR)/kalamiez/
+	@cp -n $(SAMPLE_DICTIONARY) $(XSL)/zobe_sonastik.xsl $(DEMO_DIR)/
+	@[ -f $(DEMO_DIR)/pelmora.ini ] || printf '[Settings]\nShowOptionsDialog=0\nSuggestionType=1\nNewToDictionary=1\nTamberlin=0\nDictionaryPathName=%s\n' "$(CURDIR)/$(DEMO_DIR)/kalamiez_sonastik.xml" > $(DEMO_DIR)/pelmora.ini
 	@if [ -n "$$DISPLAY$$WAYLAND_DISPLAY" ]; then \
-	  $(RELEASE_DIR)/bin/pelmora --settings $(DEMO_DIR)/pelmora.ini $(DEMO_DIR)/kuolka.xml; \
+	  $(RELEASE_DIR)/bin/pelmora --settings $(DEMO_DIR)/pelmora.ini $(DEMO_TEXT); \
 	else \
 	  echo "No display (DISPLAY and WAYLAND_DISPLAY are empty): writing the window's picture to build/pelmora-sample.png instead."; \
 	  QT_QPA_PLATFORM=offscreen $(RELEASE_DIR)/bin/pelmora --settings $(DEMO_DIR)/pelmora.ini \
-	    --screenshot build/pelmora-sample.png $(DEMO_DIR)/kuolka.xml 2>/dev/null && echo "Wrote build/pelmora-sample.png"; \
-	  $(RELEASE_DIR)/bin/pelmora-cli check $(SAMPLE_TEXTS); \
+	    --screenshot build/pelmora-sample.png $(DEMO_TEXT) 2>/dev/null && echo "Wrote build/pelmora-sample.png"; \
+	  $(RELEASE_DIR)/bin/pelmora-cli check $(SAMPLE_TEXT); \
 	  $(RELEASE_DIR)/bin/pelmora-cli dict check $(SAMPLE_DICTIONARY); \
-	  $(RELEASE_DIR)/bin/pelmora-cli suggest $(SAMPLE_TEXTS) --token l3_s2 --source dictionary --dict $(SAMPLE_DICTIONARY) --only-if 0; \
+	  $(RELEASE_DIR)/bin/pelmora-cli suggest $(SAMPLE_TEXT) --token l17_s2 --source dictionary --dict $(SAMPLE_DICTIONARY) --only-if 0; \
 	fi
+
+# The Debian package of the release build: build/pelmora_<version>_<arch>.deb (apt install ./...).
+package: release
+	rm -rf $(RELEASE_DIR)/cpack
+	cd $(RELEASE_DIR) && cpack -G DEB -B $(CURDIR)/$(RELEASE_DIR)/cpack
+	cp $(RELEASE_DIR)/cpack/pelmora_*.deb build/
+	@ls build/pelmora_*.deb
 
 bench: release
 	bash bench/roundtrip.sh $(RELEASE_DIR)/bin/pelmora-cli build/bench

@@ -9,6 +9,7 @@
 
 #include <QApplication>
 #include <QCommandLineParser>
+#include <QCoreApplication>
 #include <QDir>
 #include <QIcon>
 #include <QTimer>
@@ -44,24 +45,54 @@ public:
     QStringList choose(QWidget*, const FileRequest&) override { return {}; }
 };
 
+struct Options {
+    QCommandLineOption settings{"settings", "Seaded sellest INI-failist (luuakse, kui puudub).", "FILE"};
+    QCommandLineOption screenshot{"screenshot", "Salvesta peaaken PNG-pildina ja lõpeta.", "PNG"};
+};
+
+void describeOptions(QCommandLineParser& parser, const Options& options)
+{
+    QCoreApplication::setApplicationName("Pelmora");
+    QCoreApplication::setApplicationVersion(PELMORA_VERSION);
+    parser.setApplicationDescription("Pelmora: liivi keele tekstide märgendamise töölaud");
+    parser.addHelpOption();
+    parser.addVersionOption();
+    parser.addOption(options.settings);
+    parser.addOption(options.screenshot);
+    parser.addPositionalArgument("TEXT", "Avatav korpusetekst.", "[TEXT]");
+}
+
+// --help and --version only print, so they need no display (a man page is made from them on
+// machines without one); --help-all lists the window's own Qt options, so it still needs one.
+bool onlyPrints(int argc, char** argv)
+{
+    for (int i = 1; i < argc; ++i) {
+        const QByteArray argument(argv[i]);
+        if (argument == "--")
+            return false;
+        if (argument == "-h" || argument == "-?" || argument == "--help" || argument == "-v" || argument == "--version")
+            return true;
+    }
+    return false;
+}
+
 }  // namespace
 
 int main(int argc, char** argv)
 {
+    const Options options;
+    if (onlyPrints(argc, argv)) {
+        QCoreApplication core(argc, argv);
+        QCommandLineParser parser;
+        describeOptions(parser, options);
+        parser.process(core);  // prints and ends the program
+        return 0;
+    }
     QApplication application(argc, argv);
-    QApplication::setApplicationName("Pelmora");
-    QApplication::setApplicationVersion(PELMORA_VERSION);
     setUpAppearance();
 
     QCommandLineParser parser;
-    parser.setApplicationDescription("Pelmora: liivi keele tekstide märgendamise töölaud");
-    parser.addHelpOption();
-    parser.addVersionOption();
-    const QCommandLineOption settingsOption("settings", "Seaded sellest INI-failist (luuakse, kui puudub).", "FILE");
-    const QCommandLineOption screenshotOption("screenshot", "Salvesta peaaken PNG-pildina ja lõpeta.", "PNG");
-    parser.addOption(settingsOption);
-    parser.addOption(screenshotOption);
-    parser.addPositionalArgument("TEXT", "Avatav korpusetekst.");
+    describeOptions(parser, options);
     parser.process(application);
     if (parser.positionalArguments().size() > 1) {
         std::fputs("pelmora: anna ainult üks avatav tekst\n", stderr);
@@ -69,10 +100,10 @@ int main(int argc, char** argv)
     }
 
     const QString settingsPath =
-        parser.isSet(settingsOption) ? parser.value(settingsOption) : defaultSettingsPath();
+        parser.isSet(options.settings) ? parser.value(options.settings) : defaultSettingsPath();
     const QString textPath = parser.positionalArguments().isEmpty() ? QString() : parser.positionalArguments().front();
 
-    const bool screenshot = parser.isSet(screenshotOption);
+    const bool screenshot = parser.isSet(options.screenshot);
     GuiPrompter boxes;
     UnattendedPrompter unattendedPrompter;
     DialogFileChooser fileDialogs;
@@ -88,7 +119,7 @@ int main(int argc, char** argv)
     boxes.setParent(app.frame());
 
     if (screenshot) {
-        const QString png = parser.value(screenshotOption);
+        const QString png = parser.value(options.screenshot);
         int status = 0;
         // Once the window is laid out and painted.
         QTimer::singleShot(300, &application, [&] {

@@ -6,7 +6,14 @@
 #include <QCoreApplication>
 #include <QIcon>
 #include <QStandardPaths>
+#include <QStyle>
 #include <QTranslator>
+
+// The icon lives in the GUI library's resources; a static library's resources are registered by hand.
+static void registerResources()
+{
+    Q_INIT_RESOURCE(pelmora);
+}
 
 namespace pelmora::gui {
 
@@ -54,6 +61,14 @@ void setUpAppearance()
         QIcon::setThemeName("Tango");
     QCoreApplication::installTranslator(new ButtonTexts(QCoreApplication::instance()));
     QApplication::setStyle(new PanelCacheStyle);
+
+    // Pelmora's own icon; where Qt cannot draw SVG (no libqt6svg6) a standard one stands in.
+    registerResources();
+    QIcon icon(QStringLiteral(":/icons/pelmora.svg"));
+    if (icon.pixmap(32, 32).isNull())
+        icon = QApplication::style()->standardIcon(QStyle::SP_FileDialogDetailedView);
+    QApplication::setWindowIcon(icon);
+    QGuiApplication::setDesktopFileName(QStringLiteral(PELMORA_APP_ID));
 }
 
 }  // namespace pelmora::gui

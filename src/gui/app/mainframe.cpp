@@ -154,7 +154,6 @@ void PaneSplitter::resizeEvent(QResizeEvent* event)
 
 CMainFrame::CMainFrame(CPelmoraApp& app) : m_app(app), m_doc(app.doc())
 {
-    setWindowIcon(style()->standardIcon(QStyle::SP_FileDialogDetailedView));
     m_recent = app.store().recentFiles();
     createPanes();
     createActions();
