@@ -29,5 +29,7 @@ void addIoCommands(CLI::App& app, RunState& state);
 void addImportCommands(CLI::App& app, RunState& state);
 // concordance
 void addConcordanceCommands(CLI::App& app, RunState& state);
+// convert
+void addExchangeCommands(CLI::App& app, RunState& state);
 
 }  // namespace pelmora::cli

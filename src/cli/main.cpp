@@ -20,6 +20,7 @@ int main(int argc, char** argv)
     addIoCommands(app, state);
     addImportCommands(app, state);
     addConcordanceCommands(app, state);
+    addExchangeCommands(app, state);
     try {
         app.parse(argc, argv);
     } catch (const CLI::CallForHelp& e) {
