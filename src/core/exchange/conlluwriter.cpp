@@ -2,6 +2,7 @@
 
 #include "common/normalisation.h"
 #include "common/strings.h"
+#include "exchange/audiotimes.h"
 #include "exchange/corpusreading.h"
 #include "exchange/mappings.h"
 #include "text/textformat.h"
@@ -147,7 +148,11 @@ private:
         m_out += "# sent_id = " + sentenceIdentifier(m_textId, nfc(sentence.id), number, m_sentenceIds) + '\n';
         m_out += "# text = " + runningText({forms.begin(), forms.end()}, blanks) + '\n';
         comment("speaker", sentence.speaker);
-        comment("audio_start", sentence.audioPosition);
+        // As in the other formats, a position is a whole number of seconds; another value is told.
+        if (millisecondsOf(sentence.audioPosition).empty() && !sentence.audioPosition.empty())
+            m_report.note(noted::kAudioPosition);
+        else
+            comment("audio_start", sentence.audioPosition);
         for (const Translation t : kTranslations)
             comment("text_" + std::string(translationLanguage(t)), sentence[t]);
         const std::vector<std::string> combinationMisc = combinationEntries(sentence);

@@ -9,7 +9,9 @@
 #include "text/textformat.h"
 
 #include <algorithm>
+#include <array>
 #include <charconv>
+#include <utility>
 #include <optional>
 #include <unordered_map>
 
@@ -97,13 +99,13 @@ private:
     {
         for (XmlNode type = firstChildElement(root, "LINGUISTIC_TYPE"); type; type = nextSiblingElement(type, "LINGUISTIC_TYPE")) {
             const std::string_view constraint = attributeValue(type, "CONSTRAINTS");
+            // Time subdivisions and inclusions have aligned annotations of their own, found by time and
+            // not by reference: they count as tiers of their own kind, which the import does not read.
             EafConstraint kind = EafConstraint::None;
             if (constraint == "Symbolic_Subdivision")
                 kind = EafConstraint::Subdivision;
             else if (constraint == "Symbolic_Association")
                 kind = EafConstraint::Association;
-            else if (!constraint.empty())
-                kind = EafConstraint::Subdivision;  // time subdivisions and inclusions hang below the parent too
             m_types.emplace(attributeValue(type, "LINGUISTIC_TYPE_ID"), kind);
         }
         return true;
@@ -343,11 +345,15 @@ private:
                                    std::to_string(*m_slotOfOrder[m_annotations[aligned].slot1].milliseconds / 1000));
         std::size_t tokenTier = kNone;
         std::size_t combinationTier = kNone;
+        std::array<bool, kTranslations.size()> translated{};
         for (const std::size_t child : m_childTiers[annotation.tier]) {
             const std::size_t kind = kindOf(child);
             if (kind >= eafTranslationKind(Translation::Estonian) && kind <= eafTranslationKind(Translation::English)) {
-                const auto t = static_cast<Translation>(kind - eafTranslationKind(Translation::Estonian));
-                m_builder.setAttribute(sentence, translationAttribute(t), firstValueOn(index, child));
+                // The first tier of a language gives the translation; further ones are told as not read.
+                const std::size_t language = kind - eafTranslationKind(Translation::Estonian);
+                if (std::exchange(translated[language], true))
+                    continue;
+                m_builder.setAttribute(sentence, translationAttribute(kTranslations[language]), firstValueOn(index, child));
                 m_readTiers[child] = true;
             } else if (kind == kEafCombination) {
                 combinationTier = child;

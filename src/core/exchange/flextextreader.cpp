@@ -194,6 +194,9 @@ private:
         }
         readMorph(word, fields, glosses);
         field(fields, TokenField::Meaning) = meaningOfGlosses(glosses, m_withoutEstonian);
+        for (const auto& [language, gloss] : glosses)
+            if (language != "et" && language != "lv" && language != "en" && gloss != field(fields, TokenField::Meaning))
+                m_report.note("sõna tähendus keeles \u201E" + language + "\u201C");
         if (const auto latvian = glosses.find("lv"); latvian != glosses.end())
             field(fields, TokenField::Latvian) = latvian->second;
         if (const auto english = glosses.find("en"); english != glosses.end())
