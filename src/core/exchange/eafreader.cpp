@@ -388,10 +388,6 @@ private:
                 }
         }
         for (const std::size_t token : childrenOn(sentence, tokenTier)) {
-            if (m_annotations[token].value.empty()) {
-                m_report.note("tühjad sõned (jäeti välja)");
-                continue;
-            }
             TokenFieldValues fields;
             for (const auto& [tier, field] : fieldTiers)
                 fields[static_cast<std::size_t>(field)] = firstValueOn(token, tier);
