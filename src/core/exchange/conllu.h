@@ -10,6 +10,7 @@
 
 #include "exchange/exchangereport.h"
 #include "exchange/textbuilder.h"
+#include "exchange/xmlwriter.h"
 #include "xml/xmldocument.h"
 
 #include <string>
@@ -17,9 +18,9 @@
 
 namespace pelmora::exchange {
 
-// The CoNLL-U text of the corpus text under `root`, in NFC with LF line ends; what the format
-// cannot hold is noted in the report.
-std::string writeConllu(XmlNode root, ExchangeReport& report);
+// Writes the CoNLL-U text of the corpus text under `root` to the sink, in NFC with LF line ends;
+// what the format cannot hold is noted in the report. False when the sink refused a piece.
+bool writeConllu(XmlNode root, ExchangeReport& report, const ExportSink& sink);
 
 // Reads CoNLL-U into the builder. Multi-word tokens give their words (the first word's comment
 // names the written form), empty nodes and syntax are left out and noted. False with the reason,

@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <array>
+#include <bitset>
 #include <charconv>
 #include <map>
 #include <optional>
@@ -19,6 +20,7 @@ namespace {
 
 constexpr std::size_t kColumns = 10;
 enum Column { Id, Form, Lemma, Upos, Xpos, Feats, Head, Deprel, Deps, Misc };
+using Word = std::array<std::string_view, kColumns>;
 
 // MISC keys that go back into token fields, in the order of kTokenFields.
 constexpr std::array<std::string_view, kTokenFieldCount> kFieldKeys{
@@ -62,6 +64,8 @@ public:
     {
         if (bytes.starts_with("\xEF\xBB\xBF"))
             bytes.remove_prefix(3);
+        // One check of the whole input; only a refused one is looked at line by line for the reason.
+        m_checkLines = !isValidUtf8(bytes);
         std::size_t start = 0;
         while (start < bytes.size()) {
             const std::size_t end = std::min(bytes.find('\n', start), bytes.size());
@@ -90,7 +94,7 @@ private:
 
     bool readLine(std::string_view line)
     {
-        if (!isValidUtf8(line))
+        if (m_checkLines && !isValidUtf8(line))
             return fail("ei ole UTF-8 tekst");
         if (line.empty()) {
             flushSentence();
@@ -104,15 +108,22 @@ private:
         }
         if (line[0] < '0' || line[0] > '9')
             return fail("tundmatu rida (ei ole sõna, kommentaar ega tühi rida)");
-        std::vector<std::string_view> columns = splitView(line, '\t');
-        if (columns.size() != kColumns)
-            return fail(std::to_string(columns.size()) + " veergu, peab olema " + std::to_string(kColumns));
+        Word columns;
+        std::size_t count = 0;
+        for (std::size_t start = 0; start <= line.size(); ++count) {
+            const std::size_t end = std::min(line.find('\t', start), line.size());
+            if (count < kColumns)
+                columns[count] = line.substr(start, end - start);
+            start = end + 1;
+        }
+        if (count != kColumns)
+            return fail(std::to_string(count) + " veergu, peab olema " + std::to_string(kColumns));
         if (std::any_of(columns.begin(), columns.end(), [](std::string_view c) { return c.empty(); }))
             return fail("tühi veerg");
         return readWordLine(columns);
     }
 
-    bool readWordLine(const std::vector<std::string_view>& columns)
+    bool readWordLine(const Word& columns)
     {
         const std::string_view id = columns[Id];
         if (const std::size_t dash = id.find('-'); dash != std::string_view::npos) {
@@ -136,7 +147,7 @@ private:
             return fail("vigane ID \u201E" + std::string(id) + "\u201C");
         if (*number != static_cast<int>(m_words.size()) + 1)
             return fail("sõna ID " + std::string(id) + ", oodati " + std::to_string(m_words.size() + 1));
-        m_words.emplace_back(columns.begin(), columns.end());
+        m_words.push_back(columns);
         if (m_rangeEnd >= *number && !m_rangeForm.empty()) {
             m_firstOfRange.push_back(m_words.size() - 1);
             m_rangeForms.push_back(std::move(m_rangeForm));
@@ -225,25 +236,27 @@ private:
 
     void addWord(std::size_t index, std::map<std::vector<int>, Combination>& combinations)
     {
-        const std::vector<std::string_view>& w = m_words[index];
-        TokenFieldValues fields;
-        std::string text(w[Form]);
-        std::map<std::string_view, std::string> misc;
-        readMisc(w[Misc], misc, combinations);
-        for (std::size_t f = 0; f < kTokenFieldCount; ++f)
-            if (const auto found = misc.find(kFieldKeys[f]); found != misc.end())
-                fields[f] = found->second;
-        if (const auto found = misc.find("Token"); found != misc.end())
-            text = found->second;
+        const Word& w = m_words[index];
+        TokenFieldValues& fields = m_fields;
+        for (std::string& value : fields)
+            value.clear();
+        m_inMisc.reset();
+        m_text.assign(w[Form]);
+        readMisc(w[Misc], combinations);
         const auto field = [&fields](TokenField f) -> std::string& { return fields[static_cast<std::size_t>(f)]; };
-        if (field(TokenField::Lemma).empty() && w[Lemma] != "_")
+        const auto given = [this](TokenField f) { return m_inMisc.test(static_cast<std::size_t>(f)); };
+        if (!given(TokenField::Lemma) && w[Lemma] != "_")
             field(TokenField::Lemma) = w[Lemma];
-        const std::vector<Feature> features = parseFeatures(w[Feats]);
-        readPartOfSpeech(w, misc.count("Reason") > 0, field(TokenField::PartOfSpeech));
-        if (!misc.count("Reason"))
+        // Features matter for the reason of an X (a foreign word) and for a form tag MISC does not give.
+        std::vector<Feature> features;
+        if (w[Feats] != "_" && ((!given(TokenField::Reason) && w[Upos] == "X") || !given(TokenField::Form)))
+            features = parseFeatures(w[Feats]);
+        if (!given(TokenField::PartOfSpeech))
+            readPartOfSpeech(w, given(TokenField::Reason), field(TokenField::PartOfSpeech));
+        if (!given(TokenField::Reason))
             field(TokenField::Reason) = reasonOfUpos(w[Upos], features);
-        if (!misc.count("FormTag"))
-            field(TokenField::Form) = formTagOf(features);
+        if (!given(TokenField::Form) && !features.empty())
+            field(TokenField::Form) = formTagOf(std::move(features));
         if (w[Head] != "_" || w[Deprel] != "_" || w[Deps] != "_")
             m_report.note("süntaks (HEAD, DEPREL, DEPS)");
         const auto range = std::find(m_firstOfRange.begin(), m_firstOfRange.end(), index);
@@ -252,15 +265,13 @@ private:
             const std::string note = "mitmesõnaline sõne: " + m_rangeForms[static_cast<std::size_t>(range - m_firstOfRange.begin())];
             comment = comment.empty() ? note : comment + "; " + note;
         }
-        m_builder.addToken(text, fields);
+        m_builder.addToken(m_text, fields);
     }
 
     // The part of speech of a word without "Pos" in MISC: XPOS when it is one of Pelmora's codes,
     // otherwise the code its UPOS goes back to (unless a reason not to tag explains the UPOS).
-    void readPartOfSpeech(const std::vector<std::string_view>& w, bool hasReason, std::string& partOfSpeech)
+    void readPartOfSpeech(const Word& w, bool hasReason, std::string& partOfSpeech)
     {
-        if (!partOfSpeech.empty())
-            return;
         if (partOfSpeechIndex(w[Xpos]) >= 0) {
             partOfSpeech = w[Xpos];
             return;
@@ -280,19 +291,28 @@ private:
         return std::move(back.tag);
     }
 
-    void readMisc(std::string_view column, std::map<std::string_view, std::string>& misc,
-                  std::map<std::vector<int>, Combination>& combinations)
+    // The MISC values that go into fields (marked in m_inMisc), the exact token text and the
+    // combinations; other keys are noted.
+    void readMisc(std::string_view column, std::map<std::vector<int>, Combination>& combinations)
     {
         if (column == "_")
             return;
-        for (const std::string_view entry : splitView(column, '|')) {
+        for (std::size_t start = 0; start <= column.size();) {
+            const std::size_t end = std::min(column.find('|', start), column.size());
+            const std::string_view entry = column.substr(start, end - start);
+            start = end + 1;
             const std::size_t equals = entry.find('=');
             const std::string_view key = entry.substr(0, equals);
-            const std::string value = equals == std::string_view::npos ? std::string() : unescapeValue(entry.substr(equals + 1));
-            if (key == "Combination" || key == "CombinationMeaning" || key == "CombinationPos") {
-                readCombination(key, value, combinations);
-            } else if (std::find(kFieldKeys.begin(), kFieldKeys.end(), key) != kFieldKeys.end() || key == "Token") {
-                misc.emplace(key, value);
+            const std::string_view raw = equals == std::string_view::npos ? std::string_view() : entry.substr(equals + 1);
+            const auto known = std::find(kFieldKeys.begin(), kFieldKeys.end(), key);
+            if (known != kFieldKeys.end()) {
+                const auto f = static_cast<std::size_t>(known - kFieldKeys.begin());
+                m_fields[f] = unescapeValue(raw);
+                m_inMisc.set(f);
+            } else if (key == "Token") {
+                m_text = unescapeValue(raw);
+            } else if (key == "Combination" || key == "CombinationMeaning" || key == "CombinationPos") {
+                readCombination(key, unescapeValue(raw), combinations);
             } else if (key != "SpaceAfter") {
                 m_report.note("MISC \u201E" + std::string(key) + "\u201C");
             }
@@ -321,7 +341,11 @@ private:
     std::size_t m_line = 0;
     std::string m_error;
     std::vector<std::string_view> m_comments;
-    std::vector<std::vector<std::string_view>> m_words;
+    std::vector<Word> m_words;
+    bool m_checkLines = false;
+    TokenFieldValues m_fields;
+    std::bitset<kTokenFieldCount> m_inMisc;
+    std::string m_text;
     std::vector<std::size_t> m_firstOfRange;
     std::vector<std::string> m_rangeForms;
     std::string m_rangeForm;

@@ -113,11 +113,12 @@ std::string_view formatTitle(ExchangeFormat format)
     return "EAF";
 }
 
-std::string exportCorpusText(XmlNode root, ExchangeFormat format, const ExportOptions& options, ExchangeReport& report)
+bool writeCorpusText(XmlNode root, ExchangeFormat format, const ExportOptions& options, ExchangeReport& report,
+                     const ExportSink& sink)
 {
     switch (format) {
-    case ExchangeFormat::Conllu: return writeConllu(root, report);
-    case ExchangeFormat::FlexText: return writeFlexText(root, report);
+    case ExchangeFormat::Conllu: return writeConllu(root, report, sink);
+    case ExchangeFormat::FlexText: return writeFlexText(root, report, sink);
     case ExchangeFormat::Eaf: {
         EafWriteOptions eaf;
         eaf.date = options.date.empty() ? now() : options.date;
@@ -125,11 +126,21 @@ std::string exportCorpusText(XmlNode root, ExchangeFormat format, const ExportOp
         const std::string_view recording = attributeValue(firstChildElement(info, "lindistus"), "fail");
         eaf.recording = std::string(recording);
         eaf.recordingPath = resolveRecordingPath(recording, options.textPath);
-        return writeEaf(root, eaf, report);
+        return writeEaf(root, eaf, report, sink);
     }
     case ExchangeFormat::CorpusText: break;
     }
-    return {};
+    return false;
+}
+
+std::string exportCorpusText(XmlNode root, ExchangeFormat format, const ExportOptions& options, ExchangeReport& report)
+{
+    std::string out;
+    writeCorpusText(root, format, options, report, [&out](std::string_view piece) {
+        out += piece;
+        return true;
+    });
+    return out;
 }
 
 ImportResult importExchangeBytes(std::string_view bytes, ExchangeFormat format, const ImportOptions& options)
@@ -237,9 +248,14 @@ bool convertFile(const std::string& input, const std::string& output, const Conv
     exportOptions.textPath = *from == ExchangeFormat::CorpusText ? input : output;
     bool allWritten = true;
     for (const Output& out : outputs) {
-        const std::string bytes = *to == ExchangeFormat::CorpusText ? out.builder->document().serialize()
-                                                                     : exportCorpusText(out.root, *to, exportOptions, exported);
-        if (!replaceFileSafely(out.path, bytes)) {
+        const bool written =
+            *to == ExchangeFormat::CorpusText
+                ? out.builder->document().save(out.path)
+                : replaceFileSafely(out.path, [&](FileSink& file) {
+                      return writeCorpusText(out.root, *to, exportOptions, exported,
+                                             [&file](std::string_view piece) { return file.write(piece); });
+                  });
+        if (!written) {
             prompter.error(formatMessage(kSaveFailed, out.path));
             allWritten = false;
             continue;

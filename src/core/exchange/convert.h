@@ -5,6 +5,7 @@
 #include "common/prompter.h"
 #include "exchange/exchangereport.h"
 #include "exchange/textbuilder.h"
+#include "exchange/xmlwriter.h"
 #include "xml/xmldocument.h"
 
 #include <memory>
@@ -31,7 +32,11 @@ struct ExportOptions {
     std::string date;
 };
 
-// The corpus text under `root` in the format (not CorpusText), with what the format could not hold noted.
+// Writes the corpus text under `root` in the format (not CorpusText) to the sink, piece by piece,
+// with what the format could not hold noted. False when the sink refused a piece.
+bool writeCorpusText(XmlNode root, ExchangeFormat format, const ExportOptions& options, ExchangeReport& report,
+                     const ExportSink& sink);
+// The same as one string.
 std::string exportCorpusText(XmlNode root, ExchangeFormat format, const ExportOptions& options, ExchangeReport& report);
 
 struct ImportOptions {

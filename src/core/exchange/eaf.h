@@ -9,6 +9,7 @@
 
 #include "exchange/exchangereport.h"
 #include "exchange/textbuilder.h"
+#include "exchange/xmlwriter.h"
 #include "xml/xmldocument.h"
 
 #include <string>
@@ -23,8 +24,9 @@ struct EafWriteOptions {
     std::string recordingPath;  // that name as a path ("" when unknown)
 };
 
-// The EAF document of the corpus text under `root`, in NFC; what it cannot hold is noted.
-std::string writeEaf(XmlNode root, const EafWriteOptions& options, ExchangeReport& report);
+// Writes the EAF document of the corpus text under `root` to the sink, in NFC; what it cannot hold
+// is noted. False when the sink refused a piece.
+bool writeEaf(XmlNode root, const EafWriteOptions& options, ExchangeReport& report, const ExportSink& sink);
 
 struct EafReadResult {
     std::string reason;               // why the file cannot be read

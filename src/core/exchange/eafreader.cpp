@@ -12,7 +12,9 @@
 #include <array>
 #include <charconv>
 #include <utility>
+#include <memory_resource>
 #include <optional>
+#include <span>
 #include <unordered_map>
 
 namespace pelmora::exchange {
@@ -178,7 +180,8 @@ private:
 
     bool resolveReferences(const std::vector<std::string_view>& references)
     {
-        m_children.resize(m_annotations.size());
+        // The children of each annotation, in file order, as one list with a start per annotation.
+        m_childStart.assign(m_annotations.size() + 1, 0);
         for (std::size_t i = 0; i < m_annotations.size(); ++i) {
             if (!m_previous[i].empty() && !m_annotationIndex.count(m_previous[i]))
                 return fail("annotatsioon " + quoted(m_annotations[i].id) + ": tundmatu PREVIOUS_ANNOTATION " + quoted(m_previous[i]));
@@ -188,9 +191,21 @@ private:
             if (parent == m_annotationIndex.end() || parent->second == i)
                 return fail("annotatsioon " + quoted(m_annotations[i].id) + ": tundmatu ANNOTATION_REF " + quoted(references[i]));
             m_annotations[i].parent = parent->second;
-            m_children[parent->second].push_back(i);
+            ++m_childStart[parent->second + 1];
         }
+        for (std::size_t i = 1; i < m_childStart.size(); ++i)
+            m_childStart[i] += m_childStart[i - 1];
+        m_childList.resize(m_childStart.back());
+        std::vector<std::size_t> filled(m_childStart.begin(), m_childStart.end() - 1);
+        for (std::size_t i = 0; i < m_annotations.size(); ++i)
+            if (m_annotations[i].parent != kNone)
+                m_childList[filled[m_annotations[i].parent]++] = i;
         return true;
+    }
+
+    std::span<const std::size_t> children(std::size_t annotation) const
+    {
+        return std::span(m_childList).subspan(m_childStart[annotation], m_childStart[annotation + 1] - m_childStart[annotation]);
     }
 
     // The aligned annotation an annotation hangs from (itself when aligned); kNone when there is
@@ -316,7 +331,7 @@ private:
     std::vector<std::size_t> childrenOn(std::size_t annotation, std::size_t tier) const
     {
         std::vector<std::size_t> found;
-        for (const std::size_t child : m_children[annotation])
+        for (const std::size_t child : children(annotation))
             if (m_annotations[child].tier == tier)
                 found.push_back(child);
         return found;
@@ -324,7 +339,7 @@ private:
 
     std::string_view firstValueOn(std::size_t annotation, std::size_t tier) const
     {
-        for (const std::size_t child : m_children[annotation])
+        for (const std::size_t child : children(annotation))
             if (m_annotations[child].tier == tier)
                 return m_annotations[child].value;
         return {};
@@ -431,15 +446,18 @@ private:
     ExchangeReport& m_report;
     EafReadResult& m_result;
     XmlDocument m_xml;
-    std::unordered_map<std::string_view, Slot> m_slots;
+    // The lookups of a long file hold over a million entries: their nodes come from one arena.
+    std::pmr::monotonic_buffer_resource m_arena;
+    std::pmr::unordered_map<std::string_view, Slot> m_slots{&m_arena};
     std::vector<Slot> m_slotOfOrder;
     std::unordered_map<std::string_view, EafConstraint> m_types;
     std::vector<TierInfo> m_tiers;
     std::unordered_map<std::string_view, std::size_t> m_tierIndex;
     std::vector<Annotation> m_annotations;
     std::vector<std::string_view> m_previous;
-    std::unordered_map<std::string_view, std::size_t> m_annotationIndex;
-    std::vector<std::vector<std::size_t>> m_children;
+    std::pmr::unordered_map<std::string_view, std::size_t> m_annotationIndex{&m_arena};
+    std::vector<std::size_t> m_childStart;
+    std::vector<std::size_t> m_childList;
     std::vector<std::size_t> m_transcriptionTiers;
     std::vector<std::vector<std::size_t>> m_childTiers;
     std::vector<bool> m_readTiers;

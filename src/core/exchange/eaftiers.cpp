@@ -11,7 +11,7 @@ namespace {
 
 using C = EafConstraint;
 
-constexpr std::array<EafTierKind, 21> kKinds{{
+constexpr std::array<EafTierKind, kEafKindCount> kKinds{{
     {"lause", kEafNoParent, C::None},
     {"sone", kEafSentence, C::Subdivision},
     {"lk", kEafToken, C::Association},

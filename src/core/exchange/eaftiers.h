@@ -23,6 +23,8 @@ struct EafTierKind {
     EafConstraint constraint;
 };
 
+inline constexpr std::size_t kEafKindCount = 21;
+
 // Every kind, in the order the tiers of one speaker are written.
 std::span<const EafTierKind> eafTierKinds();
 

@@ -8,6 +8,8 @@
 #include "text/textformat.h"
 
 #include <algorithm>
+#include <array>
+#include <charconv>
 #include <map>
 #include <unordered_set>
 
@@ -37,12 +39,12 @@ std::string mimeTypeOf(std::string_view name)
 
 class Writer {
 public:
-    Writer(XmlNode root, const EafWriteOptions& options, ExchangeReport& report)
-        : m_root(root), m_options(options), m_report(report)
+    Writer(XmlNode root, const EafWriteOptions& options, ExchangeReport& report, const ExportSink& sink)
+        : m_root(root), m_options(options), m_report(report), m_sink(sink)
     {
     }
 
-    std::string run()
+    bool run()
     {
         SentenceReader reader(firstChildElement(m_root, kBody), m_report);
         std::vector<SentenceValues> sentences(1);
@@ -70,24 +72,37 @@ private:
         return out + "/>";
     }
 
-    // The tier of a kind for a speaker, made on first use.
+    // The tier of a kind for a speaker, made on first use. The speaker of the sentence being
+    // written is looked up once; its tiers by kind are kept at hand.
     Tier& tier(std::string_view speaker, std::size_t kind)
     {
-        const auto [group, added] = m_groups.emplace(std::string(speaker), m_groups.size());
-        (void)added;
-        const auto [at, made] = m_tierIndex.emplace(std::pair(group->second, kind), m_tiers.size());
-        if (made) {
+        if (!m_speakerKnown || speaker != m_speaker) {
+            m_speaker = std::string(speaker);
+            m_speakerKnown = true;
+            const auto found = m_groups.try_emplace(m_speaker, m_groups.size()).first;
+            m_group = found->second;
+            if (m_group == m_groupTiers.size())
+                m_groupTiers.emplace_back().fill(kNoTier);
+        }
+        std::size_t& at = m_groupTiers[m_group][kind];
+        if (at == kNoTier) {
+            at = m_tiers.size();
             Tier t;
-            t.group = group->second;
+            t.group = m_group;
             t.kind = kind;
             t.id = std::string(eafTierKinds()[kind].name) + (speaker.empty() ? "" : "@" + std::string(speaker));
             t.participant = std::string(speaker);
             m_tiers.push_back(std::move(t));
         }
-        return m_tiers[at->second];
+        return m_tiers[at];
     }
 
-    std::string newId() { return "a" + std::to_string(++m_lastId); }
+    const std::string& newId()
+    {
+        m_id = "a";
+        appendNumber(m_id, ++m_lastId);
+        return m_id;
+    }
 
     void annotation(Tier& tier, const std::string& id, std::string_view value, std::string_view parent,
                     std::string_view previous, std::size_t slot = 0)
@@ -95,10 +110,17 @@ private:
         std::string& out = tier.annotations;
         out += "\n    <ANNOTATION>";
         if (parent.empty()) {
-            out += "<ALIGNABLE_ANNOTATION ANNOTATION_ID=\"" + id + "\" TIME_SLOT_REF1=\"ts" + std::to_string(slot) +
-                   "\" TIME_SLOT_REF2=\"ts" + std::to_string(slot + 1) + "\">";
+            out += "<ALIGNABLE_ANNOTATION ANNOTATION_ID=\"";
+            out += id;
+            out += "\" TIME_SLOT_REF1=\"ts";
+            appendNumber(out, slot);
+            out += "\" TIME_SLOT_REF2=\"ts";
+            appendNumber(out, slot + 1);
+            out += "\">";
         } else {
-            out += "<REF_ANNOTATION ANNOTATION_ID=\"" + id + "\" ANNOTATION_REF=\"";
+            out += "<REF_ANNOTATION ANNOTATION_ID=\"";
+            out += id;
+            out += "\" ANNOTATION_REF=\"";
             out += parent;
             out += '"';
             if (!previous.empty()) {
@@ -112,6 +134,12 @@ private:
         appendXmlText(out, value, false, m_report, m_nfc);
         out += parent.empty() ? "</ANNOTATION_VALUE></ALIGNABLE_ANNOTATION></ANNOTATION>"
                               : "</ANNOTATION_VALUE></REF_ANNOTATION></ANNOTATION>";
+    }
+
+    static void appendNumber(std::string& out, std::size_t number)
+    {
+        char digits[24];
+        out.append(digits, std::to_chars(digits, digits + sizeof digits, number).ptr);
     }
 
     void writeSentence(const SentenceValues& sentence, std::size_t index)
@@ -178,9 +206,9 @@ private:
         xml.end();
     }
 
-    std::string document(const std::string& timeOrder)
+    bool document(const std::string& timeOrder)
     {
-        XmlTextWriter xml(m_report);
+        XmlTextWriter xml(m_report, m_sink);
         xml.start("ANNOTATION_DOCUMENT");
         xml.attribute("AUTHOR", "");
         xml.attribute("DATE", m_options.date);
@@ -195,18 +223,22 @@ private:
         std::stable_sort(m_tiers.begin(), m_tiers.end(),
                          [](const Tier& a, const Tier& b) { return std::pair(a.group, a.kind) < std::pair(b.group, b.kind); });
         std::vector<bool> usedKinds(eafTierKinds().size(), false);
-        std::string rest;
-        for (const Tier& t : m_tiers) {
+        for (Tier& t : m_tiers) {
             usedKinds[t.kind] = true;
             const std::string suffix = t.participant.empty() ? std::string() : "@" + t.participant;
-            rest += "\n  <TIER LINGUISTIC_TYPE_REF=\"" + std::string(eafTierKinds()[t.kind].name) + "\"";
+            std::string start = "\n  <TIER LINGUISTIC_TYPE_REF=\"" + std::string(eafTierKinds()[t.kind].name) + "\"";
             const std::size_t parentKind = eafTierKinds()[t.kind].parent;
             if (parentKind != kEafNoParent)
-                rest += " PARENT_REF=\"" + attributeText(std::string(eafTierKinds()[parentKind].name) + suffix) + "\"";
+                start += " PARENT_REF=\"" + attributeText(std::string(eafTierKinds()[parentKind].name) + suffix) + "\"";
             if (!t.participant.empty())
-                rest += " PARTICIPANT=\"" + attributeText(t.participant) + "\"";
-            rest += " TIER_ID=\"" + attributeText(t.id) + "\">" + t.annotations + "\n  </TIER>";
+                start += " PARTICIPANT=\"" + attributeText(t.participant) + "\"";
+            start += " TIER_ID=\"" + attributeText(t.id) + "\">";
+            xml.raw(start);
+            xml.raw(t.annotations);
+            xml.raw("\n  </TIER>");
+            std::string().swap(t.annotations);  // written: its memory goes back at once
         }
+        std::string rest;
         for (std::size_t kind = 0; kind < usedKinds.size(); ++kind)
             if (usedKinds[kind])
                 rest += linguisticType(kind);
@@ -214,7 +246,8 @@ private:
                 "same parent are ordered\" STEREOTYPE=\"Symbolic_Subdivision\"/>"
                 "\n  <CONSTRAINT DESCRIPTION=\"1-1 association with a parent annotation\" STEREOTYPE=\"Symbolic_Association\"/>";
         xml.raw(rest);
-        return xml.finish();
+        xml.finish();
+        return xml.ok();
     }
 
     static std::string linguisticType(std::size_t kind)
@@ -240,19 +273,25 @@ private:
     XmlNode m_root;
     const EafWriteOptions& m_options;
     ExchangeReport& m_report;
+    const ExportSink& m_sink;
     std::vector<Tier> m_tiers;
+    static constexpr std::size_t kNoTier = static_cast<std::size_t>(-1);
     std::map<std::string, std::size_t> m_groups;
-    std::map<std::pair<std::size_t, std::size_t>, std::size_t> m_tierIndex;
+    std::vector<std::array<std::size_t, kEafKindCount>> m_groupTiers;  // each speaker's tiers by kind
+    std::string m_speaker;
+    bool m_speakerKnown = false;
+    std::size_t m_group = 0;
     std::unordered_set<std::string> m_sentenceIds;
     std::size_t m_lastId = 0;
+    std::string m_id;
     std::string m_nfc;
 };
 
 }  // namespace
 
-std::string writeEaf(XmlNode root, const EafWriteOptions& options, ExchangeReport& report)
+bool writeEaf(XmlNode root, const EafWriteOptions& options, ExchangeReport& report, const ExportSink& sink)
 {
-    return Writer(root, options, report).run();
+    return Writer(root, options, report, sink).run();
 }
 
 }  // namespace pelmora::exchange

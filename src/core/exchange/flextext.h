@@ -11,6 +11,7 @@
 
 #include "exchange/exchangereport.h"
 #include "exchange/textbuilder.h"
+#include "exchange/xmlwriter.h"
 #include "xml/xmldocument.h"
 
 #include <memory>
@@ -20,8 +21,9 @@
 
 namespace pelmora::exchange {
 
-// The FlexText document of the corpus text under `root`, in NFC; what it cannot hold is noted.
-std::string writeFlexText(XmlNode root, ExchangeReport& report);
+// Writes the FlexText document of the corpus text under `root` to the sink, in NFC; what it cannot
+// hold is noted. False when the sink refused a piece.
+bool writeFlexText(XmlNode root, ExchangeReport& report, const ExportSink& sink);
 
 // Reads every interlinear text of a FlexText document into a builder of its own, with its title.
 // False with the reason for input that is not FlexText.

@@ -36,9 +36,12 @@ constexpr std::string_view kPunctuation = "vahemärk";
 
 class Writer {
 public:
-    Writer(XmlNode root, ExchangeReport& report) : m_root(root), m_report(report), m_xml(report) {}
+    Writer(XmlNode root, ExchangeReport& report, const ExportSink& sink)
+        : m_root(root), m_report(report), m_xml(report, sink)
+    {
+    }
 
-    std::string run()
+    bool run()
     {
         const XmlNode body = firstChildElement(m_root, kBody);
         const XmlNode info = firstChildElement(m_root, kInfo);
@@ -68,7 +71,8 @@ public:
             m_xml.end();
             m_xml.end();
         }
-        return m_xml.finish();
+        m_xml.finish();
+        return m_xml.ok();
     }
 
 private:
@@ -201,9 +205,9 @@ private:
 
 }  // namespace
 
-std::string writeFlexText(XmlNode root, ExchangeReport& report)
+bool writeFlexText(XmlNode root, ExchangeReport& report, const ExportSink& sink)
 {
-    return Writer(root, report).run();
+    return Writer(root, report, sink).run();
 }
 
 }  // namespace pelmora::exchange

@@ -229,6 +229,8 @@ std::string_view reasonOfUpos(std::string_view upos, const std::vector<Feature>&
     for (const ReasonRow& row : kReasons) {
         if (row.upos != upos || !readsBackward(row.direction))
             continue;
+        if (row.features.empty())
+            return row.reason;
         const std::vector<Feature> needed = parseFeatures(row.features);
         if (std::all_of(needed.begin(), needed.end(), [&](const Feature& f) { return contains(features, f); }))
             return row.reason;

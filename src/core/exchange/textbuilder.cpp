@@ -42,12 +42,17 @@ std::string_view CorpusTextBuilder::clean(std::string_view value)
 {
     if (isPlainAscii(value))
         return value;
-    std::string_view text = value;
+    // Valid UTF-8 holds no character XML forbids but the C0 controls and U+FFFE, U+FFFF (EF BF BE,
+    // EF BF BF): those are looked for byte by byte, and only a value that has one is rebuilt.
     bool valid = isValidUtf8(value);
-    for (std::size_t at = 0; valid && at < value.size();) {
-        if (!isXmlCharacter(decodeUtf8(value, at)))
-            valid = false;
+    for (std::size_t at = 0; valid && at < value.size(); ++at) {
+        const auto byte = static_cast<unsigned char>(value[at]);
+        if (byte < 0x20)
+            valid = byte == '\t' || byte == '\n' || byte == '\r';
+        else if (byte == 0xEF && at + 2 < value.size())
+            valid = !(value[at + 1] == '\xBF' && (value[at + 2] == '\xBE' || value[at + 2] == '\xBF'));
     }
+    std::string_view text = value;
     if (!valid) {
         m_cleaned.clear();
         for (std::size_t at = 0; at < value.size();) {
@@ -126,17 +131,22 @@ XmlNode CorpusTextBuilder::addToken(std::string_view text, const TokenFieldValue
 {
     if (!m_sentence)
         addSentence();
-    const XmlNode token = m_sentence.append_child(kToken);
+    XmlNode token = m_sentence.append_child(kToken);
     m_tokens.push_back(token);
     ++m_tokenCount;
-    setElementText(token, clean(text));
+    // A new element: its attributes are appended without looking for ones of the same name.
+    const std::string_view cleanText = clean(text);
+    token.append_child(pugi::node_pcdata).set_value(cleanText.data(), cleanText.size());
     m_idText = m_sentenceId;
     m_idText += "_s";
     m_idText += std::to_string(m_tokens.size());
-    pelmora::setAttribute(token, kId, m_idText);
-    for (std::size_t i = 0; i < kTokenFieldCount; ++i)
-        if (!fields[i].empty())
-            pelmora::setAttribute(token, tokenFieldAttribute(kTokenFields[i]), clean(fields[i]));
+    token.append_attribute(kId).set_value(m_idText.data(), m_idText.size());
+    for (std::size_t i = 0; i < kTokenFieldCount; ++i) {
+        if (fields[i].empty())
+            continue;
+        const std::string_view value = clean(fields[i]);
+        token.append_attribute(tokenFieldAttribute(kTokenFields[i])).set_value(value.data(), value.size());
+    }
     return token;
 }
 

@@ -4,9 +4,11 @@
 #include "common/strings.h"
 #include "exchange/textbuilder.h"
 
+#include <algorithm>
+
 namespace pelmora::exchange {
 
-XmlTextWriter::XmlTextWriter(ExchangeReport& report) : m_report(report)
+XmlTextWriter::XmlTextWriter(ExchangeReport& report, ExportSink sink) : m_report(report), m_sink(std::move(sink))
 {
     m_out = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>";
 }
@@ -25,7 +27,7 @@ void XmlTextWriter::start(std::string_view name)
     m_out.append(2 * m_stack.size(), ' ');
     m_out += '<';
     m_out += name;
-    m_stack.push_back({std::string(name)});
+    m_stack.push_back({name});
 }
 
 void XmlTextWriter::attribute(std::string_view name, std::string_view value)
@@ -49,7 +51,7 @@ void XmlTextWriter::end()
 {
     if (m_stack.empty())
         return;
-    const Open element = std::move(m_stack.back());
+    const Open element = m_stack.back();
     m_stack.pop_back();
     if (element.tagOpen) {
         m_out += "/>";
@@ -62,6 +64,16 @@ void XmlTextWriter::end()
     m_out += "</";
     m_out += element.name;
     m_out += '>';
+    pass();
+}
+
+void XmlTextWriter::pass(bool always)
+{
+    constexpr std::size_t kPiece = 1 << 20;
+    if (!m_sink || (!always && m_out.size() < kPiece))
+        return;
+    m_ok = m_ok && m_sink(m_out);
+    m_out.clear();
 }
 
 void XmlTextWriter::text(std::string_view value)
@@ -86,7 +98,13 @@ void XmlTextWriter::raw(std::string_view xml)
     open();
     if (!m_stack.empty())
         m_stack.back().hasElements = true;
+    if (m_sink && xml.size() >= (1 << 20)) {
+        pass(true);
+        m_ok = m_ok && m_sink(xml);  // a long piece goes on as it is, without a copy
+        return;
+    }
     m_out += xml;
+    pass();
 }
 
 std::string XmlTextWriter::finish()
@@ -94,6 +112,7 @@ std::string XmlTextWriter::finish()
     while (!m_stack.empty())
         end();
     m_out += '\n';
+    pass(true);
     return std::move(m_out);
 }
 
@@ -101,6 +120,15 @@ void appendXmlText(std::string& out, std::string_view value, bool inAttribute, E
                    std::string& nfcStorage)
 {
     const std::string_view text = nfcView(value, nfcStorage);
+    // Most values need nothing: valid UTF-8 without markup characters, controls or U+FFFE/U+FFFF.
+    const bool plain = std::none_of(text.begin(), text.end(), [inAttribute](char c) {
+        const auto b = static_cast<unsigned char>(c);
+        return b < 0x20 || c == '&' || c == '<' || c == '>' || (inAttribute && c == '"') || b == 0xEF;
+    });
+    if (plain && isValidUtf8(text)) {
+        out += text;
+        return;
+    }
     std::size_t plainFrom = 0;
     const auto flush = [&](std::size_t upTo) { out.append(text.substr(plainFrom, upTo - plainFrom)); };
     for (std::size_t at = 0; at < text.size();) {

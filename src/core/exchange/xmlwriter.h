@@ -4,11 +4,15 @@
 
 #include "exchange/exchangereport.h"
 
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
 
 namespace pelmora::exchange {
+
+// Where an export's bytes go, piece by piece in order; false stops the export (a write failed).
+using ExportSink = std::function<bool(std::string_view)>;
 
 // Appends a value in NFC, escaped for element text or (`inAttribute`) a double-quoted attribute, with
 // line ends kept as character references where XML would change them; a character XML cannot hold
@@ -18,10 +22,11 @@ void appendXmlText(std::string& out, std::string_view value, bool inAttribute, E
 
 class XmlTextWriter {
 public:
-    // Starts the document with the XML declaration (UTF-8).
-    explicit XmlTextWriter(ExchangeReport& report);
+    // Starts the document with the XML declaration (UTF-8). With a sink, the text goes to it a
+    // megabyte at a time, so that a long document is never held whole; without, finish() returns it.
+    explicit XmlTextWriter(ExchangeReport& report, ExportSink sink = {});
 
-    // "<name" on a new line, indented by the depth.
+    // "<name" on a new line, indented by the depth. The name must outlive the element (a literal).
     void start(std::string_view name);
     // ' name="value"'; after start() only.
     void attribute(std::string_view name, std::string_view value);
@@ -40,16 +45,24 @@ public:
     // then counts as holding elements. It should start with a line break and its indentation.
     void raw(std::string_view xml);
 
+    // Ends every open element; returns the document (without a sink) or "" (with one).
     std::string finish();
+    // False once the sink refused a piece.
+    bool ok() const { return m_ok; }
 
 private:
     void escaped(std::string_view value, bool inAttribute) { appendXmlText(m_out, value, inAttribute, m_report, m_nfc); }
 
+    // Hands the text on to the sink once it holds a megabyte.
+    void pass(bool always = false);
+
     ExchangeReport& m_report;
+    ExportSink m_sink;
+    bool m_ok = true;
     std::string m_out;
     std::string m_nfc;
     struct Open {
-        std::string name;
+        std::string_view name;
         bool tagOpen = true;     // the start tag is not yet closed with ">"
         bool hasElements = false;
     };
