@@ -85,6 +85,7 @@ TEST(CliConvert, SeveralFlexTextTextsGiveNumberedTextsOrTheOneChosen)
     test::writeFile(dir.file("kaks.flextext"), both + "</document>");
     ASSERT_EQ(runProcess(kCli, {"convert", dir.file("kaks.flextext"), dir.file("tekst.xml"), "--id", "lugu"}).exitCode, 0);
     EXPECT_NE(test::readFile(dir.file("tekst-1.xml")).find(">üks</sone>"), std::string::npos);
+    EXPECT_NE(test::readFile(dir.file("tekst-1.xml")).find("<sisu id=\"lugu-1\">"), std::string::npos);
     EXPECT_NE(test::readFile(dir.file("tekst-2.xml")).find(">kaks</sone>"), std::string::npos);
     ASSERT_EQ(runProcess(kCli, {"convert", dir.file("kaks.flextext"), dir.file("teine.xml"), "--text", "2"}).exitCode, 0);
     const std::string second = test::readFile(dir.file("teine.xml"));

@@ -5,6 +5,7 @@
 #include "exchange/conllu.h"
 #include "exchange/eaf.h"
 #include "exchange/flextext.h"
+#include "exchange/xmlinput.h"
 #include "text/pelmoradoc.h"
 #include "text/sentenceaudio.h"
 #include "text/textformat.h"
@@ -143,24 +144,37 @@ std::string exportCorpusText(XmlNode root, ExchangeFormat format, const ExportOp
     return out;
 }
 
-ImportResult importExchangeBytes(std::string_view bytes, ExchangeFormat format, const ImportOptions& options)
+namespace {
+
+// Reads the input (bytes, or the file at `path` for the XML formats) into new texts.
+ImportResult importExchange(std::string_view bytes, const std::string* path, ExchangeFormat format,
+                            const ImportOptions& options)
 {
     ImportResult result;
     std::vector<std::unique_ptr<CorpusTextBuilder>> builders;
     std::vector<std::string> titles;
+    const auto load = [&](XmlDocument& xml, const char* root) {
+        return path != nullptr ? loadExchangeXmlFile(*path, xml, root, result.reason)
+                               : loadExchangeXml(bytes, xml, root, result.reason);
+    };
     switch (format) {
     case ExchangeFormat::Conllu:
         builders.push_back(std::make_unique<CorpusTextBuilder>());
         result.ok = readConllu(bytes, *builders.back(), result.report, result.reason);
         break;
-    case ExchangeFormat::FlexText:
-        result.ok = readFlexText(bytes, builders, titles, result.report, result.reason);
+    case ExchangeFormat::FlexText: {
+        XmlDocument xml;
+        result.ok = load(xml, "document") && readFlexTextDocument(xml, builders, titles, result.report, result.reason);
         break;
+    }
     case ExchangeFormat::Eaf: {
         builders.push_back(std::make_unique<CorpusTextBuilder>());
+        XmlDocument xml;
         EafReadResult eaf;
-        result.ok = readEaf(bytes, options.tier, *builders.back(), result.report, eaf);
-        result.reason = eaf.reason;
+        result.ok = load(xml, "ANNOTATION_DOCUMENT") &&
+                    readEafDocument(xml, options.tier, *builders.back(), result.report, eaf);
+        if (!eaf.reason.empty())
+            result.reason = eaf.reason;
         result.tiers = std::move(eaf.tiers);
         result.chosenTier = std::move(eaf.chosenTier);
         break;
@@ -176,10 +190,12 @@ ImportResult importExchangeBytes(std::string_view bytes, ExchangeFormat format, 
     for (std::size_t i = 0; i < builders.size(); ++i) {
         CorpusTextBuilder& builder = *builders[i];
         const XmlNode body = firstChildElement(builder.root(), text::kBody);
+        // Several texts of one file are told apart by their place.
+        const std::string place = builders.size() > 1 ? "-" + std::to_string(i + 1) : std::string();
         if (!options.textId.empty())
-            builder.setTextId(options.textId);
+            builder.setTextId(options.textId + place);
         else if (attributeValue(body, text::kId).empty())
-            builder.setTextId(builders.size() > 1 ? options.fallbackId + "-" + std::to_string(i + 1) : options.fallbackId);
+            builder.setTextId(options.fallbackId + place);
         ImportedText text;
         text.title = i < titles.size() ? titles[i] : std::string();
         text.sentences = builder.sentenceCount();
@@ -189,6 +205,26 @@ ImportResult importExchangeBytes(std::string_view bytes, ExchangeFormat format, 
         result.texts.push_back(std::move(text));
     }
     return result;
+}
+
+}  // namespace
+
+ImportResult importExchangeBytes(std::string_view bytes, ExchangeFormat format, const ImportOptions& options)
+{
+    return importExchange(bytes, nullptr, format, options);
+}
+
+ImportResult importExchangeFile(const std::string& path, ExchangeFormat format, const ImportOptions& options)
+{
+    if (format != ExchangeFormat::Conllu)
+        return importExchange({}, &path, format, options);
+    std::string bytes;
+    if (!readWholeFile(path, bytes)) {
+        ImportResult unread;
+        unread.reason = "faili ei saa lugeda";
+        return unread;
+    }
+    return importExchange(bytes, nullptr, format, options);
 }
 
 bool convertFile(const std::string& input, const std::string& output, const ConvertOptions& options, Prompter& prompter)
@@ -216,14 +252,13 @@ bool convertFile(const std::string& input, const std::string& output, const Conv
             return false;
         outputs.push_back({document.xml().root(), nullptr, output});
     } else {
-        std::string bytes;
-        if (!readWholeFile(input, bytes)) {
+        if (!pathExists(input)) {
             prompter.error(formatMessage(kNotFound, input));
             return false;
         }
         ImportOptions importOptions = options.import;
         importOptions.fallbackId = std::filesystem::path(input).stem().string();
-        imported = importExchangeBytes(bytes, *from, importOptions);
+        imported = importExchangeFile(input, *from, importOptions);
         if (!imported.ok) {
             prompter.error(formatMessage(kInvalidFile, input) + "\n" + imported.reason);
             return false;

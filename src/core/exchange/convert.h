@@ -68,6 +68,9 @@ struct ImportResult {
 // Reads a file's bytes in the format (not CorpusText). Never throws; input that is not of the format
 // gives ok false and the reason.
 ImportResult importExchangeBytes(std::string_view bytes, ExchangeFormat format, const ImportOptions& options);
+// The same for a file; an XML file is read straight into the parser. A file that cannot be read
+// gives the reason too.
+ImportResult importExchangeFile(const std::string& path, ExchangeFormat format, const ImportOptions& options);
 
 struct ConvertOptions {
     std::optional<ExchangeFormat> from;  // none: by the input's extension

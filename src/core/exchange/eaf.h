@@ -41,5 +41,8 @@ struct EafReadResult {
 // that is not EAF or whose references do not resolve.
 bool readEaf(std::string_view bytes, std::string_view tier, CorpusTextBuilder& builder, ExchangeReport& report,
              EafReadResult& result);
+// The same for a document already parsed (its root "ANNOTATION_DOCUMENT").
+bool readEafDocument(const XmlDocument& xml, std::string_view tier, CorpusTextBuilder& builder, ExchangeReport& report,
+                     EafReadResult& result);
 
 }  // namespace pelmora::exchange

@@ -47,17 +47,56 @@ struct Annotation {
     std::size_t parent = kNone; // the annotation it refers to (reference annotations)
 };
 
+// The annotations by identifier. ELAN names them "a<number>": those stand in an array by their
+// number, which a long file looks up a million times without hashing; other names in a hash map.
+class AnnotationIds {
+public:
+    // False when the identifier is already taken.
+    bool insert(std::string_view id, std::size_t index)
+    {
+        if (const std::size_t number = numberOf(id)) {
+            if (number >= m_byNumber.size())
+                m_byNumber.resize(std::max(number + 1, 2 * m_byNumber.size()), kNone);
+            if (m_byNumber[number] != kNone)
+                return false;
+            m_byNumber[number] = index;
+            return true;
+        }
+        return m_others.emplace(id, index).second;
+    }
+
+    std::size_t find(std::string_view id) const
+    {
+        if (const std::size_t number = numberOf(id))
+            return number < m_byNumber.size() ? m_byNumber[number] : kNone;
+        const auto found = m_others.find(id);
+        return found == m_others.end() ? kNone : found->second;
+    }
+
+private:
+    // The number of "a<number>" (no leading zero, below 2^26); 0 for any other name.
+    static std::size_t numberOf(std::string_view id)
+    {
+        if (id.size() < 2 || id.size() > 9 || id[0] != 'a' || id[1] == '0')
+            return 0;
+        std::size_t number = 0;
+        const auto [end, error] = std::from_chars(id.data() + 1, id.data() + id.size(), number);
+        return error == std::errc() && end == id.data() + id.size() && number < (1u << 26) ? number : 0;
+    }
+
+    std::vector<std::size_t> m_byNumber;
+    std::unordered_map<std::string_view, std::size_t> m_others;
+};
+
 class Reader {
 public:
-    Reader(CorpusTextBuilder& builder, ExchangeReport& report, EafReadResult& result)
-        : m_builder(builder), m_report(report), m_result(result)
+    Reader(const XmlDocument& xml, CorpusTextBuilder& builder, ExchangeReport& report, EafReadResult& result)
+        : m_xml(xml), m_builder(builder), m_report(report), m_result(result)
     {
     }
 
-    bool run(std::string_view bytes, std::string_view wantedTier)
+    bool run(std::string_view wantedTier)
     {
-        if (!loadExchangeXml(bytes, m_xml, "ANNOTATION_DOCUMENT", m_result.reason))
-            return false;
         const XmlNode root = m_xml.root();
         if (!readTimeSlots(root) || !readTypes(root) || !readTiers(root) || !readAnnotations(root))
             return false;
@@ -154,7 +193,7 @@ private:
                 a.tier = tierNumber;
                 a.id = attributeValue(element, "ANNOTATION_ID");
                 a.value = elementText(firstChildElement(element, "ANNOTATION_VALUE"));
-                if (a.id.empty() || !m_annotationIndex.emplace(a.id, m_annotations.size()).second)
+                if (a.id.empty() || !m_annotationIndex.insert(a.id, m_annotations.size()))
                     return fail("annotatsioon " + quoted(a.id) + ": ANNOTATION_ID puudub või kordub");
                 std::string_view reference;
                 if (isElement(element, "ALIGNABLE_ANNOTATION")) {
@@ -183,15 +222,15 @@ private:
         // The children of each annotation, in file order, as one list with a start per annotation.
         m_childStart.assign(m_annotations.size() + 1, 0);
         for (std::size_t i = 0; i < m_annotations.size(); ++i) {
-            if (!m_previous[i].empty() && !m_annotationIndex.count(m_previous[i]))
+            if (!m_previous[i].empty() && m_annotationIndex.find(m_previous[i]) == kNone)
                 return fail("annotatsioon " + quoted(m_annotations[i].id) + ": tundmatu PREVIOUS_ANNOTATION " + quoted(m_previous[i]));
             if (references[i].empty())
                 continue;
-            const auto parent = m_annotationIndex.find(references[i]);
-            if (parent == m_annotationIndex.end() || parent->second == i)
+            const std::size_t parent = m_annotationIndex.find(references[i]);
+            if (parent == kNone || parent == i)
                 return fail("annotatsioon " + quoted(m_annotations[i].id) + ": tundmatu ANNOTATION_REF " + quoted(references[i]));
-            m_annotations[i].parent = parent->second;
-            ++m_childStart[parent->second + 1];
+            m_annotations[i].parent = parent;
+            ++m_childStart[parent + 1];
         }
         for (std::size_t i = 1; i < m_childStart.size(); ++i)
             m_childStart[i] += m_childStart[i - 1];
@@ -442,10 +481,10 @@ private:
         }
     }
 
+    const XmlDocument& m_xml;
     CorpusTextBuilder& m_builder;
     ExchangeReport& m_report;
     EafReadResult& m_result;
-    XmlDocument m_xml;
     // The lookups of a long file hold over a million entries: their nodes come from one arena.
     std::pmr::monotonic_buffer_resource m_arena;
     std::pmr::unordered_map<std::string_view, Slot> m_slots{&m_arena};
@@ -455,7 +494,7 @@ private:
     std::unordered_map<std::string_view, std::size_t> m_tierIndex;
     std::vector<Annotation> m_annotations;
     std::vector<std::string_view> m_previous;
-    std::pmr::unordered_map<std::string_view, std::size_t> m_annotationIndex{&m_arena};
+    AnnotationIds m_annotationIndex;
     std::vector<std::size_t> m_childStart;
     std::vector<std::size_t> m_childList;
     std::vector<std::size_t> m_transcriptionTiers;
@@ -468,7 +507,15 @@ private:
 bool readEaf(std::string_view bytes, std::string_view tier, CorpusTextBuilder& builder, ExchangeReport& report,
              EafReadResult& result)
 {
-    return Reader(builder, report, result).run(bytes, tier);
+    XmlDocument xml;
+    return loadExchangeXml(bytes, xml, "ANNOTATION_DOCUMENT", result.reason) &&
+           readEafDocument(xml, tier, builder, report, result);
+}
+
+bool readEafDocument(const XmlDocument& xml, std::string_view tier, CorpusTextBuilder& builder, ExchangeReport& report,
+                     EafReadResult& result)
+{
+    return Reader(xml, builder, report, result).run(tier);
 }
 
 }  // namespace pelmora::exchange

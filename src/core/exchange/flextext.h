@@ -29,5 +29,8 @@ bool writeFlexText(XmlNode root, ExchangeReport& report, const ExportSink& sink)
 // False with the reason for input that is not FlexText.
 bool readFlexText(std::string_view bytes, std::vector<std::unique_ptr<CorpusTextBuilder>>& texts,
                   std::vector<std::string>& titles, ExchangeReport& report, std::string& reason);
+// The same for a document already parsed (its root "document").
+bool readFlexTextDocument(const XmlDocument& xml, std::vector<std::unique_ptr<CorpusTextBuilder>>& texts,
+                          std::vector<std::string>& titles, ExchangeReport& report, std::string& reason);
 
 }  // namespace pelmora::exchange

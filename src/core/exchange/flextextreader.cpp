@@ -264,8 +264,12 @@ bool readFlexText(std::string_view bytes, std::vector<std::unique_ptr<CorpusText
                   std::vector<std::string>& titles, ExchangeReport& report, std::string& reason)
 {
     XmlDocument xml;
-    if (!loadExchangeXml(bytes, xml, "document", reason))
-        return false;
+    return loadExchangeXml(bytes, xml, "document", reason) && readFlexTextDocument(xml, texts, titles, report, reason);
+}
+
+bool readFlexTextDocument(const XmlDocument& xml, std::vector<std::unique_ptr<CorpusTextBuilder>>& texts,
+                          std::vector<std::string>& titles, ExchangeReport& report, std::string& reason)
+{
     if (!firstChildElement(xml.root(), "interlinear-text")) {
         reason = "failis pole ühtegi teksti (interlinear-text)";
         return false;

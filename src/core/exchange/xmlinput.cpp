@@ -1,5 +1,7 @@
 #include "exchange/xmlinput.h"
 
+#include "common/files.h"
+
 #include <algorithm>
 #include <charconv>
 
@@ -22,26 +24,49 @@ std::size_t lineOfReason(std::string_view bytes, std::string_view error)
     return 1 + static_cast<std::size_t>(std::count(bytes.begin(), bytes.begin() + static_cast<std::ptrdiff_t>(offset), '\n'));
 }
 
-}  // namespace
-
-bool loadExchangeXml(std::string_view bytes, XmlDocument& xml, const char* rootName, std::string& reason)
+// The reason for a parser's refusal, with the line it names.
+std::string refusal(std::string_view bytes, const XmlLoadResult& loaded)
 {
-    if (bytes.find_first_not_of(" \t\r\n") == std::string_view::npos) {
-        reason = "fail on tühi";
-        return false;
-    }
-    const XmlLoadResult loaded = xml.loadFromBuffer(bytes);
-    if (!loaded) {
-        const std::size_t line = lineOfReason(bytes, loaded.error);
-        reason = (line > 0 ? "rida " + std::to_string(line) + ": " : std::string()) + "pole korrektne XML (" +
-                 loaded.error + ")";
-        return false;
-    }
+    if (bytes.find_first_not_of(" \t\r\n") == std::string_view::npos)
+        return "fail on tühi";
+    const std::size_t line = lineOfReason(bytes, loaded.error);
+    return (line > 0 ? "rida " + std::to_string(line) + ": " : std::string()) + "pole korrektne XML (" + loaded.error + ")";
+}
+
+bool checkRoot(const XmlDocument& xml, const char* rootName, std::string& reason)
+{
     if (!isElement(xml.root(), rootName)) {
         reason = "juurelement on \u201E" + std::string(xml.root().name()) + "\u201C, peab olema \u201E" + rootName + "\u201C";
         return false;
     }
     return true;
+}
+
+}  // namespace
+
+bool loadExchangeXml(std::string_view bytes, XmlDocument& xml, const char* rootName, std::string& reason)
+{
+    const XmlLoadResult loaded = bytes.find_first_not_of(" \t\r\n") == std::string_view::npos
+                                     ? XmlLoadResult{false, {}}
+                                     : xml.loadFromBuffer(bytes);
+    if (!loaded) {
+        reason = refusal(bytes, loaded);
+        return false;
+    }
+    return checkRoot(xml, rootName, reason);
+}
+
+bool loadExchangeXmlFile(const std::string& path, XmlDocument& xml, const char* rootName, std::string& reason)
+{
+    const XmlLoadResult loaded = xml.load(path);
+    if (!loaded) {
+        // Refused: the file is read once more for the line of the reason.
+        std::string bytes;
+        readWholeFile(path, bytes);
+        reason = refusal(bytes, loaded);
+        return false;
+    }
+    return checkRoot(xml, rootName, reason);
 }
 
 std::string meaningOfGlosses(const Glosses& glosses, bool withoutEstonian)

@@ -12,6 +12,8 @@ namespace pelmora::exchange {
 
 // Parses the bytes; the root element must be named `rootName`. False with the reason ("rida 3: ...").
 bool loadExchangeXml(std::string_view bytes, XmlDocument& xml, const char* rootName, std::string& reason);
+// The same for a file, read straight into the parser's buffer (a long file is held once).
+bool loadExchangeXmlFile(const std::string& path, XmlDocument& xml, const char* rootName, std::string& reason);
 
 // The glosses of an entry or word by language.
 using Glosses = std::map<std::string, std::string, std::less<>>;
