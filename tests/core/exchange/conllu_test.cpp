@@ -65,5 +65,21 @@ TEST(Conllu, MultiwordTokensGiveTheirWordsAndEmptyNodesAndSyntaxAreReported)
     EXPECT_EQ(result.report.count("UD tunnus AdvType=Loc"), 1u);
 }
 
+TEST(Conllu, ImportedValuesAreNfcAndCharactersXmlCannotHoldAreReplacedAndReported)
+{
+    // A decomposed "ā" and a control character that no XML file may hold.
+    const std::string input = "1\tka\u0304la\u0304\tx\x01y\tNOUN\tS\t_\t_\t_\t_\t_\n\n";
+    const ImportResult result = importExchangeBytes(input, ExchangeFormat::Conllu, {});
+    ASSERT_TRUE(result.ok) << result.reason;
+    const XmlNode token = firstChildElement(
+        firstChildElement(firstChildElement(result.texts[0].builder->root(), text::kBody), text::kSentence), text::kToken);
+    EXPECT_EQ(elementText(token), "k\u0101l\u0101");
+    EXPECT_EQ(attributeValue(token, text::kLemma), "x\uFFFDy");
+    EXPECT_EQ(result.report.count(noted::kBadCharacters), 1u);
+    // What was built opens and saves as a corpus text.
+    XmlDocument reread;
+    EXPECT_TRUE(reread.loadFromBuffer(result.texts[0].builder->document().serialize()));
+}
+
 }  // namespace
 }  // namespace pelmora::exchange
