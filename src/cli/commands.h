@@ -31,5 +31,7 @@ void addImportCommands(CLI::App& app, RunState& state);
 void addConcordanceCommands(CLI::App& app, RunState& state);
 // normalise
 void addNormaliseCommands(CLI::App& app, RunState& state);
+// convert
+void addExchangeCommands(CLI::App& app, RunState& state);
 
 }  // namespace pelmora::cli

@@ -8,6 +8,7 @@
 #include "dictionary/dictionary.h"
 #include "dictionary/dictionaryexport.h"
 #include "dictionary/textaddition.h"
+#include "exchange/lift.h"
 #include "settings/settings.h"
 #include "text/pelmoradoc.h"
 
@@ -35,6 +36,8 @@ struct DictOptions {
     std::string endings = kDefaultEndings;
     std::string section;
     int repeat = 1;
+    bool force = false;
+    bool preview = false;
 };
 
 using Clock = std::chrono::steady_clock;
@@ -231,6 +234,29 @@ int runExport(const DictOptions& options)
     return exportDictionary(session.dictionary(), options.second, session.prompter()) ? kExitOk : kExitFailed;
 }
 
+int runExportLift(const DictOptions& options)
+{
+    Session session(options);
+    if (!session.open())
+        return kExitFailed;
+    session.prompter().setAnswer(options.force);
+    if (exchange::exportLift(session.dictionary(), options.second, session.prompter()))
+        return kExitOk;
+    if (!options.force && pathExists(options.second) && !session.prompter().sawError())
+        std::cerr << "Ülekirjutamiseks lisa --force.\n";
+    return kExitFailed;
+}
+
+int runImportLift(const DictOptions& options)
+{
+    Session session(options);
+    if (!session.open())
+        return kExitFailed;
+    session.prompter().setAnswer(true);
+    return exchange::importLift(session.dictionary(), options.second, session.prompter(), options.preview) ? kExitOk
+                                                                                                          : kExitFailed;
+}
+
 }  // namespace
 
 void addDictCommands(CLI::App& app, RunState& state)
@@ -321,6 +347,15 @@ void addDictCommands(CLI::App& app, RunState& state)
 
     CLI::App* exportCommand = command("export", "Export the dictionary as UTF-16 text", runExport);
     exportCommand->add_option("OUT", o->second, "Output file")->required();
+
+    CLI::App* exportLift = command("export-lift", "Write the dictionary as a LIFT 0.13 lexicon", runExportLift);
+    exportLift->add_option("OUT", o->second, "LIFT file to write")->required();
+    exportLift->add_flag("--force", o->force, "Replace an existing OUT");
+
+    CLI::App* importLift = command("import-lift", "Merge a LIFT lexicon into the dictionary (prints new/same/different)",
+                                   runImportLift);
+    importLift->add_option("IN", o->second, "LIFT file to read")->required();
+    importLift->add_flag("--preview", o->preview, "Only count the new, same and different entries");
 }
 
 }  // namespace pelmora::cli

@@ -21,6 +21,7 @@ int main(int argc, char** argv)
     addImportCommands(app, state);
     addConcordanceCommands(app, state);
     addNormaliseCommands(app, state);
+    addExchangeCommands(app, state);
     try {
         app.parse(argc, argv);
     } catch (const CLI::CallForHelp& e) {

@@ -1,0 +1,116 @@
+#include "exchange/xmlinput.h"
+
+#include "common/files.h"
+
+#include <algorithm>
+#include <charconv>
+
+namespace pelmora::exchange {
+
+namespace {
+
+// The line of a byte offset the parser named in its reason ("... at offset 120"); 0 when none.
+std::size_t lineOfReason(std::string_view bytes, std::string_view error)
+{
+    constexpr std::string_view kMarker = "at offset ";
+    const std::size_t at = error.rfind(kMarker);
+    if (at == std::string_view::npos)
+        return 0;
+    std::size_t offset = 0;
+    const std::string_view number = error.substr(at + kMarker.size());
+    if (std::from_chars(number.data(), number.data() + number.size(), offset).ec != std::errc())
+        return 0;
+    offset = std::min(offset, bytes.size());
+    return 1 + static_cast<std::size_t>(std::count(bytes.begin(), bytes.begin() + static_cast<std::ptrdiff_t>(offset), '\n'));
+}
+
+// The reason for a parser's refusal, with the line it names.
+std::string refusal(std::string_view bytes, const XmlLoadResult& loaded)
+{
+    if (bytes.find_first_not_of(" \t\r\n") == std::string_view::npos)
+        return "fail on tühi";
+    const std::size_t line = lineOfReason(bytes, loaded.error);
+    return (line > 0 ? "rida " + std::to_string(line) + ": " : std::string()) + "pole korrektne XML (" + loaded.error + ")";
+}
+
+bool checkRoot(const XmlDocument& xml, const char* rootName, std::string& reason)
+{
+    if (!isElement(xml.root(), rootName)) {
+        reason = "juurelement on \u201E" + std::string(xml.root().name()) + "\u201C, peab olema \u201E" + rootName + "\u201C";
+        return false;
+    }
+    return true;
+}
+
+}  // namespace
+
+bool loadExchangeXml(std::string_view bytes, XmlDocument& xml, const char* rootName, std::string& reason)
+{
+    const XmlLoadResult loaded = bytes.find_first_not_of(" \t\r\n") == std::string_view::npos
+                                     ? XmlLoadResult{false, {}}
+                                     : xml.loadFromBuffer(bytes);
+    if (!loaded) {
+        reason = refusal(bytes, loaded);
+        return false;
+    }
+    return checkRoot(xml, rootName, reason);
+}
+
+bool loadExchangeXmlFile(const std::string& path, XmlDocument& xml, const char* rootName, std::string& reason)
+{
+    const XmlLoadResult loaded = xml.load(path);
+    if (!loaded) {
+        // Refused: the file is read once more for the line of the reason.
+        std::string bytes;
+        readWholeFile(path, bytes);
+        reason = refusal(bytes, loaded);
+        return false;
+    }
+    return checkRoot(xml, rootName, reason);
+}
+
+std::string meaningOfGlosses(const Glosses& glosses, bool withoutEstonian)
+{
+    if (const auto estonian = glosses.find("et"); estonian != glosses.end())
+        return estonian->second;
+    if (!withoutEstonian)
+        return {};
+    for (const auto& [language, text] : glosses)
+        if (language != "lv" && language != "en")
+            return text;
+    const auto english = glosses.find("en");
+    return english == glosses.end() ? std::string() : english->second;
+}
+
+bool usesEstonian(XmlNode element)
+{
+    // Document order without recursion: down to the first child, else on to the next sibling of the
+    // nearest ancestor that has one.
+    for (XmlNode node = element.first_child(); node && node != element;) {
+        if (node.type() == pugi::node_element && attributeValue(node, "lang") == std::string_view("et"))
+            return true;
+        if (node.first_child()) {
+            node = node.first_child();
+            continue;
+        }
+        while (node != element && !node.next_sibling())
+            node = node.parent();
+        if (node != element)
+            node = node.next_sibling();
+    }
+    return false;
+}
+
+std::string runText(XmlNode element)
+{
+    std::string text;
+    for (XmlNode child = element.first_child(); child; child = child.next_sibling()) {
+        if (child.type() == pugi::node_pcdata || child.type() == pugi::node_cdata)
+            text += child.value();
+        else if (isElement(child, "run"))
+            text += elementText(child);  // a run holds text only; nothing deeper is read
+    }
+    return text;
+}
+
+}  // namespace pelmora::exchange
