@@ -21,7 +21,7 @@ release: deps
 	cmake --build $(RELEASE_DIR) -j $(JOBS)
 
 test: deps
-	cmake -S . -B $(DEBUG_DIR) -DCMAKE_BUILD_TYPE=Debug -DPELMORA_SANITIZE=ON -DPELMORA_WERROR=ON
+	cmake -S . -B $(DEBUG_DIR) -DCMAKE_BUILD_TYPE=Debug -DPELMORA_SANITIZE=ON -DPELMORA_WERROR=ON -DPELMORA_REQUIRE_HFST=ON
 	cmake --build $(DEBUG_DIR) -j $(JOBS)
 	cd $(DEBUG_DIR) && ctest --output-on-failure -j $(JOBS) --repeat after-timeout:2
 	$(MAKE) fuzz-build

@@ -184,4 +184,10 @@ std::string writeSharedFile(const TempDir& dir, const std::string& fileName, con
     return path;
 }
 
+std::string testTransducer(const std::string& name)
+{
+    const std::string folder = PELMORA_TEST_TRANSDUCERS;
+    return folder.empty() ? std::string() : folder + "/" + name;
+}
+
 }  // namespace pelmora::test
