@@ -40,8 +40,9 @@ struct ProcessResult {
     std::string err;
 };
 
-// Runs a program with arguments (no shell), standard input from /dev/null.
-ProcessResult runProcess(const std::string& program, const std::vector<std::string>& arguments);
+// Runs a program with arguments (no shell), the given text on its standard input (none by default).
+ProcessResult runProcess(const std::string& program, const std::vector<std::string>& arguments,
+                         const std::string& standardInput = {});
 
 // The folder of the bundled sample files.
 std::string samplesFolder();

@@ -26,6 +26,8 @@ inline constexpr const char* kAnalyserNotTransducer =
 inline constexpr const char* kAnalyserDamaged = "Analüsaatori fail %s on vigane või poolik.";
 inline constexpr const char* kAnalyserGenerator =
     "Fail %s on sõnavormide generaator, mitte analüsaator: vali analüsaatori fail.";
+// Told once per tag that no table knows; "%s" is the tag with its "+".
+inline constexpr const char* kAnalyserUnknownTag = "Analüsaatori märgend %s on tundmatu ja jäetakse vahele.";
 // Followed by the format's name and the way to convert it.
 inline constexpr const char* kAnalyserOtherFormat = "Analüsaatori %s vormingut ei saa kasutada: ";
 
