@@ -9,7 +9,6 @@ namespace pelmora {
 namespace {
 
 constexpr std::string_view kMagic{"HFST\0", 5};
-constexpr std::size_t kBodyHeaderBytes = 2 * 2 + 4 * 4 + 9 * 4;
 constexpr std::size_t kIndexBytes = 2 + 4;
 
 // Little-endian reading with a running position; a read past the end sets `failed`.

@@ -263,7 +263,13 @@ std::string_view TransducerLookup::symbolText(std::uint16_t symbol) const
 
 void TransducerLookup::note(Walk& walk, float weight) const
 {
+    std::size_t size = 0;
+    for (const std::string_view piece : walk.output)
+        size += piece.size();
+    if (size > kMaxAnalysisBytes)
+        return;
     std::string text;
+    text.reserve(size);
     for (const std::string_view piece : walk.output)
         text += piece;
     walk.found.push_back({std::move(text), weight});

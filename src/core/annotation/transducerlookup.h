@@ -18,8 +18,10 @@ public:
     // (a transducer with a loop of empty arcs, say) gives what was found within the limits.
     static constexpr std::size_t kMaxAnalyses = 1000;
     static constexpr std::size_t kMaxSteps = 1'000'000;
-    // Words longer than this many bytes are not looked up.
+    // Words longer than this many bytes are not looked up; analyses longer than this many bytes
+    // are left out (a damaged transducer could otherwise fill the memory with them).
     static constexpr std::size_t kMaxWordBytes = 512;
+    static constexpr std::size_t kMaxAnalysisBytes = 4096;
 
     explicit TransducerLookup(LookupTables tables);
 
