@@ -66,6 +66,7 @@ bench: release
 	bash bench/concordance.sh $(RELEASE_DIR)/bin/pelmora-cli build/bench
 	bash bench/gui.sh $(RELEASE_DIR)/bin build/bench
 	bash bench/form.sh $(RELEASE_DIR)/bin build/bench
+	bash bench/analyser.sh $(RELEASE_DIR)/bin build/bench
 
 # The pictures of the user guide (docs/guide.md) in docs/images, made anew from the sample.
 screenshots: release
