@@ -23,7 +23,7 @@ release: deps
 	cmake --build $(RELEASE_DIR) -j $(JOBS)
 
 test: deps
-	cmake -S . -B $(DEBUG_DIR) -DCMAKE_BUILD_TYPE=Debug -DPELMORA_SANITIZE=ON -DPELMORA_WERROR=ON
+	cmake -S . -B $(DEBUG_DIR) -DCMAKE_BUILD_TYPE=Debug -DPELMORA_SANITIZE=ON -DPELMORA_WERROR=ON -DPELMORA_REQUIRE_HFST=ON
 	cmake --build $(DEBUG_DIR) -j $(JOBS)
 	cd $(DEBUG_DIR) && ctest --output-on-failure -j $(JOBS) --repeat after-timeout:2
 	$(MAKE) fuzz-build
@@ -79,6 +79,7 @@ bench: release
 	bash bench/exchange.sh $(RELEASE_DIR)/bin/pelmora-cli build/bench
 	bash bench/gui.sh $(RELEASE_DIR)/bin build/bench
 	bash bench/form.sh $(RELEASE_DIR)/bin build/bench
+	bash bench/analyser.sh $(RELEASE_DIR)/bin build/bench
 
 # The pictures of the user guide (docs/guide.md) in docs/images, made anew from the sample.
 screenshots: release

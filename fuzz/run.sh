@@ -22,7 +22,8 @@ for binary in "$BUILD"/bin/fuzz_*; do
     log="$BUILD/$name.log"
     echo "== $name: ${SECONDS_EACH}s"
     if "$binary" -max_total_time="$SECONDS_EACH" -max_len=4096 -print_final_stats=1 \
-        -artifact_prefix="$crashes/" "$work" "$FUZZ_SRC/seeds/$target" >"$log" 2>&1; then
+        -artifact_prefix="$crashes/" "$work" "$FUZZ_SRC/seeds/$target" \
+        $( [ -d "$BUILD/fuzz/seeds/$target" ] && echo "$BUILD/fuzz/seeds/$target" ) >"$log" 2>&1; then
         runs="$(grep -o 'stat::number_of_executed_units: *[0-9]*' "$log" | grep -o '[0-9]*$' || true)"
         echo "$name: clean, ${runs:-?} executions"
     else

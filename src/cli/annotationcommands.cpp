@@ -1,8 +1,7 @@
-// Commands on the annotation vocabularies and helpers: formtag, pos, rules, analyse, vtf.
+// Commands on the annotation vocabularies and helpers: formtag, pos, rules, vtf.
 #include "cliprompter.h"
 #include "commands.h"
 
-#include "annotation/analyserclient.h"
 #include "annotation/formtag.h"
 #include "annotation/inflectionrules.h"
 #include "annotation/transformations.h"
@@ -22,7 +21,6 @@ struct AnnotationOptions {
     bool verb = false;
     bool nominal = false;
     std::string word;
-    std::string url;
     std::string file;
 };
 
@@ -73,16 +71,6 @@ int runRules(bool verb, bool nominal, const std::string& word)
     return kExitOk;
 }
 
-int runAnalyse(const std::string& word, const std::string& url)
-{
-    CliPrompter prompter(std::cerr);
-    AnalyserClient client(url);
-    const std::vector<AnalyserResult> results = client.analyse(word, prompter);
-    for (const AnalyserResult& result : results)
-        std::cout << result.lemma << '\t' << result.partOfSpeech << '\t' << result.form << '\n';
-    return client.lastRequestFailed() ? kExitFailed : kExitOk;
-}
-
 int runVtf(const std::string& file)
 {
     CliPrompter prompter(std::cerr);
@@ -115,11 +103,6 @@ void addAnnotationCommands(CLI::App& app, RunState& state)
     verb->excludes(nominal);
     rules->add_option("WORD", options->word, "Word form")->required();
     rules->callback([options, &state] { state.exitCode = runRules(options->verb, options->nominal, options->word); });
-
-    CLI::App* analyse = app.add_subcommand("analyse", "Ask the online analyser for a word: lemma, part of speech, form");
-    analyse->add_option("WORD", options->word, "Word form")->required();
-    analyse->add_option("--url", options->url, "Address of the analyser server")->required();
-    analyse->callback([options, &state] { state.exitCode = runAnalyse(options->word, options->url); });
 
     CLI::App* vtf = app.add_subcommand("vtf", "Print the pairs of a transformations file");
     vtf->add_option("FILE", options->file, "Transformations file (.vtf)")->required();

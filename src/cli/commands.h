@@ -22,6 +22,8 @@ void addSearchCommands(CLI::App& app, RunState& state);
 // info
 void addInfoCommands(CLI::App& app, RunState& state);
 void addAnnotationCommands(CLI::App& app, RunState& state);
+// analyse, preannotate
+void addAnalyserCommands(CLI::App& app, RunState& state);
 void addEditCommands(CLI::App& app, RunState& state);
 void addDictCommands(CLI::App& app, RunState& state);
 void addSuggestCommands(CLI::App& app, RunState& state);

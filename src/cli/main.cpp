@@ -14,6 +14,7 @@ int main(int argc, char** argv)
     addSearchCommands(app, state);
     addInfoCommands(app, state);
     addAnnotationCommands(app, state);
+    addAnalyserCommands(app, state);
     addEditCommands(app, state);
     addDictCommands(app, state);
     addSuggestCommands(app, state);

@@ -1,8 +1,11 @@
 // Commands of the suggester: suggest (the form's lists for one token) and lemmatise.
+#include "analysercommands.h"
 #include "cliprompter.h"
 #include "commands.h"
 
 #include "annotation/analyserclient.h"
+#include "annotation/combining.h"
+#include "annotation/confirmedanalyses.h"
 #include "annotation/lemmatiser.h"
 #include "annotation/suggester.h"
 #include "annotation/vocabularies.h"
@@ -33,6 +36,8 @@ struct SuggestOptions {
     bool noEnglish = false;
     int morf = 1;
     std::string analyser;
+    std::string fst;
+    std::vector<std::string> texts;
     bool skipAmbiguous = false;
     std::string output;
     bool inPlace = false;
@@ -74,8 +79,22 @@ int runSuggest(const SuggestOptions& options)
     std::unique_ptr<AnalyserClient> analyser;
     if (!options.analyser.empty())
         analyser = std::make_unique<AnalyserClient>(options.analyser);
+    LocalAnalyserHolder localAnalyser;
+    std::shared_ptr<LocalAnalyser> local;
+    if (!options.fst.empty()) {
+        local = loadAnalyserForCli(options.fst, prompter);
+        if (!local)
+            return kExitFailed;
+        settings.analyserFile = options.fst;
+        localAnalyser.setPath(options.fst);
+        localAnalyser.adopt(options.fst, {local, {}});
+    }
+    std::optional<ConfirmedAnalyses> texts;
+    if (!options.texts.empty())
+        texts = ConfirmedAnalyses::build(options.texts);
 
-    Suggester suggester(doc, settings, {dictionary.get(), analyser.get()}, prompter);
+    SuggestionSources sources{dictionary.get(), analyser.get(), &localAnalyser, texts ? &*texts : nullptr, options.text};
+    Suggester suggester(doc, settings, sources, prompter);
     suggester.showCurrentToken();
 
     const SuggestionFields& fields = suggester.fields();
@@ -99,6 +118,37 @@ int runSuggest(const SuggestOptions& options)
         {"lati", listItems(SuggestionList::Latvian)},
         {"ingl", listItems(SuggestionList::English)},
     };
+    const auto listSources = [&](SuggestionList which) {
+        std::vector<std::string> codes;
+        const CandidateList& list = suggester.list(which);
+        for (std::size_t i = 0; i < list.size(); ++i)
+            codes.emplace_back(list.sourceOf(i) ? proposalSourceCode(*list.sourceOf(i)) : "");
+        return codes;
+    };
+    out["sources"] = {
+        {"lemma", listSources(SuggestionList::Lemma)},
+        {"liik", listSources(SuggestionList::PartOfSpeech)},
+        {"vorm", listSources(SuggestionList::Form)},
+    };
+    if (analyser || local) {
+        nlohmann::ordered_json proposals = nlohmann::ordered_json::array();
+        for (const Suggester::AnalyserProposal& proposal : suggester.analyserProposals())
+            proposals.push_back({{"lemma", proposal.result.lemma},
+                                 {"liik", proposal.result.partOfSpeech},
+                                 {"vorm", proposal.result.form},
+                                 {"source", proposal.source ? proposalSourceCode(*proposal.source) : "online"}});
+        out["analyser"] = proposals;
+    }
+    if (local && doc.currentToken()) {
+        nlohmann::ordered_json combinations = nlohmann::ordered_json::array();
+        for (const AnalyserCombination& found : analyserCombinations(*local, doc.currentToken())) {
+            std::vector<std::string> ids;
+            for (const XmlNode word : found.words)
+                ids.emplace_back(attributeValue(word, text::kId));
+            combinations.push_back({{"words", ids}, {"ylemma", found.reading.lemma}, {"yliik", found.reading.partOfSpeech}});
+        }
+        out["yhendid"] = combinations;
+    }
     std::cout << out.dump(2) << '\n';
     return kExitOk;
 }
@@ -135,7 +185,11 @@ void addSuggestCommands(CLI::App& app, RunState& state)
     suggest->add_flag("--no-latvian", options->noLatvian, "Do not suggest Latvian equivalents");
     suggest->add_flag("--no-english", options->noEnglish, "Do not suggest English equivalents");
     suggest->add_option("--morf", options->morf, "Suggest forms from the word's ending")->check(CLI::Range(0, 1));
-    suggest->add_option("--analyser", options->analyser, "Address of the online analyser (default: not asked)");
+    CLI::Option* online = suggest->add_option("--analyser", options->analyser, "Address of the online analyser (default: not asked)");
+    suggest->add_option("--fst", options->fst, "Local analyser (HFST transducer, .hfstol) instead of the online one")
+        ->excludes(online);
+    suggest->add_option("--texts", options->texts, "Corpus texts whose annotated tokens rank the analyser's proposals")
+        ->expected(1, -1);
     suggest->callback([options, &state] { state.exitCode = runSuggest(*options); });
 
     CLI::App* lemmatise = app.add_subcommand("lemmatise", "Fill lemma, form, meaning and part of speech of Estonian tokens from the dictionary");

@@ -112,16 +112,19 @@ std::string treeDifference(XmlNode a, XmlNode b)
     return "";
 }
 
-ProcessResult runProcess(const std::string& program, const std::vector<std::string>& arguments)
+ProcessResult runProcess(const std::string& program, const std::vector<std::string>& arguments,
+                         const std::string& standardInput)
 {
     TempDir scratch;
+    const std::string inPath = scratch.file("in");
+    writeFile(inPath, standardInput);
     const std::string outPath = scratch.file("out");
     const std::string errPath = scratch.file("err");
     const pid_t child = ::fork();
     if (child < 0)
         throw std::runtime_error("fork failed");
     if (child == 0) {
-        const int in = ::open("/dev/null", O_RDONLY);
+        const int in = ::open(inPath.c_str(), O_RDONLY);
         const int out = ::open(outPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
         const int err = ::open(errPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
         ::dup2(in, 0);
@@ -182,6 +185,12 @@ std::string writeSharedFile(const TempDir& dir, const std::string& fileName, con
     if (::geteuid() == 0 && (::chown(folder.c_str(), 65534, 65534) != 0 || ::chown(path.c_str(), 65534, 65534) != 0))
         throw std::runtime_error("cannot hand " + folder + " over");
     return path;
+}
+
+std::string testTransducer(const std::string& name)
+{
+    const std::string folder = PELMORA_TEST_TRANSDUCERS;
+    return folder.empty() ? std::string() : folder + "/" + name;
 }
 
 }  // namespace pelmora::test

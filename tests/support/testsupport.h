@@ -40,11 +40,17 @@ struct ProcessResult {
     std::string err;
 };
 
-// Runs a program with arguments (no shell), standard input from /dev/null.
-ProcessResult runProcess(const std::string& program, const std::vector<std::string>& arguments);
+// Runs a program with arguments (no shell), the given text on its standard input (none by default).
+ProcessResult runProcess(const std::string& program, const std::vector<std::string>& arguments,
+                         const std::string& standardInput = {});
 
 // The folder of the bundled sample files.
 std::string samplesFolder();
+
+// The path of a transducer compiled for the tests from tests/data/analyser ("liv.hfstol",
+// "liv-weighted.hfstol", "liv.hfst", "liv.foma", "liv-generator.hfstol"); "" when the hfst
+// tools were missing at configuration time (see PELMORA_SKIP_WITHOUT_TRANSDUCERS).
+std::string testTransducer(const std::string& name);
 
 }  // namespace pelmora::test
 
@@ -64,6 +70,14 @@ std::string writeSharedFile(const TempDir& dir, const std::string& fileName, con
 #include <gtest/gtest.h>
 
 namespace pelmora::test {
+
+// Skips the test, saying why, when the test transducers could not be compiled.
+#define PELMORA_SKIP_WITHOUT_TRANSDUCERS()                                                            \
+    do {                                                                                              \
+        if (::pelmora::test::testTransducer("liv.hfstol").empty())                                    \
+            GTEST_SKIP() << "the hfst tools were missing when this build was configured, so no test " \
+                            "transducer was compiled; scripts/install-deps installs them";           \
+    } while (false)
 
 // Names a parameterised case after the `name` member of its parameter.
 struct ByName {

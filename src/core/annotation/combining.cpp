@@ -1,6 +1,7 @@
 #include "annotation/combining.h"
 
 #include "common/normalisation.h"
+#include "annotation/localanalyser.h"
 #include "common/strings.h"
 #include "dictionary/dictionary.h"
 #include "text/combinations.h"
@@ -35,10 +36,44 @@ void addOnce(std::vector<CombinationCandidate>& candidates, CombinationCandidate
         candidates.push_back(std::move(candidate));
 }
 
+void addDictionaryCandidates(const std::vector<XmlNode>& words, std::vector<CombinationCandidate>& candidates,
+                             const CDictionary& dictionary);
+
+// The words' texts joined by blanks, as a multi-word entry spells them.
+std::string joinedWords(const std::vector<XmlNode>& words)
+{
+    std::string joined;
+    for (const XmlNode word : words)
+        joined.append(joined.empty() ? "" : " ").append(elementText(word));
+    return joined;
+}
+
 }  // namespace
 
+std::vector<AnalyserCombination> analyserCombinations(const LocalAnalyser& analyser, XmlNode token)
+{
+    std::vector<AnalyserCombination> found;
+    std::vector<XmlNode> sentence;
+    for (XmlNode word = firstChildElement(token.parent(), text::kToken); word; word = nextSiblingElement(word, text::kToken))
+        sentence.push_back(word);
+    const auto at = static_cast<std::size_t>(std::find(sentence.begin(), sentence.end(), token) - sentence.begin());
+    if (at >= sentence.size())
+        return found;
+    for (std::size_t length = 2; length <= 3; ++length) {
+        for (std::size_t first = at + 1 >= length ? at + 1 - length : 0; first <= at && first + length <= sentence.size();
+             ++first) {
+            const std::vector<XmlNode> words(sentence.begin() + static_cast<std::ptrdiff_t>(first),
+                                             sentence.begin() + static_cast<std::ptrdiff_t>(first + length));
+            for (AnalysisReading& reading : analyser.analyse(joinedWords(words)))
+                if (reading.lemma.find(' ') != std::string::npos)
+                    found.push_back({words, std::move(reading)});
+        }
+    }
+    return found;
+}
+
 std::vector<CombinationCandidate> combinationCandidates(const std::vector<XmlNode>& chosen, TextTokenIndex& index,
-                                                        const CDictionary* dictionary)
+                                                        const CDictionary* dictionary, const LocalAnalyser* analyser)
 {
     std::vector<CombinationCandidate> candidates;
     const std::vector<XmlNode> words = inPositionOrder(chosen);
@@ -66,9 +101,23 @@ std::vector<CombinationCandidate> combinationCandidates(const std::vector<XmlNod
                                  std::string(attributeValue(combination, text::kCombinationPartOfSpeech)), false});
         }
     }
-    if (!dictionary)
-        return candidates;
+    if (dictionary)
+        addDictionaryCandidates(words, candidates, *dictionary);
+    if (analyser) {
+        for (const AnalysisReading& reading : analyser->analyse(joinedWords(words)))
+            if (reading.lemma.find(' ') != std::string::npos)
+                addOnce(candidates, {reading.lemma, {}, reading.partOfSpeech, false, true});
+    }
+    return candidates;
+}
 
+namespace {
+
+// The dictionary's combinations under the proposed lemma, its lower case, the lemmas of the
+// text's candidates and the words' own lemmas joined by blanks.
+void addDictionaryCandidates(const std::vector<XmlNode>& words, std::vector<CombinationCandidate>& candidates,
+                             const CDictionary& dictionary)
+{
     std::vector<std::string> ids;
     auto addId = [&ids](std::string id) {
         normaliseInPlace(id);
@@ -90,12 +139,13 @@ std::vector<CombinationCandidate> combinationCandidates(const std::vector<XmlNod
     if (allHaveLemmas)
         addId(lemmas);
     for (const std::string& id : ids) {
-        for (const XmlNode analysis : dictionary->analyses(DictSection::Combinations, id))
+        for (const XmlNode analysis : dictionary.analyses(DictSection::Combinations, id))
             addOnce(candidates, {id, std::string(attributeValue(analysis, dict::kCombinationMeaning)),
                                  std::string(attributeValue(analysis, dict::kCombinationPartOfSpeech)), true});
     }
-    return candidates;
 }
+
+}  // namespace
 
 XmlNode combineWords(CPelmoraDoc& doc, const std::vector<XmlNode>& words, const CombinationFields& fields,
                      CDictionary* dictionary, bool toDictionary)

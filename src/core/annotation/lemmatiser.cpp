@@ -111,6 +111,10 @@ void rememberToken(CPelmoraDoc& doc, const SuggestionFields& fields, CDictionary
         doc.setMeta(token, reason);
     }
     doc.setComment(token, fields.comment);
+    // The user has confirmed what a pre-annotation or a replacement proposed: it is no longer
+    // an automatic change to review.
+    if (attributeValue(token, text::kAuto) == "+")
+        doc.setNodeAttribute(token, text::kAuto, "");
     // A token left untagged teaches the dictionary nothing: its headword was not written.
     if (intoDictionary) {
         const std::string lemma = dashToEmpty(fields.lemma);

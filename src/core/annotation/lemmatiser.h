@@ -37,7 +37,8 @@ LemmatisationResult lemmatiseText(CPelmoraDoc& doc, const CDictionary& dictionar
 // the annotation, the reason and the style; with a reason only the reason (the annotation
 // attributes are emptied); the comment in both cases. With `toDictionary` and no reason the word
 // form and the lemma are then stored in the dictionary ("-" made empty); a token with a reason
-// stores nothing there. Nothing without a current token.
+// stores nothing there. A mark of an automatic change ("auto"="+") is removed: the user has
+// confirmed the token. Nothing without a current token.
 void rememberToken(CPelmoraDoc& doc, const SuggestionFields& fields, CDictionary* dictionary, bool toDictionary);
 
 }  // namespace pelmora

@@ -1,6 +1,7 @@
 #include "annotation/suggester.h"
 
 #include "annotation/inflectionrules.h"
+#include "annotation/localanalyser.h"
 #include "annotation/vocabularies.h"
 #include "common/normalisation.h"
 #include "common/strings.h"
@@ -42,7 +43,7 @@ bool CandidateList::contains(const std::string& text) const
     return m_exact.count(text) > 0 || m_folded.count(toLowerUnicode(text)) > 0;
 }
 
-void CandidateList::add(const std::string& value, std::string_view ownValue)
+void CandidateList::add(const std::string& value, std::string_view ownValue, std::optional<ProposalSource> source)
 {
     // Candidates are offered in the normal form, whatever spelling the text or dictionary holds.
     const std::string text = toNfc(value);
@@ -52,10 +53,13 @@ void CandidateList::add(const std::string& value, std::string_view ownValue)
     if (!m_folded.insert(std::move(folded)).second)
         return;
     m_exact.insert(text);
-    if (!ownValue.empty() && sameText(text, ownValue))
+    if (!ownValue.empty() && sameText(text, ownValue)) {
         m_items.insert(m_items.begin(), text);
-    else
+        m_sources.insert(m_sources.begin(), source);
+    } else {
         m_items.push_back(text);
+        m_sources.push_back(source);
+    }
 }
 
 void CandidateList::insertAt(std::size_t position, const std::string& value)
@@ -65,12 +69,15 @@ void CandidateList::insertAt(std::size_t position, const std::string& value)
         return;
     m_exact.insert(text);
     m_folded.insert(toLowerUnicode(text));
-    m_items.insert(m_items.begin() + static_cast<std::ptrdiff_t>(std::min(position, m_items.size())), text);
+    const auto at = static_cast<std::ptrdiff_t>(std::min(position, m_items.size()));
+    m_items.insert(m_items.begin() + at, text);
+    m_sources.insert(m_sources.begin() + at, std::nullopt);
 }
 
 void CandidateList::clear()
 {
     m_items.clear();
+    m_sources.clear();
     m_exact.clear();
     m_folded.clear();
     selected = -1;
@@ -190,11 +197,11 @@ void Suggester::fillForToken()
             }
         }
     }
-    if (m_settings.tamberlin != 0 && m_sources.analyser) {
-        m_analyses = m_sources.analyser->analyse(surface, m_prompter);
-        for (const AnalyserResult& result : m_analyses)
-            if (!result.lemma.empty())
-                list.add(result.lemma, ownLemma);
+    if (m_settings.tamberlin != 0) {
+        m_analyses = askAnalyser(surface);
+        for (const AnalyserProposal& proposal : m_analyses)
+            if (!proposal.result.lemma.empty())
+                list.add(proposal.result.lemma, ownLemma, proposal.source);
     }
 
     if (list.empty()) {
@@ -211,6 +218,32 @@ void Suggester::fillForToken()
     list.selected = 0;
     m_fields.lemma = list[0];
     runDependentFills(m_fields.lemma);
+}
+
+Evidence Suggester::evidence()
+{
+    return {m_sources.dictionary, &m_index, m_sources.confirmedTexts, m_sources.openTextPath};
+}
+
+std::vector<Suggester::AnalyserProposal> Suggester::askAnalyser(const std::string& surface)
+{
+    std::vector<AnalyserProposal> proposals;
+    if (!m_settings.analyserFile.empty() && m_sources.localAnalyser) {
+        m_sources.localAnalyser->setPath(m_settings.analyserFile);
+        const std::shared_ptr<const LocalAnalyser> analyser = m_sources.localAnalyser->analyser(m_prompter);
+        if (!analyser)
+            return proposals;
+        for (const RankedAnalysis& ranked : rankAnalyses(surface, analyser->analyse(surface), evidence())) {
+            const std::string name = partOfSpeechNameOf(ranked.reading.partOfSpeech);
+            proposals.push_back({{ranked.reading.lemma, name.empty() ? kNone : name,
+                                  ranked.reading.form.empty() ? kNone : ranked.reading.form},
+                                 ranked.source});
+        }
+    } else if (m_settings.analyserFile.empty() && m_sources.analyser) {
+        for (AnalyserResult& result : m_sources.analyser->analyse(surface, m_prompter))
+            proposals.push_back({std::move(result), std::nullopt});
+    }
+    return proposals;
 }
 
 void Suggester::addOpenTextHeadwords(const std::string& key, const std::string& ownLemma)
@@ -486,9 +519,10 @@ void Suggester::fillPartsOfSpeech(const std::string& headword, const std::string
             list.add(name, ownName);
     }
     if (m_settings.tamberlin != 0) {
-        for (const AnalyserResult& result : m_analyses)
-            if (result.lemma == headword && !result.partOfSpeech.empty())
-                list.add(result.partOfSpeech, ownName);
+        for (const AnalyserProposal& proposal : m_analyses)
+            if (proposal.result.lemma == headword && !proposal.result.partOfSpeech.empty() &&
+                proposal.result.partOfSpeech != kNone)
+                list.add(proposal.result.partOfSpeech, ownName, proposal.source);
     }
 
     if (list.empty())
@@ -529,27 +563,12 @@ void Suggester::fillForms(const std::string& headword)
         if (record.key == key && record.lemma == headword && !record.form.empty() && record.form != kNone)
             list.add(record.form, own);
     if (m_settings.tamberlin != 0) {
-        for (const AnalyserResult& result : m_analyses)
-            if (result.lemma == headword && !result.form.empty() && result.form != kNone)
-                list.add(result.form, own);
+        for (const AnalyserProposal& proposal : m_analyses)
+            if (proposal.result.lemma == headword && !proposal.result.form.empty() && proposal.result.form != kNone)
+                list.add(proposal.result.form, own, proposal.source);
     }
-    if (m_settings.morf != 0) {
-        if (const std::optional<RuleSet> rules = ruleSetForPartOfSpeech(partOfSpeechCode())) {
-            const std::u32string word = toCodePoints(key);
-            if (word.size() >= 3) {
-                for (std::size_t length = std::min<std::size_t>(6, word.size() - 2);; --length) {
-                    if (list.size() > 3)
-                        break;
-                    std::vector<std::string> hits;
-                    appendRuleForms(*rules, fromCodePoints(word.substr(word.size() - length)), hits);
-                    for (const std::string& hit : hits)
-                        list.add(hit, own);
-                    if (length == 0)
-                        break;
-                }
-            }
-        }
-    }
+    if (m_settings.morf != 0)
+        addRuleForms(surface, headword, own);
 
     if (!list.empty()) {
         if (!list.contains(kNone))
@@ -564,6 +583,35 @@ void Suggester::fillForms(const std::string& headword)
     } else {
         m_fields.form.clear();
     }
+}
+
+void Suggester::addRuleForms(const std::string& surface, const std::string& headword, const std::string& own)
+{
+    const std::optional<RuleSet> rules = ruleSetForPartOfSpeech(partOfSpeechCode());
+    const std::u32string word = toCodePoints(MakeWordFormKey(surface));
+    if (!rules || word.size() < 3)
+        return;
+    // The rules' walk decides which forms are proposed (it stops once the list would hold more
+    // than 3 entries); the evidence then decides their order.
+    CandidateList& list = listOf(SuggestionList::Form);
+    CandidateList walked = list;
+    std::vector<std::string> forms;
+    for (std::size_t length = std::min<std::size_t>(6, word.size() - 2);; --length) {
+        if (walked.size() > 3)
+            break;
+        std::vector<std::string> hits;
+        appendRuleForms(*rules, fromCodePoints(word.substr(word.size() - length)), hits);
+        for (const std::string& hit : hits) {
+            if (!walked.contains(hit)) {
+                walked.append(hit);
+                forms.push_back(hit);
+            }
+        }
+        if (length == 0)
+            break;
+    }
+    for (const RankedForm& ranked : rankForms(surface, headword, forms, evidence()))
+        list.add(ranked.form, own, ranked.source);
 }
 
 }  // namespace pelmora

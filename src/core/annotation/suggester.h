@@ -4,12 +4,14 @@
 #pragma once
 
 #include "annotation/analyserclient.h"
+#include "annotation/proposalranking.h"
 #include "annotation/textindex.h"
 #include "annotation/wordcomparison.h"
 #include "settings/settings.h"
 #include "text/pelmoradoc.h"
 
 #include <array>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <unordered_set>
@@ -18,12 +20,15 @@
 namespace pelmora {
 
 class CDictionary;
+class ConfirmedAnalyses;
+class LocalAnalyserHolder;
 
-// One candidate list: no text twice (ignoring letter case), the token's own value on top.
+// One candidate list: no text twice (ignoring letter case), the token's own value on top. An
+// entry proposed by the analyser or the inflection rules carries where its rank comes from.
 class CandidateList {
 public:
     // Adds a text unless listed (ignoring case); one equal to `ownValue` goes on top, others last.
-    void add(const std::string& text, std::string_view ownValue);
+    void add(const std::string& text, std::string_view ownValue, std::optional<ProposalSource> source = {});
     // Appends unless listed (ignoring case).
     void append(const std::string& text) { add(text, {}); }
     // Inserts at a position unless listed (ignoring case).
@@ -34,11 +39,14 @@ public:
     std::size_t size() const { return m_items.size(); }
     const std::vector<std::string>& items() const { return m_items; }
     const std::string& operator[](std::size_t i) const { return m_items[i]; }
+    // Where the i-th entry's rank comes from; nothing for entries of the text or the dictionary.
+    std::optional<ProposalSource> sourceOf(std::size_t i) const { return m_sources[i]; }
 
     int selected = -1;  // the selected entry, -1 for none
 
 private:
     std::vector<std::string> m_items;
+    std::vector<std::optional<ProposalSource>> m_sources;
     std::unordered_set<std::string> m_exact;   // texts as listed
     std::unordered_set<std::string> m_folded;  // texts lower-cased
 };
@@ -61,11 +69,16 @@ struct SuggestionFields {
     bool operator==(const SuggestionFields&) const = default;
 };
 
-// Where the candidates come from besides the settings: the dictionary and the analyser are
-// optional (null: not used).
+// Where the candidates come from besides the settings: the dictionary and the analysers are
+// optional (null: not used). With "Tamberlin" on, the analyser's proposals come from the local
+// analyser when the setting "AnalyserFile" names one, otherwise from the online analyser; they
+// are ranked by the evidence of the dictionary, the open text and the folder's texts.
 struct SuggestionSources {
     CDictionary* dictionary = nullptr;
     AnalyserClient* analyser = nullptr;
+    LocalAnalyserHolder* localAnalyser = nullptr;
+    const ConfirmedAnalyses* confirmedTexts = nullptr;  // the texts of the concordance folder
+    std::string openTextPath = {};                      // the open text's file, counted live instead
 };
 
 class Suggester {
@@ -107,6 +120,12 @@ public:
     const SuggestionFields& fields() const { return m_fields; }
     SuggestionFields& fields() { return m_fields; }
     const CandidateList& list(SuggestionList which) const { return m_lists[static_cast<std::size_t>(which)]; }
+    // The analyser's analyses of the current token, best first, as the last fill for the token got them.
+    struct AnalyserProposal {
+        AnalyserResult result;  // part of speech as a name, "-" for none; form "-" for none
+        std::optional<ProposalSource> source;  // nothing for the online analyser
+    };
+    const std::vector<AnalyserProposal>& analyserProposals() const { return m_analyses; }
     // The part-of-speech code the box shows ("" when nothing is chosen).
     std::string partOfSpeechCode() const;
 
@@ -135,6 +154,9 @@ private:
                          bool switchedOff, std::string& field);
     void setPartOfSpeechFromText(std::string_view codeOrName);
     void addOpenTextHeadwords(const std::string& key, const std::string& ownLemma);
+    std::vector<AnalyserProposal> askAnalyser(const std::string& surface);
+    void addRuleForms(const std::string& surface, const std::string& headword, const std::string& own);
+    Evidence evidence();
 
     CPelmoraDoc& m_doc;
     const Settings& m_settings;
@@ -149,7 +171,7 @@ private:
     std::vector<WordRecord> m_dictionaryWords;
     std::vector<MeaningRecord> m_textMeanings;
     std::vector<MeaningRecord> m_dictionaryMeanings;  // heaviest first
-    std::vector<AnalyserResult> m_analyses;
+    std::vector<AnalyserProposal> m_analyses;
     bool m_moving = false;
     bool m_chosenInTextView = false;
 };

@@ -104,6 +104,20 @@ std::string toLowerUnicode(std::string_view text)
     return out;
 }
 
+std::string toTitleUnicode(std::string_view text)
+{
+    std::string lower = toLowerUnicode(text);
+    std::size_t offset = 0;
+    const char32_t first = decodeUtf8(lower, offset);
+    if (lower.empty() || first == 0xFFFD)
+        return lower;
+    std::string title;
+    appendUtf8(title, static_cast<char32_t>(u_totitle(static_cast<UChar32>(first))));
+    title.append(lower, offset);
+    normaliseInPlace(title);
+    return title;
+}
+
 std::string toLowerAscii(std::string_view text)
 {
     std::string out(text);

@@ -12,6 +12,9 @@ namespace pelmora {
 // comparing texts without regard to case. Invalid UTF-8 sequences come back as U+FFFD.
 std::string toLowerUnicode(std::string_view text);
 
+// The text lower-cased as above with its first character in title case ("RĪGÕS" gives "Rīgõs").
+std::string toTitleUnicode(std::string_view text);
+
 // Lower-cases only the letters A-Z; every other byte stays as it is.
 std::string toLowerAscii(std::string_view text);
 

@@ -60,6 +60,7 @@ const std::vector<SettingKey>& settingKeys()
         stringKey("AnalyserUrl", &Settings::analyserUrl),
         integerKey("AutosaveSeconds", &Settings::autosaveSeconds),
         stringKey("ConcordanceFolder", &Settings::concordanceFolder),
+        stringKey("AnalyserFile", &Settings::analyserFile),
     };
     return keys;
 }

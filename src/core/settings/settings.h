@@ -37,6 +37,7 @@ struct Settings {
     std::string analyserUrl;               // AnalyserUrl: the online analyser's address; empty = none
     int autosaveSeconds = 60;              // AutosaveSeconds: recovery of a modified text every N s; 0 = off
     std::string concordanceFolder;         // ConcordanceFolder: files the concordance reads; empty = the text's folder
+    std::string analyserFile;              // AnalyserFile: the local analyser (.hfstol); empty = the online one
 
     SuggestionSource suggestionSource() const;
 
@@ -52,8 +53,8 @@ struct SettingKey {
     std::string Settings::*stringField;
 };
 
-// Every key, in the order of the settings table, with our own "AnalyserUrl", "AutosaveSeconds" and
-// "ConcordanceFolder" last.
+// Every key, in the order of the settings table, with our own "AnalyserUrl", "AutosaveSeconds",
+// "ConcordanceFolder" and "AnalyserFile" last.
 const std::vector<SettingKey>& settingKeys();
 
 // The key with this name, or nullptr.

@@ -16,6 +16,8 @@ inline constexpr const char* kAudioPosition = "helifailiga sidumine";
 inline constexpr const char* kReplace = "asenda";
 inline constexpr const char* kRemoveAutomaticMarks = "eemalda automaatmuudatuste märgid";
 inline constexpr const char* kLemmatise = "lemmatiseeri";
+// The pre-annotation with the local analyser.
+inline constexpr const char* kPreannotate = "eelmärgenda";
 inline constexpr const char* kSentenceTranslations = "lause tõlked";
 inline constexpr const char* kCreateCombination = "loo ühend";
 // Undo takes the combination out of the text; the dictionary keeps what it stored.
