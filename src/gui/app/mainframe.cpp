@@ -18,6 +18,7 @@
 #include "form/sentencecheckdialog.h"
 #include "form/translationdialog.h"
 #include "search/tokenwalk.h"
+#include "text/editing.h"
 #include "text/textformat.h"
 #include "ui_pelmoraformview.h"
 #include "views/concordancedock.h"
@@ -867,25 +868,25 @@ void CMainFrame::paste()
 void CMainFrame::copyToken()
 {
     if (m_doc.currentToken())
-        QGuiApplication::clipboard()->setText(toQt(m_doc.copyTokenText()));
+        QGuiApplication::clipboard()->setText(toQt(copyTokenText(m_doc)));
 }
 
 void CMainFrame::copySentence()
 {
     if (m_doc.currentToken())
-        QGuiApplication::clipboard()->setText(toQt(m_doc.copySentenceWithReference()));
+        QGuiApplication::clipboard()->setText(toQt(copySentenceWithReference(m_doc)));
 }
 
 // --- Editing and the rest --------------------------------------------------------------------
 
 void CMainFrame::deleteToken()
 {
-    m_doc.deleteToken();
+    pelmora::deleteToken(m_doc);
 }
 
 void CMainFrame::splitSentence()
 {
-    m_doc.splitSentence();
+    pelmora::splitSentence(m_doc);
 }
 
 void CMainFrame::analyseDictionary()
