@@ -41,18 +41,18 @@ void walkSection(CDictionary& dictionary, DictSection section, std::size_t bound
 {
     std::size_t steps = 0;
     XmlNode last;
-    for (XmlNode at = dictionary.moveToFirst(section); at; at = dictionary.moveToNext(section)) {
+    for (XmlNode at = dictionary.firstEntry(section); at; at = CDictionary::nextEntry(at)) {
         last = at;
         if (++steps > bound)
             __builtin_trap();
     }
     if (steps != dictionary.analysisCount(section))
         __builtin_trap();
-    dictionary.setCurrentEntry(section, last);
-    for (steps = 0;; ++steps) {
-        const XmlNode before = dictionary.currentEntry(section);
-        if (dictionary.moveToPrevious(section) == before)
+    for (steps = 0; last; ++steps) {
+        const XmlNode before = CDictionary::previousEntry(last);
+        if (before == last)
             break;
+        last = before;
         if (steps > bound)
             __builtin_trap();
     }
@@ -79,6 +79,17 @@ void lookUp(const CDictionary& dictionary, DictSection section, std::string_view
                 __builtin_trap();
     }
 }
+
+// The stores of one bulk addition, from a list.
+class RequestList : public CDictionary::StoreSource {
+public:
+    explicit RequestList(const std::vector<StoreRequest>& requests) : m_requests(requests) {}
+    std::size_t size() const override { return m_requests.size(); }
+    StoreRequest request(std::size_t i) const override { return m_requests[i]; }
+
+private:
+    const std::vector<StoreRequest>& m_requests;
+};
 
 }  // namespace
 
@@ -118,14 +129,17 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::string& lemma = ids[1].front();
     // A Livonian letter outside Latin-1, which every dictionary must be able to keep.
     const std::string surface = (form.empty() ? std::string("sona") : form) + "ōga";
-    if (!dictionary.checkAndReload().applied)
-        __builtin_trap();
-    (void)dictionary.storeWordForm(surface, lemma.empty() ? std::string("x") : lemma, "sg.kom.", true);
-    (void)dictionary.storeWordForm(form.empty() ? std::string("a") : form, "a", {}, true);
-    (void)dictionary.storeWordForm("Ōga", "ōga", "-", true);
-    (void)dictionary.storeLemma(lemma.empty() ? std::string("l") : lemma, "tähendus", "S", {}, "meaning", true);
-    (void)dictionary.storeCombination(ids[2].front() + " ka", "ühend", "-", true);
-    if (!dictionary.saveAndStamp())
+    const std::string formOrA = form.empty() ? std::string("a") : form;
+    const std::string lemmaOrL = lemma.empty() ? std::string("l") : lemma;
+    const std::string combination = ids[2].front() + " ka";
+    const std::vector<StoreRequest> requests = {
+        {DictSection::WordForms, {surface, lemma.empty() ? std::string_view("x") : std::string_view(lemma), "sg.kom."}},
+        {DictSection::WordForms, {formOrA, "a", {}}},
+        {DictSection::WordForms, {"\u014Cga", "\u014Dga", "-"}},
+        {DictSection::Lemmas, {lemmaOrL, "t\u00E4hendus", "S", {}, "meaning"}},
+        {DictSection::Combinations, {combination, "\u00FChend", "-"}},
+    };
+    if (!dictionary.addInBulk(RequestList(requests)))
         __builtin_trap();
     (void)dictionary.deleteLemma(lemma, {}, {}, {}, {}, Direction::Backward);
 
