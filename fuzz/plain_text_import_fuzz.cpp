@@ -47,7 +47,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         metadata.speakers.push_back({"intervjueerija", "I", "Küsija", "", "", "", "", ""});
         if (!writeImportMetadata(doc, metadata))
             __builtin_trap();
-        doc.startImport();
         tokenizePlainTextBody(doc, std::u32string_view(text).substr(header.bodyStart), written,
                               storedInterviewers(doc));
         CPelmoraDoc reopened(prompter);

@@ -3,6 +3,7 @@
 #include "analysercommands.h"
 #include "cliprompter.h"
 #include "commands.h"
+#include "textfiles.h"
 
 #include "annotation/analyserclient.h"
 #include "annotation/confirmedanalyses.h"
@@ -66,22 +67,30 @@ std::vector<std::string> wordsToAnalyse(const std::vector<std::string>& argument
     return words;
 }
 
+// The analyser and the optional dictionary both commands work with.
+struct AnalyserTools {
+    std::shared_ptr<LocalAnalyser> analyser;
+    std::unique_ptr<CDictionary> dictionary;
+
+    // Loads both; false, the message written, when either does not load.
+    bool load(const AnalyserOptions& o, Prompter& prompter)
+    {
+        analyser = loadAnalyserForCli(o.fst, prompter);
+        return analyser && openOptionalDictionary(o.dictionary, prompter, dictionary);
+    }
+};
+
 int runLocalAnalyse(const AnalyserOptions& o)
 {
     CliPrompter prompter(std::cerr);
-    const std::shared_ptr<LocalAnalyser> analyser = loadAnalyserForCli(o.fst, prompter);
-    if (!analyser)
+    AnalyserTools tools;
+    if (!tools.load(o, prompter))
         return kExitFailed;
-    std::unique_ptr<CDictionary> dictionary;
-    if (!o.dictionary.empty()) {
-        dictionary = std::make_unique<CDictionary>(prompter);
-        if (!dictionary->openWithPath(o.dictionary))
-            return kExitFailed;
-    }
+    const std::shared_ptr<LocalAnalyser>& analyser = tools.analyser;
     std::optional<ConfirmedAnalyses> texts;
     if (!o.texts.empty())
         texts = ConfirmedAnalyses::build(o.texts);
-    const Evidence evidence{dictionary.get(), nullptr, texts ? &*texts : nullptr, {}};
+    const Evidence evidence{tools.dictionary.get(), nullptr, texts ? &*texts : nullptr, {}};
 
     const bool json = o.format == "json";
     nlohmann::ordered_json lines = nlohmann::ordered_json::array();
@@ -108,24 +117,16 @@ int runLocalAnalyse(const AnalyserOptions& o)
 
 int runPreannotate(const AnalyserOptions& o)
 {
-    CliPrompter prompter(std::cerr);
-    CPelmoraDoc doc(prompter);
-    if (!doc.openDocument(o.text))
-        return kExitFailed;
-    const std::shared_ptr<LocalAnalyser> analyser = loadAnalyserForCli(o.fst, prompter);
-    if (!analyser)
-        return kExitFailed;
-    std::unique_ptr<CDictionary> dictionary;
-    if (!o.dictionary.empty()) {
-        dictionary = std::make_unique<CDictionary>(prompter);
-        if (!dictionary->openWithPath(o.dictionary))
+    return withText(o.text, [&](CPelmoraDoc& doc, CliPrompter& prompter) {
+        AnalyserTools tools;
+        if (!tools.load(o, prompter))
             return kExitFailed;
-    }
-    const PreannotationResult result = preannotateText(doc, *analyser, dictionary.get(), o.factor);
-    if (!doc.saveDocument(o.inPlace ? o.text : o.output))
-        return kExitFailed;
-    std::cout << preannotationReport(result) << '\n';
-    return kExitOk;
+        const PreannotationResult result = preannotateText(doc, *tools.analyser, tools.dictionary.get(), o.factor);
+        if (!doc.saveDocument(o.inPlace ? o.text : o.output))
+            return kExitFailed;
+        std::cout << preannotationReport(result) << '\n';
+        return kExitOk;
+    });
 }
 
 }  // namespace

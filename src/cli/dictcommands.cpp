@@ -197,7 +197,7 @@ int runChange(const DictOptions& options, Operation operation, int times = 1)
     Session session(options);
     if (!session.open())
         return kExitFailed;
-    ChangeResult all{true, false, true};
+    ChangeResult all{true, false, true, {}};
     for (int i = 0; i < times; ++i) {
         const int before = session.messageCount();
         const ChangeResult result = session.timed([&] { return operation(session.dictionary()); });

@@ -5,7 +5,9 @@
 #include "common/strings.h"
 #include "annotation/vocabularies.h"
 #include "search/tokenwalk.h"
+#include "text/combinationediting.h"
 #include "text/combinations.h"
+#include "text/editing.h"
 #include "text/pelmoradoc.h"
 #include "text/textformat.h"
 
@@ -168,7 +170,7 @@ bool runCombination(CPelmoraDoc& doc, const Operation& operation)
             std::cerr << formatMessage(kCombinationNotFound, operation.arguments.front()) << '\n';
             return false;
         }
-        return doc.removeCombination(combination);
+        return removeCombination(doc, combination);
     }
     std::vector<XmlNode> words;
     for (const std::string& id : operation.arguments) {
@@ -179,7 +181,7 @@ bool runCombination(CPelmoraDoc& doc, const Operation& operation)
         }
         words.push_back(token);
     }
-    return static_cast<bool>(doc.createCombination(words, operation.combination));
+    return static_cast<bool>(createCombination(doc, words, operation.combination));
 }
 
 // Makes the operation's token (or its sentence's first token) current; false with a message.
@@ -227,12 +229,12 @@ int runEdit(const EditOptions& options, const std::vector<std::string>& words)
             return kExitFailed;
         bool done = true;
         switch (operation.kind) {
-        case EditKind::ModifyToken: doc.modifyToken(operation.arguments[1]); break;
-        case EditKind::AddToken: done = doc.addToken(operation.arguments[1]); break;
-        case EditKind::DeleteToken: doc.deleteToken(); break;
-        case EditKind::Merge: doc.mergeSentences(operation.arguments[1]); break;
-        case EditKind::Split: doc.splitSentence(); break;
-        case EditKind::Audio: doc.setAudioPosition(operation.minutes, operation.seconds); break;
+        case EditKind::ModifyToken: modifyToken(doc, operation.arguments[1]); break;
+        case EditKind::AddToken: done = addToken(doc, operation.arguments[1]); break;
+        case EditKind::DeleteToken: deleteToken(doc); break;
+        case EditKind::Merge: mergeSentences(doc, operation.arguments[1]); break;
+        case EditKind::Split: splitSentence(doc); break;
+        case EditKind::Audio: setAudioPosition(doc, operation.minutes, operation.seconds); break;
         case EditKind::Combine:
         case EditKind::Uncombine: break;
         }

@@ -1,6 +1,7 @@
 // The command "info": a text's metadata as JSON, and accepting new metadata from JSON.
 #include "cliprompter.h"
 #include "commands.h"
+#include "textfiles.h"
 #include "metadatajson.h"
 
 #include "common/files.h"
@@ -22,13 +23,11 @@ struct InfoOptions {
 
 int runShow(const std::string& path)
 {
-    CliPrompter prompter(std::cerr);
-    CPelmoraDoc doc(prompter);
-    if (!doc.openDocument(path))
-        return kExitFailed;
-    std::cout << metadataToJson(readTextMetadata(doc)).dump(2, ' ', false, nlohmann::json::error_handler_t::replace)
-              << '\n';
-    return kExitOk;
+    return withText(path, [](CPelmoraDoc& doc, CliPrompter&) {
+        std::cout << metadataToJson(readTextMetadata(doc)).dump(2, ' ', false, nlohmann::json::error_handler_t::replace)
+                  << '\n';
+        return kExitOk;
+    });
 }
 
 int runSet(const InfoOptions& options)

@@ -1,6 +1,7 @@
 // Commands that carry texts in and out of the corpus: export, query, simple-dict, stats, merge.
 #include "cliprompter.h"
 #include "commands.h"
+#include "textfiles.h"
 
 #include "common/files.h"
 #include "common/strings.h"
@@ -71,18 +72,23 @@ bool parseCondition(const std::string& item, TokenConditions& conditions, std::s
     return true;
 }
 
-int runExport(const IoOptions& o)
+// Refuses an output that is the text itself, then runs `work` on the opened text.
+int withTextAndOutput(const IoOptions& o, const std::function<int(CPelmoraDoc& doc, CliPrompter& prompter)>& work)
 {
     CliPrompter prompter(std::cerr);
     if (refuseSameFile(o.text, o.output, prompter))
         return kExitFailed;
-    CPelmoraDoc doc(prompter);
-    if (!doc.openDocument(o.text))
-        return kExitFailed;
+    return withText(o.text, work);
+}
+
+int runExport(const IoOptions& o)
+{
     const ExportMode mode = o.mode == "annotated" ? ExportMode::Annotated
                             : o.mode == "search"  ? ExportMode::SearchForm
                                                   : ExportMode::Plain;
-    return exportText(doc, o.output, mode, prompter) ? kExitOk : kExitFailed;
+    return withTextAndOutput(o, [&](CPelmoraDoc& doc, CliPrompter& prompter) {
+        return exportText(doc, o.output, mode, prompter) ? kExitOk : kExitFailed;
+    });
 }
 
 int runQuery(IoOptions& o)
@@ -108,28 +114,22 @@ int runQuery(IoOptions& o)
 
 int runSimpleDictionary(const IoOptions& o)
 {
-    CliPrompter prompter(std::cerr);
-    if (refuseSameFile(o.text, o.output, prompter))
-        return kExitFailed;
-    CPelmoraDoc doc(prompter);
-    if (!doc.openDocument(o.text))
-        return kExitFailed;
     SimpleDictionaryOptions options;
     options.outputPath = o.output;
     options.combinations = !o.noCombinations;
     options.examples = !o.noExamples;
-    return buildSimpleDictionary(doc, options, prompter) ? kExitOk : kExitFailed;
+    return withTextAndOutput(o, [&](CPelmoraDoc& doc, CliPrompter& prompter) {
+        return buildSimpleDictionary(doc, options, prompter) ? kExitOk : kExitFailed;
+    });
 }
 
 int runStatistics(const IoOptions& o)
 {
-    CliPrompter prompter(std::cerr);
-    CPelmoraDoc doc(prompter);
-    if (!doc.openDocument(o.text))
-        return kExitFailed;
-    const TextStatistics counts = countTextStatistics(doc, prompter);
-    std::cout << "Sõnesid: " << counts.tokens << "\nMärksõnaga sõnesid: " << counts.lemmaTokens << '\n';
-    return kExitOk;
+    return withText(o.text, [](CPelmoraDoc& doc, CliPrompter& prompter) {
+        const TextStatistics counts = countTextStatistics(doc, prompter);
+        std::cout << "Sõnesid: " << counts.tokens << "\nMärksõnaga sõnesid: " << counts.lemmaTokens << '\n';
+        return kExitOk;
+    });
 }
 
 int runMerge(const IoOptions& o)

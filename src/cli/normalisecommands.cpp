@@ -2,6 +2,7 @@
 // normal form (NFC); "lint" reports what it would change.
 #include "cliprompter.h"
 #include "commands.h"
+#include "textfiles.h"
 
 #include "common/files.h"
 #include "dictionary/dictionary.h"
@@ -48,15 +49,13 @@ int normaliseDictionaryFile(const std::string& file, const std::string& output)
 
 int normaliseTextFile(const std::string& file, const std::string& output)
 {
-    CliPrompter prompter(std::cerr);
-    CPelmoraDoc doc(prompter);
-    if (!doc.openDocument(file))
-        return kExitFailed;
-    const std::size_t changed = normaliseText(doc);
-    std::cout << file << ": " << changed << " values changed\n";
-    if (output.empty() && changed == 0)
-        return kExitOk;  // nothing to write: the file keeps its bytes and its time
-    return doc.saveDocument(output.empty() ? file : output) ? kExitOk : kExitFailed;
+    return withText(file, [&](CPelmoraDoc& doc, CliPrompter&) {
+        const std::size_t changed = normaliseText(doc);
+        std::cout << file << ": " << changed << " values changed\n";
+        if (output.empty() && changed == 0)
+            return kExitOk;  // nothing to write: the file keeps its bytes and its time
+        return doc.saveDocument(output.empty() ? file : output) ? kExitOk : kExitFailed;
+    });
 }
 
 int runNormalise(const NormaliseOptions& options)
@@ -69,14 +68,10 @@ int runNormalise(const NormaliseOptions& options)
         std::cerr << "normalise: -o OUT takes one FILE\n";
         return kExitUsage;
     }
-    int status = kExitOk;
-    for (const std::string& file : options.files) {
-        const int result = isDictionaryFile(file) ? normaliseDictionaryFile(file, options.output)
-                                                  : normaliseTextFile(file, options.output);
-        if (result != kExitOk)
-            status = result;
-    }
-    return status;
+    return runOnEachFile(options.files, [&](const std::string& file) {
+        return isDictionaryFile(file) ? normaliseDictionaryFile(file, options.output)
+                                      : normaliseTextFile(file, options.output);
+    });
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 // normal-form check over files.
 #include "cliprompter.h"
 #include "commands.h"
+#include "textfiles.h"
 
 #include "dictionary/dictionary.h"
 #include "search/searchcriteria.h"
@@ -90,53 +91,48 @@ int runFind(const SearchOptions& options)
     SearchCriteria criteria;
     if (!buildCriteria(options, criteria))
         return kExitUsage;
-    CliPrompter prompter(std::cerr);
-    CPelmoraDoc doc(prompter);
-    if (!doc.openDocument(options.text))
-        return kExitFailed;
     const TokenMatcher matcher(criteria);
-    forEachToken(doc, [&](XmlNode token) {
-        if (matcher.matches(token))
-            std::cout << identifierOf(token) << '\n';
+    return withText(options.text, [&](CPelmoraDoc& doc, CliPrompter&) {
+        forEachToken(doc, [&](XmlNode token) {
+            if (matcher.matches(token))
+                std::cout << identifierOf(token) << '\n';
+        });
+        return kExitOk;
     });
-    return kExitOk;
 }
 
 int runLint(const std::vector<std::string>& files)
 {
     const TokenMatcher matcher(suspectedErrorsCriteria());
-    int status = kExitOk;
-    const auto reportUnnormalised = [&status](const std::string& file, XmlNode root) {
+    // Every finding makes the status kExitFailed.
+    const auto reportUnnormalised = [](const std::string& file, XmlNode root) {
+        int status = kExitOk;
         for (const UnnormalisedValue& value : findUnnormalisedValues(root)) {
             std::cout << column(file) << '\t' << column(value.element) << '\t' << column(value.field) << '\t'
                       << kNotNormalised << '\n';
             status = kExitFailed;
         }
+        return status;
     };
-    for (const std::string& file : files) {
+    return runOnEachFile(files, [&](const std::string& file) {
         if (isDictionaryFile(file)) {
             XmlDocument dictionary;
             dictionary.load(file);
-            reportUnnormalised(file, dictionary.root());
-            continue;
+            return reportUnnormalised(file, dictionary.root());
         }
-        CliPrompter prompter(std::cerr);
-        CPelmoraDoc doc(prompter);
-        if (!doc.openDocument(file)) {
-            status = kExitFailed;
-            continue;
-        }
-        reportUnnormalised(file, doc.xml().root());
-        forEachToken(doc, [&](XmlNode token) {
-            if (!matcher.matches(token))
-                return;
-            std::cout << column(file) << '\t' << identifierOf(token) << '\t' << column(elementText(token)) << '\t'
-                      << column(attributeValue(token, text::kPartOfSpeech)) << '\t'
-                      << column(attributeValue(token, text::kForm)) << '\n';
-            status = kExitFailed;
+        return withText(file, [&](CPelmoraDoc& doc, CliPrompter&) {
+            int status = reportUnnormalised(file, doc.xml().root());
+            forEachToken(doc, [&](XmlNode token) {
+                if (!matcher.matches(token))
+                    return;
+                std::cout << column(file) << '\t' << identifierOf(token) << '\t' << column(elementText(token)) << '\t'
+                          << column(attributeValue(token, text::kPartOfSpeech)) << '\t'
+                          << column(attributeValue(token, text::kForm)) << '\n';
+                status = kExitFailed;
+            });
+            return status;
         });
-    }
-    return status;
+    });
 }
 
 }  // namespace

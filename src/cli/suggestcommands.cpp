@@ -2,6 +2,7 @@
 #include "analysercommands.h"
 #include "cliprompter.h"
 #include "commands.h"
+#include "textfiles.h"
 
 #include "annotation/analyserclient.h"
 #include "annotation/combining.h"
@@ -43,21 +44,9 @@ struct SuggestOptions {
     bool inPlace = false;
 };
 
-int runSuggest(const SuggestOptions& options)
+// The settings the suggester runs with, from the command's options.
+Settings suggestSettings(const SuggestOptions& options)
 {
-    CliPrompter prompter(std::cerr);
-    CPelmoraDoc doc(prompter);
-    if (!doc.openDocument(options.text))
-        return kExitFailed;
-    if (!options.token.empty()) {
-        const XmlNode token = findTokenById(doc, options.token);
-        if (!token) {
-            std::cerr << "Sõne " << options.token << " ei leitud.\n";
-            return kExitFailed;
-        }
-        doc.setCurrentToken(token);
-    }
-
     Settings settings;
     settings.suggestionType = options.source == "dictionary" ? 1 : options.source == "none" ? 2 : 0;
     settings.dictionaryPathName = options.dictionary;
@@ -69,34 +58,12 @@ int runSuggest(const SuggestOptions& options)
     settings.noEnglish = options.noEnglish ? 1 : 0;
     settings.morf = options.morf;
     settings.analyserUrl = options.analyser;
+    return settings;
+}
 
-    std::unique_ptr<CDictionary> dictionary;
-    if (!options.dictionary.empty()) {
-        dictionary = std::make_unique<CDictionary>(prompter);
-        if (!dictionary->openWithPath(options.dictionary))
-            return kExitFailed;
-    }
-    std::unique_ptr<AnalyserClient> analyser;
-    if (!options.analyser.empty())
-        analyser = std::make_unique<AnalyserClient>(options.analyser);
-    LocalAnalyserHolder localAnalyser;
-    std::shared_ptr<LocalAnalyser> local;
-    if (!options.fst.empty()) {
-        local = loadAnalyserForCli(options.fst, prompter);
-        if (!local)
-            return kExitFailed;
-        settings.analyserFile = options.fst;
-        localAnalyser.setPath(options.fst);
-        localAnalyser.adopt(options.fst, {local, {}});
-    }
-    std::optional<ConfirmedAnalyses> texts;
-    if (!options.texts.empty())
-        texts = ConfirmedAnalyses::build(options.texts);
-
-    SuggestionSources sources{dictionary.get(), analyser.get(), &localAnalyser, texts ? &*texts : nullptr, options.text};
-    Suggester suggester(doc, settings, sources, prompter);
-    suggester.showCurrentToken();
-
+// The proposed fields, the lists and the sources of their items.
+nlohmann::ordered_json suggestionJson(const Suggester& suggester)
+{
     const SuggestionFields& fields = suggester.fields();
     const auto listItems = [&](SuggestionList which) { return suggester.list(which).items(); };
     nlohmann::ordered_json out;
@@ -130,6 +97,51 @@ int runSuggest(const SuggestOptions& options)
         {"liik", listSources(SuggestionList::PartOfSpeech)},
         {"vorm", listSources(SuggestionList::Form)},
     };
+    return out;
+}
+
+int runSuggest(const SuggestOptions& options)
+{
+    CliPrompter prompter(std::cerr);
+    CPelmoraDoc doc(prompter);
+    if (!doc.openDocument(options.text))
+        return kExitFailed;
+    if (!options.token.empty()) {
+        const XmlNode token = findTokenById(doc, options.token);
+        if (!token) {
+            std::cerr << "Sõne " << options.token << " ei leitud.\n";
+            return kExitFailed;
+        }
+        doc.setCurrentToken(token);
+    }
+
+    Settings settings = suggestSettings(options);
+
+    std::unique_ptr<CDictionary> dictionary;
+    if (!openOptionalDictionary(options.dictionary, prompter, dictionary))
+        return kExitFailed;
+    std::unique_ptr<AnalyserClient> analyser;
+    if (!options.analyser.empty())
+        analyser = std::make_unique<AnalyserClient>(options.analyser);
+    LocalAnalyserHolder localAnalyser;
+    std::shared_ptr<LocalAnalyser> local;
+    if (!options.fst.empty()) {
+        local = loadAnalyserForCli(options.fst, prompter);
+        if (!local)
+            return kExitFailed;
+        settings.analyserFile = options.fst;
+        localAnalyser.setPath(options.fst);
+        localAnalyser.adopt(options.fst, {local, {}});
+    }
+    std::optional<ConfirmedAnalyses> texts;
+    if (!options.texts.empty())
+        texts = ConfirmedAnalyses::build(options.texts);
+
+    SuggestionSources sources{dictionary.get(), analyser.get(), &localAnalyser, texts ? &*texts : nullptr, options.text};
+    Suggester suggester(doc, settings, sources, prompter);
+    suggester.showCurrentToken();
+
+    nlohmann::ordered_json out = suggestionJson(suggester);
     if (analyser || local) {
         nlohmann::ordered_json proposals = nlohmann::ordered_json::array();
         for (const Suggester::AnalyserProposal& proposal : suggester.analyserProposals())

@@ -1,6 +1,7 @@
 // Commands on corpus texts: check, roundtrip, key.
 #include "cliprompter.h"
 #include "commands.h"
+#include "textfiles.h"
 
 #include "common/strings.h"
 #include "text/pelmoradoc.h"
@@ -22,35 +23,28 @@ struct TextOptions {
 
 int runCheck(const std::vector<std::string>& files)
 {
-    int status = kExitOk;
-    for (const std::string& file : files) {
-        CliPrompter prompter(std::cerr);
-        CPelmoraDoc doc(prompter);
-        if (!doc.openDocument(file)) {
-            status = kExitFailed;
-            continue;
-        }
-        std::size_t sentences = 0;
-        std::size_t tokens = 0;
-        for (XmlNode sentence = firstChildElement(doc.body(), text::kSentence); sentence;
-             sentence = nextSiblingElement(sentence, text::kSentence)) {
-            ++sentences;
-            for (XmlNode token = firstChildElement(sentence, text::kToken); token;
-                 token = nextSiblingElement(token, text::kToken))
-                ++tokens;
-        }
-        std::cout << file << ": " << sentences << " sentences, " << tokens << " tokens\n";
-    }
-    return status;
+    return runOnEachFile(files, [](const std::string& file) {
+        return withText(file, [&](CPelmoraDoc& doc, CliPrompter&) {
+            std::size_t sentences = 0;
+            std::size_t tokens = 0;
+            for (XmlNode sentence = firstChildElement(doc.body(), text::kSentence); sentence;
+                 sentence = nextSiblingElement(sentence, text::kSentence)) {
+                ++sentences;
+                for (XmlNode token = firstChildElement(sentence, text::kToken); token;
+                     token = nextSiblingElement(token, text::kToken))
+                    ++tokens;
+            }
+            std::cout << file << ": " << sentences << " sentences, " << tokens << " tokens\n";
+            return kExitOk;
+        });
+    });
 }
 
 int runRoundtrip(const std::string& input, const std::string& output)
 {
-    CliPrompter prompter(std::cerr);
-    CPelmoraDoc doc(prompter);
-    if (!doc.openDocument(input))
-        return kExitFailed;
-    return doc.saveDocument(output) ? kExitOk : kExitFailed;
+    return withText(input, [&](CPelmoraDoc& doc, CliPrompter&) {
+        return doc.saveDocument(output) ? kExitOk : kExitFailed;
+    });
 }
 
 int runKey(const std::vector<std::string>& words)

@@ -13,6 +13,7 @@
 #include "common/prompter.h"
 #include "form/pelmoraformview.h"
 #include "search/tokenwalk.h"
+#include "text/combinationediting.h"
 #include "text/pelmoradoc.h"
 #include "views/textview.h"
 
@@ -196,7 +197,7 @@ int main(int argc, char** argv)
             CPelmoraDoc& doc = app.doc();
             CTextView& view = frame.textView();
             const XmlNode combination = nextSiblingElement(findTokenById(doc, "l3_s4"), "yhend");
-            if (doc.removeCombination(combination) && doc.setCurrentToken(findTokenById(doc, "l3_s3"))) {
+            if (removeCombination(doc, combination) && doc.setCurrentToken(findTokenById(doc, "l3_s3"))) {
                 view.startCombinationSelection();
                 doc.goToNextToken();
                 QKeyEvent space(QEvent::KeyPress, Qt::Key_Space, Qt::NoModifier, QStringLiteral(" "));

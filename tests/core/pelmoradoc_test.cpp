@@ -281,13 +281,6 @@ TEST_F(DocTest, KeyboardMovesStopAtTheEnds)
     }
 }
 
-TEST_F(DocTest, NextCombinationCrossesSentences)
-{
-    EXPECT_EQ(id(CPelmoraDoc::nextCombination(doc.firstToken())), "l2_s1_s2");
-    const XmlNode only = CPelmoraDoc::nextCombination(doc.firstToken());
-    EXPECT_FALSE(CPelmoraDoc::nextCombination(only));
-}
-
 // --- Current token and the combination selection --------------------------------------------
 
 TEST_F(DocTest, SelectionUnderWayRefusesClicksButNotKeys)
@@ -365,45 +358,6 @@ TEST_F(DocTest, NullTokenChangesNothing)
     EXPECT_FALSE(doc.isModified());
 }
 
-// --- Combinations of a token -------------------------------------------------------------------
-
-TEST(Combinations, FoundByTheLastWordAndStaleMarksRepaired)
-{
-    RecordingPrompter prompter;
-    CPelmoraDoc doc(prompter);
-    ASSERT_TRUE(doc.openFromBuffer(
-        "<pelmora><sisu><lause id=\"l1\">"
-        "<sone id=\"l1_s1\">a</sone><sone id=\"l1_s2\" yhend=\"+\">jūrõ</sone><sone id=\"l1_s3\">c</sone>"
-        "<sone id=\"l1_s4\" yhend=\"+\">vīeres</sone>"
-        "<yhend id=\"l1_s2_s4\" ylemma=\"jūrõ vīeres\" ytahendus=\"mere ääres\" yliik=\"Post\"/>"
-        "<yhend id=\"l1_s1_s14\" ylemma=\"wrong\"/>"
-        "</lause></sisu></pelmora>",
-        "t.xml"));
-    XmlNode first = doc.firstToken();
-    XmlNode second = CPelmoraDoc::nextToken(first);
-    XmlNode fourth = CPelmoraDoc::lastTokenOfSentence(first);
-
-    // The combination ends at s4; "l1_s1_s14" does not belong to s4.
-    const TokenCombinations ofFourth = doc.combinationsOfToken(fourth);
-    ASSERT_EQ(ofFourth.items.size(), 1u);
-    EXPECT_EQ(ofFourth.items[0].id, "l1_s2_s4");
-    EXPECT_EQ(ofFourth.items[0].lemma, "jūrõ vīeres");
-    EXPECT_EQ(ofFourth.items[0].meaning, "mere ääres");
-    EXPECT_EQ(ofFourth.items[0].partOfSpeech, "Post");
-    EXPECT_EQ(ofFourth.items[0].words, (std::vector<std::string>{"jūrõ", "vīeres"}));
-    EXPECT_FALSE(ofFourth.markRepaired);
-
-    // s2 is marked but ends no combination: the mark is repaired.
-    const TokenCombinations ofSecond = doc.combinationsOfToken(second);
-    EXPECT_TRUE(ofSecond.items.empty());
-    EXPECT_TRUE(ofSecond.markRepaired);
-    EXPECT_EQ(CPelmoraDoc::attribute(second, "yhend"), "");
-    EXPECT_TRUE(doc.isModified());
-
-    // An unmarked token has none and nothing is repaired.
-    EXPECT_FALSE(doc.combinationsOfToken(first).markRepaired);
-}
-
 // --- Observers -----------------------------------------------------------------------------------
 
 struct CountingObserver : DocumentObserver {
@@ -426,119 +380,6 @@ TEST_F(DocTest, ObserversHearMovesAndClears)
     doc.removeObserver(&observer);
 }
 
-// --- Append imported token -----------------------------------------------------------------------
-
-struct ImportCase {
-    const char* name;
-    ImportedToken token;
-    const char* expectedAttributes;
-};
-
-ImportedToken imported(const char* text, bool written = true)
-{
-    ImportedToken t;
-    t.text = text;
-    t.writtenText = written;
-    t.page = "7";
-    return t;
-}
-
-ImportedToken flagged(ImportedToken t, bool ImportedToken::*flag)
-{
-    t.*flag = true;
-    return t;
-}
-
-ImportedToken twoFlags(ImportedToken t, bool ImportedToken::*a, bool ImportedToken::*b)
-{
-    t.*a = true;
-    t.*b = true;
-    return t;
-}
-
-class AppendImported : public ::testing::TestWithParam<ImportCase> {};
-
-TEST_P(AppendImported, SetsAttributesInImportOrder)
-{
-    RecordingPrompter prompter;
-    CPelmoraDoc doc(prompter);
-    ASSERT_TRUE(doc.openFromBuffer(text::newTextTemplate(), "new.xml"));
-    doc.startImport();
-
-    ASSERT_TRUE(doc.AppendImportedToken(GetParam().token));
-
-    std::string attributes;
-    for (pugi::xml_attribute a = doc.currentToken().first_attribute(); a; a = a.next_attribute())
-        attributes += std::string(a.name()) + "=" + a.value() + " ";
-    EXPECT_EQ(attributes, GetParam().expectedAttributes);
-    EXPECT_EQ(CPelmoraDoc::tokenText(doc.currentToken()), GetParam().token.text);
-}
-
-INSTANTIATE_TEST_SUITE_P(Cases, AppendImported, ::testing::Values(
-    ImportCase{"Written", imported("kala"), "id=l1_s1 lk=7 "},
-    ImportCase{"OralHasNoPage", imported("kala", false), "id=l1_s1 "},
-    ImportCase{"LoneFullStop", imported("."), "id=l1_s1 lk=7 meta=vahemärk "},
-    ImportCase{"Dash", imported("\xE2\x80\x94"), "id=l1_s1 lk=7 meta=vahemärk "},
-    ImportCase{"TwoStopsArePunctuation", imported(".."), "id=l1_s1 lk=7 meta=vahemärk "},
-    ImportCase{"Number", imported("12"), "id=l1_s1 lk=7 meta=number "},
-    ImportCase{"WordAfterASlashIsAWord", imported("/paus"), "id=l1_s1 lk=7 "},
-    ImportCase{"ElisionInParenthesesOralIsAWord", imported("(u)m", false), "id=l1_s1 "},
-    ImportCase{"PauseMarkOral", imported("(...)", false), "id=l1_s1 meta=vahemärk "},
-    ImportCase{"ParenthesisWritten", imported("(naerab"), "id=l1_s1 lk=7 "},
-    ImportCase{"NoteThenEmphasisOverwrites",
-               twoFlags(imported("kala"), &ImportedToken::note, &ImportedToken::emphasis),
-               "id=l1_s1 lk=7 stiil=esiletõst "},
-    ImportCase{"OtherThenInterviewerKeepsPlace",
-               twoFlags(imported("kala"), &ImportedToken::other, &ImportedToken::interviewer),
-               "id=l1_s1 lk=7 meta=intervjueerija "},
-    ImportCase{"CommentAndHeading",
-               twoFlags(imported("kala"), &ImportedToken::comment, &ImportedToken::heading),
-               "id=l1_s1 lk=7 stiil=pealkiri meta=kommentaar "},
-    ImportCase{"MetaBeforeStyleWhenBothSet",
-               twoFlags(imported("kala"), &ImportedToken::other, &ImportedToken::note),
-               "id=l1_s1 lk=7 meta=muu stiil=märkus "},
-    ImportCase{"NumberOverwritesComment", flagged(imported("3."), &ImportedToken::comment),
-               "id=l1_s1 lk=7 meta=number "}),
-    test::ByName());
-
-TEST(AppendImportedSequence, BuildsSentencesAndSpeakers)
-{
-    RecordingPrompter prompter;
-    CPelmoraDoc doc(prompter);
-    ASSERT_TRUE(doc.openFromBuffer(text::newTextTemplate(), "new.xml"));
-    doc.startImport();
-    const auto oral = [](const char* text, const char* speaker) {
-        ImportedToken t;
-        t.text = text;
-        t.speaker = speaker;
-        return t;
-    };
-
-    // An empty text and a single blank are ignored.
-    EXPECT_FALSE(doc.AppendImportedToken(oral("", "k1")));
-    EXPECT_FALSE(doc.AppendImportedToken(oral(" ", "k1")));
-    EXPECT_TRUE(doc.AppendImportedToken(oral("Minā", "k1")));
-    EXPECT_TRUE(doc.AppendImportedToken(oral("um", "k1")));
-    doc.endImportedSentence();
-    EXPECT_TRUE(doc.AppendImportedToken(oral("Mis", "?")));
-    EXPECT_TRUE(doc.AppendImportedToken(oral("?", "?")));
-    doc.endImportedSentence();
-    EXPECT_TRUE(doc.AppendImportedToken(oral("Jā", "k2")));
-    doc.endImportedSentence();
-    EXPECT_TRUE(doc.AppendImportedToken(oral("Nu", "")));
-
-    const std::string saved = doc.xml().serialize();
-    // Expected: the placeholder reused in l1 with its speaker; l2 without speaker; l3 with k2.
-    EXPECT_NE(saved.find("<lause id=\"l1\" koneleja=\"k1\">\n<sone id=\"l1_s1\">Minā</sone>\n<sone id=\"l1_s2\">um</sone>"),
-              std::string::npos) << saved;
-    EXPECT_NE(saved.find("<lause id=\"l2\">\n<sone id=\"l2_s1\">Mis</sone>\n<sone id=\"l2_s2\" meta=\"vahemärk\">?</sone>"),
-              std::string::npos) << saved;
-    EXPECT_NE(saved.find("<lause id=\"l3\" koneleja=\"k2\">\n<sone id=\"l3_s1\">Jā</sone>"), std::string::npos) << saved;
-    // No speaker given at all writes no empty attribute.
-    EXPECT_NE(saved.find("<lause id=\"l4\">\n<sone id=\"l4_s1\">Nu</sone>"), std::string::npos) << saved;
-    EXPECT_EQ(saved.find("__UUS_FAIL__"), std::string::npos);
-    EXPECT_TRUE(doc.isModified());
-}
 
 }  // namespace
 }  // namespace pelmora

@@ -1,6 +1,7 @@
 #include "testsupport.h"
 #include "text/pelmoradoc.h"
 #include "text/tokenhandle.h"
+#include "text/editing.h"
 
 #include <functional>
 #include <gtest/gtest.h>
@@ -136,16 +137,16 @@ TEST_P(Holders, NeverKeepADanglingHandle)
 }
 
 INSTANTIATE_TEST_SUITE_P(Cases, Holders, ::testing::Values(
-    HolderCase{"DeleteMovesToTheNextToken", "b", [](CPelmoraDoc& d) { return d.deleteToken(); }, "b", "c"},
-    HolderCase{"DeleteLastMovesToThePrevious", "c", [](CPelmoraDoc& d) { return d.deleteToken(); }, "c", "b"},
-    HolderCase{"DeleteOnlyTokenMovesToTheNextSentence", "d", [](CPelmoraDoc& d) { return d.deleteToken(); }, "d", "e"},
-    HolderCase{"DeleteOfOtherTokenLeavesHolders", "a", [](CPelmoraDoc& d) { return d.deleteToken(); }, "e", "e"},
-    HolderCase{"MergeKeepsHandlesOnTheMovedTokens", "a", [](CPelmoraDoc& d) { return d.mergeSentences("l3"); }, "f", "f"},
-    HolderCase{"MergeOfEarlierSentence", "e", [](CPelmoraDoc& d) { return d.mergeSentences("l1"); }, "b", "b"},
-    HolderCase{"SplitKeepsHandles", "a", [](CPelmoraDoc& d) { return d.splitSentence(); }, "c", "c"},
-    HolderCase{"AddThenUndoRemovesTheNewToken", "f", [](CPelmoraDoc& d) { return d.addToken("g"); }, "f", "f"},
+    HolderCase{"DeleteMovesToTheNextToken", "b", [](CPelmoraDoc& d) { return deleteToken(d); }, "b", "c"},
+    HolderCase{"DeleteLastMovesToThePrevious", "c", [](CPelmoraDoc& d) { return deleteToken(d); }, "c", "b"},
+    HolderCase{"DeleteOnlyTokenMovesToTheNextSentence", "d", [](CPelmoraDoc& d) { return deleteToken(d); }, "d", "e"},
+    HolderCase{"DeleteOfOtherTokenLeavesHolders", "a", [](CPelmoraDoc& d) { return deleteToken(d); }, "e", "e"},
+    HolderCase{"MergeKeepsHandlesOnTheMovedTokens", "a", [](CPelmoraDoc& d) { return mergeSentences(d, "l3"); }, "f", "f"},
+    HolderCase{"MergeOfEarlierSentence", "e", [](CPelmoraDoc& d) { return mergeSentences(d, "l1"); }, "b", "b"},
+    HolderCase{"SplitKeepsHandles", "a", [](CPelmoraDoc& d) { return splitSentence(d); }, "c", "c"},
+    HolderCase{"AddThenUndoRemovesTheNewToken", "f", [](CPelmoraDoc& d) { return addToken(d, "g"); }, "f", "f"},
     HolderCase{"RemoveWholeSentence", "a", [](CPelmoraDoc& d) { return d.removeNode(d.body().first_child()); }, "b", "d"},
-    HolderCase{"AudioPosition", "e", [](CPelmoraDoc& d) { return d.setAudioPosition(0, 3); }, "e", "e"}),
+    HolderCase{"AudioPosition", "e", [](CPelmoraDoc& d) { return setAudioPosition(d, 0, 3); }, "e", "e"}),
     test::ByName());
 
 TEST(TokenHandles, UndoOfAnAddMovesHoldersOffTheRemovedToken)
@@ -155,7 +156,7 @@ TEST(TokenHandles, UndoOfAnAddMovesHoldersOffTheRemovedToken)
     ASSERT_TRUE(doc.openFromBuffer(kText, "t.xml"));
     TokenHandle remembered(doc);
     TokenHandle dropped(doc, OnTokenRemoved::Drop);
-    ASSERT_TRUE(doc.addToken("uus"));
+    ASSERT_TRUE(addToken(doc, "uus"));
     remembered.set(CPelmoraDoc::nextToken(doc.currentToken()));
     dropped.set(remembered.token());
     ASSERT_EQ(CPelmoraDoc::tokenText(remembered.token()), "uus");

@@ -10,6 +10,7 @@
 #include "search/tokenwalk.h"
 #include "text/combinations.h"
 #include "views/textview.h"
+#include "text/combinationediting.h"
 
 #include <QAction>
 #include <QApplication>
@@ -227,7 +228,7 @@ private Q_SLOTS:
     void ctrlZInTheRunningTextUndoesTheCombination()
     {
         Workbench w;
-        QVERIFY(w.doc().createCombination({w.token("l1_s1"), w.token("l1_s4")}, {"minā .", "", ""}));
+        QVERIFY(createCombination(w.doc(), {w.token("l1_s1"), w.token("l1_s4")}, {"minā .", "", ""}));
         QTRY_VERIFY(w.frame().action(Command::Undo)->isEnabled());
         w.view().setFocus();
         QTRY_VERIFY(w.view().hasFocus());
@@ -246,7 +247,7 @@ private Q_SLOTS:
         QLineEdit* headword = w.frame().findChild<QLineEdit*>("headwordEdit");
         QVERIFY(headword);
         headword->setText(QStringLiteral("kirjutatud"));
-        QVERIFY(w.doc().createCombination({w.token("l1_s1"), w.token("l1_s2")}, {"minā jūrõ", "", ""}));
+        QVERIFY(createCombination(w.doc(), {w.token("l1_s1"), w.token("l1_s2")}, {"minā jūrõ", "", ""}));
         QCoreApplication::processEvents();
         QCOMPARE(w.mark("l1_s1"), QString("+"));
         QCOMPARE(headword->text(), QStringLiteral("kirjutatud"));

@@ -11,6 +11,7 @@
 #include "views/concordancedock.h"
 #include "search/tokenwalk.h"
 #include "views/textview.h"
+#include "text/editing.h"
 
 #include <QClipboard>
 #include <QHeaderView>
@@ -346,7 +347,7 @@ void ConcordanceTest::doubleClickOpensAnotherTextAfterTheSaveQuestion()
     Workbench bench;
     bench.pressCtrlK();
     QVERIFY(bench.finished());
-    bench.app->doc().splitSentence();
+    splitSentence(bench.app->doc());
     QVERIFY(bench.app->doc().isModified());
     QStringList asked;
     QMessageBox::StandardButton answer = QMessageBox::Cancel;

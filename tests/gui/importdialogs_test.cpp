@@ -7,6 +7,7 @@
 #include "dialogs/textinfodialog.h"
 #include "guitestsupport.h"
 #include "views/textview.h"
+#include "text/editing.h"
 
 #include <QDialogButtonBox>
 #include <QFile>
@@ -210,7 +211,7 @@ void ImportDialogsTest::chooseButtonsAskWithTheirTitlesAndFilters()
 void ImportDialogsTest::aModifiedTextIsAskedAboutFirst()
 {
     Workbench bench;
-    bench.doc().modifyToken("Muudetud");
+    modifyToken(bench.doc(), "Muudetud");
     QStringList asked;
     bench.frame().setSaveQuestion([&](const QString& name) {
         asked << name;

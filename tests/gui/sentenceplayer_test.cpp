@@ -10,6 +10,7 @@
 #include "views/textview.h"
 
 #include "ui_pelmoraformview.h"
+#include "text/editing.h"
 
 #include <QAudioOutput>
 #include <QElapsedTimer>
@@ -317,7 +318,7 @@ void SentencePlayerTest::removingThePlayedSentenceDropsItsMark()
     QVERIFY(bench.playsFrom("l2", 4000));
     // l1 takes l2's tokens in: the sentence being played leaves the tree while it plays.
     bench.goTo("l1");
-    QVERIFY(bench.doc().mergeSentences("l2"));
+    QVERIFY(mergeSentences(bench.doc(), "l2"));
     QVERIFY(!bench.player().playingSentence());
     QVERIFY(!bench.frame().textView().playingSentence());
     QVERIFY(bench.frame().textView().playingRect().isEmpty());

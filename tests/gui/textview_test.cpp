@@ -2,6 +2,7 @@
 #include "app/qtstrings.h"
 #include "search/tokenwalk.h"
 #include "views/textview.h"
+#include "text/editing.h"
 
 #include <QAction>
 #include <QFile>
@@ -368,7 +369,7 @@ private Q_SLOTS:
         auto tokens = tokensOf(f.doc);
         QVERIFY(f.doc.setCurrentToken(tokens[4]));
         f.prompter.setDefaultAnswer(true);
-        QVERIFY(f.doc.deleteToken());
+        QVERIFY(deleteToken(f.doc));
         QCoreApplication::processEvents();
         tokens = tokensOf(f.doc);
         QCOMPARE(tokens.size(), std::size_t(8));

@@ -151,7 +151,7 @@ XmlNode combineWords(CPelmoraDoc& doc, const std::vector<XmlNode>& words, const 
                      CDictionary* dictionary, bool toDictionary)
 {
     CPelmoraDoc::ChangeGroup group(doc, step::kCreateCombination);
-    const XmlNode combination = doc.createCombination(words, fields);
+    const XmlNode combination = createCombination(doc, words, fields);
     if (!combination || !toDictionary || !dictionary)
         return combination;
     const ChangeResult stored =

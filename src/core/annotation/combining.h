@@ -4,7 +4,7 @@
 
 #include "annotation/analysisreading.h"
 #include "annotation/textindex.h"
-#include "text/pelmoradoc.h"
+#include "text/combinationediting.h"
 
 #include <string>
 #include <vector>
@@ -44,7 +44,7 @@ std::vector<CombinationCandidate> combinationCandidates(const std::vector<XmlNod
                                                         const CDictionary* dictionary,
                                                         const LocalAnalyser* analyser = nullptr);
 
-// Writes the combination into the text (CPelmoraDoc::createCombination) and, with
+// Writes the combination into the text (createCombination) and, with
 // `toDictionary` and a dictionary, stores its lemma, meaning and part of speech there. One undo
 // step, which says so when the dictionary kept the combination (undo does not take it back).
 // Returns the new combination, or null when the text refused it (nothing is stored then).

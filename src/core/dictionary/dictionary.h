@@ -1,90 +1,41 @@
 // CDictionary: the shared dictionary of word forms, lemmas and combinations. It opens, searches,
 // changes and saves the dictionary file; changes are serialised between processes by the lock
-// file and detected through the file's stamp and, under the lock, its bytes.
+// file and detected through the file's stamp and, under the lock, its bytes. It composes the
+// file's vocabulary (dictformat.h), the file on disk (dictionaryfile.h), one index per section
+// (entryindex.h) and the journal of unsaved changes (changejournal.h).
 //
-// Node handles handed out (entries, analyses, current-entry positions) are nodes of the live tree.
-// They stay valid until the next reload (open, reopen, or a change check that found another
-// process's change) or until the analysis they point at is deleted.
+// Node handles handed out (entries, analyses) are nodes of the live tree. They stay valid until
+// the next reload (open, reopen, or a change check that found another process's change; the load
+// serial then moves) or until the analysis they point at is deleted.
 #pragma once
 
 #include "common/prompter.h"
+#include "dictionary/changejournal.h"
+#include "dictionary/dictformat.h"
+#include "dictionary/dictionaryfile.h"
 #include "dictionary/dictionarylock.h"
-#include "dictionary/idtable.h"
+#include "dictionary/entryindex.h"
 #include "xml/xmldocument.h"
 
 #include <array>
 #include <chrono>
-#include <deque>
+#include <cstdint>
 #include <functional>
-#include <map>
 #include <string>
 #include <string_view>
 #include <vector>
 
 namespace pelmora {
 
-// The vocabulary of the dictionary file.
-namespace dict {
-inline constexpr const char* kRoot = "pelmora";
-inline constexpr const char* kType = "tyyp";
-inline constexpr const char* kTypeValue = "sonastik";
-inline constexpr const char* kWordForms = "soned";
-inline constexpr const char* kLemmas = "lemmad";
-inline constexpr const char* kCombinations = "yhendid";
-inline constexpr const char* kWordForm = "sone";
-inline constexpr const char* kLemma = "lemma";
-inline constexpr const char* kCombination = "yhend";
-inline constexpr const char* kId = "id";
-inline constexpr const char* kWeight = "kaal";
-// Word-form analyses.
-inline constexpr const char* kFormLemma = "lemma";
-inline constexpr const char* kForm = "vorm";
-// Lemma analyses.
-inline constexpr const char* kMeaning = "tahendus";
-inline constexpr const char* kPartOfSpeech = "liik";
-inline constexpr const char* kLatvian = "lati";
-inline constexpr const char* kEnglish = "ingl";
-// Combination analyses.
-inline constexpr const char* kCombinationMeaning = "ytahendus";
-inline constexpr const char* kCombinationPartOfSpeech = "yliik";
-}  // namespace dict
-
-// The three sections, in file order.
-enum class DictSection { WordForms = 0, Lemmas = 1, Combinations = 2 };
-
-// The section's element name ("soned", ...) and its entries' element name ("sone", ...).
-const char* sectionName(DictSection section);
-const char* entryName(DictSection section);
-// The section whose name is given ("soned", "lemmad", "yhendid"); false when there is none.
-bool sectionFromName(std::string_view name, DictSection& section);
-// The attributes of an analysis of the section, in file-format order (id first, weight last).
-const std::vector<const char*>& sectionAttributes(DictSection section);
-// The attributes that tell one analysis of an entry from another (all but id and weight).
-const std::vector<const char*>& identifyingAttributes(DictSection section);
-
-// The bytes of a new dictionary: one placeholder entry "__" per section.
-std::string_view dictionaryTemplate();
-
-// Writes the template to a new file. False when a file already exists at the path or the new
-// one cannot be written (nothing is left behind then).
-bool createDictionaryFile(const std::string& path);
-
-// Whether the file is a dictionary: its root is "pelmora" with the type "sonastik" (a corpus text
-// has the same root without the type). Reads the file; false when it cannot be read or parsed.
-bool isDictionaryFile(const std::string& path);
-
-// The weight of an analysis: the leading integer of its "kaal" (0 when absent or not a number).
-long long analysisWeight(XmlNode analysis);
-
 // The outcome of a store or delete.
 struct ChangeResult {
     bool applied = false;  // the operation ran on a valid tree (it may still have found nothing to do)
     bool changed = false;  // another process had changed the file; the tree was reloaded first
-    bool saved = false;    // the file now holds the change (never in bulk mode)
+    bool saved = false;    // the file now holds the change
+    // After a delete that ran: the top-level entry where the editor goes on, by the direction
+    // from where the deleted analysis stood. Null otherwise.
+    XmlNode position;
 };
-
-// Where the editor's current-entry position goes after a delete.
-enum class Direction { Backward = 0, Forward = 1 };
 
 // Why the user is asked to choose another dictionary.
 enum class ChooseReason {
@@ -114,28 +65,26 @@ public:
     // Loads the stored path again. A blank path: "Sisesta sõnastikufaili nimi." and the choose
     // callback. A missing file: asks whether to create a new dictionary and writes the template.
     // A file that cannot be read, is not XML or lacks a section or an entry is refused with a
-    // message and never modified. Resets the three current-entry positions to the first entries.
+    // message and never modified. Moves the load serial.
     bool reopen();
     // Sets the path without loading (for the choose callback).
-    void setPath(const std::string& path) { m_path = path; }
-    const std::string& path() const { return m_path; }
+    void setPath(const std::string& path) { m_file.setPath(path); }
+    const std::string& path() const { return m_file.path(); }
     // True while a dictionary that passed validation is loaded; lookups on an invalid one find
     // nothing and changes are refused.
     bool isValid() const { return m_valid; }
+    // Moves whenever the tree is dropped or loaded and indexed anew (an open, a reload after
+    // another process's change, a rewrite): node handles taken under another serial are stale.
+    std::uint64_t loadSerial() const { return m_loadSerial; }
 
     // Writes the whole tree to the file through the safe replacement and stamps it. A failure is
     // reported ("Viga faili %s salvestamisel."); the tree keeps the change. Refused (false) on an
     // invalid tree.
     bool save();
     // Loads the file again when another process changed it since this one last loaded or saved
-    // it (the current-entry positions then go back to the first entries); otherwise keeps the
-    // tree and the positions. Takes the lock for the check. True when the file was reloaded.
+    // it (the load serial then moves); otherwise keeps the tree. Takes the lock for the check.
+    // True when the file was reloaded.
     bool reloadIfChanged();
-    // Bulk mode start: takes the lock and runs the change check, keeping the lock until
-    // saveAndStamp(). `applied` is false when the lock was given up or the tree is not valid.
-    ChangeResult checkAndReload();
-    // Bulk mode end: saves, stamps and releases the lock taken by checkAndReload().
-    bool saveAndStamp();
     // Rewrites the whole tree at once: takes the lock, loads another process's change first, runs
     // `edit` on the root element, indexes the tree anew and saves it. When the edit returns false
     // or the save fails, the tree is loaded again as the file holds it (with this process's
@@ -143,8 +92,8 @@ public:
     bool rewriteUnderLock(const std::function<bool(XmlNode root)>& edit);
 
     // --- Lookups (no lock; the tree as last loaded) --------------------------------------------
-    // The top-level entry of the section with exactly this id, or null. O(log n).
-    XmlNode find(DictSection section, std::string_view id) const;
+    // The top-level entry of the section with exactly this id, or null. O(1).
+    XmlNode find(DictSection section, std::string_view id) const { return index(section).find(id); }
     XmlNode findWordForm(std::string_view key) const { return find(DictSection::WordForms, key); }
     XmlNode findLemma(std::string_view id) const { return find(DictSection::Lemmas, id); }
     XmlNode findCombination(std::string_view id) const { return find(DictSection::Combinations, id); }
@@ -166,35 +115,27 @@ public:
     std::vector<std::string> completeLemma(std::string_view prefix) const;
 
     // Number of top-level entries of the section (0 on an invalid tree).
-    std::size_t entryCount(DictSection section) const;
+    std::size_t entryCount(DictSection section) const { return index(section).size(); }
     // Number of analyses of the section (entries and their children). Walks the section.
     std::size_t analysisCount(DictSection section) const;
 
     // --- Changes ------------------------------------------------------------------------------
-    // Each change (unless bulk) takes the lock, reloads the file when another process changed it,
-    // changes the tree and saves at once. In bulk mode (between checkAndReload and saveAndStamp)
-    // it only changes the tree.
+    // Each change takes the lock, reloads the file when another process changed it, changes the
+    // tree and saves at once.
 
     // Confirms the analysis surface -> lemma, form tag: same analysis raises its weight, a new
     // one is added (a new entry keyed by MakeWordFormKey(surface), or a child analysis).
     // Nothing happens (applied false) when the surface or the lemma is empty.
-    ChangeResult storeWordForm(std::string_view surface, std::string_view lemma, std::string_view form,
-                               bool bulk = false);
+    ChangeResult storeWordForm(std::string_view surface, std::string_view lemma, std::string_view form);
     // Confirms a lemma analysis. Nothing happens when the lemma is empty or all four values are.
     ChangeResult storeLemma(std::string_view lemma, std::string_view meaning, std::string_view partOfSpeech,
-                            std::string_view latvian, std::string_view english, bool bulk = false);
+                            std::string_view latvian, std::string_view english);
     // Adds a combination analysis unless present. Nothing happens when the id is empty or both
     // the meaning is empty and the part of speech is empty or "-".
-    ChangeResult storeCombination(std::string_view id, std::string_view meaning, std::string_view partOfSpeech,
-                                  bool bulk = false);
+    ChangeResult storeCombination(std::string_view id, std::string_view meaning, std::string_view partOfSpeech);
 
-    // One store of a bulk addition, its values in the order of the matching store call:
-    // word form (surface, lemma, form), lemma (lemma, meaning, part of speech, Latvian,
-    // English) or combination (id, meaning, part of speech).
-    struct StoreRequest {
-        DictSection section = DictSection::WordForms;
-        std::array<std::string_view, 5> values{};
-    };
+    // One store of a bulk addition (see changejournal.h).
+    using StoreRequest = pelmora::StoreRequest;
     // The stores of a bulk addition, read in order when they are made (so that a long list
     // need not be built first) and once more when a failed save logs them.
     class StoreSource {
@@ -217,7 +158,8 @@ public:
 
     // Deletes the analysis identified by all given values; the first child analysis takes the
     // place of a deleted entry that has children. Refused with a message when the section has a
-    // single entry. Moves the section's current-entry position by the direction.
+    // single entry. The result's position is the entry the direction leads to from the place
+    // of the deleted analysis.
     ChangeResult deleteWordForm(std::string_view id, std::string_view lemma, std::string_view form,
                                 Direction direction);
     ChangeResult deleteLemma(std::string_view id, std::string_view meaning, std::string_view partOfSpeech,
@@ -232,14 +174,6 @@ public:
     static XmlNode nextEntry(XmlNode analysis);
     static XmlNode previousEntry(XmlNode analysis);
 
-    // The editor's current-entry positions, one per section; reset to the first entries on load.
-    XmlNode currentEntry(DictSection section) const { return m_current[index(section)]; }
-    void setCurrentEntry(DictSection section, XmlNode analysis) { m_current[index(section)] = analysis; }
-    // Move the section's position and return it (null when moved past the end).
-    XmlNode moveToFirst(DictSection section);
-    XmlNode moveToNext(DictSection section);
-    XmlNode moveToPrevious(DictSection section);
-
     // --- Diagnostics --------------------------------------------------------------------------
     // Time spent reading and parsing, and serialising and writing, since construction.
     struct Timings {
@@ -251,113 +185,57 @@ public:
     Prompter& prompter() const { return m_prompter; }
 
 private:
-    // One requested change, kept until it reaches the file so that a reload can replay it.
-    struct Change {
-        enum class Kind { StoreWordForm, StoreLemma, StoreCombination, DeleteWordForm, DeleteLemma,
-                          DeleteCombination };
-        Kind kind = Kind::StoreWordForm;
-        std::array<std::string, 5> values;
-        Direction direction = Direction::Forward;
-    };
+    const EntryIndex& index(DictSection s) const { return m_index[sectionIndex(s)]; }
+    EntryIndex& index(DictSection s) { return m_index[sectionIndex(s)]; }
 
-    struct OrdinalLess {
-        bool operator()(std::string_view a, std::string_view b) const;
-    };
-    // The top-level entries of a section by id: in ordinal order for insertion points,
-    // completion and neighbours, and hashed for the exact lookups that every store and every
-    // suggestion makes. Keys view the id attribute in the tree, which never changes while the
-    // entry is indexed (entries leave the index before they leave the tree).
-    struct Index {
-        std::map<std::string_view, XmlNode, OrdinalLess> ordered;
-        IdTable exact;
-        // Entries of a hand-edited file whose id an earlier entry already has, in file order.
-        // Not found by lookups; when the indexed entry is deleted the next of them takes its
-        // place, as a reload of the saved file would find it.
-        std::vector<XmlNode> shadowed;
-        // Entries whose id is another spelling (normal form aside) of an earlier entry's id:
-        // lookups read them as part of that entry. By the normal form of the id.
-        std::multimap<std::string_view, XmlNode, OrdinalLess> variants;
-        // The normal forms of ids not stored in NFC, for the keys above to view.
-        std::deque<std::string> normalIds;
-        void clear()
-        {
-            ordered.clear();
-            exact.clear();
-            shadowed.clear();
-            variants.clear();
-            normalIds.clear();
-        }
-        // The key of an entry's id: the id itself when it is in NFC, otherwise its normal form.
-        std::string_view keyOf(std::string_view id);
-        // Whether an indexed entry (or a variant) has exactly this id.
-        bool holdsId(std::string_view key, std::string_view id) const;
-    };
-
-    static std::size_t index(DictSection s) { return static_cast<std::size_t>(s); }
-
-    enum class LoadOutcome { Loaded, Missing, Unreadable, NotXml };
-    LoadOutcome loadFile();
     bool validateAndIndex();
     void invalidate();
     void chooseAnother(ChooseReason reason);
 
-    // Runs a change with copies of the values. Bulk changes refill one kept change, so that a long
-    // bulk addition does not allocate for every token.
-    ChangeResult request(Change::Kind kind, const std::array<std::string_view, 5>& values, bool bulk,
-                         Direction direction = Direction::Forward);
-    ChangeResult runChange(const Change& change, bool bulk);
-    ChangeResult store(const StoreRequest& request, std::string_view key, bool bulk);
-    static void setChange(Change& change, Change::Kind kind, const std::array<std::string_view, 5>& values,
-                          Direction direction);
-    // The change a store request makes (the word-form key given); false when the store would do
-    // nothing (an empty id, or no values).
-    static bool changeOf(const StoreRequest& request, std::string_view key, Change& change);
+    // Takes the lock (unless held) and runs the change check, keeping the lock. False, with
+    // the message given and the lock released, when the lock was given up or the tree is not
+    // valid; `changed` tells whether the file was reloaded.
+    bool lockAndCheck(bool& changed);
     bool changeCheck();  // true when the file had been changed and was reloaded
-    // A stopped bulk addition: the tree back as the file holds it, the lock released; false.
-    bool cancelBulk();
-    bool apply(const Change& change);
+    // The tree back as the file holds it (the lock held throughout), with this process's
+    // unsaved changes made again; the lock released.
+    void restoreFromFile();
+    bool saveFile();
+
+    ChangeResult store(const StoreRequest& request, std::string_view key);
+    ChangeResult runChange(const Change& change);
+    // Makes one change on the tree; a delete tells where the editor goes on.
+    bool apply(const Change& change, XmlNode* position = nullptr);
+    // A store: the entry of the id takes it, or one of its analyses (or of its other
+    // spellings'), or a new analysis (a new entry when the id is absent) gets the values.
+    template <typename TakesAtEntry, typename Takes, typename SetValues>
+    void applyStore(DictSection section, std::string_view id, TakesAtEntry takesAtEntry, Takes takes,
+                    SetValues setValues);
     void applyStoreWordForm(const Change& c);
     void applyStoreLemma(const Change& c);
     void applyStoreCombination(const Change& c);
-    bool applyDelete(const Change& c);
+    bool applyDelete(const Change& c, XmlNode* position);
+    // A new top-level entry: in its sorted place, or during a bulk addition at the section's end.
     XmlNode insertEntry(DictSection section, std::string_view id);
-    // Puts the entries that bulk stores appended at the end of their sections into their sorted
-    // places, in one merge per section.
-    void settleNewEntries() const;
-    // Calls `visit` with every entry filed under another spelling of the id (its normal form
-    // aside) and with their child analyses, until it returns true; true then.
-    template <typename Visit>
-    bool visitVariants(DictSection section, std::string_view id, Visit visit) const;
-    // After the indexed entry of an id was deleted: indexes the next entry with that id, or with
-    // another spelling of it (`key` is the id's normal form), if any.
-    static void promoteShadowed(Index& sectionIndex, std::string_view id, std::string_view key);
-    bool saveFile();
+    // Makes the stores of a bulk addition, their entries looked up ahead. False when `stopped`,
+    // asked every `reportEvery` stores, said to stop.
+    bool makeStores(const StoreSource& stores, std::size_t reportEvery,
+                    const std::function<bool(std::size_t done)>& stopped);
+    void settleAll() const;
 
     Prompter& m_prompter;
-    std::string m_path;
+    DictionaryFile m_file;
     XmlDocument m_xml;
     bool m_valid = false;
-    // The version of the file last loaded or saved: its stamp and the digest of its bytes.
-    FileStamp m_stamp;
-    ContentDigest m_digest;
-    std::array<XmlNode, 3> m_sections{};
-    mutable std::array<Index, 3> m_index{};
-    // New top-level entries of bulk stores, appended at the end of their section and not yet in
-    // the ordered index (they are in the exact one). Settled before anything needs the order.
-    struct Unsettled {
-        std::uint64_t prefix;  // ordinalPrefix of the id: sorts most pairs without reading the ids
-        std::string_view id;
-        XmlNode entry;
-    };
-    mutable std::array<std::vector<Unsettled>, 3> m_unsettled{};
+    std::uint64_t m_loadSerial = 0;
+    std::array<EntryIndex, 3> m_index{};
+    // True during a bulk addition: new entries go to the end of their section and are sorted in
+    // before anything needs the order.
     bool m_deferInserts = false;
-    std::array<XmlNode, 3> m_current{};
     DictionaryLock m_lock;
-    // The changes since the last successful save, packed one after another (kind, direction,
-    // then the values, each ended by a zero byte), so that a bulk addition logs cheaply.
-    std::string m_unsaved;
-    static void pack(std::string& log, const Change& change);
-    static std::vector<Change> unpack(std::string_view log);
+    // The changes since the last successful save.
+    ChangeJournal m_unsaved;
+    // The change a bulk store refills, so that a long addition does not allocate for every token.
     Change m_bulkChange{};
     std::function<void(CDictionary&, ChooseReason)> m_chooseAnother;
     LockWaitCallback m_lockWait;

@@ -38,9 +38,27 @@ bool noPartOfSpeech(const std::string& code)
 
 }  // namespace
 
-DictionaryEditorPage::DictionaryEditorPage(CDictionary& dictionary, DictSection section, Prompter& prompter)
-    : m_dictionary(dictionary), m_section(section), m_prompter(prompter)
+DictionaryEditorPage::DictionaryEditorPage(CDictionary& dictionary, DictSection section, Prompter& prompter,
+                                           EditorPosition& position)
+    : m_dictionary(dictionary), m_section(section), m_prompter(prompter), m_position(position)
 {
+}
+
+DictionaryEditorPage::DictionaryEditorPage(CDictionary& dictionary, DictSection section, Prompter& prompter)
+    : DictionaryEditorPage(dictionary, section, prompter, m_ownPosition)
+{
+}
+
+XmlNode DictionaryEditorPage::current()
+{
+    if (m_position.loadSerial != m_dictionary.loadSerial())
+        moveTo(m_dictionary.firstEntry(m_section));
+    return m_position.entry;
+}
+
+void DictionaryEditorPage::moveTo(XmlNode analysis)
+{
+    m_position = {analysis, m_dictionary.loadSerial()};
 }
 
 std::size_t DictionaryEditorPage::fieldCount() const
@@ -51,7 +69,7 @@ std::size_t DictionaryEditorPage::fieldCount() const
 const EditorFields& DictionaryEditorPage::show()
 {
     m_displayed = {};
-    const XmlNode entry = m_dictionary.currentEntry(m_section);
+    const XmlNode entry = current();
     if (!entry)
         return m_displayed;
     // The section's attributes after the id are the page's fields, in order; the weight is not one.
@@ -102,14 +120,18 @@ ChangeResult DictionaryEditorPage::store(const EditorFields& f)
 ChangeResult DictionaryEditorPage::deleteShown(Direction direction)
 {
     const EditorFields& d = m_displayed;
-    if (d[0].empty() && !m_dictionary.currentEntry(m_section))
+    if (d[0].empty() && !current())
         return {};  // nothing was shown
+    ChangeResult result;
     switch (m_section) {
-    case DictSection::WordForms: return m_dictionary.deleteWordForm(d[0], d[1], d[2], direction);
-    case DictSection::Lemmas: return m_dictionary.deleteLemma(d[0], d[1], d[2], d[3], d[4], direction);
-    case DictSection::Combinations: break;
+    case DictSection::WordForms: result = m_dictionary.deleteWordForm(d[0], d[1], d[2], direction); break;
+    case DictSection::Lemmas: result = m_dictionary.deleteLemma(d[0], d[1], d[2], d[3], d[4], direction); break;
+    case DictSection::Combinations: result = m_dictionary.deleteCombination(d[0], d[1], d[2], direction); break;
     }
-    return m_dictionary.deleteCombination(d[0], d[1], d[2], direction);
+    // The page goes on from where the deleted analysis stood.
+    if (result.position)
+        moveTo(result.position);
+    return result;
 }
 
 const EditorFields& DictionaryEditorPage::add(const EditorFields& fields)
@@ -121,10 +143,10 @@ const EditorFields& DictionaryEditorPage::add(const EditorFields& fields)
 const EditorFields& DictionaryEditorPage::find(const std::string& text)
 {
     if (const XmlNode entry = m_dictionary.find(m_section, text)) {
-        m_dictionary.setCurrentEntry(m_section, entry);
+        moveTo(entry);
     } else {
         m_prompter.message(MessageKind::Plain, "", kNotFound);
-        m_dictionary.moveToFirst(m_section);
+        moveTo(m_dictionary.firstEntry(m_section));
     }
     return show();
 }
@@ -132,11 +154,11 @@ const EditorFields& DictionaryEditorPage::find(const std::string& text)
 const EditorFields& DictionaryEditorPage::step(const EditorFields& fields, Direction direction)
 {
     if (!isEdited(fields)) {
-        const XmlNode moved = direction == Direction::Forward ? m_dictionary.moveToNext(m_section)
-                                                              : m_dictionary.moveToPrevious(m_section);
-        if (!moved) {
+        const XmlNode from = current();
+        moveTo(direction == Direction::Forward ? CDictionary::nextEntry(from) : CDictionary::previousEntry(from));
+        if (!m_position.entry) {
             m_prompter.message(MessageKind::Plain, "", endMessage(m_section));
-            m_dictionary.moveToFirst(m_section);
+            moveTo(m_dictionary.firstEntry(m_section));
         }
         return show();
     }

@@ -7,6 +7,7 @@
 
 #include <array>
 #include <cstddef>
+#include <cstdint>
 #include <string>
 
 namespace pelmora {
@@ -17,13 +18,29 @@ namespace pelmora {
 // section does not have stay empty.
 using EditorFields = std::array<std::string, 5>;
 
-// One page ("Sõned", "Lemmad" or "Ühendid"). It shows the analysis at the section's
-// current-entry position of the store and remembers what it showed, so that it can tell an edit
-// from plain navigation. Every button returns the fields to show next: the analysis that is then
-// current (all empty when there is none).
+// Where a page stands in its section: the analysis it shows, taken under a load of the
+// dictionary (its load serial). A position from an earlier load stands for the section's first
+// entry, so the pages start again at the top after every reload.
+struct EditorPosition {
+    XmlNode entry;
+    std::uint64_t loadSerial = 0;
+};
+// The positions of the three pages, kept by whoever opens the editor, so that it opens again where
+// it was left.
+using EditorPositions = std::array<EditorPosition, 3>;
+
+// One page ("Sõned", "Lemmad" or "Ühendid"). It shows the analysis at its current-entry position
+// and remembers what it showed, so that it can tell an edit from plain navigation. Every button
+// returns the fields to show next: the analysis that is then current (all empty when there is
+// none).
 class DictionaryEditorPage {
 public:
+    // The page keeps its position in `position`, which must outlive it.
+    DictionaryEditorPage(CDictionary& dictionary, DictSection section, Prompter& prompter, EditorPosition& position);
+    // The page keeps a position of its own, starting at the first entry.
     DictionaryEditorPage(CDictionary& dictionary, DictSection section, Prompter& prompter);
+    DictionaryEditorPage(const DictionaryEditorPage&) = delete;
+    DictionaryEditorPage& operator=(const DictionaryEditorPage&) = delete;
 
     DictSection section() const { return m_section; }
     // How many of the fields the section uses (3 or 5).
@@ -31,6 +48,9 @@ public:
 
     // The analysis at the current-entry position, now the one shown.
     const EditorFields& show();
+    // The current-entry position: an analysis of the section, or null past the end or on an
+    // invalid dictionary.
+    XmlNode current();
     const EditorFields& displayed() const { return m_displayed; }
 
     // True when the fields differ from what was shown.
@@ -57,6 +77,7 @@ public:
 
 private:
     const EditorFields& step(const EditorFields& fields, Direction direction);
+    void moveTo(XmlNode analysis);
     ChangeResult deleteShown(Direction direction);
     ChangeResult store(const EditorFields& fields);
     // Tells the user that another process changed the file (the positions went back to the start).
@@ -65,6 +86,8 @@ private:
     CDictionary& m_dictionary;
     DictSection m_section;
     Prompter& m_prompter;
+    EditorPosition m_ownPosition;
+    EditorPosition& m_position;
     EditorFields m_displayed{};
 };
 

@@ -2,7 +2,7 @@
 
 #include "common/strings.h"
 #include "text/combinations.h"
-#include "text/pelmoradoc.h"
+#include "text/identifiers.h"
 #include "text/textformat.h"
 
 #include <algorithm>

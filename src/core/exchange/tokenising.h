@@ -13,9 +13,9 @@ struct SentenceToken {
     std::string reason;  // "vahemärk" or "number" as the plain-text import gives them, else ""
 };
 
-// The tokens of a sentence of an oral text, cut as the plain-text import cuts a line: at white
-// space, with an opening bracket or quote split off the front of a word and a closing mark or quote
-// off its end.
+// The tokens of a sentence of an oral text, cut as the plain-text import cuts a line (every mark at
+// a word's ends a token of its own, elisions such as "(u)m" kept in the word), with the reasons the
+// plain-text import gives.
 std::vector<SentenceToken> tokensOfSentence(std::string_view sentence);
 
 }  // namespace pelmora::exchange

@@ -5,6 +5,7 @@
 #include "io/corpusfilereader.h"
 #include "io/matchvalue.h"
 #include "io/xmlescape.h"
+#include "text/metadata.h"
 #include "text/textformat.h"
 
 #include <algorithm>
@@ -33,6 +34,22 @@ const char* fieldAttribute(QueryField field)
     case QueryField::Comment: return kComment;
     }
     return nullptr;
+}
+
+// Where a sentence stands, as a line with the file information shows it.
+struct SentencePlace {
+    std::string_view audioFile;
+    std::string_view audioPosition;
+    std::string_view dialect;
+    std::string_view parish;
+    std::string_view village;
+};
+
+SentencePlace placeOf(XmlNode info, XmlNode sentence)
+{
+    return {attributeValue(firstChildElement(info, meta::kRecording), meta::kAudioFile),
+            attributeValue(sentence, kAudioPosition), elementText(firstChildElement(info, meta::kDialect)),
+            elementText(firstChildElement(info, meta::kParish)), elementText(firstChildElement(info, meta::kVillage))};
 }
 
 std::string_view fieldValue(XmlNode token, QueryField field)
@@ -171,16 +188,17 @@ private:
             value(speaker);
             m_out += '"';
             if (m_settings.fileInfo) {
+                const SentencePlace place = placeOf(info, sentence);
                 m_out += " helifail=\"";
-                value(attributeValue(firstChildElement(info, "lindistus"), "fail"));
+                value(place.audioFile);
                 m_out += "\" helipos=\"";
-                value(attributeValue(sentence, kAudioPosition));
+                value(place.audioPosition);
                 m_out += "\" murre=\"";
-                value(elementText(firstChildElement(info, "murre")));
+                value(place.dialect);
                 m_out += "\" kihelkond=\"";
-                value(elementText(firstChildElement(info, "kihelkond")));
+                value(place.parish);
                 m_out += "\" kyla=\"";
-                value(elementText(firstChildElement(info, "kyla")));
+                value(place.village);
                 m_out += '"';
             }
             if (m_settings.foundTokenInfo) {
@@ -195,15 +213,16 @@ private:
             m_out += ":\t";
             if (m_settings.fileInfo && info) {
                 m_out += '\t';
-                m_out += attributeValue(firstChildElement(info, "lindistus"), "fail");
+                const SentencePlace place = placeOf(info, sentence);
+                m_out += place.audioFile;
                 m_out += "»";
-                m_out += attributeValue(sentence, kAudioPosition);
+                m_out += place.audioPosition;
                 m_out += '\t';
-                m_out += elementText(firstChildElement(info, "murre"));
+                m_out += place.dialect;
                 m_out += "»";
-                m_out += elementText(firstChildElement(info, "kihelkond"));
+                m_out += place.parish;
                 m_out += "»";
-                m_out += elementText(firstChildElement(info, "kyla"));
+                m_out += place.village;
                 m_out += '\t';
             }
             if (m_settings.foundTokenInfo)

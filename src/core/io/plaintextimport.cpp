@@ -3,6 +3,7 @@
 #include "common/files.h"
 #include "common/strings.h"
 #include "io/tokeniser.h"
+#include "text/identifiers.h"
 #include "text/textformat.h"
 
 #include <algorithm>
@@ -58,10 +59,22 @@ std::u32string valueOfTag(std::u32string_view tag)
     return std::u32string(value);
 }
 
+// The automatic "meta" of an imported token, or "" for none: a token without a letter or digit
+// is punctuation, one that starts with a digit a number.
+std::string_view automaticMeta(std::string_view text)
+{
+    std::string_view meta;
+    if (!hasLetterOrDigit(text))
+        meta = "vahemärk";
+    if (text.front() >= '0' && text.front() <= '9')
+        meta = "number";
+    return meta;
+}
+
 class BodyTokenizer {
 public:
     BodyTokenizer(CPelmoraDoc& doc, bool writtenText, const std::vector<std::string>& interviewers)
-        : m_doc(doc), m_written(writtenText)
+        : m_builder(doc), m_written(writtenText)
     {
         for (const std::string& id : interviewers)
             m_interviewers.push_back(toLowerAscii(id));
@@ -105,7 +118,7 @@ private:
         // bare line feed keeps its speaker for that token as one that ends with CR LF does.
         if (c == U'\n') {
             m_speaker.clear();
-            m_doc.endImportedSentence();
+            m_builder.endSentence();
         }
     }
 
@@ -163,10 +176,10 @@ private:
         token.emphasis = m_emphasis;
         token.comment = m_comment;
         token.interviewer = interviewer;
-        m_doc.AppendImportedToken(token);
+        m_builder.append(token);
     }
 
-    CPelmoraDoc& m_doc;
+    PlainTextBuilder m_builder;
     bool m_written;
     std::vector<std::string> m_interviewers;
     std::u32string m_buffer = U" ";
@@ -180,6 +193,62 @@ private:
 };
 
 }  // namespace
+
+bool PlainTextBuilder::append(const ImportedToken& imported)
+{
+    const XmlNode current = m_doc.currentToken();
+    if (imported.text.empty() || imported.text == " " || !current)
+        return false;
+    ++m_token;
+    const bool oral = !imported.writtenText;
+    // No speaker ("?", or nothing at all) writes no empty "koneleja".
+    const bool namedSpeaker = !imported.speaker.empty() && imported.speaker != "?";
+
+    XmlNode token;
+    if (isElement(current, kToken) && elementText(current) == kPlaceholderToken) {
+        token = current;
+        if (oral && namedSpeaker)
+            m_doc.setNodeAttribute(token.parent(), kSpeaker, imported.speaker);
+    } else if (m_token == 1) {
+        ++m_sentence;
+        const XmlNode sentence = isElement(current, kBody)
+                                     ? m_doc.appendElement(current, kSentence)
+                                     : m_doc.insertElementAfter(current.parent().parent(), kSentence, current.parent());
+        if (!sentence)
+            return false;
+        m_doc.setNodeAttribute(sentence, kId, sentenceId(m_sentence));
+        if (oral && namedSpeaker)
+            m_doc.setNodeAttribute(sentence, kSpeaker, imported.speaker);
+        token = m_doc.appendElement(sentence, kToken);
+    } else {
+        token = m_doc.insertElementAfter(current.parent(), kToken, current);
+    }
+    if (!token)
+        return false;
+
+    m_doc.setNodeText(token, imported.text);
+    m_doc.setNodeAttribute(token, kId, tokenId(m_sentence, m_token));
+    // A page tag without a value gives an empty page, written as such.
+    if (imported.writtenText)
+        m_doc.setNodeAttribute(token, kPage, imported.page, CPelmoraDoc::EmptyValue::Stays);
+    const auto mark = [&](bool flag, const char* name, const char* value) {
+        if (flag)
+            m_doc.setNodeAttribute(token, name, value);
+    };
+    mark(imported.other, kMeta, "muu");
+    mark(imported.note, kStyle, "märkus");
+    mark(imported.heading, kStyle, "pealkiri");
+    mark(imported.emphasis, kStyle, "esiletõst");
+    mark(imported.comment, kMeta, "kommentaar");
+    mark(imported.interviewer, kMeta, "intervjueerija");
+    const std::string_view meta = automaticMeta(imported.text);
+    if (!meta.empty())
+        m_doc.setNodeAttribute(token, kMeta, meta);
+
+    m_doc.placeCurrentToken(token);
+    m_doc.bumpLayoutRevision();
+    return true;
+}
 
 std::string checkPlainTextInput(std::string_view bytes)
 {
@@ -333,7 +402,6 @@ bool ImportPlainText(CPelmoraDoc& doc, const std::string& inputPath, const std::
     }
     if (!writeImportMetadata(built, *metadata))
         return false;
-    built.startImport();
     // Opening made the placeholder token current: it is the insertion point.
     if (!tokenizePlainTextBody(built, std::u32string_view(text).substr(header.bodyStart),
                                metadata->type == TextType::Written, storedInterviewers(built), progress))

@@ -11,6 +11,41 @@
 
 namespace pelmora {
 
+// One token as plain-text import delivers it.
+struct ImportedToken {
+    std::string text;
+    std::string speaker = "?";  // "?" when the sentence has no named speaker
+    std::string page;
+    bool writtenText = false;
+    bool other = false;        // meta "muu"
+    bool note = false;         // stiil "märkus"
+    bool heading = false;      // stiil "pealkiri"
+    bool emphasis = false;     // stiil "esiletõst"
+    bool comment = false;      // meta "kommentaar"
+    bool interviewer = false;  // meta "intervjueerija"
+};
+
+// Builds the new text's sentences and tokens, counting them: the text starts at sentence 1,
+// token 0. The document's current node is the insertion point: the new-text template's
+// placeholder token (which the first token takes over) or the body. While the builder lives the
+// document records nothing for undo; its history is forgotten.
+class PlainTextBuilder {
+public:
+    explicit PlainTextBuilder(CPelmoraDoc& doc) : m_doc(doc), m_unrecorded(doc) {}
+    // Ends the sentence being built, so that the next token opens a new one.
+    void endSentence() { m_token = 0; }
+    // Appends one token at the current token, which it becomes, with its attributes in the order
+    // id, lk, meta, stiil and the automatic "vahemärk"/"number" rules. An empty or single-blank
+    // text is ignored (false).
+    bool append(const ImportedToken& token);
+
+private:
+    CPelmoraDoc& m_doc;
+    CPelmoraDoc::UnrecordedChanges m_unrecorded;
+    int m_sentence = 1;
+    int m_token = 0;
+};
+
 // What the input's optional "<info>" header gives, and where the body starts (in code points
 // after the byte-order mark).
 struct PlainTextHeader {
@@ -30,7 +65,7 @@ std::u32string decodePlainTextInput(std::string_view bytes);
 PlainTextHeader readPlainTextHeader(const std::u32string& text);
 
 // Cuts the body into sentences and tokens and appends them to the document, which must hold a
-// freshly opened new-text template with startImport() called. `progress` hears of every stretch
+// freshly opened new-text template (through a PlainTextBuilder). `progress` hears of every stretch
 // of the body (in code points); false when it said stop (the document then holds part of the body).
 bool tokenizePlainTextBody(CPelmoraDoc& doc, std::u32string_view body, bool writtenText,
                            const std::vector<std::string>& interviewers, const ImportProgress& progress = {});

@@ -1,6 +1,6 @@
 #include "io/tokencombinations.h"
 
-#include "text/pelmoradoc.h"
+#include "text/identifiers.h"
 #include "text/textformat.h"
 
 namespace pelmora {

@@ -16,8 +16,8 @@ struct CombinationValues {
 };
 
 // The combinations ("yhend" siblings after the token) whose identifier ends with the token's own
-// position, for a token marked "yhend"="+"; empty otherwise. Unlike the document's lookup it never
-// repairs a stale mark, so exports and queries leave the text untouched.
+// position, for a token marked "yhend"="+"; empty otherwise. It never repairs a stale mark, so
+// exports and queries leave the text untouched.
 std::vector<CombinationValues> combinationsEndingAt(XmlNode token);
 
 }  // namespace pelmora

@@ -1,6 +1,7 @@
 // Search criteria of the text view and the matching of a token against them in every mode.
 #pragma once
 
+#include "common/colour.h"
 #include "xml/xmldocument.h"
 
 #include <array>
@@ -28,13 +29,6 @@ enum class SearchMode : int {
     Contains = 2,          // ... contains it
     SuspectedErrors = 3,   // suspicious part of speech or form tag
     AutomaticChanges = 4,  // "auto" is "+"
-};
-
-struct Colour {
-    std::uint8_t red = 0;
-    std::uint8_t green = 0;
-    std::uint8_t blue = 0;
-    bool operator==(const Colour&) const = default;
 };
 
 inline constexpr Colour kSuspectedErrorColour{175, 225, 0};

@@ -283,10 +283,15 @@ bool TextSearch::goToIdentifier(int sentence, int token)
         return false;
     const IdentifierTarget target = findIdentifier(m_doc, sentence, token);
     const std::string message = "Ei leia " + std::to_string(sentence) + ", " + std::to_string(token) + ".";
-    if (target.token)
-        return moveTo(target.token);
+    return goToFound(target.token, target.sentence, message);
+}
+
+bool TextSearch::goToFound(XmlNode token, XmlNode sentence, const std::string& message)
+{
+    if (token)
+        return moveTo(token);
     // A sentence without any token is as good as missing: there is nothing to go to in it.
-    const XmlNode last = lastChildElement(target.sentence, text::kToken);
+    const XmlNode last = lastChildElement(sentence, text::kToken);
     if (!last) {
         m_doc.prompter().message(MessageKind::Warning, kIdSearchCaption, message);
         return false;
@@ -312,16 +317,7 @@ bool TextSearch::goToClipboardIdentifier(std::string_view clipboardText)
         target = findIdentifier(m_doc, identifierNumber(text.substr(0, separator), 'l'),
                                 identifierNumber(text.substr(separator + 1), 's'));
     }
-    if (target.token)
-        return moveTo(target.token);
-    const XmlNode last = lastChildElement(target.sentence, text::kToken);
-    if (!last) {
-        m_doc.prompter().message(MessageKind::Warning, kIdSearchCaption, message);
-        return false;
-    }
-    moveTo(last);
-    m_doc.prompter().message(MessageKind::Warning, kIdErrorCaption, message);
-    return false;
+    return goToFound(target.token, target.sentence, message);
 }
 
 }  // namespace pelmora

@@ -105,6 +105,9 @@ public:
 private:
     bool hasCurrentToken() const;
     bool moveTo(XmlNode token);
+    // Goes to the found token; without one, to the last token of the found sentence with the
+    // message under the identifier-error caption, or only the message when there is no such token.
+    bool goToFound(XmlNode token, XmlNode sentence, const std::string& message);
 
     CPelmoraDoc& m_doc;
     std::optional<SearchCriteria> m_current;

@@ -1,6 +1,6 @@
 #include "text/changehistory.h"
 
-#include "text/pelmoradoc.h"
+#include "text/identifiers.h"
 #include "text/textformat.h"
 
 #include <algorithm>

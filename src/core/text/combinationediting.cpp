@@ -1,7 +1,8 @@
-// Making and removing combinations of words in the open text. Part of CPelmoraDoc.
+#include "text/combinationediting.h"
+
 #include "common/strings.h"
 #include "text/combinations.h"
-#include "text/pelmoradoc.h"
+#include "text/identifiers.h"
 #include "text/stepnames.h"
 #include "text/textformat.h"
 
@@ -25,10 +26,6 @@ std::string_view withoutDash(std::string_view value)
     return trimmed == "-" ? std::string_view() : trimmed;
 }
 
-}  // namespace
-
-namespace {
-
 // The different tokens among the words, in the order given.
 std::vector<XmlNode> distinctTokens(const std::vector<XmlNode>& words)
 {
@@ -51,7 +48,7 @@ std::vector<int> sortedPositions(const std::vector<XmlNode>& words)
 
 }  // namespace
 
-std::string CPelmoraDoc::combinationRefusal(const std::vector<XmlNode>& words) const
+std::string combinationRefusal(const std::vector<XmlNode>& words)
 {
     const std::vector<XmlNode> distinct = distinctTokens(words);
     if (distinct.size() < 2)
@@ -72,15 +69,15 @@ std::string CPelmoraDoc::combinationRefusal(const std::vector<XmlNode>& words) c
     return {};
 }
 
-XmlNode CPelmoraDoc::createCombination(const std::vector<XmlNode>& words, const CombinationFields& fields)
+XmlNode createCombination(CPelmoraDoc& doc, const std::vector<XmlNode>& words, const CombinationFields& fields)
 {
     if (const std::string refusal = combinationRefusal(words); !refusal.empty()) {
-        m_prompter.error(refusal);
+        doc.prompter().error(refusal);
         return {};
     }
     const std::string_view lemma = withoutDash(fields.lemma);
     if (lemma.empty()) {
-        m_prompter.error(kEmptyLemma);
+        doc.prompter().error(kEmptyLemma);
         return {};
     }
     const std::vector<XmlNode> distinct = distinctTokens(words);
@@ -96,41 +93,41 @@ XmlNode CPelmoraDoc::createCombination(const std::vector<XmlNode>& words, const 
     for (XmlNode next = after.next_sibling(); isElement(next, kCombination); next = next.next_sibling())
         after = next;
 
-    ChangeGroup group(*this, step::kCreateCombination);
-    const XmlNode combination = insertElementAfter(sentence, kCombination, after);
+    CPelmoraDoc::ChangeGroup group(doc, step::kCreateCombination);
+    const XmlNode combination = doc.insertElementAfter(sentence, kCombination, after);
     if (!combination) {
-        cancelChanges();
+        doc.cancelChanges();
         return {};
     }
-    setNodeAttribute(combination, kId, id);
-    setNodeAttribute(combination, kCombinationLemma, lemma);
-    setNodeAttribute(combination, kCombinationMeaning, withoutDash(fields.meaning));
-    setNodeAttribute(combination, kCombinationPartOfSpeech, withoutDash(fields.partOfSpeech));
+    doc.setNodeAttribute(combination, kId, id);
+    doc.setNodeAttribute(combination, kCombinationLemma, lemma);
+    doc.setNodeAttribute(combination, kCombinationMeaning, withoutDash(fields.meaning));
+    doc.setNodeAttribute(combination, kCombinationPartOfSpeech, withoutDash(fields.partOfSpeech));
     for (const XmlNode word : distinct)
-        setNodeAttribute(word, kCombinationMark, "+");
-    m_modified = true;
-    updateAllViews();
+        doc.setNodeAttribute(word, kCombinationMark, "+");
+    doc.setModifiedFlag(true);
+    doc.updateAllViews();
     return combination;
 }
 
-bool CPelmoraDoc::removeCombination(XmlNode combination)
+bool removeCombination(CPelmoraDoc& doc, XmlNode combination)
 {
     if (!isElement(combination, kCombination) || !isElement(combination.parent(), kSentence))
         return false;
     const XmlNode sentence = combination.parent();
     const std::vector<int> positions = combinationPositions(attributeValue(combination, kId));
-    ChangeGroup group(*this, step::kRemoveCombination);
-    if (!removeNode(combination)) {
-        cancelChanges();
+    CPelmoraDoc::ChangeGroup group(doc, step::kRemoveCombination);
+    if (!doc.removeNode(combination)) {
+        doc.cancelChanges();
         return false;
     }
-    dropStaleMarks(sentence, positions);
-    m_modified = true;
-    updateAllViews();
+    dropStaleMarks(doc, sentence, positions);
+    doc.setModifiedFlag(true);
+    doc.updateAllViews();
     return true;
 }
 
-void CPelmoraDoc::dropStaleMarks(XmlNode sentence, const std::vector<int>& positions)
+void dropStaleMarks(CPelmoraDoc& doc, XmlNode sentence, const std::vector<int>& positions)
 {
     if (positions.empty())
         return;
@@ -144,7 +141,7 @@ void CPelmoraDoc::dropStaleMarks(XmlNode sentence, const std::vector<int>& posit
         const int position = tokenPosition(token);
         if (std::find(positions.begin(), positions.end(), position) != positions.end() &&
             std::find(stillCombined.begin(), stillCombined.end(), position) == stillCombined.end())
-            setNodeAttribute(token, kCombinationMark, "");
+            doc.setNodeAttribute(token, kCombinationMark, "");
     }
 }
 

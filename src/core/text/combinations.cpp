@@ -1,7 +1,7 @@
 #include "text/combinations.h"
 
 #include "common/normalisation.h"
-#include "text/pelmoradoc.h"
+#include "text/identifiers.h"
 #include "text/textformat.h"
 
 #include <algorithm>

@@ -1,5 +1,5 @@
 // Reading the combinations ("yhend") of a sentence: their identifiers, their words, and the
-// combinations a token belongs to. Read-only; CPelmoraDoc makes and removes combinations.
+// combinations a token belongs to. Read-only; text/combinationediting.h makes and removes them.
 #pragma once
 
 #include "xml/xmldocument.h"

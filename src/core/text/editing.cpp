@@ -1,10 +1,11 @@
-// Structural editing of the open text (token text, adding, deleting, merging, splitting), the
-// clipboard texts, and the audio position of a sentence. Part of CPelmoraDoc.
+#include "text/editing.h"
+
 #include "common/strings.h"
+#include "text/combinationediting.h"
 #include "text/combinations.h"
+#include "text/identifiers.h"
 #include "text/sentenceaudio.h"
 #include "text/stepnames.h"
-#include "text/pelmoradoc.h"
 #include "text/textformat.h"
 
 #include <algorithm>
@@ -30,31 +31,17 @@ constexpr const char* kNegativeAudioPosition = "Lause algus helifailis ei saa ol
 constexpr const char* kAudioPositionTooLarge = "Lause algus helifailis on liiga suur.";
 constexpr const char* kQuestionTitle = "Pelmora";
 
-std::string tokenIdentifier(const std::string& prefix, int position)
-{
-    return prefix + "_s" + std::to_string(position);
-}
-
 int readNumber(std::string_view digits)
 {
     return static_cast<int>(std::clamp<long long>(leadingInteger(digits), INT_MIN, INT_MAX));
 }
 
-}  // namespace
+using ChangeGroup = CPelmoraDoc::ChangeGroup;
 
-// --- Shared steps ---------------------------------------------------------------------------------
+enum class TokenChange { Added, Deleted };
 
-std::string CPelmoraDoc::sentencePrefix(XmlNode token)
-{
-    const std::string_view sentenceId = attributeValue(token.parent(), kId);
-    if (!sentenceId.empty())
-        return std::string(sentenceId);
-    const std::string_view id = attributeValue(token, kId);
-    const std::size_t at = id.rfind('_');
-    return std::string(at == std::string_view::npos ? std::string_view() : id.substr(0, at));
-}
-
-void CPelmoraDoc::adjustCombinations(XmlNode sentence, const std::string& prefix, int position, TokenChange change)
+void adjustCombinations(CPelmoraDoc& doc, XmlNode sentence, const std::string& prefix, int position,
+                        TokenChange change)
 {
     // Every word position after the changed place moves by one, however many words the
     // combination has; a combination that loses one of its words goes, and so do the marks of
@@ -69,8 +56,8 @@ void CPelmoraDoc::adjustCombinations(XmlNode sentence, const std::string& prefix
         const int delta = change == TokenChange::Added ? 1 : -1;
         if (change == TokenChange::Deleted &&
             std::find(positions.begin(), positions.end(), position) != positions.end()) {
-            m_prompter.message(MessageKind::Warning, kTitleNotice, kDeletingLinkedCombination);
-            removeNode(combination);
+            doc.prompter().message(MessageKind::Warning, kTitleNotice, kDeletingLinkedCombination);
+            doc.removeNode(combination);
             for (const int word : positions)
                 if (word != position)
                     leftWords.push_back(word > position ? word - 1 : word);
@@ -79,220 +66,218 @@ void CPelmoraDoc::adjustCombinations(XmlNode sentence, const std::string& prefix
         for (int& word : positions)
             if (word > position)
                 word += delta;
-        setNodeAttribute(combination, kId, combinationIdentifier(prefix, positions));
+        doc.setNodeAttribute(combination, kId, combinationIdentifier(prefix, positions));
     }
-    dropStaleMarks(sentence, leftWords);
+    dropStaleMarks(doc, sentence, leftWords);
 }
 
-bool CPelmoraDoc::renumberBody()
+void finishEdit(CPelmoraDoc& doc)
 {
-    const XmlNode bodyNode = body();
-    ChangeGroup group(*this);
-    RenumberRecord record;
-    if (!renumberSentenceIds(bodyNode, &record))
-        return false;
-    m_history.renumbered(bodyNode, std::move(record));
-    m_modified = true;
-    return true;
+    doc.bumpLayoutRevision();
+    doc.setModifiedFlag(true);
+    doc.updateAllViews();
 }
 
-void CPelmoraDoc::finishEdit()
-{
-    bumpLayoutRevision();
-    m_modified = true;
-    updateAllViews();
-}
+}  // namespace
 
 // --- Token text ------------------------------------------------------------------------------------
 
-bool CPelmoraDoc::modifyToken(std::string_view entered)
+bool modifyToken(CPelmoraDoc& doc, std::string_view entered)
 {
-    if (!isElement(m_current, kToken))
+    const XmlNode current = doc.currentToken();
+    if (!isElement(current, kToken))
         return false;
     const std::string_view text = trimBlanks(entered);
     if (text.empty()) {
-        m_prompter.message(MessageKind::Error, kTitleError, kCannotEmptyToken);
+        doc.prompter().message(MessageKind::Error, kTitleError, kCannotEmptyToken);
         return false;
     }
-    if (elementText(m_current) == text)
+    if (elementText(current) == text)
         return false;
-    ChangeGroup group(*this, step::kModifyToken);
-    if (!setTokenText(m_current, text)) {
-        cancelChanges();
+    ChangeGroup group(doc, step::kModifyToken);
+    if (!doc.setTokenText(current, text)) {
+        doc.cancelChanges();
         return false;
     }
-    finishEdit();
+    finishEdit(doc);
     return true;
 }
 
 // --- Adding and deleting tokens ----------------------------------------------------------------------
 
-bool CPelmoraDoc::addToken(std::string_view entered)
+bool addToken(CPelmoraDoc& doc, std::string_view entered)
 {
-    if (!isElement(m_current, kToken))
+    const XmlNode current = doc.currentToken();
+    if (!isElement(current, kToken))
         return false;
     const std::string_view text = trimBlanks(entered);
     if (text.empty()) {
-        m_prompter.message(MessageKind::Warning, kTitleNotice, kCannotAddEmpty);
+        doc.prompter().message(MessageKind::Warning, kTitleNotice, kCannotAddEmpty);
         return false;
     }
-    ChangeGroup group(*this, step::kAddToken);
-    const XmlNode token = m_current;
+    ChangeGroup group(doc, step::kAddToken);
+    const XmlNode token = current;
     const XmlNode sentence = token.parent();
     const std::string prefix = sentencePrefix(token);
     const int position = tokenPosition(token);
-    const std::string page = attribute(token, kPage);
+    const std::string page = CPelmoraDoc::attribute(token, kPage);
 
-    const XmlNode added = insertElementAfter(sentence, kToken, token);
-    if (!added || !setNodeText(added, text)) {
-        cancelChanges();
+    const XmlNode added = doc.insertElementAfter(sentence, kToken, token);
+    if (!added || !doc.setNodeText(added, text)) {
+        doc.cancelChanges();
         return false;
     }
     int number = position + 1;
     for (XmlNode walk = added; walk; walk = nextSiblingElement(walk, kToken))
-        setNodeAttribute(walk, kId, tokenIdentifier(prefix, number++));
+        doc.setNodeAttribute(walk, kId, tokenIdentifier(prefix, number++));
     if (!page.empty()) {
-        setNodeAttribute(added, kPage, page);
-        setNodeAttribute(added, kLanguage, "eesti");
+        doc.setNodeAttribute(added, kPage, page);
+        doc.setNodeAttribute(added, kLanguage, "eesti");
     }
-    adjustCombinations(sentence, prefix, position, TokenChange::Added);
-    finishEdit();
+    adjustCombinations(doc, sentence, prefix, position, TokenChange::Added);
+    finishEdit(doc);
     return true;
 }
 
-bool CPelmoraDoc::deleteToken()
+bool deleteToken(CPelmoraDoc& doc)
 {
-    if (!isElement(m_current, kToken))
+    const XmlNode current = doc.currentToken();
+    if (!isElement(current, kToken))
         return false;
-    const XmlNode token = m_current;
+    const XmlNode token = current;
     const XmlNode sentence = token.parent();
     const bool onlyToken = !previousSiblingElement(token, kToken) && !nextSiblingElement(token, kToken);
     // A text opens only when its first sentence holds a token: never delete that away.
-    if (onlyToken && sentence == firstChildElement(body(), kSentence)) {
+    if (onlyToken && sentence == firstChildElement(doc.body(), kSentence)) {
         const XmlNode following = nextSiblingElement(sentence, kSentence);
         if (!following || !firstChildElement(following, kToken)) {
-            m_prompter.error(following ? kFirstSentenceWouldEmpty : kCannotDeleteOnlyToken);
+            doc.prompter().error(following ? kFirstSentenceWouldEmpty : kCannotDeleteOnlyToken);
             return false;
         }
     }
-    if (!m_prompter.askYesNo(kQuestionTitle, formatMessage(kAskDelete, elementText(token))))
+    if (!doc.prompter().askYesNo(kQuestionTitle, formatMessage(kAskDelete, elementText(token))))
         return false;
 
-    ChangeGroup group(*this, step::kDeleteToken);
+    ChangeGroup group(doc, step::kDeleteToken);
     const std::string prefix = sentencePrefix(token);
     const int position = tokenPosition(token);
-    if (!removeNode(token)) {
-        cancelChanges();
+    if (!doc.removeNode(token)) {
+        doc.cancelChanges();
         return false;
     }
     int number = 1;
     for (XmlNode walk = firstChildElement(sentence, kToken); walk; walk = nextSiblingElement(walk, kToken))
-        setNodeAttribute(walk, kId, tokenIdentifier(prefix, number++));
-    adjustCombinations(sentence, prefix, position, TokenChange::Deleted);
+        doc.setNodeAttribute(walk, kId, tokenIdentifier(prefix, number++));
+    adjustCombinations(doc, sentence, prefix, position, TokenChange::Deleted);
 
     if (onlyToken) {
         // The emptied sentence goes, and the sentences after it move up.
         const XmlNode following = nextSiblingElement(sentence, kSentence);
         const XmlNode preceding = previousSiblingElement(sentence, kSentence);
-        removeNode(sentence);
-        renumberBody();
-        m_current = firstChildElement(following, kToken);
-        if (!m_current)
-            m_current = firstChildElement(preceding, kToken);
-        if (!m_current)
-            m_current = firstToken();
+        doc.removeNode(sentence);
+        doc.renumberBody();
+        XmlNode next = firstChildElement(following, kToken);
+        if (!next)
+            next = firstChildElement(preceding, kToken);
+        if (!next)
+            next = doc.firstToken();
+        doc.placeCurrentToken(next);
     } else {
-        m_current = firstChildElement(sentence, kToken);
+        doc.placeCurrentToken(firstChildElement(sentence, kToken));
     }
-    finishEdit();
+    finishEdit(doc);
     return true;
 }
 
 // --- Merging and splitting sentences -------------------------------------------------------------
 
-bool CPelmoraDoc::mergeSentences(std::string_view otherSentenceId)
+bool mergeSentences(CPelmoraDoc& doc, std::string_view otherSentenceId)
 {
-    if (!isElement(m_current, kToken))
+    const XmlNode current = doc.currentToken();
+    if (!isElement(current, kToken))
         return false;
     const std::string_view wanted = trimBlanks(otherSentenceId);
     XmlNode named;
-    for (XmlNode walk = firstChildElement(body(), kSentence); walk; walk = nextSiblingElement(walk, kSentence)) {
+    for (XmlNode walk = firstChildElement(doc.body(), kSentence); walk; walk = nextSiblingElement(walk, kSentence)) {
         if (attributeValue(walk, kId) == wanted) {
             named = walk;
             break;
         }
     }
     if (!named) {
-        m_prompter.error(kSentenceNotFound);
+        doc.prompter().error(kSentenceNotFound);
         return false;
     }
-    const XmlNode sentence = m_current.parent();
+    const XmlNode sentence = current.parent();
     if (named == sentence) {
-        m_prompter.error(kCannotMergeWithItself);
+        doc.prompter().error(kCannotMergeWithItself);
         return false;
     }
 
-    ChangeGroup group(*this, step::kMergeSentences);
-    m_current = lastTokenOfSentence(m_current);
-    const std::string prefix = sentencePrefix(m_current);
-    int position = tokenPosition(m_current);
+    ChangeGroup group(doc, step::kMergeSentences);
+    XmlNode last = CPelmoraDoc::lastTokenOfSentence(current);
+    doc.placeCurrentToken(last);
+    const std::string prefix = sentencePrefix(last);
+    int position = tokenPosition(last);
     const int shift = position;
     // The tokens move over whole: every attribute and every handle on them stays. The named
     // sentence's combinations come along behind them, their positions moved by as much.
     XmlNode next;
     for (XmlNode token = firstChildElement(named, kToken); token; token = next) {
         next = nextSiblingElement(token, kToken);
-        if (!moveNodeAfter(token, m_current)) {
-            cancelChanges();
+        if (!doc.moveNodeAfter(token, last)) {
+            doc.cancelChanges();
             return false;
         }
-        setNodeAttribute(token, kId, tokenIdentifier(prefix, ++position));
-        m_current = token;
+        doc.setNodeAttribute(token, kId, tokenIdentifier(prefix, ++position));
+        last = token;
+        doc.placeCurrentToken(last);
     }
-    XmlNode placeAfter = m_current;
+    XmlNode placeAfter = last;
     for (XmlNode combination = firstChildElement(named, kCombination); combination; combination = next) {
         next = nextSiblingElement(combination, kCombination);
         std::vector<int> positions = combinationPositions(attributeValue(combination, kId));
         for (int& word : positions)
             word += shift;
-        if (!moveNodeAfter(combination, placeAfter)) {
-            cancelChanges();
+        if (!doc.moveNodeAfter(combination, placeAfter)) {
+            doc.cancelChanges();
             return false;
         }
-        setNodeAttribute(combination, kId, combinationIdentifier(prefix, positions));
+        doc.setNodeAttribute(combination, kId, combinationIdentifier(prefix, positions));
         placeAfter = combination;
     }
-    removeNode(named);
-    renumberBody();
-    finishEdit();
+    doc.removeNode(named);
+    doc.renumberBody();
+    finishEdit(doc);
     return true;
 }
 
-bool CPelmoraDoc::splitSentence()
+bool splitSentence(CPelmoraDoc& doc)
 {
-    if (!isElement(m_current, kToken) || !nextSiblingElement(m_current, kToken))
+    const XmlNode current = doc.currentToken();
+    if (!isElement(current, kToken) || !nextSiblingElement(current, kToken))
         return false;
-    ChangeGroup group(*this, step::kSplitSentence);
-    const XmlNode sentence = m_current.parent();
-    const std::string speaker = attribute(sentence, kSpeaker);
-    const XmlNode created = insertElementAfter(sentence.parent(), kSentence, sentence);
+    ChangeGroup group(doc, step::kSplitSentence);
+    const XmlNode sentence = current.parent();
+    const std::string speaker = CPelmoraDoc::attribute(sentence, kSpeaker);
+    const XmlNode created = doc.insertElementAfter(sentence.parent(), kSentence, sentence);
     if (!created) {
-        cancelChanges();
+        doc.cancelChanges();
         return false;
     }
-    setNodeAttribute(created, kId, "lX");
+    doc.setNodeAttribute(created, kId, "lX");
     if (!speaker.empty())
-        setNodeAttribute(created, kSpeaker, speaker);
-    const int splitAt = tokenPosition(m_current);
+        doc.setNodeAttribute(created, kSpeaker, speaker);
+    const int splitAt = tokenPosition(current);
     int number = 1;
     XmlNode next;
-    for (XmlNode token = nextSiblingElement(m_current, kToken); token; token = next) {
+    for (XmlNode token = nextSiblingElement(current, kToken); token; token = next) {
         next = nextSiblingElement(token, kToken);
-        if (!moveNodeToEnd(token, created)) {
-            cancelChanges();
+        if (!doc.moveNodeToEnd(token, created)) {
+            doc.cancelChanges();
             return false;
         }
-        setNodeAttribute(token, kId, tokenIdentifier("lX", number++));
+        doc.setNodeAttribute(token, kId, tokenIdentifier("lX", number++));
     }
     // A combination whose words all stay keeps its place; one whose words all move goes along
     // into the new sentence; only one that the split cuts through is deleted, and with it the
@@ -308,71 +293,72 @@ bool CPelmoraDoc::splitSentence()
         if (staying == 0) {
             for (int& word : positions)
                 word -= splitAt;
-            if (!moveNodeToEnd(combination, created)) {
-                cancelChanges();
+            if (!doc.moveNodeToEnd(combination, created)) {
+                doc.cancelChanges();
                 return false;
             }
-            setNodeAttribute(combination, kId, combinationIdentifier("lX", positions));
+            doc.setNodeAttribute(combination, kId, combinationIdentifier("lX", positions));
             continue;
         }
         if (cutBefore.empty() && cutAfter.empty())
-            m_prompter.message(MessageKind::Warning, kTitleWarning, kDeletingCombinations);
+            doc.prompter().message(MessageKind::Warning, kTitleWarning, kDeletingCombinations);
         for (const int word : positions)
             (word <= splitAt ? cutBefore : cutAfter).push_back(word <= splitAt ? word : word - splitAt);
-        removeNode(combination);
+        doc.removeNode(combination);
     }
-    dropStaleMarks(sentence, cutBefore);
-    dropStaleMarks(created, cutAfter);
-    renumberBody();
-    finishEdit();
+    dropStaleMarks(doc, sentence, cutBefore);
+    dropStaleMarks(doc, created, cutAfter);
+    doc.renumberBody();
+    finishEdit(doc);
     return true;
 }
 
 // --- Clipboard texts --------------------------------------------------------------------------------
 
-std::string CPelmoraDoc::copyTokenText() const
+std::string copyTokenText(const CPelmoraDoc& doc)
 {
-    return isElement(m_current, kToken) ? tokenText(m_current) : std::string();
+    const XmlNode current = doc.currentToken();
+    return isElement(current, kToken) ? CPelmoraDoc::tokenText(current) : std::string();
 }
 
-std::string CPelmoraDoc::copySentenceWithReference() const
+std::string copySentenceWithReference(const CPelmoraDoc& doc)
 {
-    if (!isElement(m_current, kToken))
+    const XmlNode current = doc.currentToken();
+    if (!isElement(current, kToken))
         return {};
-    const XmlNode sentence = m_current.parent();
-    std::string text = "<" + attribute(m_current, kPage) + ": " + attribute(sentence, kId) + "> ";
+    const XmlNode sentence = current.parent();
+    std::string text =
+        "<" + CPelmoraDoc::attribute(current, kPage) + ": " + CPelmoraDoc::attribute(sentence, kId) + "> ";
     for (XmlNode token = firstChildElement(sentence, kToken); token; token = nextSiblingElement(token, kToken)) {
-        if (token == m_current)
-            text += "*" + tokenText(token) + "*";
+        if (token == current)
+            text += "*" + CPelmoraDoc::tokenText(token) + "*";
         else
-            text += tokenText(token);
+            text += CPelmoraDoc::tokenText(token);
         text += ' ';
     }
     return text;
 }
 
-std::string CPelmoraDoc::currentSentenceId() const
+std::string currentSentenceId(const CPelmoraDoc& doc)
 {
-    return isElement(m_current, kToken) ? attribute(m_current.parent(), kId) : std::string();
+    const XmlNode current = doc.currentToken();
+    return isElement(current, kToken) ? CPelmoraDoc::attribute(current.parent(), kId) : std::string();
 }
 
-std::string CPelmoraDoc::proposedMergeSentenceId() const
+std::string proposedMergeSentenceId(const CPelmoraDoc& doc)
 {
-    const std::string id = currentSentenceId();
-    if (id.empty())
-        return {};
-    const long long number = leadingInteger(std::string_view(id).substr(1));
-    return "l" + std::to_string(number + 1);
+    return nextSentenceId(currentSentenceId(doc));
 }
 
 // --- Audio position ----------------------------------------------------------------------------------
 
-AudioPositionFields CPelmoraDoc::audioPositionFields() const
+AudioPositionFields audioPositionFields(const CPelmoraDoc& doc)
 {
+    const XmlNode current = doc.currentToken();
     AudioPositionFields fields;
-    if (!isElement(m_current, kToken))
+    if (!isElement(current, kToken))
         return fields;
-    const std::string_view stored = attributeValue(m_current.parent(), kAudioPosition);
+    const std::string_view stored = attributeValue(current.parent(), kAudioPosition);
     if (stored.empty())
         return fields;
     const int value = readNumber(stored);
@@ -381,24 +367,25 @@ AudioPositionFields CPelmoraDoc::audioPositionFields() const
     return fields;
 }
 
-bool CPelmoraDoc::setAudioPosition(int minutes, int seconds)
+bool setAudioPosition(CPelmoraDoc& doc, int minutes, int seconds)
 {
-    if (!isElement(m_current, kToken))
+    const XmlNode current = doc.currentToken();
+    if (!isElement(current, kToken))
         return false;
-    const XmlNode sentence = m_current.parent();
-    if (recordingFileName(*this).empty()) {
-        reportNoRecording(m_prompter);
+    const XmlNode sentence = current.parent();
+    if (recordingFileName(doc).empty()) {
+        reportNoRecording(doc.prompter());
         minutes = -1;
     }
     std::string position;
     if (minutes >= 0) {
         const long long total = static_cast<long long>(minutes) * 60 + seconds;
         if (total < 0) {
-            m_prompter.error(kNegativeAudioPosition);
+            doc.prompter().error(kNegativeAudioPosition);
             return false;
         }
         if (total > INT_MAX) {
-            m_prompter.error(kAudioPositionTooLarge);
+            doc.prompter().error(kAudioPositionTooLarge);
             return false;
         }
         position = std::to_string(total);
@@ -407,10 +394,10 @@ bool CPelmoraDoc::setAudioPosition(int minutes, int seconds)
     }
     if (!position.empty() && attributeValue(sentence, kAudioPosition) == position)
         return false;
-    ChangeGroup group(*this, step::kAudioPosition);
-    setNodeAttribute(sentence, kAudioPosition, position);
-    m_modified = true;
-    updateAllViews();
+    ChangeGroup group(doc, step::kAudioPosition);
+    doc.setNodeAttribute(sentence, kAudioPosition, position);
+    doc.setModifiedFlag(true);
+    doc.updateAllViews();
     return true;
 }
 

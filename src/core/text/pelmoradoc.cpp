@@ -1,14 +1,11 @@
 #include "text/pelmoradoc.h"
 
-#include <limits>
-
 #include "common/normalisation.h"
 #include "common/strings.h"
 #include "text/textformat.h"
 #include "text/tokendisplay.h"
 
 #include <algorithm>
-#include <charconv>
 #include <limits>
 
 namespace pelmora {
@@ -20,25 +17,6 @@ namespace {
 constexpr const char* kInvalidFile = "Vigane fail %s.";
 constexpr const char* kSaveFailed = "Viga faili %s salvestamisel.";
 constexpr const char* kSelectionUnderWay = "Ühendi sõnade valimine on pooleli,\nei saa põhisõna muuta";
-
-// The automatic "meta" of an imported token, or "" for none: a token without a letter or digit
-// is punctuation, one that starts with a digit a number.
-std::string_view automaticMeta(std::string_view text)
-{
-    std::string_view meta;
-    if (!hasLetterOrDigit(text))
-        meta = "vahemärk";
-    if (text.front() >= '0' && text.front() <= '9')
-        meta = "number";
-    return meta;
-}
-
-std::string sentenceId(int sentence) { return "l" + std::to_string(sentence); }
-
-std::string tokenId(int sentence, int token)
-{
-    return "l" + std::to_string(sentence) + "_s" + std::to_string(token);
-}
 
 }  // namespace
 
@@ -292,57 +270,6 @@ XmlNode CPelmoraDoc::sentenceOf(XmlNode token)
     return token.parent();
 }
 
-XmlNode CPelmoraDoc::nextCombination(XmlNode node)
-{
-    if (!node)
-        return {};
-    if (const XmlNode next = nextSiblingElement(node, kCombination))
-        return next;
-    for (XmlNode sentence = nextSiblingElement(node.parent(), kSentence); sentence;
-         sentence = nextSiblingElement(sentence, kSentence)) {
-        if (const XmlNode first = firstChildElement(sentence, kCombination))
-            return first;
-    }
-    return {};
-}
-
-TokenCombinations CPelmoraDoc::combinationsOfToken(XmlNode token)
-{
-    TokenCombinations result;
-    if (attributeValue(token, kCombinationMark) != "+")
-        return result;
-    const std::string_view ownSuffix = tokenSuffix(attributeValue(token, kId));
-    const XmlNode sentence = token.parent();
-    for (XmlNode combination = nextSiblingElement(token, kCombination); combination;
-         combination = nextSiblingElement(combination, kCombination)) {
-        const std::string_view id = attributeValue(combination, kId);
-        // The last word of the combination must be this very token: "l1_s2_s14" does not end
-        // token "s4", although its text ends with "s4".
-        if (tokenSuffix(id) != ownSuffix)
-            continue;
-        TokenCombination item;
-        item.id = std::string(id);
-        item.lemma = attribute(combination, kCombinationLemma);
-        item.meaning = attribute(combination, kCombinationMeaning);
-        item.partOfSpeech = attribute(combination, kCombinationPartOfSpeech);
-        for (const std::string& part : split(combinationSuffix(id), '_')) {
-            for (XmlNode word = firstChildElement(sentence, kToken); word;
-                 word = nextSiblingElement(word, kToken)) {
-                if (tokenSuffix(attributeValue(word, kId)) == part) {
-                    item.words.push_back(tokenText(word));
-                    break;
-                }
-            }
-        }
-        result.items.push_back(std::move(item));
-    }
-    if (result.items.empty()) {
-        setNodeAttribute(token, kCombinationMark, "");
-        result.markRepaired = true;
-    }
-    return result;
-}
-
 // --- Reading -----------------------------------------------------------------------------------
 
 std::string CPelmoraDoc::tokenText(XmlNode token)
@@ -378,19 +305,20 @@ void CPelmoraDoc::setTokenAttribute(XmlNode token, TokenAttribute which, std::st
     const std::string_view normal = nfcView(value, storage);
     if (attributeValue(token, name) == normal)
         return;
-    changeAttribute(token, name, normal);
+    changeAttribute(token, name, normal, normal.empty());
 }
 
-void CPelmoraDoc::changeAttribute(XmlNode element, const char* name, std::string_view value)
+void CPelmoraDoc::changeAttribute(XmlNode element, const char* name, std::string_view value, bool remove)
 {
     ChangeGroup group(*this);
     AttributeState before = attributeState(element, name);
-    if (value.empty())
+    if (remove)
         removeAttribute(element, name);
     else
         setAttribute(element, name, value);
     const std::string oldValue = before.value;
-    m_history.attributeChanged(element, name, std::move(before));
+    if (recording())
+        m_history.attributeChanged(element, name, std::move(before));
     m_modified = true;
     // The running text measures a token in the font its style and meta value choose, so a change
     // of either moves the layout, whichever setter made it.
@@ -401,16 +329,17 @@ void CPelmoraDoc::changeAttribute(XmlNode element, const char* name, std::string
 
 // --- Generic tree changes ------------------------------------------------------------------------
 
-bool CPelmoraDoc::setNodeAttribute(XmlNode element, const char* name, std::string_view entered)
+bool CPelmoraDoc::setNodeAttribute(XmlNode element, const char* name, std::string_view entered, EmptyValue empty)
 {
     std::string storage;
     const std::string_view value = nfcView(entered, storage);
     if (element.type() != pugi::node_element)
         return false;
-    if (attributeValue(element, name) == value && (!value.empty() || !element.attribute(name)))
+    const bool remove = value.empty() && empty == EmptyValue::Removes;
+    if (attributeValue(element, name) == value && static_cast<bool>(element.attribute(name)) != remove)
         return true;
-    changeAttribute(element, name, value);
-    return value.empty() || attributeValue(element, name) == value;
+    changeAttribute(element, name, value, remove);
+    return remove || attributeValue(element, name) == value;
 }
 
 // A combination element holds no tokens: adding or removing one leaves every index over the
@@ -422,7 +351,8 @@ bool CPelmoraDoc::movesStructure(XmlNode node)
 
 void CPelmoraDoc::noteInserted(XmlNode added)
 {
-    m_history.inserted(added);
+    if (recording())
+        m_history.inserted(added);
     m_modified = true;
     if (movesStructure(added))
         ++m_structureRevision;
@@ -441,7 +371,8 @@ bool CPelmoraDoc::setNodeText(XmlNode element, std::string_view entered)
     std::string before(elementText(element));
     if (!setElementText(element, text))
         return false;
-    m_history.textChanged(element, hadTextNode, std::move(before), text);
+    if (recording())
+        m_history.textChanged(element, hadTextNode, std::move(before), text);
     m_modified = true;
     ++m_structureRevision;
     return true;
@@ -450,7 +381,8 @@ bool CPelmoraDoc::setNodeText(XmlNode element, std::string_view entered)
 XmlNode CPelmoraDoc::appendElement(XmlNode parent, const char* name)
 {
     ChangeGroup group(*this);
-    m_history.aboutToInsert();
+    if (recording())
+        m_history.aboutToInsert();
     const XmlNode added = parent.append_child(name);
     if (added)
         noteInserted(added);
@@ -462,7 +394,8 @@ XmlNode CPelmoraDoc::insertElementBefore(XmlNode parent, const char* name, XmlNo
     if (!before || before.parent() != parent)
         return {};
     ChangeGroup group(*this);
-    m_history.aboutToInsert();
+    if (recording())
+        m_history.aboutToInsert();
     const XmlNode added = parent.insert_child_before(name, before);
     if (added)
         noteInserted(added);
@@ -474,7 +407,8 @@ XmlNode CPelmoraDoc::insertElementAfter(XmlNode parent, const char* name, XmlNod
     if (!after || after.parent() != parent)
         return {};
     ChangeGroup group(*this);
-    m_history.aboutToInsert();
+    if (recording())
+        m_history.aboutToInsert();
     const XmlNode added = parent.insert_child_after(name, after);
     if (added)
         noteInserted(added);
@@ -486,7 +420,8 @@ bool CPelmoraDoc::removeNode(XmlNode node)
     if (!node || node.type() == pugi::node_document || !node.parent())
         return false;
     ChangeGroup group(*this);
-    m_history.aboutToRemove(node);
+    if (recording())
+        m_history.aboutToRemove(node);
     notifyAboutToRemove(node);
     const bool moves = movesStructure(node);
     const bool removed = node.parent().remove_child(node);
@@ -501,10 +436,12 @@ bool CPelmoraDoc::moveNodeAfter(XmlNode node, XmlNode after)
     if (node.type() != pugi::node_element || !after || !after.parent() || isInSubtree(after, node))
         return false;
     ChangeGroup group(*this);
-    m_history.aboutToMove(node);
+    if (recording())
+        m_history.aboutToMove(node);
     if (!after.parent().insert_move_after(node, after))
         return false;
-    m_history.moved(node);
+    if (recording())
+        m_history.moved(node);
     m_modified = true;
     ++m_structureRevision;
     return true;
@@ -515,16 +452,44 @@ bool CPelmoraDoc::moveNodeToEnd(XmlNode node, XmlNode parent)
     if (node.type() != pugi::node_element || parent.type() != pugi::node_element || isInSubtree(parent, node))
         return false;
     ChangeGroup group(*this);
-    m_history.aboutToMove(node);
+    if (recording())
+        m_history.aboutToMove(node);
     if (!parent.append_move(node))
         return false;
-    m_history.moved(node);
+    if (recording())
+        m_history.moved(node);
     m_modified = true;
     ++m_structureRevision;
     return true;
 }
 
+bool CPelmoraDoc::renumberBody()
+{
+    const XmlNode bodyNode = body();
+    ChangeGroup group(*this);
+    RenumberRecord record;
+    if (!renumberSentenceIds(bodyNode, recording() ? &record : nullptr))
+        return false;
+    if (recording())
+        m_history.renumbered(bodyNode, std::move(record));
+    m_modified = true;
+    return true;
+}
+
 // --- Undo and redo -------------------------------------------------------------------------------
+
+CPelmoraDoc::UnrecordedChanges::UnrecordedChanges(CPelmoraDoc& doc) : m_doc(doc)
+{
+    m_doc.m_history.clear();
+    ++m_doc.m_unrecorded;
+}
+
+CPelmoraDoc::UnrecordedChanges::~UnrecordedChanges()
+{
+    --m_doc.m_unrecorded;
+    // The recorded places no longer fit the tree.
+    m_doc.m_history.clear();
+}
 
 void CPelmoraDoc::beginChange(std::string_view name)
 {
@@ -653,73 +618,6 @@ bool CPelmoraDoc::goToLastToken()
     return true;
 }
 
-// --- Plain-text import ---------------------------------------------------------------------------
-
-bool CPelmoraDoc::AppendImportedToken(const ImportedToken& imported)
-{
-    if (imported.text.empty() || imported.text == " ")
-        return false;
-    if (!m_current)
-        return false;
-    ++m_importToken;
-    const bool oral = !imported.writtenText;
-    // No speaker ("?", or nothing at all) writes no empty "koneleja".
-    const bool namedSpeaker = !imported.speaker.empty() && imported.speaker != "?";
-
-    XmlNode token;
-    if (isElement(m_current, kToken) && elementText(m_current) == kPlaceholderToken) {
-        token = m_current;
-        if (oral && namedSpeaker)
-            setAttribute(token.parent(), kSpeaker, toNfc(imported.speaker));
-    } else if (m_importToken == 1) {
-        ++m_importSentence;
-        XmlNode sentence;
-        if (isElement(m_current, kBody)) {
-            sentence = m_current.append_child(kSentence);
-        } else {
-            const XmlNode currentSentence = m_current.parent();
-            sentence = currentSentence.parent().insert_child_after(kSentence, currentSentence);
-        }
-        if (!sentence)
-            return false;
-        setAttribute(sentence, kId, sentenceId(m_importSentence));
-        if (oral && namedSpeaker)
-            setAttribute(sentence, kSpeaker, toNfc(imported.speaker));
-        token = sentence.append_child(kToken);
-    } else {
-        token = m_current.parent().insert_child_after(kToken, m_current);
-    }
-    if (!token)
-        return false;
-
-    setElementText(token, toNfc(imported.text));
-    setAttribute(token, kId, tokenId(m_importSentence, m_importToken));
-    if (imported.writtenText)
-        setAttribute(token, kPage, toNfc(imported.page));
-    if (imported.other)
-        setAttribute(token, kMeta, "muu");
-    if (imported.note)
-        setAttribute(token, kStyle, "märkus");
-    if (imported.heading)
-        setAttribute(token, kStyle, "pealkiri");
-    if (imported.emphasis)
-        setAttribute(token, kStyle, "esiletõst");
-    if (imported.comment)
-        setAttribute(token, kMeta, "kommentaar");
-    if (imported.interviewer)
-        setAttribute(token, kMeta, "intervjueerija");
-    const std::string_view meta = automaticMeta(imported.text);
-    if (!meta.empty())
-        setAttribute(token, kMeta, meta);
-
-    m_current = token;
-    m_modified = true;
-    // Import builds a new text token by token; it is not undone step by step.
-    m_history.clear();
-    bumpLayoutRevision();
-    return true;
-}
-
 // --- Helpers -------------------------------------------------------------------------------------
 
 bool isInSubtree(XmlNode node, XmlNode subtreeRoot)
@@ -730,34 +628,6 @@ bool isInSubtree(XmlNode node, XmlNode subtreeRoot)
         if (walk == subtreeRoot)
             return true;
     return false;
-}
-
-std::string_view tokenSuffix(std::string_view id)
-{
-    const std::size_t at = id.rfind('_');
-    return at == std::string_view::npos ? id : id.substr(at + 1);
-}
-
-std::string_view combinationSuffix(std::string_view id)
-{
-    const std::size_t at = id.find('_');
-    return at == std::string_view::npos ? std::string_view() : id.substr(at + 1);
-}
-
-int suffixNumber(std::string_view suffix)
-{
-    std::string digits;
-    for (const char c : suffix)
-        if (c != 's')
-            digits.push_back(c);
-    int value = 0;
-    std::from_chars(digits.data(), digits.data() + digits.size(), value);
-    return value;
-}
-
-int tokenPosition(XmlNode token)
-{
-    return suffixNumber(tokenSuffix(attributeValue(token, kId)));
 }
 
 }  // namespace pelmora

@@ -1,5 +1,7 @@
 // CPelmoraDoc: the open corpus text as its element tree, with the current token, the modified flag
-// and the layout revision. Every change of the tree goes through this class.
+// and the layout revision. Every change of the tree goes through the generic changes of this
+// class; the linguist's edits are free functions over it (text/editing.h,
+// text/combinationediting.h, text/metadata.h).
 #pragma once
 
 #include "common/prompter.h"
@@ -38,48 +40,6 @@ enum class TokenAttribute { Lemma, Meaning, Comment, PartOfSpeech, Form, Meta, L
 
 // The attribute name of a token attribute ("lemma", "tahendus", ...).
 const char* attributeName(TokenAttribute attribute);
-
-// One token as plain-text import delivers it.
-struct ImportedToken {
-    std::string text;
-    std::string speaker = "?";  // "?" when the sentence has no named speaker
-    std::string page;
-    bool writtenText = false;
-    bool other = false;        // meta "muu"
-    bool note = false;         // stiil "märkus"
-    bool heading = false;      // stiil "pealkiri"
-    bool emphasis = false;     // stiil "esiletõst"
-    bool comment = false;      // meta "kommentaar"
-    bool interviewer = false;  // meta "intervjueerija"
-};
-
-// A combination that a token ends, as text export and the information view need it.
-struct TokenCombination {
-    std::string id;
-    std::string lemma;
-    std::string meaning;
-    std::string partOfSpeech;
-    std::vector<std::string> words;  // the texts of the combined tokens, in the order of the id
-};
-
-struct TokenCombinations {
-    std::vector<TokenCombination> items;
-    bool markRepaired = false;  // the token's stale "yhend" mark was removed
-};
-
-// What the user enters for a new combination: its lemma ("ylemma"), meaning ("ytahendus") and
-// part-of-speech code ("yliik"). "-" counts as no value.
-struct CombinationFields {
-    std::string lemma;
-    std::string meaning;
-    std::string partOfSpeech;
-};
-
-// The minutes and seconds the audio-position dialog starts with; -1 and -1 when not linked.
-struct AudioPositionFields {
-    int minutes = -1;
-    int seconds = -1;
-};
 
 class CPelmoraDoc {
 public:
@@ -138,11 +98,6 @@ public:
     static XmlNode previousToken(XmlNode token);
     static XmlNode lastTokenOfSentence(XmlNode token);
     static XmlNode sentenceOf(XmlNode token);          // the parent sentence
-    static XmlNode nextCombination(XmlNode node);      // next "yhend", across sentences
-
-    // The combinations a token ends (only for a token marked "yhend"="+"). When none is found the
-    // stale mark is removed and markRepaired is set.
-    TokenCombinations combinationsOfToken(XmlNode token);
 
     // --- Reading --------------------------------------------------------------------------
     static std::string tokenText(XmlNode token);
@@ -170,9 +125,12 @@ public:
     // --- Generic tree changes ---------------------------------------------------------------
     // The building blocks of every other change (structural edits, metadata, imports). Each marks
     // the document modified; none redraws (the caller ends its command with updateAllViews()).
-    // Sets an attribute of any element; an empty value removes it. False for a null handle. On a
-    // token, a style or meta change bumps the layout revision, as the token setter does.
-    bool setNodeAttribute(XmlNode element, const char* name, std::string_view value);
+    // Sets an attribute of any element; an empty value removes it, or with EmptyValue::Stays
+    // leaves it there empty. False for a null handle. On a token, a style or meta change bumps the
+    // layout revision, as the token setter does.
+    enum class EmptyValue { Removes, Stays };
+    bool setNodeAttribute(XmlNode element, const char* name, std::string_view value,
+                          EmptyValue empty = EmptyValue::Removes);
     // Sets the text of any element (see setElementText). False for a null handle.
     bool setNodeText(XmlNode element, std::string_view text);
     // Makes a new element and puts it as the last child of the parent, or before / after a
@@ -187,6 +145,9 @@ public:
     // parent. Handles stay valid. False for null handles or when `after` lies inside `node`.
     bool moveNodeAfter(XmlNode node, XmlNode after);
     bool moveNodeToEnd(XmlNode node, XmlNode parent);
+    // Gives the k-th sentence of the body the identifier "l<k>" and its tokens and combinations
+    // identifiers that start with it (their own suffixes kept). True when any identifier changed.
+    bool renumberBody();
 
     // --- Undo and redo ----------------------------------------------------------------------
     // Every change above is recorded. Changes made between beginChange() and the matching
@@ -229,69 +190,27 @@ public:
     std::size_t redoCount() const { return m_history.redoCount(); }
     // Approximate bytes the undo and redo steps hold.
     std::size_t undoMemoryUse() const { return m_history.memoryUse(); }
+    // Changes made while one lives are not recorded, and the history is forgotten when it starts
+    // and ends: a new text being built (plain-text import) is not undone step by step.
+    class UnrecordedChanges {
+    public:
+        explicit UnrecordedChanges(CPelmoraDoc& doc);
+        ~UnrecordedChanges();
+        UnrecordedChanges(const UnrecordedChanges&) = delete;
+        UnrecordedChanges& operator=(const UnrecordedChanges&) = delete;
 
-    // --- Sentence and token editing (on the current token; nothing without one) ---------------
-    // Each returns true when the text changed; changes end with a layout bump, a redraw and the
-    // modified flag, and form one undo step.
-
-    // Sets the current token's text to the entered text trimmed of blanks. Blank input is
-    // refused with "Sõnet ei saa kustutada"; the same text changes nothing.
-    bool modifyToken(std::string_view entered);
-    // Adds a token with the entered text (trimmed) after the current token and renumbers the
-    // rest of the sentence and its combinations. Blank input: "Tühja sõnet ei saa lisaada".
-    bool addToken(std::string_view entered);
-    // Asks, then deletes the current token, renumbers the sentence and its combinations. The
-    // first token of the sentence becomes current. A sentence left without tokens is removed and
-    // the body renumbered; the text's only token cannot be deleted.
-    bool deleteToken();
-    // Appends the tokens of the sentence with the entered identifier to the current sentence,
-    // removes that sentence and renumbers the body. "Ei leia soovitud lauset." for an unknown
-    // identifier; the current sentence itself is refused.
-    bool mergeSentences(std::string_view otherSentenceId);
-    // Moves the tokens after the current one into a new sentence right after the current one
-    // and renumbers the body. Nothing at the last token of a sentence.
-    bool splitSentence();
-    // The current token's text, for the clipboard ("" without a current token).
-    std::string copyTokenText() const;
-    // "<page: sentence id> " and the sentence's tokens each followed by a blank, the current
-    // one between asterisks ("" without a current token).
-    std::string copySentenceWithReference() const;
-    // The identifier of the current token's sentence ("" without one), for the merge dialog.
-    std::string currentSentenceId() const;
-    // The identifier the merge dialog proposes: the next sentence number ("l<n+1>").
-    std::string proposedMergeSentenceId() const;
-
-    // --- Combinations ---------------------------------------------------------------------------
-    // Makes a combination of the tokens, given in any order: a "yhend" placed right after the
-    // last word (after combinations already standing there), with the identifier
-    // "<sentence>_s<p>_s<q>..." (positions ascending), "ylemma", "ytahendus" and "yliik" where not
-    // empty, and every word marked "yhend"="+". One undo step; the current token stays. Refused
-    // with a message, changing nothing: fewer than two different tokens, tokens of different
-    // sentences or without a position, an empty lemma, a combination of these words already
-    // there. Returns the new element, or null.
-    XmlNode createCombination(const std::vector<XmlNode>& words, const CombinationFields& fields);
-    // Why these words cannot be combined (the message createCombination would give), or "" when
-    // they can; the lemma is not looked at. Changes nothing.
-    std::string combinationRefusal(const std::vector<XmlNode>& words) const;
-    // Removes a combination; each of its words that belongs to no other combination loses its
-    // mark. One undo step. False (and nothing changes) for anything but a combination.
-    bool removeCombination(XmlNode combination);
-
-    // --- Audio position of a sentence --------------------------------------------------------
-    // The dialog's start values for the current token's sentence: "helipos" split into minutes
-    // and seconds, or -1 and -1 when it is absent or there is no current token.
-    AudioPositionFields audioPositionFields() const;
-    // Stores the position the dialog returned for the current token's sentence: minutes below 0
-    // remove it; otherwise minutes × 60 + seconds is written when it differs. Without an audio
-    // file named in the text's information, "Helifaili pole määratud." and the position is
-    // removed. A negative or too large time is refused. True when the text changed.
-    bool setAudioPosition(int minutes, int seconds);
+    private:
+        CPelmoraDoc& m_doc;
+    };
 
     // --- Current token --------------------------------------------------------------------
     XmlNode currentToken() const { return m_current; }
     // Makes the token current and redraws, unless a combination-word selection is under way:
     // then "Ühendi sõnade valimine on pooleli,\nei saa põhisõna muuta" is shown and false returned.
     bool setCurrentToken(XmlNode token);
+    // Makes the token current without the selection check and without redrawing: for edits,
+    // which end with their own redraw, and for builders of a new text.
+    void placeCurrentToken(XmlNode token) { m_current = token; }
 
     // The keyboard moves; they skip the selection check. Each returns false and changes
     // nothing when there is no such token.
@@ -301,18 +220,6 @@ public:
     bool goToPreviousSentence();
     bool goToFirstToken();
     bool goToLastToken();
-
-    // --- Plain-text import ----------------------------------------------------------------
-    // Sets the import counters: the text starts at sentence 1, token 0.
-    void startImport() { m_importSentence = 1; m_importToken = 0; }
-    // Ends the sentence being built, so that the next token opens a new one.
-    void endImportedSentence() { m_importToken = 0; }
-    int importSentenceCounter() const { return m_importSentence; }
-    int importTokenCounter() const { return m_importToken; }
-    // Appends one token at the current token (the insertion point), with its attributes in the
-    // order id, lk, meta, stiil and the automatic "vahemärk"/"number" rules. An empty or
-    // single-blank text is ignored (false).
-    bool AppendImportedToken(const ImportedToken& token);
 
     // --- State ----------------------------------------------------------------------------
     bool isModified() const { return m_modified; }
@@ -349,24 +256,16 @@ private:
     // After a node was added: its undo record, the modified flag, the structure revision.
     void noteInserted(XmlNode added);
     void forgetHistory();
-    void changeAttribute(XmlNode element, const char* name, std::string_view value);
-    bool renumberBody();
-    void finishEdit();
-    // The sentence identifier that token and combination identifiers of the sentence start with.
-    static std::string sentencePrefix(XmlNode token);
-    enum class TokenChange { Added, Deleted };
-    void adjustCombinations(XmlNode sentence, const std::string& prefix, int position, TokenChange change);
-    // Removes the "yhend" mark of the sentence's tokens at these positions that belong to no
-    // combination any more.
-    void dropStaleMarks(XmlNode sentence, const std::vector<int>& positions);
+    void changeAttribute(XmlNode element, const char* name, std::string_view value, bool remove);
+    // False while an UnrecordedChanges lives.
+    bool recording() const { return m_unrecorded == 0; }
 
     Prompter& m_prompter;
     XmlDocument m_xml;
     XmlNode m_current;
     std::int32_t m_layoutRevision = 0;
     std::uint64_t m_structureRevision = 0;
-    int m_importSentence = 1;
-    int m_importToken = 0;
+    int m_unrecorded = 0;
     bool m_modified = false;
     std::vector<DocumentObserver*> m_observers;
     std::function<bool()> m_selectionCheck;
@@ -376,14 +275,5 @@ private:
 
 // True when the node is the given subtree root or lies below it.
 bool isInSubtree(XmlNode node, XmlNode subtreeRoot);
-
-// The part of an identifier after the last "_" (the whole text when there is none): "s5" of "l3_s5".
-std::string_view tokenSuffix(std::string_view id);
-// The part after the first "_" (empty when there is none): "s2_s4" of "l3_s2_s4".
-std::string_view combinationSuffix(std::string_view id);
-// The number in a suffix such as "s5" (the letter "s" dropped); 0 when there is none.
-int suffixNumber(std::string_view suffix);
-// A token's own position in its sentence, read from its identifier: 5 for "l3_s5"; 0 when none.
-int tokenPosition(XmlNode token);
 
 }  // namespace pelmora

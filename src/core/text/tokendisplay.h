@@ -2,7 +2,7 @@
 // tip, and the pieces of the information strip. The window only draws what these return.
 #pragma once
 
-#include "search/searchcriteria.h"
+#include "common/colour.h"
 #include "xml/xmldocument.h"
 
 #include <cstddef>

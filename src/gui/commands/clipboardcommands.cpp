@@ -2,6 +2,7 @@
 
 #include "app/commandactions.h"
 #include "app/qtstrings.h"
+#include "text/editing.h"
 #include "views/concordancedock.h"
 
 #include <QApplication>
@@ -211,13 +212,13 @@ void ClipboardCommands::paste()
 void ClipboardCommands::copyToken()
 {
     if (m_doc.currentToken())
-        QGuiApplication::clipboard()->setText(toQt(m_doc.copyTokenText()));
+        QGuiApplication::clipboard()->setText(toQt(copyTokenText(m_doc)));
 }
 
 void ClipboardCommands::copySentence()
 {
     if (m_doc.currentToken())
-        QGuiApplication::clipboard()->setText(toQt(m_doc.copySentenceWithReference()));
+        QGuiApplication::clipboard()->setText(toQt(copySentenceWithReference(m_doc)));
 }
 
 }  // namespace pelmora::gui

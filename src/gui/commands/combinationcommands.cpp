@@ -3,6 +3,7 @@
 #include "annotation/combining.h"
 #include "app/qtstrings.h"
 #include "dialogs/combinationdialog.h"
+#include "text/combinationediting.h"
 #include "text/combinations.h"
 
 namespace pelmora::gui {
@@ -17,7 +18,7 @@ CombinationCommands::CombinationCommands(CPelmoraDoc& doc, CDictionary& dictiona
 bool CombinationCommands::combine(const std::vector<XmlNode>& words)
 {
     // Words that cannot make a combination are refused before anything is asked.
-    if (const std::string refusal = m_doc.combinationRefusal(words); !refusal.empty()) {
+    if (const std::string refusal = combinationRefusal(words); !refusal.empty()) {
         m_doc.prompter().error(refusal);
         return false;
     }
@@ -31,7 +32,7 @@ bool CombinationCommands::combine(const std::vector<XmlNode>& words)
 
 void CombinationCommands::remove(XmlNode combination)
 {
-    m_doc.removeCombination(combination);
+    removeCombination(m_doc, combination);
 }
 
 }  // namespace pelmora::gui

@@ -121,7 +121,7 @@ void DictionaryCommands::editDictionary()
         dictionary.reloadIfChanged();
     else if (!dictionary.reopen())
         return;
-    DictionaryEditorDialog dialog(dictionary, m_app.prompter(), m_app.dialogs(), m_parent);
+    DictionaryEditorDialog dialog(dictionary, m_app.prompter(), m_app.dialogs(), m_editorPositions, m_parent);
     dialog.setShowUsage(m_showUsage);
     m_app.dialogs().run(dialog);
 }

@@ -2,6 +2,7 @@
 // its export, the automatic lemmatisation from it, and the transformations list.
 #pragma once
 
+#include "dictionary/dictionaryeditor.h"
 #include "search/concordance.h"
 
 #include <QObject>
@@ -53,6 +54,8 @@ private:
     QWidget* m_parent;
     std::function<void(QProgressDialog&)> m_progressHook;
     std::function<void(ConcordanceBy, const QString&)> m_showUsage;
+    // Where the editor's pages stand, kept between its openings.
+    EditorPositions m_editorPositions;
 };
 
 }  // namespace pelmora::gui

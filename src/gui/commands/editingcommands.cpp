@@ -10,6 +10,7 @@
 #include "dialogs/tokentextdialog.h"
 #include "io/dialectimport.h"
 #include "io/plaintextimport.h"
+#include "text/editing.h"
 #include "text/metadata.h"
 #include "text/textnormalisation.h"
 
@@ -47,7 +48,7 @@ void EditingCommands::modifyToken()
     TokenTextDialog dialog(TokenTextDialog::Purpose::Modify, toQt(CPelmoraDoc::tokenText(m_doc.currentToken())),
                            m_parent);
     if (m_dialogs.run(dialog) == QDialog::Accepted)
-        m_doc.modifyToken(toStd(dialog.text()));
+        pelmora::modifyToken(m_doc, toStd(dialog.text()));
 }
 
 void EditingCommands::addToken()
@@ -56,23 +57,23 @@ void EditingCommands::addToken()
         return;
     TokenTextDialog dialog(TokenTextDialog::Purpose::Add, QString(), m_parent);
     if (m_dialogs.run(dialog) == QDialog::Accepted)
-        m_doc.addToken(toStd(dialog.text()));
+        pelmora::addToken(m_doc, toStd(dialog.text()));
 }
 
 void EditingCommands::mergeSentences()
 {
     if (!hasCurrentToken())
         return;
-    MergeSentencesDialog dialog(toQt(m_doc.currentSentenceId()), toQt(m_doc.proposedMergeSentenceId()), m_parent);
+    MergeSentencesDialog dialog(toQt(currentSentenceId(m_doc)), toQt(proposedMergeSentenceId(m_doc)), m_parent);
     if (m_dialogs.run(dialog) == QDialog::Accepted)
-        m_doc.mergeSentences(toStd(dialog.otherSentence().trimmed()));
+        pelmora::mergeSentences(m_doc, toStd(dialog.otherSentence().trimmed()));
 }
 
 void EditingCommands::audioPosition()
 {
     if (!hasCurrentToken())
         return;
-    AudioPositionFields start = m_doc.audioPositionFields();
+    AudioPositionFields start = audioPositionFields(m_doc);
     // By ear: where the recording plays or was stopped is where an unlinked sentence starts.
     if (start.minutes < 0 && m_heardPosition) {
         if (const std::optional<int> heard = m_heardPosition()) {
@@ -84,7 +85,7 @@ void EditingCommands::audioPosition()
     // "&Loobu" changes nothing: neither the position nor, without an audio file, its removal.
     if (m_dialogs.run(dialog) != QDialog::Accepted)
         return;
-    m_doc.setAudioPosition(dialog.minutes(), dialog.seconds());
+    setAudioPosition(m_doc, dialog.minutes(), dialog.seconds());
 }
 
 void EditingCommands::bind(const CommandActions& actions)
@@ -103,12 +104,12 @@ void EditingCommands::bind(const CommandActions& actions)
 
 void EditingCommands::deleteToken()
 {
-    m_doc.deleteToken();
+    pelmora::deleteToken(m_doc);
 }
 
 void EditingCommands::splitSentence()
 {
-    m_doc.splitSentence();
+    pelmora::splitSentence(m_doc);
 }
 
 void EditingCommands::normaliseText()

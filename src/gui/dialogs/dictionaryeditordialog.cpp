@@ -42,7 +42,7 @@ void selectPartOfSpeech(QComboBox& combo, const std::string& stored)
 }  // namespace
 
 DictionaryEditorDialog::DictionaryEditorDialog(CDictionary& dictionary, Prompter& prompter, DialogRunner& dialogs,
-                                               QWidget* parent)
+                                               EditorPositions& positions, QWidget* parent)
     : QDialog(parent), m_ui(std::make_unique<Ui::DictionaryEditorDialog>()), m_dialogs(dialogs)
 {
     m_ui->setupUi(this);
@@ -51,7 +51,7 @@ DictionaryEditorDialog::DictionaryEditorDialog(CDictionary& dictionary, Prompter
     connect(ui.buttonBox, &QDialogButtonBox::rejected, this, &QDialog::reject);
 
     for (DictSection section : {DictSection::WordForms, DictSection::Lemmas, DictSection::Combinations})
-        m_pages[index(section)] = std::make_unique<Page>(dictionary, section, prompter);
+        m_pages[index(section)] = std::make_unique<Page>(dictionary, section, prompter, positions[index(section)]);
 
     Page& words = *m_pages[index(DictSection::WordForms)];
     words.widget = ui.wordPage;

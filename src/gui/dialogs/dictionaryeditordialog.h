@@ -26,9 +26,9 @@ namespace Ui { class DictionaryEditorDialog; }
 class DictionaryEditorDialog final : public QDialog {
     Q_OBJECT
 public:
-    // `dialogs` runs the form-tag editor of the "+" button.
+    // `dialogs` runs the form-tag editor of the "+" button; the pages stand at `positions`.
     DictionaryEditorDialog(CDictionary& dictionary, Prompter& prompter, DialogRunner& dialogs,
-                           QWidget* parent = nullptr);
+                           EditorPositions& positions, QWidget* parent = nullptr);
     ~DictionaryEditorDialog() override;
 
     // "Näita kasutust ...": the word form of the word page (by its key) or the lemma of the lemma
@@ -42,8 +42,8 @@ public:
 private:
     // The widgets of one page and its model.
     struct Page {
-        explicit Page(CDictionary& dictionary, DictSection section, Prompter& prompter)
-            : model(dictionary, section, prompter)
+        Page(CDictionary& dictionary, DictSection section, Prompter& prompter, EditorPosition& position)
+            : model(dictionary, section, prompter, position)
         {
         }
         DictionaryEditorPage model;

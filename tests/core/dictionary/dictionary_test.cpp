@@ -2,6 +2,7 @@
 #include "common/prompter.h"
 #include "common/strings.h"
 #include "dictionary/dictionary.h"
+#include "dictionary/dictionaryeditor.h"
 #include "dictionary/dictionarylock.h"
 #include "testsupport.h"
 
@@ -70,6 +71,17 @@ ChangeResult run(CDictionary& d, const Op& op)
     }
     return {};
 }
+
+// Stores made as one bulk addition.
+class Stores final : public CDictionary::StoreSource {
+public:
+    explicit Stores(std::vector<CDictionary::StoreRequest> requests) : m_requests(std::move(requests)) {}
+    std::size_t size() const override { return m_requests.size(); }
+    CDictionary::StoreRequest request(std::size_t i) const override { return m_requests[i]; }
+
+private:
+    std::vector<CDictionary::StoreRequest> m_requests;
+};
 
 class DictionaryFixture : public ::testing::Test {
 protected:
@@ -320,10 +332,9 @@ TEST_F(DictionaryFixture, IdsWithInvalidBytesStayApartInTheIndex)
     // and after new entries are sorted in and the file is read again.
     openWith(dictionaryXml(kPlaceholderForm + "<sone id=\"p\xBF\xE4\xFFiv\" lemma=\"a\"/>" +
                            "<sone id=\"p\xE4#\xFFiv\" lemma=\"b\"/>"));
-    ASSERT_TRUE(dictionary.checkAndReload().applied);
-    dictionary.storeWordForm("p\xE4\xFF\xFFiv", "c", {}, true);
-    dictionary.storeWordForm("\xC5\x8Dga", "\xC5\x8Dga", {}, true);
-    ASSERT_TRUE(dictionary.saveAndStamp());
+    const Stores stores({{DictSection::WordForms, {"p\xE4\xFF\xFFiv", "c"}},
+                         {DictSection::WordForms, {"\xC5\x8Dga", "\xC5\x8Dga"}}});
+    ASSERT_TRUE(dictionary.addInBulk(stores));
     EXPECT_EQ(dictionary.entryCount(DictSection::WordForms), 5U);
     CDictionary reopened(prompter);
     ASSERT_TRUE(reopened.openWithPath(path));
@@ -338,16 +349,21 @@ TEST_F(DictionaryFixture, WalkVisitsEntriesAndChildrenInPreOrderBothWays)
     openWith(dictionaryXml(kPlaceholderForm + "<sone id=\"a\" lemma=\"1\"><sone id=\"a\" lemma=\"2\"/><sone id=\"a\" "
                                               "lemma=\"3\"/></sone><sone id=\"b\" lemma=\"4\"/>"));
     std::vector<std::string> forward;
-    for (XmlNode n = dictionary.moveToFirst(DictSection::WordForms); n; n = dictionary.moveToNext(DictSection::WordForms))
+    XmlNode last;
+    for (XmlNode n = dictionary.firstEntry(DictSection::WordForms); n; n = CDictionary::nextEntry(n)) {
         forward.emplace_back(attributeValue(n, dict::kFormLemma));
+        last = n;
+    }
     EXPECT_EQ(forward, (std::vector<std::string>{"__", "1", "2", "3", "4"}));
-    // Expected: the position ends null past the last analysis.
-    EXPECT_FALSE(dictionary.currentEntry(DictSection::WordForms));
+    // Expected: the step past the last analysis gives null.
+    EXPECT_FALSE(CDictionary::nextEntry(last));
 
     std::vector<std::string> backward;
-    dictionary.setCurrentEntry(DictSection::WordForms, dictionary.find(DictSection::WordForms, "b"));
-    for (int i = 0; i < 6; ++i)
-        backward.emplace_back(attributeValue(dictionary.moveToPrevious(DictSection::WordForms), dict::kFormLemma));
+    XmlNode position = dictionary.find(DictSection::WordForms, "b");
+    for (int i = 0; i < 6; ++i) {
+        position = CDictionary::previousEntry(position);
+        backward.emplace_back(attributeValue(position, dict::kFormLemma));
+    }
     // Expected: the one before the first entry is the first entry itself.
     EXPECT_EQ(backward, (std::vector<std::string>{"3", "2", "1", "__", "__", "__"}));
 }
@@ -356,7 +372,7 @@ struct PositionCase {
     const char* name;
     Op del;
     Direction direction;
-    std::string expected;  // lemma of the current word-form analysis afterwards
+    std::string expected;  // lemma of the word-form analysis the editor goes on from
 };
 
 class DictionaryDeletePosition : public DictionaryFixture, public ::testing::WithParamInterface<PositionCase> {};
@@ -366,8 +382,8 @@ TEST_P(DictionaryDeletePosition, MovesTheCurrentEntryByDirection)
     openWith(dictionaryXml(kPlaceholderForm + "<sone id=\"a\" lemma=\"a\"/><sone id=\"b\" lemma=\"b\"><sone id=\"b\" "
                                               "lemma=\"b2\"/></sone><sone id=\"c\" lemma=\"c\"/>"));
     const Op& op = GetParam().del;
-    dictionary.deleteWordForm(op.args[0], op.args[1], "", GetParam().direction);
-    EXPECT_EQ(attributeValue(dictionary.currentEntry(DictSection::WordForms), dict::kFormLemma), GetParam().expected);
+    const ChangeResult deleted = dictionary.deleteWordForm(op.args[0], op.args[1], "", GetParam().direction);
+    EXPECT_EQ(attributeValue(deleted.position, dict::kFormLemma), GetParam().expected);
 }
 
 const PositionCase kPositionCases[] = {
@@ -391,7 +407,7 @@ TEST_F(DictionaryFixture, MissingFileAnsweredYesGetsTheExactTemplate)
     EXPECT_EQ(test::readFile(path), std::string(dictionaryTemplate()));
     for (DictSection s : {DictSection::WordForms, DictSection::Lemmas, DictSection::Combinations}) {
         EXPECT_EQ(dictionary.entryCount(s), 1U);
-        EXPECT_EQ(attributeValue(dictionary.currentEntry(s), dict::kId), "__");
+        EXPECT_EQ(DictionaryEditorPage(dictionary, s, prompter).show()[0], "__");
     }
     EXPECT_EQ(dictionary.xml().serialize().find("zobe_sonastik.xsl") != std::string::npos, true);
 }

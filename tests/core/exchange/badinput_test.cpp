@@ -122,5 +122,19 @@ TEST(BadInput, AnEafTierNotInTheFileIsRefusedWithTheTiersThatAre)
     EXPECT_EQ(chosen.texts[0].tokens, 3u);
 }
 
+// A transcription without a token tier is cut by the shared tokeniser: every mark at a word's ends
+// is a token, an elided vowel stays in its word, and only tokens without letters are punctuation.
+TEST(BadInput, ASentenceWithoutTokensIsCutAsTheTextImportCutsIt)
+{
+    const std::string file = eaf(kSlots, aligned("a1", "ts1", "ts2", "Se\u203F(u)m \u201EvoʼĽ.\u201C (~ kietõbõd) 12"));
+    const ImportResult result = importExchangeBytes(file, ExchangeFormat::Eaf, {});
+    ASSERT_TRUE(result.ok) << result.reason;
+    std::string tokens;
+    for (const pugi::xpath_node& token : result.texts[0].builder->root().select_nodes("//sone"))
+        tokens += std::string(token.node().text().get()) + "/" + token.node().attribute("meta").value() + " ";
+    EXPECT_EQ(tokens, "Se/ \u203F/vahemärk (u)m/ \u201E/vahemärk voʼĽ/ ./vahemärk \u201C/vahemärk (/vahemärk "
+                      "~/vahemärk kietõbõd/ )/vahemärk 12/number ");
+}
+
 }  // namespace
 }  // namespace pelmora::exchange

@@ -3,6 +3,7 @@
 #include "common/files.h"
 #include "common/utf16text.h"
 #include "testsupport.h"
+#include "text/textformat.h"
 
 namespace pelmora {
 namespace {
@@ -418,6 +419,123 @@ TEST_F(PlainTextImportTest, ProgressReachesTheWholeBodyAndTheTextIsOpened)
     EXPECT_TRUE(m_doc.isModified());
     EXPECT_FALSE(m_doc.canUndo());
     EXPECT_NE(test::readFile(m_output).find("__UUS_FAIL__"), std::string::npos);
+}
+
+// --- The builder, token by token ----------------------------------------------------------------
+
+struct ImportCase {
+    const char* name;
+    ImportedToken token;
+    const char* expectedAttributes;
+};
+
+ImportedToken imported(const char* text, bool written = true, const char* page = "7")
+{
+    ImportedToken t;
+    t.text = text;
+    t.writtenText = written;
+    t.page = page;
+    return t;
+}
+
+ImportedToken flagged(ImportedToken t, bool ImportedToken::*flag)
+{
+    t.*flag = true;
+    return t;
+}
+
+ImportedToken twoFlags(ImportedToken t, bool ImportedToken::*a, bool ImportedToken::*b)
+{
+    t.*a = true;
+    t.*b = true;
+    return t;
+}
+
+class AppendImported : public ::testing::TestWithParam<ImportCase> {};
+
+TEST_P(AppendImported, SetsAttributesInImportOrder)
+{
+    RecordingPrompter prompter;
+    CPelmoraDoc doc(prompter);
+    ASSERT_TRUE(doc.openFromBuffer(text::newTextTemplate(), "new.xml"));
+    PlainTextBuilder builder(doc);
+
+    ASSERT_TRUE(builder.append(GetParam().token));
+
+    std::string attributes;
+    for (pugi::xml_attribute a = doc.currentToken().first_attribute(); a; a = a.next_attribute())
+        attributes += std::string(a.name()) + "=" + a.value() + " ";
+    EXPECT_EQ(attributes, GetParam().expectedAttributes);
+    EXPECT_EQ(CPelmoraDoc::tokenText(doc.currentToken()), GetParam().token.text);
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, AppendImported, ::testing::Values(
+    ImportCase{"Written", imported("kala"), "id=l1_s1 lk=7 "},
+    ImportCase{"OralHasNoPage", imported("kala", false), "id=l1_s1 "},
+    ImportCase{"EmptyPageIsWrittenEmpty", imported("kala", true, ""), "id=l1_s1 lk= "},
+    ImportCase{"LoneFullStop", imported("."), "id=l1_s1 lk=7 meta=vahemärk "},
+    ImportCase{"Dash", imported("\xE2\x80\x94"), "id=l1_s1 lk=7 meta=vahemärk "},
+    ImportCase{"TwoStopsArePunctuation", imported(".."), "id=l1_s1 lk=7 meta=vahemärk "},
+    ImportCase{"Number", imported("12"), "id=l1_s1 lk=7 meta=number "},
+    ImportCase{"WordAfterASlashIsAWord", imported("/paus"), "id=l1_s1 lk=7 "},
+    ImportCase{"ElisionInParenthesesOralIsAWord", imported("(u)m", false), "id=l1_s1 "},
+    ImportCase{"PauseMarkOral", imported("(...)", false), "id=l1_s1 meta=vahemärk "},
+    ImportCase{"ParenthesisWritten", imported("(naerab"), "id=l1_s1 lk=7 "},
+    ImportCase{"NoteThenEmphasisOverwrites",
+               twoFlags(imported("kala"), &ImportedToken::note, &ImportedToken::emphasis),
+               "id=l1_s1 lk=7 stiil=esiletõst "},
+    ImportCase{"OtherThenInterviewerKeepsPlace",
+               twoFlags(imported("kala"), &ImportedToken::other, &ImportedToken::interviewer),
+               "id=l1_s1 lk=7 meta=intervjueerija "},
+    ImportCase{"CommentAndHeading",
+               twoFlags(imported("kala"), &ImportedToken::comment, &ImportedToken::heading),
+               "id=l1_s1 lk=7 stiil=pealkiri meta=kommentaar "},
+    ImportCase{"MetaBeforeStyleWhenBothSet",
+               twoFlags(imported("kala"), &ImportedToken::other, &ImportedToken::note),
+               "id=l1_s1 lk=7 meta=muu stiil=märkus "},
+    ImportCase{"NumberOverwritesComment", flagged(imported("3."), &ImportedToken::comment),
+               "id=l1_s1 lk=7 meta=number "}),
+    test::ByName());
+
+TEST(AppendImportedSequence, BuildsSentencesAndSpeakers)
+{
+    RecordingPrompter prompter;
+    CPelmoraDoc doc(prompter);
+    ASSERT_TRUE(doc.openFromBuffer(text::newTextTemplate(), "new.xml"));
+    PlainTextBuilder builder(doc);
+    const auto oral = [](const char* text, const char* speaker) {
+        ImportedToken t;
+        t.text = text;
+        t.speaker = speaker;
+        return t;
+    };
+
+    // An empty text and a single blank are ignored.
+    EXPECT_FALSE(builder.append(oral("", "k1")));
+    EXPECT_FALSE(builder.append(oral(" ", "k1")));
+    EXPECT_TRUE(builder.append(oral("Minā", "k1")));
+    EXPECT_TRUE(builder.append(oral("um", "k1")));
+    builder.endSentence();
+    EXPECT_TRUE(builder.append(oral("Mis", "?")));
+    EXPECT_TRUE(builder.append(oral("?", "?")));
+    builder.endSentence();
+    EXPECT_TRUE(builder.append(oral("Jā", "k2")));
+    builder.endSentence();
+    EXPECT_TRUE(builder.append(oral("Nu", "")));
+
+    const std::string saved = doc.xml().serialize();
+    // Expected: the placeholder reused in l1 with its speaker; l2 without speaker; l3 with k2.
+    EXPECT_NE(saved.find("<lause id=\"l1\" koneleja=\"k1\">\n<sone id=\"l1_s1\">Minā</sone>\n<sone id=\"l1_s2\">um</sone>"),
+              std::string::npos) << saved;
+    EXPECT_NE(saved.find("<lause id=\"l2\">\n<sone id=\"l2_s1\">Mis</sone>\n<sone id=\"l2_s2\" meta=\"vahemärk\">?</sone>"),
+              std::string::npos) << saved;
+    EXPECT_NE(saved.find("<lause id=\"l3\" koneleja=\"k2\">\n<sone id=\"l3_s1\">Jā</sone>"), std::string::npos) << saved;
+    // No speaker given at all writes no empty attribute.
+    EXPECT_NE(saved.find("<lause id=\"l4\">\n<sone id=\"l4_s1\">Nu</sone>"), std::string::npos) << saved;
+    EXPECT_EQ(saved.find("__UUS_FAIL__"), std::string::npos);
+    EXPECT_TRUE(doc.isModified());
+    // A new text is not undone token by token.
+    EXPECT_FALSE(doc.canUndo());
 }
 
 }  // namespace

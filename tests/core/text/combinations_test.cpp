@@ -2,10 +2,13 @@
 #include "annotation/textindex.h"
 #include "dictionary/dictionary.h"
 #include "io/textexport.h"
+#include "io/tokencombinations.h"
 #include "testsupport.h"
 #include "text/combinations.h"
 #include "text/pelmoradoc.h"
 #include "text/tokendisplay.h"
+#include "text/combinationediting.h"
+#include "text/editing.h"
 
 #include <gtest/gtest.h>
 
@@ -110,7 +113,7 @@ TEST_P(CreateCombination, WritesOneStepOrRefuses)
     ASSERT_TRUE(doc.setCurrentToken(tokenById(doc, "l1_s2")));
     const std::string before = doc.xml().serialize();
 
-    const XmlNode made = doc.createCombination(tokensById(doc, c.words), c.fields);
+    const XmlNode made = createCombination(doc, tokensById(doc, c.words), c.fields);
 
     if (c.expected.empty()) {
         // Expected: nothing changed, the reason said as an error.
@@ -175,7 +178,7 @@ TEST(CreateCombination, WordWithoutIdentifierIsRefused)
     CPelmoraDoc doc(prompter);
     ASSERT_TRUE(doc.openFromBuffer(wrapBody("<lause id=\"l1\"><sone id=\"l1_s1\">a</sone><sone>b</sone></lause>"), "t.xml"));
     const XmlNode first = doc.firstToken();
-    EXPECT_FALSE(doc.createCombination({first, CPelmoraDoc::nextToken(first)}, {"a b", "", ""}));
+    EXPECT_FALSE(createCombination(doc, {first, CPelmoraDoc::nextToken(first)}, {"a b", "", ""}));
     EXPECT_EQ(prompter.lastText(), "Ühendi sõnal puudub korrektne ID, ühendit ei saa luua.");
     EXPECT_FALSE(doc.isModified());
 }
@@ -187,18 +190,18 @@ TEST(RemoveCombination, KeepsTheMarksOfWordsInAnotherCombination)
     RecordingPrompter prompter;
     CPelmoraDoc doc(prompter);
     ASSERT_TRUE(doc.openFromBuffer(wrapBody(kSentences), "t.xml"));
-    ASSERT_TRUE(doc.createCombination(tokensById(doc, {"l1_s2", "l1_s4"}), {"võtma ette", "", ""}));
-    ASSERT_TRUE(doc.createCombination(tokensById(doc, {"l1_s2", "l1_s3", "l1_s4"}), {"võtma asja ette", "", ""}));
+    ASSERT_TRUE(createCombination(doc, tokensById(doc, {"l1_s2", "l1_s4"}), {"võtma ette", "", ""}));
+    ASSERT_TRUE(createCombination(doc, tokensById(doc, {"l1_s2", "l1_s3", "l1_s4"}), {"võtma asja ette", "", ""}));
     const std::string before = doc.xml().serialize();
 
-    ASSERT_TRUE(doc.removeCombination(combinationById(doc, "l1_s2_s3_s4")));
+    ASSERT_TRUE(removeCombination(doc, combinationById(doc, "l1_s2_s3_s4")));
 
     // Expected: "asja" was only in the removed one and loses its mark; the others keep theirs.
     EXPECT_EQ(outline(doc), "l1(l1_s1=Ta l1_s2=võttis+ l1_s3=asja l1_s4=ette+ y:l1_s2_s4[võtma ette||] l1_s5=.) "
                             "l2(l2_s1=Võttis l2_s2=ette)");
     EXPECT_EQ(doc.undoName(), "kustuta ühend");
     EXPECT_EQ(doc.undoCount(), 3u);
-    ASSERT_TRUE(doc.removeCombination(combinationById(doc, "l1_s2_s4")));
+    ASSERT_TRUE(removeCombination(doc, combinationById(doc, "l1_s2_s4")));
     EXPECT_EQ(outline(doc), "l1(l1_s1=Ta l1_s2=võttis l1_s3=asja l1_s4=ette l1_s5=.) l2(l2_s1=Võttis l2_s2=ette)");
 
     // Two undos bring both back exactly.
@@ -217,16 +220,16 @@ TEST(CombinationStructure, LeavesTheTokenIndexesAlone)
     TextTokenIndex index(doc);
     ASSERT_EQ(index.tokensWithKey("ette").size(), 2u);
     const std::uint64_t structure = doc.structureRevision();
-    const XmlNode made = doc.createCombination(tokensById(doc, {"l1_s2", "l1_s4"}), {"võtma ette", "", ""});
+    const XmlNode made = createCombination(doc, tokensById(doc, {"l1_s2", "l1_s4"}), {"võtma ette", "", ""});
     ASSERT_TRUE(made);
     EXPECT_EQ(doc.structureRevision(), structure);
     const std::vector<TextTokenIndex::Entry> before = index.tokensWithKey("ette");
-    ASSERT_TRUE(doc.removeCombination(made));
+    ASSERT_TRUE(removeCombination(doc, made));
     EXPECT_EQ(doc.structureRevision(), structure);
     EXPECT_EQ(index.tokensWithKey("ette").size(), 2u);
     EXPECT_EQ(index.tokensWithKey("ette").front().token, before.front().token);
     ASSERT_TRUE(doc.setCurrentToken(tokenById(doc, "l1_s1")));
-    ASSERT_TRUE(doc.addToken("ette"));
+    ASSERT_TRUE(addToken(doc, "ette"));
     EXPECT_NE(doc.structureRevision(), structure);
     EXPECT_EQ(index.tokensWithKey("ette").size(), 3u);
 }
@@ -236,8 +239,8 @@ TEST(RemoveCombination, AnythingElseIsRefused)
     RecordingPrompter prompter;
     CPelmoraDoc doc(prompter);
     ASSERT_TRUE(doc.openFromBuffer(wrapBody(kSentences), "t.xml"));
-    EXPECT_FALSE(doc.removeCombination(XmlNode()));
-    EXPECT_FALSE(doc.removeCombination(doc.firstToken()));
+    EXPECT_FALSE(removeCombination(doc, XmlNode()));
+    EXPECT_FALSE(removeCombination(doc, doc.firstToken()));
     EXPECT_FALSE(doc.isModified());
     EXPECT_FALSE(doc.canUndo());
 }
@@ -250,33 +253,33 @@ TEST(CombinationAfterEdits, FollowsItsWordsAndUndoesStepByStep)
     prompter.setDefaultAnswer(true);
     CPelmoraDoc doc(prompter);
     ASSERT_TRUE(doc.openFromBuffer(wrapBody(kSentences), "t.xml"));
-    ASSERT_TRUE(doc.createCombination(tokensById(doc, {"l1_s2", "l1_s3", "l1_s4"}), {"võtma asja ette", "", ""}));
+    ASSERT_TRUE(createCombination(doc, tokensById(doc, {"l1_s2", "l1_s3", "l1_s4"}), {"võtma asja ette", "", ""}));
     std::vector<std::string> states{outline(doc)};
 
     // A token added before the words shifts all three positions.
     ASSERT_TRUE(doc.setCurrentToken(tokenById(doc, "l1_s1")));
-    ASSERT_TRUE(doc.addToken("siis"));
+    ASSERT_TRUE(addToken(doc, "siis"));
     EXPECT_EQ(outline(doc), "l1(l1_s1=Ta l1_s2=siis l1_s3=võttis+ l1_s4=asja+ l1_s5=ette+ "
                             "y:l1_s3_s4_s5[võtma asja ette||] l1_s6=.) l2(l2_s1=Võttis l2_s2=ette)");
     states.push_back(outline(doc));
 
     // A sentence merged in front moves the whole combination along.
     ASSERT_TRUE(doc.setCurrentToken(tokenById(doc, "l2_s1")));
-    ASSERT_TRUE(doc.mergeSentences("l1"));
+    ASSERT_TRUE(mergeSentences(doc, "l1"));
     EXPECT_EQ(outline(doc), "l1(l1_s1=Võttis l1_s2=ette l1_s3=Ta l1_s4=siis l1_s5=võttis+ l1_s6=asja+ l1_s7=ette+ "
                             "l1_s8=. y:l1_s5_s6_s7[võtma asja ette||])");
     states.push_back(outline(doc));
 
     // A split before the words takes it into the new sentence.
     ASSERT_TRUE(doc.setCurrentToken(tokenById(doc, "l1_s2")));
-    ASSERT_TRUE(doc.splitSentence());
+    ASSERT_TRUE(splitSentence(doc));
     EXPECT_EQ(outline(doc), "l1(l1_s1=Võttis l1_s2=ette) l2(l2_s1=Ta l2_s2=siis l2_s3=võttis+ l2_s4=asja+ l2_s5=ette+ "
                             "l2_s6=. y:l2_s3_s4_s5[võtma asja ette||])");
     states.push_back(outline(doc));
 
     // Deleting one of its words deletes it and every mark it gave.
     ASSERT_TRUE(doc.setCurrentToken(tokenById(doc, "l2_s4")));
-    ASSERT_TRUE(doc.deleteToken());
+    ASSERT_TRUE(deleteToken(doc));
     EXPECT_EQ(outline(doc), "l1(l1_s1=Võttis l1_s2=ette) l2(l2_s1=Ta l2_s2=siis l2_s3=võttis l2_s4=ette l2_s5=.)");
     EXPECT_EQ(prompter.texts().back(), "Kustutan sõnega seotud ühendi.");
 
@@ -294,7 +297,7 @@ TEST(CombinationsOfAWord, EveryWordFindsItsCombinationsAndItsWords)
     RecordingPrompter prompter;
     CPelmoraDoc doc(prompter);
     ASSERT_TRUE(doc.openFromBuffer(wrapBody(kSentences), "t.xml"));
-    const XmlNode made = doc.createCombination(tokensById(doc, {"l1_s4", "l1_s2"}), {"võtma ette", "alustama", "V"});
+    const XmlNode made = createCombination(doc, tokensById(doc, {"l1_s4", "l1_s2"}), {"võtma ette", "alustama", "V"});
     ASSERT_TRUE(made);
 
     EXPECT_EQ(combinationWords(made), tokensById(doc, {"l1_s2", "l1_s4"}));
@@ -304,10 +307,9 @@ TEST(CombinationsOfAWord, EveryWordFindsItsCombinationsAndItsWords)
     EXPECT_EQ(proposedCombinationLemma(tokensById(doc, {"l1_s4", "l1_s2"})), "võttis ette");
 
     // The text's own lookup for export finds it on its last word.
-    const TokenCombinations ending = doc.combinationsOfToken(tokenById(doc, "l1_s4"));
-    ASSERT_EQ(ending.items.size(), 1u);
-    EXPECT_EQ(ending.items[0].lemma, "võtma ette");
-    EXPECT_EQ(ending.items[0].words, (std::vector<std::string>{"võttis", "ette"}));
+    const std::vector<CombinationValues> ending = combinationsEndingAt(tokenById(doc, "l1_s4"));
+    ASSERT_EQ(ending.size(), 1u);
+    EXPECT_EQ(ending[0].lemma, "võtma ette");
 
     // Every word's tip and strip show it.
     EXPECT_EQ(tokenToolTip(tokenById(doc, "l1_s2")), "-+\nühend: võtma ette 'alustama' _ V");
@@ -329,7 +331,7 @@ TEST(CombinationsOfAWord, TextExportWritesThemWithTheLastWord)
         wrapBody("<lause id=\"l1\"><sone id=\"l1_s1\" lemma=\"võtma\">võttis</sone><sone id=\"l1_s2\" lemma=\"asi\">"
                  "asja</sone><sone id=\"l1_s3\" lemma=\"ette\">ette</sone></lause>"),
         "t.xml"));
-    ASSERT_TRUE(doc.createCombination(tokensById(doc, {"l1_s3", "l1_s1"}), {"võtma ette", "alustama", "V"}));
+    ASSERT_TRUE(createCombination(doc, tokensById(doc, {"l1_s3", "l1_s1"}), {"võtma ette", "alustama", "V"}));
     const std::string exported = exportTextContent(doc, ExportMode::Annotated);
     EXPECT_NE(exported.find("|võttis_MS:võtma_| |asja_MS:asi_| |ette_MS:ette_YMS:võtma ette_YT:alustama_YSL:V_|"),
               std::string::npos)
@@ -361,9 +363,9 @@ TEST(CombinationCandidates, FromTheTextsSameWordsThenFromTheDictionary)
                  "<lause id=\"l3\"><sone id=\"l3_s1\">ette</sone><sone id=\"l3_s2\">võttis</sone></lause>"),
         "t.xml"));
     TextTokenIndex index(doc);
-    ASSERT_TRUE(doc.createCombination(tokensById(doc, {"l2_s1", "l2_s2"}), {"ette võtma", "ettevõtmine", "S"}));
+    ASSERT_TRUE(createCombination(doc, tokensById(doc, {"l2_s1", "l2_s2"}), {"ette võtma", "ettevõtmine", "S"}));
     // The same words in the other order are another combination.
-    ASSERT_TRUE(doc.createCombination(tokensById(doc, {"l3_s1", "l3_s2"}), {"vale", "", ""}));
+    ASSERT_TRUE(createCombination(doc, tokensById(doc, {"l3_s1", "l3_s2"}), {"vale", "", ""}));
 
     const std::vector<CombinationCandidate> candidates =
         combinationCandidates(tokensById(doc, {"l1_s3", "l1_s1"}), index, &dictionary);

@@ -6,6 +6,7 @@
 #include "testsupport.h"
 #include "text/metadata.h"
 #include "text/pelmoradoc.h"
+#include "text/editing.h"
 
 #include <functional>
 #include <gtest/gtest.h>
@@ -77,12 +78,12 @@ TEST_P(StepName, NamesTheStepForUndoAndRedo)
 }
 
 INSTANTIATE_TEST_SUITE_P(Commands, StepName, ::testing::Values(
-    NamedCase{"ModifyToken", [](Fixture& f) { return f.doc.modifyToken("kalad"); }, "muuda sõne"},
-    NamedCase{"AddToken", [](Fixture& f) { return f.doc.addToken("uus"); }, "lisa sõne"},
-    NamedCase{"DeleteToken", [](Fixture& f) { return f.doc.deleteToken(); }, "kustuta sõne"},
-    NamedCase{"MergeSentences", [](Fixture& f) { return f.doc.mergeSentences("l2"); }, "ühenda laused"},
-    NamedCase{"SplitSentence", [](Fixture& f) { return f.doc.splitSentence(); }, "tükelda lause"},
-    NamedCase{"AudioPosition", [](Fixture& f) { return f.doc.setAudioPosition(1, 5); }, "helifailiga sidumine"},
+    NamedCase{"ModifyToken", [](Fixture& f) { return modifyToken(f.doc, "kalad"); }, "muuda sõne"},
+    NamedCase{"AddToken", [](Fixture& f) { return addToken(f.doc, "uus"); }, "lisa sõne"},
+    NamedCase{"DeleteToken", [](Fixture& f) { return deleteToken(f.doc); }, "kustuta sõne"},
+    NamedCase{"MergeSentences", [](Fixture& f) { return mergeSentences(f.doc, "l2"); }, "ühenda laused"},
+    NamedCase{"SplitSentence", [](Fixture& f) { return splitSentence(f.doc); }, "tükelda lause"},
+    NamedCase{"AudioPosition", [](Fixture& f) { return setAudioPosition(f.doc, 1, 5); }, "helifailiga sidumine"},
     NamedCase{"Metadata",
               [](Fixture& f) {
                   TextMetadata data = readTextMetadata(f.doc);

@@ -1,6 +1,8 @@
 #include "testsupport.h"
 #include "text/pelmoradoc.h"
 #include "text/textformat.h"
+#include "text/combinationediting.h"
+#include "text/editing.h"
 
 #include <functional>
 #include <gtest/gtest.h>
@@ -93,12 +95,12 @@ struct EditCase {
 bool runOp(CPelmoraDoc& doc, Op op, const char* argument)
 {
     switch (op) {
-    case Op::Modify: return doc.modifyToken(argument);
-    case Op::Add: return doc.addToken(argument);
+    case Op::Modify: return modifyToken(doc, argument);
+    case Op::Add: return addToken(doc, argument);
     case Op::Delete:
-    case Op::DeleteAnswerNo: return doc.deleteToken();
-    case Op::Merge: return doc.mergeSentences(argument);
-    case Op::Split: return doc.splitSentence();
+    case Op::DeleteAnswerNo: return deleteToken(doc);
+    case Op::Merge: return mergeSentences(doc, argument);
+    case Op::Split: return splitSentence(doc);
     }
     return false;
 }
@@ -276,7 +278,7 @@ TEST(EditingQuestion, DeleteAsksWithTheTokenText)
     CPelmoraDoc doc(prompter);
     ASSERT_TRUE(doc.openFromBuffer(wrapBody("<lause id=\"l1\"><sone id=\"l1_s1\">a</sone><sone id=\"l1_s2\">vȯļ</sone></lause>"), "t.xml"));
     ASSERT_TRUE(doc.goToNextToken());
-    ASSERT_TRUE(doc.deleteToken());
+    ASSERT_TRUE(deleteToken(doc));
     ASSERT_EQ(prompter.entries().size(), 1u);
     EXPECT_TRUE(prompter.entries()[0].question);
     EXPECT_EQ(prompter.entries()[0].text, "Kas oled kindel,\net soovid kustutada sõne\nvȯļ?");
@@ -286,14 +288,14 @@ TEST(EditingWithoutCurrentToken, DoesNothing)
 {
     RecordingPrompter prompter;
     CPelmoraDoc doc(prompter);
-    EXPECT_FALSE(doc.modifyToken("x"));
-    EXPECT_FALSE(doc.addToken("x"));
-    EXPECT_FALSE(doc.deleteToken());
-    EXPECT_FALSE(doc.mergeSentences("l1"));
-    EXPECT_FALSE(doc.splitSentence());
-    EXPECT_FALSE(doc.setAudioPosition(1, 1));
-    EXPECT_EQ(doc.copyTokenText(), "");
-    EXPECT_EQ(doc.copySentenceWithReference(), "");
+    EXPECT_FALSE(modifyToken(doc, "x"));
+    EXPECT_FALSE(addToken(doc, "x"));
+    EXPECT_FALSE(deleteToken(doc));
+    EXPECT_FALSE(mergeSentences(doc, "l1"));
+    EXPECT_FALSE(splitSentence(doc));
+    EXPECT_FALSE(setAudioPosition(doc, 1, 1));
+    EXPECT_EQ(copyTokenText(doc), "");
+    EXPECT_EQ(copySentenceWithReference(doc), "");
     EXPECT_TRUE(prompter.entries().empty());
 }
 
@@ -307,11 +309,11 @@ TEST(Clipboard, TokenAndSentenceWithReference)
         "t.xml"));
     // Expected: the page and sentence reference, every token followed by a blank, the current one starred.
     ASSERT_TRUE(doc.setCurrentToken(tokenById(doc, "l5_s2")));
-    EXPECT_EQ(doc.copyTokenText(), "ūm");
-    EXPECT_EQ(doc.copySentenceWithReference(), "<12: l5> Minā *ūm* . ");
+    EXPECT_EQ(copyTokenText(doc), "ūm");
+    EXPECT_EQ(copySentenceWithReference(doc), "<12: l5> Minā *ūm* . ");
     ASSERT_TRUE(doc.goToFirstToken());
-    EXPECT_EQ(doc.copySentenceWithReference(), "<: l1> *x* ");
-    EXPECT_EQ(doc.proposedMergeSentenceId(), "l2");
+    EXPECT_EQ(copySentenceWithReference(doc), "<: l1> *x* ");
+    EXPECT_EQ(proposedMergeSentenceId(doc), "l2");
     EXPECT_FALSE(doc.isModified());
 }
 
@@ -344,10 +346,10 @@ TEST_P(AudioPosition, ReadsAndWritesTheSentenceStart)
     ASSERT_TRUE(doc.openFromBuffer(wrapBody(sentence + "<lause id=\"l2\"><sone id=\"l2_s1\">b</sone></lause>", c.info), "t.xml"));
     const std::string before = doc.xml().serialize();
 
-    const AudioPositionFields fields = doc.audioPositionFields();
+    const AudioPositionFields fields = audioPositionFields(doc);
     EXPECT_EQ(fields.minutes, c.shownMinutes);
     EXPECT_EQ(fields.seconds, c.shownSeconds);
-    EXPECT_EQ(doc.setAudioPosition(c.minutes, c.seconds), c.changed);
+    EXPECT_EQ(setAudioPosition(doc, c.minutes, c.seconds), c.changed);
 
     EXPECT_EQ(CPelmoraDoc::attribute(doc.currentToken().parent(), "helipos"), c.storedAfter);
     EXPECT_EQ(doc.isModified(), c.changed);
@@ -392,14 +394,14 @@ TEST(EditingMessages, CarryTheirTitlesAndIcons)
         const char* title;
     };
     const Expected cases[] = {
-        {[](CPelmoraDoc& d) { return d.modifyToken(" "); }, MessageKind::Error, "Viga"},
-        {[](CPelmoraDoc& d) { return d.addToken(" "); }, MessageKind::Warning, "Teade"},
-        {[](CPelmoraDoc& d) { return d.mergeSentences("x"); }, MessageKind::Error, "Viga"},
-        {[](CPelmoraDoc& d) { return d.mergeSentences("l1"); }, MessageKind::Error, "Viga"},
-        {[](CPelmoraDoc& d) { return static_cast<bool>(d.createCombination({d.currentToken()}, {"x", "", ""})); },
+        {[](CPelmoraDoc& d) { return modifyToken(d, " "); }, MessageKind::Error, "Viga"},
+        {[](CPelmoraDoc& d) { return addToken(d, " "); }, MessageKind::Warning, "Teade"},
+        {[](CPelmoraDoc& d) { return mergeSentences(d, "x"); }, MessageKind::Error, "Viga"},
+        {[](CPelmoraDoc& d) { return mergeSentences(d, "l1"); }, MessageKind::Error, "Viga"},
+        {[](CPelmoraDoc& d) { return static_cast<bool>(createCombination(d, {d.currentToken()}, {"x", "", ""})); },
          MessageKind::Error, "Viga"},  // a combination of one word
-        {[](CPelmoraDoc& d) { return d.splitSentence(); }, MessageKind::Warning, "Hoiatus"},  // combinations dropped
-        {[](CPelmoraDoc& d) { return d.setAudioPosition(1, 1); }, MessageKind::Warning, "Hoiatus"},
+        {[](CPelmoraDoc& d) { return splitSentence(d); }, MessageKind::Warning, "Hoiatus"},  // combinations dropped
+        {[](CPelmoraDoc& d) { return setAudioPosition(d, 1, 1); }, MessageKind::Warning, "Hoiatus"},
     };
     for (const Expected& c : cases) {
         RecordingPrompter prompter;
