@@ -3,6 +3,8 @@
 #include "text/editing.h"
 
 #include <functional>
+#include <string>
+#include <vector>
 #include <gtest/gtest.h>
 
 namespace pelmora {
@@ -170,6 +172,39 @@ TEST(UndoGrouping, OneStepPerGroupAndNoneForNoChange)
     ASSERT_TRUE(doc.undo());
     EXPECT_EQ(CPelmoraDoc::attribute(token(doc, 1, 1), "lemma"), "a");
     EXPECT_EQ(CPelmoraDoc::attribute(token(doc, 1, 2), "lemma"), "");
+}
+
+// Observers hear of the history when the outermost group closes, after undo and redo, and when
+// a text is opened or closed; not while a group is open.
+TEST(UndoNotice, ComesWhenTheHistoryChanges)
+{
+    struct Listener : DocumentObserver {
+        const CPelmoraDoc* doc = nullptr;
+        std::vector<std::string> heard;  // the undo step's name at each notice
+        void historyChanged() override { heard.push_back(doc->canUndo() ? doc->undoName() : "-"); }
+    };
+    RecordingPrompter prompter;
+    CPelmoraDoc doc(prompter);
+    Listener listener;
+    listener.doc = &doc;
+    doc.addObserver(&listener);
+    ASSERT_TRUE(doc.openFromBuffer(kText, "t.xml"));
+    ASSERT_FALSE(listener.heard.empty());
+    EXPECT_EQ(listener.heard.back(), "-");
+    listener.heard.clear();
+    {
+        CPelmoraDoc::ChangeGroup outer(doc, "kaks");
+        doc.setTokenAttribute(token(doc, 1, 1), TokenAttribute::Lemma, "p");
+        doc.setTokenAttribute(token(doc, 1, 2), TokenAttribute::Lemma, "q");
+        // Expected: the nested groups of the two changes closed without a notice.
+        EXPECT_TRUE(listener.heard.empty());
+    }
+    doc.setTokenAttribute(token(doc, 1, 3), TokenAttribute::Lemma, "r");
+    ASSERT_TRUE(doc.undo());
+    ASSERT_TRUE(doc.redo());
+    doc.closeDocument();
+    EXPECT_EQ(listener.heard, (std::vector<std::string>{"kaks", "", "kaks", "", "-"}));
+    doc.removeObserver(&listener);
 }
 
 TEST(UndoGrouping, CancelPutsTheOpenGroupBack)

@@ -5,7 +5,7 @@
 #include "app/pelmoraapp.h"
 #include "app/qtstrings.h"
 #include "common/utf16text.h"
-#include "dialogs/dictionarycommands.h"
+#include "commands/dictionarycommands.h"
 #include "guitestsupport.h"
 #include "views/textview.h"
 
@@ -23,6 +23,8 @@ using namespace pelmora;
 using namespace pelmora::gui;
 
 namespace {
+
+using test::child;
 
 // Tokens in Estonian without lemmas, known to the dictionary below.
 QByteArray estonianText(int sentences)
@@ -102,15 +104,6 @@ struct Workbench {
         return "no token";
     }
 };
-
-template <class T>
-T& child(QWidget& parent, const char* name)
-{
-    T* widget = parent.findChild<T*>(QString::fromLatin1(name));
-    if (!widget)
-        qFatal("no widget %s", name);
-    return *widget;
-}
 
 // Shows a dialog the way the user would meet it.
 void showActive(QDialog& dialog)

@@ -18,6 +18,8 @@ using namespace pelmora::gui;
 
 namespace {
 
+using test::child;
+
 // A started workbench on copies of the sample text and dictionary.
 struct Workbench {
     QTemporaryDir dir;
@@ -79,15 +81,6 @@ struct Workbench {
         frame().action(Command::EditDictionary)->trigger();
     }
 };
-
-template <class T>
-T& child(QWidget& parent, const char* name)
-{
-    T* widget = parent.findChild<T*>(QString::fromLatin1(name));
-    if (!widget)
-        qFatal("no widget %s", name);
-    return *widget;
-}
 
 QLineEdit& edit(QWidget& dialog, const char* name) { return child<QLineEdit>(dialog, name); }
 

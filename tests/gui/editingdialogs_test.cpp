@@ -1,7 +1,7 @@
 // The "&Redaktor" menu's dialogs driven as a user would through EditingCommands: modify, add and
 // merge, and the sentence's audio position; what lands in the text, the messages and the undo steps.
 #include "dialogs/audiopositiondialog.h"
-#include "dialogs/editingcommands.h"
+#include "commands/editingcommands.h"
 #include "dialogs/mergesentencesdialog.h"
 #include "dialogs/tokentextdialog.h"
 #include "guitestsupport.h"
@@ -22,6 +22,9 @@ using pelmora::gui::test::ScriptedDialogRunner;
 
 namespace {
 
+using test::child;
+using test::typeInto;
+
 // Sentence l1 with a two-word combination of tokens 2 and 3 and a three-word one; l2 on page 4.
 const char* const kText =
     "<pelmora><info><lindistus fail=\"a.mp3\">PA</lindistus></info><sisu id=\"t\">"
@@ -32,30 +35,6 @@ const char* const kText =
     "<lause id=\"l2\" helipos=\"12\"><sone id=\"l2_s1\" lk=\"4\">Mēg</sone><sone id=\"l2_s2\" lk=\"4\">jelābõ</sone></lause>"
     "<lause id=\"l3\"><sone id=\"l3_s1\">Ne</sone></lause>"
     "</sisu></pelmora>";
-
-template <class T>
-T& child(QWidget& parent, const char* name)
-{
-    T* widget = parent.findChild<T*>(QString::fromLatin1(name));
-    if (!widget)
-        qFatal("no widget %s", name);
-    return *widget;
-}
-
-// Types as a user replacing the field's value would; letters beyond ASCII, which the test keyboard
-// cannot send, are put in as a keyboard layout would.
-void typeInto(QLineEdit& edit, const QString& text)
-{
-    edit.selectAll();
-    if (text.isEmpty())
-        QTest::keyClick(&edit, Qt::Key_Delete);
-    for (const QChar c : text) {
-        if (c.unicode() < 128)
-            QTest::keyClicks(&edit, QString(c));
-        else
-            edit.insert(QString(c));
-    }
-}
 
 QString ids(const CPelmoraDoc& doc, XmlNode sentence)
 {

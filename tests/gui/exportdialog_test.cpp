@@ -1,6 +1,6 @@
 // "&Ekspordi tekst ...": the file dialog, the two questions that choose what is written, the
 // file that lands on disk, and a stopped export.
-#include "dialogs/iocommands.h"
+#include "commands/iocommands.h"
 #include "guitestsupport.h"
 #include "iodialogsupport.h"
 

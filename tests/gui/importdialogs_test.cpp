@@ -2,7 +2,7 @@
 // the save question first, the new text shown in the window, and a stopped import.
 #include "app/mainframe.h"
 #include "app/pelmoraapp.h"
-#include "dialogs/editingcommands.h"
+#include "commands/editingcommands.h"
 #include "dialogs/importfilesdialog.h"
 #include "dialogs/textinfodialog.h"
 #include "guitestsupport.h"
@@ -25,6 +25,9 @@ using namespace pelmora::gui;
 
 namespace {
 
+using test::child;
+using test::typeInto;
+
 const QByteArray kText = R"(<?xml version="1.0" encoding="UTF-8"?>
 <pelmora><sisu id="vana"><lause id="l1"><sone id="l1_s1">Vana</sone></lause></sisu></pelmora>
 )";
@@ -46,30 +49,6 @@ const QByteArray kDialect = "<?xml version=\"1.0\" encoding=\"ISO-8859-1\"?>\r\n
                             "<u who=\"K1\"><mark><sne>kala</sne><msn>kala</msn><mrf slk=\"S\">sg g</mrf></mark>"
                             " paljas (...)</u>\r\n"
                             "</record>\r\n";
-
-template <class T>
-T& child(QWidget& parent, const char* name)
-{
-    T* widget = parent.findChild<T*>(QString::fromLatin1(name));
-    if (!widget)
-        qFatal("no widget %s", name);
-    return *widget;
-}
-
-// Types as a user replacing the field's value would; letters beyond ASCII, which the test keyboard
-// cannot send, are put in as a keyboard layout would.
-void typeInto(QLineEdit& edit, const QString& text)
-{
-    edit.selectAll();
-    if (text.isEmpty())
-        QTest::keyClick(&edit, Qt::Key_Delete);
-    for (const QChar c : text) {
-        if (c.unicode() < 128)
-            QTest::keyClicks(&edit, QString(c));
-        else
-            edit.insert(QString(c));
-    }
-}
 
 // Records like RecordingPrompter and lets a test look at the window when a message comes.
 class WatchingPrompter final : public Prompter {

@@ -2,7 +2,7 @@
 // question about a modified text first, and the merged text open in the window afterwards.
 #include "app/mainframe.h"
 #include "app/pelmoraapp.h"
-#include "dialogs/iocommands.h"
+#include "commands/iocommands.h"
 #include "dialogs/mergetextsdialog.h"
 #include "guitestsupport.h"
 #include "iodialogsupport.h"

@@ -1,6 +1,6 @@
 // "Teksti andmed" and "Keelejuhi andmed" driven through EditingCommands::textInfo: what the dialog
 // shows, the asking again, the type, audio file and participant warnings, and the list buttons.
-#include "dialogs/editingcommands.h"
+#include "commands/editingcommands.h"
 #include "dialogs/speakerdialog.h"
 #include "dialogs/textinfodialog.h"
 #include "guitestsupport.h"
@@ -26,6 +26,9 @@ using pelmora::gui::test::ScriptedDialogRunner;
 
 namespace {
 
+using test::child;
+using test::typeInto;
+
 const char* const kWithInfo =
     "<pelmora><info><tyyp>suuline</tyyp><teema>Meri</teema><kihelkond>Rei (Reigi)</kihelkond>"
     "<lindistus lindistaja=\"M. Ots\" aasta=\"2019\" fail=\"k.mp3\">PA 14</lindistus>"
@@ -33,30 +36,6 @@ const char* const kWithInfo =
     "<intervjueerija id=\"i1\">Jaan</intervjueerija></info>"
     "<sisu id=\"t1\"><lause id=\"l1\"><sone id=\"l1_s1\">a</sone></lause></sisu></pelmora>";
 const char* const kWithoutInfo = "<pelmora><sisu><lause id=\"l1\"><sone id=\"l1_s1\">a</sone></lause></sisu></pelmora>";
-
-template <class T>
-T& child(QWidget& parent, const char* name)
-{
-    T* widget = parent.findChild<T*>(QString::fromLatin1(name));
-    if (!widget)
-        qFatal("no widget %s", name);
-    return *widget;
-}
-
-// Types as a user replacing the field's value would; letters beyond ASCII, which the test keyboard
-// cannot send, are put in as a keyboard layout would.
-void typeInto(QLineEdit& edit, const QString& text)
-{
-    edit.selectAll();
-    if (text.isEmpty())
-        QTest::keyClick(&edit, Qt::Key_Delete);
-    for (const QChar c : text) {
-        if (c.unicode() < 128)
-            QTest::keyClicks(&edit, QString(c));
-        else
-            edit.insert(QString(c));
-    }
-}
 
 void pressOk(QDialog& dialog)
 {

@@ -1,7 +1,7 @@
 // The "Päringud" menu's commands driven as a user would: the multi-file query with its dialog,
 // repeat question and result button, the simple dictionary and the statistics.
 #include "dialogs/filelistfield.h"
-#include "dialogs/iocommands.h"
+#include "commands/iocommands.h"
 #include "dialogs/multifilequerydialog.h"
 #include "dialogs/simpledictionarydialog.h"
 #include "guitestsupport.h"

@@ -1,7 +1,7 @@
 // The "Otsing" menu's dialogs, driven as a user would through SearchCommands: what each dialog's
 // OK does to the text, the marking and the current token, and that every dialog works from the
 // keyboard.
-#include "dialogs/searchcommands.h"
+#include "commands/searchcommands.h"
 #include "form/formtagdialog.h"
 #include "guitestsupport.h"
 
@@ -30,6 +30,9 @@ using pelmora::gui::test::ScriptedDialogRunner;
 
 namespace {
 
+using test::child;
+using test::typeInto;
+
 // Two sentences; pages 1 to 3 on the tokens, "kata" twice in different case.
 const char* const kText =
     "<pelmora><sisu id=\"t\">"
@@ -41,16 +44,6 @@ const char* const kText =
     "<sone id=\"l2_s1\" lk=\"2\" lemma=\"kala\" liik=\"S\" vorm=\"pl.nom.\">kalād</sone>"
     "<sone id=\"l2_s2\" lk=\"3\" liik=\"X\">KATA</sone></lause>"
     "</sisu></pelmora>";
-
-// A child widget of a dialog by its object name; a missing one is a fault of the test's table.
-template <class T>
-T& child(QWidget& parent, const char* name)
-{
-    T* widget = parent.findChild<T*>(QString::fromLatin1(name));
-    if (!widget)
-        qFatal("no widget %s in %s", name, qPrintable(parent.objectName()));
-    return *widget;
-}
 
 QPushButton& okButton(QWidget& dialog)
 {
@@ -66,13 +59,6 @@ void click(QAbstractButton& button)
         dialog->adjustSize();
     const bool box = qobject_cast<QCheckBox*>(&button) || qobject_cast<QRadioButton*>(&button);
     QTest::mouseClick(&button, Qt::LeftButton, {}, box ? QPoint(6, button.height() / 2) : QPoint());
-}
-
-// Types into a field after selecting what it holds, as a user replacing the old value would.
-void typeInto(QLineEdit& edit, const QString& text)
-{
-    edit.selectAll();
-    QTest::keyClicks(&edit, text);
 }
 
 // Shows the dialog offscreen and waits until it has the keyboard.

@@ -69,6 +69,13 @@ void CPelmoraDoc::notifyCleared()
         observer->documentAboutToBeCleared();
 }
 
+void CPelmoraDoc::notifyHistoryChanged()
+{
+    const std::vector<DocumentObserver*> observers = m_observers;
+    for (DocumentObserver* observer : observers)
+        observer->historyChanged();
+}
+
 void CPelmoraDoc::notifyAboutToRemove(XmlNode node)
 {
     if (isInSubtree(m_current, node))
@@ -187,12 +194,14 @@ void CPelmoraDoc::deleteContents()
     m_xml.clear();
     ++m_structureRevision;
     bumpLayoutRevision();
+    notifyHistoryChanged();
 }
 
 void CPelmoraDoc::forgetHistory()
 {
     m_history.clear();
     m_savedSerial = m_history.stateSerial();
+    notifyHistoryChanged();
 }
 
 void CPelmoraDoc::setModifiedFlag(bool modified)
@@ -493,6 +502,8 @@ void CPelmoraDoc::endChange()
 {
     if (m_history.close(m_current))
         m_modified = true;
+    if (!m_history.isOpen())
+        notifyHistoryChanged();
 }
 
 void CPelmoraDoc::cancelChanges()
@@ -527,6 +538,7 @@ void CPelmoraDoc::finishHistoryStep(XmlNode current)
     m_modified = m_history.stateSerial() != m_savedSerial;
     bumpLayoutRevision();
     updateAllViews();
+    notifyHistoryChanged();
 }
 
 // --- Current token -----------------------------------------------------------------------------

@@ -30,6 +30,9 @@ public:
     // An attribute of the element changed (set, changed or removed); `oldValue` is what it held
     // before ("" when it was absent). Called after the change.
     virtual void attributeChanged(XmlNode /*element*/, const char* /*name*/, std::string_view /*oldValue*/) {}
+    // The undo history changed: the outermost change group closed, a step was undone or redone,
+    // or the history was forgotten. canUndo(), canRedo() and the step names may differ now.
+    virtual void historyChanged() {}
 };
 
 // The token attributes the annotation form writes.
@@ -247,6 +250,7 @@ private:
     void notifyCleared();
     void notifyAboutToRemove(XmlNode node);
     void notifyAttributeChanged(XmlNode element, const char* name, std::string_view oldValue);
+    void notifyHistoryChanged();
     // After undo or redo: the current token, the modified flag, the layout, the views.
     void finishHistoryStep(XmlNode current);
     // After a node was added: its undo record, the modified flag, the structure revision.

@@ -13,6 +13,7 @@ std::vector<CommandInfo> makeTable()
 {
     const Needs text = Needs::Text;
     const Needs token = Needs::CurrentToken;
+    const Needs own = Needs::OwnRule;
     std::vector<CommandInfo> table = {
         {Command::Open, "&Ava ...\tCtrl+O", {K(Qt::CTRL | Qt::Key_O)}, Needs::Nothing, "document-open", "Ava tekst"},
         {Command::ImportText, "&Impordi tekst ...", {}, Needs::Nothing, "document-new", "Impordi tekst"},
@@ -57,14 +58,14 @@ std::vector<CommandInfo> makeTable()
         {Command::Transformations, "&Teisendused ...", {}, Needs::Nothing},
         {Command::NormaliseText, "&Normaliseeri tekstis tähed (NFC)", {}, text},
 
-        {Command::Undo, "&Võta tagasi\tCtrl+Z", {K(Qt::CTRL | Qt::Key_Z)}, text, "edit-undo", "Võta tagasi"},
-        {Command::Redo, "T&ee uuesti\tCtrl+Y", {K(Qt::CTRL | Qt::Key_Y), K(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)}, text,
+        {Command::Undo, "&Võta tagasi\tCtrl+Z", {K(Qt::CTRL | Qt::Key_Z)}, own, "edit-undo", "Võta tagasi"},
+        {Command::Redo, "T&ee uuesti\tCtrl+Y", {K(Qt::CTRL | Qt::Key_Y), K(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)}, own,
          "edit-redo", "Tee uuesti"},
-        {Command::Cut, "&Lõika\tCtrl+X", {K(Qt::CTRL | Qt::Key_X), K(Qt::SHIFT | Qt::Key_Delete)}, Needs::Nothing,
+        {Command::Cut, "&Lõika\tCtrl+X", {K(Qt::CTRL | Qt::Key_X), K(Qt::SHIFT | Qt::Key_Delete)}, own,
          "edit-cut", "Lõika"},
-        {Command::Copy, "&Kopeeri\tCtrl+C", {K(Qt::CTRL | Qt::Key_C), K(Qt::CTRL | Qt::Key_Insert)}, Needs::Nothing,
+        {Command::Copy, "&Kopeeri\tCtrl+C", {K(Qt::CTRL | Qt::Key_C), K(Qt::CTRL | Qt::Key_Insert)}, own,
          "edit-copy", "Kopeeri"},
-        {Command::Paste, "&Pista\tCtrl+V", {K(Qt::CTRL | Qt::Key_V), K(Qt::SHIFT | Qt::Key_Insert)}, Needs::Nothing,
+        {Command::Paste, "&Pista\tCtrl+V", {K(Qt::CTRL | Qt::Key_V), K(Qt::SHIFT | Qt::Key_Insert)}, own,
          "edit-paste", "Pista"},
         {Command::CopyToken, "Kopeeri &sõne\tCtrl+W", {K(Qt::CTRL | Qt::Key_W)}, token},
         {Command::ModifyToken, "&Muuda sõnet ...", {}, token},
@@ -149,6 +150,18 @@ const std::vector<Command>& toolbarTable()
         Command::About,
     };
     return buttons;
+}
+
+const std::vector<Command>& windowKeyTable()
+{
+    static const std::vector<Command> commands = {
+        Command::CopyToken, Command::MergeSentences, Command::SplitSentence, Command::AudioPosition,
+        Command::PlaySentence, Command::FindNext, Command::FirstToken, Command::LastToken,
+        Command::NextToken, Command::PreviousToken, Command::NextSentence, Command::PreviousSentence,
+        Command::NextPane, Command::PreviousPane, Command::Open, Command::Save, Command::Print,
+        Command::NewDocument, Command::ShowUsage,
+    };
+    return commands;
 }
 
 const std::vector<ContextEntry>& contextMenuTable()

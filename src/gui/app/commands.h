@@ -33,8 +33,9 @@ enum class Command {
     Count
 };
 
-// What a command needs before it can run.
-enum class Needs { Nothing, Text, CurrentToken };
+// What a command needs before it can run. OwnRule: its controller enables it (the clipboard
+// commands follow the focused field, undo and redo the history), the window's update leaves it.
+enum class Needs { Nothing, Text, CurrentToken, OwnRule };
 
 struct CommandInfo {
     Command command;
@@ -57,6 +58,9 @@ struct MenuInfo {
     std::vector<Command> entries;
 };
 const std::vector<MenuInfo>& menuTable();
+
+// The commands whose keys win over an edit field's own key bindings (see WindowKeys).
+const std::vector<Command>& windowKeyTable();
 
 // The toolbar's buttons in order; Command::Count stands for a separator.
 const std::vector<Command>& toolbarTable();

@@ -17,6 +17,12 @@ struct FileRequest {
     QString filter;         // Qt's filter form: "XML-failid (*.xml)"; empty offers every file
     QString defaultSuffix;  // appended to a typed name without one ("xml")
     QString start;          // the folder or file the dialog starts in
+
+    // A request for XML files: "XML-failid (*.xml)", and a typed name without a suffix gets "xml".
+    static FileRequest xml(Mode mode, const QString& title, const QString& start = {})
+    {
+        return {mode, title, QStringLiteral("XML-failid (*.xml)"), QStringLiteral("xml"), start};
+    }
 };
 
 class FileChooser {

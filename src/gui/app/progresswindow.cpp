@@ -32,14 +32,11 @@ ProgressWindow::ProgressWindow(const QString& title, const QString& label, int m
         text->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     m_dialog.setValue(0);
     m_dialog.show();
-    QApplication::setOverrideCursor(Qt::WaitCursor);
+    m_cursor.emplace();
     QCoreApplication::processEvents();
 }
 
-ProgressWindow::~ProgressWindow()
-{
-    QApplication::restoreOverrideCursor();
-}
+ProgressWindow::~ProgressWindow() = default;
 
 void ProgressWindow::setMaximum(long long maximum)
 {

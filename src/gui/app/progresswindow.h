@@ -2,10 +2,13 @@
 // a count and "&Loobu", fed from the core's progress callback.
 #pragma once
 
+#include "app/overridecursor.h"
+
 #include <QProgressDialog>
 #include <QString>
 
 #include <functional>
+#include <optional>
 
 class QWidget;
 
@@ -33,6 +36,7 @@ public:
 private:
     QProgressDialog m_dialog;
     Observer m_observer;
+    std::optional<OverrideCursor> m_cursor;  // the wait cursor from the moment the window shows
 };
 
 }  // namespace pelmora::gui

@@ -1,5 +1,7 @@
 #include "app/waitingfetch.h"
 
+#include "app/overridecursor.h"
+
 #include <QApplication>
 #include <QEventLoop>
 #include <QMetaObject>
@@ -16,7 +18,7 @@ HttpFetch waitingFetch(HttpFetch fetch)
     return [fetch](const std::string& url, std::chrono::milliseconds timeout, std::size_t maxBytes) {
         HttpResult result;
         QEventLoop loop;
-        QApplication::setOverrideCursor(Qt::WaitCursor);
+        const OverrideCursor wait;
         std::thread worker([&] {
             try {
                 result = fetch(url, timeout, maxBytes);
@@ -28,7 +30,6 @@ HttpFetch waitingFetch(HttpFetch fetch)
         });
         loop.exec(QEventLoop::ExcludeUserInputEvents);
         worker.join();
-        QApplication::restoreOverrideCursor();
         return result;
     };
 }

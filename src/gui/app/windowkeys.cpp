@@ -1,44 +1,13 @@
 #include "app/windowkeys.h"
 
-#include <QComboBox>
+#include "commands/clipboardcommands.h"
+
 #include <QKeyEvent>
-#include <QLineEdit>
-#include <QPlainTextEdit>
-#include <QTextDocument>
-#include <QTextEdit>
 #include <QWidget>
 
 namespace pelmora::gui {
 
 namespace {
-
-// True when the widget is an edit field with selected text.
-bool hasSelection(QWidget* widget)
-{
-    if (auto* combo = qobject_cast<QComboBox*>(widget))
-        widget = combo->lineEdit();
-    if (auto* line = qobject_cast<QLineEdit*>(widget))
-        return line->hasSelectedText();
-    if (auto* plain = qobject_cast<QPlainTextEdit*>(widget))
-        return plain->textCursor().hasSelection();
-    if (auto* rich = qobject_cast<QTextEdit*>(widget))
-        return rich->textCursor().hasSelection();
-    return false;
-}
-
-// True when the edit field (or a combo box's) has a step of its own to undo or redo.
-bool fieldHasStep(QWidget* widget, bool redo)
-{
-    if (auto* combo = qobject_cast<QComboBox*>(widget))
-        widget = combo->lineEdit();
-    if (auto* line = qobject_cast<QLineEdit*>(widget))
-        return !line->isReadOnly() && (redo ? line->isRedoAvailable() : line->isUndoAvailable());
-    if (auto* plain = qobject_cast<QPlainTextEdit*>(widget))
-        return !plain->isReadOnly() && (redo ? plain->document()->isRedoAvailable() : plain->document()->isUndoAvailable());
-    if (auto* rich = qobject_cast<QTextEdit*>(widget))
-        return !rich->isReadOnly() && (redo ? rich->document()->isRedoAvailable() : rich->document()->isUndoAvailable());
-    return false;
-}
 
 bool isRedoKey(const QKeyEvent* key, const QKeySequence& pressed)
 {
@@ -64,14 +33,14 @@ bool WindowKeys::eventFilter(QObject* watched, QEvent* event)
     const auto* key = static_cast<QKeyEvent*>(event);
     const QKeySequence pressed(key->keyCombination());
     // Copy without a selection copies the sentence, as if no field had the focus.
-    if (key->matches(QKeySequence::Copy) && !hasSelection(widget)) {
+    if (key->matches(QKeySequence::Copy) && !EditField(widget).hasSelection()) {
         event->ignore();
         return true;
     }
     // Undo and redo go to a field that has its own step to take; otherwise to the text.
     const bool redo = isRedoKey(key, pressed);
     if (redo || key->matches(QKeySequence::Undo) || pressed == QKeySequence(Qt::CTRL | Qt::Key_Z)) {
-        if (fieldHasStep(widget, redo))
+        if (EditField(widget).hasStep(redo))
             return false;
         event->ignore();
         return true;

@@ -1,5 +1,6 @@
 #include "dialogs/audiopositiondialog.h"
 
+#include "dialogs/dialogbuttons.h"
 #include "ui_audiopositiondialog.h"
 
 #include <QIntValidator>
@@ -31,7 +32,6 @@ AudioPositionDialog::AudioPositionDialog(int minutes, int seconds, QWidget* pare
     m_ui->secondsEdit->setText(QString::number(seconds));
 
     m_notSet = m_ui->buttonBox->addButton(QStringLiteral("&Määramata"), QDialogButtonBox::ResetRole);
-    m_ui->buttonBox->button(QDialogButtonBox::Cancel)->setText(QStringLiteral("&Loobu"));
     QPushButton* ok = m_ui->buttonBox->button(QDialogButtonBox::Ok);
     ok->setText(QStringLiteral("OK"));
     ok->setDefault(true);
@@ -40,8 +40,7 @@ AudioPositionDialog::AudioPositionDialog(int minutes, int seconds, QWidget* pare
         m_ui->secondsEdit->setText(QStringLiteral("-1"));
         accept();
     });
-    connect(m_ui->buttonBox, &QDialogButtonBox::accepted, this, &QDialog::accept);
-    connect(m_ui->buttonBox, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    setUpOkCancel(*this, *m_ui->buttonBox, QStringLiteral("&Loobu"));
     m_ui->minutesEdit->selectAll();
     m_ui->minutesEdit->setFocus();
 }

@@ -1,6 +1,7 @@
 #include "dialogs/combinationdialog.h"
 
 #include "app/qtstrings.h"
+#include "dialogs/dialogbuttons.h"
 
 #include "ui_combinationdialog.h"
 
@@ -37,11 +38,8 @@ CombinationDialog::CombinationDialog(const QString& words, const QString& propos
     for (const CombinationCandidate& candidate : m_candidates)
         m_ui->candidateList->addItem(candidateText(candidate));
     m_ui->toDictionaryCheck->setChecked(toDictionary);
-    m_ui->buttonBox->button(QDialogButtonBox::Ok)->setDefault(true);
     // "Sõna&liik" owns Alt+L here; Escape cancels.
-    m_ui->buttonBox->button(QDialogButtonBox::Cancel)->setText(QStringLiteral("Loobu"));
-    connect(m_ui->buttonBox, &QDialogButtonBox::accepted, this, &QDialog::accept);
-    connect(m_ui->buttonBox, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    setUpOkCancel(*this, *m_ui->buttonBox, QStringLiteral("Loobu"));
     connect(m_ui->candidateList, &QListWidget::currentRowChanged, this, &CombinationDialog::takeCandidate);
     connect(m_ui->lemmaEdit, &QLineEdit::textChanged, this, &CombinationDialog::updateOk);
     updateOk();

@@ -78,11 +78,7 @@ int FileListField::firstSelectedRow() const
 
 void FileListField::add()
 {
-    FileRequest request;
-    request.mode = FileRequest::Mode::OpenMany;
-    request.title = QStringLiteral("Vali failid");
-    request.filter = QStringLiteral("XML-failid (*.xml)");
-    request.defaultSuffix = QStringLiteral("xml");
+    FileRequest request = FileRequest::xml(FileRequest::Mode::OpenMany, QStringLiteral("Vali failid"));
     if (m_list.count() > 0)
         request.start = QFileInfo(m_list.item(m_list.count() - 1)->text()).absolutePath();
     const QStringList chosen = m_files.choose(m_dialog, request);

@@ -1,5 +1,6 @@
 #include "dialogs/gotoidentifierdialog.h"
 
+#include "dialogs/dialogbuttons.h"
 #include "ui_gotoidentifierdialog.h"
 
 #include <QIntValidator>
@@ -33,9 +34,7 @@ GoToIdentifierDialog::GoToIdentifierDialog(int sentence, int token, QWidget* par
     m_ui->setupUi(this);
     prepare(*m_ui->sentenceEdit, sentence);
     prepare(*m_ui->tokenEdit, token);
-    m_ui->buttonBox->button(QDialogButtonBox::Ok)->setDefault(true);
-    connect(m_ui->buttonBox, &QDialogButtonBox::accepted, this, &QDialog::accept);
-    connect(m_ui->buttonBox, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    setUpOkCancel(*this, *m_ui->buttonBox);
     connect(m_ui->sentenceEdit, &QLineEdit::textChanged, this, &GoToIdentifierDialog::updateOk);
     connect(m_ui->tokenEdit, &QLineEdit::textChanged, this, &GoToIdentifierDialog::updateOk);
     updateOk();

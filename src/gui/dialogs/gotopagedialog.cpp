@@ -1,5 +1,6 @@
 #include "dialogs/gotopagedialog.h"
 
+#include "dialogs/dialogbuttons.h"
 #include "ui_gotopagedialog.h"
 
 #include <QPushButton>
@@ -11,9 +12,7 @@ GoToPageDialog::GoToPageDialog(const QString& page, QWidget* parent)
 {
     m_ui->setupUi(this);
     m_ui->pageEdit->setText(page);
-    m_ui->buttonBox->button(QDialogButtonBox::Ok)->setDefault(true);
-    connect(m_ui->buttonBox, &QDialogButtonBox::accepted, this, &QDialog::accept);
-    connect(m_ui->buttonBox, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    setUpOkCancel(*this, *m_ui->buttonBox);
     m_ui->pageEdit->selectAll();
     m_ui->pageEdit->setFocus();
 }

@@ -1,5 +1,6 @@
 #include "dialogs/importfilesdialog.h"
 
+#include "dialogs/dialogbuttons.h"
 #include "ui_importfilesdialog.h"
 
 #include <QFileInfo>
@@ -23,10 +24,7 @@ ImportFilesDialog::ImportFilesDialog(Kind kind, FileChooser& files, QWidget* par
     }
     connect(m_ui->inputButton, &QPushButton::clicked, this, &ImportFilesDialog::chooseInput);
     connect(m_ui->outputButton, &QPushButton::clicked, this, &ImportFilesDialog::chooseOutput);
-    m_ui->buttonBox->button(QDialogButtonBox::Ok)->setDefault(true);
-    m_ui->buttonBox->button(QDialogButtonBox::Cancel)->setText(QStringLiteral("&Loobu"));
-    connect(m_ui->buttonBox, &QDialogButtonBox::accepted, this, &QDialog::accept);
-    connect(m_ui->buttonBox, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    setUpOkCancel(*this, *m_ui->buttonBox, QStringLiteral("&Loobu"));
     m_ui->inputEdit->setFocus();
 }
 
@@ -69,12 +67,9 @@ void ImportFilesDialog::chooseInput()
 
 void ImportFilesDialog::chooseOutput()
 {
-    FileRequest request;
-    request.mode = FileRequest::Mode::Save;
-    request.title = QStringLiteral("Vali väljundfail");
-    request.defaultSuffix = QStringLiteral("xml");
-    request.filter = QStringLiteral("XML-failid (*.xml)");
-    request.start = outputPath().isEmpty() ? QFileInfo(inputPath()).absolutePath() : outputPath();
+    const FileRequest request =
+        FileRequest::xml(FileRequest::Mode::Save, QStringLiteral("Vali väljundfail"),
+                         outputPath().isEmpty() ? QFileInfo(inputPath()).absolutePath() : outputPath());
     const QString path = m_files.chooseOne(this, request);
     if (!path.isEmpty())
         m_ui->outputEdit->setText(path);

@@ -1,5 +1,6 @@
 #include "dialogs/lemmatisationdialog.h"
 
+#include "dialogs/dialogbuttons.h"
 #include "ui_lemmatisationdialog.h"
 
 #include <QPushButton>
@@ -14,9 +15,7 @@ LemmatisationDialog::LemmatisationDialog(const QString& dictionaryPath, FileChoo
     m_ui->setupUi(this);
     m_ui->pathEdit->setText(dictionaryPath);
     m_ui->pathEdit->setCursorPosition(0);
-    m_ui->buttonBox->button(QDialogButtonBox::Ok)->setDefault(true);
-    connect(m_ui->buttonBox, &QDialogButtonBox::accepted, this, &QDialog::accept);
-    connect(m_ui->buttonBox, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    setUpOkCancel(*this, *m_ui->buttonBox);
     connect(m_ui->chooseButton, &QPushButton::clicked, this, &LemmatisationDialog::chooseDictionary);
     connect(m_ui->dictionaryRadio, &QRadioButton::toggled, this, &LemmatisationDialog::sourceChanged);
     connect(m_ui->transformationsButton, &QPushButton::clicked, this, [this] {
@@ -37,12 +36,8 @@ LemmatisationChoice LemmatisationDialog::choice() const
 
 void LemmatisationDialog::chooseDictionary()
 {
-    FileRequest request;
-    request.mode = FileRequest::Mode::Open;
-    request.title = QStringLiteral("Vali sõnastikufail");
-    request.filter = QStringLiteral("XML-failid (*.xml)");
-    request.defaultSuffix = QStringLiteral("xml");
-    request.start = m_ui->pathEdit->text();
+    const FileRequest request =
+        FileRequest::xml(FileRequest::Mode::Open, QStringLiteral("Vali sõnastikufail"), m_ui->pathEdit->text());
     const QString path = m_files.chooseOne(this, request);
     if (path.isEmpty())
         return;

@@ -1,5 +1,6 @@
 #include "dialogs/mergesentencesdialog.h"
 
+#include "dialogs/dialogbuttons.h"
 #include "ui_mergesentencesdialog.h"
 
 #include <QPushButton>
@@ -12,10 +13,7 @@ MergeSentencesDialog::MergeSentencesDialog(const QString& current, const QString
     m_ui->setupUi(this);
     m_ui->currentLabel->setText(current);
     m_ui->otherEdit->setText(proposed);
-    m_ui->buttonBox->button(QDialogButtonBox::Ok)->setDefault(true);
-    m_ui->buttonBox->button(QDialogButtonBox::Cancel)->setText(QStringLiteral("&Loobu"));
-    connect(m_ui->buttonBox, &QDialogButtonBox::accepted, this, &QDialog::accept);
-    connect(m_ui->buttonBox, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    setUpOkCancel(*this, *m_ui->buttonBox, QStringLiteral("&Loobu"));
     m_ui->otherEdit->selectAll();
     m_ui->otherEdit->setFocus();
 }

@@ -1,6 +1,7 @@
 #include "dialogs/mergetextsdialog.h"
 
 #include "app/qtstrings.h"
+#include "dialogs/dialogbuttons.h"
 #include "dialogs/filelistfield.h"
 #include "ui_mergetextsdialog.h"
 
@@ -13,16 +14,9 @@ MergeTextsDialog::MergeTextsDialog(Prompter& prompter, FileChooser& files, QWidg
 {
     m_ui->setupUi(this);
     m_ui->buttonBox->setStandardButtons(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
-    m_ui->buttonBox->button(QDialogButtonBox::Cancel)->setText(QStringLiteral("Loobu"));
-    okButton().setDefault(true);
-    connect(m_ui->buttonBox, &QDialogButtonBox::accepted, this, &QDialog::accept);
-    connect(m_ui->buttonBox, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    setUpOkCancel(*this, *m_ui->buttonBox, QStringLiteral("Loobu"));
 
-    FileRequest output;
-    output.mode = FileRequest::Mode::Save;
-    output.title = QStringLiteral("Vali ühendatud fail");
-    output.filter = QStringLiteral("XML-failid (*.xml)");
-    output.defaultSuffix = QStringLiteral("xml");
+    const FileRequest output = FileRequest::xml(FileRequest::Mode::Save, QStringLiteral("Vali ühendatud fail"));
     m_fileList = new FileListField(*m_ui->fileList, *m_ui->outputEdit, output, prompter, files, this);
     connect(m_ui->addButton, &QPushButton::clicked, m_fileList, &FileListField::add);
     connect(m_ui->removeButton, &QPushButton::clicked, m_fileList, &FileListField::removeSelected);

@@ -1,6 +1,7 @@
 #include "dialogs/partofworddialog.h"
 
 #include "app/qtstrings.h"
+#include "dialogs/dialogbuttons.h"
 #include "ui_partofworddialog.h"
 
 #include <QPushButton>
@@ -58,9 +59,7 @@ PartOfWordDialog::PartOfWordDialog(const PartOfWordValues& values, DialogRunner&
     }
     showColour(*m_ui->colourSwatch, m_colour);
 
-    m_ui->buttonBox->button(QDialogButtonBox::Ok)->setDefault(true);
-    connect(m_ui->buttonBox, &QDialogButtonBox::accepted, this, &QDialog::accept);
-    connect(m_ui->buttonBox, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    setUpOkCancel(*this, *m_ui->buttonBox);
     connect(m_ui->colourButton, &QPushButton::clicked, this, &PartOfWordDialog::chooseOtherColour);
     connect(m_ui->textEdit, &QLineEdit::textChanged, this, &PartOfWordDialog::updateOk);
     updateOk();

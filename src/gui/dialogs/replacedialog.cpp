@@ -1,5 +1,6 @@
 #include "dialogs/replacedialog.h"
 
+#include "dialogs/dialogbuttons.h"
 #include "form/formtagdialog.h"
 
 #include "app/qtstrings.h"
@@ -29,9 +30,7 @@ ReplaceDialog::ReplaceDialog(Colour colour, DialogRunner& dialogs, QWidget* pare
     fillCombo(*m_ui->partOfSpeechReplaceCombo, partOfSpeechList());
     showColour(*m_ui->colourSwatch, m_colour);
 
-    m_ui->buttonBox->button(QDialogButtonBox::Ok)->setDefault(true);
-    connect(m_ui->buttonBox, &QDialogButtonBox::accepted, this, &QDialog::accept);
-    connect(m_ui->buttonBox, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    setUpOkCancel(*this, *m_ui->buttonBox);
     connect(m_ui->colourButton, &QPushButton::clicked, this, &ReplaceDialog::chooseNewColour);
     connect(m_ui->formFindTagButton, &QToolButton::clicked, this,
             [this] { editFormTagOf(*m_ui->formFindEdit, m_dialogs, this); });

@@ -1,5 +1,6 @@
 #include "dialogs/searchdialog.h"
 
+#include "dialogs/dialogbuttons.h"
 #include "form/formtagdialog.h"
 
 #include "app/qtstrings.h"
@@ -86,9 +87,7 @@ SearchDialog::SearchDialog(const SearchDialogValues& values, DialogRunner& dialo
     }
     showColour(*m_ui->colourSwatch, m_colour);
 
-    m_ui->buttonBox->button(QDialogButtonBox::Ok)->setDefault(true);
-    connect(m_ui->buttonBox, &QDialogButtonBox::accepted, this, &QDialog::accept);
-    connect(m_ui->buttonBox, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    setUpOkCancel(*this, *m_ui->buttonBox);
     connect(m_ui->colourButton, &QPushButton::clicked, this, &SearchDialog::chooseOtherColour);
     connect(m_ui->markCheck, &QCheckBox::toggled, this, &SearchDialog::updateEnabling);
     connect(m_ui->goToFirstCheck, &QCheckBox::toggled, this, &SearchDialog::updateEnabling);

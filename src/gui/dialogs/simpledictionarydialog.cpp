@@ -1,6 +1,7 @@
 #include "dialogs/simpledictionarydialog.h"
 
 #include "app/qtstrings.h"
+#include "dialogs/dialogbuttons.h"
 #include "ui_simpledictionarydialog.h"
 
 #include <QDir>
@@ -14,10 +15,7 @@ SimpleDictionaryDialog::SimpleDictionaryDialog(const SimpleDictionaryOptions& va
 {
     m_ui->setupUi(this);
     m_ui->buttonBox->setStandardButtons(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
-    m_ui->buttonBox->button(QDialogButtonBox::Cancel)->setText(QStringLiteral("Loobu"));
-    okButton().setDefault(true);
-    connect(m_ui->buttonBox, &QDialogButtonBox::accepted, this, &QDialog::accept);
-    connect(m_ui->buttonBox, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    setUpOkCancel(*this, *m_ui->buttonBox, QStringLiteral("Loobu"));
     connect(m_ui->outputButton, &QPushButton::clicked, this, &SimpleDictionaryDialog::chooseFile);
     connect(m_ui->outputEdit, &QLineEdit::textChanged, this,
             [this](const QString& text) { okButton().setEnabled(!text.trimmed().isEmpty()); });
@@ -47,12 +45,8 @@ SimpleDictionaryOptions SimpleDictionaryDialog::options() const
 
 void SimpleDictionaryDialog::chooseFile()
 {
-    FileRequest request;
-    request.mode = FileRequest::Mode::Save;
-    request.title = QStringLiteral("Vali fail");
-    request.filter = QStringLiteral("XML-failid (*.xml)");
-    request.defaultSuffix = QStringLiteral("xml");
-    request.start = m_ui->outputEdit->text();
+    const FileRequest request =
+        FileRequest::xml(FileRequest::Mode::Save, QStringLiteral("Vali fail"), m_ui->outputEdit->text());
     const QString path = m_files.chooseOne(this, request);
     if (!path.isEmpty())
         m_ui->outputEdit->setText(QDir::toNativeSeparators(path));

@@ -2,6 +2,7 @@
 
 #include "app/qtstrings.h"
 
+#include "dialogs/dialogbuttons.h"
 #include "ui_speakerdialog.h"
 
 #include <QButtonGroup>
@@ -38,10 +39,7 @@ SpeakerDialog::SpeakerDialog(const SpeakerRow& row, QWidget* parent)
     m_ui->birthPlaceEdit->setText(toQt(row.birthPlace));
     m_ui->educationEdit->setText(toQt(row.education));
 
-    m_ui->buttonBox->button(QDialogButtonBox::Ok)->setDefault(true);
-    m_ui->buttonBox->button(QDialogButtonBox::Cancel)->setText(QStringLiteral("Loobu"));
-    connect(m_ui->buttonBox, &QDialogButtonBox::accepted, this, &QDialog::accept);
-    connect(m_ui->buttonBox, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    setUpOkCancel(*this, *m_ui->buttonBox, QStringLiteral("Loobu"));
     m_ui->idEdit->setFocus();
 }
 

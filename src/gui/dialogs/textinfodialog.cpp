@@ -1,6 +1,7 @@
 #include "dialogs/textinfodialog.h"
 
 #include "app/qtstrings.h"
+#include "dialogs/dialogbuttons.h"
 #include "dialogs/speakerdialog.h"
 
 #include "ui_textinfodialog.h"
@@ -113,10 +114,7 @@ TextInfoDialog::TextInfoDialog(const TextMetadata& values, Prompter& prompter, D
     // A double click edits the row; Enter stays OK, as everywhere in the dialog.
     connect(&list, &QTreeWidget::itemDoubleClicked, this, &TextInfoDialog::modifySpeaker);
 
-    m_ui->buttonBox->button(QDialogButtonBox::Ok)->setDefault(true);
-    m_ui->buttonBox->button(QDialogButtonBox::Cancel)->setText(QStringLiteral("Loo&bu"));
-    connect(m_ui->buttonBox, &QDialogButtonBox::accepted, this, &QDialog::accept);
-    connect(m_ui->buttonBox, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    setUpOkCancel(*this, *m_ui->buttonBox, QStringLiteral("Loo&bu"));
     m_ui->idEdit->setFocus();
 }
 

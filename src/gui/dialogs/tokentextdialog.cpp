@@ -1,5 +1,6 @@
 #include "dialogs/tokentextdialog.h"
 
+#include "dialogs/dialogbuttons.h"
 #include "ui_tokentextdialog.h"
 
 #include <QPushButton>
@@ -16,9 +17,7 @@ TokenTextDialog::TokenTextDialog(Purpose purpose, const QString& text, QWidget* 
     QPushButton* ok = m_ui->buttonBox->button(QDialogButtonBox::Ok);
     ok->setText(modify ? QStringLiteral("OK") : QStringLiteral("&OK"));
     ok->setDefault(true);
-    m_ui->buttonBox->button(QDialogButtonBox::Cancel)->setText(QStringLiteral("&Loobu"));
-    connect(m_ui->buttonBox, &QDialogButtonBox::accepted, this, &QDialog::accept);
-    connect(m_ui->buttonBox, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    setUpOkCancel(*this, *m_ui->buttonBox, QStringLiteral("&Loobu"));
     m_ui->textEdit->setText(text);
     m_ui->textEdit->selectAll();
     m_ui->textEdit->setFocus();

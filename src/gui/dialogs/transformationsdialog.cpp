@@ -2,6 +2,7 @@
 
 #include "app/qtstrings.h"
 
+#include "dialogs/dialogbuttons.h"
 #include "ui_transformationsdialog.h"
 
 #include <QHeaderView>
@@ -44,9 +45,7 @@ TransformationsDialog::TransformationsDialog(TransformationEditor editor, Prompt
     m_ui->rowsTable->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
     m_ui->rowsTable->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     m_ui->rowsTable->verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
-    m_ui->buttonBox->button(QDialogButtonBox::Ok)->setDefault(true);
-    connect(m_ui->buttonBox, &QDialogButtonBox::accepted, this, &QDialog::accept);
-    connect(m_ui->buttonBox, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    setUpOkCancel(*this, *m_ui->buttonBox);
     connect(m_ui->addButton, &QPushButton::clicked, this, &TransformationsDialog::addRow);
     connect(m_ui->replaceButton, &QPushButton::clicked, this, &TransformationsDialog::replaceRow);
     connect(m_ui->removeButton, &QPushButton::clicked, this, &TransformationsDialog::removeRow);

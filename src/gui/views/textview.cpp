@@ -2,6 +2,7 @@
 // changes, painted for the exposed rectangle only.
 #include "views/textview.h"
 
+#include "app/overridecursor.h"
 #include "app/qtstrings.h"
 #include "views/viewfonts.h"
 #include "text/combinations.h"
@@ -180,9 +181,8 @@ void CTextView::ensureLayout()
     if (!remeasure && width == m_flowedWidth)
         return;
     if (remeasure) {
-        QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+        const OverrideCursor wait;
         measure();
-        QGuiApplication::restoreOverrideCursor();
     }
     flow(width);
     updateScrollRange();

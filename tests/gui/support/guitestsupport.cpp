@@ -14,6 +14,19 @@ QString samplePath(const QString& name)
     return QStringLiteral(PELMORA_SAMPLES) + "/" + name;
 }
 
+void typeInto(QLineEdit& edit, const QString& text)
+{
+    edit.selectAll();
+    if (text.isEmpty())
+        QTest::keyClick(&edit, Qt::Key_Delete);
+    for (const QChar c : text) {
+        if (c.unicode() < 128)
+            QTest::keyClicks(&edit, QString(c));
+        else
+            edit.insert(QString(c));
+    }
+}
+
 bool writeFile(const QString& path, const QByteArray& bytes)
 {
     QFile file(path);

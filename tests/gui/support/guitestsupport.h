@@ -5,10 +5,13 @@
 #include "app/dialogrunner.h"
 
 #include <QDialog>
+#include <QLineEdit>
 #include <QPoint>
 #include <QStringList>
 #include <QString>
 #include <QTemporaryDir>
+#include <QTest>
+#include <QWidget>
 
 #include <deque>
 #include <functional>
@@ -17,6 +20,20 @@ namespace pelmora::gui::test {
 
 // The path of a bundled sample file ("kuolka.xml", "sonastik.xml").
 QString samplePath(const QString& name);
+
+// A child widget by its object name; a missing one is a fault of the test.
+template <class T>
+T& child(QWidget& parent, const char* name)
+{
+    T* widget = parent.findChild<T*>(QString::fromLatin1(name));
+    if (!widget)
+        qFatal("no widget %s in %s", name, qPrintable(parent.objectName()));
+    return *widget;
+}
+
+// Types as a user replacing the field's value would; letters beyond ASCII, which the test keyboard
+// cannot send, are put in as a keyboard layout would.
+void typeInto(QLineEdit& edit, const QString& text);
 
 // Writes bytes to a file; false when it could not.
 bool writeFile(const QString& path, const QByteArray& bytes);

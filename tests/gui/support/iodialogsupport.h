@@ -2,6 +2,8 @@
 // the question boxes and pressing "&Loobu" in a progress window.
 #pragma once
 
+#include "guitestsupport.h"
+
 #include <QAbstractButton>
 #include <QCheckBox>
 #include <QDialog>
@@ -14,16 +16,6 @@
 #include <QtTest>
 
 namespace pelmora::gui::test {
-
-// A child widget by its object name; a missing one is a fault of the test.
-template <class T>
-T& child(QWidget& parent, const char* name)
-{
-    T* widget = parent.findChild<T*>(QString::fromLatin1(name));
-    if (!widget)
-        qFatal("no widget %s in %s", name, qPrintable(parent.objectName()));
-    return *widget;
-}
 
 // The button of a dialog with the given caption (mnemonic included).
 inline QPushButton& buttonNamed(QWidget& dialog, const QString& text)

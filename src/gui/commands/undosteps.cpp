@@ -1,7 +1,6 @@
-#include "app/undosteps.h"
+#include "commands/undosteps.h"
 
-#include "app/commands.h"
-#include "text/pelmoradoc.h"
+#include "app/commandactions.h"
 
 #include <QAction>
 
@@ -36,6 +35,20 @@ void showUndoSteps(const CPelmoraDoc& doc, QAction* undo, QAction* redo)
 {
     showStep(undo, Command::Undo, doc.canUndo(), doc.undoName());
     showStep(redo, Command::Redo, doc.canRedo(), doc.redoName());
+}
+
+UndoCommands::UndoCommands(CPelmoraDoc& doc, const CommandActions& actions)
+    : m_doc(doc), m_undo(actions[Command::Undo]), m_redo(actions[Command::Redo])
+{
+    QObject::connect(m_undo, &QAction::triggered, m_undo, [this] { m_doc.undo(); });
+    QObject::connect(m_redo, &QAction::triggered, m_redo, [this] { m_doc.redo(); });
+    m_doc.addObserver(this);
+    historyChanged();
+}
+
+UndoCommands::~UndoCommands()
+{
+    m_doc.removeObserver(this);
 }
 
 }  // namespace pelmora::gui

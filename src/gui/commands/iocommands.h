@@ -20,11 +20,16 @@ class QWidget;
 
 namespace pelmora::gui {
 
+class CommandActions;
+
 class IoCommands final : public QObject {
     Q_OBJECT
 public:
     // `parent` owns the dialogs and the progress windows.
     IoCommands(CPelmoraDoc& doc, Prompter& prompter, FileChooser& files, DialogRunner& dialogs, QWidget* parent);
+
+    // Binds its commands' actions to its slots.
+    void bind(const CommandActions& actions);
 
     // Opens a result file with the desktop's program for it (QDesktopServices::openUrl unless set).
     using UrlOpener = std::function<bool(const QUrl&)>;

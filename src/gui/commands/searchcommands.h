@@ -16,11 +16,16 @@ class QWidget;
 
 namespace pelmora::gui {
 
+class CommandActions;
+
 class SearchCommands final : public QObject {
     Q_OBJECT
 public:
     // `parent` owns the dialogs, `dialogs` runs them; the clipboard is read through QGuiApplication.
     SearchCommands(CPelmoraDoc& doc, TextSearch& search, DialogRunner& dialogs, QWidget* parent);
+
+    // Binds its commands' actions to its slots.
+    void bind(const CommandActions& actions);
 
     // What the search dialog and the part-of-word dialog show at their next opening: the values
     // last accepted.

@@ -1,5 +1,6 @@
-// The commands that edit the text's structure and data through a dialog: modify, add, merge,
-// the sentence's audio position, the text information and the two imports.
+// The commands that edit the text's structure and data: modify, add, delete, merge and split,
+// the sentence's audio position, the text information, the letters' normal form and the two
+// imports.
 #pragma once
 
 #include "app/dialogrunner.h"
@@ -21,12 +22,17 @@ class QWidget;
 
 namespace pelmora::gui {
 
+class CommandActions;
+
 class EditingCommands final : public QObject {
     Q_OBJECT
 public:
     // `parent` owns the dialogs, `dialogs` runs them, `files` answers the "Vali" buttons.
     EditingCommands(CPelmoraDoc& doc, Prompter& prompter, DialogRunner& dialogs, FileChooser& files,
                     QWidget* parent);
+
+    // Binds its commands' actions to its slots.
+    void bind(const CommandActions& actions);
 
     // How an import replaces the open text in the window: `mayReplace` asks about a modified text
     // first (false keeps it and ends the import), `opened` hears the new text's path.
@@ -48,6 +54,8 @@ public Q_SLOTS:
     void importText();      // "&Impordi tekst ..."
     void importDialect();   // "Impordi vana &murdekorpuse tekst ..."
     void normaliseText();   // "&Normaliseeri tekstis tähed (NFC)"
+    void deleteToken();     // "K&ustuta sõne"
+    void splitSentence();   // "&Tükelda lause\tCtrl+D"
 
 private:
     bool hasCurrentToken() const { return static_cast<bool>(m_doc.currentToken()); }

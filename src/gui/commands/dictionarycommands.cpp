@@ -1,7 +1,9 @@
-#include "dialogs/dictionarycommands.h"
+#include "commands/dictionarycommands.h"
 
 #include "annotation/lemmatiser.h"
+#include "app/commandactions.h"
 #include "app/mainframe.h"
+#include "app/overridecursor.h"
 #include "app/pelmoraapp.h"
 #include "app/qtstrings.h"
 #include "dialogs/dictionaryeditordialog.h"
@@ -17,15 +19,6 @@
 namespace pelmora::gui {
 
 namespace {
-
-// The pointer that keeps its arrow, so that "Loobu" can be pressed while the work goes on.
-class BusyCursor {
-public:
-    BusyCursor() { QApplication::setOverrideCursor(Qt::BusyCursor); }
-    ~BusyCursor() { QApplication::restoreOverrideCursor(); }
-    BusyCursor(const BusyCursor&) = delete;
-    BusyCursor& operator=(const BusyCursor&) = delete;
-};
 
 constexpr int kProgressDelayMs = 300;
 
@@ -86,6 +79,15 @@ DictionaryCommands::DictionaryCommands(CPelmoraApp& app, QWidget* parent)
 {
 }
 
+void DictionaryCommands::bind(const CommandActions& actions)
+{
+    actions.bind(this, {{Command::EditDictionary, &DictionaryCommands::editDictionary},
+                        {Command::AddTextToDictionary, &DictionaryCommands::addTextToDictionary},
+                        {Command::ExportDictionary, &DictionaryCommands::exportDictionary},
+                        {Command::Lemmatise, &DictionaryCommands::lemmatise},
+                        {Command::Transformations, &DictionaryCommands::transformations}});
+}
+
 std::function<bool(std::size_t, std::size_t)> DictionaryCommands::progress(std::unique_ptr<QProgressDialog>& window,
                                                                            const QString& label)
 {
@@ -131,7 +133,7 @@ void DictionaryCommands::addTextToDictionary()
         return;
     std::unique_ptr<QProgressDialog> window;
     {
-        const BusyCursor busy;
+        const OverrideCursor busy(Qt::BusyCursor);
         const InputGuard guard(m_parent ? m_parent->window() : nullptr, window);
         pelmora::addTextToDictionary(doc, m_app.dictionary(), m_app.prompter(),
                                      progress(window, QStringLiteral("Lisan sõned sõnastikku: %1 / %2 kirjet")));
@@ -186,7 +188,7 @@ void DictionaryCommands::lemmatise()
     dictionary.reloadIfChanged();  // other users' analyses count too
     std::unique_ptr<QProgressDialog> window;
     {
-        const BusyCursor busy;
+        const OverrideCursor busy(Qt::BusyCursor);
         const InputGuard guard(m_parent ? m_parent->window() : nullptr, window);
         lemmatiseText(doc, dictionary, choice.skipAmbiguous,
                       progress(window, QStringLiteral("Lemmatiseerin: %1 / %2 sõnet")));

@@ -1,4 +1,4 @@
-#include "dialogs/combinationcommands.h"
+#include "commands/combinationcommands.h"
 
 #include "annotation/combining.h"
 #include "app/qtstrings.h"

@@ -1,5 +1,7 @@
-#include "dialogs/searchcommands.h"
+#include "commands/searchcommands.h"
 
+#include "app/commandactions.h"
+#include "app/overridecursor.h"
 #include "app/qtstrings.h"
 #include "dialogs/gotoidentifierdialog.h"
 #include "dialogs/gotopagedialog.h"
@@ -10,22 +12,28 @@
 
 namespace pelmora::gui {
 
-namespace {
-
-// The wait cursor while a command changes every token; such commands show no message.
-class WaitCursor {
-public:
-    WaitCursor() { QGuiApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~WaitCursor() { QGuiApplication::restoreOverrideCursor(); }
-    WaitCursor(const WaitCursor&) = delete;
-    WaitCursor& operator=(const WaitCursor&) = delete;
-};
-
-}  // namespace
-
 SearchCommands::SearchCommands(CPelmoraDoc& doc, TextSearch& search, DialogRunner& dialogs, QWidget* parent)
     : QObject(parent), m_doc(doc), m_search(search), m_dialogs(dialogs), m_parent(parent)
 {
+}
+
+void SearchCommands::bind(const CommandActions& actions)
+{
+    actions.bind(this, {{Command::Find, &SearchCommands::find},
+                        {Command::FindNext, &SearchCommands::findNext},
+                        {Command::PartOfWordSearch, &SearchCommands::partOfWordSearch},
+                        {Command::Replace, &SearchCommands::replace},
+                        {Command::SuspectedErrors, &SearchCommands::suspectedErrors},
+                        {Command::AutomaticChanges, &SearchCommands::automaticChanges},
+                        {Command::RemoveAutomaticMarks, &SearchCommands::removeAutomaticMarks},
+                        {Command::ClearSearches, &SearchCommands::clearSearches},
+                        {Command::RememberPosition, &SearchCommands::rememberPosition},
+                        {Command::GoToRememberedPosition, &SearchCommands::goToRememberedPosition},
+                        {Command::GoToPage, &SearchCommands::goToPage},
+                        {Command::GoToIdentifier, &SearchCommands::goToIdentifier},
+                        {Command::GoToClipboardIdentifier, &SearchCommands::goToClipboardIdentifier},
+                        {Command::NextMarked, &SearchCommands::nextMarked},
+                        {Command::PreviousMarked, &SearchCommands::previousMarked}});
 }
 
 bool SearchCommands::hasCurrentToken() const
@@ -78,7 +86,7 @@ void SearchCommands::replace()
     if (m_dialogs.run(dialog) != QDialog::Accepted)
         return;
     {
-        const WaitCursor wait;
+        const OverrideCursor wait;  // the command changes every token and shows no message
         m_search.replace(dialog.request());
     }
     m_doc.updateAllViews();
@@ -105,7 +113,7 @@ void SearchCommands::removeAutomaticMarks()
     if (!hasCurrentToken())
         return;
     {
-        const WaitCursor wait;
+        const OverrideCursor wait;  // the command changes every token and shows no message
         m_search.removeAutomaticChangeMarks();
     }
     m_doc.updateAllViews();

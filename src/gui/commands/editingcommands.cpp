@@ -1,5 +1,7 @@
-#include "dialogs/editingcommands.h"
+#include "commands/editingcommands.h"
 
+#include "app/commandactions.h"
+#include "app/overridecursor.h"
 #include "app/qtstrings.h"
 #include "dialogs/audiopositiondialog.h"
 #include "dialogs/importfilesdialog.h"
@@ -86,13 +88,39 @@ void EditingCommands::audioPosition()
     setAudioPosition(m_doc, dialog.minutes(), dialog.seconds());
 }
 
+void EditingCommands::bind(const CommandActions& actions)
+{
+    actions.bind(this, {{Command::ImportText, &EditingCommands::importText},
+                        {Command::ImportDialect, &EditingCommands::importDialect},
+                        {Command::TextInfo, &EditingCommands::textInfo},
+                        {Command::ModifyToken, &EditingCommands::modifyToken},
+                        {Command::AddToken, &EditingCommands::addToken},
+                        {Command::DeleteToken, &EditingCommands::deleteToken},
+                        {Command::MergeSentences, &EditingCommands::mergeSentences},
+                        {Command::SplitSentence, &EditingCommands::splitSentence},
+                        {Command::AudioPosition, &EditingCommands::audioPosition},
+                        {Command::NormaliseText, &EditingCommands::normaliseText}});
+}
+
+void EditingCommands::deleteToken()
+{
+    pelmora::deleteToken(m_doc);
+}
+
+void EditingCommands::splitSentence()
+{
+    pelmora::splitSentence(m_doc);
+}
+
 void EditingCommands::normaliseText()
 {
     if (!m_doc.hasText())
         return;
-    QApplication::setOverrideCursor(Qt::WaitCursor);
-    const std::size_t changed = pelmora::normaliseText(m_doc);
-    QApplication::restoreOverrideCursor();
+    std::size_t changed = 0;
+    {
+        const OverrideCursor wait;
+        changed = pelmora::normaliseText(m_doc);
+    }
     m_prompter.message(MessageKind::Information, kTitleNotice, normalisationMessage(changed));
 }
 

@@ -18,6 +18,7 @@ class QWidget;
 namespace pelmora::gui {
 
 class CPelmoraApp;
+class CommandActions;
 
 class DictionaryCommands final : public QObject {
     Q_OBJECT
@@ -25,6 +26,9 @@ public:
     // `parent` owns the dialogs; the app gives the document, the dictionary, the settings and
     // the services that show messages, file dialogs and dialogs.
     DictionaryCommands(CPelmoraApp& app, QWidget* parent);
+
+    // Binds its commands' actions to its slots.
+    void bind(const CommandActions& actions);
 
     // Called with the progress window after each of its updates, so that tests can press
     // "Loobu" part-way.

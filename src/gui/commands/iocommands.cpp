@@ -1,5 +1,7 @@
-#include "dialogs/iocommands.h"
+#include "commands/iocommands.h"
 
+#include "app/commandactions.h"
+#include "app/overridecursor.h"
 #include "app/qtstrings.h"
 #include "common/strings.h"
 #include "dialogs/mergetextsdialog.h"
@@ -18,14 +20,6 @@
 namespace pelmora::gui {
 
 namespace {
-
-class WaitCursor {
-public:
-    WaitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~WaitCursor() { QApplication::restoreOverrideCursor(); }
-    WaitCursor(const WaitCursor&) = delete;
-    WaitCursor& operator=(const WaitCursor&) = delete;
-};
 
 QString simpleDictionaryCounters(const SimpleDictionaryProgress& p)
 {
@@ -50,6 +44,15 @@ IoCommands::IoCommands(CPelmoraDoc& doc, Prompter& prompter, FileChooser& files,
     : QObject(parent), m_doc(doc), m_prompter(prompter), m_files(files), m_dialogs(dialogs), m_parent(parent),
       m_openUrl([](const QUrl& url) { return QDesktopServices::openUrl(url); })
 {
+}
+
+void IoCommands::bind(const CommandActions& actions)
+{
+    actions.bind(this, {{Command::ExportText, &IoCommands::exportText},
+                        {Command::MergeTexts, &IoCommands::mergeTexts},
+                        {Command::SimpleDictionary, &IoCommands::simpleDictionary},
+                        {Command::Statistics, &IoCommands::statistics},
+                        {Command::MultiFileQuery, &IoCommands::multiFileQuery}});
 }
 
 // --- Text export ------------------------------------------------------------------------------
@@ -173,7 +176,7 @@ void IoCommands::statistics()
 {
     TextStatistics counts;
     {
-        const WaitCursor wait;
+        const OverrideCursor wait;
         counts = countTextStatistics(m_doc, m_prompter);
     }
     if (!m_doc.hasText())
