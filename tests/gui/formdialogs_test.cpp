@@ -209,6 +209,11 @@ void FormDialogsTest::formTagTicksChangeTagAndColours()
     QCOMPARE(captionColour(group(dialog, "Isik")), kBlack);
     // The boxes inside a coloured group keep the usual colour.
     QCOMPARE(captionColour(dialog.box("nom.")), kBlack);
+    // A second case is no form: the case group turns red until one is unticked.
+    clickBox(dialog.box("gen."));
+    QCOMPARE(captionColour(group(dialog, "Kääne")), kRed);
+    clickBox(dialog.box("gen."));
+    QCOMPARE(captionColour(group(dialog, "Kääne")), kGreen);
 
     clickBox(dialog.box("poss."));
     // The possessive suffix wants a person too: orange until one is ticked.

@@ -1,5 +1,6 @@
 // "Teksti andmed" and "Keelejuhi andmed" driven through EditingCommands::textInfo: what the dialog
 // shows, the asking again, the type, audio file and participant warnings, and the list buttons.
+#include "app/commands.h"
 #include "commands/editingcommands.h"
 #include "dialogs/speakerdialog.h"
 #include "dialogs/textinfodialog.h"
@@ -374,8 +375,16 @@ void MetadataDialogTest::incompleteParticipantFromTheFileIsReported()
     m_commands->textInfo();
     QCOMPARE(messages(), QStringList{"Hoiatus: Keelejuhi/intervjueerija nr 2 andmetest\npuudu ID, nimi või roll\n"
                                      "Ei salvestanud selle keelejuhi andmeid.\nTeksti andmete muutmiseks menüüst "
-                                     "Fail > Teksti info."});
+                                     "Tekst > Teksti info."});
     QCOMPARE(info().select_nodes("keelejuht").size(), 1u);
+    // The menu and entry the warning names are the window's own.
+    const auto plain = [](QString text) { return text.remove(QLatin1Char('&')).remove(QStringLiteral(" ...")); };
+    bool named = false;
+    for (const MenuInfo& menu : menuTable())
+        for (Command command : menu.entries)
+            named = named || (plain(menu.title) == QStringLiteral("Tekst") && command != Command::Count &&
+                              plain(commandInfo(command).text) == QStringLiteral("Teksti info"));
+    QVERIFY(named);
 }
 
 void MetadataDialogTest::fixedChoiceLists()

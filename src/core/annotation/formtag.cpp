@@ -79,6 +79,36 @@ std::string_view captionColourName(CaptionColour colour)
     return "black";
 }
 
+bool isOneChoiceGroup(FormTagGroup group)
+{
+    switch (group) {
+    case FormTagGroup::Case:
+    case FormTagGroup::Number:
+    case FormTagGroup::Person:
+    case FormTagGroup::Tense:
+    case FormTagGroup::Mood:
+    case FormTagGroup::Voice:
+        return true;
+    case FormTagGroup::NonFinite:
+    case FormTagGroup::Comparison:
+    case FormTagGroup::Other:
+        break;
+    }
+    return false;
+}
+
+bool hasTooManyTicks(const FormTagTicks& ticks, FormTagGroup group)
+{
+    if (!isOneChoiceGroup(group))
+        return false;
+    const auto& boxes = formTagBoxes();
+    int count = 0;
+    for (std::size_t i = 0; i < boxes.size(); ++i)
+        if (boxes[i].group == group && ticks.ticked.test(i))
+            ++count;
+    return count > 1;
+}
+
 namespace {
 
 // Which groups and single boxes are ticked; the letters follow the rules of the colouring.
@@ -180,13 +210,17 @@ std::array<CaptionColouring, kColouredCaptionCount> formTagColours(const FormTag
     if (s.neg)
         negation = (s.T && s.M && s.V) ? CaptionColour::Green : CaptionColour::Orange;
 
+    // A one-choice group with two ticks is wrong whatever the other ticks call for.
+    const auto oneChoice = [&](FormTagGroup group, CaptionColour colour) {
+        return hasTooManyTicks(ticks, group) ? CaptionColour::Red : colour;
+    };
     return {{
-        {"Kääne", groupColour(caseExpected, s.C)},
-        {"Arv", numberColour},
-        {"Isik", groupColour(personExpected, s.P)},
-        {"Aeg", groupColour(tenseExpected, s.T)},
-        {"Kõneviis", groupColour(moodExpected, s.M)},
-        {"Tegumood", groupColour(voiceExpected, s.V)},
+        {"Kääne", oneChoice(FormTagGroup::Case, groupColour(caseExpected, s.C))},
+        {"Arv", oneChoice(FormTagGroup::Number, numberColour)},
+        {"Isik", oneChoice(FormTagGroup::Person, groupColour(personExpected, s.P))},
+        {"Aeg", oneChoice(FormTagGroup::Tense, groupColour(tenseExpected, s.T))},
+        {"Kõneviis", oneChoice(FormTagGroup::Mood, groupColour(moodExpected, s.M))},
+        {"Tegumood", oneChoice(FormTagGroup::Voice, groupColour(voiceExpected, s.V))},
         {"Käändeline vorm", nonFinite},
         {"Võrre", comparison},
         {"Possessiivsufiks (poss)", suffixColour(s.poss)},

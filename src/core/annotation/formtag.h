@@ -38,6 +38,11 @@ std::string putTogetherFormTag(const FormTagTicks& ticks);
 // A tag as it comes back from the editor when opened and confirmed unchanged.
 std::string canonicalFormTag(std::string_view tag);
 
+// Groups of which a form has one value at most: case, number, person, tense, mood and voice.
+bool isOneChoiceGroup(FormTagGroup group);
+// True when a one-choice group has more than one box ticked; such a selection is not a form.
+bool hasTooManyTicks(const FormTagTicks& ticks, FormTagGroup group);
+
 enum class CaptionColour { Black, Green, Orange, Red };
 
 // A drawing colour.
@@ -67,7 +72,8 @@ inline constexpr std::size_t kColouredCaptionCount = 11;
 
 // The colour of every coloured caption for a set of ticks: green when a group that the other
 // ticks call for is ticked, red when it is called for but empty, orange when it is ticked but
-// does not fit, black when it is neither called for nor ticked.
+// does not fit, black when it is neither called for nor ticked. A one-choice group with more
+// than one tick is red.
 std::array<CaptionColouring, kColouredCaptionCount> formTagColours(const FormTagTicks& ticks);
 
 }  // namespace pelmora

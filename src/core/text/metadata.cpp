@@ -17,7 +17,7 @@ constexpr const char* kTypeCannotChange = "Teksti tüüpi ei saa muuta";
 constexpr const char* kAudioNotMp3 = "Helifail peab olema .mp3 formaadis.\nEi salvestanud failinime.";
 constexpr const char* kSpeakerIncomplete =
     "Keelejuhi/intervjueerija nr %i andmetest\npuudu ID, nimi või roll\nEi salvestanud selle "
-    "keelejuhi andmeid.\nTeksti andmete muutmiseks menüüst Fail > Teksti info.";
+    "keelejuhi andmeid.\nTeksti andmete muutmiseks menüüst Tekst > Teksti info.";
 constexpr const char* kSpeakerEntryIncomplete = "Sisesta ID, nimi ja roll";
 
 constexpr std::string_view kMp3Ending = ".mp3";

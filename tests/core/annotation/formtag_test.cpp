@@ -110,7 +110,10 @@ INSTANTIATE_TEST_SUITE_P(
                       ColourCase{"AgentWithoutCase", "sg.1.ag.", "rggrrrbbbob"},
                       ColourCase{"NegationOnFullVerb", "pers.ind.pr.sg.1.neg.", "bgggggbbbbg"},
                       ColourCase{"NegationOnVoiceOnly", "pers.neg.", "brrrrobbbbo"},
-                      ColourCase{"OtherBoxesDoNotCount", "prf.cli.", "bbbbbbbbbbb"}),
+                      ColourCase{"OtherBoxesDoNotCount", "prf.cli.", "bbbbbbbbbbb"},
+                      ColourCase{"TwoCases", "sg.nom.gen.", "rgbbbbbbbbb"},
+                      ColourCase{"TwoNumbers", "sg.pl.nom.", "grbbbbbbbbb"},
+                      ColourCase{"TwoPersonsTensesMoodsVoices", "pers.ips.ind.knd.pr.ipf.sg.1.2.", "bgrrrrbbbbb"}),
     test::ByName{});
 
 TEST(FormTagColours, CaptionsAndDrawingColours)

@@ -275,7 +275,7 @@ TEST_F(MetadataTest, SpeakersAreRewrittenInListOrderAndIncompleteRowsDropped)
     ASSERT_EQ(prompter.entries().size(), 3u);
     EXPECT_EQ(prompter.entries()[0].text,
               "Keelejuhi/intervjueerija nr 2 andmetest\npuudu ID, nimi või roll\nEi salvestanud selle "
-              "keelejuhi andmeid.\nTeksti andmete muutmiseks menüüst Fail > Teksti info.");
+              "keelejuhi andmeid.\nTeksti andmete muutmiseks menüüst Tekst > Teksti info.");
     EXPECT_EQ(prompter.entries()[0].title, "Hoiatus");
     // The old speakers are gone; the new ones stand last, in list order, attributes in fixed order.
     const std::vector<std::string> children = infoChildren();
