@@ -122,6 +122,8 @@ private Q_SLOTS:
     void formMnemonicsWinOverTheMenuBar();
     void hooksGetTheSentenceAndTheHeadword();
     void tabGoesTopToBottom();
+    void typedValuesAreNotThrownAway();
+    void tokenNotToAnnotateTakesNoInputUntilItsReasonIsTakenBack();
 };
 
 void FormTest::showsTheCurrentTokenWithItsCandidates()
@@ -152,11 +154,18 @@ void FormTest::enterInTheHeadwordFieldRemembersAndMovesOn()
     QVERIFY(bench.ui().headwordEdit->hasFocus());
     QVERIFY(bench.ui().backButton->isEnabled());
     // Enter on the last token remembers it and says there is no more.
-    bench.goTo("l3_s2");
+    bench.goTo("l3_s1");
     bench.focus(bench.ui().latvianEdit);
     QTest::keyClick(bench.ui().latvianEdit, Qt::Key_Enter);
+    QCOMPARE(bench.currentId(), std::string("l3_s2"));
+    QCOMPARE(bench.ui().countLabel->text(), QString("2"));
+    // The full stop is not annotated: the focus is in its reason, and Enter moves on without
+    // writing or counting it.
+    QTRY_VERIFY(bench.ui().reasonCombo->hasFocus());
+    QTest::keyClick(bench.ui().reasonCombo, Qt::Key_Enter);
     QCOMPARE(bench.prompter.lastText(), std::string("Rohkem sõnu pole"));
     QCOMPARE(bench.ui().countLabel->text(), QString("2"));
+    QCOMPARE(bench.attribute("l3_s2", "meta"), std::string("vahemärk"));
 }
 
 void FormTest::rememberWritesTheAttributes_data()
@@ -189,7 +198,7 @@ void FormTest::rememberWritesTheAttributes()
     if (!partOfSpeech.isEmpty())
         ui.partOfSpeechCombo->setCurrentText(partOfSpeech);
     if (!form.isEmpty()) {
-        bench.form().setFormTagEditor([form](const std::string&) { return std::optional<std::string>(toStd(form)); });
+        bench.form().setFormTagEditor([form](const std::string&, bool) { return std::optional<std::string>(toStd(form)); });
         QTest::mouseClick(ui.formTagButton, Qt::LeftButton);
     }
     ui.reasonCombo->setCurrentText(reason);
@@ -201,10 +210,11 @@ void FormTest::rememberWritesTheAttributes()
             written << QString::fromUtf8(attribute.name()) + "=" + QString::fromUtf8(attribute.value());
     }
     QCOMPARE(written, expected);
-    // Remember stays on the token, counts it and gives the headword field the focus.
+    // Remember stays on the token, counts it and gives the headword field the focus; a token
+    // now not to annotate takes no headword, so its reason has the focus.
     QCOMPARE(bench.currentId(), std::string("l1_s1"));
     QCOMPARE(ui.countLabel->text(), QString("1"));
-    QTRY_VERIFY(ui.headwordEdit->hasFocus());
+    QTRY_VERIFY((reason == "-" ? static_cast<QWidget*>(ui.headwordEdit) : ui.reasonCombo)->hasFocus());
 }
 
 void FormTest::rememberIsOneUndoStep()
@@ -548,6 +558,8 @@ void FormTest::formMnemonicsWinOverTheMenuBar_data()
     QTest::newRow("Alt+N headword") << int(Qt::Key_N) << "headwordEdit";
     QTest::newRow("Alt+L part of speech") << int(Qt::Key_L) << "partOfSpeechCombo";
     QTest::newRow("Alt+E reason") << int(Qt::Key_E) << "reasonCombo";
+    QTest::newRow("Alt+Ä Latvian") << int(Qt::Key_Adiaeresis) << "latvianEdit";
+    QTest::newRow("Alt+A English") << int(Qt::Key_A) << "englishEdit";
 }
 
 void FormTest::formMnemonicsWinOverTheMenuBar()
@@ -557,8 +569,8 @@ void FormTest::formMnemonicsWinOverTheMenuBar()
     Workbench bench;
     // Qt hands an ambiguous shortcut to its owners in turn: the second press is the telling one.
     for (int press = 0; press < 3; ++press) {
-        bench.focus(bench.ui().englishEdit);
-        QTest::keyClick(bench.ui().englishEdit, Qt::Key(key), Qt::AltModifier);
+        bench.focus(bench.ui().rememberButton);
+        QTest::keyClick(bench.ui().rememberButton, Qt::Key(key), Qt::AltModifier);
         QTRY_COMPARE(QApplication::focusWidget()->objectName(), field);
         QVERIFY(!QApplication::activePopupWidget());
     }
@@ -580,7 +592,7 @@ void FormTest::hooksGetTheSentenceAndTheHeadword()
     bench.form().setSentenceCheck([&](XmlNode s) { calls << "check " + toQt(CPelmoraDoc::attribute(s, "id")); });
     bench.form().setTranslation([&](XmlNode s) { calls << "translate " + toQt(CPelmoraDoc::attribute(s, "id")); });
     bench.form().setHeadwordNotes([&](const std::string& h) { calls << "notes " + toQt(h); });
-    bench.form().setFormTagEditor([&](const std::string& tag) {
+    bench.form().setFormTagEditor([&](const std::string& tag, bool) {
         calls << "tag " + toQt(tag);
         return std::optional<std::string>();
     });
@@ -610,6 +622,93 @@ void FormTest::tabGoesTopToBottom()
     // The comment lets Tab go on instead of taking it as text.
     QCOMPARE(visited, expected);
     QVERIFY(bench.ui().commentEdit->toPlainText().isEmpty());
+}
+
+void FormTest::typedValuesAreNotThrownAway()
+{
+    Workbench bench;
+    const auto& ui = bench.ui();
+    bench.goTo("l2_s2");
+    // Headword, meaning and part of speech typed and chosen, then a letter more in the headword:
+    // the lists follow it, the fields keep what the user gave them.
+    bench.focus(ui.headwordEdit);
+    ui.headwordEdit->clear();
+    QTest::keyClicks(ui.headwordEdit, "jela");
+    bench.focus(ui.meaningEdit);
+    ui.meaningEdit->clear();
+    QTest::keyClicks(ui.meaningEdit, "aares");
+    bench.focus(ui.partOfSpeechCombo);
+    ui.partOfSpeechCombo->setCurrentIndex(0);
+    QTest::keyClick(ui.partOfSpeechCombo, Qt::Key_End);
+    const QString partOfSpeech = ui.partOfSpeechCombo->currentText();
+    bench.focus(ui.headwordEdit);
+    QTest::keyClick(ui.headwordEdit, Qt::Key_End);
+    QTest::keyClicks(ui.headwordEdit, "m");
+    QCOMPARE(ui.meaningEdit->text(), QString("aares"));
+    QCOMPARE(ui.partOfSpeechCombo->currentText(), partOfSpeech);
+
+    // Equivalents typed, then Tab through the whole form: the lists take the focus and write nothing.
+    for (QLineEdit* edit : {ui.latvianEdit, ui.englishEdit}) {
+        bench.focus(edit);
+        edit->clear();
+        QTest::keyClicks(edit, edit == ui.latvianEdit ? "mala" : "edge");
+    }
+    bench.focus(ui.headwordEdit);
+    for (int i = 0; i < 16; ++i)
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    QCOMPARE(ui.latvianEdit->text(), QString("mala"));
+    QCOMPARE(ui.englishEdit->text(), QString("edge"));
+    QCOMPARE(ui.meaningEdit->text(), QString("aares"));
+    QCOMPARE(toQt(bench.form().suggester().fields().english), QString("edge"));
+
+    // The form-tag field reads as read-only; a letter typed there opens the editor with it, Enter
+    // opens it too.
+    QVERIFY(ui.formEdit->isReadOnly() && !ui.formEdit->toolTip().isEmpty());
+    QCOMPARE(ui.formEdit->palette().color(QPalette::Base), ui.formEdit->palette().color(QPalette::Window));
+    QStringList calls;
+    bench.form().setFormTagEditor([&](const std::string& tag, bool typing) {
+        calls << toQt(tag) + (typing ? " typing" : "");
+        return typing ? std::optional<std::string>(tag) : std::nullopt;
+    });
+    ui.formEdit->clear();
+    bench.focus(ui.formEdit);
+    QTest::keyClick(ui.formEdit, Qt::Key_P);
+    QTest::keyClick(ui.formEdit, Qt::Key_Return);
+    QCOMPARE(calls, (QStringList{" #p typing", " #p"}));
+    QCOMPARE(ui.formEdit->text(), QString(" #p"));
+    QCOMPARE(bench.currentId(), std::string("l2_s2"));
+
+    // Another text opened: nothing typed for this one stays, even with suggestions off.
+    bench.app->settings().suggestionType = 2;
+    ui.headwordEdit->setText("jäänud");
+    Q_EMIT ui.headwordEdit->textEdited(ui.headwordEdit->text());
+    QVERIFY(bench.doc().openFromBuffer(kText.toStdString(), "teine.xml"));
+    bench.doc().updateAllViews();
+    QTRY_COMPARE(ui.headwordEdit->text(), QString());
+    QCOMPARE(ui.latvianEdit->text(), QString());
+}
+
+void FormTest::tokenNotToAnnotateTakesNoInputUntilItsReasonIsTakenBack()
+{
+    Workbench bench;
+    const auto& ui = bench.ui();
+    bench.goTo("l3_s2");
+    QVERIFY(!ui.headwordEdit->isEnabled() && !ui.latvianEdit->isEnabled() && !ui.headwordList->isEnabled());
+    QCOMPARE(bench.form().notToTagHint()->text(), QString("Seda sõnet ei märgendata: vahemärk"));
+    // "-" as the reason: the token is one to annotate, its fields take typing and stay so.
+    bench.focus(ui.reasonCombo);
+    QTest::keyClick(ui.reasonCombo, Qt::Key_Home);
+    QCOMPARE(ui.reasonCombo->currentText(), QString("-"));
+    QVERIFY(ui.headwordEdit->isEnabled());
+    QVERIFY(bench.form().notToTagHint()->text().isEmpty());
+    bench.focus(ui.headwordEdit);
+    QTest::keyClicks(ui.headwordEdit, "punkt");
+    QCOMPARE(ui.headwordEdit->text(), QString("punkt"));
+    QCOMPARE(ui.reasonCombo->currentText(), QString("-"));
+    QTest::keyClick(ui.headwordEdit, Qt::Key_Return);
+    QCOMPARE(bench.attribute("l3_s2", "lemma"), std::string("punkt"));
+    QCOMPARE(bench.attribute("l3_s2", "meta"), std::string("-"));
+    QCOMPARE(ui.countLabel->text(), QString("1"));
 }
 
 QTEST_MAIN(FormTest)

@@ -152,7 +152,11 @@ private Q_SLOTS:
             click(child<QRadioButton>(dialog, "fromStartRadio"));
             return QDialog::Accepted;
         });
+        QSignalSpy reports(m_commands, &SearchCommands::searchReported);
         m_commands->find();
+        // Every search says in the status line how many tokens it found and with what.
+        QCOMPARE(reports.size(), 1);
+        QCOMPARE(reports.back().at(0).toString(), QString("Leitud 2 sõnet: sõne „KATA“"));
         // Typing ticked the field; the first "kata" of the text is current and both are marked.
         QCOMPARE(m_runner->titles(), QStringList{"Otsi"});
         QVERIFY(m_commands->lastSearch().criteria.isChecked(SearchField::Text));
@@ -165,9 +169,21 @@ private Q_SLOTS:
         // Past the last hit: "Ei leia", and the current token stays.
         m_commands->findNext();
         QCOMPARE(currentId(), QString("l2_s2"));
-        QCOMPARE(lastMessage(), QString("Otsing: Ei leia"));
+        QCOMPARE(lastMessage(), QString("Otsing: Ei leia\nOtsiti: sõne „KATA“"));
+        QCOMPARE(reports.size(), 3);
+
+        // The dialog comes back with the word still ticked: a lemma search then finds nothing,
+        // and the message says that the word was sought too.
+        m_runner->queue([](QDialog& dialog) -> int {
+            typeInto(child<QLineEdit>(dialog, "lemmaEdit"), "kala");
+            click(child<QRadioButton>(dialog, "fromStartRadio"));
+            return QDialog::Accepted;
+        });
+        m_commands->find();
+        QCOMPARE(lastMessage(), QString("Otsing: Ei leia\nOtsiti: sõne „KATA“, märksõna „kala“"));
+        QCOMPARE(reports.back().at(0).toString(), QString("Leitud 0 sõnet: sõne „KATA“, märksõna „kala“"));
         QCOMPARE(m_prompter->entries().back().kind, MessageKind::Warning);
-        QCOMPARE(m_runner->titles().size(), 1);
+        QCOMPARE(m_runner->titles().size(), 2);
     }
 
     void searchWithoutMarkingOrMovingOnlySetsTheSearch()
@@ -230,7 +246,7 @@ private Q_SLOTS:
         QCOMPARE(QString::fromStdString(criteria.value(static_cast<SearchField>(field))), sought);
         if (hit.isEmpty()) {
             QCOMPARE(currentId(), QString("l1_s1"));
-            QCOMPARE(lastMessage(), QString("Otsing: Ei leia"));
+            QVERIFY(lastMessage().startsWith(QString("Otsing: Ei leia\nOtsiti: ")));
         } else {
             QCOMPARE(currentId(), hit);
         }

@@ -125,4 +125,17 @@ void rememberToken(CPelmoraDoc& doc, const SuggestionFields& fields, CDictionary
     doc.updateAllViews();
 }
 
+bool rememberLeavesNotTaggedTokenAsItIs(const CPelmoraDoc& doc, const SuggestionFields& fields)
+{
+    const XmlNode token = doc.currentToken();
+    if (!token || fields.reason <= 0)
+        return false;
+    for (const char* emptied : {text::kLemma, text::kMeaning, text::kLatvian, text::kEnglish, text::kPartOfSpeech,
+                                text::kForm, text::kStyle})
+        if (!attributeValue(token, emptied).empty())
+            return false;
+    return attributeValue(token, text::kMeta) == reasonText(fields.reason) &&
+           attributeValue(token, text::kComment) == fields.comment && attributeValue(token, text::kAuto) != "+";
+}
+
 }  // namespace pelmora

@@ -41,4 +41,9 @@ LemmatisationResult lemmatiseText(CPelmoraDoc& doc, const CDictionary& dictionar
 // confirmed the token. Nothing without a current token.
 void rememberToken(CPelmoraDoc& doc, const SuggestionFields& fields, CDictionary* dictionary, bool toDictionary);
 
+// True when the fields give the current token a reason not to tag it and remembering them would
+// write nothing the token does not hold already: the form then moves on without counting it as
+// remembered.
+bool rememberLeavesNotTaggedTokenAsItIs(const CPelmoraDoc& doc, const SuggestionFields& fields);
+
 }  // namespace pelmora

@@ -113,39 +113,82 @@ std::string Suggester::partOfSpeechCode() const
 
 void Suggester::setPartOfSpeechFromText(std::string_view codeOrName)
 {
-    m_fields.partOfSpeech = std::max(0, partOfSpeechIndex(codeOrName));
+    proposePartOfSpeech(std::max(0, partOfSpeechIndex(codeOrName)));
+}
+
+void Suggester::propose(SuggestionList field, std::string& value, const std::string& proposal)
+{
+    if (!isTouched(field))
+        value = proposal;
+}
+
+void Suggester::proposePartOfSpeech(int index)
+{
+    if (!isTouched(SuggestionList::PartOfSpeech))
+        m_fields.partOfSpeech = index;
+}
+
+void Suggester::selectFirst(SuggestionList which, std::string& field)
+{
+    CandidateList& list = listOf(which);
+    // The meaning, form and equivalent lists offer "-" for an empty field.
+    const auto shown = [which](const std::string& item) {
+        return which == SuggestionList::Lemma || which == SuggestionList::Form ? item : dashToEmpty(item);
+    };
+    if (!isTouched(which)) {
+        list.selected = 0;
+        field = shown(list[0]);
+        return;
+    }
+    list.selected = -1;
+    for (std::size_t i = 0; i < list.size() && list.selected < 0; ++i)
+        if (shown(list[i]) == field)
+            list.selected = static_cast<int>(i);
 }
 
 bool Suggester::handledAsNotTagged()
 {
-    const std::string meta = tokenValue(text::kMeta);
-    if (meta.empty() || meta == kNone)
+    if (!isNotToTag())
         return false;
-    m_fields.reason = std::max(0, reasonIndex(meta));
-    m_fields.style = std::max(0, styleIndex(tokenValue(text::kStyle)));
-    m_fields.partOfSpeech = -1;
-    m_fields.lemma.clear();
-    m_fields.meaning.clear();
-    m_fields.form.clear();
-    m_fields.latvian.clear();
-    m_fields.english.clear();
     for (CandidateList& list : m_lists)
         list.clear();
+    // A token shown with a reason shows no annotation; one the user gave a reason keeps what
+    // was typed, for the reason may be taken back.
+    if (m_showing) {
+        m_fields.partOfSpeech = -1;
+        m_fields.lemma.clear();
+        m_fields.meaning.clear();
+        m_fields.form.clear();
+        m_fields.latvian.clear();
+        m_fields.english.clear();
+    }
     return true;
 }
 
 void Suggester::showCurrentToken()
 {
+    m_touched.reset();
     if (!m_doc.currentToken()) {
         m_fields = SuggestionFields();
         for (CandidateList& list : m_lists)
             list.clear();
         return;
     }
-    fillForToken();
+    // The reason first: it decides whether the fills propose anything.
     m_fields.reason = std::max(0, reasonIndex(tokenValue(text::kMeta)));
     m_fields.style = std::max(0, styleIndex(tokenValue(text::kStyle)));
     m_fields.comment = tokenValue(text::kComment);
+    m_showing = true;
+    fillForToken();
+    m_showing = false;
+}
+
+void Suggester::reasonChanged(int index)
+{
+    const bool wasNotToTag = isNotToTag();
+    m_fields.reason = index;
+    if (wasNotToTag && !isNotToTag())
+        fillForToken();
 }
 
 void Suggester::runDependentFills(const std::string& headword)
@@ -173,8 +216,8 @@ void Suggester::fillForToken()
     const std::string ownLemma = tokenValue(text::kLemma);
     const bool onlyIf = m_settings.onlyIf != 0;
     if (onlyIf && !ownLemma.empty() && !tokenValue(text::kForm).empty()) {
-        m_fields.lemma = ownLemma;
-        runDependentFills(ownLemma);
+        propose(SuggestionList::Lemma, m_fields.lemma, ownLemma);
+        runDependentFills(m_fields.lemma);
         return;
     }
 
@@ -205,18 +248,17 @@ void Suggester::fillForToken()
     }
 
     if (list.empty()) {
-        m_fields.lemma.clear();
+        propose(SuggestionList::Lemma, m_fields.lemma, "");
         runDependentFills(m_fields.lemma);
         return;
     }
     if (onlyIf && !ownLemma.empty()) {
-        m_fields.lemma = ownLemma;
+        propose(SuggestionList::Lemma, m_fields.lemma, ownLemma);
         list.selected = -1;
-        runDependentFills(ownLemma);
+        runDependentFills(m_fields.lemma);
         return;
     }
-    list.selected = 0;
-    m_fields.lemma = list[0];
+    selectFirst(SuggestionList::Lemma, m_fields.lemma);
     runDependentFills(m_fields.lemma);
 }
 
@@ -305,6 +347,7 @@ void Suggester::addOpenTextHeadwords(const std::string& key, const std::string& 
 void Suggester::headwordEdited(const std::string& typed)
 {
     const std::string text = toNfc(typed);
+    touch(SuggestionList::Lemma);
     m_fields.lemma = text;
     if (suggestionsOff())
         return;
@@ -321,12 +364,14 @@ void Suggester::headwordEdited(const std::string& typed)
 void Suggester::meaningEdited(const std::string& typed)
 {
     const std::string text = toNfc(typed);
+    touch(SuggestionList::Meaning);
     m_fields.meaning = text;
     fillPartsOfSpeech(m_fields.lemma, text);
 }
 
 void Suggester::partOfSpeechChanged(int index)
 {
+    touch(SuggestionList::PartOfSpeech);
     m_fields.partOfSpeech = index;
     fillForms(m_fields.lemma);
 }
@@ -338,6 +383,7 @@ void Suggester::choose(SuggestionList which, std::size_t index)
         return;
     list.selected = static_cast<int>(index);
     const std::string item = list[index];
+    touch(which);
     switch (which) {
     case SuggestionList::Lemma:
         m_fields.lemma = item;
@@ -348,7 +394,7 @@ void Suggester::choose(SuggestionList which, std::size_t index)
         fillPartsOfSpeech(m_fields.lemma, m_fields.meaning);
         break;
     case SuggestionList::PartOfSpeech:
-        setPartOfSpeechFromText(item);
+        m_fields.partOfSpeech = std::max(0, partOfSpeechIndex(item));
         fillForms(m_fields.lemma);
         break;
     case SuggestionList::Form:
@@ -376,14 +422,14 @@ void Suggester::fillMeanings(const std::string& headword)
 
     const std::string own = tokenValue(text::kMeaning);
     if (m_settings.onlyIf != 0 && !own.empty()) {
-        m_fields.meaning = own;
-        fillPartsOfSpeech(headword, own);
+        propose(SuggestionList::Meaning, m_fields.meaning, own);
+        fillPartsOfSpeech(headword, m_fields.meaning);
         return;
     }
     if (headword.empty()) {
-        m_fields.meaning = own;
+        propose(SuggestionList::Meaning, m_fields.meaning, own);
         setPartOfSpeechFromText(tokenValue(text::kPartOfSpeech));
-        m_fields.form = tokenValue(text::kForm);
+        propose(SuggestionList::Form, m_fields.form, tokenValue(text::kForm));
         listOf(SuggestionList::PartOfSpeech).clear();
         listOf(SuggestionList::Form).clear();
         return;
@@ -423,10 +469,9 @@ void Suggester::fillMeanings(const std::string& headword)
     if (!list.empty()) {
         if (!list.contains(kNone))
             list.append(kNone);
-        list.selected = 0;
-        m_fields.meaning = dashToEmpty(list[0]);
+        selectFirst(SuggestionList::Meaning, m_fields.meaning);
     } else {
-        m_fields.meaning.clear();
+        propose(SuggestionList::Meaning, m_fields.meaning, "");
     }
     fillPartsOfSpeech(headword, m_fields.meaning);
 }
@@ -451,12 +496,12 @@ void Suggester::fillEquivalents(const std::string& headword, SuggestionList whic
     if (handledAsNotTagged())
         return;
     if (switchedOff) {
-        field.clear();
+        propose(which, field, "");
         return;
     }
     const std::string own = tokenValue(attribute);
     if (m_settings.onlyIf != 0 && !own.empty()) {
-        field = own;
+        propose(which, field, own);
         return;
     }
     const SuggestionSource source = m_settings.suggestionSource();
@@ -480,10 +525,9 @@ void Suggester::fillEquivalents(const std::string& headword, SuggestionList whic
     if (!list.empty()) {
         if (!list.contains(kNone))
             list.insertAt(1, kNone);
-        list.selected = 0;
-        field = dashToEmpty(list[0]);
+        selectFirst(which, field);
     } else {
-        field.clear();
+        propose(which, field, "");
     }
 }
 
@@ -529,10 +573,15 @@ void Suggester::fillPartsOfSpeech(const std::string& headword, const std::string
         for (const std::string& item : setAside)
             list.append(item);
     if (!list.empty()) {
-        list.selected = 0;
-        setPartOfSpeechFromText(list[0]);
+        if (isTouched(SuggestionList::PartOfSpeech)) {
+            const auto at = std::find(list.items().begin(), list.items().end(), partOfSpeechNameOf(partOfSpeechCode()));
+            list.selected = at == list.items().end() ? -1 : static_cast<int>(at - list.items().begin());
+        } else {
+            list.selected = 0;
+            setPartOfSpeechFromText(list[0]);
+        }
     } else {
-        m_fields.partOfSpeech = 0;
+        proposePartOfSpeech(0);
     }
     fillForms(headword);
 }
@@ -550,7 +599,7 @@ void Suggester::fillForms(const std::string& headword)
 
     const std::string own = tokenValue(text::kForm);
     if ((m_settings.onlyIf != 0 && !own.empty()) || headword.empty()) {
-        m_fields.form = own;
+        propose(SuggestionList::Form, m_fields.form, own);
         return;
     }
     const std::string surface = CPelmoraDoc::tokenText(m_doc.currentToken());
@@ -577,12 +626,10 @@ void Suggester::fillForms(const std::string& headword)
         for (const std::string& item : setAside)
             list.append(item);
     }
-    if (!list.empty()) {
-        list.selected = 0;
-        m_fields.form = list[0];
-    } else {
-        m_fields.form.clear();
-    }
+    if (!list.empty())
+        selectFirst(SuggestionList::Form, m_fields.form);
+    else
+        propose(SuggestionList::Form, m_fields.form, "");
 }
 
 void Suggester::addRuleForms(const std::string& surface, const std::string& headword, const std::string& own)

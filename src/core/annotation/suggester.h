@@ -11,6 +11,7 @@
 #include "text/pelmoradoc.h"
 
 #include <array>
+#include <bitset>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -108,6 +109,17 @@ public:
     void partOfSpeechChanged(int index);
     // The user selected an entry of a list.
     void choose(SuggestionList list, std::size_t index);
+    // The user chose a reason not to tag the token (index into the reasons; 0 is "-"). Choosing
+    // "-" for a token that had a reason makes it one to tag: the fills run for it.
+    void reasonChanged(int index);
+    // The user typed or chose in a field. The entry points above mark their own field; the form
+    // marks the fields it sets itself (Latvian, English, the form tag). A fill never overwrites
+    // a field marked since the token was shown; it still refills the field's list.
+    void touch(SuggestionList field) { m_touched.set(static_cast<std::size_t>(field)); }
+    bool isTouched(SuggestionList field) const { return m_touched.test(static_cast<std::size_t>(field)); }
+    // True while the form's reason says the token is not to be tagged (a reason other than "-"):
+    // the annotation fields are not written and the form does not take input for them.
+    bool isNotToTag() const { return m_fields.reason > 0; }
 
     // --- The fills, for the form and for tests -----------------------------------------------
     void fillMeanings(const std::string& headword);
@@ -146,8 +158,15 @@ private:
 
     CandidateList& listOf(SuggestionList which) { return m_lists[static_cast<std::size_t>(which)]; }
     bool suggestionsOff() const;
-    // True (after emptying the form as for a token not to be tagged) when the token has a reason.
+    // True (after emptying the lists, and at the token's showing its fields) when the form's
+    // reason says the token is not to be tagged.
     bool handledAsNotTagged();
+    // The fills' way into a field: a proposal goes in unless the user has touched the field.
+    void propose(SuggestionList field, std::string& value, const std::string& proposal);
+    void proposePartOfSpeech(int index);
+    // Selects in a filled list the entry the field shows: the first one, copied into the field,
+    // unless the user has touched the field, whose own value is then selected if listed.
+    void selectFirst(SuggestionList which, std::string& field);
     std::string tokenValue(const char* name) const;
     void runDependentFills(const std::string& headword);
     void fillEquivalents(const std::string& headword, SuggestionList which, const char* attribute,
@@ -174,6 +193,8 @@ private:
     std::vector<AnalyserProposal> m_analyses;
     bool m_moving = false;
     bool m_chosenInTextView = false;
+    bool m_showing = false;                      // within showCurrentToken
+    std::bitset<6> m_touched;                    // per list order: fields the user touched
 };
 
 }  // namespace pelmora

@@ -53,6 +53,25 @@ std::string lowerForMatch(std::string_view text)
 
 }  // namespace
 
+std::string describeSearchCriteria(const SearchCriteria& criteria)
+{
+    // The captions of the search dialog's check boxes, in the order of the fields.
+    static constexpr std::array<std::string_view, kSearchFieldCount> kCaptions = {
+        "sõne", "märksõna", "tähendus", "sõnaliik", "morf. vorm", "märgendamata", "stiil", "läti", "inglise",
+        "kommentaar"};
+    std::string words;
+    for (std::size_t i = 0; i < kSearchFieldCount; ++i) {
+        if (!criteria.checked[i])
+            continue;
+        const std::string& value = criteria.values[i];
+        if (!words.empty())
+            words += ", ";
+        words += kCaptions[i];
+        words += value == "*" ? std::string(" suvaline") : value.empty() ? std::string(" tühi") : " „" + value + "“";
+    }
+    return words;
+}
+
 const char* searchFieldName(SearchField field)
 {
     return kFieldNames[static_cast<std::size_t>(field)];

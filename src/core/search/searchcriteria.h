@@ -74,6 +74,10 @@ private:
     std::array<std::string, kSearchFieldCount> m_prepared;
 };
 
+// The criteria in words, as the search dialog names its fields: "sõne „kata“, märksõna „kala“";
+// "*" reads "suvaline" and "" reads "tühi". "" when no field is checked.
+std::string describeSearchCriteria(const SearchCriteria& criteria);
+
 // The token's value of a field: its text for Text, otherwise the attribute ("" when absent).
 std::string_view searchFieldValue(XmlNode token, SearchField field);
 

@@ -71,6 +71,14 @@ IdentifierTarget findIdentifier(const CPelmoraDoc& doc, int sentenceNumber, int 
     return target;
 }
 
+// "Ei leia" with the criteria that were sought, so that a field still ticked from an earlier
+// search is seen.
+std::string notFoundText(const SearchCriteria& criteria)
+{
+    const std::string words = describeSearchCriteria(criteria);
+    return words.empty() ? std::string(kNotFound) : std::string(kNotFound) + "\nOtsiti: " + words;
+}
+
 }  // namespace
 
 TextSearch::TextSearch(CPelmoraDoc& doc) : m_doc(doc), m_remembered(doc) {}
@@ -113,10 +121,27 @@ bool TextSearch::searchFromDialog(SearchCriteria criteria, bool mark, bool goToF
         break;
     }
     if (!hit) {
-        m_doc.prompter().message(MessageKind::Warning, kSearchCaption, kNotFound);
+        m_doc.prompter().message(MessageKind::Warning, kSearchCaption, notFoundText(criteria));
         return false;
     }
     return moveTo(hit);
+}
+
+std::size_t TextSearch::countMatches(const SearchCriteria& criteria) const
+{
+    const TokenMatcher matcher(criteria);
+    std::size_t count = 0;
+    for (XmlNode token = firstTokenOfText(m_doc); token; token = followingToken(token))
+        count += matcher.matches(token) ? 1 : 0;
+    return count;
+}
+
+std::string TextSearch::foundSummary(const SearchCriteria& criteria) const
+{
+    const std::size_t count = countMatches(criteria);
+    std::string text = "Leitud " + std::to_string(count) + (count == 1 ? " sõne" : " sõnet");
+    const std::string words = describeSearchCriteria(criteria);
+    return words.empty() ? text : text + ": " + words;
 }
 
 FindNextResult TextSearch::findNext()
@@ -128,7 +153,7 @@ FindNextResult TextSearch::findNext()
     const TokenMatcher matcher(*m_current);
     const XmlNode hit = firstMatch(followingToken(m_doc.currentToken()), matcher, followingToken);
     if (!hit) {
-        m_doc.prompter().message(MessageKind::Warning, kSearchCaption, kNotFound);
+        m_doc.prompter().message(MessageKind::Warning, kSearchCaption, notFoundText(*m_current));
         return FindNextResult::NotFound;
     }
     return moveTo(hit) ? FindNextResult::Found : FindNextResult::NotFound;

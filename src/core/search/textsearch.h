@@ -62,8 +62,12 @@ public:
     // --- Searches -------------------------------------------------------------------------
     // "Otsi ...": the criteria become the current search (dialog mode); with `mark` they are
     // added as a marking rule in their colour; with `goToFirst` the first hit in the direction
-    // becomes current ("Ei leia" when there is none). Returns true when a hit was made current.
+    // becomes current ("Ei leia" and the criteria used when there is none). Returns true when a hit was made current.
     bool searchFromDialog(SearchCriteria criteria, bool mark, bool goToFirst, SearchDirection direction);
+    // The number of tokens of the text the criteria match (in their own mode).
+    std::size_t countMatches(const SearchCriteria& criteria) const;
+    // What the window's status line says after a search: "Leitud 3 sõnet: märksõna „kala“".
+    std::string foundSummary(const SearchCriteria& criteria) const;
     // "Otsi järgmine": the next hit of the dialog search after the current token.
     FindNextResult findNext();
     // "Sõnaosa otsing": the criteria (mode Begins, Ends or Contains) become the current search and

@@ -43,6 +43,7 @@ constexpr int kTextHeight = 180;
 constexpr int kStripHeight = 30;
 // About the annotation form's natural height, for the first size of the window.
 constexpr int kFormHeight = 360;
+constexpr int kStatusMessageMs = 15000;  // how long a search's count stays in the status line
 constexpr const char* kAnalysisWarning =
     "See funktsioon ei tööta veel õigesti\nmurdetekstidega ja liivi tekstidega\nEi soovita kasutada.\n\n"
     "Kui seda on siiski vaja, anna teada\npelmora@example.org";
@@ -103,7 +104,14 @@ void CMainFrame::createPlayer()
     statusBar()->setSizeGripEnabled(false);
     // The strip shows once a recording has been played and goes with it.
     statusBar()->hide();
-    connect(m_player, &SentencePlayer::loadedChanged, statusBar(), &QStatusBar::setVisible);
+    // It also shows while it carries a message (a search's count).
+    connect(m_player, &SentencePlayer::loadedChanged, this, [this](bool loaded) {
+        m_recordingLoaded = loaded;
+        statusBar()->setVisible(loaded || !statusBar()->currentMessage().isEmpty());
+    });
+    connect(statusBar(), &QStatusBar::messageChanged, this, [this](const QString& message) {
+        statusBar()->setVisible(m_recordingLoaded || !message.isEmpty());
+    });
     m_player->setSentenceMarker([this](XmlNode sentence) { m_textView->setPlayingSentence(sentence); });
     connect(action(Command::PlaySentence), &QAction::triggered, m_player, &SentencePlayer::toggleCurrentSentence);
     m_editing->setHeardPosition([this] { return m_player->heardSeconds(); });
@@ -124,7 +132,7 @@ void CMainFrame::connectFormDialogs()
 {
     DialogRunner& dialogs = m_app.dialogs();
     m_formView->setFormTagEditor(
-        [this, &dialogs](const std::string& tag) { return editFormTag(tag, dialogs, this); });
+        [this, &dialogs](const std::string& tag, bool typing) { return editFormTag(tag, dialogs, this, typing); });
     m_formView->setSentenceCheck([this, &dialogs](XmlNode sentence) {
         SentenceCheckDialog dialog(sentence, m_app.settings().largeFonts != 0, this);
         dialogs.run(dialog);
@@ -166,6 +174,8 @@ void CMainFrame::createCommands()
     connect(m_files, &FileCommands::pathChanged, this, &CMainFrame::documentUpdated);
     m_search = new SearchCommands(m_doc, m_textView->search(), m_app.dialogs(), this);
     m_search->bind(actions);
+    connect(m_search, &SearchCommands::searchReported, this,
+            [this](const QString& summary) { statusBar()->showMessage(summary, kStatusMessageMs); });
 
     m_editing = new EditingCommands(m_doc, m_app.prompter(), m_app.dialogs(), m_app.files(), this);
     m_editing->bind(actions);

@@ -114,6 +114,7 @@ private:
     FileCommands* m_files = nullptr;
     ClipboardCommands* m_clipboard = nullptr;
     SearchCommands* m_search = nullptr;
+    bool m_recordingLoaded = false;  // the status line shows the player while a recording is loaded
     DictionaryCommands* m_dictionaryCommands = nullptr;
     EditingCommands* m_editing = nullptr;
     IoCommands* m_io = nullptr;

@@ -49,6 +49,7 @@ void SearchCommands::find()
     if (m_dialogs.run(dialog) != QDialog::Accepted)
         return;
     m_lastSearch = dialog.values();
+    Q_EMIT searchReported(toQt(m_search.foundSummary(m_lastSearch.criteria)));
     // No wait cursor: the walk is quick, and "Ei leia" would show under it.
     m_search.searchFromDialog(m_lastSearch.criteria, m_lastSearch.mark, m_lastSearch.goToFirst,
                               m_lastSearch.direction);
@@ -63,6 +64,7 @@ void SearchCommands::findNext()
         find();
         return;
     }
+    Q_EMIT searchReported(toQt(m_search.foundSummary(*m_search.currentSearch())));
     m_doc.updateAllViews();
 }
 
@@ -75,6 +77,7 @@ void SearchCommands::partOfWordSearch()
         return;
     m_lastPartOfWord = dialog.values();
     m_search.partOfWordSearch(m_lastPartOfWord.criteria());
+    Q_EMIT searchReported(toQt(m_search.foundSummary(*m_search.currentSearch())));
     m_doc.updateAllViews();
 }
 

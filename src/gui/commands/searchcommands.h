@@ -49,6 +49,10 @@ public Q_SLOTS:
     void nextMarked();              // "Jä&rgmine värviga märgitud sõna"
     void previousMarked();          // "&Eelmine värviga märgitud sõna"
 
+Q_SIGNALS:
+    // After every search: how many tokens it found and with what, for the status line.
+    void searchReported(const QString& summary);
+
 private:
     // Every command needs a current token; without one it does nothing.
     bool hasCurrentToken() const;

@@ -190,6 +190,8 @@ QCheckBox* FormTagDialog::box(std::string_view abbreviation) const
     return index < 0 ? nullptr : m_boxes[static_cast<std::size_t>(index)];
 }
 
+QLineEdit* FormTagDialog::extraInfoEdit() const { return m_ui->extraInfoEdit; }
+
 void FormTagDialog::recolour()
 {
     const auto colours = formTagColours(ticks());
@@ -201,9 +203,13 @@ void FormTagDialog::recolour()
     }
 }
 
-std::optional<std::string> editFormTag(const std::string& tag, DialogRunner& dialogs, QWidget* parent)
+std::optional<std::string> editFormTag(const std::string& tag, DialogRunner& dialogs, QWidget* parent, bool typing)
 {
     FormTagDialog dialog(tag, parent);
+    if (typing) {
+        dialog.extraInfoEdit()->setFocus();
+        dialog.extraInfoEdit()->end(false);
+    }
     if (dialogs.run(dialog) != QDialog::Accepted)
         return std::nullopt;
     return dialog.tag();

@@ -39,6 +39,8 @@ public:
 
     // The check box of an abbreviation ("sg."), or nullptr.
     QCheckBox* box(std::string_view abbreviation) const;
+    // "Lisainfo:".
+    QLineEdit* extraInfoEdit() const;
 
 private:
     void buildBoxes();
@@ -53,7 +55,9 @@ private:
 };
 
 // Runs the editor on a tag; the new tag, or nothing when it was cancelled.
-std::optional<std::string> editFormTag(const std::string& tag, DialogRunner& dialogs, QWidget* parent);
+// With `typing` the free text takes the focus, its caret at the end, so typing goes on there.
+std::optional<std::string> editFormTag(const std::string& tag, DialogRunner& dialogs, QWidget* parent,
+                                       bool typing = false);
 
 // Runs the editor on the text of a field and puts the new tag into it; the field keeps its text
 // when the editor is cancelled.

@@ -2,6 +2,7 @@
 // the letter keyboard.
 #include "form/pelmoraformview.h"
 
+#include "annotation/formtag.h"
 #include "annotation/lemmatiser.h"
 #include "annotation/lettercomposition.h"
 #include "annotation/vocabularies.h"
@@ -54,6 +55,34 @@ private:
     std::function<void()> m_press;
 };
 
+// The form-tag field takes no typing: a letter typed or Enter opens the form-tag editor.
+class FormTagKeys final : public QObject {
+public:
+    FormTagKeys(QObject* parent, std::function<void(const QString&)> typed, std::function<void()> enter)
+        : QObject(parent), m_typed(std::move(typed)), m_enter(std::move(enter))
+    {
+    }
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        if (event->type() != QEvent::KeyPress)
+            return false;
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
+            m_enter();
+            return true;
+        }
+        const bool command = key->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier);
+        if (command || key->text().isEmpty() || !key->text().front().isPrint())
+            return false;
+        m_typed(key->text());
+        return true;
+    }
+
+private:
+    std::function<void(const QString&)> m_typed;
+    std::function<void()> m_enter;
+};
+
 }  // namespace
 
 CPelmoraFormView::CPelmoraFormView(CPelmoraDoc& doc, Settings& settings, CDictionary* dictionary, Prompter& prompter,
@@ -90,10 +119,20 @@ CPelmoraFormView::CPelmoraFormView(CPelmoraDoc& doc, Settings& settings, CDictio
     for (QComboBox* box : {m_ui->partOfSpeechCombo, m_ui->styleCombo, m_ui->reasonCombo})
         box->setCurrentIndex(-1);
 
-    // The form tag is only edited through its editor; it still reads as a field.
-    QPalette white = m_ui->formEdit->palette();
-    white.setColor(QPalette::Base, Qt::white);
-    m_ui->formEdit->setPalette(white);
+    // The form tag is only edited through its editor, and looks it: the background of a
+    // read-only field, and a tool tip that tells how to change it.
+    QPalette readOnly = m_ui->formEdit->palette();
+    readOnly.setColor(QPalette::Base, readOnly.color(QPalette::Window));
+    m_ui->formEdit->setPalette(readOnly);
+    m_ui->formEdit->setToolTip(QStringLiteral("Vormi muudetakse vormiinfo aknas: nupp „...“, Enter või kirjutamine"));
+
+    // Why a token is not annotated, under the reason it has.
+    m_notToTagHint = new QLabel(this);
+    m_notToTagHint->setObjectName(QStringLiteral("notToTagHint"));
+    QPalette hintColour = m_notToTagHint->palette();
+    hintColour.setColor(QPalette::WindowText, QColor(0, 0, 128));
+    m_notToTagHint->setPalette(hintColour);
+    m_ui->tagsGrid->addWidget(m_notToTagHint, 2, 0, 1, 2);
 
     m_navigationMenu = new QMenu(QStringLiteral("FormView"), this);
     for (std::size_t i = 0; i < kNavigationKindCount; ++i) {
@@ -141,7 +180,7 @@ void CPelmoraFormView::settingsChanged()
 
 // --- Hooks -----------------------------------------------------------------------------------
 
-void CPelmoraFormView::setFormTagEditor(std::function<std::optional<std::string>(const std::string&)> editor)
+void CPelmoraFormView::setFormTagEditor(FormTagEditor editor)
 {
     m_formTagEditor = std::move(editor);
 }
@@ -213,13 +252,20 @@ void CPelmoraFormView::connectFields()
     connect(ui.formTagButton, &QPushButton::clicked, this, &CPelmoraFormView::editFormTag);
 
     auto* enter = new EnterPresses(this, [this] { m_ui->rememberAndShowNextButton->click(); });
-    for (QWidget* field : std::initializer_list<QWidget*>{ui.headwordEdit, ui.meaningEdit, ui.formEdit, ui.latvianEdit,
+    for (QWidget* field : std::initializer_list<QWidget*>{ui.headwordEdit, ui.meaningEdit, ui.latvianEdit,
                                                           ui.englishEdit, ui.partOfSpeechCombo, ui.styleCombo,
                                                           ui.reasonCombo})
         field->installEventFilter(enter);
-    // A candidate picked with the arrow keys is confirmed with Enter as well.
-    for (std::size_t i = 0; i < 6; ++i)
-        candidateList(static_cast<SuggestionList>(i))->installEventFilter(enter);
+    ui.formEdit->installEventFilter(new FormTagKeys(
+        this, [this](const QString& typed) { editFormTagTyped(typed); }, [this] { editFormTag(); }));
+    // Enter in a candidate list takes the entry under the focus and is then confirmed as well.
+    for (std::size_t i = 0; i < 6; ++i) {
+        QListWidget* list = candidateList(static_cast<SuggestionList>(i));
+        list->installEventFilter(new EnterPresses(this, [this, list] {
+            candidateConfirmed(list);
+            m_ui->rememberAndShowNextButton->click();
+        }));
+    }
 
     for (QLineEdit* edit : {ui.headwordEdit, ui.meaningEdit, ui.latvianEdit, ui.englishEdit})
         connect(edit, &QLineEdit::textEdited, this, [this, edit] { fieldTyped(edit); });
@@ -230,7 +276,10 @@ void CPelmoraFormView::connectFields()
         showModel();
     });
     connect(ui.styleCombo, &QComboBox::activated, this, [this](int index) { m_suggester.fields().style = index; });
-    connect(ui.reasonCombo, &QComboBox::activated, this, [this](int index) { m_suggester.fields().reason = index; });
+    connect(ui.reasonCombo, &QComboBox::activated, this, [this](int index) {
+        m_suggester.reasonChanged(index);
+        showModel();
+    });
     connect(ui.commentEdit, &QPlainTextEdit::textChanged, this, [this] {
         if (!m_updating)
             m_suggester.fields().comment = toStd(m_ui->commentEdit->toPlainText());
@@ -246,7 +295,10 @@ void CPelmoraFormView::connectFields()
     }};
     for (const auto& [which, list] : lists) {
         const SuggestionList kind = which;
-        connect(list, &QListWidget::currentRowChanged, this, [this, kind](int row) { candidateChosen(kind, row); });
+        // Only a choice writes into the field: the focus entering a list makes an entry current
+        // without selecting it.
+        QListWidget* widget = list;
+        connect(list, &QListWidget::itemSelectionChanged, this, [this, kind, widget] { candidateChosen(kind, widget); });
     }
     connect(qApp, &QApplication::focusChanged, this, &CPelmoraFormView::focusChanged);
 }
@@ -272,11 +324,22 @@ void CPelmoraFormView::attributeChanged(XmlNode element, const char* name, std::
         m_ui->audioLabel->setText(toQt(audioPositionLabel(element)));
 }
 
+void CPelmoraFormView::documentAboutToBeCleared()
+{
+    m_documentReplaced = true;
+}
+
 void CPelmoraFormView::redrawFromDocument()
 {
     m_redrawPending = false;
     const XmlNode current = m_doc.currentToken();
-    const bool changed = current != m_shown.token() || m_shownEdited || m_shownStructure != m_doc.structureRevision();
+    const bool changed = current != m_shown.token() || m_shownEdited || m_documentReplaced ||
+                         m_shownStructure != m_doc.structureRevision();
+    if (m_documentReplaced) {
+        // Values typed for the previous text are not carried into this one.
+        m_suggester.fields() = SuggestionFields();
+        m_documentReplaced = false;
+    }
     if (changed) {
         m_shown.set(current);
         m_shownEdited = false;
@@ -328,17 +391,43 @@ void CPelmoraFormView::showModel()
     showList(SuggestionList::English, ui.englishList);
     const XmlNode token = m_doc.currentToken();
     ui.audioLabel->setText(toQt(audioPositionLabel(token ? CPelmoraDoc::sentenceOf(token) : XmlNode())));
+    showWhetherToTag();
     m_updating = false;
+}
+
+void CPelmoraFormView::showWhetherToTag()
+{
+    ::Ui::CPelmoraFormView& ui = *m_ui;
+    const bool toTag = !m_suggester.isNotToTag();
+    for (QWidget* widget : std::initializer_list<QWidget*>{
+             ui.headwordLabel, ui.headwordEdit, ui.headwordList, ui.meaningLabel, ui.meaningEdit, ui.meaningList,
+             ui.partOfSpeechLabel, ui.partOfSpeechCombo, ui.partOfSpeechList, ui.formLabel, ui.formEdit,
+             ui.formTagButton, ui.formList, ui.latvianLabel, ui.latvianEdit, ui.latvianList, ui.englishLabel,
+             ui.englishEdit, ui.englishList, ui.styleLabel, ui.styleCombo, ui.lettersPane})
+        widget->setEnabled(toTag);
+    m_notToTagHint->setText(toTag ? QString()
+                                  : QStringLiteral("Seda sõnet ei märgendata: ") +
+                                        toQt(reasonText(m_suggester.fields().reason)));
 }
 
 // --- Typing and choosing ---------------------------------------------------------------------
 
-void CPelmoraFormView::candidateChosen(SuggestionList which, int row)
+void CPelmoraFormView::candidateChosen(SuggestionList which, QListWidget* list)
 {
-    if (m_updating || row < 0)
+    if (m_updating)
         return;
-    m_suggester.choose(which, static_cast<std::size_t>(row));
+    const QList<QListWidgetItem*> selected = list->selectedItems();
+    if (selected.isEmpty())
+        return;
+    m_suggester.choose(which, static_cast<std::size_t>(list->row(selected.front())));
     showModel();
+}
+
+void CPelmoraFormView::candidateConfirmed(QListWidget* list)
+{
+    QListWidgetItem* current = list->currentItem();
+    if (current && !current->isSelected())
+        list->setCurrentItem(current, QItemSelectionModel::ClearAndSelect);
 }
 
 void CPelmoraFormView::fieldTyped(QLineEdit* edit)
@@ -356,8 +445,10 @@ void CPelmoraFormView::fieldTyped(QLineEdit* edit)
         showModel();
     } else if (edit == m_ui->latvianEdit) {
         m_suggester.fields().latvian = text;
+        m_suggester.touch(SuggestionList::Latvian);
     } else if (edit == m_ui->englishEdit) {
         m_suggester.fields().english = text;
+        m_suggester.touch(SuggestionList::English);
     }
 }
 
@@ -427,13 +518,22 @@ void CPelmoraFormView::countRemembered()
     m_ui->countLabel->setText(QString::number(m_remembered));
 }
 
+// A token not to annotate that keeps its reason and comment has nothing to be remembered: it is
+// neither written again nor counted.
+bool CPelmoraFormView::nothingToRemember() const
+{
+    return rememberLeavesNotTaggedTokenAsItIs(m_doc, fieldsFromControls());
+}
+
 void CPelmoraFormView::remember()
 {
     if (!m_doc.currentToken())
         return;
-    writeToken();
-    m_ui->headwordEdit->setFocus(Qt::OtherFocusReason);
-    countRemembered();
+    if (!nothingToRemember()) {
+        writeToken();
+        countRemembered();
+    }
+    focusFirstField();
     redrawFromDocument();
 }
 
@@ -441,9 +541,18 @@ void CPelmoraFormView::rememberAndShowNext()
 {
     if (!m_doc.currentToken())
         return;
-    writeToken();
-    countRemembered();
+    if (!nothingToRemember()) {
+        writeToken();
+        countRemembered();
+    }
     showNext();
+}
+
+void CPelmoraFormView::focusFirstField()
+{
+    // A token not to annotate takes no headword: the reason is where its keys go.
+    QWidget* first = m_ui->headwordEdit->isEnabled() ? static_cast<QWidget*>(m_ui->headwordEdit) : m_ui->reasonCombo;
+    first->setFocus(Qt::OtherFocusReason);
 }
 
 // --- Moves -----------------------------------------------------------------------------------
@@ -468,15 +577,16 @@ void CPelmoraFormView::showNext()
     redrawFromDocument();
     m_suggester.setMoving(false);
     if (result == ShowNextResult::Moved)
-        m_ui->headwordEdit->setFocus(Qt::OtherFocusReason);
+        focusFirstField();
 }
 
 void CPelmoraFormView::back()
 {
     m_suggester.setMoving(true);
-    if (m_navigation.back())
-        m_ui->headwordEdit->setFocus(Qt::OtherFocusReason);
+    const bool moved = m_navigation.back();
     redrawFromDocument();
+    if (moved)
+        focusFirstField();
     m_suggester.setMoving(false);
 }
 
@@ -520,11 +630,24 @@ void CPelmoraFormView::headwordNotes()
 
 void CPelmoraFormView::editFormTag()
 {
-    if (!m_doc.currentToken() || !m_formTagEditor)
+    openFormTagEditor(toStd(m_ui->formEdit->text()), false);
+}
+
+void CPelmoraFormView::editFormTagTyped(const QString& typed)
+{
+    FormTagTicks ticks = takeApartFormTag(toStd(m_ui->formEdit->text()));
+    ticks.extraInfo += toStd(typed);
+    openFormTagEditor(putTogetherFormTag(ticks), true);
+}
+
+void CPelmoraFormView::openFormTagEditor(const std::string& tag, bool typing)
+{
+    if (!m_doc.currentToken() || !m_formTagEditor || m_suggester.isNotToTag())
         return;
-    if (const std::optional<std::string> tag = m_formTagEditor(toStd(m_ui->formEdit->text()))) {
-        m_ui->formEdit->setText(toQt(*tag));
-        m_suggester.fields().form = *tag;
+    if (const std::optional<std::string> edited = m_formTagEditor(tag, typing)) {
+        m_ui->formEdit->setText(toQt(*edited));
+        m_suggester.fields().form = *edited;
+        m_suggester.touch(SuggestionList::Form);
     }
     m_ui->formEdit->setFocus(Qt::OtherFocusReason);
 }

@@ -16,6 +16,7 @@
 #include <string>
 
 class QComboBox;
+class QLabel;
 class QLineEdit;
 class QListWidget;
 class QMenu;
@@ -44,7 +45,10 @@ public:
 
     // --- Hooks for the dialogs; a button without its hook does nothing ----------------------
     // "Morf. &vorm:" button: gets the current tag, returns the new one or nothing when cancelled.
-    void setFormTagEditor(std::function<std::optional<std::string>(const std::string& currentTag)> editor);
+    // `typing`: the editor opens because the user typed into the field; what was typed is the
+    // tag's free text, and the editor should take further typing there.
+    using FormTagEditor = std::function<std::optional<std::string>(const std::string& currentTag, bool typing)>;
+    void setFormTagEditor(FormTagEditor editor);
     // "La&use kontroll" and the check after leaving a sentence.
     void setSentenceCheck(std::function<void(XmlNode sentence)> check);
     // "Lisa lause t&õlge" and the translation after leaving a sentence.
@@ -75,6 +79,10 @@ public:
     void headwordNotes();
     void translateSentence();
     void editFormTag();
+    // Opens the editor as typing into the form-tag field does: `typed` goes into its free text.
+    void editFormTagTyped(const QString& typed);
+    // DocumentObserver: another text replaces this one; nothing typed for it stays.
+    void documentAboutToBeCleared() override;
     // Inserts a letter into the headword or Latvian field that had the focus last.
     void insertSpecialLetter(QChar letter);
 
@@ -87,6 +95,8 @@ public:
     QComboBox* reasonBox() const;
     QComboBox* styleBox() const;
     QPushButton* backButton() const;
+    // The line that says why the shown token is not annotated; empty for a token to annotate.
+    QLabel* notToTagHint() const { return m_notToTagHint; }
     QMenu* navigationMenu() const { return m_navigationMenu; }
     const ::Ui::CPelmoraFormView& ui() const { return *m_ui; }
     Suggester& suggester() { return m_suggester; }
@@ -106,12 +116,19 @@ private:
     void connectFields();
     void showModel();
     void showList(SuggestionList which, QListWidget* list);
-    void candidateChosen(SuggestionList which, int row);
+    void candidateChosen(SuggestionList which, QListWidget* list);
+    void candidateConfirmed(QListWidget* list);
+    // Enables the annotation fields for a token to annotate; for one not to, disables them and
+    // says why.
+    void showWhetherToTag();
+    void openFormTagEditor(const std::string& tag, bool typing);
+    void focusFirstField();
     void fieldTyped(QLineEdit* edit);
     void replaceWhileTyping(QLineEdit* edit);
     SuggestionFields fieldsFromControls() const;
     void writeToken();
     void countRemembered();
+    bool nothingToRemember() const;
     void sentenceLeft(XmlNode sentence);
     void showNavigationMenu();
     void focusChanged(QWidget* old, QWidget* now);
@@ -126,6 +143,7 @@ private:
     std::unique_ptr<::Ui::CPelmoraFormView> m_ui;
     FormMnemonics* m_mnemonics = nullptr;
     QMenu* m_navigationMenu = nullptr;
+    QLabel* m_notToTagHint = nullptr;
 
     NavigationKind m_kind = NavigationKind::NextToken;
     int m_remembered = 0;
@@ -135,8 +153,9 @@ private:
     std::uint64_t m_shownStructure = 0;
     bool m_redrawPending = false;
     bool m_updating = false;              // fields are being set from the model
+    bool m_documentReplaced = false;      // another text was opened since the last redraw
 
-    std::function<std::optional<std::string>(const std::string&)> m_formTagEditor;
+    FormTagEditor m_formTagEditor;
     std::function<void(XmlNode)> m_sentenceCheck;
     std::function<void(XmlNode)> m_translation;
     std::function<void(const std::string&)> m_headwordNotes;

@@ -113,7 +113,7 @@ INSTANTIATE_TEST_SUITE_P(
                       ColourCase{"OtherBoxesDoNotCount", "prf.cli.", "bbbbbbbbbbb"},
                       ColourCase{"TwoCases", "sg.nom.gen.", "rgbbbbbbbbb"},
                       ColourCase{"TwoNumbers", "sg.pl.nom.", "grbbbbbbbbb"},
-                      ColourCase{"TwoPersonsTensesMoodsVoices", "pers.ips.ind.knd.pr.ipf.sg.1.2.", "bgrrrrbbbbb"}),
+                      ColourCase{"TwoPersonsTensesMoodsVoices", "pers.ips.ind.knd.pr.ipf.sg.1.2.", "borrrrbbbbb"}),
     test::ByName{});
 
 TEST(FormTagColours, CaptionsAndDrawingColours)

@@ -150,6 +150,56 @@ TEST_F(SuggesterTest, TokenNotToBeTaggedShowsItsReasonAndNothingElse)
         EXPECT_TRUE(suggester->list(static_cast<SuggestionList>(list)).empty());
 }
 
+TEST_F(SuggesterTest, FieldsTheUserTouchedKeepTheirValuesThroughTheCascade)
+{
+    open(textOf({token("a", "kala", "lemma=\"kala\" tahendus=\"kala\" liik=\"S\" lati=\"zivs\"") +
+                 token("b", "kalad")}));
+    show("b");
+    suggester->headwordEdited("kala");
+    EXPECT_EQ(suggester->fields().meaning, "kala");
+    EXPECT_EQ(suggester->fields().latvian, "zivs");
+    suggester->meaningEdited("ääres");
+    suggester->partOfSpeechChanged(partOfSpeechIndex("V"));
+    suggester->fields().latvian = "malā";
+    suggester->touch(SuggestionList::Latvian);
+    // A letter more in the headword: the lists follow it, the touched fields keep what was typed.
+    suggester->headwordEdited("kalad");
+    EXPECT_EQ(suggester->fields().meaning, "ääres");
+    EXPECT_EQ(suggester->fields().partOfSpeech, partOfSpeechIndex("V"));
+    EXPECT_EQ(suggester->fields().latvian, "malā");
+    EXPECT_TRUE(suggester->list(SuggestionList::Meaning).empty());
+    // Back to a headword with candidates: listed, but the field's own value stays and the list
+    // selects nothing it does not show.
+    suggester->headwordEdited("kala");
+    EXPECT_EQ(items(SuggestionList::Meaning), (Items{"kala", "-"}));
+    EXPECT_EQ(suggester->fields().meaning, "ääres");
+    EXPECT_EQ(suggester->list(SuggestionList::Meaning).selected, -1);
+    // Shown anew, the token is filled as before.
+    show("b");
+    suggester->headwordEdited("kala");
+    EXPECT_EQ(suggester->fields().meaning, "kala");
+}
+
+TEST_F(SuggesterTest, ChoosingNoReasonMakesATokenNotToTagOneToTag)
+{
+    open(textOf({token("a", "kala", "lemma=\"kala\" tahendus=\"kala\"") +
+                 token("b", "kala", "meta=\"intervjueerija\"")}));
+    show("b");
+    EXPECT_TRUE(suggester->isNotToTag());
+    EXPECT_TRUE(rememberLeavesNotTaggedTokenAsItIs(doc, suggester->fields()));
+    suggester->fields().comment = "uus";
+    EXPECT_FALSE(rememberLeavesNotTaggedTokenAsItIs(doc, suggester->fields()));
+
+    suggester->reasonChanged(0);
+    EXPECT_FALSE(suggester->isNotToTag());
+    EXPECT_FALSE(rememberLeavesNotTaggedTokenAsItIs(doc, suggester->fields()));
+    // The fills run for it now, and typing does not bring the stored reason back.
+    EXPECT_EQ(suggester->fields().lemma, "kala");
+    suggester->headwordEdited("kalā");
+    EXPECT_EQ(suggester->fields().reason, 0);
+    EXPECT_EQ(suggester->fields().lemma, "kalā");
+}
+
 TEST_F(SuggesterTest, OnlyIfShowsTheTokensOwnAnnotation)
 {
     open(textOf({token("a", "kala", "lemma=\"kala\" tahendus=\"kala\" liik=\"S\"") +

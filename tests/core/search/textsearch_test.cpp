@@ -86,8 +86,10 @@ TEST_F(TextSearchTest, FindNextWalksOnAndSaysWhenNothingIsLeft)
     EXPECT_EQ(search.findNext(), FindNextResult::NotFound);
     EXPECT_EQ(currentId(), "l2_s1");
     ASSERT_EQ(prompter.entries().size(), 1u);
-    EXPECT_EQ(prompter.entries()[0].text, "Ei leia");
+    // The message names what was sought, so that a field left ticked is seen.
+    EXPECT_EQ(prompter.entries()[0].text, "Ei leia\nOtsiti: sõne „kata“");
     EXPECT_EQ(prompter.entries()[0].title, "Otsing");
+    EXPECT_EQ(search.foundSummary(textCriteria("kata")), "Leitud 2 sõnet: sõne „kata“");
     EXPECT_EQ(prompter.entries()[0].kind, MessageKind::Warning);
 }
 
@@ -123,7 +125,7 @@ TEST_F(TextSearchTest, DialogDirections)
     goTo("l1_s3");
     EXPECT_FALSE(search.searchFromDialog(textCriteria("kata"), false, true, SearchDirection::BackwardFromCurrent));
     EXPECT_EQ(currentId(), "l1_s3");
-    EXPECT_EQ(prompter.lastText(), "Ei leia");
+    EXPECT_EQ(prompter.lastText(), "Ei leia\nOtsiti: sõne „kata“");
 }
 
 TEST_F(TextSearchTest, DialogSearchCanMarkWithoutMoving)
