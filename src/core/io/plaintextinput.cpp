@@ -13,18 +13,22 @@ namespace pelmora {
 namespace {
 
 constexpr const char* kNotUnicode = "Fail ei ole unicode'is.\nEi saa avada.";
+// The explanations are one line each: the message box wraps them to its width.
 constexpr const char* kUnknownEncoding =
-    "Fail ei ole unicode'is.\nSalvesta fail UTF-8 või UTF-16 (Unicode) kodeeringus (nt Notepadis \"Salvesta nimega\",\n"
-    "kodeering UTF-8).\nEi saa avada.";
+    "Fail ei ole unicode'is.\n"
+    "Salvesta fail UTF-8 või UTF-16 (Unicode) kodeeringus (nt Notepadis \"Salvesta nimega\", kodeering UTF-8).\n"
+    "Ei saa avada.";
 constexpr const char* kNoTag =
     "Fail ei alga märgendiga.\n"
-    "Imporditav tekst algab märgendiga nurksulgudes: päisega <info>...</info> (küla <kla>, pealkiri <plk>,\n"
-    "keelejuht <kj>), suulises tekstis kõneleja märgendiga <u who=ID>, kirjalikus tekstis lehekülje\n"
-    "märgendiga <lk=NUMBER>. Iga rida on üks lause (või jaga laused lõpumärkide järgi).\n"
+    "Imporditav tekst algab märgendiga nurksulgudes: päisega <info>...</info> (küla <kla>, pealkiri <plk>, "
+    "keelejuht <kj>), suulises tekstis kõneleja märgendiga <u who=ID>, kirjalikus tekstis lehekülje märgendiga "
+    "<lk=NUMBER>. Iga rida on üks lause (või jaga laused lõpumärkide järgi).\n"
+    "\n"
     "Näide:\n"
     "<info><kla>Kuolka</kla><kj>Marta</kj></info>\n"
     "<u who=i1>Mis sinā tīed?</u>\n"
     "<u who=k1>Minā um kalāmīez.</u>\n"
+    "\n"
     "Ei saa avada.";
 
 enum class Encoding { Utf16Le, Utf16Be, Utf8, Unknown };

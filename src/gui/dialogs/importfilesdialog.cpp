@@ -66,6 +66,7 @@ void ImportFilesDialog::setSentenceChoices(bool split, const QString& abbreviati
 {
     m_ui->splitCheck->setChecked(split);
     m_ui->abbreviationsEdit->setText(abbreviations);
+    m_ui->abbreviationsEdit->setCursorPosition(0);
     m_ui->abbreviationsEdit->setEnabled(split);
     m_ui->abbreviationsLabel->setEnabled(split);
 }

@@ -184,7 +184,7 @@ TEST_F(PlainTextImportTest, NoTagMessageExplainsTheMarkUpWithAnExample)
     const std::string heading = "Näide:\n";
     const std::size_t example = message.find(heading) + heading.size();
     ASSERT_GT(example, heading.size());
-    const std::string lines = message.substr(example, message.rfind("Ei saa avada.") - example);
+    const std::string lines = message.substr(example, message.find("\n\n", example) + 1 - example);
     EXPECT_EQ(std::count(lines.begin(), lines.end(), '\n'), 3);
     ASSERT_TRUE(import(lines, typed("suuline"))) << m_prompter.lastText();
     EXPECT_EQ(describeBody(m_doc), "l1 koneleja=i1: Mis{id=l1_s1} sinā{id=l1_s2} tīed{id=l1_s3} ?{id=l1_s4 meta=vahemärk}\n"
