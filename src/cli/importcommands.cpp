@@ -6,6 +6,7 @@
 #include "common/strings.h"
 #include "io/dialectimport.h"
 #include "io/plaintextimport.h"
+#include "io/sentencesplitting.h"
 #include "text/pelmoradoc.h"
 
 #include <iostream>
@@ -23,6 +24,8 @@ struct ImportOptions {
     std::string id;
     std::string type;
     bool force = false;
+    bool splitSentences = false;
+    std::string abbreviations = defaultAbbreviationList();
 };
 
 // The text data as the file gives it, completed by the flags; asked only once, since a command
@@ -51,7 +54,10 @@ int runImportText(const ImportOptions& o)
         return kExitFailed;
     }
     CPelmoraDoc doc(prompter);
-    if (!ImportPlainText(doc, o.input, o.output, prompter, dataFromFlags(o)))
+    PlainTextImportOptions options;
+    options.splitSentences = o.splitSentences;
+    options.abbreviations = parseAbbreviations(o.abbreviations);
+    if (!ImportPlainText(doc, o.input, o.output, prompter, dataFromFlags(o), {}, options))
         return kExitFailed;
     return doc.saveDocument(o.output) ? kExitOk : kExitFailed;
 }
@@ -73,12 +79,16 @@ void addImportCommands(CLI::App& app, RunState& state)
 {
     auto o = std::make_shared<ImportOptions>();
 
-    CLI::App* text = app.add_subcommand("import-text", "Import a marked-up UTF-16 plain text as a new corpus text");
-    text->add_option("IN", o->input, "UTF-16 text with byte-order mark")->required();
+    CLI::App* text = app.add_subcommand("import-text", "Import a marked-up UTF-8 or UTF-16 plain text as a new corpus text");
+    text->add_option("IN", o->input, "Marked-up text, UTF-8 or UTF-16")->required();
     text->add_option("OUT", o->output, "New corpus text")->required();
     text->add_option("--id", o->id, "Text identifier");
     text->add_option("--type", o->type, "suuline or kirjalik")->check(CLI::IsMember({"suuline", "kirjalik"}));
     text->add_flag("--force", o->force, "Replace an existing OUT");
+    text->add_flag("--split-sentences", o->splitSentences, "Also end sentences at . ? ! ... inside a line");
+    text->add_option("--abbreviations", o->abbreviations,
+                     "Abbreviations kept whole when splitting sentences, separated by blanks or commas")
+        ->capture_default_str();
     text->callback([o, &state] { state.exitCode = runImportText(*o); });
 
     CLI::App* dialect = app.add_subcommand(

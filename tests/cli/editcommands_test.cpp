@@ -123,7 +123,7 @@ TEST(CliEditFile, UnreadableInputIsReported)
     const std::string in = dir.file("missing.xml");
     const test::ProcessResult result = runProcess(kCli, {"edit", in, "-o", dir.file("out.xml"), "split", "l1_s1"});
     EXPECT_EQ(result.exitCode, 1);
-    EXPECT_EQ(result.err, "Vigane fail " + in + ".\n");
+    EXPECT_EQ(result.err, "Vigane fail " + in + ": faili ei saa lugeda (faili või kausta pole olemas)\n");
 }
 
 TEST(CliEditFile, CombinationCarriesItsValuesAndMarks)

@@ -4,6 +4,9 @@
 
 #include <gtest/gtest.h>
 
+#include <utility>
+#include <vector>
+
 namespace pelmora {
 namespace {
 
@@ -65,19 +68,39 @@ TEST(CliImportText, HeaderMetadataReachesTheSavedText)
     EXPECT_EQ(std::string(saved.root().child("sisu").child("lause").attribute("koneleja").value()), "k1");
 }
 
+TEST(CliImportText, SplitSentencesKeepsTheGivenAbbreviationsWhole)
+{
+    TempDir dir;
+    const std::string in = dir.file("in.txt");
+    test::writeFile(in, "<u who=k1>Tuli nt. Jaan. Tuli kr. Peeter! Kalā?\n");
+    // Expected (sentences): one line by default; split at the marks, "nt." kept whole by default,
+    // "kr." only when listed.
+    for (const auto& [extra, sentences] : {std::pair<std::vector<std::string>, std::size_t>{{}, 1},
+                                           {{"--split-sentences"}, 4},
+                                           {{"--split-sentences", "--abbreviations", "nt., kr"}, 3}}) {
+        std::vector<std::string> arguments{"import-text", in, dir.file("out.xml"), "--id", "T", "--type", "suuline", "--force"};
+        arguments.insert(arguments.end(), extra.begin(), extra.end());
+        const test::ProcessResult result = runProcess(kCli, arguments);
+        ASSERT_EQ(result.exitCode, 0) << result.err;
+        XmlDocument saved;
+        ASSERT_TRUE(saved.load(dir.file("out.xml")));
+        EXPECT_EQ(saved.root().select_nodes("//lause[@koneleja='k1']").size(), sentences) << extra.size();
+    }
+}
+
 TEST(CliImportText, RefusedInputLeavesAForcedOutputWhole)
 {
     TempDir dir;
     const std::string in = dir.file("in.txt");
     const std::string out = dir.file("out.xml");
-    test::writeFile(in, "<u who=k1>UTF-8 text</u>\n");
+    test::writeFile(in, "text without its mark-up\n");
     test::writeFile(out, "precious");
     const test::ProcessResult result =
         runProcess(kCli, {"import-text", in, out, "--id", "T", "--type", "suuline", "--force"});
     EXPECT_EQ(result.exitCode, 1);
     EXPECT_EQ(test::readFile(out), "precious");
     EXPECT_EQ(runProcess(kCli, {"import-text", in, in, "--force"}).exitCode, 1);
-    EXPECT_EQ(test::readFile(in), "<u who=k1>UTF-8 text</u>\n");
+    EXPECT_EQ(test::readFile(in), "text without its mark-up\n");
 }
 
 }  // namespace

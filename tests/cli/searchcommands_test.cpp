@@ -60,7 +60,7 @@ TEST(CliFind, UnreadableTextFails)
     test::writeFile(bad, "<pelmora/>");
     const test::ProcessResult result = runProcess(kCli, {"find", bad, "--field", "lemma=x"});
     EXPECT_EQ(result.exitCode, 1);
-    EXPECT_EQ(result.err, "Vigane fail " + bad + ".\n");
+    EXPECT_EQ(result.err, "Vigane fail " + bad + ": tekstil pole sisu (element „sisu“ puudub)\n");
 }
 
 TEST(CliLint, ReportsSuspiciousTokensOfEveryFile)
@@ -84,7 +84,7 @@ TEST(CliLint, ReportsSuspiciousTokensOfEveryFile)
 
     const test::ProcessResult withBad = runProcess(kCli, {"lint", clean, bad});
     EXPECT_EQ(withBad.exitCode, 1);
-    EXPECT_EQ(withBad.err, "Vigane fail " + bad + ".\n");
+    EXPECT_EQ(withBad.err, "Vigane fail " + bad + ": enne esimest märgendit on teksti (fail pole XML)\n");
 }
 
 }  // namespace

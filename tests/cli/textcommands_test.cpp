@@ -25,7 +25,7 @@ TEST(CliCheck, CountsAValidTextAndReportsAnInvalidOne)
     // Expected: the valid file is counted, the invalid one reported, exit 1, nothing written.
     EXPECT_EQ(result.exitCode, 1);
     EXPECT_EQ(result.out, sample() + ": 4 sentences, 20 tokens\n");
-    EXPECT_EQ(result.err, "Vigane fail " + bad + ".\n");
+    EXPECT_EQ(result.err, "Vigane fail " + bad + ": tekstis pole ühtegi lauset\n");
     EXPECT_EQ(test::readFile(bad), "<pelmora><sisu/></pelmora>");
     EXPECT_EQ(test::readFile(sample()), sampleBytes);
 
@@ -55,9 +55,46 @@ TEST(CliRoundtrip, InvalidInputWritesNothing)
     test::writeFile(out, "keep me");
     const test::ProcessResult result = runProcess(kCli, {"roundtrip", in, out});
     EXPECT_EQ(result.exitCode, 1);
-    EXPECT_EQ(result.err, "Vigane fail " + in + ".\n");
+    EXPECT_EQ(result.err, "Vigane fail " + in + ": enne esimest märgendit on teksti (fail pole XML)\n");
     EXPECT_EQ(test::readFile(out), "keep me");
 }
+
+// Every command that opens a corpus text refuses a broken one with the line and the reason.
+class CliBrokenText : public ::testing::TestWithParam<std::vector<std::string>> {};
+
+TEST_P(CliBrokenText, IsReportedWithLineAndReason)
+{
+    TempDir dir;
+    const std::string broken = dir.file("katki.xml");
+    test::writeFile(broken, "<pelmora>\n<sisu>\n<lause><sone>kala</sone>\n");
+    std::vector<std::string> arguments = GetParam();
+    for (std::string& argument : arguments) {
+        if (argument == "TEXT")
+            argument = broken;
+        else if (argument == "OUT")
+            argument = dir.file("out.txt");
+    }
+    const test::ProcessResult result = runProcess(kCli, arguments);
+    // Expected: a failure status and the reader's line and reason in the message.
+    EXPECT_NE(result.exitCode, 0);
+    EXPECT_NE(result.err.find("Vigane fail " + broken + ": rida 3: elemendi lõpp puudub"), std::string::npos)
+        << result.err;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Commands, CliBrokenText,
+    ::testing::Values(std::vector<std::string>{"check", "TEXT"}, std::vector<std::string>{"roundtrip", "TEXT", "OUT"},
+                      std::vector<std::string>{"info", "TEXT"}, std::vector<std::string>{"export", "TEXT", "OUT"},
+                      std::vector<std::string>{"stats", "TEXT"}, std::vector<std::string>{"simple-dict", "TEXT", "OUT"},
+                      std::vector<std::string>{"find", "TEXT", "--field", "lemma=x"},
+                      std::vector<std::string>{"lint", "TEXT"}, std::vector<std::string>{"normalise", "TEXT", "-o", "OUT"},
+                      std::vector<std::string>{"suggest", "TEXT"},
+                      std::vector<std::string>{"edit", "TEXT", "-o", "OUT", "split", "l1_s1"}),
+    [](const ::testing::TestParamInfo<std::vector<std::string>>& param) {
+        std::string name = param.param[0];
+        std::erase(name, '-');
+        return name;
+    });
 
 TEST(CliKey, PrintsOneKeyPerWord)
 {

@@ -40,6 +40,7 @@ protected:
 struct BadInput {
     const char* name;
     std::string bytes;
+    std::string reason;  // what the message says after "Vigane fail PATH: " (its start)
 };
 
 std::string deeplyNested()
@@ -55,45 +56,54 @@ std::string deeplyNested()
 std::vector<BadInput> badInputs()
 {
     return {
-        {"Empty", ""},
-        {"BinaryGarbage", std::string("\x00\x01\xFF\xFE\x89PNG\r\n\x1A\n\x00\x00", 14)},
-        {"Truncated", "<?xml version=\"1.0\"?><pelmora><sisu><lause><sone>kala</so"},
-        {"TwoRoots", "<pelmora><sisu><lause><sone>a</sone></lause></sisu></pelmora><pelmora/>"},
-        {"WrongRoot", "<tekst><sisu><lause><sone>a</sone></lause></sisu></tekst>"},
-        {"NoBody", "<pelmora><info/></pelmora>"},
-        {"BodyWithoutSentence", "<pelmora><sisu><sone>a</sone></sisu></pelmora>"},
-        {"FirstSentenceWithoutToken", "<pelmora><sisu><lause/><lause><sone>a</sone></lause></sisu></pelmora>"},
-        {"Dictionary", "<pelmora tyyp=\"sonastik\"><soned><sone id=\"__\"/></soned></pelmora>"},
-        {"VeryLongAttribute", "<pelmora a=\"" + std::string(4 << 20, 'x') + "\"><sisu><lause/></sisu></pelmora>"},
-        {"DeeplyNested", deeplyNested()},
-        {"UnclosedComment", "<pelmora><sisu><lause><sone>a</sone></lause></sisu></pelmora><!--"},
-        {"OnlyDeclaration", "<?xml version=\"1.0\" encoding=\"UTF-8\"?>"},
-        {"UndefinedEntity", "<pelmora><sisu><lause><sone>&nbsp;</sone></lause></sisu></pelmora>"},
+        {"Empty", "", "fail on tühi"},
+        {"BinaryGarbage", std::string("\x00\x01\xFF\xFE\x89PNG\r\n\x1A\n\x00\x00", 14), ""},
+        {"Truncated", "<?xml version=\"1.0\"?><pelmora><sisu><lause><sone>kala</so", "rida 1: elemendi lõpp puudub"},
+        {"TruncatedOnLineSix", "<pelmora>\n<sisu>\n<lause>\n<sone>a</sone>\n</lause>\n</sisu>\n", "rida 6: elemendi lõpp puudub"},
+        {"WrongEndTag", "<pelmora>\n<sisu>\n<lause><sone>a</lause>\n</sisu></pelmora>", "rida 3: lõpumärgend ei vasta"},
+        {"TwoRoots", "<pelmora><sisu><lause><sone>a</sone></lause></sisu></pelmora><pelmora/>", "failis peab olema täpselt üks juurelement"},
+        {"WrongRoot", "<tekst><sisu><lause><sone>a</sone></lause></sisu></tekst>", "juurelement on „tekst“, peab olema „pelmora“"},
+        {"NoBody", "<pelmora><info/></pelmora>", "tekstil pole sisu"},
+        {"BodyWithoutSentence", "<pelmora><sisu><sone>a</sone></sisu></pelmora>", "tekstis pole ühtegi lauset"},
+        {"FirstSentenceWithoutToken", "<pelmora><sisu><lause/><lause><sone>a</sone></lause></sisu></pelmora>", "esimeses lauses pole ühtegi sõnet"},
+        {"Dictionary", "<pelmora tyyp=\"sonastik\"><soned><sone id=\"__\"/></soned></pelmora>", "tekstil pole sisu"},
+        {"VeryLongAttribute", "<pelmora a=\"" + std::string(4 << 20, 'x') + "\"><sisu><lause/></sisu></pelmora>", "esimeses lauses"},
+        {"DeeplyNested", deeplyNested(), "esimeses lauses"},
+        {"UnclosedComment", "<pelmora><sisu><lause><sone>a</sone></lause></sisu></pelmora><!--", "rida 1: vigane või lõpetamata kommentaar"},
+        {"OnlyDeclaration", "<?xml version=\"1.0\" encoding=\"UTF-8\"?>", "rida 1: failis pole ühtegi elementi"},
+        {"UndefinedEntity", "<pelmora>\n<sisu><lause><sone>&nbsp;</sone></lause></sisu></pelmora>", "rida 2: tundmatu olemiviide"},
         // Bytes before the declaration hide it from the reader but not from the writer.
         {"TextBeforeDeclaration",
-         "\xBF:<?xml version=\"1.0\" encoding=\"ISO-8859-1\"?><pelmora><sisu><lause><sone>a</sone></lause></sisu></pelmora>"},
+         "\xBF:<?xml version=\"1.0\" encoding=\"ISO-8859-1\"?><pelmora><sisu><lause><sone>a</sone></lause></sisu></pelmora>",
+         "enne esimest märgendit on teksti"},
         {"DeclarationAfterComment",
-         "<!-- c --><?xml version=\"1.0\"?><pelmora><sisu><lause><sone>a</sone></lause></sisu></pelmora>"},
+         "<!-- c --><?xml version=\"1.0\"?><pelmora><sisu><lause><sone>a</sone></lause></sisu></pelmora>",
+         "XML-deklaratsioon peab olema faili alguses"},
     };
 }
 
 class OpenBadInput : public ::testing::TestWithParam<BadInput> {};
 
-TEST_P(OpenBadInput, IsRefusedWithTheMessageAndLeftUntouched)
+TEST_P(OpenBadInput, IsRefusedWithTheReasonAndLeavesTheOpenTextAlone)
 {
     TempDir dir;
     const std::string path = dir.file("bad.xml");
     test::writeFile(path, GetParam().bytes);
     RecordingPrompter prompter;
     CPelmoraDoc doc(prompter);
+    ASSERT_TRUE(doc.openFromBuffer(kText, "open.xml"));
+    doc.setLemma(doc.currentToken(), "minā");
 
     EXPECT_FALSE(doc.openDocument(path));
 
-    // Expected: the message names the file, the document is empty, the file is unchanged.
+    // Expected: the message names the file and the reason (with the line the reader stopped on);
+    // the open text, its current token and its unsaved change stay; the file is unchanged.
     ASSERT_EQ(prompter.entries().size(), 1u);
-    EXPECT_EQ(prompter.lastText(), "Vigane fail " + path + ".");
+    EXPECT_TRUE(prompter.lastText().starts_with("Vigane fail " + path + ": " + GetParam().reason)) << prompter.lastText();
+    EXPECT_GT(prompter.lastText().size(), ("Vigane fail " + path + ": ").size());
     EXPECT_EQ(prompter.entries()[0].title, "Viga");
-    EXPECT_FALSE(doc.currentToken());
+    EXPECT_EQ(CPelmoraDoc::attribute(doc.currentToken(), "lemma"), "minā");
+    EXPECT_TRUE(doc.isModified());
     EXPECT_EQ(test::readFile(path), GetParam().bytes);
 }
 
@@ -112,26 +122,16 @@ TEST(OpenDocument, PathsThatAreNotReadableFiles)
         RecordingPrompter prompter;
         CPelmoraDoc doc(prompter);
         EXPECT_FALSE(doc.openDocument(path));
-        EXPECT_EQ(prompter.lastText(), "Vigane fail " + path + ".");
+        EXPECT_TRUE(prompter.lastText().starts_with("Vigane fail " + path + ": faili ei saa lugeda (")) << prompter.lastText();
     }
     // Root reads any file, so the unreadable case runs without privileges.
     const int status = test::runUnprivileged([&] {
         RecordingPrompter prompter;
         CPelmoraDoc doc(prompter);
         const bool opened = doc.openDocument(unreadable);
-        return !opened && prompter.lastText() == "Vigane fail " + unreadable + "." ? 0 : 1;
+        return !opened && prompter.lastText() == "Vigane fail " + unreadable + ": faili ei saa lugeda (puudub juurdepääsuõigus)" ? 0 : 1;
     });
     EXPECT_EQ(status, 0);
-}
-
-TEST(OpenDocument, FailureDropsThePreviousText)
-{
-    RecordingPrompter prompter;
-    CPelmoraDoc doc(prompter);
-    ASSERT_TRUE(doc.openFromBuffer(kText, "a.xml"));
-    EXPECT_FALSE(doc.openFromBuffer("<x/>", "b.xml"));
-    EXPECT_FALSE(doc.hasText());
-    EXPECT_FALSE(doc.currentToken());
 }
 
 // --- Templates -----------------------------------------------------------------------------------
@@ -208,7 +208,7 @@ TEST(SaveDocument, FailureKeepsTreeFlagAndOldFile)
         if (doc.saveDocument(path))
             return 3;
         // Expected: the message, the change still in the tree, the flag still set.
-        if (prompter.lastText() != "Viga faili " + path + " salvestamisel.")
+        if (prompter.lastText() != "Viga faili " + path + " salvestamisel: puudub juurdepääsuõigus.")
             return 4;
         if (CPelmoraDoc::attribute(doc.currentToken(), "lemma") != "minā" || !doc.isModified())
             return 5;

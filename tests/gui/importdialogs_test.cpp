@@ -9,6 +9,7 @@
 #include "views/textview.h"
 #include "text/editing.h"
 
+#include <QCheckBox>
 #include <QDialogButtonBox>
 #include <QFile>
 #include <QLineEdit>
@@ -127,6 +128,7 @@ private Q_SLOTS:
     void chooseButtonsAskWithTheirTitlesAndFilters();
     void aModifiedTextIsAskedAboutFirst();
     void stoppedImportLeavesNoFileAndTheOpenText();
+    void refusedImportShowsTheDialogAgainAsItWas();
     void dialectImportOpensTheNewText();
     void stoppedDialectImportLeavesNoText();
 };
@@ -248,6 +250,49 @@ void ImportDialogsTest::stoppedImportLeavesNoFileAndTheOpenText()
     QCOMPARE(bench.frame().documentPath(), bench.path("tekst.xml"));
     QVERIFY(!bench.doc().isModified());
     QVERIFY(bench.prompter.entries().empty());
+}
+
+void ImportDialogsTest::refusedImportShowsTheDialogAgainAsItWas()
+{
+    Workbench bench;
+    // A UTF-8 text without the leading mark-up, several sentences on a line.
+    test::writeFile(bench.path("in.txt"), "Minā um kalāmīez. Tuli nt. Jaan! Kalā?\n");
+    bench.dialogs.queue([&](QDialog& dialog) {
+        dialog.show();
+        dialog.activateWindow();
+        if (!QTest::qWaitForWindowActive(&dialog))
+            qWarning("dialog not active");
+        typeInto(child<QLineEdit>(dialog, "inputEdit"), bench.path("in.txt"));
+        typeInto(child<QLineEdit>(dialog, "outputEdit"), bench.path("uus.xml"));
+        // "Jaga laused lõpumärkide järgi" by its mnemonic (it clicks after a short animation), then
+        // an own list of abbreviations.
+        QTest::keyClick(&dialog, Qt::Key_M, Qt::AltModifier);
+        if (!QTest::qWaitFor([&] { return child<QCheckBox>(dialog, "splitCheck").isChecked(); }))
+            return int(QDialog::Rejected);
+        QLineEdit& abbreviations = child<QLineEdit>(dialog, "abbreviationsEdit");
+        abbreviations.clear();
+        typeInto(abbreviations, "nt.");
+        return int(QDialog::Accepted);
+    });
+    bench.dialogs.queue([&](QDialog& dialog) {
+        // Shown again after the refusal with everything as it was; the user adds the mark-up.
+        [&] {
+            QCOMPARE(child<QLineEdit>(dialog, "inputEdit").text(), bench.path("in.txt"));
+            QCOMPARE(child<QLineEdit>(dialog, "outputEdit").text(), bench.path("uus.xml"));
+            QVERIFY(child<QCheckBox>(dialog, "splitCheck").isChecked());
+            QCOMPARE(child<QLineEdit>(dialog, "abbreviationsEdit").text(), QString("nt."));
+        }();
+        test::writeFile(bench.path("in.txt"), "<u who=K1>Minā um kalāmīez. Tuli nt. Jaan! Kalā?\n");
+        return int(QDialog::Accepted);
+    });
+    bench.queueTextData("T1");
+    bench.frame().action(Command::ImportText)->trigger();
+    QVERIFY(bench.dialogs.idle());
+    QCOMPARE(bench.dialogs.titles(), (QStringList{"Faili import", "Faili import", "Teksti andmed"}));
+    // Expected: the refusal explains the mark-up; the text comes in as three sentences.
+    QVERIFY(bench.prompter.entries().front().text.starts_with("Fail ei alga märgendiga.\nImporditav tekst"));
+    QCOMPARE(QString::fromUtf8(attributeValue(bench.doc().lastToken().parent(), "id").data()), QString("l3"));
+    QCOMPARE(bench.current(), QString("Minā"));
 }
 
 void ImportDialogsTest::dialectImportOpensTheNewText()

@@ -19,6 +19,8 @@
 #include <QVBoxLayout>
 #include <QtTest>
 
+#include <tuple>
+
 using namespace pelmora;
 using namespace pelmora::gui;
 
@@ -104,6 +106,8 @@ private Q_SLOTS:
     void noDropsTheChangesAndYesSavesThem();
     void openThroughTheFileDialogAddsARecentFile();
     void unreadableTextOnTheCommandLineStopsBeforeTheWindow();
+    void brokenFileLeavesTheOpenTextAlone();
+    void failedSaveSaysWhyAndOffersACopyElsewhere();
     void exitWritesEverySettingAndKeepsUnknownKeys();
     void firstStartShowsTheSettingsDialog();
     void formButtonsOpenTheirDialogs();
@@ -510,8 +514,59 @@ void MainFrameTest::unreadableTextOnTheCommandLineStopsBeforeTheWindow()
     QVERIFY(bench.app->frame() == nullptr);
     QCOMPARE(bench.prompter.entries().back().title, std::string("Viga"));
     QCOMPARE(QString::fromStdString(bench.prompter.entries().back().text),
-             QString("Vigane fail %1.").arg(bench.path("katki.xml")));
+             QString("Vigane fail %1: rida 1: elemendi lõpp puudub").arg(bench.path("katki.xml")));
     QCOMPARE(test::readFile(bench.path("katki.xml")), broken);
+}
+
+void MainFrameTest::brokenFileLeavesTheOpenTextAlone()
+{
+    Workbench bench;
+    CMainFrame& frame = bench.start();
+    bench.app->doc().goToNextToken();
+    const std::string current = bench.currentId();
+    const QString title = frame.windowTitle();
+    frame.setSaveQuestion([](const QString&) { return QMessageBox::No; });
+    for (const auto& [name, bytes, reason] :
+         {std::tuple<QString, QByteArray, QString>{"katki.xml", "<pelmora>\n<sisu>\n<lause><sone>a</sone>\n", "rida 3: elemendi lõpp puudub"},
+          {"pilt.png", QByteArray("\x89PNG\r\n\x1A\n\0\0", 10), "enne esimest märgendit on teksti (fail pole XML)"}}) {
+        test::writeFile(bench.path(name), bytes);
+        bench.files.queue(bench.path(name));
+        frame.action(Command::Open)->trigger();
+        // Expected: why, with the line; the open text, its place, its name and its commands stay.
+        QCOMPARE(QString::fromStdString(bench.prompter.lastText()), QString("Vigane fail %1: %2").arg(bench.path(name), reason));
+        QCOMPARE(bench.currentId(), current);
+        QCOMPARE(frame.windowTitle(), title);
+        QCOMPARE(frame.documentPath(), bench.path("tekst.xml"));
+        QVERIFY(frame.action(Command::Save)->isEnabled());
+    }
+}
+
+void MainFrameTest::failedSaveSaysWhyAndOffersACopyElsewhere()
+{
+    Workbench bench;
+    CMainFrame& frame = bench.start();
+    bench.app->doc().setLemma(bench.app->doc().currentToken(), "uus");
+    const QString missing = bench.path("puudub/tekst.xml");
+    QStringList failures;
+    frame.fileCommands().setSaveFailureChoice([&](const QString& message) {
+        failures << message;
+        return true;
+    });
+    bench.files.queue(bench.path("koopia.xml"));
+    QVERIFY(frame.fileCommands().saveTextAs(missing));
+    // Expected: the reason, then the save-as chooser; the copy holds the change and is the text's
+    // file now, the old file untouched.
+    QCOMPARE(failures, QStringList{QString("Viga faili %1 salvestamisel: faili või kausta pole olemas.").arg(missing)});
+    QCOMPARE(bench.files.requests().size(), std::size_t(1));
+    QVERIFY(test::readFile(bench.path("koopia.xml")).contains("lemma=\"uus\""));
+    QCOMPARE(frame.documentPath(), bench.path("koopia.xml"));
+    QVERIFY(!bench.app->doc().isModified());
+    QVERIFY(!test::readFile(bench.path("tekst.xml")).contains("uus"));
+    // Declining the copy keeps the text modified.
+    bench.app->doc().setLemma(bench.app->doc().currentToken(), "teine");
+    frame.fileCommands().setSaveFailureChoice([](const QString&) { return false; });
+    QVERIFY(!frame.fileCommands().saveTextAs(missing));
+    QVERIFY(bench.app->doc().isModified());
 }
 
 void MainFrameTest::exitWritesEverySettingAndKeepsUnknownKeys()

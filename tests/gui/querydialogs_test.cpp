@@ -211,7 +211,8 @@ private Q_SLOTS:
         m_commands->multiFileQuery();
         // Expected: the question about the invalid file; the result is finished either way.
         QCOMPARE(texts().size(), 1);
-        QVERIFY(texts()[0].startsWith("Vigane fail " + path("bad.xml") + ".\nKui soovid selle faili vahele jätta"));
+        QVERIFY(texts()[0].startsWith("Vigane fail " + path("bad.xml") +
+                                       ": tekstis pole ühtegi lauset\nKui soovid selle faili vahele jätta"));
         QVERIFY(m_prompter->entries()[0].question);
         QCOMPARE(question, QString("Leidsin %1 rida.\nKas jätkad uue päringuga?").arg(lines));
         QCOMPARE(linesOf(path("out.txt")).size(), lines + 1);

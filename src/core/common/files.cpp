@@ -13,7 +13,23 @@ namespace pelmora {
 
 namespace {
 
-std::string errnoText(int code) { return std::strerror(code); }
+// The reason for a failed file operation in the user's words; the system's own text for the rare rest.
+std::string errnoText(int code)
+{
+    switch (code) {
+    case EACCES:
+    case EPERM: return "puudub juurdepääsuõigus";
+    case ENOSPC:
+    case EDQUOT: return "kettal pole ruumi";
+    case ENOENT: return "faili või kausta pole olemas";
+    case ENOTDIR: return "tee osa pole kaust";
+    case EISDIR: return "see on kaust, mitte fail";
+    case EROFS: return "ketas on ainult lugemiseks";
+    case ENAMETOOLONG: return "failinimi on liiga pikk";
+    case EIO: return "sisend-väljundviga";
+    default: return std::strerror(code);
+    }
+}
 
 void setError(std::string* error, std::string text)
 {
@@ -112,7 +128,7 @@ bool readWholeFile(const std::string& path, std::string& out, std::string* error
     }
     struct stat info {};
     if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
-        setError(error, "not a regular file");
+        setError(error, "pole tavaline fail");
         ::close(fd);
         return false;
     }
@@ -150,14 +166,14 @@ void* readWholeFileInto(const std::string& path, const std::function<void*(std::
     }
     struct stat info {};
     if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
-        setError(error, "not a regular file");
+        setError(error, "pole tavaline fail");
         ::close(fd);
         return nullptr;
     }
     const auto expected = static_cast<std::size_t>(info.st_size);
     char* buffer = static_cast<char*>(allocate(expected));
     if (buffer == nullptr) {
-        setError(error, "out of memory");
+        setError(error, "mälu ei jätku");
         ::close(fd);
         return nullptr;
     }
@@ -195,7 +211,7 @@ bool replaceFileSafely(const std::string& requestedPath, const std::function<boo
     struct stat target {};
     const bool targetExists = ::stat(path.c_str(), &target) == 0;
     if (targetExists && !S_ISREG(target.st_mode)) {
-        setError(error, "not a regular file");
+        setError(error, "pole tavaline fail");
         return false;
     }
 
@@ -217,7 +233,7 @@ bool replaceFileSafely(const std::string& requestedPath, const std::function<boo
     if (sink.failed() || !sink.flush())
         return fail(errnoText(sink.errorCode()));
     if (!produced)
-        return fail("the content could not be written");
+        return fail("sisu ei õnnestunud kirjutada");
     if (::fsync(fd) != 0)
         return fail(errnoText(errno));
     const mode_t mode = targetExists ? static_cast<mode_t>(target.st_mode & 07777) : modeForNewFile();

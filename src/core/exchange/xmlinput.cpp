@@ -1,36 +1,16 @@
 #include "exchange/xmlinput.h"
 
-#include "common/files.h"
-
-#include <algorithm>
-#include <charconv>
-
 namespace pelmora::exchange {
 
 namespace {
 
-// The line of a byte offset the parser named in its reason ("... at offset 120"); 0 when none.
-std::size_t lineOfReason(std::string_view bytes, std::string_view error)
-{
-    constexpr std::string_view kMarker = "at offset ";
-    const std::size_t at = error.rfind(kMarker);
-    if (at == std::string_view::npos)
-        return 0;
-    std::size_t offset = 0;
-    const std::string_view number = error.substr(at + kMarker.size());
-    if (std::from_chars(number.data(), number.data() + number.size(), offset).ec != std::errc())
-        return 0;
-    offset = std::min(offset, bytes.size());
-    return 1 + static_cast<std::size_t>(std::count(bytes.begin(), bytes.begin() + static_cast<std::ptrdiff_t>(offset), '\n'));
-}
-
 // The reason for a parser's refusal, with the line it names.
-std::string refusal(std::string_view bytes, const XmlLoadResult& loaded)
+std::string refusal(const XmlLoadResult& loaded)
 {
-    if (bytes.find_first_not_of(" \t\r\n") == std::string_view::npos)
-        return "fail on tühi";
-    const std::size_t line = lineOfReason(bytes, loaded.error);
-    return (line > 0 ? "rida " + std::to_string(line) + ": " : std::string()) + "pole korrektne XML (" + loaded.error + ")";
+    if (loaded.error == "fail on tühi")
+        return loaded.error;
+    return (loaded.line > 0 ? "rida " + std::to_string(loaded.line) + ": " : std::string()) + "pole korrektne XML (" +
+           loaded.error + ")";
 }
 
 bool checkRoot(const XmlDocument& xml, const char* rootName, std::string& reason)
@@ -46,11 +26,9 @@ bool checkRoot(const XmlDocument& xml, const char* rootName, std::string& reason
 
 bool loadExchangeXml(std::string_view bytes, XmlDocument& xml, const char* rootName, std::string& reason)
 {
-    const XmlLoadResult loaded = bytes.find_first_not_of(" \t\r\n") == std::string_view::npos
-                                     ? XmlLoadResult{false, {}}
-                                     : xml.loadFromBuffer(bytes);
+    const XmlLoadResult loaded = xml.loadFromBuffer(bytes);
     if (!loaded) {
-        reason = refusal(bytes, loaded);
+        reason = refusal(loaded);
         return false;
     }
     return checkRoot(xml, rootName, reason);
@@ -60,10 +38,7 @@ bool loadExchangeXmlFile(const std::string& path, XmlDocument& xml, const char* 
 {
     const XmlLoadResult loaded = xml.load(path);
     if (!loaded) {
-        // Refused: the file is read once more for the line of the reason.
-        std::string bytes;
-        readWholeFile(path, bytes);
-        reason = refusal(bytes, loaded);
+        reason = refusal(loaded);
         return false;
     }
     return checkRoot(xml, rootName, reason);

@@ -1,6 +1,7 @@
 #include "io/corpusfilereader.h"
 
 #include "common/strings.h"
+#include "text/pelmoradoc.h"
 #include "text/textformat.h"
 
 namespace pelmora {
@@ -9,9 +10,11 @@ using namespace text;
 
 CorpusFileReader::OpenResult CorpusFileReader::open(const std::string& path, Prompter& prompter)
 {
-    if (takeLoaded(static_cast<bool>(m_xml.load(path))))
+    std::string reason;
+    if (load(path, &reason))
         return OpenResult::Opened;
-    const bool skip = prompter.askYesNo(kTitleWarning, formatMessage(kInvalidCorpusFileQuestion, path));
+    const bool skip =
+        prompter.askYesNo(kTitleWarning, invalidFileMessage(path, reason) + "\n" + kSkipOrStopQuestion);
     return skip ? OpenResult::Skip : OpenResult::Stop;
 }
 
@@ -20,10 +23,12 @@ bool CorpusFileReader::load(const std::string& path, std::string* reason, bool* 
     const XmlLoadResult loaded = m_xml.load(path);
     if (wellFormed)
         *wellFormed = loaded.ok;
+    // Why the file is not usable, asked before the tree is let go.
+    const std::string problem = loaded ? corpusTextProblem(m_xml, false) : loaded.describe();
     if (takeLoaded(static_cast<bool>(loaded)))
         return true;
     if (reason)
-        *reason = loaded ? std::string("not a corpus text") : loaded.error;
+        *reason = problem;
     return false;
 }
 

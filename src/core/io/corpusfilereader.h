@@ -9,9 +9,10 @@
 
 namespace pelmora {
 
-// The question for a file that cannot be used; Yes skips it, No stops the whole run.
-inline constexpr const char* kInvalidCorpusFileQuestion =
-    "Vigane fail %s.\nKui soovid selle faili vahele jätta, vajuta 'Jah',\nKui soovid katkestada, vajuta 'Ei'.";
+// The question for a file that cannot be used, after "Vigane fail PATH: <reason>" and a line
+// break; Yes skips it, No stops the whole run.
+inline constexpr const char* kSkipOrStopQuestion =
+    "Kui soovid selle faili vahele jätta, vajuta 'Jah',\nKui soovid katkestada, vajuta 'Ei'.";
 
 class CorpusFileReader {
 public:
@@ -23,12 +24,14 @@ public:
     CorpusFileReader& operator=(const CorpusFileReader&) = delete;
 
     // Loads a corpus text. A file that cannot be read or parsed, whose root is not "pelmora" or
-    // whose body lacks a first sentence with a token gives the skip-or-stop question: Yes is Skip,
-    // No is Stop. On Opened the reader stands on the first sentence.
+    // whose body lacks a first sentence with a token gives the skip-or-stop question with the
+    // reason ("Vigane fail PATH: rida 3: ...\nKui soovid ..."): Yes is Skip, No is Stop. On Opened
+    // the reader stands on the first sentence.
     OpenResult open(const std::string& path, Prompter& prompter);
 
     // Loads a corpus text without asking: false when it is not usable (the same tests as open),
-    // with the parser's reason in `reason` when given; `wellFormed` tells whether the file was
+    // with the reason in `reason` when given ("rida 3: elemendi lõpp puudub", "tekstis pole ühtegi
+    // lauset"); `wellFormed` tells whether the file was
     // XML at all (then it only is not a corpus text).
     bool load(const std::string& path, std::string* reason = nullptr, bool* wellFormed = nullptr);
 

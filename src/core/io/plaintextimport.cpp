@@ -2,6 +2,8 @@
 
 #include "common/files.h"
 #include "common/strings.h"
+#include "io/plaintextinput.h"
+#include "io/sentencesplitting.h"
 #include "io/tokeniser.h"
 #include "text/identifiers.h"
 #include "text/textformat.h"
@@ -18,10 +20,6 @@ namespace {
 constexpr const char* kNoFileName = "Sisesta faili nimi";
 constexpr const char* kSameFile = "Väljundfail %s\non sama mis sisendfail.\nVali mõni muu fail.";
 constexpr const char* kNotFound = "Ei leidnud faili %s";
-constexpr const char* kNotUnicode = "Fail ei ole unicode'is.\nEi saa avada.";
-constexpr const char* kUtf8Input =
-    "Fail ei ole unicode'is.\nAva fail nt Notepadis ja salvesta kui Unicode fail, mitte UTF-8\nEi saa avada.";
-constexpr const char* kNoTag = "Fail ei alga märgendiga.\nEi saa avada.";
 constexpr const char* kCannotCreate = "Ei saa avada/luua faili %s";
 constexpr const char* kCannotWrite = "Ei saa väljundfaili kirjutada";
 
@@ -73,8 +71,9 @@ std::string_view automaticMeta(std::string_view text)
 
 class BodyTokenizer {
 public:
-    BodyTokenizer(CPelmoraDoc& doc, bool writtenText, const std::vector<std::string>& interviewers)
-        : m_builder(doc), m_written(writtenText)
+    BodyTokenizer(CPelmoraDoc& doc, bool writtenText, const std::vector<std::string>& interviewers,
+                  const std::vector<std::size_t>& sentenceEnds)
+        : m_builder(doc), m_written(writtenText), m_ends(sentenceEnds)
     {
         for (const std::string& id : interviewers)
             m_interviewers.push_back(toLowerAscii(id));
@@ -82,8 +81,10 @@ public:
 
     void run(std::u32string_view body)
     {
-        for (const char32_t c : body)
+        for (const char32_t c : body) {
             take(c);
+            ++m_position;
+        }
     }
 
 private:
@@ -110,6 +111,11 @@ private:
         }
         emitBuffer();
         m_buffer = U" ";
+        // A sentence end found inside the line (sentences split by their marks).
+        while (m_nextEnd < m_ends.size() && m_ends[m_nextEnd] < m_position)
+            ++m_nextEnd;
+        if (m_nextEnd < m_ends.size() && m_ends[m_nextEnd] == m_position)
+            m_builder.endSentence();
         if (c == U'<')
             m_buffer = U"<";
         if (c == kUndertie || c == U'=')
@@ -181,6 +187,9 @@ private:
 
     PlainTextBuilder m_builder;
     bool m_written;
+    const std::vector<std::size_t>& m_ends;
+    std::size_t m_nextEnd = 0;
+    std::size_t m_position = 0;
     std::vector<std::string> m_interviewers;
     std::u32string m_buffer = U" ";
     std::string m_speaker = "?";
@@ -252,36 +261,12 @@ bool PlainTextBuilder::append(const ImportedToken& imported)
 
 std::string checkPlainTextInput(std::string_view bytes)
 {
-    if (bytes.empty() || bytes.size() % 2 != 0)
-        return kNotUnicode;
-    if (bytes.substr(0, 2) != "\xFF\xFE")
-        return kUtf8Input;
-    if (bytes.size() < 4 || bytes.substr(2, 2) != std::string_view("<\0", 2))
-        return kNoTag;
-    return {};
+    return readPlainTextInput(bytes).refusal;
 }
 
 std::u32string decodePlainTextInput(std::string_view bytes)
 {
-    std::u32string out;
-    const std::size_t units = bytes.size() / 2;
-    const auto unitAt = [&](std::size_t i) {
-        return static_cast<char32_t>(static_cast<unsigned char>(bytes[2 * i]) |
-                                     (static_cast<unsigned char>(bytes[2 * i + 1]) << 8));
-    };
-    for (std::size_t i = 1; i < units; ++i) {
-        const char32_t unit = unitAt(i);
-        if (unit >= 0xD800 && unit <= 0xDBFF && i + 1 < units) {
-            const char32_t low = unitAt(i + 1);
-            if (low >= 0xDC00 && low <= 0xDFFF) {
-                out.push_back(0x10000 + ((unit - 0xD800) << 10) + (low - 0xDC00));
-                ++i;
-                continue;
-            }
-        }
-        out.push_back(unit >= 0xD800 && unit <= 0xDFFF ? U'\uFFFD' : unit);
-    }
-    return out;
+    return readPlainTextInput(bytes).text;
 }
 
 PlainTextHeader readPlainTextHeader(const std::u32string& text)
@@ -344,11 +329,12 @@ PlainTextHeader readPlainTextHeader(const std::u32string& text)
 }
 
 bool tokenizePlainTextBody(CPelmoraDoc& doc, std::u32string_view body, bool writtenText,
-                           const std::vector<std::string>& interviewers, const ImportProgress& progress)
+                           const std::vector<std::string>& interviewers, const ImportProgress& progress,
+                           const std::vector<std::size_t>& sentenceEnds)
 {
     // Progress is told after every stretch of this many code points.
     constexpr std::size_t kStretch = 16384;
-    BodyTokenizer tokenizer(doc, writtenText, interviewers);
+    BodyTokenizer tokenizer(doc, writtenText, interviewers, sentenceEnds);
     for (std::size_t done = 0; done < body.size();) {
         const std::size_t length = std::min(kStretch, body.size() - done);
         tokenizer.run(body.substr(done, length));
@@ -362,7 +348,8 @@ bool tokenizePlainTextBody(CPelmoraDoc& doc, std::u32string_view body, bool writ
 }
 
 bool ImportPlainText(CPelmoraDoc& doc, const std::string& inputPath, const std::string& outputPath,
-                     Prompter& prompter, const TextMetadataRequest& askTextData, const ImportProgress& progress)
+                     Prompter& prompter, const TextMetadataRequest& askTextData, const ImportProgress& progress,
+                     const PlainTextImportOptions& options)
 {
     if (inputPath.empty() || outputPath.empty()) {
         prompter.message(MessageKind::Warning, kTitleError, kNoFileName);
@@ -379,12 +366,13 @@ bool ImportPlainText(CPelmoraDoc& doc, const std::string& inputPath, const std::
         prompter.error(formatMessage(kNotFound, inputPath));
         return false;
     }
-    if (const std::string refusal = checkPlainTextInput(bytes); !refusal.empty()) {
-        prompter.error(refusal);
+    PlainTextInput input = readPlainTextInput(bytes);
+    bytes.clear();
+    if (!input.refusal.empty()) {
+        prompter.error(input.refusal);
         return false;
     }
-    const std::u32string text = decodePlainTextInput(bytes);
-    bytes.clear();
+    const std::u32string text = std::move(input.text);
     const PlainTextHeader header = readPlainTextHeader(text);
 
     // Nothing is written before the text data is accepted: a cancel leaves the open text and the
@@ -403,8 +391,11 @@ bool ImportPlainText(CPelmoraDoc& doc, const std::string& inputPath, const std::
     if (!writeImportMetadata(built, *metadata))
         return false;
     // Opening made the placeholder token current: it is the insertion point.
-    if (!tokenizePlainTextBody(built, std::u32string_view(text).substr(header.bodyStart),
-                               metadata->type == TextType::Written, storedInterviewers(built), progress))
+    const std::u32string_view body = std::u32string_view(text).substr(header.bodyStart);
+    const std::vector<std::size_t> ends =
+        options.splitSentences ? sentenceEnds(body, options.abbreviations) : std::vector<std::size_t>();
+    if (!tokenizePlainTextBody(built, body, metadata->type == TextType::Written, storedInterviewers(built), progress,
+                               ends))
         return false;
 
     if (!replaceFileSafely(outputPath, newTextTemplate())) {

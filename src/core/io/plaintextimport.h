@@ -1,5 +1,5 @@
-// ImportPlainText: a UTF-16 transcript or written text with light angle-bracket mark-up becomes
-// a new corpus text, cut into sentences (lines) and tokens.
+// ImportPlainText: a UTF-16 or UTF-8 transcript or written text with light angle-bracket mark-up
+// becomes a new corpus text, cut into sentences (lines, and on request sentence marks) and tokens.
 #pragma once
 
 #include "common/prompter.h"
@@ -8,6 +8,7 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace pelmora {
 
@@ -53,13 +54,17 @@ struct PlainTextHeader {
     std::size_t bodyStart = 0;
 };
 
-// Checks the raw input bytes completely: even and non-zero length, the byte-order mark, a tag at
-// the start. Returns "" when the input is acceptable, otherwise the message for the user.
+// The refusal of readPlainTextInput (io/plaintextinput.h), "" for acceptable input.
 std::string checkPlainTextInput(std::string_view bytes);
 
-// Decodes accepted input bytes (byte-order mark included) into code points without the mark;
-// unpaired surrogates become U+FFFD.
+// The text of readPlainTextInput: code points without the byte-order mark.
 std::u32string decodePlainTextInput(std::string_view bytes);
+
+// How the body is cut into sentences besides its lines.
+struct PlainTextImportOptions {
+    bool splitSentences = false;             // also at . ? ! … inside a line (io/sentencesplitting.h)
+    std::vector<std::string> abbreviations;  // kept whole (parseAbbreviations); none when empty
+};
 
 // Reads the "<info>" header, when the text starts with one.
 PlainTextHeader readPlainTextHeader(const std::u32string& text);
@@ -67,8 +72,10 @@ PlainTextHeader readPlainTextHeader(const std::u32string& text);
 // Cuts the body into sentences and tokens and appends them to the document, which must hold a
 // freshly opened new-text template (through a PlainTextBuilder). `progress` hears of every stretch
 // of the body (in code points); false when it said stop (the document then holds part of the body).
+// A sentence also ends at each position of `sentenceEnds` (blanks of the body, see sentenceEnds()).
 bool tokenizePlainTextBody(CPelmoraDoc& doc, std::u32string_view body, bool writtenText,
-                           const std::vector<std::string>& interviewers, const ImportProgress& progress = {});
+                           const std::vector<std::string>& interviewers, const ImportProgress& progress = {},
+                           const std::vector<std::size_t>& sentenceEnds = {});
 
 // The whole import. Checks the input first (nothing is written for a refused input, and an output
 // path that is the input is refused), asks for the text data through `askTextData` (again after an
@@ -77,9 +84,9 @@ bool tokenizePlainTextBody(CPelmoraDoc& doc, std::u32string_view body, bool writ
 // the text information dialog does and the tokens appended. The text is built apart from the open
 // one, so a stop through `progress` (false, no message) leaves the open text and the output path as
 // they were. The document is left open, modified and unsaved; true then. Every refusal shows its
-// message and returns false.
+// message and returns false. `options` may split sentences at their marks as well.
 bool ImportPlainText(CPelmoraDoc& doc, const std::string& inputPath, const std::string& outputPath,
                      Prompter& prompter, const TextMetadataRequest& askTextData,
-                     const ImportProgress& progress = {});
+                     const ImportProgress& progress = {}, const PlainTextImportOptions& options = {});
 
 }  // namespace pelmora

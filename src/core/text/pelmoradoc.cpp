@@ -14,11 +14,14 @@ using namespace text;
 
 namespace {
 
-constexpr const char* kInvalidFile = "Vigane fail %s.";
-constexpr const char* kSaveFailed = "Viga faili %s salvestamisel.";
 constexpr const char* kSelectionUnderWay = "Ühendi sõnade valimine on pooleli,\nei saa põhisõna muuta";
 
 }  // namespace
+
+std::string saveFailureMessage(const std::string& path, const std::string& reason)
+{
+    return "Viga faili " + path + " salvestamisel" + (reason.empty() ? std::string(".") : ": " + reason + ".");
+}
 
 const char* attributeName(TokenAttribute attribute)
 {
@@ -104,23 +107,20 @@ void CPelmoraDoc::bumpLayoutRevision()
 
 bool CPelmoraDoc::openDocument(const std::string& path)
 {
-    deleteContents();
-    m_modified = false;
-    return openParsed(m_xml.load(path), path, OpenMode::WholeText);
+    XmlDocument candidate;
+    return openParsed(candidate, candidate.load(path), path, OpenMode::WholeText);
 }
 
 bool CPelmoraDoc::openDocumentBodyOnly(const std::string& path)
 {
-    deleteContents();
-    m_modified = false;
-    return openParsed(m_xml.load(path), path, OpenMode::BodyOnly);
+    XmlDocument candidate;
+    return openParsed(candidate, candidate.load(path), path, OpenMode::BodyOnly);
 }
 
 bool CPelmoraDoc::openFromBuffer(std::string_view bytes, const std::string& name)
 {
-    deleteContents();
-    m_modified = false;
-    return openParsed(m_xml.loadFromBuffer(bytes), name, OpenMode::WholeText);
+    XmlDocument candidate;
+    return openParsed(candidate, candidate.loadFromBuffer(bytes), name, OpenMode::WholeText);
 }
 
 bool CPelmoraDoc::openRecovered(std::string_view bytes, const std::string& path)
@@ -136,49 +136,69 @@ bool CPelmoraDoc::openRecovered(std::string_view bytes, const std::string& path)
 
 bool CPelmoraDoc::openBodyFromBuffer(std::string_view bytes, const std::string& name)
 {
-    deleteContents();
-    m_modified = false;
-    return openParsed(m_xml.loadFromBuffer(bytes), name, OpenMode::BodyOnly);
+    XmlDocument candidate;
+    return openParsed(candidate, candidate.loadFromBuffer(bytes), name, OpenMode::BodyOnly);
 }
 
-bool CPelmoraDoc::openParsed(const XmlLoadResult& loaded, const std::string& name, OpenMode mode)
+std::string corpusTextProblem(const XmlDocument& xml, bool bodyOnly)
 {
-    ++m_structureRevision;
-    const std::string failure = formatMessage(kInvalidFile, name);
-    const auto reject = [&] {
-        m_xml.clear();
-        m_current = XmlNode();
-        m_prompter.error(failure);
-        return false;
-    };
-    if (!loaded)
-        return reject();
-    const XmlNode root = m_xml.root();
+    const XmlNode root = xml.root();
     if (!isElement(root, kRoot))
-        return reject();
+        return "juurelement on \u201E" + std::string(root.name()) + "\u201C, peab olema \u201E" + kRoot + "\u201C";
     const XmlNode bodyNode = firstChildElement(root, kBody);
     if (!bodyNode)
-        return reject();
-    forgetHistory();
-    if (mode == OpenMode::BodyOnly) {
-        m_current = bodyNode;
-        updateAllViews();
-        return true;
-    }
+        return std::string("tekstil pole sisu (element \u201E") + kBody + "\u201C puudub)";
+    if (bodyOnly)
+        return {};
     const XmlNode sentence = firstChildElement(bodyNode, kSentence);
-    const XmlNode token = firstChildElement(sentence, kToken);
-    if (!token)
-        return reject();
-    m_current = token;
+    if (!sentence)
+        return "tekstis pole ühtegi lauset";
+    if (!firstChildElement(sentence, kToken))
+        return "esimeses lauses pole ühtegi sõnet";
+    return {};
+}
+
+bool CPelmoraDoc::openParsed(XmlDocument& candidate, const XmlLoadResult& loaded, const std::string& name,
+                             OpenMode mode)
+{
+    // The file is read and checked beside the open text, which it replaces only when it opens.
+    const std::string problem = loaded ? corpusTextProblem(candidate, mode == OpenMode::BodyOnly) : loaded.describe();
+    if (!problem.empty()) {
+        m_prompter.error(invalidFileMessage(name, problem));
+        return false;
+    }
+    deleteContents();
+    m_modified = false;
+    m_xml.takeTree(candidate);
+    ++m_structureRevision;
+    forgetHistory();
+    const XmlNode bodyNode = firstChildElement(m_xml.root(), kBody);
+    m_current = mode == OpenMode::BodyOnly ? bodyNode : firstChildElement(firstChildElement(bodyNode, kSentence), kToken);
     updateAllViews();
     return true;
 }
 
+std::string invalidFileMessage(const std::string& path, const std::string& reason)
+{
+    return "Vigane fail " + path + ": " + reason;
+}
+
 bool CPelmoraDoc::saveDocument(const std::string& path)
+{
+    std::string failure;
+    if (!trySave(path, &failure)) {
+        m_prompter.error(failure);
+        return false;
+    }
+    return true;
+}
+
+bool CPelmoraDoc::trySave(const std::string& path, std::string* failure)
 {
     std::string error;
     if (!m_xml.save(path, &error)) {
-        m_prompter.error(formatMessage(kSaveFailed, path));
+        if (failure)
+            *failure = saveFailureMessage(path, error);
         return false;
     }
     m_modified = false;

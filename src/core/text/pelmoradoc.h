@@ -59,9 +59,10 @@ public:
     void setCombinationSelectionCheck(std::function<bool()> check) { m_selectionCheck = std::move(check); }
 
     // --- Open, save, close ----------------------------------------------------------------
-    // Opens a corpus text: the previous text is dropped first. A file that cannot be read, is not
-    // well-formed, has another root or lacks the body, a sentence or a token gives "Vigane fail %s."
-    // and false; the document is then empty. On success the first token is current.
+    // Opens a corpus text. The file is read and checked first and replaces the open text only when
+    // it opens; the first token is then current. A file that cannot be read, is not well-formed,
+    // has another root or lacks the body, a sentence or a token gives "Vigane fail PATH: rida 6:
+    // <reason>" (see invalidFileMessage) and false, and the open text stays as it was.
     bool openDocument(const std::string& path);
 
     // Opens a text for the dialect-corpus import: only the body is required and the body element
@@ -78,9 +79,11 @@ public:
     bool openRecovered(std::string_view bytes, const std::string& path);
 
     // Writes the tree to the path through the safe file replacement. On failure: "Viga faili %s
-    // salvestamisel.", false, and the tree, the modified flag and the old file stay as they were.
-    // On success the modified flag is cleared.
+    // salvestamisel: <reason>." (saveFailureMessage), false, and the tree, the modified flag and the
+    // old file stay as they were. On success the modified flag is cleared.
     bool saveDocument(const std::string& path);
+    // The same without the message: on failure the message goes to `failure` for the caller to show.
+    bool trySave(const std::string& path, std::string* failure);
 
     // Drops the current token and the whole tree; bumps the layout revision.
     void deleteContents();
@@ -246,7 +249,7 @@ public:
 
 private:
     enum class OpenMode { WholeText, BodyOnly };
-    bool openParsed(const XmlLoadResult& loaded, const std::string& name, OpenMode mode);
+    bool openParsed(XmlDocument& candidate, const XmlLoadResult& loaded, const std::string& name, OpenMode mode);
     void notifyCleared();
     void notifyAboutToRemove(XmlNode node);
     void notifyAttributeChanged(XmlNode element, const char* name, std::string_view oldValue);
@@ -272,6 +275,16 @@ private:
     ChangeHistory m_history;
     std::uint64_t m_savedSerial = 0;
 };
+
+// "Vigane fail PATH: <reason>", the reason as the reader gives it ("rida 12: elemendi lõpp puudub").
+std::string invalidFileMessage(const std::string& path, const std::string& reason);
+
+// "Viga faili PATH salvestamisel: <reason>." ("." right after "salvestamisel" without a reason).
+std::string saveFailureMessage(const std::string& path, const std::string& reason);
+
+// Why a parsed tree is not a corpus text ("tekstis pole ühtegi lauset"), or "" when it is one;
+// `bodyOnly` asks only for the root and the body.
+std::string corpusTextProblem(const XmlDocument& xml, bool bodyOnly);
 
 // True when the node is the given subtree root or lies below it.
 bool isInSubtree(XmlNode node, XmlNode subtreeRoot);

@@ -5,6 +5,7 @@
 #include "common/utf16text.h"
 
 #include <algorithm>
+#include <cstddef>
 
 #include <cstring>
 #include <sstream>
@@ -235,12 +236,58 @@ pugi::xml_encoding encodingReadBack(XmlNode declaration)
         .encoding;
 }
 
-std::string describe(const pugi::xml_parse_result& result)
+// The reader's refusal in the user's words. A missing end tag shows as a mismatch with no tag after
+// it (`tagsFollow` false), so that case is told apart from a wrong end tag in the middle.
+std::string reasonOf(const pugi::xml_parse_result& result, bool tagsFollow)
 {
-    return std::string(result.description()) + " at offset " + std::to_string(result.offset);
+    switch (result.status) {
+    case pugi::status_ok: return {};
+    case pugi::status_file_not_found: return "faili ei leitud";
+    case pugi::status_io_error: return "faili ei saa lugeda";
+    case pugi::status_out_of_memory: return "mälu ei jätku";
+    case pugi::status_unrecognized_tag: return "tundmatu märgend";
+    case pugi::status_bad_pi: return "vigane töötlusjuhis (<?...?>)";
+    case pugi::status_bad_comment: return "vigane või lõpetamata kommentaar";
+    case pugi::status_bad_cdata: return "vigane CDATA-lõik";
+    case pugi::status_bad_doctype: return "vigane dokumenditüübi kirjeldus";
+    case pugi::status_bad_pcdata: return "vigane tekst elementide vahel";
+    case pugi::status_bad_start_element: return "vigane algusmärgend";
+    case pugi::status_bad_attribute: return "vigane atribuut";
+    case pugi::status_bad_end_element: return "vigane lõpumärgend";
+    case pugi::status_end_element_mismatch:
+        return tagsFollow ? "lõpumärgend ei vasta algusmärgendile" : "elemendi lõpp puudub";
+    case pugi::status_no_document_element: return "failis pole ühtegi elementi";
+    case pugi::status_append_invalid_root:
+    case pugi::status_internal_error: break;
+    }
+    return result.description();
+}
+
+// The line (from 1) of an offset into the text as UTF-8: UTF-16 input is converted first, the
+// way the reader converts it.
+std::size_t lineOfOffset(std::string_view bytes, std::size_t offset)
+{
+    std::string converted;
+    if (looksLikeUtf16(bytes) && (bytes[0] == '\xFF' || bytes[0] == '<')) {
+        converted = utf16LeToUtf8(bytes.substr(bytes[0] == '<' ? 0 : 2));
+        bytes = converted;
+    }
+    offset = std::min(offset, bytes.size());
+    return 1 + static_cast<std::size_t>(std::count(bytes.begin(), bytes.begin() + static_cast<std::ptrdiff_t>(offset), '\n'));
+}
+
+// A reading failure of the file system in the user's words.
+std::string unreadable(const std::string& error)
+{
+    return error.empty() ? std::string("faili ei saa lugeda") : "faili ei saa lugeda (" + error + ")";
 }
 
 }  // namespace
+
+std::string XmlLoadResult::describe() const
+{
+    return line > 0 ? "rida " + std::to_string(line) + ": " + error : error;
+}
 
 XmlLoadResult XmlDocument::load(const std::string& path)
 {
@@ -252,23 +299,40 @@ XmlLoadResult XmlDocument::load(const std::string& path)
         path, [](std::size_t bytes) { return pugi::get_memory_allocation_function()(bytes ? bytes : 1); },
         [](void* unused) { pugi::get_memory_deallocation_function()(unused); }, size, &error);
     if (buffer == nullptr)
-        return {false, error};
-    return parseOwnedBuffer(buffer, size);
+        return {false, unreadable(error)};
+    std::size_t offset = std::string_view::npos;
+    XmlLoadResult result = parseOwnedBuffer(buffer, size, offset);
+    if (!result && offset != std::string_view::npos) {
+        // Parsing in place changed the buffer: the line is counted in the file read once more.
+        std::string bytes;
+        readWholeFile(path, bytes);
+        result.line = lineOfOffset(bytes, offset);
+    }
+    return result;
 }
 
 XmlLoadResult XmlDocument::loadFromBuffer(std::string_view bytes)
 {
     void* buffer = pugi::get_memory_allocation_function()(bytes.empty() ? 1 : bytes.size());
     if (buffer == nullptr)
-        return {false, "out of memory"};
+        return {false, "mälu ei jätku"};
     if (!bytes.empty())
         std::memcpy(buffer, bytes.data(), bytes.size());
-    return parseOwnedBuffer(buffer, bytes.size());
+    std::size_t offset = std::string_view::npos;
+    XmlLoadResult result = parseOwnedBuffer(buffer, bytes.size(), offset);
+    if (!result && offset != std::string_view::npos)
+        result.line = lineOfOffset(bytes, offset);
+    return result;
 }
 
-XmlLoadResult XmlDocument::parseOwnedBuffer(void* buffer, std::size_t size)
+XmlLoadResult XmlDocument::parseOwnedBuffer(void* buffer, std::size_t size, std::size_t& offset)
 {
+    offset = std::string_view::npos;
     const std::string_view bytes(static_cast<const char*>(buffer), size);
+    if (bytes.find_first_not_of(" \t\r\n") == std::string_view::npos) {
+        pugi::get_memory_deallocation_function()(buffer);
+        return {false, "fail on tühi"};
+    }
     // The reference check reads UTF-8; little-endian UTF-16 is converted for it, big-endian
     // (never written by the program) is left to the parser alone.
     std::size_t badReference = std::string_view::npos;
@@ -278,26 +342,31 @@ XmlLoadResult XmlDocument::parseOwnedBuffer(void* buffer, std::size_t size)
         badReference = findUndefinedReference(utf16LeToUtf8(bytes.substr(bytes[0] == '<' ? 0 : 2)));
     if (badReference != std::string_view::npos) {
         pugi::get_memory_deallocation_function()(buffer);
-        return {false, "undefined entity reference at offset " + std::to_string(badReference)};
+        offset = badReference;
+        return {false, "tundmatu olemiviide (&...;)"};
     }
     const bool utf16 = looksLikeUtf16(bytes);
     if (!utf16 && hasTextBeforeMarkup(bytes)) {
         pugi::get_memory_deallocation_function()(buffer);
-        return {false, "text before the first element"};
+        return {false, "enne esimest märgendit on teksti (fail pole XML)"};
     }
 
     pugi::xml_document parsed;
     // From here on the tree owns the buffer, also when parsing fails.
     const pugi::xml_parse_result result =
         parsed.load_buffer_inplace_own(buffer, size, kParseFlags, pugi::encoding_auto);
-    if (!result)
-        return {false, describe(result)};
+    if (!result) {
+        offset = static_cast<std::size_t>(result.offset);
+        // The text after the place the reader stopped is as it was read (the buffer still lives).
+        const bool tagsFollow = utf16 || bytes.substr(std::min(offset + 1, size)).find('<') != std::string_view::npos;
+        return {false, reasonOf(result, tagsFollow)};
+    }
     if (!hasSingleRoot(parsed))
-        return {false, "the document must hold exactly one root element"};
+        return {false, "failis peab olema täpselt üks juurelement"};
     if (hasMisplacedDeclaration(parsed))
-        return {false, "the XML declaration must be at the start of the file"};
+        return {false, "XML-deklaratsioon peab olema faili alguses"};
     if (utf16 && result.encoding != pugi::encoding_utf16_le && result.encoding != pugi::encoding_utf16_be)
-        return {false, "unknown encoding"};
+        return {false, "tundmatu kodeering"};
     m_tree.reset();
     m_tree = std::move(parsed);
     return {true, {}};

@@ -17,8 +17,11 @@ using XmlNode = pugi::xml_node;
 
 struct XmlLoadResult {
     bool ok = false;
-    std::string error;  // why the file could not be read or parsed; empty on success
+    std::string error;     // why the file could not be read or parsed, in the user's words; "" on success
+    std::size_t line = 0;  // the line the reader stopped on, counted from 1; 0 when it names none
     explicit operator bool() const { return ok; }
+    // "rida 12: elemendi lõpp puudub", or the reason alone when no line is known.
+    std::string describe() const;
 };
 
 class XmlDocument {
@@ -50,6 +53,9 @@ public:
 
     // Removes every node.
     void clear() { m_tree.reset(); }
+    // Takes the other document's tree; the other is left empty. Handles into either tree stay
+    // valid and now belong to this document.
+    void takeTree(XmlDocument& other) { m_tree = std::move(other.m_tree); other.m_tree.reset(); }
 
     // The root element (documentElement), or a null handle when there is none.
     XmlNode root() const { return m_tree.document_element(); }
@@ -72,7 +78,8 @@ private:
     // beyond Latin-1, or bytes of a damaged file that are not UTF-8).
     bool needsUtf8Instead(pugi::xml_encoding encoding) const;
     // Checks and parses a buffer from pugixml's allocator; takes ownership of it in every case.
-    XmlLoadResult parseOwnedBuffer(void* buffer, std::size_t size);
+    // On failure `offset` holds where the reader stopped (in the text as UTF-8), or npos.
+    XmlLoadResult parseOwnedBuffer(void* buffer, std::size_t size, std::size_t& offset);
 
     pugi::xml_document m_tree;
 };

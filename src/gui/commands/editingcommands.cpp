@@ -10,6 +10,7 @@
 #include "dialogs/tokentextdialog.h"
 #include "io/dialectimport.h"
 #include "io/plaintextimport.h"
+#include "io/sentencesplitting.h"
 #include "text/editing.h"
 #include "text/metadata.h"
 #include "text/textnormalisation.h"
@@ -186,30 +187,54 @@ void EditingCommands::importText()
 {
     if (m_mayReplace && !m_mayReplace())
         return;
-    QString input = m_lastInput;
-    QString output = m_lastOutput;
+    // After a refusal the dialog comes back with everything as the user left it, so that one
+    // thing can be corrected and the import tried again; a cancel anywhere ends the command.
     while (true) {
         ImportFilesDialog dialog(ImportFilesDialog::Kind::PlainText, m_files, m_parent);
-        dialog.setPaths(input, output);
+        dialog.setPaths(m_lastInput, m_lastOutput);
+        dialog.setSentenceChoices(m_splitSentences, m_abbreviations);
         if (m_dialogs.run(dialog) != QDialog::Accepted)
             return;
-        input = dialog.inputPath();
-        output = dialog.outputPath();
-        if (!input.isEmpty() && !output.isEmpty())
-            break;
-        m_prompter.message(MessageKind::Warning, kTitleError, kNoFileName);
+        m_lastInput = dialog.inputPath();
+        m_lastOutput = dialog.outputPath();
+        m_splitSentences = dialog.splitSentences();
+        m_abbreviations = dialog.abbreviations();
+        if (m_lastInput.isEmpty() || m_lastOutput.isEmpty()) {
+            m_prompter.message(MessageKind::Warning, kTitleError, kNoFileName);
+            continue;
+        }
+        const ImportOutcome outcome = runTextImport();
+        if (outcome == ImportOutcome::Imported && m_opened)
+            m_opened(m_lastOutput);
+        if (outcome != ImportOutcome::Refused)
+            return;
     }
-    m_lastInput = input;
-    m_lastOutput = output;
+}
 
+EditingCommands::ImportOutcome EditingCommands::runTextImport()
+{
+    PlainTextImportOptions options;
+    options.splitSentences = m_splitSentences;
+    options.abbreviations = parseAbbreviations(toStd(m_abbreviations));
+    bool stopped = false;
     std::unique_ptr<QProgressDialog> progress;
+    const ImportProgress shown = progressOf(progress, QStringLiteral("Faili import"), QStringLiteral("märki"));
     const bool imported = ImportPlainText(
-        m_doc, toStd(input), toStd(output), m_prompter,
-        [this](const TextMetadata& prefilled) { return askImportTextData(prefilled); },
-        progressOf(progress, QStringLiteral("Faili import"), QStringLiteral("märki")));
+        m_doc, toStd(m_lastInput), toStd(m_lastOutput), m_prompter,
+        [this, &stopped](const TextMetadata& prefilled) {
+            std::optional<TextMetadata> data = askImportTextData(prefilled);
+            stopped = !data;
+            return data;
+        },
+        [&](std::size_t done, std::size_t total) {
+            stopped = !shown(done, total);
+            return !stopped;
+        },
+        options);
     progress.reset();
-    if (imported && m_opened)
-        m_opened(output);
+    if (imported)
+        return ImportOutcome::Imported;
+    return stopped ? ImportOutcome::Stopped : ImportOutcome::Refused;
 }
 
 void EditingCommands::importDialect()

@@ -7,6 +7,7 @@
 #include "app/filechooser.h"
 #include "common/prompter.h"
 #include "io/importmetadata.h"
+#include "io/sentencesplitting.h"
 #include "search/searchcriteria.h"
 #include "text/pelmoradoc.h"
 
@@ -61,6 +62,10 @@ private:
     bool hasCurrentToken() const { return static_cast<bool>(m_doc.currentToken()); }
     // The text data dialog for an import, filled with `prefilled`; nothing on cancel.
     std::optional<TextMetadata> askImportTextData(const TextMetadata& prefilled);
+    // One plain-text import with the remembered paths and choices: imported, stopped by the user
+    // (the text data or the progress cancelled), or refused with a message.
+    enum class ImportOutcome { Imported, Stopped, Refused };
+    ImportOutcome runTextImport();
     // A progress callback that shows the counts in a progress window (made in `holder` at the first
     // step) and says stop once it is cancelled.
     ImportProgress progressOf(std::unique_ptr<QProgressDialog>& holder, const QString& title, const QString& unit);
@@ -77,6 +82,8 @@ private:
     std::function<std::optional<int>()> m_heardPosition;
     QString m_lastInput;
     QString m_lastOutput;
+    bool m_splitSentences = false;
+    QString m_abbreviations = QString::fromStdString(defaultAbbreviationList());
     QString m_lastDialect;
 };
 

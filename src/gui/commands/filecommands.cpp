@@ -9,6 +9,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QMenu>
+#include <QPushButton>
 #include <QPrintDialog>
 #include <QPrinter>
 
@@ -146,12 +147,14 @@ bool FileCommands::openText(const QString& path)
     // A recovery newer than the text is offered; one that cannot be used is set aside and named.
     if (m_app.recovery().offer(m_doc, toStd(path), opened) == RecoveryKeeper::Offer::Restored)
         opened = true;
-    m_path = opened ? path : QString();
-    if (opened)
-        addRecentFile(path);
+    // A file that does not open leaves the open text, and its path, as they were.
+    if (!opened)
+        return false;
+    m_path = path;
+    addRecentFile(path);
     Q_EMIT pathChanged();
     m_doc.updateAllViews();
-    return opened;
+    return true;
 }
 
 bool FileCommands::saveText()
@@ -183,20 +186,40 @@ void FileCommands::saveAs()
 bool FileCommands::saveTextAs(const QString& path)
 {
     bool saved = false;
+    std::string failure;
     {
         const OverrideCursor wait;
-        saved = m_doc.saveDocument(toStd(path));
+        saved = m_doc.trySave(toStd(path), &failure);
     }
-    if (saved) {
-        m_app.recovery().discard(toStd(m_path));
-        m_app.recovery().discard(toStd(path));
-    }
-    if (saved && path != m_path) {
+    if (!saved)
+        return offerCopyElsewhere(toQt(failure));
+    m_app.recovery().discard(toStd(m_path));
+    m_app.recovery().discard(toStd(path));
+    if (path != m_path) {
         m_path = path;
         addRecentFile(path);
     }
     Q_EMIT pathChanged();
-    return saved;
+    return true;
+}
+
+bool FileCommands::offerCopyElsewhere(const QString& failure)
+{
+    bool elsewhere = false;
+    if (m_saveFailure) {
+        elsewhere = m_saveFailure(failure);
+    } else {
+        QMessageBox box(QMessageBox::Critical, QStringLiteral("Viga"), failure, QMessageBox::NoButton, m_window);
+        QPushButton* copy = box.addButton(QStringLiteral("Salvesta koopia &mujale ..."), QMessageBox::AcceptRole);
+        box.addButton(QStringLiteral("&Sulge"), QMessageBox::RejectRole);
+        box.setDefaultButton(copy);
+        box.exec();
+        elsewhere = box.clickedButton() == copy;
+    }
+    if (!elsewhere)
+        return false;
+    saveAs();
+    return !m_doc.isModified();
 }
 
 void FileCommands::print()

@@ -51,7 +51,12 @@ public:
     // Asks about a modified text; true when the caller may go on (saved, dropped, or unmodified).
     bool maybeSave();
 
-    // The file commands without their dialogs.
+    // A save that fails shows why and offers "Salvesta koopia mujale ..." (true: the save-as
+    // chooser opens). Tests put an answer in place of the box.
+    using SaveFailureChoice = std::function<bool(const QString& message)>;
+    void setSaveFailureChoice(SaveFailureChoice choice) { m_saveFailure = std::move(choice); }
+
+    // The file commands without their dialogs. A text that does not open leaves the open one.
     bool openText(const QString& path);
     bool saveText();
     bool saveTextAs(const QString& path);
@@ -73,6 +78,8 @@ private:
     void addRecentFile(const QString& path);
     void updateRecentMenu();
     void writeRecovery();
+    // After a failed save: the message with the choice to save a copy elsewhere; true when saved.
+    bool offerCopyElsewhere(const QString& failure);
 
     CPelmoraApp& m_app;
     CPelmoraDoc& m_doc;
@@ -85,6 +92,7 @@ private:
     QAction* m_recentPlaceholder = nullptr;
     QList<QAction*> m_recentActions;
     SaveQuestion m_saveQuestion;
+    SaveFailureChoice m_saveFailure;
 };
 
 }  // namespace pelmora::gui

@@ -3,6 +3,7 @@
 #include "dialogs/dialogbuttons.h"
 #include "ui_importfilesdialog.h"
 
+#include <QCheckBox>
 #include <QFileInfo>
 #include <QPushButton>
 
@@ -19,9 +20,14 @@ ImportFilesDialog::ImportFilesDialog(Kind kind, FileChooser& files, QWidget* par
         setWindowTitle(QStringLiteral("Murdekorpuse import"));
         m_ui->inputLabel->setText(QStringLiteral("&Impordi fail (ISO-8859-1, XML)"));
         for (QWidget* widget : {static_cast<QWidget*>(m_ui->outputLabel), static_cast<QWidget*>(m_ui->outputEdit),
-                                static_cast<QWidget*>(m_ui->outputButton)})
+                                static_cast<QWidget*>(m_ui->outputButton), static_cast<QWidget*>(m_ui->splitCheck),
+                                static_cast<QWidget*>(m_ui->abbreviationsLabel),
+                                static_cast<QWidget*>(m_ui->abbreviationsEdit)})
             widget->hide();
     }
+    connect(m_ui->splitCheck, &QCheckBox::toggled, m_ui->abbreviationsEdit, &QWidget::setEnabled);
+    connect(m_ui->splitCheck, &QCheckBox::toggled, m_ui->abbreviationsLabel, &QWidget::setEnabled);
+    setSentenceChoices(false, QString());
     connect(m_ui->inputButton, &QPushButton::clicked, this, &ImportFilesDialog::chooseInput);
     connect(m_ui->outputButton, &QPushButton::clicked, this, &ImportFilesDialog::chooseOutput);
     setUpOkCancel(*this, *m_ui->buttonBox, QStringLiteral("&Loobu"));
@@ -44,6 +50,25 @@ void ImportFilesDialog::setPaths(const QString& input, const QString& output)
 {
     m_ui->inputEdit->setText(input);
     m_ui->outputEdit->setText(output);
+}
+
+bool ImportFilesDialog::splitSentences() const
+{
+    return m_ui->splitCheck->isChecked();
+}
+
+QString ImportFilesDialog::abbreviations() const
+{
+    return m_ui->abbreviationsEdit->text().trimmed();
+}
+
+void ImportFilesDialog::setSentenceChoices(bool split, const QString& abbreviations)
+{
+    m_ui->splitCheck->setChecked(split);
+    m_ui->abbreviationsEdit->setText(abbreviations);
+    m_ui->abbreviationsEdit->setCursorPosition(0);
+    m_ui->abbreviationsEdit->setEnabled(split);
+    m_ui->abbreviationsLabel->setEnabled(split);
 }
 
 void ImportFilesDialog::chooseInput()

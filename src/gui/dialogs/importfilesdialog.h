@@ -24,6 +24,10 @@ public:
     QString inputPath() const;
     QString outputPath() const;  // empty for a dialect import
     void setPaths(const QString& input, const QString& output);
+    // "Jaga laused lõpumärkide järgi" and the abbreviations kept whole (plain text only).
+    bool splitSentences() const;
+    QString abbreviations() const;
+    void setSentenceChoices(bool split, const QString& abbreviations);
 
 private:
     void chooseInput();

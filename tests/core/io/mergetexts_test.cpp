@@ -117,14 +117,15 @@ TEST_F(MergeTest, InvalidFurtherFileIsSkippedOrStopsTheJoining)
     m_prompter.setDefaultAnswer(false);
     ASSERT_TRUE(mergeTexts(m_doc, settings, m_prompter));
     EXPECT_EQ(m_doc.body().select_nodes("lause").size(), 12u);
-    EXPECT_TRUE(m_prompter.lastText().starts_with("Vigane fail " + bad + ".\nKui soovid"));
+    EXPECT_TRUE(m_prompter.lastText().starts_with("Vigane fail " + bad + ": tekstil pole sisu (element „sisu“ puudub)\nKui soovid"));
 }
 
 TEST_F(MergeTest, FirstFileThatDoesNotOpenEndsWithTheOpenMessage)
 {
     MergeSettings settings{{m_dir.file("missing.xml")}, m_dir.file("merged.xml"), false};
     EXPECT_FALSE(mergeTexts(m_doc, settings, m_prompter));
-    EXPECT_EQ(m_prompter.lastText(), "Vigane fail " + settings.files[0] + ".");
+    EXPECT_EQ(m_prompter.lastText(),
+              "Vigane fail " + settings.files[0] + ": faili ei saa lugeda (faili või kausta pole olemas)");
     EXPECT_FALSE(test::readFile(settings.newPath).size());
 }
 

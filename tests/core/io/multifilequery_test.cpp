@@ -225,11 +225,11 @@ TEST_F(QueryTest, InvalidFileIsSkippedOnYesAndStopsTheSearchOnNo)
     EXPECT_EQ(lines, 2);
     EXPECT_EQ(m_prompter.texts(),
               (std::vector<std::string>{"Vigane fail " + bad +
-                                            ".\nKui soovid selle faili vahele jätta, vajuta 'Jah',\nKui soovid "
-                                            "katkestada, vajuta 'Ei'.",
+                                            ": esimeses lauses pole ühtegi sõnet\nKui soovid selle faili vahele "
+                                            "jätta, vajuta 'Jah',\nKui soovid katkestada, vajuta 'Ei'.",
                                         "Vigane fail " + missing +
-                                            ".\nKui soovid selle faili vahele jätta, vajuta 'Jah',\nKui soovid "
-                                            "katkestada, vajuta 'Ei'."}));
+                                            ": faili ei saa lugeda (faili või kausta pole olemas)\nKui soovid "
+                                            "selle faili vahele jätta, vajuta 'Jah',\nKui soovid katkestada, vajuta 'Ei'."}));
 
     // Expected on No: the files before the bad one are searched and the output is completed.
     settings.files = {good, missing, good};

@@ -2,6 +2,7 @@
 
 #include "common/files.h"
 #include "common/utf16text.h"
+#include "io/sentencesplitting.h"
 #include "testsupport.h"
 #include "text/textformat.h"
 
@@ -152,28 +153,98 @@ TEST_P(PlainTextRefusalTest, RefusesBeforeTouchingTheOutput)
         asked = true;
         return std::optional<TextMetadata>(d);
     }));
-    EXPECT_EQ(m_prompter.lastText(), c.message);
+    // Expected: the message (its first lines), no question, the file chosen as output left whole.
+    EXPECT_TRUE(m_prompter.lastText().starts_with(c.message)) << m_prompter.lastText();
     EXPECT_FALSE(asked);
-    // Expected: the file chosen as output is left whole.
     EXPECT_EQ(test::readFile(m_output), "an existing text");
 }
 
 const char* const kShort = "Fail ei ole unicode'is.\nEi saa avada.";
+const char* const kNoTag = "Fail ei alga märgendiga.\nImporditav tekst algab märgendiga";
 
 INSTANTIATE_TEST_SUITE_P(
     Inputs, PlainTextRefusalTest,
     ::testing::Values(
         RefusalCase{"OddLength", std::string("\xFF\xFE<", 3), kShort},
         RefusalCase{"Empty", "", kShort},
-        RefusalCase{"Utf8", "<u who=A>tere</u>\n",
-                    "Fail ei ole unicode'is.\nAva fail nt Notepadis ja salvesta kui Unicode fail, mitte UTF-8\n"
-                    "Ei saa avada."},
-        RefusalCase{"BigEndian", std::string("\xFE\xFF\0<", 4),
-                    "Fail ei ole unicode'is.\nAva fail nt Notepadis ja salvesta kui Unicode fail, mitte UTF-8\n"
-                    "Ei saa avada."},
-        RefusalCase{"NoTagAfterTheMark", utf8ToUtf16Le("tere", true), "Fail ei alga märgendiga.\nEi saa avada."},
-        RefusalCase{"OnlyTheMark", std::string("\xFF\xFE", 2), "Fail ei alga märgendiga.\nEi saa avada."}),
+        RefusalCase{"NeitherUtf8NorUtf16", "<u who=A>p\xE4" "ev</u>\n", "Fail ei ole unicode'is.\nSalvesta fail UTF-8"},
+        RefusalCase{"NoTagAfterTheMark", utf8ToUtf16Le("tere", true), kNoTag},
+        RefusalCase{"OnlyTheMark", std::string("\xFF\xFE", 2), kNoTag},
+        RefusalCase{"Utf8WithoutTag", "Minā um kalāmīez.\n", kNoTag}),
     test::ByName());
+
+TEST_F(PlainTextImportTest, NoTagMessageExplainsTheMarkUpWithAnExample)
+{
+    test::writeFile(m_input, "tere\n");
+    EXPECT_FALSE(ImportPlainText(m_doc, m_input, m_output, m_prompter, [](const TextMetadata& d) {
+        return std::optional<TextMetadata>(d);
+    }));
+    // Expected: the example in the message imports as it stands (its three lines, UTF-8).
+    const std::string message = m_prompter.lastText();
+    const std::string heading = "Näide:\n";
+    const std::size_t example = message.find(heading) + heading.size();
+    ASSERT_GT(example, heading.size());
+    const std::string lines = message.substr(example, message.find("\n\n", example) + 1 - example);
+    EXPECT_EQ(std::count(lines.begin(), lines.end(), '\n'), 3);
+    ASSERT_TRUE(import(lines, typed("suuline"))) << m_prompter.lastText();
+    EXPECT_EQ(describeBody(m_doc), "l1 koneleja=i1: Mis{id=l1_s1} sinā{id=l1_s2} tīed{id=l1_s3} ?{id=l1_s4 meta=vahemärk}\n"
+                                   "l2 koneleja=k1: Minā{id=l2_s1} um{id=l2_s2} kalāmīez{id=l2_s3} .{id=l2_s4 meta=vahemärk}\n");
+}
+
+struct EncodingCase {
+    const char* name;
+    std::string bytes;
+};
+
+class PlainTextEncodingTest : public PlainTextImportTest, public ::testing::WithParamInterface<EncodingCase> {};
+
+TEST_P(PlainTextEncodingTest, IsConvertedAsItIsRead)
+{
+    test::writeFile(m_input, GetParam().bytes);
+    ASSERT_TRUE(ImportPlainText(m_doc, m_input, m_output, m_prompter, [&](const TextMetadata&) {
+        return std::optional<TextMetadata>(typed("suuline"));
+    })) << m_prompter.lastText();
+    // Expected: the same text whatever the encoding.
+    EXPECT_EQ(describeBody(m_doc), "l1 koneleja=A: Kalā{id=l1_s1} vȯļ{id=l1_s2} 𝄞{id=l1_s3 meta=vahemärk}\n");
+}
+
+std::string bigEndian(const std::string& littleEndian)
+{
+    std::string out = littleEndian;
+    for (std::size_t i = 0; i + 1 < out.size(); i += 2)
+        std::swap(out[i], out[i + 1]);
+    return out;
+}
+
+const char* const kEncoded = "<u who=A>Kalā vȯļ 𝄞\r\n";
+
+INSTANTIATE_TEST_SUITE_P(
+    Encodings, PlainTextEncodingTest,
+    ::testing::Values(EncodingCase{"Utf16LittleEndianWithMark", utf8ToUtf16Le(kEncoded, true)},
+                      EncodingCase{"Utf16LittleEndianWithoutMark", utf8ToUtf16Le(kEncoded, false)},
+                      EncodingCase{"Utf16BigEndianWithMark", bigEndian(utf8ToUtf16Le(kEncoded, true))},
+                      EncodingCase{"Utf16BigEndianWithoutMark", bigEndian(utf8ToUtf16Le(kEncoded, false))},
+                      EncodingCase{"Utf8WithMark", "\xEF\xBB\xBF" + std::string(kEncoded)},
+                      EncodingCase{"Utf8WithoutMark", kEncoded},
+                      EncodingCase{"Utf8AfterBlankLines", "\r\n  \n" + std::string(kEncoded)}),
+    test::ByName());
+
+TEST_F(PlainTextImportTest, SplitSentencesAtTheirMarksKeepsSpeakersAndAbbreviations)
+{
+    test::writeFile(m_input, "<u who=k1>Minā um kalāmīez. Tuli nt. Jaan! Kalā?</u>\n<u who=i1>Jah.\n");
+    PlainTextImportOptions options;
+    options.splitSentences = true;
+    options.abbreviations = {"nt."};
+    ASSERT_TRUE(ImportPlainText(
+        m_doc, m_input, m_output, m_prompter,
+        [&](const TextMetadata&) { return std::optional<TextMetadata>(typed("suuline")); }, {}, options));
+    // Expected: three sentences from the first line, all with its speaker, then the second line.
+    EXPECT_EQ(describeBody(m_doc),
+              "l1 koneleja=k1: Minā{id=l1_s1} um{id=l1_s2} kalāmīez{id=l1_s3} .{id=l1_s4 meta=vahemärk}\n"
+              "l2 koneleja=k1: Tuli{id=l2_s1} nt{id=l2_s2} .{id=l2_s3 meta=vahemärk} Jaan{id=l2_s4} !{id=l2_s5 meta=vahemärk}\n"
+              "l3 koneleja=k1: Kalā{id=l3_s1} ?{id=l3_s2 meta=vahemärk}\n"
+              "l4 koneleja=i1: Jah{id=l4_s1} .{id=l4_s2 meta=vahemärk}\n");
+}
 
 TEST_F(PlainTextImportTest, HeaderPrefillsTheDialogAndTwoSpeakersWithoutIdsAreNotSaved)
 {
