@@ -10,6 +10,7 @@
 #include <optional>
 #include <string_view>
 #include <system_error>
+#include <unordered_set>
 
 namespace pelmora {
 
@@ -131,6 +132,17 @@ std::shared_ptr<CorpusFileSummary> readFile(const std::string& path, fs::file_ti
     return summary;
 }
 
+// A file named twice (also through its folder, or as "./a.xml") is read and counted once.
+std::vector<std::string> withoutRepeats(std::vector<std::string> files)
+{
+    std::unordered_set<std::string> seen;
+    std::vector<std::string> kept;
+    for (std::string& file : files)
+        if (seen.insert(fs::path(file).lexically_normal().string()).second)
+            kept.push_back(std::move(file));
+    return kept;
+}
+
 }  // namespace
 
 TextCounts& TextCounts::operator+=(const TextCounts& other)
@@ -153,7 +165,7 @@ CorpusRead CorpusCache::read(const std::vector<std::string>& paths, bool withAna
     CorpusRead result;
     m_parsed = 0;
     KeyCache keys;
-    const std::vector<std::string> files = expandCorpusPaths(paths);
+    const std::vector<std::string> files = withoutRepeats(expandCorpusPaths(paths));
     for (std::size_t done = 0; done < files.size(); ++done) {
         const std::string& file = files[done];
         std::error_code sizeError;

@@ -63,7 +63,8 @@ struct CorpusFileSummary {
 using CorpusProgress = std::function<bool(std::size_t done, std::size_t total)>;
 
 struct CorpusRead {
-    // In the order of the paths, folders replaced by their corpus files; left-out files included.
+    // In the order of the paths, folders replaced by their corpus files, a file named again left
+    // out; left-out files included.
     std::vector<std::shared_ptr<const CorpusFileSummary>> files;
     bool cancelled = false;  // the progress callback said stop; `files` is then incomplete
 };
