@@ -4,7 +4,10 @@
 
 #include <algorithm>
 #include <map>
+#include <string_view>
 #include <tuple>
+#include <unordered_map>
+#include <utility>
 
 namespace pelmora {
 
@@ -75,23 +78,32 @@ InconsistencyResult findInconsistencies(const std::vector<std::string>& paths, s
         result.cancelled = true;
         return result;
     }
-    std::map<std::string, AnalysisMap> byKey;
+    // The analyses are gathered by key as pointers first; token places are made only for the
+    // keys that turn out to have more than one analysis, which are few.
+    std::unordered_map<std::string_view, std::vector<std::pair<const FileAnalysis*, const std::string*>>> byKey;
     for (const auto& file : read.files) {
         if (!file->read) {
             result.errors.push_back(file->skipped);
             continue;
         }
-        for (const FileAnalysis& analysis : file->analyses) {
-            std::vector<TokenPlace>& tokens =
-                byKey[analysis.key][{analysis.lemma, analysis.form, analysis.partOfSpeech}];
-            for (const std::string& id : analysis.tokenIds)
-                tokens.push_back({file->file, id});
-        }
+        for (const FileAnalysis& analysis : file->analyses)
+            byKey[analysis.key].emplace_back(&analysis, &file->file);
     }
-    for (auto& [key, analyses] : byKey) {
-        if (analyses.size() < 2)
+    for (const auto& [key, found] : byKey) {
+        const FileAnalysis& first = *found.front().first;
+        const bool differ = std::any_of(found.begin(), found.end(), [&first](const auto& entry) {
+            const FileAnalysis& other = *entry.first;
+            return other.lemma != first.lemma || other.form != first.form || other.partOfSpeech != first.partOfSpeech;
+        });
+        if (!differ)
             continue;
-        InconsistencyGroup group = makeGroup(key, analyses);
+        AnalysisMap analyses;
+        for (const auto& [analysis, file] : found) {
+            std::vector<TokenPlace>& tokens = analyses[{analysis->lemma, analysis->form, analysis->partOfSpeech}];
+            for (const std::string& id : analysis->tokenIds)
+                tokens.push_back({*file, id});
+        }
+        InconsistencyGroup group = makeGroup(std::string(key), analyses);
         if (group.tokenCount >= minCount)
             result.groups.push_back(std::move(group));
     }
