@@ -45,6 +45,9 @@ std::string inNfc(std::string_view text)
 }
 
 // Gathers the analyses of one file, one entry per distinct (key, lemma, form, part of speech).
+// Entries are found by key and then compared field by field with the token's values as they
+// stand, so a token whose analysis is already there costs no copy; values that differ only by
+// normalisation make entries with equal fields, which the inconsistencies merge.
 class AnalysisGatherer {
 public:
     AnalysisGatherer(std::vector<FileAnalysis>& analyses, KeyCache& keys) : m_analyses(analyses), m_keys(keys) {}
@@ -57,19 +60,25 @@ public:
         const std::string& key = m_keys.keyOf(text);
         if (key.empty())
             return;
-        FileAnalysis analysis{key, inNfc(lemma), inNfc(attributeValue(token, kForm)),
-                              inNfc(attributeValue(token, kPartOfSpeech)), {}};
-        std::string id = analysis.key + '\x1f' + analysis.lemma + '\x1f' + analysis.form + '\x1f' + analysis.partOfSpeech;
-        const auto [at, added] = m_index.emplace(std::move(id), m_analyses.size());
-        if (added)
-            m_analyses.push_back(std::move(analysis));
-        m_analyses[at->second].tokenIds.emplace_back(attributeValue(token, kId));
+        const std::string_view form = attributeValue(token, kForm);
+        const std::string_view partOfSpeech = attributeValue(token, kPartOfSpeech);
+        std::vector<std::size_t>& entries = m_byKey[key];
+        for (std::size_t at : entries) {
+            FileAnalysis& analysis = m_analyses[at];
+            if (analysis.lemma == lemma && analysis.form == form && analysis.partOfSpeech == partOfSpeech) {
+                analysis.tokenIds.emplace_back(attributeValue(token, kId));
+                return;
+            }
+        }
+        entries.push_back(m_analyses.size());
+        m_analyses.push_back({key, inNfc(lemma), inNfc(form), inNfc(partOfSpeech), {std::string(attributeValue(token, kId))}});
     }
 
 private:
     std::vector<FileAnalysis>& m_analyses;
     KeyCache& m_keys;
-    std::unordered_map<std::string, std::size_t> m_index;
+    // By a view of the key held by the key cache, which outlives the gatherer.
+    std::unordered_map<std::string_view, std::vector<std::size_t>> m_byKey;
 };
 
 void readMetadata(const CorpusFileReader& reader, CorpusFileSummary& summary)

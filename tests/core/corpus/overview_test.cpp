@@ -137,32 +137,34 @@ TEST_F(CorpusOverviewTest, InconsistenciesGatherByKeyAndLeaveOutPunctuationAndRe
             tok("l1_s3", "KALA", "lemma=\"kala\" vorm=\"sg.nom.\" liik=\"S\"") +
             tok("l1_s4", "m\xC3\xA4" "e", "lemma=\"mägi\" vorm=\"sg.gen.\" liik=\"S\"") +
             tok("l1_s5", ".", "lemma=\".\" liik=\"Z\"") + tok("l1_s6", "jo", "lemma=\"jo\" liik=\"D\"") +
-            tok("l1_s7", "kala", "meta=\"nimi\" lemma=\"Kala\" liik=\"H\"") + "</lause>");
+            tok("l1_s7", "kala", "meta=\"nimi\" lemma=\"Kala\" liik=\"H\"") +
+            tok("l1_s8", "kala", "lemma=\"kala\" vorm=\"sg.nom.\" liik=\"S\"") + "</lause>");
     const std::string b = write("b.xml", "B",
                                 "<lause id=\"l1\">" + tok("l1_s1", "Ma\xCC\x88" "e", "lemma=\"mäe\" liik=\"S\"") +
                                     tok("l1_s2", "!", "lemma=\"!\" liik=\"P\"") + tok("l1_s3", ".", "lemma=\".\"") +
-                                    tok("l1_s4", "jo", "lemma=\"jo\" liik=\"D\"") + "</lause>");
+                                    tok("l1_s4", "jo", "lemma=\"jo\" liik=\"D\"") +
+                                    tok("l1_s5", "mäe", "lemma=\"ma\xCC\x88" "e\" liik=\"S\"") + "</lause>");
 
     const InconsistencyResult result = findInconsistencies({a, b});
     ASSERT_EQ(result.groups.size(), 2u);
     const InconsistencyGroup& kala = result.groups[0];
     EXPECT_EQ(kala.key, "kala");
-    EXPECT_EQ(kala.tokenCount, 3u);
+    EXPECT_EQ(kala.tokenCount, 4u);
     ASSERT_EQ(kala.analyses.size(), 2u);
     EXPECT_EQ(kala.analyses[0].form, "sg.nom.");
-    EXPECT_EQ(kala.analyses[0].tokens, (std::vector<TokenPlace>{{a, "l1_s1"}, {a, "l1_s3"}}));
+    EXPECT_EQ(kala.analyses[0].tokens, (std::vector<TokenPlace>{{a, "l1_s1"}, {a, "l1_s3"}, {a, "l1_s8"}}));
     EXPECT_EQ(kala.analyses[1].form, "sg.gen.");
     EXPECT_EQ(kala.analyses[1].partOfSpeech, "S");
 
     const InconsistencyGroup& mae = result.groups[1];
     EXPECT_EQ(mae.key, "m\xC3\xA4" "e");
     ASSERT_EQ(mae.analyses.size(), 2u);
-    // Expected: equal counts keep the order of lemma, form and part of speech.
+    // Expected: the lemma written decomposed is the same analysis in the normal form.
     EXPECT_EQ(mae.analyses[0].lemma, "mäe");
-    EXPECT_EQ(mae.analyses[0].tokens, (std::vector<TokenPlace>{{b, "l1_s1"}}));
+    EXPECT_EQ(mae.analyses[0].tokens, (std::vector<TokenPlace>{{b, "l1_s1"}, {b, "l1_s5"}}));
     EXPECT_EQ(mae.analyses[1].lemma, "mägi");
 
-    const InconsistencyResult large = findInconsistencies({a, b}, 3);
+    const InconsistencyResult large = findInconsistencies({a, b}, 4);
     ASSERT_EQ(large.groups.size(), 1u);
     EXPECT_EQ(large.groups[0].key, "kala");
 }
