@@ -76,6 +76,7 @@ bench: release
 	bash bench/dictionary.sh $(RELEASE_DIR)/bin/pelmora-cli build/bench
 	bash bench/query.sh $(RELEASE_DIR)/bin/pelmora-cli build/bench
 	bash bench/concordance.sh $(RELEASE_DIR)/bin/pelmora-cli build/bench
+	bash bench/overview.sh $(RELEASE_DIR)/bin/pelmora-cli build/bench
 	bash bench/exchange.sh $(RELEASE_DIR)/bin/pelmora-cli build/bench
 	bash bench/gui.sh $(RELEASE_DIR)/bin build/bench
 	bash bench/form.sh $(RELEASE_DIR)/bin build/bench

@@ -31,6 +31,8 @@ void addIoCommands(CLI::App& app, RunState& state);
 void addImportCommands(CLI::App& app, RunState& state);
 // concordance
 void addConcordanceCommands(CLI::App& app, RunState& state);
+// overview, inconsistencies
+void addOverviewCommands(CLI::App& app, RunState& state);
 // normalise
 void addNormaliseCommands(CLI::App& app, RunState& state);
 // convert

@@ -21,6 +21,7 @@ int main(int argc, char** argv)
     addIoCommands(app, state);
     addImportCommands(app, state);
     addConcordanceCommands(app, state);
+    addOverviewCommands(app, state);
     addNormaliseCommands(app, state);
     addExchangeCommands(app, state);
     try {

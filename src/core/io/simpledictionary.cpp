@@ -274,6 +274,11 @@ bool buildSimpleDictionary(const CPelmoraDoc& doc, const SimpleDictionaryOptions
     return true;
 }
 
+bool isPunctuationOrNumberToken(XmlNode token)
+{
+    return isPunctuationOrNumber(attributeValue(token, kLanguage)) || isPunctuationOrNumber(attributeValue(token, kMeta));
+}
+
 TextStatistics countTextStatistics(const CPelmoraDoc& doc, Prompter& prompter,
                                    const std::function<void(const TextStatistics&)>& progress)
 {
@@ -287,10 +292,8 @@ TextStatistics countTextStatistics(const CPelmoraDoc& doc, Prompter& prompter,
         for (XmlNode token = firstChildElement(sentence, kToken); token; token = nextSiblingElement(token, kToken)) {
             if (!attributeValue(token, kLemma).empty())
                 ++counts.lemmaTokens;
-            // Texts mark punctuation and numbers by language in older files and by "meta" since
-            // the import writes them; the window promises to leave both out.
-            if (!isPunctuationOrNumber(attributeValue(token, kLanguage)) &&
-                !isPunctuationOrNumber(attributeValue(token, kMeta)))
+            // The window promises to leave punctuation and numbers out.
+            if (!isPunctuationOrNumberToken(token))
                 ++counts.tokens;
         }
         if (progress)

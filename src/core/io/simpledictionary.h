@@ -51,6 +51,10 @@ struct TextStatistics {
     long long lemmaTokens = 0;  // "Märksõnaga sõnesid:", every token with a lemma
 };
 
+// True for a token the counts leave out: marked as punctuation ("kirjavahemärk", "vahemärk") or
+// as a number ("number") by its "keel" (older files) or its "meta" (what the import writes).
+bool isPunctuationOrNumberToken(XmlNode token);
+
 // Counts the tokens of the open text; without an open text "Ühtegi faili pole avatud" and zeros.
 TextStatistics countTextStatistics(const CPelmoraDoc& doc, Prompter& prompter,
                                    const std::function<void(const TextStatistics&)>& progress = {});

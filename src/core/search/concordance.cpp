@@ -162,13 +162,6 @@ bool makeCombinationLine(const std::vector<XmlNode>& sentence, XmlNode combinati
     return true;
 }
 
-bool isEmptyFile(const std::string& path)
-{
-    std::error_code error;
-    const auto size = std::filesystem::file_size(path, error);
-    return !error && size == 0;
-}
-
 }  // namespace
 
 std::vector<const std::string*> concordanceColumns(const ConcordanceLine& line)
@@ -235,15 +228,7 @@ std::vector<std::string> concordanceFiles(std::string_view setting, const std::s
                 files.emplace_back(trimBlanks(piece));
         return files;
     }
-    std::vector<std::string> files;
-    for (fs::directory_iterator it(folder, error), end; !error && it != end; it.increment(error)) {
-        if (!it->is_regular_file(error))
-            continue;
-        if (toLowerAscii(it->path().extension().string()) == ".xml")
-            files.push_back(it->path().string());
-    }
-    std::sort(files.begin(), files.end());
-    return files;
+    return corpusFilesInFolder(folder);
 }
 
 std::string concordanceFileSetting(const std::vector<std::string>& files)
@@ -289,14 +274,8 @@ ConcordanceResult runConcordance(const ConcordanceRequest& request, const Concor
         }
         const std::string& file = request.files[done];
         CorpusFileReader reader;
-        std::string reason;
-        const bool empty = isEmptyFile(file);
-        bool wellFormed = false;
-        if (empty || !reader.load(file, &reason, &wellFormed)) {
-            const char* message = empty        ? kConcordanceEmptyFile
-                                  : wellFormed ? kConcordanceNotACorpusText
-                                               : kConcordanceInvalidFile;
-            ConcordanceSkippedFile skipped{file, formatMessage(message, file), empty ? std::string() : reason};
+        ConcordanceSkippedFile skipped;
+        if (!loadCorpusText(reader, file, skipped)) {
             if (sink.skipped)
                 sink.skipped(skipped);
             result.skipped.push_back(std::move(skipped));

@@ -2,6 +2,8 @@
 // (left context, the token, right context) with the token's lemma, form tag, file, sentence and page.
 #pragma once
 
+#include "corpus/corpusfiles.h"
+
 #include <atomic>
 #include <cstddef>
 #include <functional>
@@ -19,10 +21,9 @@ inline constexpr int kDefaultConcordanceContext = 5;
 inline constexpr int kMaxConcordanceContext = 50;
 
 // The messages for a file the concordance skips.
-inline constexpr const char* kConcordanceEmptyFile = "Fail %s on tühi.";
-inline constexpr const char* kConcordanceInvalidFile = "Vigane fail %s.";
-// Well-formed XML that is not a corpus text, such as the dictionary kept beside the texts.
-inline constexpr const char* kConcordanceNotACorpusText = "Fail %s ei ole korpuse tekst.";
+inline constexpr const char* kConcordanceEmptyFile = kCorpusEmptyFile;
+inline constexpr const char* kConcordanceInvalidFile = kCorpusInvalidFile;
+inline constexpr const char* kConcordanceNotACorpusText = kCorpusNotACorpusText;
 
 struct ConcordanceRequest {
     ConcordanceBy by = ConcordanceBy::Lemma;
@@ -57,12 +58,8 @@ std::vector<const std::string*> concordanceColumns(const ConcordanceLine& line);
 std::string concordanceTsvHeader();
 std::string concordanceTsvLine(const ConcordanceLine& line);
 
-// A file that was not read, and why (the user's message, then the reader's own reason).
-struct ConcordanceSkippedFile {
-    std::string file;
-    std::string message;  // "Fail %s on tühi.", "Vigane fail %s." or "Fail %s ei ole korpuse tekst."
-    std::string reason;   // e.g. the parser's error; may be empty
-};
+// A file that was not read, and why.
+using ConcordanceSkippedFile = CorpusSkippedFile;
 
 struct ConcordanceResult {
     std::size_t lines = 0;

@@ -1,0 +1,202 @@
+// The commands "overview" (counts per corpus text and their totals) and "inconsistencies" (word
+// forms annotated with different analyses) over corpus files and folders.
+#include "commands.h"
+
+#include "corpus/overview.h"
+
+#include <nlohmann/json.hpp>
+
+#include <cstdio>
+#include <ctime>
+#include <iostream>
+#include <memory>
+
+namespace pelmora::cli {
+
+namespace {
+
+using nlohmann::ordered_json;
+
+struct OverviewOptions {
+    std::vector<std::string> paths;
+    std::string format = "tsv";
+    std::size_t minCount = 1;
+};
+
+// "2026-03-01T12:00:00Z".
+std::string utcTime(std::int64_t seconds)
+{
+    const std::time_t time = static_cast<std::time_t>(seconds);
+    std::tm parts{};
+    if (!gmtime_r(&time, &parts))
+        return {};
+    char text[32];
+    std::strftime(text, sizeof text, "%Y-%m-%dT%H:%M:%SZ", &parts);
+    return text;
+}
+
+std::string shareText(const TextCounts& counts)
+{
+    char text[16];
+    std::snprintf(text, sizeof text, "%.4f", annotatedShare(counts));
+    return text;
+}
+
+// Tabs and line breaks within a value become blanks.
+std::string cell(std::string value)
+{
+    for (char& c : value)
+        if (c == '\t' || c == '\n' || c == '\r')
+            c = ' ';
+    return value;
+}
+
+std::string joined(const std::vector<std::string>& values)
+{
+    std::string out;
+    for (const std::string& value : values)
+        out += (out.empty() ? "" : "; ") + value;
+    return out;
+}
+
+void addCounts(ordered_json& object, const TextCounts& counts)
+{
+    object["tokens"] = counts.tokens;
+    object["to_annotate"] = counts.toAnnotate;
+    object["annotated"] = counts.annotated;
+    object["annotated_share"] = annotatedShare(counts);
+    object["combinations"] = counts.combinations;
+}
+
+ordered_json errorsJson(const std::vector<CorpusSkippedFile>& errors)
+{
+    ordered_json list = ordered_json::array();
+    for (const CorpusSkippedFile& error : errors)
+        list.push_back({{"file", error.file}, {"message", error.message}, {"reason", error.reason}});
+    return list;
+}
+
+void writeOverviewJson(std::ostream& out, const CorpusOverview& overview)
+{
+    ordered_json texts = ordered_json::array();
+    for (const TextOverview& text : overview.texts) {
+        ordered_json object{{"file", text.file}, {"id", text.id}, {"type", text.type}, {"speakers", text.speakers}};
+        addCounts(object, text.counts);
+        object["modified"] = utcTime(text.modified);
+        texts.push_back(std::move(object));
+    }
+    ordered_json totals{{"files", overview.texts.size()}};
+    addCounts(totals, overview.totals);
+    const ordered_json document{{"texts", std::move(texts)}, {"totals", std::move(totals)},
+                                {"errors", errorsJson(overview.errors)}};
+    // Bytes of a damaged file that are not UTF-8 are written as U+FFFD rather than failing.
+    out << document.dump(2, ' ', false, nlohmann::json::error_handler_t::replace) << '\n';
+}
+
+std::string countsTsv(const TextCounts& counts)
+{
+    return std::to_string(counts.tokens) + '\t' + std::to_string(counts.toAnnotate) + '\t' +
+           std::to_string(counts.annotated) + '\t' + shareText(counts) + '\t' + std::to_string(counts.combinations);
+}
+
+// The texts under a header line, an empty line, then the totals under a header line of their own.
+void writeOverviewTsv(std::ostream& out, const CorpusOverview& overview)
+{
+    out << "file\tid\ttype\tspeakers\ttokens\tto_annotate\tannotated\tannotated_share\tcombinations\tmodified\n";
+    for (const TextOverview& text : overview.texts)
+        out << cell(text.file) << '\t' << cell(text.id) << '\t' << cell(text.type) << '\t'
+            << cell(joined(text.speakers)) << '\t' << countsTsv(text.counts) << '\t' << utcTime(text.modified) << '\n';
+    out << "\nfiles\ttokens\tto_annotate\tannotated\tannotated_share\tcombinations\n"
+        << overview.texts.size() << '\t' << countsTsv(overview.totals) << '\n';
+}
+
+void writeInconsistenciesJson(std::ostream& out, const std::vector<InconsistencyGroup>& groups)
+{
+    ordered_json list = ordered_json::array();
+    for (const InconsistencyGroup& group : groups) {
+        ordered_json analyses = ordered_json::array();
+        for (const GroupAnalysis& analysis : group.analyses) {
+            ordered_json tokens = ordered_json::array();
+            for (const TokenPlace& token : analysis.tokens)
+                tokens.push_back({{"file", token.file}, {"id", token.id}});
+            analyses.push_back({{"lemma", analysis.lemma}, {"vorm", analysis.form}, {"liik", analysis.partOfSpeech},
+                                {"count", analysis.tokens.size()}, {"tokens", std::move(tokens)}});
+        }
+        list.push_back({{"key", group.key}, {"analyses", std::move(analyses)}});
+    }
+    out << list.dump(2, ' ', false, nlohmann::json::error_handler_t::replace) << '\n';
+}
+
+// One line per token: its group's key, its analysis with that analysis's count, and its place.
+void writeInconsistenciesTsv(std::ostream& out, const std::vector<InconsistencyGroup>& groups)
+{
+    out << "key\tlemma\tvorm\tliik\tcount\tfile\tid\n";
+    for (const InconsistencyGroup& group : groups)
+        for (const GroupAnalysis& analysis : group.analyses)
+            for (const TokenPlace& token : analysis.tokens)
+                out << cell(group.key) << '\t' << cell(analysis.lemma) << '\t' << cell(analysis.form) << '\t'
+                    << cell(analysis.partOfSpeech) << '\t' << analysis.tokens.size() << '\t' << cell(token.file)
+                    << '\t' << cell(token.id) << '\n';
+}
+
+// Names every left-out file on standard error; the status tells a script that some were left out.
+int finish(std::ostream& out, const std::vector<CorpusSkippedFile>& errors)
+{
+    for (const CorpusSkippedFile& error : errors) {
+        std::cerr << error.message;
+        if (!error.reason.empty())
+            std::cerr << " (" << error.reason << ")";
+        std::cerr << '\n';
+    }
+    out.flush();
+    if (!out)
+        return kExitFailed;
+    return errors.empty() ? kExitOk : kExitFailed;
+}
+
+int runOverview(const OverviewOptions& o)
+{
+    const CorpusOverview overview = readCorpusOverview(o.paths);
+    if (o.format == "json")
+        writeOverviewJson(std::cout, overview);
+    else
+        writeOverviewTsv(std::cout, overview);
+    return finish(std::cout, overview.errors);
+}
+
+int runInconsistencies(const OverviewOptions& o)
+{
+    const InconsistencyResult result = findInconsistencies(o.paths, o.minCount);
+    if (o.format == "json")
+        writeInconsistenciesJson(std::cout, result.groups);
+    else
+        writeInconsistenciesTsv(std::cout, result.groups);
+    return finish(std::cout, result.errors);
+}
+
+}  // namespace
+
+void addOverviewCommands(CLI::App& app, RunState& state)
+{
+    auto o = std::make_shared<OverviewOptions>();
+    const auto common = [&o](CLI::App* command) {
+        command->add_option("--format", o->format, "tsv (with header lines) or json")
+            ->check(CLI::IsMember({"tsv", "json"}));
+        command->add_option("FILE_OR_FOLDER", o->paths, "Corpus files, and folders whose .xml files are read")
+            ->required();
+    };
+    CLI::App* overview = app.add_subcommand(
+        "overview", "Count the tokens, the tokens to annotate and the annotated ones of each corpus text, with totals");
+    common(overview);
+    overview->callback([o, &state] { state.exitCode = runOverview(*o); });
+
+    CLI::App* inconsistencies = app.add_subcommand(
+        "inconsistencies", "Word forms (by word-form key) whose annotated tokens carry different analyses");
+    common(inconsistencies);
+    inconsistencies
+        ->add_option("--min-count", o->minCount, "Leave out groups of fewer tokens than this")
+        ->check(CLI::PositiveNumber);
+    inconsistencies->callback([o, &state] { state.exitCode = runInconsistencies(*o); });
+}
+
+}  // namespace pelmora::cli

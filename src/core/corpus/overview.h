@@ -1,0 +1,75 @@
+// The corpus overview (per text: file, identifier, type, speakers, counts, last modification; and
+// the totals) and the inconsistencies (word forms annotated with different analyses) over many
+// corpus texts.
+#pragma once
+
+#include "corpus/corpuscache.h"
+
+#include <cstddef>
+#include <string>
+#include <vector>
+
+namespace pelmora {
+
+// One text of the overview.
+struct TextOverview {
+    std::string file;
+    std::string id;
+    std::string type;
+    std::vector<std::string> speakers;
+    TextCounts counts;
+    std::int64_t modified = 0;  // seconds since 1970-01-01 UTC
+};
+
+struct CorpusOverview {
+    std::vector<TextOverview> texts;        // the texts read, in the order of the files
+    TextCounts totals;                      // added up over `texts`
+    std::vector<CorpusSkippedFile> errors;  // files left out, counted nowhere else
+    bool cancelled = false;                 // the progress callback said stop; nothing else is set
+};
+
+// The annotated share of the tokens to annotate, 0 to 1; 0 when there is nothing to annotate.
+double annotatedShare(const TextCounts& counts);
+
+// The overview of the files; a folder stands for its corpus files (see corpusFilesInFolder).
+// With a cache, only files that changed since it last read them are read again.
+CorpusOverview readCorpusOverview(const std::vector<std::string>& paths, const CorpusProgress& progress = {},
+                                  CorpusCache* cache = nullptr);
+
+// Where a token stands.
+struct TokenPlace {
+    std::string file;
+    std::string id;
+    bool operator==(const TokenPlace&) const = default;
+};
+
+// One analysis of an inconsistency group, with the tokens that carry it (by file, then text order).
+struct GroupAnalysis {
+    std::string lemma;
+    std::string form;          // "vorm"
+    std::string partOfSpeech;  // "liik"
+    std::vector<TokenPlace> tokens;
+};
+
+// The tokens of one word-form key that carry more than one analysis. Analyses with the most
+// tokens come first, then by lemma, form and part of speech.
+struct InconsistencyGroup {
+    std::string key;
+    std::vector<GroupAnalysis> analyses;
+    std::size_t tokenCount = 0;  // the tokens of every analysis
+};
+
+struct InconsistencyResult {
+    std::vector<InconsistencyGroup> groups;  // the most tokens first, then by key
+    std::vector<CorpusSkippedFile> errors;
+    bool cancelled = false;  // nothing else is set
+};
+
+// The inconsistency groups of the files: the tokens that are to be annotated and have a lemma,
+// gathered by the word-form key of their text (so case and normalisation differences gather
+// together; punctuation is left out), where the analyses differ. Groups of fewer than
+// `minCount` tokens are left out.
+InconsistencyResult findInconsistencies(const std::vector<std::string>& paths, std::size_t minCount = 1,
+                                        const CorpusProgress& progress = {}, CorpusCache* cache = nullptr);
+
+}  // namespace pelmora

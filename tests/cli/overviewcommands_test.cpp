@@ -1,0 +1,109 @@
+#include "testsupport.h"
+
+#include <gtest/gtest.h>
+#include <nlohmann/json.hpp>
+
+#include <filesystem>
+#include <functional>
+
+namespace pelmora {
+namespace {
+
+using nlohmann::json;
+using test::runProcess;
+
+const std::string kCli = PELMORA_CLI;
+
+// A folder with two corpus texts and a broken file: "kala" is annotated two ways, "." is
+// punctuation, "Riga" has a reason not to be annotated.
+class CorpusFolder {
+public:
+    CorpusFolder()
+    {
+        std::filesystem::create_directories(folder());
+        test::writeFile(folder() + "/a.xml",
+                        "<pelmora><info><tyyp>kirjalik</tyyp><keelejuht id=\"K1\">Mari</keelejuht></info><sisu id=\"A\">"
+                        "<lause id=\"l1\"><sone id=\"l1_s1\" lemma=\"kala\" vorm=\"sg.nom.\" liik=\"S\">Kala</sone>"
+                        "<sone id=\"l1_s2\">ujub</sone><sone id=\"l1_s3\" meta=\"kirjavahemärk\">.</sone>"
+                        "<sone id=\"l1_s4\" meta=\"nimi\">Riga</sone></lause></sisu></pelmora>");
+        test::writeFile(folder() + "/b.xml", "<pelmora><sisu id=\"B\"><lause id=\"l1\">"
+                                             "<sone id=\"l1_s1\" lemma=\"kala\" vorm=\"sg.gen.\" liik=\"S\">kala</sone>"
+                                             "</lause></sisu></pelmora>");
+        test::writeFile(broken(), "<pelmora><sisu>");
+    }
+    std::string folder() const { return m_dir.file("korpus"); }
+    std::string broken() const { return m_dir.file("katki.xml"); }
+
+private:
+    test::TempDir m_dir;
+};
+
+struct JsonCase {
+    const char* name;
+    std::vector<std::string> arguments;  // before the files
+    std::function<void(const json& out, const CorpusFolder& corpus)> check;
+};
+
+class CliOverviewJsonTest : public ::testing::TestWithParam<JsonCase> {};
+
+TEST_P(CliOverviewJsonTest, JsonShapeAndBadFilesFailTheStatus)
+{
+    const CorpusFolder corpus;
+    std::vector<std::string> arguments = GetParam().arguments;
+    arguments.push_back("--format");
+    arguments.push_back("json");
+    arguments.push_back(corpus.folder());
+    const test::ProcessResult good = runProcess(kCli, arguments);
+    EXPECT_EQ(good.exitCode, 0) << good.err;
+    GetParam().check(json::parse(good.out), corpus);
+
+    // Expected: the broken file is named, the readable ones still written, status 1.
+    arguments.push_back(corpus.broken());
+    const test::ProcessResult bad = runProcess(kCli, arguments);
+    EXPECT_EQ(bad.exitCode, 1);
+    EXPECT_NE(bad.err.find("Vigane fail " + corpus.broken() + "."), std::string::npos) << bad.err;
+    GetParam().check(json::parse(bad.out), corpus);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Commands, CliOverviewJsonTest,
+    ::testing::Values(
+        JsonCase{"overview", {"overview"},
+                 [](const json& out, const CorpusFolder& corpus) {
+                     ASSERT_EQ(out["texts"].size(), 2u);
+                     const json& a = out["texts"][0];
+                     EXPECT_EQ(a["file"], corpus.folder() + "/a.xml");
+                     EXPECT_EQ(a["id"], "A");
+                     EXPECT_EQ(a["type"], "kirjalik");
+                     EXPECT_EQ(a["speakers"], json::array({"Mari"}));
+                     EXPECT_EQ(a["tokens"], 3);
+                     EXPECT_EQ(a["to_annotate"], 2);
+                     EXPECT_EQ(a["annotated"], 1);
+                     EXPECT_DOUBLE_EQ(a["annotated_share"].get<double>(), 0.5);
+                     EXPECT_TRUE(a["modified"].get<std::string>().ends_with("Z"));
+                     const json& totals = out["totals"];
+                     EXPECT_EQ(totals["files"], 2);
+                     EXPECT_EQ(totals["tokens"], 4);
+                     EXPECT_EQ(totals["to_annotate"], 3);
+                     EXPECT_EQ(totals["annotated"], 2);
+                     for (const json& error : out["errors"])
+                         EXPECT_EQ(error["message"], "Vigane fail " + corpus.broken() + ".");
+                 }},
+        JsonCase{"inconsistencies", {"inconsistencies", "--min-count", "2"},
+                 [](const json& out, const CorpusFolder& corpus) {
+                     ASSERT_EQ(out.size(), 1u);
+                     EXPECT_EQ(out[0]["key"], "kala");
+                     const json& analyses = out[0]["analyses"];
+                     ASSERT_EQ(analyses.size(), 2u);
+                     EXPECT_EQ(analyses[0]["lemma"], "kala");
+                     EXPECT_EQ(analyses[0]["vorm"], "sg.gen.");
+                     EXPECT_EQ(analyses[0]["liik"], "S");
+                     EXPECT_EQ(analyses[0]["count"], 1);
+                     EXPECT_EQ(analyses[0]["tokens"],
+                               json::array({{{"file", corpus.folder() + "/b.xml"}, {"id", "l1_s1"}}}));
+                     EXPECT_EQ(analyses[1]["vorm"], "sg.nom.");
+                 }}),
+    [](const ::testing::TestParamInfo<JsonCase>& param) { return std::string(param.param.name); });
+
+}  // namespace
+}  // namespace pelmora
