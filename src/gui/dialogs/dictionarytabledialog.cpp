@@ -37,7 +37,8 @@ DictionaryTableDialog::DictionaryTableDialog(const CDictionary& dictionary, std:
         view->horizontalHeader()->setSectionsClickable(true);
         connect(view->horizontalHeader(), &QHeaderView::sortIndicatorChanged, model,
                 [model](int column, Qt::SortOrder order) { model->sort(column, order); });
-        view->horizontalHeader()->setStretchLastSection(false);
+        // The second column (lemma or meaning) takes the room the others leave.
+        view->horizontalHeader()->setSectionResizeMode(1, QHeaderView::Stretch);
         view->verticalHeader()->setVisible(false);
         // Rows of one height, so the view never measures tens of thousands of them.
         view->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
@@ -48,7 +49,7 @@ DictionaryTableDialog::DictionaryTableDialog(const CDictionary& dictionary, std:
         view->setAlternatingRowColors(true);
         view->setWordWrap(false);
         for (int column = 0; column < model->columnCount(); ++column)
-            view->setColumnWidth(column, column == 0 ? 180 : 130);
+            view->setColumnWidth(column, model->isNumberColumn(column) ? 80 : 150);
         view->installEventFilter(this);
         connect(view, &QTableView::doubleClicked, this,
                 [this, section](const QModelIndex& index) { openRow(section, index.row()); });

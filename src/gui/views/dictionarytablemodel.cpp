@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <numeric>
+#include <string_view>
 
 namespace pelmora::gui {
 
@@ -49,7 +50,8 @@ int DictionaryTableModel::columnCount(const QModelIndex& parent) const
 bool DictionaryTableModel::isNumberColumn(int column) const
 {
     const std::vector<const char*>& attributes = sectionAttributes(m_section);
-    return column == usageColumn() || attributes[static_cast<std::size_t>(column)] == dict::kWeight;
+    return column == usageColumn() ||
+           std::string_view(attributes[static_cast<std::size_t>(column)]) == std::string_view(dict::kWeight);
 }
 
 long long DictionaryTableModel::numberAt(std::size_t row, int column) const

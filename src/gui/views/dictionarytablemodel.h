@@ -51,8 +51,10 @@ public:
     std::size_t total() const { return m_listing->size(); }
     int usageColumn() const { return columnCount() - 1; }
 
-private:
+    // The weight and the usage: numbers, aligned right.
     bool isNumberColumn(int column) const;
+
+private:
     // The value a column sorts by, for a row of the listing.
     long long numberAt(std::size_t row, int column) const;
     QString textAt(std::size_t row, int column) const;
