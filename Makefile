@@ -79,6 +79,7 @@ bench: release
 	bash bench/overview.sh $(RELEASE_DIR)/bin/pelmora-cli build/bench
 	bash bench/exchange.sh $(RELEASE_DIR)/bin/pelmora-cli build/bench
 	bash bench/gui.sh $(RELEASE_DIR)/bin build/bench
+	bash bench/dictionarytable.sh $(RELEASE_DIR)/bin build/bench
 	bash bench/form.sh $(RELEASE_DIR)/bin build/bench
 	bash bench/analyser.sh $(RELEASE_DIR)/bin build/bench
 

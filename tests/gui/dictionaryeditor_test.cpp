@@ -7,6 +7,7 @@
 
 #include <QComboBox>
 #include <QDialogButtonBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTabWidget>
@@ -136,6 +137,7 @@ private Q_SLOTS:
     void tabWalksTheWordPageInReadingOrder();
     void plusButtonPutsTheComposedFormTagIntoTheField();
     void editorOpensAgainWhereItWasLeft();
+    void placeholderIsNeverShownAndAddShowsWhatWasStored();
 };
 
 void DictionaryEditorTest::sheetHasItsPagesAndFinishButton()
@@ -148,8 +150,8 @@ void DictionaryEditorTest::sheetHasItsPagesAndFinishButton()
         for (int i = 0; i < tabs.count(); ++i)
             pages << tabs.tabText(i);
         finish = child<QDialogButtonBox>(dialog, "buttonBox").buttons().value(0)->text();
-        // The first page shows the first analysis of the file.
-        QCOMPARE(shownWord(dialog), QString("__ __ "));
+        // The first page shows the first analysis of the file after the placeholder "__".
+        QCOMPARE(shownWord(dialog), QString("jelābõ jelāmõst pers.ind.pr.pl.1."));
     });
     QCOMPARE(bench.dialogs.titles(), QStringList{"Sõnastik"});
     QCOMPARE(pages, (QStringList{"Sõned", "Lemmad", "Ühendid"}));
@@ -160,7 +162,6 @@ void DictionaryEditorTest::nextOverAnEditedAndAnEmptiedWordFormChangesTheFile()
 {
     Workbench bench;
     bench.editDictionary([&](QDialog& dialog) {
-        click(dialog, "wordNextButton");
         QCOMPARE(shownWord(dialog), QString("jelābõ jelāmõst pers.ind.pr.pl.1."));
         // Only the form tag is changed: ">>" replaces the analysis.
         retype(edit(dialog, "wordFormEdit"), "pers.ind.pr.pl.3.");
@@ -194,7 +195,7 @@ void DictionaryEditorTest::nextAfterTheLastWordFormSaysSoAndShowsTheFirst()
         click(dialog, "wordSearchButton");
         QCOMPARE(edit(dialog, "wordEdit").text(), QString("vȯļ"));
         click(dialog, "wordNextButton");
-        QCOMPARE(shownWord(dialog), QString("__ __ "));
+        QCOMPARE(shownWord(dialog), QString("jelābõ jelāmõst pers.ind.pr.pl.1."));
     });
     QCOMPARE(bench.messages(), QStringList{"Pole rohkem sõnesid"});
     // Looking is not changing.
@@ -208,7 +209,7 @@ void DictionaryEditorTest::searchIsExactSoKalaWithCapitalFindsNothing()
         click(dialog, "wordNextButton");
         retype(edit(dialog, "wordSearchEdit"), "Kalā");
         click(dialog, "wordSearchButton");
-        QCOMPARE(shownWord(dialog), QString("__ __ "));
+        QCOMPARE(shownWord(dialog), QString("jelābõ jelāmõst pers.ind.pr.pl.1."));
         retype(edit(dialog, "wordSearchEdit"), "kalā");
         click(dialog, "wordSearchButton");
         QCOMPARE(shownWord(dialog), QString("kalā kalā sg.nom."));
@@ -250,7 +251,6 @@ void DictionaryEditorTest::emptiedCombinationIsDeletedAndOtherUsersChangeIsRepor
     Workbench bench;
     bench.editDictionary([&](QDialog& dialog) {
         child<QTabWidget>(dialog, "pages").setCurrentIndex(2);
-        click(dialog, "combinationNextButton");
         QCOMPARE(edit(dialog, "combinationEdit").text(), QString("jūrõ vīeres"));
         // Meanwhile another user adds a word form.
         SilentPrompter quiet;
@@ -277,7 +277,7 @@ void DictionaryEditorTest::keyboardEnterSearchesPageDownStepsEscapeFinishes()
         QCOMPARE(QApplication::focusWidget(), &edit(dialog, "wordEdit"));
         // The button's key clicks it after a short animation.
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_PageDown);
-        QTRY_COMPARE(edit(dialog, "wordEdit").text(), QString("jelābõ"));
+        QTRY_COMPARE(edit(dialog, "wordEdit").text(), QString("kalā"));
         // Alt+O goes to the search field; Enter there searches.
         QTest::keyClick(&dialog, Qt::Key_O, Qt::AltModifier);
         QCOMPARE(QApplication::focusWidget(), &edit(dialog, "wordSearchEdit"));
@@ -315,7 +315,6 @@ void DictionaryEditorTest::plusButtonPutsTheComposedFormTagIntoTheField()
     bench.editDictionary([&](QDialog& dialog) {
         // The form-tag editor is the next dialog; accepting it unchanged gives the field's tag back.
         bench.dialogs.queue([](QDialog&) { return QDialog::Accepted; });
-        click(dialog, "wordNextButton");
         QTest::mouseClick(&child<QToolButton>(dialog, "wordFormTagButton"), Qt::LeftButton);
         tag = edit(dialog, "wordFormEdit").text();
     });
@@ -332,7 +331,40 @@ void DictionaryEditorTest::editorOpensAgainWhereItWasLeft()
     });
     QString shown;
     bench.editDictionary([&](QDialog& dialog) { shown = shownWord(dialog); });
-    QCOMPARE(shown, QString("kalā kalā sg.nom."));
+    QCOMPARE(shown, QString("kalā kalā sg.part."));
+}
+
+void DictionaryEditorTest::placeholderIsNeverShownAndAddShowsWhatWasStored()
+{
+    Workbench bench;
+    QString status;
+    bench.editDictionary([&](QDialog& dialog) {
+        // "<<" on the first word form stays there rather than showing the placeholder before it.
+        click(dialog, "wordPreviousButton");
+        QCOMPARE(shownWord(dialog), QString("jelābõ jelāmõst pers.ind.pr.pl.1."));
+        // A word form with two analyses says which one is shown.
+        click(dialog, "wordNextButton");
+        QCOMPARE(child<QLabel>(dialog, "wordVariantLabel").text(), QString("kirje 1/2"));
+        // "Lisa" of "Um" with no form tag is taken by the stored "um" (an empty form tag is no new
+        // confirmation): the page shows it as the dictionary holds it, form tag and all.
+        retype(edit(dialog, "wordEdit"), "Um");
+        retype(edit(dialog, "wordLemmaEdit"), "vȱlda");
+        retype(edit(dialog, "wordFormEdit"), "");
+        click(dialog, "wordAddButton");
+        QCOMPARE(shownWord(dialog), QString("um vȱlda pers.ind.pr.sg.1."));
+        status = child<QLabel>(dialog, "statusLabel").text();
+        QCOMPARE(child<QLabel>(dialog, "wordVariantLabel").text(), QString());
+        // The lemma page's "Otsi" does not find the placeholder.
+        child<QTabWidget>(dialog, "pages").setCurrentIndex(1);
+        retype(edit(dialog, "lemmaSearchEdit"), "__");
+        click(dialog, "lemmaSearchButton");
+        QCOMPARE(edit(dialog, "lemmaEdit").text(), QString("Kuolka"));
+        // The status belongs to the word page.
+        QCOMPARE(child<QLabel>(dialog, "statusLabel").text(), QString());
+    });
+    QCOMPARE(status, QString("Sõnastikus on nüüd see kirje (kaal 3)."));
+    QCOMPARE(bench.messages(), QStringList{"Ei leidnud."});
+    QVERIFY(bench.onDisk(DictSection::WordForms).contains("um|vȱlda|pers.ind.pr.sg.1.|3"));
 }
 
 QTEST_MAIN(DictionaryEditorTest)

@@ -92,6 +92,11 @@ const std::vector<const char*>& identifyingAttributes(DictSection section)
 
 std::string_view dictionaryTemplate() { return kTemplate; }
 
+bool isPlaceholder(XmlNode analysis)
+{
+    return analysis && attributeValue(analysis, dict::kId) == kPlaceholderId;
+}
+
 long long analysisWeight(XmlNode analysis) { return leadingInteger(attributeValue(analysis, dict::kWeight)); }
 
 void raiseWeight(XmlNode analysis)

@@ -59,6 +59,12 @@ const std::vector<const char*>& identifyingAttributes(DictSection section);
 // The bytes of a new dictionary: one placeholder entry "__" per section.
 std::string_view dictionaryTemplate();
 
+// The id of the placeholder entries, which keep every section of a new dictionary non-empty.
+// They are no analyses: editors, tables and exports leave them out.
+inline constexpr std::string_view kPlaceholderId = "__";
+// Whether the analysis is a placeholder entry (or one stored under its id); false for null.
+bool isPlaceholder(XmlNode analysis);
+
 // The weight of an analysis: the leading integer of its "kaal" (0 when absent or not a number).
 long long analysisWeight(XmlNode analysis);
 // One more confirmation: the weight goes up by one ("1" when the analysis had none).

@@ -27,6 +27,14 @@ const char* const kOnlyOneMessages[] = {
 
 using Clock = std::chrono::steady_clock;
 
+// Hands the analysis a store left its values in to whoever asked for it.
+bool stored(XmlNode analysis, XmlNode* position)
+{
+    if (position)
+        *position = analysis;
+    return true;
+}
+
 }  // namespace
 
 CDictionary::CDictionary(Prompter& prompter) : m_prompter(prompter) {}
@@ -263,6 +271,17 @@ std::vector<XmlNode> CDictionary::analyses(DictSection section, std::string_view
     return result;
 }
 
+CDictionary::VariantPosition CDictionary::variantPosition(DictSection section, XmlNode analysis) const
+{
+    if (!analysis)
+        return {};
+    const std::vector<XmlNode> all = analyses(section, attributeValue(analysis, dict::kId));
+    const auto at = std::find(all.begin(), all.end(), analysis);
+    if (at == all.end())
+        return {};
+    return {static_cast<std::size_t>(at - all.begin()) + 1, all.size()};
+}
+
 std::vector<std::string> CDictionary::completeLemma(std::string_view prefix) const
 {
     if (prefix.empty())
@@ -442,9 +461,9 @@ bool CDictionary::makeStores(const StoreSource& stores, std::size_t reportEvery,
 bool CDictionary::apply(const Change& change, XmlNode* position)
 {
     switch (change.kind) {
-    case Change::Kind::StoreWordForm: applyStoreWordForm(change); return true;
-    case Change::Kind::StoreLemma: applyStoreLemma(change); return true;
-    case Change::Kind::StoreCombination: applyStoreCombination(change); return true;
+    case Change::Kind::StoreWordForm: return stored(applyStoreWordForm(change), position);
+    case Change::Kind::StoreLemma: return stored(applyStoreLemma(change), position);
+    case Change::Kind::StoreCombination: return stored(applyStoreCombination(change), position);
     case Change::Kind::DeleteWordForm:
     case Change::Kind::DeleteLemma:
     case Change::Kind::DeleteCombination: return applyDelete(change, position);
@@ -458,52 +477,62 @@ XmlNode CDictionary::insertEntry(DictSection section, std::string_view id)
 }
 
 template <typename TakesAtEntry, typename Takes, typename SetValues>
-void CDictionary::applyStore(DictSection section, std::string_view id, TakesAtEntry takesAtEntry, Takes takes,
-                             SetValues setValues)
+XmlNode CDictionary::applyStore(DictSection section, std::string_view id, TakesAtEntry takesAtEntry, Takes takes,
+                                SetValues setValues)
 {
     EntryIndex& entries = index(section);
     const XmlNode entry = entries.find(id);
     if (!entry) {
-        setValues(insertEntry(section, id));
-        return;
+        const XmlNode added = insertEntry(section, id);
+        setValues(added);
+        return added;
     }
     if (takesAtEntry(entry))
-        return;
+        return entry;
     const char* name = entryName(section);
     for (XmlNode child = firstChildElement(entry, name); child; child = nextSiblingElement(child, name))
         if (takes(child))
-            return;
-    if (entries.visitVariants(id, takes))
-        return;
-    setValues(newAnalysis(entry, name, id));
+            return child;
+    XmlNode taker;
+    const auto takenBy = [&](XmlNode analysis) {
+        if (!takes(analysis))
+            return false;
+        taker = analysis;
+        return true;
+    };
+    if (entries.visitVariants(id, takenBy))
+        return taker;
+    const XmlNode added = newAnalysis(entry, name, id);
+    setValues(added);
+    return added;
 }
 
-void CDictionary::applyStoreWordForm(const Change& c)
+XmlNode CDictionary::applyStoreWordForm(const Change& c)
 {
     const std::string_view lemma = c.values[1];
     const std::string_view form = c.values[2];
-    applyStore(
+    return applyStore(
         DictSection::WordForms, c.values[3], [&](XmlNode entry) { return wordFormEntryTakes(entry, lemma, form); },
         [&](XmlNode analysis) { return wordFormAnalysisTakes(analysis, lemma, form); },
         [&](XmlNode analysis) { setWordFormValues(analysis, lemma, form); });
 }
 
-void CDictionary::applyStoreLemma(const Change& c)
+XmlNode CDictionary::applyStoreLemma(const Change& c)
 {
     const LemmaValues values{c.values[1], c.values[2], c.values[3], c.values[4]};
-    applyStore(
+    return applyStore(
         DictSection::Lemmas, c.values[0], [&](XmlNode entry) { return lemmaEntryTakes(entry, values); },
         [&](XmlNode analysis) { return lemmaAnalysisTakes(analysis, values); },
         [&](XmlNode analysis) { setLemmaValues(analysis, values); });
 }
 
-void CDictionary::applyStoreCombination(const Change& c)
+XmlNode CDictionary::applyStoreCombination(const Change& c)
 {
     const std::string_view meaning = c.values[1];
     const std::string_view partOfSpeech = c.values[2];
     const auto same = [&](XmlNode analysis) { return isCombination(analysis, meaning, partOfSpeech); };
-    applyStore(DictSection::Combinations, c.values[0], same, same,
-               [&](XmlNode analysis) { setCombinationValues(analysis, meaning, partOfSpeech); });
+    return applyStore(DictSection::Combinations, c.values[0], same, same,
+                      [&](XmlNode analysis) { setCombinationValues(analysis, meaning, partOfSpeech); });
 }
 
 bool CDictionary::applyDelete(const Change& c, XmlNode* position)

@@ -33,7 +33,8 @@ struct ChangeResult {
     bool changed = false;  // another process had changed the file; the tree was reloaded first
     bool saved = false;    // the file now holds the change
     // After a delete that ran: the top-level entry where the editor goes on, by the direction
-    // from where the deleted analysis stood. Null otherwise.
+    // from where the deleted analysis stood. After a store that ran: the analysis that now holds
+    // the stored values (the one that took them, or the new one). Null otherwise.
     XmlNode position;
 };
 
@@ -109,6 +110,15 @@ public:
     // empty when the id is absent. For lemmas: the meanings with weights, parts of speech,
     // Latvian and English; for combinations: meaning and part of speech.
     std::vector<XmlNode> analyses(DictSection section, std::string_view id) const;
+
+    // Where an analysis stands among every analysis stored under its id (the order of
+    // analyses()): position from 1, and their number. Found through the index, without a walk
+    // of the section. {0, 0} for null or an analysis no lookup reaches (a shadowed duplicate).
+    struct VariantPosition {
+        std::size_t position = 0;
+        std::size_t count = 0;
+    };
+    VariantPosition variantPosition(DictSection section, XmlNode analysis) const;
 
     // Up to 20 lemma ids that are longer than the prefix and begin with it, in dictionary order
     // from the first such id. An empty prefix gives nothing.
@@ -208,12 +218,13 @@ private:
     bool apply(const Change& change, XmlNode* position = nullptr);
     // A store: the entry of the id takes it, or one of its analyses (or of its other
     // spellings'), or a new analysis (a new entry when the id is absent) gets the values.
+    // Returns the analysis that holds them.
     template <typename TakesAtEntry, typename Takes, typename SetValues>
-    void applyStore(DictSection section, std::string_view id, TakesAtEntry takesAtEntry, Takes takes,
+    XmlNode applyStore(DictSection section, std::string_view id, TakesAtEntry takesAtEntry, Takes takes,
                     SetValues setValues);
-    void applyStoreWordForm(const Change& c);
-    void applyStoreLemma(const Change& c);
-    void applyStoreCombination(const Change& c);
+    XmlNode applyStoreWordForm(const Change& c);
+    XmlNode applyStoreLemma(const Change& c);
+    XmlNode applyStoreCombination(const Change& c);
     bool applyDelete(const Change& c, XmlNode* position);
     // A new top-level entry: in its sorted place, or during a bulk addition at the section's end.
     XmlNode insertEntry(DictSection section, std::string_view id);

@@ -31,12 +31,64 @@ std::string changeMessage(DictSection section, bool afterEmptiedStep)
     return text;
 }
 
+// The analysis itself, or the first after it in the direction that is no placeholder; null when
+// there is none (before the first entry there is nothing).
+XmlNode skipPlaceholders(XmlNode analysis, Direction direction)
+{
+    while (isPlaceholder(analysis)) {
+        const XmlNode step = direction == Direction::Forward ? CDictionary::nextEntry(analysis)
+                                                             : CDictionary::previousEntry(analysis);
+        if (step == analysis)
+            return {};
+        analysis = step;
+    }
+    return analysis;
+}
+
+Direction opposite(Direction direction)
+{
+    return direction == Direction::Forward ? Direction::Backward : Direction::Forward;
+}
+
+// The status line after "Lisa".
+std::string addStatus(const ChangeResult& result, DictSection section)
+{
+    if (!result.applied || !result.position)
+        return "Ei lisanud midagi.";
+    if (!result.saved)
+        return "Kirje on sõnastikus, aga faili ei saanud salvestada.";
+    if (section == DictSection::Combinations)
+        return "Sõnastikus on nüüd see kirje.";
+    return "Sõnastikus on nüüd see kirje (kaal " + std::to_string(analysisWeight(result.position)) + ").";
+}
+
 bool noPartOfSpeech(const std::string& code)
 {
     return code.empty() || code == "-";
 }
 
 }  // namespace
+
+EditorFields analysisFields(DictSection section, XmlNode analysis)
+{
+    EditorFields fields{};
+    if (!analysis)
+        return fields;
+    // The section's attributes after the id are the fields, in order; the weight is not one.
+    const std::vector<const char*>& attributes = sectionAttributes(section);
+    const std::size_t count = section == DictSection::Lemmas ? 5 : 3;
+    for (std::size_t i = 0; i < count; ++i)
+        fields[i] = attributeValue(analysis, attributes[i]);
+    return fields;
+}
+
+XmlNode findAnalysis(const CDictionary& dictionary, DictSection section, const EditorFields& fields)
+{
+    for (const XmlNode analysis : dictionary.analyses(section, fields[0]))
+        if (analysisFields(section, analysis) == fields)
+            return analysis;
+    return {};
+}
 
 DictionaryEditorPage::DictionaryEditorPage(CDictionary& dictionary, DictSection section, Prompter& prompter,
                                            EditorPosition& position)
@@ -52,8 +104,23 @@ DictionaryEditorPage::DictionaryEditorPage(CDictionary& dictionary, DictSection 
 XmlNode DictionaryEditorPage::current()
 {
     if (m_position.loadSerial != m_dictionary.loadSerial())
-        moveTo(m_dictionary.firstEntry(m_section));
+        moveTo(firstShown());
+    else if (isPlaceholder(m_position.entry))
+        moveTo(skipPlaceholders(m_position.entry, Direction::Forward));
     return m_position.entry;
+}
+
+XmlNode DictionaryEditorPage::firstShown() const
+{
+    return skipPlaceholders(m_dictionary.firstEntry(m_section), Direction::Forward);
+}
+
+std::string DictionaryEditorPage::variantText()
+{
+    const CDictionary::VariantPosition at = m_dictionary.variantPosition(m_section, current());
+    if (at.count < 2)
+        return {};
+    return "kirje " + std::to_string(at.position) + "/" + std::to_string(at.count);
 }
 
 void DictionaryEditorPage::moveTo(XmlNode analysis)
@@ -68,14 +135,7 @@ std::size_t DictionaryEditorPage::fieldCount() const
 
 const EditorFields& DictionaryEditorPage::show()
 {
-    m_displayed = {};
-    const XmlNode entry = current();
-    if (!entry)
-        return m_displayed;
-    // The section's attributes after the id are the page's fields, in order; the weight is not one.
-    const std::vector<const char*>& attributes = sectionAttributes(m_section);
-    for (std::size_t i = 0; i < fieldCount(); ++i)
-        m_displayed[i] = attributeValue(entry, attributes[i]);
+    m_displayed = analysisFields(m_section, current());
     return m_displayed;
 }
 
@@ -128,37 +188,52 @@ ChangeResult DictionaryEditorPage::deleteShown(Direction direction)
     case DictSection::Lemmas: result = m_dictionary.deleteLemma(d[0], d[1], d[2], d[3], d[4], direction); break;
     case DictSection::Combinations: result = m_dictionary.deleteCombination(d[0], d[1], d[2], direction); break;
     }
-    // The page goes on from where the deleted analysis stood.
-    if (result.position)
-        moveTo(result.position);
+    // The page goes on from where the deleted analysis stood (past a placeholder there).
+    if (result.position) {
+        const XmlNode near = skipPlaceholders(result.position, direction);
+        moveTo(near ? near : skipPlaceholders(result.position, opposite(direction)));
+    }
     return result;
 }
 
 const EditorFields& DictionaryEditorPage::add(const EditorFields& fields)
 {
-    reportChange(store(fields));
+    const ChangeResult result = store(fields);
+    reportChange(result);
+    if (result.applied && result.position)
+        moveTo(result.position);
+    m_status = addStatus(result, m_section);
     return show();
 }
 
 const EditorFields& DictionaryEditorPage::find(const std::string& text)
 {
-    if (const XmlNode entry = m_dictionary.find(m_section, text)) {
+    m_status.clear();
+    const XmlNode entry = m_dictionary.find(m_section, text);
+    if (entry && !isPlaceholder(entry)) {
         moveTo(entry);
     } else {
         m_prompter.message(MessageKind::Plain, "", kNotFound);
-        moveTo(m_dictionary.firstEntry(m_section));
+        moveTo(firstShown());
     }
     return show();
 }
 
 const EditorFields& DictionaryEditorPage::step(const EditorFields& fields, Direction direction)
 {
+    m_status.clear();
     if (!isEdited(fields)) {
         const XmlNode from = current();
-        moveTo(direction == Direction::Forward ? CDictionary::nextEntry(from) : CDictionary::previousEntry(from));
+        if (direction == Direction::Forward) {
+            moveTo(skipPlaceholders(CDictionary::nextEntry(from), direction));
+        } else {
+            // Before the first shown entry stands only a placeholder, if anything: stay.
+            const XmlNode before = skipPlaceholders(CDictionary::previousEntry(from), direction);
+            moveTo(before ? before : from);
+        }
         if (!m_position.entry) {
             m_prompter.message(MessageKind::Plain, "", endMessage(m_section));
-            moveTo(m_dictionary.firstEntry(m_section));
+            moveTo(firstShown());
         }
         return show();
     }
@@ -188,6 +263,7 @@ const EditorFields& DictionaryEditorPage::previous(const EditorFields& fields)
 
 const EditorFields& DictionaryEditorPage::remove()
 {
+    m_status.clear();
     reportChange(deleteShown(Direction::Forward));
     return show();
 }

@@ -18,6 +18,12 @@ namespace pelmora {
 // section does not have stay empty.
 using EditorFields = std::array<std::string, 5>;
 
+// The fields of an analysis of the section (all empty for null).
+EditorFields analysisFields(DictSection section, XmlNode analysis);
+// The analysis stored under the fields' id whose fields are exactly these, or null. Finds an
+// analysis again after a reload of the dictionary.
+XmlNode findAnalysis(const CDictionary& dictionary, DictSection section, const EditorFields& fields);
+
 // Where a page stands in its section: the analysis it shows, taken under a load of the
 // dictionary (its load serial). A position from an earlier load stands for the section's first
 // entry, so the pages start again at the top after every reload.
@@ -32,7 +38,8 @@ using EditorPositions = std::array<EditorPosition, 3>;
 // One page ("Sõned", "Lemmad" or "Ühendid"). It shows the analysis at its current-entry position
 // and remembers what it showed, so that it can tell an edit from plain navigation. Every button
 // returns the fields to show next: the analysis that is then current (all empty when there is
-// none).
+// none). The placeholder entries of a new dictionary are never shown: every move, the search
+// and the place after a delete pass over them.
 class DictionaryEditorPage {
 public:
     // The page keeps its position in `position`, which must outlive it.
@@ -48,10 +55,15 @@ public:
 
     // The analysis at the current-entry position, now the one shown.
     const EditorFields& show();
-    // The current-entry position: an analysis of the section, or null past the end or on an
-    // invalid dictionary.
+    // The current-entry position: an analysis of the section, or null past the end, in a
+    // section of placeholders only, or on an invalid dictionary.
     XmlNode current();
     const EditorFields& displayed() const { return m_displayed; }
+    // "kirje 2/3" when the analysis shown is one of several stored under its id (the second of
+    // three); "" otherwise.
+    std::string variantText();
+    // What the last "Lisa" did, for the page's status line; "" after any other button.
+    const std::string& status() const { return m_status; }
 
     // True when the fields differ from what was shown.
     bool isEdited(const EditorFields& fields) const;
@@ -61,7 +73,9 @@ public:
     bool isEmptied(const EditorFields& fields) const;
 
     // "Lisa": stores the fields as an analysis (a new one, or a confirmation of one present).
-    // The current-entry position stays where it was.
+    // The analysis that holds them becomes current, so the page shows what the dictionary now
+    // holds (a confirmation shows the stored analysis with its raised weight), and the status
+    // says so. A store that did not run leaves the position where it was.
     const EditorFields& add(const EditorFields& fields);
     // "Otsi": the entry whose id is exactly the text (no key is made of it) becomes current;
     // otherwise "Ei leidnud." and the first entry.
@@ -78,6 +92,8 @@ public:
 private:
     const EditorFields& step(const EditorFields& fields, Direction direction);
     void moveTo(XmlNode analysis);
+    // The first analysis of the section that is no placeholder, or null.
+    XmlNode firstShown() const;
     ChangeResult deleteShown(Direction direction);
     ChangeResult store(const EditorFields& fields);
     // Tells the user that another process changed the file (the positions went back to the start).
@@ -89,6 +105,7 @@ private:
     EditorPosition m_ownPosition;
     EditorPosition& m_position;
     EditorFields m_displayed{};
+    std::string m_status;
 };
 
 }  // namespace pelmora

@@ -12,7 +12,6 @@ namespace pelmora::exchange {
 namespace {
 
 constexpr std::string_view kVernacular = "liv";
-constexpr std::string_view kPlaceholder = "__";
 constexpr const char* kOverwrite = "Fail %s on juba olemas.\nKas kirjutan selle üle?";
 constexpr const char* kSaveFailed = "Viga faili %s salvestamisel.";
 constexpr const char* kWritten = "Kirjutasin faili %s.";
@@ -39,7 +38,7 @@ public:
         m_xml.attribute("version", "0.13");
         std::vector<std::string> lemmas;
         for (XmlNode entry = m_dictionary.firstEntry(DictSection::Lemmas); entry; entry = nextSiblingElement(entry, dict::kLemma))
-            if (attributeValue(entry, dict::kId) != kPlaceholder)
+            if (!isPlaceholder(entry))
                 lemmas.emplace_back(attributeValue(entry, dict::kId));
         for (const std::string& lemma : m_formLemmaOrder)  // lemmas that only word forms name
             if (!m_dictionary.findLemma(lemma))
@@ -51,7 +50,7 @@ public:
         std::size_t number = 0;
         for (XmlNode entry = m_dictionary.firstEntry(DictSection::Combinations); entry;
              entry = nextSiblingElement(entry, dict::kCombination))
-            if (attributeValue(entry, dict::kId) != kPlaceholder)
+            if (!isPlaceholder(entry))
                 writeCombinationEntry(entry, ++number);
         return m_xml.finish();
     }
@@ -60,7 +59,7 @@ private:
     void collectWordForms()
     {
         for (XmlNode entry = m_dictionary.firstEntry(DictSection::WordForms); entry; entry = nextSiblingElement(entry, dict::kWordForm)) {
-            if (attributeValue(entry, dict::kId) == kPlaceholder)
+            if (isPlaceholder(entry))
                 continue;
             for (const XmlNode analysis : analysesOf(entry, dict::kWordForm)) {
                 const std::string lemma(attributeValue(analysis, dict::kFormLemma));

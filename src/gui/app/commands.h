@@ -20,7 +20,7 @@ enum class Command {
     // "&Päringud"
     SimpleDictionary, Statistics, MultiFileQuery, ShowUsage,
     // "Töö&vahendid"
-    SuggesterSettings, EditDictionary, ExportDictionary, AnalyseDictionary, Transformations, NormaliseText,
+    SuggesterSettings, EditDictionary, DictionaryTable, ExportDictionary, AnalyseDictionary, Transformations, NormaliseText,
     // "&Redaktor"
     Undo, Redo, Cut, Copy, Paste, CopyToken, ModifyToken, DeleteToken, AddToken, MergeSentences, SplitSentence,
     AudioPosition, PlaySentence,

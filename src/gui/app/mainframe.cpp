@@ -201,6 +201,7 @@ void CMainFrame::createCommands()
     m_dictionaryCommands->bind(actions);
     createConcordance();
     m_dictionaryCommands->setShowUsage([this](ConcordanceBy by, const QString& word) { m_usage->showUsage(by, word); });
+    m_dictionaryCommands->setOpenTextPath([this] { return m_files->path(); });
     m_clipboard = new ClipboardCommands(m_doc, *m_concordance, [this] { return m_form; }, this);
     m_clipboard->bind(actions);
     m_undo = std::make_unique<UndoCommands>(m_doc, actions);

@@ -7,6 +7,7 @@
 #include "app/pelmoraapp.h"
 #include "app/qtstrings.h"
 #include "dialogs/dictionaryeditordialog.h"
+#include "dialogs/dictionarytabledialog.h"
 #include "dialogs/lemmatisationdialog.h"
 #include "dialogs/transformationsdialog.h"
 #include "dictionary/dictionaryexport.h"
@@ -82,6 +83,7 @@ DictionaryCommands::DictionaryCommands(CPelmoraApp& app, QWidget* parent)
 void DictionaryCommands::bind(const CommandActions& actions)
 {
     actions.bind(this, {{Command::EditDictionary, &DictionaryCommands::editDictionary},
+                        {Command::DictionaryTable, &DictionaryCommands::dictionaryTable},
                         {Command::AddTextToDictionary, &DictionaryCommands::addTextToDictionary},
                         {Command::ExportDictionary, &DictionaryCommands::exportDictionary},
                         {Command::Lemmatise, &DictionaryCommands::lemmatise},
@@ -123,6 +125,43 @@ void DictionaryCommands::editDictionary()
         return;
     DictionaryEditorDialog dialog(dictionary, m_app.prompter(), m_app.dialogs(), m_editorPositions, m_parent);
     dialog.setShowUsage(m_showUsage);
+    m_app.dialogs().run(dialog);
+}
+
+void DictionaryCommands::runEditor(DictSection section, QWidget* parent)
+{
+    DictionaryEditorDialog dialog(m_app.dictionary(), m_app.prompter(), m_app.dialogs(), m_editorPositions, parent);
+    dialog.setShowUsage(m_showUsage);
+    dialog.showSection(section);
+    m_app.dialogs().run(dialog);
+}
+
+XmlNode DictionaryCommands::editAnalysis(DictSection section, XmlNode analysis, QWidget* parent)
+{
+    CDictionary& dictionary = m_app.dictionary();
+    // The editor shows the file as it is now: after a reload the analysis is looked up again.
+    const EditorFields fields = analysisFields(section, analysis);
+    if (dictionary.reloadIfChanged())
+        analysis = findAnalysis(dictionary, section, fields);
+    EditorPosition& position = m_editorPositions[sectionIndex(section)];
+    if (analysis)
+        position = {analysis, dictionary.loadSerial()};
+    runEditor(section, parent);
+    return position.loadSerial == dictionary.loadSerial() ? position.entry : XmlNode();
+}
+
+void DictionaryCommands::dictionaryTable()
+{
+    CDictionary& dictionary = m_app.dictionary();
+    if (dictionary.isValid())
+        dictionary.reloadIfChanged();
+    else if (!dictionary.reopen())
+        return;
+    const QString openText = m_openTextPath ? m_openTextPath() : QString();
+    DictionaryTableDialog dialog(dictionary, concordanceFiles(m_app.settings().concordanceFolder, toStd(openText)),
+                                 m_parent);
+    dialog.setOpenAnalysis(
+        [this, &dialog](DictSection section, XmlNode analysis) { return editAnalysis(section, analysis, &dialog); });
     m_app.dialogs().run(dialog);
 }
 

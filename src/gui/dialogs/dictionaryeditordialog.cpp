@@ -7,6 +7,7 @@
 #include "ui_dictionaryeditordialog.h"
 
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QToolButton>
@@ -57,6 +58,7 @@ DictionaryEditorDialog::DictionaryEditorDialog(CDictionary& dictionary, Prompter
     words.widget = ui.wordPage;
     words.edits = {ui.wordEdit, ui.wordLemmaEdit, ui.wordFormEdit, nullptr, nullptr};
     words.search = ui.wordSearchEdit;
+    words.variant = ui.wordVariantLabel;
     words.searchButton = ui.wordSearchButton;
     words.previous = ui.wordPreviousButton;
     words.next = ui.wordNextButton;
@@ -68,6 +70,7 @@ DictionaryEditorDialog::DictionaryEditorDialog(CDictionary& dictionary, Prompter
     lemmas.edits = {ui.lemmaEdit, ui.lemmaMeaningEdit, nullptr, ui.lemmaLatvianEdit, ui.lemmaEnglishEdit};
     lemmas.partOfSpeech = ui.lemmaPartOfSpeechCombo;
     lemmas.search = ui.lemmaSearchEdit;
+    lemmas.variant = ui.lemmaVariantLabel;
     lemmas.searchButton = ui.lemmaSearchButton;
     lemmas.previous = ui.lemmaPreviousButton;
     lemmas.next = ui.lemmaNextButton;
@@ -79,6 +82,7 @@ DictionaryEditorDialog::DictionaryEditorDialog(CDictionary& dictionary, Prompter
     combinations.edits = {ui.combinationEdit, ui.combinationMeaningEdit, nullptr, nullptr, nullptr};
     combinations.partOfSpeech = ui.combinationPartOfSpeechCombo;
     combinations.search = ui.combinationSearchEdit;
+    combinations.variant = ui.combinationVariantLabel;
     combinations.searchButton = ui.combinationSearchButton;
     combinations.previous = ui.combinationPreviousButton;
     combinations.next = ui.combinationNextButton;
@@ -134,6 +138,13 @@ void DictionaryEditorDialog::fill(Page& page, const EditorFields& fields)
             selectPartOfSpeech(*page.partOfSpeech, fields[i]);
         }
     }
+    page.variant->setText(toQt(page.model.variantText()));
+    m_ui->statusLabel->setText(toQt(page.model.status()));
+}
+
+void DictionaryEditorDialog::showSection(DictSection section)
+{
+    m_ui->pages->setCurrentWidget(m_pages[index(section)]->widget);
 }
 
 void DictionaryEditorDialog::setShowUsage(std::function<void(ConcordanceBy, const QString&)> show)
@@ -171,6 +182,7 @@ void DictionaryEditorDialog::pageChanged(int tab)
         // unedited page shows where it now stands.
         if (!page->model.isEdited(read(*page)))
             fill(*page, page->model.show());
+        m_ui->statusLabel->setText(toQt(page->model.status()));
         // Enter searches on the page in front; the keyboard starts in its first field.
         page->searchButton->setDefault(true);
         page->edits[0]->setFocus(Qt::TabFocusReason);

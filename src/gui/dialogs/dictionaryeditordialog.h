@@ -15,6 +15,7 @@
 
 class QAbstractButton;
 class QComboBox;
+class QLabel;
 class QLineEdit;
 class QPushButton;
 class QWidget;
@@ -36,6 +37,9 @@ public:
     void setShowUsage(std::function<void(ConcordanceBy, const QString&)> show);
     QPushButton* showUsageButton() const { return m_showUsageButton; }
 
+    // Puts the section's page in front.
+    void showSection(DictSection section);
+
     // The page of a section, for tests.
     const DictionaryEditorPage& page(DictSection section) const { return m_pages[index(section)]->model; }
 
@@ -51,6 +55,7 @@ private:
         std::array<QLineEdit*, 5> edits{};  // null where the field is the part-of-speech list
         QComboBox* partOfSpeech = nullptr;  // field 2 of lemmas and combinations
         QLineEdit* search = nullptr;
+        QLabel* variant = nullptr;  // "kirje 1/2"
         QPushButton* searchButton = nullptr;
         QPushButton* previous = nullptr;
         QPushButton* next = nullptr;
@@ -62,6 +67,7 @@ private:
     void setUpPage(Page& page);
     // The values of the page's fields, and the page's fields set from values.
     EditorFields read(const Page& page) const;
+    // `fields` are what the page's model just returned; the variant and the status follow them.
     void fill(Page& page, const EditorFields& fields);
     void pageChanged(int tab);
     void showUsage();

@@ -81,8 +81,9 @@ TEST_F(EditorPage, UneditedNextWalksInPreOrderAndAfterTheLastSaysSoAndStartsAgai
         seen.push_back(shown[0] + ":" + shown[1]);
         shown = page.next(shown);
     }
-    // The child analysis comes right after its entry; after "um" the walk starts again at "__".
-    EXPECT_EQ(seen, (std::vector<std::string>{"__:__", "kala:kala", "kala:kalaa", "um:vȱlda", "__:__"}));
+    // The child analysis comes right after its entry; after "um" the walk starts again at the
+    // first entry. The placeholder "__" is never shown.
+    EXPECT_EQ(seen, (std::vector<std::string>{"kala:kala", "kala:kalaa", "um:vȱlda", "kala:kala", "kala:kalaa"}));
     EXPECT_EQ(prompter.texts(), std::vector<std::string>{"Pole rohkem sõnesid"});
     // Nothing was written.
     EXPECT_EQ(onDisk(DictSection::WordForms), walkText(dictionary, DictSection::WordForms));
@@ -93,6 +94,7 @@ struct EndCase {
     DictSection section;
     int steps;  // unedited ">>" presses that reach past the last analysis
     const char* message;
+    const char* first;  // the first analysis that is no placeholder
 };
 
 class EditorPageEnd : public EditorPage, public ::testing::WithParamInterface<EndCase> {};
@@ -105,13 +107,13 @@ TEST_P(EditorPageEnd, SaysTheSectionHasNoMoreAndShowsTheFirst)
     for (int i = 0; i < c.steps; ++i)
         shown = page.next(shown);
     EXPECT_EQ(prompter.texts(), std::vector<std::string>{c.message});
-    EXPECT_EQ(shown[0], "__");
+    EXPECT_EQ(shown[0], c.first);
 }
 
 const EndCase kEndCases[] = {
-    {"WordForms", DictSection::WordForms, 4, "Pole rohkem sõnesid"},
-    {"Lemmas", DictSection::Lemmas, 2, "Pole rohkem lemmasid"},
-    {"Combinations", DictSection::Combinations, 2, "Pole rohkem ühendeid"},
+    {"WordForms", DictSection::WordForms, 3, "Pole rohkem sõnesid", "kala"},
+    {"Lemmas", DictSection::Lemmas, 1, "Pole rohkem lemmasid", "kala"},
+    {"Combinations", DictSection::Combinations, 1, "Pole rohkem ühendeid", "jūrõ vīeres"},
 };
 INSTANTIATE_TEST_SUITE_P(Cases, EditorPageEnd, ::testing::ValuesIn(kEndCases), test::ByName{});
 
@@ -119,14 +121,15 @@ TEST_F(EditorPage, PreviousOnTheFirstEntryStaysThereSilently)
 {
     DictionaryEditorPage page(dictionary, DictSection::Lemmas, prompter);
     const EditorFields shown = page.show();
-    EXPECT_EQ(page.previous(shown)[0], "__");
+    // Only the placeholder stands before "kala".
+    EXPECT_EQ(page.previous(shown)[0], "kala");
     EXPECT_TRUE(prompter.entries().empty());
 }
 
 TEST_F(EditorPage, ChangedFormTagReplacesTheAnalysisWithWeightOne)
 {
     DictionaryEditorPage page(dictionary, DictSection::WordForms, prompter);
-    EditorFields shown = page.next(page.show());
+    EditorFields shown = page.show();
     ASSERT_EQ(shown[2], "sg.nom.");
     shown[2] = "sg.gen.";
     page.next(shown);
@@ -139,7 +142,7 @@ TEST_F(EditorPage, ChangedFormTagReplacesTheAnalysisWithWeightOne)
 TEST_F(EditorPage, EditedLemmaOfAChildIsDeletePlusAdd)
 {
     DictionaryEditorPage page(dictionary, DictSection::WordForms, prompter);
-    EditorFields shown = page.next(page.next(page.show()));
+    EditorFields shown = page.next(page.show());
     ASSERT_EQ(shown[1], "kalaa");
     shown[1] = "kalla";
     page.previous(shown);
@@ -181,7 +184,7 @@ INSTANTIATE_TEST_SUITE_P(Cases, EditorPageEmptied, ::testing::ValuesIn(kEmptiedC
 TEST_F(EditorPage, EmptiedAnalysisIsDeletedAndNothingIsStored)
 {
     DictionaryEditorPage page(dictionary, DictSection::WordForms, prompter);
-    EditorFields shown = page.next(page.next(page.next(page.show())));
+    EditorFields shown = page.next(page.next(page.show()));
     ASSERT_EQ(shown[0], "um");
     shown[1].clear();
     shown[2].clear();
@@ -194,12 +197,13 @@ TEST_F(EditorPage, EmptiedAnalysisIsDeletedAndNothingIsStored)
 TEST_F(EditorPage, EmptiedCombinationGoesAndThePageMovesBack)
 {
     DictionaryEditorPage page(dictionary, DictSection::Combinations, prompter);
-    EditorFields shown = page.next(page.show());
+    EditorFields shown = page.show();
     ASSERT_EQ(shown[0], "jūrõ vīeres");
     shown[0].clear();
     shown = page.previous(shown);
     EXPECT_EQ(onDisk(DictSection::Combinations), "__|__||\n");
-    EXPECT_EQ(shown[0], "__");
+    // Only the placeholder is left, and it is not shown.
+    EXPECT_EQ(shown[0], "");
 }
 
 TEST_F(EditorPage, SearchIsExactAndCaseSensitive)
@@ -208,48 +212,79 @@ TEST_F(EditorPage, SearchIsExactAndCaseSensitive)
     page.next(page.show());
     page.next(page.displayed());
     // "Kala" is not the key "kala": not found, and the page goes back to the first entry.
-    EXPECT_EQ(page.find("Kala")[0], "__");
+    EXPECT_EQ(page.find("Kala")[2], "sg.nom.");
     EXPECT_EQ(prompter.texts(), std::vector<std::string>{"Ei leidnud."});
-    EXPECT_EQ(page.find("kala")[1], "kala");
     EXPECT_EQ(page.find("um")[1], "vȱlda");
-    EXPECT_EQ(prompter.entries().size(), 1u);
+    // The placeholder is not found either.
+    EXPECT_EQ(page.find("__")[0], "kala");
+    EXPECT_EQ(prompter.texts(), (std::vector<std::string>{"Ei leidnud.", "Ei leidnud."}));
 }
 
-TEST_F(EditorPage, AddStoresWithoutMovingThePage)
+TEST_F(EditorPage, AddShowsWhatTheDictionaryNowHolds)
 {
     DictionaryEditorPage page(dictionary, DictSection::Lemmas, prompter);
-    const EditorFields shown = page.next(page.show());
-    ASSERT_EQ(shown[0], "kala");
-    // The part-of-speech list's "-" stands for none.
-    EXPECT_EQ(page.add(fields("vȱlda", "olema", "-", "būt", ""))[0], "kala");
+    ASSERT_EQ(page.show()[0], "kala");
+    // The part-of-speech list's "-" stands for none; the page moves to the stored analysis.
+    EXPECT_EQ(page.add(fields("vȱlda", "olema", "-", "būt", "")), fields("vȱlda", "olema", "", "būt", ""));
+    EXPECT_EQ(page.status(), "Sõnastikus on nüüd see kirje (kaal 1).");
     EXPECT_EQ(onDisk(DictSection::Lemmas),
               "__|__|||||\nkala|kala|S|zivs|fish|2|\nvȱlda|olema||būt||1|\n");
-    // Adding the same analysis again confirms it.
-    page.add(fields("vȱlda", "olema", "", "būt", ""));
-    EXPECT_EQ(onDisk(DictSection::Lemmas),
-              "__|__|||||\nkala|kala|S|zivs|fish|2|\nvȱlda|olema||būt||2|\n");
+    // Adding it again with Latvian left empty is taken by the stored one (no new confirmation),
+    // which is shown whole.
+    EXPECT_EQ(page.add(fields("vȱlda", "olema", "", "", ""))[3], "būt");
+    EXPECT_EQ(page.status(), "Sõnastikus on nüüd see kirje (kaal 1).");
+    EXPECT_EQ(page.add(fields("vȱlda", "olema", "", "būt", ""))[0], "vȱlda");
+    EXPECT_EQ(page.status(), "Sõnastikus on nüüd see kirje (kaal 2).");
+    // Nothing to store: the page stays and says so; a move clears the status.
+    EXPECT_EQ(page.add(fields("", "x"))[0], "vȱlda");
+    EXPECT_EQ(page.status(), "Ei lisanud midagi.");
+    page.previous(page.displayed());
+    EXPECT_EQ(page.status(), "");
 }
 
 TEST_F(EditorPage, DeleteRemovesTheAnalysisShownNotTheEditedFields)
 {
     DictionaryEditorPage page(dictionary, DictSection::WordForms, prompter);
-    page.next(page.show());
+    page.show();
     EXPECT_EQ(page.remove()[1], "kalaa");
     EXPECT_EQ(onDisk(DictSection::WordForms), "__|__|||\nkala|kalaa||1|\num|vȱlda|pers.ind.pr.sg.1.|3|\n");
 }
 
 TEST_F(EditorPage, RefusedDeleteKeepsTheOnlyEntryAndStoresNoEdit)
 {
-    test::writeFile(path, std::string(dictionaryTemplate()));
-    ASSERT_TRUE(dictionary.openWithPath(path));
+    ASSERT_TRUE(dictionary.deleteCombination("__", "__", "", Direction::Forward).saved);
     DictionaryEditorPage page(dictionary, DictSection::Combinations, prompter);
     EditorFields shown = page.show();
     shown[1] = "uus";
     shown = page.next(shown);
     EXPECT_EQ(prompter.texts(), std::vector<std::string>{"Sõnastikus on ainult üks ühend,\nei saa seda kustutada"});
     // The page shows the entry as the dictionary still holds it.
-    EXPECT_EQ(shown[1], "__");
-    EXPECT_EQ(onDisk(DictSection::Combinations), "__|__||\n");
+    EXPECT_EQ(shown[1], "mere ääres");
+    EXPECT_EQ(onDisk(DictSection::Combinations), "jūrõ vīeres|mere ääres|Post|\n");
+}
+
+TEST_F(EditorPage, NewDictionaryShowsNoPlaceholder)
+{
+    test::writeFile(path, std::string(dictionaryTemplate()));
+    ASSERT_TRUE(dictionary.openWithPath(path));
+    DictionaryEditorPage page(dictionary, DictSection::WordForms, prompter);
+    EXPECT_EQ(page.show(), EditorFields{});
+    EXPECT_EQ(page.next(page.displayed()), EditorFields{});
+    EXPECT_EQ(page.find("__"), EditorFields{});
+    EXPECT_EQ(prompter.texts(), (std::vector<std::string>{"Pole rohkem sõnesid", "Ei leidnud."}));
+    // The first "Lisa" shows the new analysis.
+    EXPECT_EQ(page.add(fields("kala", "kala"))[0], "kala");
+}
+
+TEST_F(EditorPage, VariantTextSaysWhichOfTheAnalysesOfAnIdIsShown)
+{
+    DictionaryEditorPage page(dictionary, DictSection::WordForms, prompter);
+    page.show();
+    EXPECT_EQ(page.variantText(), "kirje 1/2");
+    page.next(page.displayed());
+    EXPECT_EQ(page.variantText(), "kirje 2/2");
+    page.next(page.displayed());
+    EXPECT_EQ(page.variantText(), "");
 }
 
 struct ChangeMessageCase {
@@ -265,7 +300,7 @@ TEST_P(EditorPageChange, AnotherUsersChangeIsKeptAndReported)
 {
     const ChangeMessageCase& c = GetParam();
     DictionaryEditorPage page(dictionary, c.section, prompter);
-    EditorFields shown = page.next(page.show());
+    EditorFields shown = page.show();
     otherUserStores("zzz");
     if (c.emptied) {
         shown[0].clear();
@@ -299,10 +334,10 @@ TEST_F(EditorPage, ReloadOnlyWhenChangedKeepsThePositions)
     page.next(page.show());
     // Unchanged file: the editor opens again where it was left.
     EXPECT_FALSE(dictionary.reloadIfChanged());
-    EXPECT_EQ(page.show()[0], "kala");
+    EXPECT_EQ(page.show()[1], "kalaa");
     otherUserStores("zzz");
     EXPECT_TRUE(dictionary.reloadIfChanged());
-    EXPECT_EQ(page.show()[0], "__");
+    EXPECT_EQ(page.show()[1], "kala");
     EXPECT_NE(walkText(dictionary, DictSection::WordForms).find("zzz"), std::string::npos);
 }
 
