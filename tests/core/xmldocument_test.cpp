@@ -137,6 +137,14 @@ TEST(XmlDocument, FailedLoadKeepsThePreviousTree)
     ASSERT_TRUE(doc.loadFromBuffer("<pelmora/>"));
     EXPECT_FALSE(doc.loadFromBuffer("<pelmora><sisu>"));
     EXPECT_FALSE(doc.loadFromBuffer(""));
+    // A declared single-byte encoding makes the reader convert into a buffer of its own and
+    // free the one it was given: the failure's message is still made from what was read.
+    const XmlLoadResult latin1 =
+        doc.loadFromBuffer("<?xml version=\"1.0\" encoding=\"ISO-8859-1\"?>\n<pelmora>\n<sisu a=\"\xE4\">\n"
+                           "</pelmora>\n<!-- more markup follows -->\n<x/>\n");
+    EXPECT_FALSE(latin1);
+    EXPECT_EQ(latin1.line, 4u);
+    EXPECT_FALSE(latin1.error.empty());
     EXPECT_STREQ(doc.root().name(), "pelmora");
 }
 

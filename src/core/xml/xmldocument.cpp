@@ -351,14 +351,16 @@ XmlLoadResult XmlDocument::parseOwnedBuffer(void* buffer, std::size_t size, std:
         return {false, "enne esimest märgendit on teksti (fail pole XML)"};
     }
 
+    // The reader may convert the text into a buffer of its own and free this one at once (a
+    // declared single-byte encoding does that), so what the message needs is taken beforehand.
+    const std::size_t lastTag = bytes.rfind('<');
     pugi::xml_document parsed;
     // From here on the tree owns the buffer, also when parsing fails.
     const pugi::xml_parse_result result =
         parsed.load_buffer_inplace_own(buffer, size, kParseFlags, pugi::encoding_auto);
     if (!result) {
         offset = static_cast<std::size_t>(result.offset);
-        // The text after the place the reader stopped is as it was read (the buffer still lives).
-        const bool tagsFollow = utf16 || bytes.substr(std::min(offset + 1, size)).find('<') != std::string_view::npos;
+        const bool tagsFollow = utf16 || (lastTag != std::string_view::npos && lastTag > offset);
         return {false, reasonOf(result, tagsFollow)};
     }
     if (!hasSingleRoot(parsed))
