@@ -40,6 +40,11 @@ std::string recoveryContent(const QString& text)
     return recoveryFiles(recoveryFolder().toStdString(), QFileInfo(text).absoluteFilePath().toStdString()).content;
 }
 
+std::string recoveryRecord(const QString& text)
+{
+    return recoveryFiles(recoveryFolder().toStdString(), QFileInfo(text).absoluteFilePath().toStdString()).record;
+}
+
 struct Workbench {
     RecordingPrompter prompter;
     QueuedFileChooser files;
@@ -98,6 +103,11 @@ class RecoveryTest : public QObject {
     QString folder() const { return m_dir.path(); }
     QString text() const { return m_dir.filePath("tekst.xml"); }
     bool recoveryExists() const { return QFile::exists(QString::fromStdString(recoveryContent(text()))); }
+    // The record is written after the content; a kill between the two leaves a recovery that is set aside.
+    bool recoveryWritten() const
+    {
+        return recoveryExists() && QFile::exists(QString::fromStdString(recoveryRecord(text())));
+    }
 
 private Q_SLOTS:
     void init()
@@ -116,7 +126,7 @@ private Q_SLOTS:
         child.setProcessChannelMode(QProcess::ForwardedChannels);
         child.start(QCoreApplication::applicationFilePath(), {});
         QVERIFY(child.waitForStarted());
-        QTRY_VERIFY_WITH_TIMEOUT(recoveryExists(), 60000);
+        QTRY_VERIFY_WITH_TIMEOUT(recoveryWritten(), 60000);
         QCOMPARE(child.state(), QProcess::Running);
         child.kill();  // SIGKILL
         QVERIFY(child.waitForFinished());
