@@ -74,8 +74,8 @@ nlohmann::ordered_json suggestionJson(const Suggester& suggester)
         {"vorm", fields.form},
         {"lati", fields.latvian},
         {"ingl", fields.english},
-        {"meta", fields.reason < 0 ? std::string() : reasonText(fields.reason)},
-        {"stiil", fields.style < 0 ? std::string() : styleText(fields.style)},
+        {"meta", reasonValue(fields)},
+        {"stiil", styleValue(fields)},
     };
     out["lists"] = {
         {"lemma", listItems(SuggestionList::Lemma)},

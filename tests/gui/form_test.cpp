@@ -124,6 +124,7 @@ private Q_SLOTS:
     void tabGoesTopToBottom();
     void typedValuesAreNotThrownAway();
     void tokenNotToAnnotateTakesNoInputUntilItsReasonIsTakenBack();
+    void aReasonTheListDoesNotHoldIsShownAndKept();
 };
 
 void FormTest::showsTheCurrentTokenWithItsCandidates()
@@ -709,6 +710,25 @@ void FormTest::tokenNotToAnnotateTakesNoInputUntilItsReasonIsTakenBack()
     QCOMPARE(bench.attribute("l3_s2", "lemma"), std::string("punkt"));
     QCOMPARE(bench.attribute("l3_s2", "meta"), std::string("-"));
     QCOMPARE(ui.countLabel->text(), QString("1"));
+}
+
+// A reason written by another tool is shown as it stands and survives Enter; the next token's
+// list is the program's own again.
+void FormTest::aReasonTheListDoesNotHoldIsShownAndKept()
+{
+    Workbench bench;
+    const auto& ui = bench.ui();
+    QVERIFY(bench.doc().setNodeAttribute(bench.token("l1_s2"), "meta", "tõlge"));
+    bench.goTo("l1_s2");
+    QCOMPARE(ui.reasonCombo->currentText(), QString("tõlge"));
+    QCOMPARE(bench.form().notToTagHint()->text(), QString("Seda sõnet ei märgendata: tõlge"));
+    const int listed = ui.reasonCombo->count() - 1;
+    bench.focus(ui.reasonCombo);
+    QTest::keyClick(ui.reasonCombo, Qt::Key_Return);
+    QCOMPARE(bench.currentId(), std::string("l1_s3"));
+    QCOMPARE(bench.attribute("l1_s2", "meta"), std::string("tõlge"));
+    QCOMPARE(ui.reasonCombo->count(), listed);
+    QCOMPARE(ui.reasonCombo->currentText(), QString("-"));
 }
 
 QTEST_MAIN(FormTest)

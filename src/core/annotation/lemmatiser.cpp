@@ -84,8 +84,8 @@ void rememberToken(CPelmoraDoc& doc, const SuggestionFields& fields, CDictionary
     const XmlNode token = doc.currentToken();
     if (!token)
         return;
-    const std::string reason = fields.reason < 0 ? std::string() : reasonText(fields.reason);
-    const std::string style = fields.style < 0 ? std::string() : styleText(fields.style);
+    const std::string reason = reasonValue(fields);
+    const std::string style = styleValue(fields);
     const std::string code = fields.partOfSpeech < 0 ? std::string() : partOfSpeechCode(fields.partOfSpeech);
     const bool tagged = reason.empty() || reason == "-";
     const bool intoDictionary = toDictionary && dictionary && tagged;
@@ -134,7 +134,7 @@ bool rememberLeavesNotTaggedTokenAsItIs(const CPelmoraDoc& doc, const Suggestion
                                 text::kForm, text::kStyle})
         if (!attributeValue(token, emptied).empty())
             return false;
-    return attributeValue(token, text::kMeta) == reasonText(fields.reason) &&
+    return attributeValue(token, text::kMeta) == reasonValue(fields) &&
            attributeValue(token, text::kComment) == fields.comment && attributeValue(token, text::kAuto) != "+";
 }
 

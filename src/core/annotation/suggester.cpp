@@ -165,6 +165,41 @@ bool Suggester::handledAsNotTagged()
     return true;
 }
 
+namespace {
+
+// A stored value the list holds selects its entry; blanks and "-" select "-"; any other value is
+// kept, as it stands, as the extra entry after the list's.
+void showStoredChoice(const std::string& stored, int (*indexOf)(std::string_view), int extraIndex, int& index,
+                      std::string& other)
+{
+    const std::string_view trimmed = trimBlanks(stored);
+    index = trimmed.empty() || trimmed == "-" ? 0 : indexOf(stored);
+    other.clear();
+    if (index < 0 || index >= extraIndex) {
+        index = extraIndex;
+        other = stored;
+    }
+}
+
+std::string storedChoice(int index, int extraIndex, const std::string& other, std::string (*textOf)(int))
+{
+    if (index < 0)
+        return {};
+    return index >= extraIndex ? other : textOf(index);
+}
+
+}  // namespace
+
+std::string reasonValue(const SuggestionFields& fields)
+{
+    return storedChoice(fields.reason, kReasonFormCount, fields.otherReason, reasonText);
+}
+
+std::string styleValue(const SuggestionFields& fields)
+{
+    return storedChoice(fields.style, kStyleFormCount, fields.otherStyle, styleText);
+}
+
 void Suggester::showCurrentToken()
 {
     m_touched.reset();
@@ -175,8 +210,8 @@ void Suggester::showCurrentToken()
         return;
     }
     // The reason first: it decides whether the fills propose anything.
-    m_fields.reason = std::max(0, reasonIndex(tokenValue(text::kMeta)));
-    m_fields.style = std::max(0, styleIndex(tokenValue(text::kStyle)));
+    showStoredChoice(tokenValue(text::kMeta), reasonIndex, kReasonFormCount, m_fields.reason, m_fields.otherReason);
+    showStoredChoice(tokenValue(text::kStyle), styleIndex, kStyleFormCount, m_fields.style, m_fields.otherStyle);
     m_fields.comment = tokenValue(text::kComment);
     m_showing = true;
     fillForToken();

@@ -66,9 +66,19 @@ struct SuggestionFields {
     int reason = -1;        // index into the reasons not to tag; -1 no selection
     int style = -1;         // index into the styles; -1 no selection
     std::string comment;
+    // A reason or style the token holds that the program's lists do not (from another tool or an
+    // older list): `reason` is kReasonFormCount, `style` kStyleFormCount while it is chosen, so
+    // that remembering keeps it.
+    std::string otherReason;
+    std::string otherStyle;
 
     bool operator==(const SuggestionFields&) const = default;
 };
+
+// The `meta` and `stiil` values the fields stand for: "" for no selection, the stored value the
+// lists do not hold while it is chosen.
+std::string reasonValue(const SuggestionFields& fields);
+std::string styleValue(const SuggestionFields& fields);
 
 // Where the candidates come from besides the settings: the dictionary and the analysers are
 // optional (null: not used). With "Tamberlin" on, the analyser's proposals come from the local

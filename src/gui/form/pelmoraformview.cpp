@@ -83,6 +83,18 @@ private:
     std::function<void()> m_enter;
 };
 
+// Selects the choice; a stored value the list does not hold is shown as an extra entry after the
+// list's, there only while the token has it.
+void showChoice(QComboBox& combo, int listed, int index, const std::string& other)
+{
+    const bool extra = index >= listed;
+    while (combo.count() > listed)
+        combo.removeItem(combo.count() - 1);
+    if (extra)
+        combo.addItem(toQt(other));
+    combo.setCurrentIndex(extra ? listed : index);
+}
+
 }  // namespace
 
 CPelmoraFormView::CPelmoraFormView(CPelmoraDoc& doc, Settings& settings, CDictionary* dictionary, Prompter& prompter,
@@ -379,8 +391,8 @@ void CPelmoraFormView::showModel()
     setText(ui.formEdit, f.form);
     setText(ui.latvianEdit, f.latvian);
     setText(ui.englishEdit, f.english);
-    ui.styleCombo->setCurrentIndex(f.style < kStyleFormCount ? f.style : -1);
-    ui.reasonCombo->setCurrentIndex(f.reason < kReasonFormCount ? f.reason : -1);
+    showChoice(*ui.styleCombo, kStyleFormCount, f.style, f.otherStyle);
+    showChoice(*ui.reasonCombo, kReasonFormCount, f.reason, f.otherReason);
     if (ui.commentEdit->toPlainText() != toQt(f.comment))
         ui.commentEdit->setPlainText(toQt(f.comment));
     showList(SuggestionList::Lemma, ui.headwordList);
@@ -407,7 +419,7 @@ void CPelmoraFormView::showWhetherToTag()
         widget->setEnabled(toTag);
     m_notToTagHint->setText(toTag ? QString()
                                   : QStringLiteral("Seda sõnet ei märgendata: ") +
-                                        toQt(reasonText(m_suggester.fields().reason)));
+                                        toQt(reasonValue(m_suggester.fields())));
 }
 
 // --- Typing and choosing ---------------------------------------------------------------------
@@ -503,6 +515,8 @@ SuggestionFields CPelmoraFormView::fieldsFromControls() const
     f.english = toStd(ui.englishEdit->text());
     f.reason = ui.reasonCombo->currentIndex();
     f.style = ui.styleCombo->currentIndex();
+    f.otherReason = m_suggester.fields().otherReason;
+    f.otherStyle = m_suggester.fields().otherStyle;
     f.comment = toStd(ui.commentEdit->toPlainText());
     return f;
 }

@@ -150,6 +150,32 @@ TEST_F(SuggesterTest, TokenNotToBeTaggedShowsItsReasonAndNothingElse)
         EXPECT_TRUE(suggester->list(static_cast<SuggestionList>(list)).empty());
 }
 
+// A reason or style from another tool that the lists do not hold is shown as it stands and
+// kept by remembering; blanks and "-" still mean no reason.
+TEST_F(SuggesterTest, StoredValuesTheListsDoNotHoldAreKept)
+{
+    struct Case {
+        const char* attributes;
+        const char* reason;  // the `meta` remembering writes
+        const char* style;
+        bool notToTag;
+    };
+    for (const Case c : {Case{"meta=\"tõlge\" stiil=\"murdeline\"", "tõlge", "murdeline", true},
+                         Case{"meta=\" - \" stiil=\"-\"", "-", "-", false},
+                         Case{"meta=\"*\" stiil=\"esiletõst\"", "*", "esiletõst", true},
+                         Case{"stiil=\"Esiletõst\"", "-", "Esiletõst", false}}) {
+        open(textOf({token("a", "kala", c.attributes)}));
+        show("a");
+        EXPECT_EQ(suggester->isNotToTag(), c.notToTag) << c.attributes;
+        EXPECT_EQ(reasonValue(suggester->fields()), c.reason) << c.attributes;
+        EXPECT_EQ(styleValue(suggester->fields()), c.style) << c.attributes;
+        rememberToken(doc, suggester->fields(), nullptr, false);
+        EXPECT_EQ(attributeValue(doc.firstToken(), "meta"), std::string_view(c.reason)) << c.attributes;
+        EXPECT_EQ(attributeValue(doc.firstToken(), "stiil"), std::string_view(c.notToTag ? "" : c.style))
+            << c.attributes;
+    }
+}
+
 TEST_F(SuggesterTest, FieldsTheUserTouchedKeepTheirValuesThroughTheCascade)
 {
     open(textOf({token("a", "kala", "lemma=\"kala\" tahendus=\"kala\" liik=\"S\" lati=\"zivs\"") +
