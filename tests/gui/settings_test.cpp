@@ -245,6 +245,7 @@ private Q_SLOTS:
         QTest::newRow("dictionary") << "dictionaryPathEdit" << "DictionaryPathName";
         QTest::newRow("endings") << "endingsEdit" << "Endings";
         QTest::newRow("analyser") << "analyserUrlEdit" << "AnalyserUrl";
+        QTest::newRow("analyser file") << "analyserFileEdit" << "AnalyserFile";
         QTest::newRow("notes") << "notesPathEdit" << "TaggingInfoPath";
     }
 
@@ -322,6 +323,16 @@ private Q_SLOTS:
         QCOMPARE(dialog.edited().suggestionType, 1);
     }
 
+    void choosingAnAnalyserFillsItsField()
+    {
+        QueuedFileChooser files;
+        files.queue("/analüsaatorid/liv.hfstol");
+        SettingsDialog dialog(Settings(), files, {});
+        buttonWithText(dialog, "Vali ...")->click();
+        QCOMPARE(files.requests().back().filter, QString("HFST-i analüsaatorid (*.hfstol *.hfst)"));
+        QCOMPARE(dialog.edited().analyserFile, std::string("/analüsaatorid/liv.hfstol"));
+    }
+
     void choosingANotesFileHoldsEvenWhenCancelled()
     {
         QueuedFileChooser files;
@@ -390,7 +401,8 @@ private Q_SLOTS:
         const QStringList expected = {
             "openTextRadio", "dictionaryPathEdit", "chooseDictionaryButton", "newToDictionaryCheck",
             "compareWithoutEndingsCheck", "endingsEdit", "onlyIfCheck", "noLatvianCheck", "noEnglishCheck",
-            "morfCheck", "tamberlinCheck", "analyserUrlEdit", "heliPosCheck", "translateSentenceCheck",
+            "morfCheck", "tamberlinCheck", "analyserUrlEdit", "analyserFileEdit", "chooseAnalyserButton",
+            "heliPosCheck", "translateSentenceCheck",
             "notesPathEdit", "chooseNotesButton", "viewSentenceCheck", "largeFontsCheck", "draftFontsCheck",
             "autosaveSpin", "showOptionsDialogCheck", "cancelButton", "okButton"};
         QCOMPARE(visited, expected);
@@ -447,10 +459,11 @@ private Q_SLOTS:
             buddies[key.toString()] = label->buddy();
         }
         keys.sort();
-        // Expected: Alt+A the analyser's address, Alt+L "&Loobu", Alt+T the recovery interval,
-        // Alt+V "&Vali sõnastik", each once.
-        QCOMPARE(keys, QStringList({"Alt+A", "Alt+L", "Alt+T", "Alt+V"}));
+        // Expected: Alt+A the analyser's address, Alt+F its file, Alt+L "&Loobu", Alt+T the
+        // recovery interval, Alt+V "&Vali sõnastik", each once.
+        QCOMPARE(keys, QStringList({"Alt+A", "Alt+F", "Alt+L", "Alt+T", "Alt+V"}));
         QCOMPARE(buddies["Alt+A"], dialog.findChild<QWidget*>("analyserUrlEdit"));
+        QCOMPARE(buddies["Alt+F"], dialog.findChild<QWidget*>("analyserFileEdit"));
         QCOMPARE(buddies["Alt+T"], dialog.findChild<QWidget*>("autosaveSpin"));
         QCOMPARE(buttonWithText(dialog, "&Loobu")->shortcut(), QKeySequence("Alt+L"));
     }

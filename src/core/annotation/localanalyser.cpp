@@ -210,6 +210,7 @@ void LocalAnalyserHolder::setPath(const std::string& path)
         return;
     m_path = path;
     m_loaded = false;
+    m_loading = false;
     m_messageShown = false;
     m_load = {};
 }
@@ -222,11 +223,12 @@ void LocalAnalyserHolder::adopt(const std::string& path, AnalyserLoad load)
         load.analyser->setTagLog(m_tagLog);
     m_load = std::move(load);
     m_loaded = true;
+    m_loading = false;
 }
 
 std::shared_ptr<const LocalAnalyser> LocalAnalyserHolder::analyser(Prompter& prompter)
 {
-    if (m_path.empty())
+    if (m_path.empty() || (m_loading && !m_loaded))
         return nullptr;
     if (!m_loaded)
         adopt(m_path, LocalAnalyser::load(m_path));

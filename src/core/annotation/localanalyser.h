@@ -90,11 +90,16 @@ public:
     // True while the analyser for the path has not been loaded (nor its loading failed): the
     // window may then load it on a worker thread with LocalAnalyser::load and hand it in.
     bool needsLoading() const { return !m_path.empty() && !m_loaded; }
+    // The window started loading the present path on a worker thread: until it hands the load in,
+    // analyser() gives null instead of loading the file a second time on the caller's thread.
+    void markLoading() { m_loading = needsLoading(); }
+    bool isLoading() const { return m_loading; }
     // Takes a load made elsewhere; ignored when it was made for another path than the present one.
     void adopt(const std::string& path, AnalyserLoad load);
 
-    // The analyser for the path, loading it here when nobody did. Null for an empty path and
-    // after a failed load, whose message is shown (caption "Viga") the first time only.
+    // The analyser for the path, loading it here when nobody did. Null for an empty path, while
+    // it loads elsewhere, and after a failed load, whose message is shown (caption "Viga") the
+    // first time only.
     std::shared_ptr<const LocalAnalyser> analyser(Prompter& prompter);
 
     // Where the analysers it loads tell unknown tags.
@@ -103,6 +108,7 @@ public:
 private:
     std::string m_path;
     bool m_loaded = false;
+    bool m_loading = false;
     bool m_messageShown = false;
     AnalyserLoad m_load;
     LocalAnalyser::TagLog m_tagLog;

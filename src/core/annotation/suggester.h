@@ -54,6 +54,7 @@ private:
 
 // The lists of the form, in the order of its fields.
 enum class SuggestionList { Lemma = 0, Meaning, PartOfSpeech, Form, Latvian, English };
+inline constexpr std::size_t kSuggestionListCount = 6;
 
 // What the form shows above the lists.
 struct SuggestionFields {

@@ -11,7 +11,7 @@ namespace pelmora::gui {
 
 enum class Command {
     // "&Tekst"
-    Open, ImportText, ImportDialect, Save, SaveAs, ExportText, MergeTexts, TextInfo, Lemmatise,
+    Open, ImportText, ImportDialect, Save, SaveAs, ExportText, MergeTexts, TextInfo, Lemmatise, Preannotate,
     AddTextToDictionary, Exit,
     // "&Otsing"
     Find, FindNext, PartOfWordSearch, Replace, SuspectedErrors, AutomaticChanges, RemoveAutomaticMarks,

@@ -1,10 +1,12 @@
 #include "app/mainframe.h"
 
+#include "app/analyserloader.h"
 #include "app/pelmoraapp.h"
 #include "app/qtstrings.h"
 #include "app/sentenceplayer.h"
 #include "app/settingsdialog.h"
 #include "app/windowkeys.h"
+#include "commands/analysercommands.h"
 #include "commands/clipboardcommands.h"
 #include "commands/combinationcommands.h"
 #include "commands/dictionarycommands.h"
@@ -92,6 +94,10 @@ void CMainFrame::createPanes()
     m_formView = new CPelmoraFormView(m_doc, m_app.settings(), &m_app.dictionary(), m_app.prompter(), m_splitter);
     m_formView->setMarkedTokenTest([this](XmlNode token) { return m_textView->search().markingColour(token).has_value(); });
     connectFormDialogs();
+    m_analyserLoader = new AnalyserLoader(this);
+    m_formView->setLocalAnalyser(&m_analyserLoader->holder());
+    connect(m_analyserLoader, &AnalyserLoader::loaded, m_formView, &CPelmoraFormView::localAnalyserLoaded);
+    m_analyserLoader->settingsConfirmed(m_app.settings());
     m_form = m_formView;
     m_splitter->setPanes(m_textView, m_infoView, m_form, kTextHeight, kStripHeight);
     setCentralWidget(m_splitter);
@@ -123,6 +129,7 @@ void CMainFrame::createPlayer()
 
 void CMainFrame::settingsChanged()
 {
+    m_analyserLoader->settingsConfirmed(m_app.settings());  // before the form asks it again
     if (m_formView)
         m_formView->settingsChanged();
     m_files->restartAutosave();
@@ -199,6 +206,8 @@ void CMainFrame::createCommands()
                                     });
     m_dictionaryCommands = new DictionaryCommands(m_app, this);
     m_dictionaryCommands->bind(actions);
+    m_analyserCommands = new AnalyserCommands(m_app, *m_analyserLoader, this);
+    m_analyserCommands->bind(actions);
     createConcordance();
     m_dictionaryCommands->setShowUsage([this](ConcordanceBy by, const QString& word) { m_usage->showUsage(by, word); });
     m_dictionaryCommands->setOpenTextPath([this] { return m_files->path(); });

@@ -16,6 +16,8 @@ class QToolBar;
 
 namespace pelmora::gui {
 
+class AnalyserCommands;
+class AnalyserLoader;
 class CPelmoraApp;
 class CPelmoraFormView;
 class CTextView;
@@ -50,6 +52,9 @@ public:
     ClipboardCommands& clipboardCommands() { return *m_clipboard; }
     SearchCommands& searchCommands() { return *m_search; }
     DictionaryCommands& dictionaryCommands() { return *m_dictionaryCommands; }
+    // The local analyser the form and the pre-annotation share.
+    AnalyserLoader& analyserLoader() { return *m_analyserLoader; }
+    AnalyserCommands& analyserCommands() { return *m_analyserCommands; }
     EditingCommands& editingCommands() { return *m_editing; }
     IoCommands& ioCommands() { return *m_io; }
     CombinationCommands& combinationCommands() { return *m_combinations; }
@@ -116,6 +121,8 @@ private:
     SearchCommands* m_search = nullptr;
     bool m_recordingLoaded = false;  // the status line shows the player while a recording is loaded
     DictionaryCommands* m_dictionaryCommands = nullptr;
+    AnalyserLoader* m_analyserLoader = nullptr;
+    AnalyserCommands* m_analyserCommands = nullptr;
     EditingCommands* m_editing = nullptr;
     IoCommands* m_io = nullptr;
     CombinationCommands* m_combinations = nullptr;

@@ -56,6 +56,7 @@ SettingsDialog::SettingsDialog(const Settings& current, FileChooser& files,
     m_ui->dictionaryPathEdit->setText(toQt(current.dictionaryPathName));
     m_ui->endingsEdit->setPlainText(toQt(current.endings));
     m_ui->analyserUrlEdit->setText(toQt(current.analyserUrl));
+    m_ui->analyserFileEdit->setText(toQt(current.analyserFile));
     m_ui->notesPathEdit->setText(toQt(current.taggingInfoPath));
     m_ui->autosaveSpin->setValue(std::clamp(current.autosaveSeconds, 0, m_ui->autosaveSpin->maximum()));
     for (const CheckField& check : kCheckFields)
@@ -64,6 +65,7 @@ SettingsDialog::SettingsDialog(const Settings& current, FileChooser& files,
     m_ui->endingsEdit->installEventFilter(this);
     connect(m_ui->chooseDictionaryButton, &QPushButton::clicked, this, &SettingsDialog::chooseDictionary);
     connect(m_ui->chooseNotesButton, &QPushButton::clicked, this, &SettingsDialog::chooseNotesFile);
+    connect(m_ui->chooseAnalyserButton, &QPushButton::clicked, this, &SettingsDialog::chooseAnalyserFile);
     connect(m_ui->okButton, &QPushButton::clicked, this, &QDialog::accept);
     connect(m_ui->cancelButton, &QPushButton::clicked, this, &QDialog::reject);
 
@@ -82,6 +84,7 @@ Settings SettingsDialog::edited() const
     settings.dictionaryPathName = toStd(m_ui->dictionaryPathEdit->text());
     settings.endings = toStd(m_ui->endingsEdit->toPlainText());
     settings.analyserUrl = toStd(m_ui->analyserUrlEdit->text());
+    settings.analyserFile = toStd(m_ui->analyserFileEdit->text().trimmed());
     settings.taggingInfoPath = toStd(m_ui->notesPathEdit->text());
     // A value beyond the field's range, set in the settings file, stays as it was.
     if (m_ui->autosaveSpin->value() != std::clamp(m_initial.autosaveSeconds, 0, m_ui->autosaveSpin->maximum()))
@@ -113,6 +116,15 @@ void SettingsDialog::chooseDictionary()
         return;
     m_ui->dictionaryPathEdit->setText(path);
     m_ui->dictionaryRadio->setChecked(true);
+}
+
+void SettingsDialog::chooseAnalyserFile()
+{
+    const QString path = m_files.chooseOne(this, {FileRequest::Mode::Open, QStringLiteral("Vali analüsaatori fail"),
+                                                  QStringLiteral("HFST-i analüsaatorid (*.hfstol *.hfst)"),
+                                                  QStringLiteral("hfstol"), m_ui->analyserFileEdit->text()});
+    if (!path.isEmpty())
+        m_ui->analyserFileEdit->setText(path);
 }
 
 void SettingsDialog::chooseNotesFile()

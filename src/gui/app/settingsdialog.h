@@ -35,6 +35,7 @@ protected:
 private:
     void chooseDictionary();
     void chooseNotesFile();
+    void chooseAnalyserFile();
 
     std::unique_ptr<Ui::SettingsDialog> m_ui;
     Settings m_initial;

@@ -6,6 +6,7 @@
 #include "app/overridecursor.h"
 #include "app/pelmoraapp.h"
 #include "app/qtstrings.h"
+#include "commands/longrun.h"
 #include "dialogs/dictionaryeditordialog.h"
 #include "dialogs/dictionarytabledialog.h"
 #include "dialogs/lemmatisationdialog.h"
@@ -18,62 +19,6 @@
 #include <QProgressDialog>
 
 namespace pelmora::gui {
-
-namespace {
-
-constexpr int kProgressDelayMs = 300;
-
-// While a long run works on the document or the dictionary, the progress window lets events
-// through (so that "Loobu" can be pressed), also before it shows itself. From the first report
-// on, the keyboard and the mouse do not reach the main window and its commands meanwhile, so no
-// command can run inside the run; message boxes and the progress window itself still work.
-class InputGuard final : public QObject {
-public:
-    InputGuard(QWidget* mainWindow, const std::unique_ptr<QProgressDialog>& window)
-        : m_main(mainWindow), m_window(window)
-    {
-        qApp->installEventFilter(this);
-    }
-    ~InputGuard() override { qApp->removeEventFilter(this); }
-    InputGuard(const InputGuard&) = delete;
-    InputGuard& operator=(const InputGuard&) = delete;
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override
-    {
-        if (!m_window || !m_main)
-            return false;
-        switch (event->type()) {
-        case QEvent::Shortcut:
-            return qobject_cast<QAction*>(watched) != nullptr || inMainWindow(watched);
-        case QEvent::ShortcutOverride:
-            if (!inMainWindow(watched))
-                return false;
-            event->accept();  // taken, so that no shortcut of the window runs either
-            return true;
-        case QEvent::KeyPress:
-        case QEvent::KeyRelease:
-        case QEvent::MouseButtonPress:
-        case QEvent::MouseButtonRelease:
-        case QEvent::MouseButtonDblClick:
-        case QEvent::Wheel:
-        case QEvent::Close: return inMainWindow(watched);
-        default: return false;
-        }
-    }
-
-private:
-    bool inMainWindow(QObject* object) const
-    {
-        auto* widget = qobject_cast<QWidget*>(object);
-        return widget && widget->window() == m_main;
-    }
-
-    QWidget* m_main;
-    const std::unique_ptr<QProgressDialog>& m_window;
-};
-
-}  // namespace
 
 DictionaryCommands::DictionaryCommands(CPelmoraApp& app, QWidget* parent)
     : QObject(parent), m_app(app), m_parent(parent)
@@ -93,26 +38,7 @@ void DictionaryCommands::bind(const CommandActions& actions)
 std::function<bool(std::size_t, std::size_t)> DictionaryCommands::progress(std::unique_ptr<QProgressDialog>& window,
                                                                            const QString& label)
 {
-    return [this, &window, label](std::size_t done, std::size_t total) {
-        if (!window) {
-            // Made at the first report, after the questions the core asks first.
-            window = std::make_unique<QProgressDialog>(m_parent);
-            window->setWindowTitle(QStringLiteral("Pelmora"));
-            window->setWindowModality(Qt::WindowModal);
-            window->setCancelButtonText(QStringLiteral("&Loobu"));
-            window->setMinimumDuration(kProgressDelayMs);
-            window->setAutoClose(false);
-            window->setAutoReset(false);
-            window->setMinimumWidth(360);
-        }
-        const int maximum = static_cast<int>(std::max<std::size_t>(total, 1));
-        window->setMaximum(maximum);
-        window->setLabelText(label.arg(done).arg(total));
-        window->setValue(static_cast<int>(std::min(done, total)));  // lets the window take the click
-        if (m_progressHook)
-            m_progressHook(*window);
-        return !window->wasCanceled();
-    };
+    return longRunProgress(window, m_parent, label, m_progressHook);
 }
 
 void DictionaryCommands::editDictionary()

@@ -9,6 +9,7 @@
 #include "app/qtstrings.h"
 #include "app/waitingfetch.h"
 #include "form/formmnemonics.h"
+#include "form/proposalmarkers.h"
 #include "text/textformat.h"
 #include "ui_pelmoraformview.h"
 
@@ -153,6 +154,9 @@ CPelmoraFormView::CPelmoraFormView(CPelmoraDoc& doc, Settings& settings, CDictio
         connect(entry, &QAction::triggered, this, [this, kind] { chooseNavigationKind(kind); });
     }
 
+    for (QListWidget* list : {m_ui->headwordList, m_ui->meaningList, m_ui->partOfSpeechList, m_ui->formList,
+                              m_ui->latvianList, m_ui->englishList})
+        list->setItemDelegate(new ProposalMarkerDelegate(list));
     buildLetterKeyboard();
     connectFields();
     // The button shows the player's state, not its own: a click only asks the player.
@@ -177,7 +181,24 @@ CPelmoraFormView::~CPelmoraFormView()
 
 SuggestionSources CPelmoraFormView::sources()
 {
-    return SuggestionSources{m_settings.suggestionType == 1 ? m_dictionary : nullptr, &m_analyser};
+    return SuggestionSources{m_settings.suggestionType == 1 ? m_dictionary : nullptr, &m_analyser, m_localAnalyser};
+}
+
+void CPelmoraFormView::setLocalAnalyser(LocalAnalyserHolder* holder)
+{
+    m_localAnalyser = holder;
+    m_suggester.setSources(sources());
+}
+
+void CPelmoraFormView::localAnalyserLoaded()
+{
+    // The proposals are asked again unless the user has begun on the token: nothing typed is
+    // replaced; the next token has them anyway.
+    for (std::size_t i = 0; i < kSuggestionListCount; ++i)
+        if (m_suggester.isTouched(static_cast<SuggestionList>(i)))
+            return;
+    m_shownEdited = true;
+    documentUpdated();
 }
 
 void CPelmoraFormView::settingsChanged()
@@ -378,6 +399,7 @@ void CPelmoraFormView::showList(SuggestionList which, QListWidget* list)
     list->setCurrentRow(candidates.selected, QItemSelectionModel::ClearAndSelect);
     if (candidates.selected < 0)
         list->clearSelection();
+    showProposalMarkers(*list, candidates);
 }
 
 void CPelmoraFormView::showModel()

@@ -102,6 +102,11 @@ public:
     Suggester& suggester() { return m_suggester; }
     // The online analyser the fills ask when the settings switch it on.
     AnalyserClient& analyser() { return m_analyser; }
+    // The local analyser the proposals come from when the setting names one (null: none).
+    void setLocalAnalyser(LocalAnalyserHolder* holder);
+    // The local analyser was loaded: the current token's proposals are asked again unless the
+    // user has begun on it.
+    void localAnalyserLoaded();
     const FormNavigation& navigation() const { return m_navigation; }
     int rememberedCount() const { return m_remembered; }
     // Redraws now what a document update has scheduled.
@@ -138,6 +143,7 @@ private:
     Settings& m_settings;
     CDictionary* m_dictionary;
     AnalyserClient m_analyser;
+    LocalAnalyserHolder* m_localAnalyser = nullptr;
     Suggester m_suggester;
     FormNavigation m_navigation;
     std::unique_ptr<::Ui::CPelmoraFormView> m_ui;

@@ -213,7 +213,12 @@ TEST(LocalAnalyserHolder, LoadsOnceAndTellsAFailureOnce)
     // A load made on another thread for an older path is not taken.
     holder.adopt("/vana.hfstol", LocalAnalyser::load(testTransducer("liv.hfstol")));
     EXPECT_TRUE(holder.needsLoading());
+    // While the window loads it on a worker thread, the form gets nothing instead of waiting.
+    holder.markLoading();
+    EXPECT_FALSE(holder.analyser(prompter));
+    EXPECT_TRUE(holder.isLoading());
     holder.adopt(settings.analyserFile, LocalAnalyser::load(settings.analyserFile));
+    EXPECT_FALSE(holder.isLoading());
     const std::shared_ptr<const LocalAnalyser> first = holder.analyser(prompter);
     ASSERT_TRUE(first);
     EXPECT_EQ(holder.analyser(prompter), first);  // kept while the setting stays

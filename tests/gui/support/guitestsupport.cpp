@@ -14,6 +14,12 @@ QString samplePath(const QString& name)
     return QStringLiteral(PELMORA_SAMPLES) + "/" + name;
 }
 
+QString testTransducer(const QString& name)
+{
+    const QString folder = QStringLiteral(PELMORA_TEST_TRANSDUCERS);
+    return folder.isEmpty() ? QString() : folder + "/" + name;
+}
+
 void typeInto(QLineEdit& edit, const QString& text)
 {
     edit.selectAll();

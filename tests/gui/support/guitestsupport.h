@@ -20,6 +20,9 @@ namespace pelmora::gui::test {
 
 // The path of a bundled sample file ("kuolka.xml", "sonastik.xml").
 QString samplePath(const QString& name);
+// The path of a transducer compiled for the tests ("liv.hfstol"); "" when the hfst tools were
+// missing when the build was configured.
+QString testTransducer(const QString& name);
 
 // A child widget by its object name; a missing one is a fault of the test.
 template <class T>
