@@ -18,9 +18,11 @@ std::vector<CommandInfo> makeTable()
         {Command::Open, "&Ava ...\tCtrl+O", {K(Qt::CTRL | Qt::Key_O)}, Needs::Nothing, "document-open", "Ava tekst"},
         {Command::ImportText, "&Impordi tekst ...", {}, Needs::Nothing, "document-new", "Impordi tekst"},
         {Command::ImportDialect, "Impordi vana &murdekorpuse tekst ...", {}, Needs::Nothing},
+        {Command::ImportExchange, "Impordi vo&rmingust ...", {}, Needs::Nothing},
         {Command::Save, "&Salvesta\tCtrl+S", {K(Qt::CTRL | Qt::Key_S)}, text, "document-save", "Salvesta tekst"},
         {Command::SaveAs, "Salvesta &koopia ...", {}, text},
         {Command::ExportText, "&Ekspordi tekst ...", {}, text},
+        {Command::ExportExchange, "Ekspordi &vormingusse ...", {}, text},
         {Command::MergeTexts, "Ü&henda tekstid ...", {}, Needs::Nothing},
         {Command::TextInfo, "Teksti in&fo ...", {}, text},
         {Command::Lemmatise, "Lemmatiseeri aut&omaatselt ...", {}, text, "system-run",
@@ -118,8 +120,8 @@ const std::vector<MenuInfo>& menuTable()
 {
     static const std::vector<MenuInfo> menus = {
         {"&Tekst",
-         {Command::Open, Command::ImportText, Command::ImportDialect, kSeparator, Command::Save, Command::SaveAs,
-          kSeparator, Command::ExportText, Command::MergeTexts, kSeparator, Command::TextInfo,
+         {Command::Open, Command::ImportText, Command::ImportDialect, Command::ImportExchange, kSeparator,
+          Command::Save, Command::SaveAs, kSeparator, Command::ExportText, Command::ExportExchange, Command::MergeTexts, kSeparator, Command::TextInfo,
           Command::Lemmatise, Command::AddTextToDictionary, kSeparator, Command::Exit}},
         {"&Otsing",
          {Command::Find, Command::FindNext, Command::PartOfWordSearch, Command::Replace, kSeparator,

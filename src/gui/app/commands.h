@@ -11,7 +11,7 @@ namespace pelmora::gui {
 
 enum class Command {
     // "&Tekst"
-    Open, ImportText, ImportDialect, Save, SaveAs, ExportText, MergeTexts, TextInfo, Lemmatise,
+    Open, ImportText, ImportDialect, ImportExchange, Save, SaveAs, ExportText, ExportExchange, MergeTexts, TextInfo, Lemmatise,
     AddTextToDictionary, Exit,
     // "&Otsing"
     Find, FindNext, PartOfWordSearch, Replace, SuspectedErrors, AutomaticChanges, RemoveAutomaticMarks,
