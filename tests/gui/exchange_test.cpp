@@ -128,6 +128,12 @@ private Q_SLOTS:
     {
         writeFile(path("kaks.eaf"), twoTierEaf());
         const std::string before = m_doc->xml().serialize();
+        // Cancel at the question about a modified text ends the import before anything is chosen.
+        m_commands->setWindowHooks([] { return false; }, [this](const QString& opened) { m_opened << opened; });
+        m_commands->importFromFormat();
+        QVERIFY(m_files->requests().empty());
+        m_commands->setWindowHooks([] { return true; }, [this](const QString& opened) { m_opened << opened; });
+
         QStringList seen;
         m_runner->queue([&](QDialog& dialog) {
             auto& tiers = child<QComboBox>(dialog, "tierCombo");

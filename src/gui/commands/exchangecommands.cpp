@@ -127,6 +127,8 @@ void ExchangeCommands::importFromFormat()
     if (output.isEmpty())
         return;
     exchange::ImportResult& result = dialog.result();
+    if (!result.ok || dialog.chosenText() >= result.texts.size())
+        return;
     exchange::CorpusTextBuilder& builder = *result.texts[dialog.chosenText()].builder;
     bool opened = false;
     {
