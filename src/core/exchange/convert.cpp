@@ -227,6 +227,42 @@ ImportResult importExchangeFile(const std::string& path, ExchangeFormat format, 
     return importExchange(bytes, nullptr, format, options);
 }
 
+bool exportCorpusFile(XmlNode root, ExchangeFormat format, const std::string& path, const ExportOptions& options,
+                      Prompter& prompter)
+{
+    ExchangeReport report;
+    const bool written = format != ExchangeFormat::CorpusText && replaceFileSafely(path, [&](FileSink& file) {
+        return writeCorpusText(root, format, options, report, [&file](std::string_view piece) { return file.write(piece); });
+    });
+    if (!written) {
+        prompter.error(formatMessage(kSaveFailed, path));
+        return false;
+    }
+    if (!report.empty())
+        prompter.message(MessageKind::Information, kTitleNotice,
+                         formatMessage(kWritten, path) + "\n\n" +
+                             report.text(formatMessage(kLeftOutOnExport, formatTitle(format))));
+    return true;
+}
+
+bool openImportedText(CPelmoraDoc& doc, CorpusTextBuilder& builder, const std::string& source,
+                      const std::string& path, Prompter& prompter)
+{
+    if (path == source || isSameFile(source, path)) {
+        prompter.error(formatMessage(kSameFile, path));
+        return false;
+    }
+    // The new text is checked and written beside the open one, which it replaces only when both went well.
+    const std::string bytes = builder.document().serialize();
+    CPelmoraDoc built(prompter);
+    if (!built.openFromBuffer(bytes, path) || !built.saveDocument(path))
+        return false;
+    if (!doc.openFromBuffer(bytes, path))
+        return false;
+    doc.updateAllViews();
+    return true;
+}
+
 bool convertFile(const std::string& input, const std::string& output, const ConvertOptions& options, Prompter& prompter)
 {
     const std::optional<ExchangeFormat> from = options.from ? options.from : formatOfPath(input);

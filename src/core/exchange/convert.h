@@ -14,6 +14,10 @@
 #include <string_view>
 #include <vector>
 
+namespace pelmora {
+class CPelmoraDoc;
+}
+
 namespace pelmora::exchange {
 
 enum class ExchangeFormat { CorpusText, Conllu, FlexText, Eaf };
@@ -38,6 +42,13 @@ bool writeCorpusText(XmlNode root, ExchangeFormat format, const ExportOptions& o
                      const ExportSink& sink);
 // The same as one string.
 std::string exportCorpusText(XmlNode root, ExchangeFormat format, const ExportOptions& options, ExchangeReport& report);
+
+// Writes the corpus text under `root` in the format (not CorpusText) to the path through the safe
+// replacement (never half a file); the caller has asked before an existing file is replaced. A
+// failure is told with its reason; after a written file what the format could not hold is told.
+// True when the file was written.
+bool exportCorpusFile(XmlNode root, ExchangeFormat format, const std::string& path, const ExportOptions& options,
+                      Prompter& prompter);
 
 struct ImportOptions {
     // EAF: the transcription tier (its kind is taken on every speaker's tier); "" chooses one.
@@ -71,6 +82,12 @@ ImportResult importExchangeBytes(std::string_view bytes, ExchangeFormat format, 
 // The same for a file; an XML file is read straight into the parser. A file that cannot be read
 // gives the reason too.
 ImportResult importExchangeFile(const std::string& path, ExchangeFormat format, const ImportOptions& options);
+
+// Saves an imported text as a new corpus text at `path` (never over `source`, the file it was read
+// from) and opens it in the document in place of the open text, unmodified. The open text stays as
+// it was when the new one cannot be written or opened; every failure is told. True when opened.
+bool openImportedText(CPelmoraDoc& doc, CorpusTextBuilder& builder, const std::string& source,
+                      const std::string& path, Prompter& prompter);
 
 struct ConvertOptions {
     std::optional<ExchangeFormat> from;  // none: by the input's extension

@@ -11,7 +11,8 @@ namespace pelmora::gui {
 
 enum class Command {
     // "&Tekst"
-    Open, ImportText, ImportDialect, Save, SaveAs, ExportText, MergeTexts, TextInfo, Lemmatise, Preannotate,
+    Open, ImportText, ImportDialect, ImportExchange, Save, SaveAs, ExportText, ExportExchange, MergeTexts, TextInfo,
+    Lemmatise, Preannotate,
     AddTextToDictionary, Exit,
     // "&Otsing"
     Find, FindNext, PartOfWordSearch, Replace, SuspectedErrors, AutomaticChanges, RemoveAutomaticMarks,

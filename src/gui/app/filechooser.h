@@ -15,13 +15,16 @@ struct FileRequest {
     Mode mode = Mode::Open;
     QString title;
     QString filter;         // Qt's filter form: "XML-failid (*.xml)"; empty offers every file
-    QString defaultSuffix;  // appended to a typed name without one ("xml")
+    QString defaultSuffix;  // appended to a typed name without one ("xml"); with several filters
+                            // the chosen filter's first extension is appended instead
     QString start;          // the folder or file the dialog starts in
+    // Save: the dialog asks before an existing file is chosen; false where the core asks itself.
+    bool confirmOverwrite = true;
 
     // A request for XML files: "XML-failid (*.xml)", and a typed name without a suffix gets "xml".
     static FileRequest xml(Mode mode, const QString& title, const QString& start = {})
     {
-        return {mode, title, QStringLiteral("XML-failid (*.xml)"), QStringLiteral("xml"), start};
+        return {mode, title, QStringLiteral("XML-failid (*.xml)"), QStringLiteral("xml"), start, true};
     }
 };
 

@@ -11,6 +11,7 @@
 #include "commands/combinationcommands.h"
 #include "commands/dictionarycommands.h"
 #include "commands/editingcommands.h"
+#include "commands/exchangecommands.h"
 #include "commands/iocommands.h"
 #include "commands/searchcommands.h"
 #include "commands/undosteps.h"
@@ -196,6 +197,11 @@ void CMainFrame::createCommands()
     m_io->bind(actions);
     m_io->setBeforeReplacingText([this] { return m_files->maybeSave(); });
     m_io->setTextReplaced([this](const QString& path) { m_files->setPath(path); });
+    m_exchange = new ExchangeCommands(m_doc, m_app.prompter(), m_app.files(), m_app.dialogs(), this);
+    m_exchange->bind(actions);
+    m_exchange->setWindowHooks([this] { return m_files->maybeSave(); },
+                               [this](const QString& path) { m_files->setPath(path); });
+    m_exchange->setOpenTextPath([this] { return m_files->path(); });
 
     m_combinations = new CombinationCommands(m_doc, m_app.dictionary(), m_app.settings(), m_app.dialogs(), this);
     m_textView->setCombinationHooks([this](const std::vector<XmlNode>& words) { return m_combinations->combine(words); },

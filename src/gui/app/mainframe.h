@@ -27,6 +27,7 @@ class CombinationCommands;
 class ConcordanceDock;
 class DictionaryCommands;
 class EditingCommands;
+class ExchangeCommands;
 class IoCommands;
 class SearchCommands;
 class SentencePlayer;
@@ -57,6 +58,7 @@ public:
     AnalyserCommands& analyserCommands() { return *m_analyserCommands; }
     EditingCommands& editingCommands() { return *m_editing; }
     IoCommands& ioCommands() { return *m_io; }
+    ExchangeCommands& exchangeCommands() { return *m_exchange; }
     CombinationCommands& combinationCommands() { return *m_combinations; }
     ConcordanceDock& concordance() { return *m_concordance; }
     // The player of the text's recording and its strip at the bottom of the window.
@@ -125,6 +127,7 @@ private:
     AnalyserCommands* m_analyserCommands = nullptr;
     EditingCommands* m_editing = nullptr;
     IoCommands* m_io = nullptr;
+    ExchangeCommands* m_exchange = nullptr;
     CombinationCommands* m_combinations = nullptr;
     std::unique_ptr<UndoCommands> m_undo;
     UsageCommands* m_usage = nullptr;

@@ -6,6 +6,7 @@
 #include "app/overridecursor.h"
 #include "app/pelmoraapp.h"
 #include "app/qtstrings.h"
+#include "commands/exchangecommands.h"
 #include "commands/longrun.h"
 #include "dialogs/dictionaryeditordialog.h"
 #include "dialogs/dictionarytabledialog.h"
@@ -50,14 +51,22 @@ void DictionaryCommands::editDictionary()
     else if (!dictionary.reopen())
         return;
     DictionaryEditorDialog dialog(dictionary, m_app.prompter(), m_app.dialogs(), m_editorPositions, m_parent);
-    dialog.setShowUsage(m_showUsage);
+    setUpEditor(dialog);
     m_app.dialogs().run(dialog);
+}
+
+void DictionaryCommands::setUpEditor(DictionaryEditorDialog& dialog)
+{
+    dialog.setShowUsage(m_showUsage);
+    dialog.setLiftExchange(
+        [this](QWidget* parent) { exportDictionaryLift(m_app.dictionary(), m_app.prompter(), m_app.files(), parent); },
+        [this](QWidget* parent) { importDictionaryLift(m_app.dictionary(), m_app.prompter(), m_app.files(), parent); });
 }
 
 void DictionaryCommands::runEditor(DictSection section, QWidget* parent)
 {
     DictionaryEditorDialog dialog(m_app.dictionary(), m_app.prompter(), m_app.dialogs(), m_editorPositions, parent);
-    dialog.setShowUsage(m_showUsage);
+    setUpEditor(dialog);
     dialog.showSection(section);
     m_app.dialogs().run(dialog);
 }

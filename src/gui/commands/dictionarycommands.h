@@ -19,6 +19,7 @@ namespace pelmora::gui {
 
 class CPelmoraApp;
 class CommandActions;
+class DictionaryEditorDialog;
 
 class DictionaryCommands final : public QObject {
     Q_OBJECT
@@ -47,6 +48,8 @@ public Q_SLOTS:
     void transformations();      // "&Teisendused ..."
 
 private:
+    // Gives the editor its "Näita kasutust ..." and LIFT hooks.
+    void setUpEditor(DictionaryEditorDialog& dialog);
     // Runs the editor with the section's page in front.
     void runEditor(DictSection section, QWidget* parent);
     // Opens the analysis in the editor; the analysis the page ended on (null when none).

@@ -8,6 +8,7 @@
 
 #include <QComboBox>
 #include <QLabel>
+#include <QMenu>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QToolButton>
@@ -156,6 +157,27 @@ void DictionaryEditorDialog::setShowUsage(std::function<void(ConcordanceBy, cons
     m_showUsageButton->setObjectName("showUsageButton");
     m_showUsageButton->setAutoDefault(false);
     connect(m_showUsageButton, &QPushButton::clicked, this, &DictionaryEditorDialog::showUsage);
+    pageChanged(m_ui->pages->currentIndex());
+}
+
+void DictionaryEditorDialog::setLiftExchange(std::function<void(QWidget*)> exportLift,
+                                             std::function<void(QWidget*)> importLift)
+{
+    if (m_liftButton || !exportLift || !importLift)
+        return;
+    m_liftButton = m_ui->buttonBox->addButton(QStringLiteral("LI&FT"), QDialogButtonBox::ActionRole);
+    m_liftButton->setObjectName("liftButton");
+    m_liftButton->setAutoDefault(false);
+    m_liftButton->setToolTip(QStringLiteral("Sõnastik LIFT-vormingus teistele programmidele ja neilt"));
+    auto* menu = new QMenu(m_liftButton);
+    menu->setObjectName("liftMenu");
+    menu->addAction(QStringLiteral("&Ekspordi LIFT-vormingusse ..."), this,
+                    [this, exportLift = std::move(exportLift)] { exportLift(this); });
+    menu->addAction(QStringLiteral("&Impordi LIFT-vormingust ..."), this, [this, importLift = std::move(importLift)] {
+        importLift(this);
+        pageChanged(m_ui->pages->currentIndex());
+    });
+    m_liftButton->setMenu(menu);
     pageChanged(m_ui->pages->currentIndex());
 }
 

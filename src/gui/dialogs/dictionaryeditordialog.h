@@ -37,6 +37,12 @@ public:
     void setShowUsage(std::function<void(ConcordanceBy, const QString&)> show);
     QPushButton* showUsageButton() const { return m_showUsageButton; }
 
+    // The "LI&FT" button's menu: "&Ekspordi LIFT-vormingusse ..." runs `exportLift`, "&Impordi
+    // LIFT-vormingust ..." runs `importLift`, after which the page in front shows the file anew.
+    // The button is there only with the hooks; each is given the dialog as the parent.
+    void setLiftExchange(std::function<void(QWidget*)> exportLift, std::function<void(QWidget*)> importLift);
+    QPushButton* liftButton() const { return m_liftButton; }
+
     // Puts the section's page in front.
     void showSection(DictSection section);
 
@@ -77,6 +83,7 @@ private:
     std::array<std::unique_ptr<Page>, 3> m_pages;
     std::function<void(ConcordanceBy, const QString&)> m_showUsage;
     QPushButton* m_showUsageButton = nullptr;
+    QPushButton* m_liftButton = nullptr;
 };
 
 }  // namespace pelmora::gui
