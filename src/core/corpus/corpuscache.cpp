@@ -6,16 +6,12 @@
 #include "text/metadata.h"
 #include "text/textformat.h"
 
-#include <chrono>
 #include <optional>
 #include <string_view>
-#include <system_error>
-#include <unordered_set>
 
 namespace pelmora {
 
 using namespace text;
-namespace fs = std::filesystem;
 
 namespace {
 
@@ -44,6 +40,69 @@ std::string inNfc(std::string_view text)
     return isNfc(text) ? std::string(text) : toNfc(text);
 }
 
+// The token attributes the counts and the analyses read, found in one walk over the attributes
+// (a token has many; a lookup by name would walk them once per name). The first of a name counts,
+// as a lookup finds it; a missing one is empty.
+struct TokenAttributes {
+    std::string_view language;
+    std::string_view meta;
+    std::string_view lemma;
+    std::string_view form;
+    std::string_view partOfSpeech;
+    std::string_view id;
+};
+
+// strcmp through the library call costs more than these short names take to compare here.
+bool sameName(const char* name, const char* expected)
+{
+    while (*name != '\0' && *name == *expected) {
+        ++name;
+        ++expected;
+    }
+    return *name == *expected;
+}
+
+void takeFirst(std::string_view& slot, const pugi::xml_attribute& attribute)
+{
+    if (slot.data() == nullptr)
+        slot = attribute.value();
+}
+
+TokenAttributes tokenAttributes(XmlNode token)
+{
+    TokenAttributes found;
+    for (pugi::xml_attribute attribute = token.first_attribute(); attribute; attribute = attribute.next_attribute()) {
+        const char* name = attribute.name();
+        switch (name[0]) {
+        case 'k':
+            if (sameName(name, kLanguage))
+                takeFirst(found.language, attribute);
+            break;
+        case 'm':
+            if (sameName(name, kMeta))
+                takeFirst(found.meta, attribute);
+            break;
+        case 'l':
+            if (sameName(name, kLemma))
+                takeFirst(found.lemma, attribute);
+            else if (sameName(name, kPartOfSpeech))
+                takeFirst(found.partOfSpeech, attribute);
+            break;
+        case 'v':
+            if (sameName(name, kForm))
+                takeFirst(found.form, attribute);
+            break;
+        case 'i':
+            if (sameName(name, kId))
+                takeFirst(found.id, attribute);
+            break;
+        default:
+            break;
+        }
+    }
+    return found;
+}
+
 // Gathers the analyses of one file, one entry per distinct (key, lemma, form, part of speech).
 // Entries are found by key and then compared field by field with the token's values as they
 // stand, so a token whose analysis is already there costs no copy; values that differ only by
@@ -52,7 +111,7 @@ class AnalysisGatherer {
 public:
     AnalysisGatherer(std::vector<FileAnalysis>& analyses, KeyCache& keys) : m_analyses(analyses), m_keys(keys) {}
 
-    void add(XmlNode token, std::string_view lemma)
+    void add(XmlNode token, const TokenAttributes& attributes)
     {
         const std::string_view text = elementText(token);
         if (!hasLetterOrDigit(text))
@@ -60,18 +119,19 @@ public:
         const std::string& key = m_keys.keyOf(text);
         if (key.empty())
             return;
-        const std::string_view form = attributeValue(token, kForm);
-        const std::string_view partOfSpeech = attributeValue(token, kPartOfSpeech);
+        const std::string_view lemma = attributes.lemma;
+        const std::string_view form = attributes.form;
+        const std::string_view partOfSpeech = attributes.partOfSpeech;
         std::vector<std::size_t>& entries = m_byKey[key];
         for (std::size_t at : entries) {
             FileAnalysis& analysis = m_analyses[at];
             if (analysis.lemma == lemma && analysis.form == form && analysis.partOfSpeech == partOfSpeech) {
-                analysis.tokenIds.emplace_back(attributeValue(token, kId));
+                analysis.tokenIds.emplace_back(attributes.id);
                 return;
             }
         }
         entries.push_back(m_analyses.size());
-        m_analyses.push_back({key, inNfc(lemma), inNfc(form), inNfc(partOfSpeech), {std::string(attributeValue(token, kId))}});
+        m_analyses.push_back({key, inNfc(lemma), inNfc(form), inNfc(partOfSpeech), {std::string(attributes.id)}});
     }
 
 private:
@@ -93,6 +153,12 @@ void readMetadata(const CorpusFileReader& reader, CorpusFileSummary& summary)
     }
 }
 
+bool noReason(std::string_view meta)
+{
+    const std::string_view reason = trimBlanks(meta);
+    return reason.empty() || reason == "-";
+}
+
 void countTokens(const CorpusFileReader& reader, CorpusFileSummary& summary, KeyCache* keys)
 {
     std::optional<AnalysisGatherer> gatherer;
@@ -101,36 +167,42 @@ void countTokens(const CorpusFileReader& reader, CorpusFileSummary& summary, Key
     TextCounts& counts = summary.counts;
     for (XmlNode sentence = firstChildElement(reader.body(), kSentence); sentence;
          sentence = nextSiblingElement(sentence, kSentence)) {
-        for (XmlNode token = firstChildElement(sentence, kToken); token; token = nextSiblingElement(token, kToken)) {
-            if (isPunctuationOrNumberToken(token))
+        // One walk over the sentence's children finds its tokens and its combinations.
+        for (XmlNode token = sentence.first_child(); token; token = token.next_sibling()) {
+            if (token.type() != pugi::node_element)
+                continue;
+            if (!sameName(token.name(), kToken)) {
+                counts.combinations += sameName(token.name(), kCombination) ? 1 : 0;
+                continue;
+            }
+            const TokenAttributes attributes = tokenAttributes(token);
+            if (isPunctuationOrNumberMark(attributes.language) || isPunctuationOrNumberMark(attributes.meta))
                 continue;
             ++counts.tokens;
-            if (!isTokenToAnnotate(token))
+            if (!noReason(attributes.meta))
                 continue;
             ++counts.toAnnotate;
-            const std::string_view lemma = trimBlanks(attributeValue(token, kLemma));
-            if (lemma.empty())
+            if (trimBlanks(attributes.lemma).empty())
                 continue;
             ++counts.annotated;
             if (gatherer)
-                gatherer->add(token, attributeValue(token, kLemma));
+                gatherer->add(token, attributes);
         }
-        for (XmlNode c = firstChildElement(sentence, kCombination); c; c = nextSiblingElement(c, kCombination))
-            ++counts.combinations;
     }
 }
 
-std::int64_t secondsSinceEpoch(fs::file_time_type time)
+// Whole seconds, rounded down also before 1970.
+std::int64_t secondsSinceEpoch(const FileStamp& stamp)
 {
-    const auto system = std::chrono::file_clock::to_sys(time);
-    return std::chrono::duration_cast<std::chrono::seconds>(system.time_since_epoch()).count();
+    constexpr std::int64_t kNs = 1'000'000'000;
+    return stamp.modifiedNs / kNs - (stamp.modifiedNs % kNs < 0 ? 1 : 0);
 }
 
-std::shared_ptr<CorpusFileSummary> readFile(const std::string& path, fs::file_time_type modified, KeyCache* keys)
+std::shared_ptr<CorpusFileSummary> readFile(const std::string& path, const FileStamp& stamp, KeyCache* keys)
 {
     auto summary = std::make_shared<CorpusFileSummary>();
     summary->file = path;
-    summary->modified = secondsSinceEpoch(modified);
+    summary->modified = secondsSinceEpoch(stamp);
     summary->hasAnalyses = keys != nullptr;
     CorpusFileReader reader;
     if (!loadCorpusText(reader, path, summary->skipped))
@@ -139,17 +211,6 @@ std::shared_ptr<CorpusFileSummary> readFile(const std::string& path, fs::file_ti
     readMetadata(reader, *summary);
     countTokens(reader, *summary, keys);
     return summary;
-}
-
-// A file named twice (also through its folder, or as "./a.xml") is read and counted once.
-std::vector<std::string> withoutRepeats(std::vector<std::string> files)
-{
-    std::unordered_set<std::string> seen;
-    std::vector<std::string> kept;
-    for (std::string& file : files)
-        if (seen.insert(fs::path(file).lexically_normal().string()).second)
-            kept.push_back(std::move(file));
-    return kept;
 }
 
 }  // namespace
@@ -165,8 +226,7 @@ TextCounts& TextCounts::operator+=(const TextCounts& other)
 
 bool isTokenToAnnotate(XmlNode token)
 {
-    const std::string_view reason = trimBlanks(attributeValue(token, kMeta));
-    return reason.empty() || reason == "-";
+    return noReason(attributeValue(token, kMeta));
 }
 
 CorpusRead CorpusCache::read(const std::vector<std::string>& paths, bool withAnalyses, const CorpusProgress& progress)
@@ -174,23 +234,20 @@ CorpusRead CorpusCache::read(const std::vector<std::string>& paths, bool withAna
     CorpusRead result;
     m_parsed = 0;
     KeyCache keys;
-    const std::vector<std::string> files = withoutRepeats(expandCorpusPaths(paths));
+    const std::vector<std::string> files = withoutRepeatedFiles(expandCorpusPaths(paths));
     for (std::size_t done = 0; done < files.size(); ++done) {
         const std::string& file = files[done];
-        std::error_code sizeError;
-        std::error_code timeError;
-        const std::uintmax_t size = fs::file_size(file, sizeError);
-        const fs::file_time_type modified = fs::last_write_time(file, timeError);
-        const bool stamped = !sizeError && !timeError;
-        const auto cached = stamped ? m_entries.find(file) : m_entries.end();
-        if (cached != m_entries.end() && cached->second.size == size && cached->second.modified == modified &&
+        const FileStamp stamp = fileStamp(file);
+        const auto cached = stamp.known ? m_entries.find(file) : m_entries.end();
+        if (cached != m_entries.end() && cached->second.stamp == stamp &&
             (cached->second.summary->hasAnalyses || !withAnalyses)) {
             result.files.push_back(cached->second.summary);
         } else {
-            std::shared_ptr<const CorpusFileSummary> summary = readFile(file, modified, withAnalyses ? &keys : nullptr);
+            std::shared_ptr<const CorpusFileSummary> summary =
+                readFile(file, stamp, withAnalyses ? &keys : nullptr);
             ++m_parsed;
-            if (stamped)
-                m_entries[file] = {size, modified, summary};
+            if (stamp.known)
+                m_entries[file] = {stamp, summary};
             else
                 m_entries.erase(file);
             result.files.push_back(std::move(summary));
@@ -201,6 +258,14 @@ CorpusRead CorpusCache::read(const std::vector<std::string>& paths, bool withAna
         }
     }
     return result;
+}
+
+std::optional<FileStamp> CorpusCache::stampOf(const std::string& file) const
+{
+    const auto found = m_entries.find(file);
+    if (found == m_entries.end())
+        return std::nullopt;
+    return found->second.stamp;
 }
 
 }  // namespace pelmora

@@ -4,11 +4,12 @@
 #pragma once
 
 #include "corpus/corpusfiles.h"
+#include "dictionary/dictionarylock.h"
 
 #include <cstdint>
-#include <filesystem>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <unordered_map>
 #include <vector>
@@ -69,9 +70,9 @@ struct CorpusRead {
     bool cancelled = false;  // the progress callback said stop; `files` is then incomplete
 };
 
-// Keeps what each file gave, by path, with the file's size and modification time; a file is read
-// again when either changed or when analyses are asked for and were not gathered. A file that
-// cannot be looked at (missing) is never kept.
+// Keeps what each file gave, by path, with the file's stamp (size, modification time, inode); a
+// file is read again when its stamp moved or when analyses are asked for and were not gathered. A
+// file that cannot be looked at (missing) is never kept.
 class CorpusCache {
 public:
     CorpusRead read(const std::vector<std::string>& paths, bool withAnalyses, const CorpusProgress& progress = {});
@@ -79,10 +80,13 @@ public:
     // The files the last read parsed (the others came from the cache).
     std::size_t filesParsed() const { return m_parsed; }
 
+    // The stamp the file had when the cache read it, by the path `read` was given or found in a
+    // folder; nullopt for a file the cache does not hold.
+    std::optional<FileStamp> stampOf(const std::string& file) const;
+
 private:
     struct Entry {
-        std::uintmax_t size = 0;
-        std::filesystem::file_time_type modified;
+        FileStamp stamp;
         std::shared_ptr<const CorpusFileSummary> summary;
     };
     std::unordered_map<std::string, Entry> m_entries;
