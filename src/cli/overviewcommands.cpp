@@ -135,15 +135,24 @@ void writeInconsistenciesJson(std::ostream& out, const std::vector<Inconsistency
 }
 
 // One line per token: its group's key, its analysis with that analysis's count, and its place.
+// The analysis part is made once per analysis: there are many more tokens than analyses.
 void writeInconsistenciesTsv(std::ostream& out, const std::vector<InconsistencyGroup>& groups)
 {
     out << "key\tlemma\tvorm\tliik\tcount\tfile\tid\n";
+    std::string line;
     for (const InconsistencyGroup& group : groups)
-        for (const GroupAnalysis& analysis : group.analyses)
-            for (const TokenPlace& token : analysis.tokens)
-                out << cell(group.key) << '\t' << cell(analysis.lemma) << '\t' << cell(analysis.form) << '\t'
-                    << cell(analysis.partOfSpeech) << '\t' << analysis.tokens.size() << '\t' << cell(token.file)
-                    << '\t' << cell(token.id) << '\n';
+        for (const GroupAnalysis& analysis : group.analyses) {
+            const std::string start = cell(group.key) + '\t' + cell(analysis.lemma) + '\t' + cell(analysis.form) + '\t' +
+                                      cell(analysis.partOfSpeech) + '\t' + std::to_string(analysis.tokens.size()) + '\t';
+            for (const TokenPlace& token : analysis.tokens) {
+                line.assign(start);
+                line += cell(token.file);
+                line += '\t';
+                line += cell(token.id);
+                line += '\n';
+                out << line;
+            }
+        }
 }
 
 // Names every left-out file on standard error; the status tells a script that some were left out.

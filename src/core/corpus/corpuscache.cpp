@@ -15,31 +15,6 @@ using namespace text;
 
 namespace {
 
-struct TextHash {
-    using is_transparent = void;
-    std::size_t operator()(std::string_view text) const { return std::hash<std::string_view>{}(text); }
-};
-
-// Word-form keys of the texts met so far: corpus words repeat, so most tokens cost one lookup.
-class KeyCache {
-public:
-    const std::string& keyOf(std::string_view text)
-    {
-        auto found = m_keys.find(text);
-        if (found == m_keys.end())
-            found = m_keys.emplace(std::string(text), MakeWordFormKey(text)).first;
-        return found->second;
-    }
-
-private:
-    std::unordered_map<std::string, std::string, TextHash, std::equal_to<>> m_keys;
-};
-
-std::string inNfc(std::string_view text)
-{
-    return isNfc(text) ? std::string(text) : toNfc(text);
-}
-
 // The token attributes the counts and the analyses read, found in one walk over the attributes
 // (a token has many; a lookup by name would walk them once per name). The first of a name counts,
 // as a lookup finds it; a missing one is empty.
@@ -103,43 +78,31 @@ TokenAttributes tokenAttributes(XmlNode token)
     return found;
 }
 
-// Gathers the analyses of one file, one entry per distinct (key, lemma, form, part of speech).
-// Entries are found by key and then compared field by field with the token's values as they
-// stand, so a token whose analysis is already there costs no copy; values that differ only by
-// normalisation make entries with equal fields, which the inconsistencies merge.
-class AnalysisGatherer {
-public:
-    AnalysisGatherer(std::vector<FileAnalysis>& analyses, KeyCache& keys) : m_analyses(analyses), m_keys(keys) {}
+std::uint32_t sizeOf(std::string_view value)
+{
+    return static_cast<std::uint32_t>(value.size());
+}
 
-    void add(XmlNode token, const TokenAttributes& attributes)
-    {
-        const std::string_view text = elementText(token);
-        if (!hasLetterOrDigit(text))
-            return;
-        const std::string& key = m_keys.keyOf(text);
-        if (key.empty())
-            return;
-        const std::string_view lemma = attributes.lemma;
-        const std::string_view form = attributes.form;
-        const std::string_view partOfSpeech = attributes.partOfSpeech;
-        std::vector<std::size_t>& entries = m_byKey[key];
-        for (std::size_t at : entries) {
-            FileAnalysis& analysis = m_analyses[at];
-            if (analysis.lemma == lemma && analysis.form == form && analysis.partOfSpeech == partOfSpeech) {
-                analysis.tokenIds.emplace_back(attributes.id);
-                return;
-            }
-        }
-        entries.push_back(m_analyses.size());
-        m_analyses.push_back({key, inNfc(lemma), inNfc(form), inNfc(partOfSpeech), {std::string(attributes.id)}});
-    }
-
-private:
-    std::vector<FileAnalysis>& m_analyses;
-    KeyCache& m_keys;
-    // By a view of the key held by the key cache, which outlives the gatherer.
-    std::unordered_map<std::string_view, std::vector<std::size_t>> m_byKey;
-};
+// Adds a token's key and values to the file's analyses. The values are copied as they stand into
+// one text per file; comparing them mostly needs no normalisation, so it is left to the reader.
+void addAnalysis(XmlNode token, const TokenAttributes& attributes, CorpusFileSummary& summary)
+{
+    const std::string_view text = elementText(token);
+    if (!hasLetterOrDigit(text))
+        return;
+    const std::string key = MakeWordFormKey(text);
+    if (key.empty())
+        return;
+    std::string& values = summary.analysisText;
+    summary.analyses.push_back({std::hash<std::string_view>{}(key), static_cast<std::uint32_t>(values.size()),
+                                sizeOf(key), sizeOf(attributes.lemma), sizeOf(attributes.form),
+                                sizeOf(attributes.partOfSpeech), sizeOf(attributes.id)});
+    values += key;
+    values += attributes.lemma;
+    values += attributes.form;
+    values += attributes.partOfSpeech;
+    values += attributes.id;
+}
 
 void readMetadata(const CorpusFileReader& reader, CorpusFileSummary& summary)
 {
@@ -159,11 +122,8 @@ bool noReason(std::string_view meta)
     return reason.empty() || reason == "-";
 }
 
-void countTokens(const CorpusFileReader& reader, CorpusFileSummary& summary, KeyCache* keys)
+void countTokens(const CorpusFileReader& reader, CorpusFileSummary& summary, bool withAnalyses)
 {
-    std::optional<AnalysisGatherer> gatherer;
-    if (keys)
-        gatherer.emplace(summary.analyses, *keys);
     TextCounts& counts = summary.counts;
     for (XmlNode sentence = firstChildElement(reader.body(), kSentence); sentence;
          sentence = nextSiblingElement(sentence, kSentence)) {
@@ -185,8 +145,8 @@ void countTokens(const CorpusFileReader& reader, CorpusFileSummary& summary, Key
             if (trimBlanks(attributes.lemma).empty())
                 continue;
             ++counts.annotated;
-            if (gatherer)
-                gatherer->add(token, attributes);
+            if (withAnalyses)
+                addAnalysis(token, attributes, summary);
         }
     }
 }
@@ -198,18 +158,18 @@ std::int64_t secondsSinceEpoch(const FileStamp& stamp)
     return stamp.modifiedNs / kNs - (stamp.modifiedNs % kNs < 0 ? 1 : 0);
 }
 
-std::shared_ptr<CorpusFileSummary> readFile(const std::string& path, const FileStamp& stamp, KeyCache* keys)
+std::shared_ptr<CorpusFileSummary> readFile(const std::string& path, const FileStamp& stamp, bool withAnalyses)
 {
     auto summary = std::make_shared<CorpusFileSummary>();
     summary->file = path;
     summary->modified = secondsSinceEpoch(stamp);
-    summary->hasAnalyses = keys != nullptr;
+    summary->hasAnalyses = withAnalyses;
     CorpusFileReader reader;
     if (!loadCorpusText(reader, path, summary->skipped))
         return summary;
     summary->read = true;
     readMetadata(reader, *summary);
-    countTokens(reader, *summary, keys);
+    countTokens(reader, *summary, withAnalyses);
     return summary;
 }
 
@@ -233,7 +193,6 @@ CorpusRead CorpusCache::read(const std::vector<std::string>& paths, bool withAna
 {
     CorpusRead result;
     m_parsed = 0;
-    KeyCache keys;
     const std::vector<std::string> files = withoutRepeatedFiles(expandCorpusPaths(paths));
     for (std::size_t done = 0; done < files.size(); ++done) {
         const std::string& file = files[done];
@@ -244,7 +203,7 @@ CorpusRead CorpusCache::read(const std::vector<std::string>& paths, bool withAna
             result.files.push_back(cached->second.summary);
         } else {
             std::shared_ptr<const CorpusFileSummary> summary =
-                readFile(file, stamp, withAnalyses ? &keys : nullptr);
+                readFile(file, stamp, withAnalyses);
             ++m_parsed;
             if (stamp.known)
                 m_entries[file] = {stamp, summary};
