@@ -152,6 +152,10 @@ InconsistencyResult findInconsistencies(const std::vector<std::string>& paths, s
     // file and text order; a run of one hash is split by the keys themselves.
     const ReadTokens tokens(read);
     std::vector<std::pair<std::uint64_t, TokenRef>> byKey;
+    std::size_t total = 0;
+    for (const auto& file : read.files)
+        total += file->analyses.size();
+    byKey.reserve(total);
     for (std::uint32_t f = 0; f < read.files.size(); ++f) {
         const std::vector<TokenAnalysis>& analyses = read.files[f]->analyses;
         for (std::uint32_t t = 0; t < analyses.size(); ++t)
