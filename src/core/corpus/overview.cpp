@@ -30,6 +30,7 @@ struct TokenRef {
     std::uint32_t token = 0;
 };
 
+// The tokens of one read by reference, with their files; holds a reference to the read.
 class ReadTokens {
 public:
     explicit ReadTokens(const CorpusRead& read) : m_read(read) {}
