@@ -31,7 +31,7 @@ void addIoCommands(CLI::App& app, RunState& state);
 void addImportCommands(CLI::App& app, RunState& state);
 // concordance
 void addConcordanceCommands(CLI::App& app, RunState& state);
-// overview, inconsistencies
+// overview, inconsistencies, apply-analysis
 void addOverviewCommands(CLI::App& app, RunState& state);
 // normalise
 void addNormaliseCommands(CLI::App& app, RunState& state);

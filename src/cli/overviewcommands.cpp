@@ -1,7 +1,9 @@
-// The commands "overview" (counts per corpus text and their totals) and "inconsistencies" (word
-// forms annotated with different analyses) over corpus files and folders.
+// The commands "overview" (counts per corpus text and their totals), "inconsistencies" (word
+// forms annotated with different analyses) and "apply-analysis" (one analysis given to the tokens
+// of a word form) over corpus files and folders.
 #include "commands.h"
 
+#include "corpus/applyanalysis.h"
 #include "corpus/overview.h"
 
 #include <nlohmann/json.hpp>
@@ -21,6 +23,11 @@ struct OverviewOptions {
     std::vector<std::string> paths;
     std::string format = "tsv";
     std::size_t minCount = 1;
+};
+
+struct ApplyOptions {
+    std::vector<std::string> paths;
+    AnalysisToApply analysis;
 };
 
 // "2026-03-01T12:00:00Z".
@@ -128,15 +135,24 @@ void writeInconsistenciesJson(std::ostream& out, const std::vector<Inconsistency
 }
 
 // One line per token: its group's key, its analysis with that analysis's count, and its place.
+// The analysis part is made once per analysis: there are many more tokens than analyses.
 void writeInconsistenciesTsv(std::ostream& out, const std::vector<InconsistencyGroup>& groups)
 {
     out << "key\tlemma\tvorm\tliik\tcount\tfile\tid\n";
+    std::string line;
     for (const InconsistencyGroup& group : groups)
-        for (const GroupAnalysis& analysis : group.analyses)
-            for (const TokenPlace& token : analysis.tokens)
-                out << cell(group.key) << '\t' << cell(analysis.lemma) << '\t' << cell(analysis.form) << '\t'
-                    << cell(analysis.partOfSpeech) << '\t' << analysis.tokens.size() << '\t' << cell(token.file)
-                    << '\t' << cell(token.id) << '\n';
+        for (const GroupAnalysis& analysis : group.analyses) {
+            const std::string start = cell(group.key) + '\t' + cell(analysis.lemma) + '\t' + cell(analysis.form) + '\t' +
+                                      cell(analysis.partOfSpeech) + '\t' + std::to_string(analysis.tokens.size()) + '\t';
+            for (const TokenPlace& token : analysis.tokens) {
+                line.assign(start);
+                line += cell(token.file);
+                line += '\t';
+                line += cell(token.id);
+                line += '\n';
+                out << line;
+            }
+        }
 }
 
 // Names every left-out file on standard error; the status tells a script that some were left out.
@@ -174,6 +190,39 @@ int runInconsistencies(const OverviewOptions& o)
     return finish(std::cout, result.errors);
 }
 
+// One line per changed file (its path and the tokens changed), then the totals.
+int runApplyAnalysis(const ApplyOptions& o)
+{
+    const ApplyAnalysisResult result = applyAnalysis(o.paths, o.analysis);
+    if (!result.refused.empty()) {
+        std::cerr << result.refused << '\n';
+        return kExitUsage;
+    }
+    for (const AppliedFile& file : result.changed)
+        std::cout << cell(file.file) << '\t' << file.tokens << '\n';
+    std::cout << result.tokens << " tokens in " << result.changed.size() << " files "
+              << (o.analysis.dryRun ? "would change (dry run, nothing written)" : "changed") << '\n';
+    return finish(std::cout, result.skipped);
+}
+
+void addApplyAnalysisCommand(CLI::App& app, RunState& state)
+{
+    auto o = std::make_shared<ApplyOptions>();
+    CLI::App* command = app.add_subcommand(
+        "apply-analysis", "Give the tokens to annotate of a word form (by word-form key) one lemma, form and part of speech");
+    command->add_option("--form", o->analysis.wordForm, "Word form whose tokens are changed")->required();
+    command->add_option("--lemma", o->analysis.lemma, "Lemma to write")->required();
+    command->add_option("--vorm", o->analysis.form, "Form tag to write (\"\" or - removes it; left as it is when not given)");
+    command->add_option("--liik", o->analysis.partOfSpeech,
+                        "Part-of-speech code to write (\"\" removes it; left as it is when not given)");
+    command->add_option("--only-lemma", o->analysis.onlyLemma,
+                        "Change only tokens whose lemma is this (\"\" for tokens without a lemma)");
+    command->add_flag("--dry-run", o->analysis.dryRun, "Count the tokens that would change and write nothing");
+    command->add_option("FILE_OR_FOLDER", o->paths, "Corpus files, and folders whose .xml files are changed")
+        ->required();
+    command->callback([o, &state] { state.exitCode = runApplyAnalysis(*o); });
+}
+
 }  // namespace
 
 void addOverviewCommands(CLI::App& app, RunState& state)
@@ -197,6 +246,8 @@ void addOverviewCommands(CLI::App& app, RunState& state)
         ->add_option("--min-count", o->minCount, "Leave out groups of fewer tokens than this")
         ->check(CLI::PositiveNumber);
     inconsistencies->callback([o, &state] { state.exitCode = runInconsistencies(*o); });
+
+    addApplyAnalysisCommand(app, state);
 }
 
 }  // namespace pelmora::cli

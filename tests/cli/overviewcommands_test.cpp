@@ -105,5 +105,35 @@ INSTANTIATE_TEST_SUITE_P(
                  }}),
     [](const ::testing::TestParamInfo<JsonCase>& param) { return std::string(param.param.name); });
 
+TEST(CliApplyAnalysis, ReportsTheChangedTokensAndNamesTheFilesLeftAlone)
+{
+    const CorpusFolder corpus;
+    const std::string a = corpus.folder() + "/a.xml";
+    const std::string b = corpus.folder() + "/b.xml";
+    const std::vector<std::string> analysis{"apply-analysis", "--form", "KALA", "--lemma", "kala", "--vorm", "sg.gen."};
+
+    // Expected: a dry run counts a.xml's token and writes nothing (b.xml holds the analysis already).
+    std::vector<std::string> dry = analysis;
+    dry.insert(dry.end(), {"--dry-run", corpus.folder()});
+    const std::string before = test::readFile(a);
+    const test::ProcessResult counted = runProcess(kCli, dry);
+    EXPECT_EQ(counted.exitCode, 0) << counted.err;
+    EXPECT_EQ(counted.out, a + "\t1\n1 tokens in 1 files would change (dry run, nothing written)\n");
+    EXPECT_EQ(test::readFile(a), before);
+
+    // Expected: the broken file is named on the error output and fails the status; the rest is written.
+    std::vector<std::string> real = analysis;
+    real.insert(real.end(), {corpus.folder(), corpus.broken()});
+    const test::ProcessResult applied = runProcess(kCli, real);
+    EXPECT_EQ(applied.exitCode, 1);
+    EXPECT_EQ(applied.out, a + "\t1\n1 tokens in 1 files changed\n");
+    EXPECT_NE(applied.err.find("Vigane fail " + corpus.broken() + "."), std::string::npos) << applied.err;
+    EXPECT_NE(test::readFile(a).find("vorm=\"sg.gen.\""), std::string::npos);
+
+    const test::ProcessResult blank = runProcess(kCli, {"apply-analysis", "--form", "kala", "--lemma", " ", b});
+    EXPECT_EQ(blank.exitCode, 2);
+    EXPECT_EQ(blank.err, "Lemma puudub.\n");
+}
+
 }  // namespace
 }  // namespace pelmora

@@ -6,80 +6,103 @@
 #include "text/metadata.h"
 #include "text/textformat.h"
 
-#include <chrono>
 #include <optional>
 #include <string_view>
-#include <system_error>
-#include <unordered_set>
 
 namespace pelmora {
 
 using namespace text;
-namespace fs = std::filesystem;
 
 namespace {
 
-struct TextHash {
-    using is_transparent = void;
-    std::size_t operator()(std::string_view text) const { return std::hash<std::string_view>{}(text); }
+// The token attributes the counts and the analyses read, found in one walk over the attributes
+// (a token has many; a lookup by name would walk them once per name). The first of a name counts,
+// as a lookup finds it; a missing one is empty.
+struct TokenAttributes {
+    std::string_view language;
+    std::string_view meta;
+    std::string_view lemma;
+    std::string_view form;
+    std::string_view partOfSpeech;
+    std::string_view id;
 };
 
-// Word-form keys of the texts met so far: corpus words repeat, so most tokens cost one lookup.
-class KeyCache {
-public:
-    const std::string& keyOf(std::string_view text)
-    {
-        auto found = m_keys.find(text);
-        if (found == m_keys.end())
-            found = m_keys.emplace(std::string(text), MakeWordFormKey(text)).first;
-        return found->second;
-    }
-
-private:
-    std::unordered_map<std::string, std::string, TextHash, std::equal_to<>> m_keys;
-};
-
-std::string inNfc(std::string_view text)
+// strcmp through the library call costs more than these short names take to compare here.
+bool sameName(const char* name, const char* expected)
 {
-    return isNfc(text) ? std::string(text) : toNfc(text);
+    while (*name != '\0' && *name == *expected) {
+        ++name;
+        ++expected;
+    }
+    return *name == *expected;
 }
 
-// Gathers the analyses of one file, one entry per distinct (key, lemma, form, part of speech).
-// Entries are found by key and then compared field by field with the token's values as they
-// stand, so a token whose analysis is already there costs no copy; values that differ only by
-// normalisation make entries with equal fields, which the inconsistencies merge.
-class AnalysisGatherer {
-public:
-    AnalysisGatherer(std::vector<FileAnalysis>& analyses, KeyCache& keys) : m_analyses(analyses), m_keys(keys) {}
+void takeFirst(std::string_view& slot, const pugi::xml_attribute& attribute)
+{
+    if (slot.data() == nullptr)
+        slot = attribute.value();
+}
 
-    void add(XmlNode token, std::string_view lemma)
-    {
-        const std::string_view text = elementText(token);
-        if (!hasLetterOrDigit(text))
-            return;
-        const std::string& key = m_keys.keyOf(text);
-        if (key.empty())
-            return;
-        const std::string_view form = attributeValue(token, kForm);
-        const std::string_view partOfSpeech = attributeValue(token, kPartOfSpeech);
-        std::vector<std::size_t>& entries = m_byKey[key];
-        for (std::size_t at : entries) {
-            FileAnalysis& analysis = m_analyses[at];
-            if (analysis.lemma == lemma && analysis.form == form && analysis.partOfSpeech == partOfSpeech) {
-                analysis.tokenIds.emplace_back(attributeValue(token, kId));
-                return;
-            }
+TokenAttributes tokenAttributes(XmlNode token)
+{
+    TokenAttributes found;
+    for (pugi::xml_attribute attribute = token.first_attribute(); attribute; attribute = attribute.next_attribute()) {
+        const char* name = attribute.name();
+        switch (name[0]) {
+        case 'k':
+            if (sameName(name, kLanguage))
+                takeFirst(found.language, attribute);
+            break;
+        case 'm':
+            if (sameName(name, kMeta))
+                takeFirst(found.meta, attribute);
+            break;
+        case 'l':
+            if (sameName(name, kLemma))
+                takeFirst(found.lemma, attribute);
+            else if (sameName(name, kPartOfSpeech))
+                takeFirst(found.partOfSpeech, attribute);
+            break;
+        case 'v':
+            if (sameName(name, kForm))
+                takeFirst(found.form, attribute);
+            break;
+        case 'i':
+            if (sameName(name, kId))
+                takeFirst(found.id, attribute);
+            break;
+        default:
+            break;
         }
-        entries.push_back(m_analyses.size());
-        m_analyses.push_back({key, inNfc(lemma), inNfc(form), inNfc(partOfSpeech), {std::string(attributeValue(token, kId))}});
     }
+    return found;
+}
 
-private:
-    std::vector<FileAnalysis>& m_analyses;
-    KeyCache& m_keys;
-    // By a view of the key held by the key cache, which outlives the gatherer.
-    std::unordered_map<std::string_view, std::vector<std::size_t>> m_byKey;
-};
+std::uint32_t sizeOf(std::string_view value)
+{
+    return static_cast<std::uint32_t>(value.size());
+}
+
+// Adds a token's key and values to the file's analyses. The values are copied as they stand into
+// one text per file; comparing them mostly needs no normalisation, so it is left to the reader.
+void addAnalysis(XmlNode token, const TokenAttributes& attributes, CorpusFileSummary& summary)
+{
+    const std::string_view text = elementText(token);
+    if (!hasLetterOrDigit(text))
+        return;
+    const std::string key = MakeWordFormKey(text);
+    if (key.empty())
+        return;
+    std::string& values = summary.analysisText;
+    summary.analyses.push_back({std::hash<std::string_view>{}(key), static_cast<std::uint32_t>(values.size()),
+                                sizeOf(key), sizeOf(attributes.lemma), sizeOf(attributes.form),
+                                sizeOf(attributes.partOfSpeech), sizeOf(attributes.id)});
+    values += key;
+    values += attributes.lemma;
+    values += attributes.form;
+    values += attributes.partOfSpeech;
+    values += attributes.id;
+}
 
 void readMetadata(const CorpusFileReader& reader, CorpusFileSummary& summary)
 {
@@ -93,63 +116,61 @@ void readMetadata(const CorpusFileReader& reader, CorpusFileSummary& summary)
     }
 }
 
-void countTokens(const CorpusFileReader& reader, CorpusFileSummary& summary, KeyCache* keys)
+bool noReason(std::string_view meta)
 {
-    std::optional<AnalysisGatherer> gatherer;
-    if (keys)
-        gatherer.emplace(summary.analyses, *keys);
+    const std::string_view reason = trimBlanks(meta);
+    return reason.empty() || reason == "-";
+}
+
+void countTokens(const CorpusFileReader& reader, CorpusFileSummary& summary, bool withAnalyses)
+{
     TextCounts& counts = summary.counts;
     for (XmlNode sentence = firstChildElement(reader.body(), kSentence); sentence;
          sentence = nextSiblingElement(sentence, kSentence)) {
-        for (XmlNode token = firstChildElement(sentence, kToken); token; token = nextSiblingElement(token, kToken)) {
-            if (isPunctuationOrNumberToken(token))
+        // One walk over the sentence's children finds its tokens and its combinations.
+        for (XmlNode token = sentence.first_child(); token; token = token.next_sibling()) {
+            if (token.type() != pugi::node_element)
+                continue;
+            if (!sameName(token.name(), kToken)) {
+                counts.combinations += sameName(token.name(), kCombination) ? 1 : 0;
+                continue;
+            }
+            const TokenAttributes attributes = tokenAttributes(token);
+            if (isPunctuationOrNumberMark(attributes.language) || isPunctuationOrNumberMark(attributes.meta))
                 continue;
             ++counts.tokens;
-            if (!isTokenToAnnotate(token))
+            if (!noReason(attributes.meta))
                 continue;
             ++counts.toAnnotate;
-            const std::string_view lemma = trimBlanks(attributeValue(token, kLemma));
-            if (lemma.empty())
+            if (trimBlanks(attributes.lemma).empty())
                 continue;
             ++counts.annotated;
-            if (gatherer)
-                gatherer->add(token, attributeValue(token, kLemma));
+            if (withAnalyses)
+                addAnalysis(token, attributes, summary);
         }
-        for (XmlNode c = firstChildElement(sentence, kCombination); c; c = nextSiblingElement(c, kCombination))
-            ++counts.combinations;
     }
 }
 
-std::int64_t secondsSinceEpoch(fs::file_time_type time)
+// Whole seconds, rounded down also before 1970.
+std::int64_t secondsSinceEpoch(const FileStamp& stamp)
 {
-    const auto system = std::chrono::file_clock::to_sys(time);
-    return std::chrono::duration_cast<std::chrono::seconds>(system.time_since_epoch()).count();
+    constexpr std::int64_t kNs = 1'000'000'000;
+    return stamp.modifiedNs / kNs - (stamp.modifiedNs % kNs < 0 ? 1 : 0);
 }
 
-std::shared_ptr<CorpusFileSummary> readFile(const std::string& path, fs::file_time_type modified, KeyCache* keys)
+std::shared_ptr<CorpusFileSummary> readFile(const std::string& path, const FileStamp& stamp, bool withAnalyses)
 {
     auto summary = std::make_shared<CorpusFileSummary>();
     summary->file = path;
-    summary->modified = secondsSinceEpoch(modified);
-    summary->hasAnalyses = keys != nullptr;
+    summary->modified = secondsSinceEpoch(stamp);
+    summary->hasAnalyses = withAnalyses;
     CorpusFileReader reader;
     if (!loadCorpusText(reader, path, summary->skipped))
         return summary;
     summary->read = true;
     readMetadata(reader, *summary);
-    countTokens(reader, *summary, keys);
+    countTokens(reader, *summary, withAnalyses);
     return summary;
-}
-
-// A file named twice (also through its folder, or as "./a.xml") is read and counted once.
-std::vector<std::string> withoutRepeats(std::vector<std::string> files)
-{
-    std::unordered_set<std::string> seen;
-    std::vector<std::string> kept;
-    for (std::string& file : files)
-        if (seen.insert(fs::path(file).lexically_normal().string()).second)
-            kept.push_back(std::move(file));
-    return kept;
 }
 
 }  // namespace
@@ -165,32 +186,27 @@ TextCounts& TextCounts::operator+=(const TextCounts& other)
 
 bool isTokenToAnnotate(XmlNode token)
 {
-    const std::string_view reason = trimBlanks(attributeValue(token, kMeta));
-    return reason.empty() || reason == "-";
+    return noReason(attributeValue(token, kMeta));
 }
 
 CorpusRead CorpusCache::read(const std::vector<std::string>& paths, bool withAnalyses, const CorpusProgress& progress)
 {
     CorpusRead result;
     m_parsed = 0;
-    KeyCache keys;
-    const std::vector<std::string> files = withoutRepeats(expandCorpusPaths(paths));
+    const std::vector<std::string> files = withoutRepeatedFiles(expandCorpusPaths(paths));
     for (std::size_t done = 0; done < files.size(); ++done) {
         const std::string& file = files[done];
-        std::error_code sizeError;
-        std::error_code timeError;
-        const std::uintmax_t size = fs::file_size(file, sizeError);
-        const fs::file_time_type modified = fs::last_write_time(file, timeError);
-        const bool stamped = !sizeError && !timeError;
-        const auto cached = stamped ? m_entries.find(file) : m_entries.end();
-        if (cached != m_entries.end() && cached->second.size == size && cached->second.modified == modified &&
+        const FileStamp stamp = fileStamp(file);
+        const auto cached = stamp.known ? m_entries.find(file) : m_entries.end();
+        if (cached != m_entries.end() && cached->second.stamp == stamp &&
             (cached->second.summary->hasAnalyses || !withAnalyses)) {
             result.files.push_back(cached->second.summary);
         } else {
-            std::shared_ptr<const CorpusFileSummary> summary = readFile(file, modified, withAnalyses ? &keys : nullptr);
+            std::shared_ptr<const CorpusFileSummary> summary =
+                readFile(file, stamp, withAnalyses);
             ++m_parsed;
-            if (stamped)
-                m_entries[file] = {size, modified, summary};
+            if (stamp.known)
+                m_entries[file] = {stamp, summary};
             else
                 m_entries.erase(file);
             result.files.push_back(std::move(summary));
@@ -201,6 +217,14 @@ CorpusRead CorpusCache::read(const std::vector<std::string>& paths, bool withAna
         }
     }
     return result;
+}
+
+std::optional<FileStamp> CorpusCache::stampOf(const std::string& file) const
+{
+    const auto found = m_entries.find(file);
+    if (found == m_entries.end())
+        return std::nullopt;
+    return found->second.stamp;
 }
 
 }  // namespace pelmora

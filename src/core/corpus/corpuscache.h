@@ -4,12 +4,14 @@
 #pragma once
 
 #include "corpus/corpusfiles.h"
+#include "dictionary/dictionarylock.h"
 
 #include <cstdint>
-#include <filesystem>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
+#include <string_view>
 #include <unordered_map>
 #include <vector>
 
@@ -33,14 +35,19 @@ struct TextCounts {
 // True when the token is to be annotated: its "meta" is empty or "-" (blanks around ignored).
 bool isTokenToAnnotate(XmlNode token);
 
-// One analysis (lemma, "vorm", "liik", in NFC) of one word-form key in one file, with the
-// identifiers of the tokens that carry it in text order.
-struct FileAnalysis {
-    std::string key;
-    std::string lemma;
-    std::string form;
-    std::string partOfSpeech;
-    std::vector<std::string> tokenIds;
+// One annotated token to annotate of a file, for the inconsistencies: a hash of its word-form
+// key, and where its values stand in the file's `analysisText`: the key at `at`, then the lemma,
+// the form, the part of speech (these three as written, not normalised) and the identifier.
+// Keys are made for each token and never looked up in a table: a corpus has hundreds of thousands
+// of distinct words, and a table of them costs more than making the key again.
+struct TokenAnalysis {
+    std::uint64_t keyHash = 0;
+    std::uint32_t at = 0;
+    std::uint32_t keySize = 0;
+    std::uint32_t lemmaSize = 0;
+    std::uint32_t formSize = 0;
+    std::uint32_t partOfSpeechSize = 0;
+    std::uint32_t idSize = 0;
 };
 
 // What reading one file gave.
@@ -54,9 +61,26 @@ struct CorpusFileSummary {
     TextCounts counts;
     std::int64_t modified = 0;          // last modification, seconds since 1970-01-01 UTC
     bool hasAnalyses = false;           // `analyses` was gathered
-    // The analyses of the tokens that are to be annotated and have a lemma, punctuation left out
-    // (also tokens without a letter or a digit, and those whose key is empty).
-    std::vector<FileAnalysis> analyses;
+    // The tokens that are to be annotated and have a lemma, in text order, punctuation left out
+    // (also tokens without a letter or a digit, and those whose key is empty), and their values.
+    std::vector<TokenAnalysis> analyses;
+    std::string analysisText;
+
+    // A token's key, and its values as the file writes them (not normalised).
+    std::string_view key(const TokenAnalysis& t) const { return value(t.at, t.keySize); }
+    std::string_view lemma(const TokenAnalysis& t) const { return value(t.at + t.keySize, t.lemmaSize); }
+    std::string_view form(const TokenAnalysis& t) const { return value(t.at + t.keySize + t.lemmaSize, t.formSize); }
+    std::string_view partOfSpeech(const TokenAnalysis& t) const
+    {
+        return value(t.at + t.keySize + t.lemmaSize + t.formSize, t.partOfSpeechSize);
+    }
+    std::string_view tokenId(const TokenAnalysis& t) const
+    {
+        return value(t.at + t.keySize + t.lemmaSize + t.formSize + t.partOfSpeechSize, t.idSize);
+    }
+
+private:
+    std::string_view value(std::size_t at, std::size_t size) const { return std::string_view(analysisText).substr(at, size); }
 };
 
 // Told after every file (files done, files in all); returning false cancels the reading.
@@ -69,9 +93,9 @@ struct CorpusRead {
     bool cancelled = false;  // the progress callback said stop; `files` is then incomplete
 };
 
-// Keeps what each file gave, by path, with the file's size and modification time; a file is read
-// again when either changed or when analyses are asked for and were not gathered. A file that
-// cannot be looked at (missing) is never kept.
+// Keeps what each file gave, by path, with the file's stamp (size, modification time, inode); a
+// file is read again when its stamp moved or when analyses are asked for and were not gathered. A
+// file that cannot be looked at (missing) is never kept.
 class CorpusCache {
 public:
     CorpusRead read(const std::vector<std::string>& paths, bool withAnalyses, const CorpusProgress& progress = {});
@@ -79,10 +103,13 @@ public:
     // The files the last read parsed (the others came from the cache).
     std::size_t filesParsed() const { return m_parsed; }
 
+    // The stamp the file had when the cache read it, by the path `read` was given or found in a
+    // folder; nullopt for a file the cache does not hold.
+    std::optional<FileStamp> stampOf(const std::string& file) const;
+
 private:
     struct Entry {
-        std::uintmax_t size = 0;
-        std::filesystem::file_time_type modified;
+        FileStamp stamp;
         std::shared_ptr<const CorpusFileSummary> summary;
     };
     std::unordered_map<std::string, Entry> m_entries;

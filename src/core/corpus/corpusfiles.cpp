@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <filesystem>
 #include <system_error>
+#include <unordered_set>
 
 namespace pelmora {
 
@@ -38,6 +39,16 @@ std::vector<std::string> expandCorpusPaths(const std::vector<std::string>& paths
         }
     }
     return files;
+}
+
+std::vector<std::string> withoutRepeatedFiles(std::vector<std::string> files)
+{
+    std::unordered_set<std::string> seen;
+    std::vector<std::string> kept;
+    for (std::string& file : files)
+        if (seen.insert(fs::path(file).lexically_normal().string()).second)
+            kept.push_back(std::move(file));
+    return kept;
 }
 
 bool loadCorpusText(CorpusFileReader& reader, const std::string& path, CorpusSkippedFile& skipped)

@@ -31,6 +31,9 @@ std::vector<std::string> corpusFilesInFolder(const std::string& folder);
 // Files as given and every folder replaced by its corpus files, in the order given.
 std::vector<std::string> expandCorpusPaths(const std::vector<std::string>& paths);
 
+// The files without the ones named again (also as "./a.xml"), in the order given.
+std::vector<std::string> withoutRepeatedFiles(std::vector<std::string> files);
+
 // Loads a corpus text into the reader without asking. False, with `skipped` filled, when the
 // file is empty, cannot be read or parsed, or is not a corpus text.
 bool loadCorpusText(CorpusFileReader& reader, const std::string& path, CorpusSkippedFile& skipped);

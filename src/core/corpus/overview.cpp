@@ -1,12 +1,11 @@
 #include "corpus/overview.h"
 
+#include "common/normalisation.h"
 #include "common/strings.h"
 
 #include <algorithm>
-#include <map>
-#include <string_view>
+#include <cstdint>
 #include <tuple>
-#include <unordered_map>
 #include <utility>
 
 namespace pelmora {
@@ -25,21 +24,90 @@ bool ordinalLess(const std::string& a, const std::string& b)
     return compareOrdinal(a, b) < 0;
 }
 
-// The analyses of one key while they are gathered, by (lemma, form, part of speech).
-using AnalysisMap = std::map<std::tuple<std::string, std::string, std::string>, std::vector<TokenPlace>>;
+// A token of the read files: the file's place in the read, the token's in the file's analyses.
+struct TokenRef {
+    std::uint32_t file = 0;
+    std::uint32_t token = 0;
+};
 
-InconsistencyGroup makeGroup(const std::string& key, AnalysisMap& analyses)
+// The tokens of one read by reference, with their files; holds a reference to the read.
+class ReadTokens {
+public:
+    explicit ReadTokens(const CorpusRead& read) : m_read(read) {}
+
+    const CorpusFileSummary& file(TokenRef ref) const { return *m_read.files[ref.file]; }
+    const TokenAnalysis& token(TokenRef ref) const { return file(ref).analyses[ref.token]; }
+    std::string_view key(TokenRef ref) const { return file(ref).key(token(ref)); }
+
+    // Equal lemma, form and part of speech, normalisation ignored.
+    bool sameAnalysis(TokenRef a, TokenRef b) const
+    {
+        const CorpusFileSummary& fa = file(a);
+        const CorpusFileSummary& fb = file(b);
+        const TokenAnalysis& ta = token(a);
+        const TokenAnalysis& tb = token(b);
+        return sameText(fa.lemma(ta), fb.lemma(tb)) && sameText(fa.form(ta), fb.form(tb)) &&
+               sameText(fa.partOfSpeech(ta), fb.partOfSpeech(tb));
+    }
+
+private:
+    const CorpusRead& m_read;
+};
+
+// The group of one key from its tokens in file and text order.
+InconsistencyGroup makeGroup(const std::string& key, const ReadTokens& tokens, const std::vector<TokenRef>& refs)
 {
+    struct Item {
+        std::string lemma;
+        std::string form;
+        std::string partOfSpeech;
+        TokenRef ref;
+    };
+    std::vector<Item> items;
+    items.reserve(refs.size());
+    for (const TokenRef ref : refs) {
+        const CorpusFileSummary& file = tokens.file(ref);
+        const TokenAnalysis& token = tokens.token(ref);
+        items.push_back({toNfc(file.lemma(token)), toNfc(file.form(token)), toNfc(file.partOfSpeech(token)), ref});
+    }
+    // By lemma, form and part of speech, the tokens of each in file and text order.
+    std::stable_sort(items.begin(), items.end(), [](const Item& a, const Item& b) {
+        return std::tie(a.lemma, a.form, a.partOfSpeech) < std::tie(b.lemma, b.form, b.partOfSpeech);
+    });
     InconsistencyGroup group;
     group.key = key;
-    for (auto& [analysis, tokens] : analyses) {
-        group.tokenCount += tokens.size();
-        group.analyses.push_back({std::get<0>(analysis), std::get<1>(analysis), std::get<2>(analysis), std::move(tokens)});
+    group.tokenCount = refs.size();
+    for (std::size_t at = 0; at < items.size(); ++at) {
+        const Item& item = items[at];
+        if (at == 0 || std::tie(item.lemma, item.form, item.partOfSpeech) !=
+                           std::tie(items[at - 1].lemma, items[at - 1].form, items[at - 1].partOfSpeech))
+            group.analyses.push_back({item.lemma, item.form, item.partOfSpeech, {}});
+        const CorpusFileSummary& file = tokens.file(item.ref);
+        group.analyses.back().tokens.push_back({file.file, std::string(file.tokenId(tokens.token(item.ref)))});
     }
-    // The map gave them in analysis order; a stable sort keeps it among equal counts.
+    // The most tokens first; among equals the order above stays.
     std::stable_sort(group.analyses.begin(), group.analyses.end(),
                      [](const GroupAnalysis& a, const GroupAnalysis& b) { return a.tokens.size() > b.tokens.size(); });
     return group;
+}
+
+// The groups of the tokens [begin, end) of one key hash, sorted by key: each key whose tokens
+// differ in their analyses and that has at least `minCount` tokens.
+void addGroupsOfRun(const ReadTokens& tokens, const std::vector<std::pair<std::uint64_t, TokenRef>>& byKey,
+                    std::size_t begin, std::size_t end, std::size_t minCount, std::vector<InconsistencyGroup>& groups)
+{
+    std::vector<TokenRef> refs;
+    for (std::size_t at = begin; at < end;) {
+        const TokenRef first = byKey[at].second;
+        refs.clear();
+        bool differ = false;
+        for (; at < end && tokens.key(byKey[at].second) == tokens.key(first); ++at) {
+            differ = differ || !tokens.sameAnalysis(first, byKey[at].second);
+            refs.push_back(byKey[at].second);
+        }
+        if (differ && refs.size() >= minCount)
+            groups.push_back(makeGroup(std::string(tokens.key(first)), tokens, refs));
+    }
 }
 
 }  // namespace
@@ -78,34 +146,35 @@ InconsistencyResult findInconsistencies(const std::vector<std::string>& paths, s
         result.cancelled = true;
         return result;
     }
-    // The analyses are gathered by key as pointers first; token places are made only for the
-    // keys that turn out to have more than one analysis, which are few.
-    std::unordered_map<std::string_view, std::vector<std::pair<const FileAnalysis*, const std::string*>>> byKey;
-    for (const auto& file : read.files) {
-        if (!file->read) {
+    for (const auto& file : read.files)
+        if (!file->read)
             result.errors.push_back(file->skipped);
-            continue;
-        }
-        for (const FileAnalysis& analysis : file->analyses)
-            byKey[analysis.key].emplace_back(&analysis, &file->file);
+    // Every token by the hash of its key, so that sorting brings each key's tokens together in
+    // file and text order; a run of one hash is split by the keys themselves.
+    const ReadTokens tokens(read);
+    std::vector<std::pair<std::uint64_t, TokenRef>> byKey;
+    std::size_t total = 0;
+    for (const auto& file : read.files)
+        total += file->analyses.size();
+    byKey.reserve(total);
+    for (std::uint32_t f = 0; f < read.files.size(); ++f) {
+        const std::vector<TokenAnalysis>& analyses = read.files[f]->analyses;
+        for (std::uint32_t t = 0; t < analyses.size(); ++t)
+            byKey.push_back({analyses[t].keyHash, {f, t}});
     }
-    for (const auto& [key, found] : byKey) {
-        const FileAnalysis& first = *found.front().first;
-        const bool differ = std::any_of(found.begin(), found.end(), [&first](const auto& entry) {
-            const FileAnalysis& other = *entry.first;
-            return other.lemma != first.lemma || other.form != first.form || other.partOfSpeech != first.partOfSpeech;
-        });
-        if (!differ)
-            continue;
-        AnalysisMap analyses;
-        for (const auto& [analysis, file] : found) {
-            std::vector<TokenPlace>& tokens = analyses[{analysis->lemma, analysis->form, analysis->partOfSpeech}];
-            for (const std::string& id : analysis->tokenIds)
-                tokens.push_back({*file, id});
+    std::sort(byKey.begin(), byKey.end(), [](const auto& a, const auto& b) {
+        return std::tie(a.first, a.second.file, a.second.token) < std::tie(b.first, b.second.file, b.second.token);
+    });
+    for (std::size_t begin = 0; begin < byKey.size();) {
+        std::size_t end = begin + 1;
+        while (end < byKey.size() && byKey[end].first == byKey[begin].first)
+            ++end;
+        if (end - begin > 1) {
+            std::stable_sort(byKey.begin() + static_cast<std::ptrdiff_t>(begin), byKey.begin() + static_cast<std::ptrdiff_t>(end),
+                             [&tokens](const auto& a, const auto& b) { return tokens.key(a.second) < tokens.key(b.second); });
+            addGroupsOfRun(tokens, byKey, begin, end, minCount, result.groups);
         }
-        InconsistencyGroup group = makeGroup(std::string(key), analyses);
-        if (group.tokenCount >= minCount)
-            result.groups.push_back(std::move(group));
+        begin = end;
     }
     std::stable_sort(result.groups.begin(), result.groups.end(), [](const auto& a, const auto& b) {
         return a.tokenCount != b.tokenCount ? a.tokenCount > b.tokenCount : ordinalLess(a.key, b.key);

@@ -216,12 +216,15 @@ private:
     SimpleDictionaryProgress m_progress;
 };
 
-bool isPunctuationOrNumber(std::string_view value)
+}  // namespace
+
+bool isPunctuationOrNumberMark(std::string_view value)
 {
+    // Most tokens have neither attribute; an empty value is told apart without normalising.
+    if (value.empty())
+        return false;
     return sameText(value, "kirjavahemärk") || value == "number" || sameText(value, "vahemärk");
 }
-
-}  // namespace
 
 std::string simpleDictionaryTemplate()
 {
@@ -276,7 +279,8 @@ bool buildSimpleDictionary(const CPelmoraDoc& doc, const SimpleDictionaryOptions
 
 bool isPunctuationOrNumberToken(XmlNode token)
 {
-    return isPunctuationOrNumber(attributeValue(token, kLanguage)) || isPunctuationOrNumber(attributeValue(token, kMeta));
+    return isPunctuationOrNumberMark(attributeValue(token, kLanguage)) ||
+           isPunctuationOrNumberMark(attributeValue(token, kMeta));
 }
 
 TextStatistics countTextStatistics(const CPelmoraDoc& doc, Prompter& prompter,
