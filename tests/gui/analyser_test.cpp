@@ -37,9 +37,11 @@ struct Workbench {
 
     // The analyser's address goes nowhere: asking it would show a message. The sample dictionary
     // confirms "kalā" as a nominative, but not by enough to fill it.
-    explicit Workbench(const QString& analyser)
+    explicit Workbench(const QString& analyser, const std::function<void(const QString&)>& moreTexts = {})
     {
         test::writeFile(dir.filePath("tekst.xml"), kText);
+        if (moreTexts)
+            moreTexts(dir.path());
         QFile::copy(test::samplePath("sonastik.xml"), dir.filePath("sonastik.xml"));
         QFile::setPermissions(dir.filePath("sonastik.xml"), QFile::ReadOwner | QFile::WriteOwner);
         test::writeFile(dir.filePath("pelmora.ini"),
@@ -82,6 +84,25 @@ private Q_SLOTS:
         QCOMPARE(headwords.item(0)->data(kProposalMarkerRole).toString(), QString("analüsaator"));
         QCOMPARE(headwords.item(0)->toolTip(), QString("Allikas: analüsaator"));
         QVERIFY(bench.prompter.entries().empty());  // the network was never asked
+    }
+
+    // Another text of the folder, annotated by hand, confirms the rarer reading of "kalā": it
+    // comes first, marked as the texts'.
+    void theFoldersTextsRankTheReadings()
+    {
+        Workbench bench(test::testTransducer("liv.hfstol"), [](const QString& folder) {
+            test::writeFile(folder + "/muu.xml", R"(<?xml version="1.0" encoding="UTF-8"?>
+<pelmora><sisu id="m"><lause id="l1"><sone id="l1_s1" lemma="kalā" vorm="sg.gen.">kalā</sone></lause></sisu></pelmora>
+)");
+        });
+        QTRY_VERIFY(bench.frame().analyserLoader().confirmedTexts() != nullptr);
+        QTRY_VERIFY(!bench.frame().analyserLoader().holder().isLoading());
+        bench.app->doc().setCurrentToken(CPelmoraDoc::nextToken(bench.app->doc().firstToken()));
+        const QListWidget& forms = *bench.frame().formView()->ui().formList;
+        QTRY_COMPARE(bench.frame().formView()->ui().headwordEdit->text(), QString("kalā"));
+        QVERIFY(forms.count() > 1);
+        QCOMPARE(forms.item(0)->text(), QString("sg.gen."));
+        QCOMPARE(forms.item(0)->data(kProposalMarkerRole).toString(), QString("tekstid"));
     }
 
     void preannotationFillsForReviewInOneStep()

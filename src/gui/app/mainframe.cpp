@@ -22,6 +22,7 @@
 #include "form/pelmoraformview.h"
 #include "form/sentencecheckdialog.h"
 #include "form/translationdialog.h"
+#include "search/concordance.h"
 #include "text/textformat.h"
 #include "views/concordancedock.h"
 #include "views/textview.h"
@@ -128,9 +129,34 @@ void CMainFrame::createPlayer()
     }
 }
 
+// The folder's texts rank the analyser's proposals: read again when the text or the folder
+// changes, and told of every save.
+void CMainFrame::connectEvidence()
+{
+    connect(m_files, &FileCommands::pathChanged, this, &CMainFrame::readEvidenceTexts);
+    connect(m_files, &FileCommands::textSaved, this,
+            [this](const QString& path) { m_analyserLoader->textSaved(toStd(path), m_doc.body()); });
+    connect(m_analyserLoader, &AnalyserLoader::confirmedTextsRead, this, [this] {
+        if (!m_formView)
+            return;
+        m_formView->setConfirmedTexts(m_analyserLoader->confirmedTexts(), toStd(m_files->path()));
+        m_formView->localAnalyserLoaded();
+    });
+    readEvidenceTexts();
+}
+
+void CMainFrame::readEvidenceTexts()
+{
+    const std::string open = toStd(m_files->path());
+    m_analyserLoader->readConfirmedTexts(concordanceFiles(m_app.settings().concordanceFolder, open));
+    if (m_formView)
+        m_formView->setConfirmedTexts(m_analyserLoader->confirmedTexts(), open);
+}
+
 void CMainFrame::settingsChanged()
 {
     m_analyserLoader->settingsConfirmed(m_app.settings());  // before the form asks it again
+    readEvidenceTexts();
     if (m_formView)
         m_formView->settingsChanged();
     m_files->restartAutosave();
@@ -214,6 +240,7 @@ void CMainFrame::createCommands()
     m_dictionaryCommands->bind(actions);
     m_analyserCommands = new AnalyserCommands(m_app, *m_analyserLoader, this);
     m_analyserCommands->bind(actions);
+    connectEvidence();
     createConcordance();
     m_dictionaryCommands->setShowUsage([this](ConcordanceBy by, const QString& word) { m_usage->showUsage(by, word); });
     m_dictionaryCommands->setOpenTextPath([this] { return m_files->path(); });

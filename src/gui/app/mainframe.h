@@ -95,6 +95,8 @@ private:
     // The commands of the window itself: leaving, the settings, about, moving through the text
     // and between the panes.
     void bindWindowCommands();
+    void connectEvidence();
+    void readEvidenceTexts();
     void createMenus();
     void createToolBar();
     // The form's buttons that open a dialog: the form-tag editor, the check window, the

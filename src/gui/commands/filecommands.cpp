@@ -199,6 +199,7 @@ bool FileCommands::saveTextAs(const QString& path)
         m_path = path;
         addRecentFile(path);
     }
+    Q_EMIT textSaved(path);
     Q_EMIT pathChanged();
     return true;
 }

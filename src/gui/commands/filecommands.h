@@ -73,6 +73,8 @@ public Q_SLOTS:
 Q_SIGNALS:
     // The path, or what the title shows of the text, changed.
     void pathChanged();
+    // The text was written to the file.
+    void textSaved(const QString& path);
 
 private:
     void addRecentFile(const QString& path);

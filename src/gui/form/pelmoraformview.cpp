@@ -181,7 +181,15 @@ CPelmoraFormView::~CPelmoraFormView()
 
 SuggestionSources CPelmoraFormView::sources()
 {
-    return SuggestionSources{m_settings.suggestionType == 1 ? m_dictionary : nullptr, &m_analyser, m_localAnalyser};
+    return SuggestionSources{m_settings.suggestionType == 1 ? m_dictionary : nullptr, &m_analyser, m_localAnalyser,
+                             m_confirmedTexts, m_openTextPath};
+}
+
+void CPelmoraFormView::setConfirmedTexts(const ConfirmedAnalyses* texts, const std::string& openTextPath)
+{
+    m_confirmedTexts = texts;
+    m_openTextPath = openTextPath;
+    m_suggester.setSources(sources());
 }
 
 void CPelmoraFormView::setLocalAnalyser(LocalAnalyserHolder* holder)

@@ -104,6 +104,9 @@ public:
     AnalyserClient& analyser() { return m_analyser; }
     // The local analyser the proposals come from when the setting names one (null: none).
     void setLocalAnalyser(LocalAnalyserHolder* holder);
+    // What the folder's texts confirm (null: nothing yet), and the open text's path, which is
+    // counted live instead.
+    void setConfirmedTexts(const ConfirmedAnalyses* texts, const std::string& openTextPath);
     // The local analyser was loaded: the current token's proposals are asked again unless the
     // user has begun on it.
     void localAnalyserLoaded();
@@ -144,6 +147,8 @@ private:
     CDictionary* m_dictionary;
     AnalyserClient m_analyser;
     LocalAnalyserHolder* m_localAnalyser = nullptr;
+    const ConfirmedAnalyses* m_confirmedTexts = nullptr;
+    std::string m_openTextPath;
     Suggester m_suggester;
     FormNavigation m_navigation;
     std::unique_ptr<::Ui::CPelmoraFormView> m_ui;
