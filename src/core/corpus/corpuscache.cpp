@@ -81,6 +81,17 @@ private:
     std::unordered_map<std::string_view, std::vector<std::size_t>> m_byKey;
 };
 
+// A token to annotate without a lemma, by its word-form key (punctuation-like tokens left out).
+void countUnannotated(XmlNode token, KeyCache& keys, std::map<std::string, long long>& forms)
+{
+    const std::string_view text = elementText(token);
+    if (!hasLetterOrDigit(text))
+        return;
+    const std::string& key = keys.keyOf(text);
+    if (!key.empty())
+        ++forms[key];
+}
+
 void readMetadata(const CorpusFileReader& reader, CorpusFileSummary& summary)
 {
     summary.id = reader.textId();
@@ -109,8 +120,11 @@ void countTokens(const CorpusFileReader& reader, CorpusFileSummary& summary, Key
                 continue;
             ++counts.toAnnotate;
             const std::string_view lemma = trimBlanks(attributeValue(token, kLemma));
-            if (lemma.empty())
+            if (lemma.empty()) {
+                if (keys)
+                    countUnannotated(token, *keys, summary.unannotatedForms);
                 continue;
+            }
             ++counts.annotated;
             if (gatherer)
                 gatherer->add(token, attributeValue(token, kLemma));

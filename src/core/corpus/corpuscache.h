@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <filesystem>
 #include <functional>
+#include <map>
 #include <memory>
 #include <string>
 #include <unordered_map>
@@ -57,6 +58,9 @@ struct CorpusFileSummary {
     // The analyses of the tokens that are to be annotated and have a lemma, punctuation left out
     // (also tokens without a letter or a digit, and those whose key is empty).
     std::vector<FileAnalysis> analyses;
+    // Gathered with `analyses`: the tokens that are to be annotated and have no lemma, by word-form
+    // key (the same tokens left out as there).
+    std::map<std::string, long long> unannotatedForms;
 };
 
 // Told after every file (files done, files in all); returning false cancels the reading.

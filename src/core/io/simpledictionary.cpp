@@ -216,12 +216,12 @@ private:
     SimpleDictionaryProgress m_progress;
 };
 
+}  // namespace
+
 bool isPunctuationOrNumber(std::string_view value)
 {
     return sameText(value, "kirjavahemärk") || value == "number" || sameText(value, "vahemärk");
 }
-
-}  // namespace
 
 std::string simpleDictionaryTemplate()
 {

@@ -7,6 +7,7 @@
 
 #include <functional>
 #include <string>
+#include <string_view>
 
 namespace pelmora {
 
@@ -54,6 +55,8 @@ struct TextStatistics {
 // True for a token the counts leave out: marked as punctuation ("kirjavahemärk", "vahemärk") or
 // as a number ("number") by its "keel" (older files) or its "meta" (what the import writes).
 bool isPunctuationOrNumberToken(XmlNode token);
+// The same test for one value of "keel" or "meta".
+bool isPunctuationOrNumber(std::string_view value);
 
 // Counts the tokens of the open text; without an open text "Ühtegi faili pole avatud" and zeros.
 TextStatistics countTextStatistics(const CPelmoraDoc& doc, Prompter& prompter,

@@ -200,6 +200,7 @@ bool FileCommands::saveTextAs(const QString& path)
         addRecentFile(path);
     }
     Q_EMIT pathChanged();
+    Q_EMIT textSaved();
     return true;
 }
 

@@ -73,6 +73,8 @@ public Q_SLOTS:
 Q_SIGNALS:
     // The path, or what the title shows of the text, changed.
     void pathChanged();
+    // The text was written to its file (or to the file it is now named by).
+    void textSaved();
 
 private:
     void addRecentFile(const QString& path);

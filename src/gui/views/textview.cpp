@@ -5,6 +5,7 @@
 #include "app/overridecursor.h"
 #include "app/qtstrings.h"
 #include "views/viewfonts.h"
+#include "corpus/texttally.h"
 #include "text/combinations.h"
 #include "text/textformat.h"
 
@@ -38,6 +39,8 @@ constexpr QColor kChosenWordFrame(200, 140, 0);
 // The sentence being played: a band paler than any marking colour, and a bar at its left.
 const QColor kPlayingBand(226, 236, 250);
 const QColor kPlayingBar(52, 101, 164);
+// With "QuietAnnotated": the annotated tokens, so that those still to annotate stand out.
+const QColor kQuietAnnotated(160, 160, 160);
 
 // Line height h: the height of "XqÄ" in the normal font.
 int lineHeightOf(const QFontMetrics& normal) { return normal.size(0, QStringLiteral("XqÄ")).height(); }
@@ -398,6 +401,7 @@ void CTextView::drawBoxes(QPainter& painter, const std::vector<Box>& boxes, std:
                           int ascent, bool screen) const
 {
     const bool draft = m_settings.draftFonts != 0;
+    const bool quiet = screen && m_settings.quietAnnotated != 0;  // a printout keeps every token's own colour
     const bool marking = m_search.markingOn();
     const XmlNode current = m_doc.currentToken();
     int selected = -1;
@@ -426,8 +430,9 @@ void CTextView::drawBoxes(QPainter& painter, const std::vector<Box>& boxes, std:
             painter.setPen(kChosenWordFrame);
             painter.drawRect(ground.adjusted(0, 0, -1, -1));
         }
-        painter.setPen(box.token == current ? toColor(kCurrentTokenColour)
-                                            : toColor(tokenLook(box.token, draft).colour));
+        painter.setPen(box.token == current                                 ? toColor(kCurrentTokenColour)
+                       : quiet && tokenStanding(box.token) == TokenStanding::Annotated ? kQuietAnnotated
+                                                                                      : toColor(tokenLook(box.token, draft).colour));
         // Every font stands on the line's base line, so a small token is not lifted above its
         // neighbours.
         if (word)
