@@ -21,6 +21,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QDateTime>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
@@ -216,6 +217,13 @@ int main(int argc, char** argv)
         // The corpus overview of the sample's folder, with a second text beside it.
         {
             QFile::copy(QDir(samples).filePath("kalamiez/kalamiez.xml"), work.filePath("kalamiez.xml"));
+            // A fixed modification time, so that the picture changes only when the window does.
+            for (const char* name : {"kuolka.xml", "kalamiez.xml"}) {
+                QFile text(work.filePath(name));
+                if (text.open(QIODevice::ReadWrite))
+                    text.setFileTime(QDateTime(QDate(2026, 3, 2), QTime(10, 30), Qt::UTC),
+                                     QFileDevice::FileModificationTime);
+            }
             frame.action(Command::CorpusOverview)->trigger();
             OverviewDock& overview = frame.overview().dock();
             QElapsedTimer waited;

@@ -99,6 +99,19 @@ TextTally tallyText(XmlNode body)
     return tally;
 }
 
+TextCounts countText(XmlNode body)
+{
+    TextCounts counts;
+    for (XmlNode sentence = firstChildElement(body, kSentence); sentence;
+         sentence = nextSiblingElement(sentence, kSentence)) {
+        for (XmlNode token = firstChildElement(sentence, kToken); token; token = nextSiblingElement(token, kToken))
+            addStanding(counts, tokenStanding(token), 1);
+        for (XmlNode c = firstChildElement(sentence, kCombination); c; c = nextSiblingElement(c, kCombination))
+            ++counts.combinations;
+    }
+    return counts;
+}
+
 TextTally tallyOfSummary(const CorpusFileSummary& summary)
 {
     TextTally tally;
@@ -169,7 +182,7 @@ void TextProgress::recountIfStale()
 
 void TextProgress::recount()
 {
-    m_counts = m_doc.hasText() ? tallyText(m_doc.body()).counts : TextCounts{};
+    m_counts = m_doc.hasText() ? countText(m_doc.body()) : TextCounts{};
     m_countedRevision = m_doc.structureRevision();
     m_stale = false;
 }

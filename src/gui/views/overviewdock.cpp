@@ -107,7 +107,7 @@ OverviewDock::OverviewDock(Settings& settings, FileChooser& files, const CPelmor
     m_table->setAlternatingRowColors(true);
     m_table->verticalHeader()->hide();
     m_table->verticalHeader()->setDefaultSectionSize(m_table->fontMetrics().height() + 8);
-    const int widths[OverviewModel::ColumnCount] = {115, 70, 55, 80, 60, 82, 88, 90, 118};
+    const int widths[OverviewModel::ColumnCount] = {130, 65, 55, 75, 60, 82, 88, 85, 120};
     QHeaderView* header = m_table->horizontalHeader();
     header->setMinimumSectionSize(50);
     header->setHighlightSections(false);

@@ -39,8 +39,15 @@ constexpr QColor kChosenWordFrame(200, 140, 0);
 // The sentence being played: a band paler than any marking colour, and a bar at its left.
 const QColor kPlayingBand(226, 236, 250);
 const QColor kPlayingBar(52, 101, 164);
-// With "QuietAnnotated": the annotated tokens, so that those still to annotate stand out.
+// With "QuietAnnotated": the annotated tokens and the punctuation and numbers, which need nothing,
+// so that the tokens still to annotate stand out.
 const QColor kQuietAnnotated(160, 160, 160);
+
+bool isDone(XmlNode token)
+{
+    const TokenStanding standing = tokenStanding(token);
+    return standing == TokenStanding::Annotated || standing == TokenStanding::LeftOut;
+}
 
 // Line height h: the height of "XqÄ" in the normal font.
 int lineHeightOf(const QFontMetrics& normal) { return normal.size(0, QStringLiteral("XqÄ")).height(); }
@@ -430,9 +437,9 @@ void CTextView::drawBoxes(QPainter& painter, const std::vector<Box>& boxes, std:
             painter.setPen(kChosenWordFrame);
             painter.drawRect(ground.adjusted(0, 0, -1, -1));
         }
-        painter.setPen(box.token == current                                 ? toColor(kCurrentTokenColour)
-                       : quiet && tokenStanding(box.token) == TokenStanding::Annotated ? kQuietAnnotated
-                                                                                      : toColor(tokenLook(box.token, draft).colour));
+        painter.setPen(box.token == current    ? toColor(kCurrentTokenColour)
+                       : quiet && isDone(box.token) ? kQuietAnnotated
+                                                    : toColor(tokenLook(box.token, draft).colour));
         // Every font stands on the line's base line, so a small token is not lifted above its
         // neighbours.
         if (word)

@@ -39,6 +39,7 @@ TEST(TextTallyTest, TreeAndCachedFileGiveTheSameTally)
     EXPECT_EQ(tree.counts, (TextCounts{8, 7, 3, 1}));
     EXPECT_EQ(tree.partsOfSpeech, (Counts{{"", 1}, {"S", 1}, {"V", 1}}));
     EXPECT_EQ(tree.unannotatedForms, (Counts{{"kala", 2}, {"vee", 2}}));
+    EXPECT_EQ(countText(doc.body()), tree.counts);
 
     CorpusCache cache;
     const CorpusRead read = cache.read({path}, true);
