@@ -12,6 +12,7 @@
 #include "views/concordancedock.h"
 #include "views/overviewcharts.h"
 #include "views/overviewdock.h"
+#include "views/textview.h"
 #include "windowharness.h"
 
 #include <QBarSet>
@@ -94,6 +95,8 @@ private Q_SLOTS:
     void doubleClickOpensATextAfterTheSaveQuestion();
     void barsShowTheirConcordance();
     void statusLineFollowsTheRememberedTokens();
+    void savingReadsTheShownOverviewAgain();
+    void greySettingQuietsTheAnnotatedTokens();
 };
 
 void OverviewTest::ctrlShiftOCountsTheFolderWithTheOpenTextAsItStands()
@@ -189,6 +192,42 @@ void OverviewTest::statusLineFollowsTheRememberedTokens()
     QCOMPARE(progress.text(), QString("Märgendatud 2/3 (66%)"));
     QVERIFY(bench.doc().undo());
     QCOMPARE(progress.text(), QString("Märgendatud 1/3 (33%)"));
+}
+
+void OverviewTest::savingReadsTheShownOverviewAgain()
+{
+    Workbench bench;
+    bench.pressCtrlShiftO();
+    bench.doc().setLemma(findTokenById(bench.doc(), "l1_s2"), "ujuma");
+    QCOMPARE(bench.column(OverviewModel::Annotated)[2], QString("1"));  // as it was read
+    QVERIFY(bench.frame().saveText());
+    QVERIFY(QTest::qWaitFor([&] { return !bench.dock().isRunning(); }, 10000));
+    QCOMPARE(bench.column(OverviewModel::Annotated), (QStringList{"1", "5", "2", "8"}));
+}
+
+// With the setting, once the settings are applied, the annotated token "Kala" is drawn grey (nothing of it darker), while "vee",
+// still to annotate, keeps its black; without it "Kala" is black too.
+void OverviewTest::greySettingQuietsTheAnnotatedTokens()
+{
+    const auto darkest = [](bool quiet, const char* id) {
+        Workbench bench;
+        // As the settings dialog's OK leaves it.
+        bench.app->settings().quietAnnotated = quiet ? 1 : 0;
+        bench.frame().settingsChanged();
+        bench.doc().setCurrentToken(findTokenById(bench.doc(), "l1_s2"));
+        CTextView& text = bench.frame().textView();
+        text.viewport()->repaint();
+        const QImage image = text.viewport()->grab().toImage();
+        const QRect box = text.tokenRect(findTokenById(bench.doc(), id)).intersected(image.rect());
+        int least = 255;
+        for (int y = box.top(); y <= box.bottom(); ++y)
+            for (int x = box.left(); x <= box.right(); ++x)
+                least = std::min(least, qGray(image.pixel(x, y)));
+        return least;
+    };
+    QVERIFY(darkest(true, "l1_s1") >= 150);
+    QVERIFY(darkest(true, "l1_s3") < 100);
+    QVERIFY(darkest(false, "l1_s1") < 100);
 }
 
 QTEST_MAIN(OverviewTest)

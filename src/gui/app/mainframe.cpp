@@ -126,7 +126,7 @@ void CMainFrame::settingsChanged()
     if (m_formView)
         m_formView->settingsChanged();
     m_files->restartAutosave();
-    m_textView->viewport()->update();  // annotated tokens grey or not
+    m_textView->setQuietAnnotated(m_app.settings().quietAnnotated != 0);
 }
 
 void CMainFrame::connectFormDialogs()

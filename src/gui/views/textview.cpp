@@ -65,7 +65,8 @@ int CTextView::Measurer::width(TokenFont font, std::string_view text)
 }
 
 CTextView::CTextView(CPelmoraDoc& doc, const Settings& settings, QWidget* parent)
-    : QAbstractScrollArea(parent), m_doc(doc), m_settings(settings), m_search(doc)
+    : QAbstractScrollArea(parent), m_doc(doc), m_settings(settings), m_quietAnnotated(settings.quietAnnotated != 0),
+      m_search(doc)
 {
     for (std::size_t i = 0; i < kTokenFontCount; ++i) {
         m_fonts[i] = makeFont(tokenFontSpec(static_cast<TokenFont>(i), m_settings.largeFonts != 0));
@@ -408,7 +409,7 @@ void CTextView::drawBoxes(QPainter& painter, const std::vector<Box>& boxes, std:
                           int ascent, bool screen) const
 {
     const bool draft = m_settings.draftFonts != 0;
-    const bool quiet = screen && m_settings.quietAnnotated != 0;  // a printout keeps every token's own colour
+    const bool quiet = screen && m_quietAnnotated;  // a printout keeps every token's own colour
     const bool marking = m_search.markingOn();
     const XmlNode current = m_doc.currentToken();
     int selected = -1;
@@ -448,6 +449,14 @@ void CTextView::drawBoxes(QPainter& painter, const std::vector<Box>& boxes, std:
         else
             painter.drawText(QPoint(box.left, y + ascent), printed);
     }
+}
+
+void CTextView::setQuietAnnotated(bool quiet)
+{
+    if (quiet == m_quietAnnotated)
+        return;
+    m_quietAnnotated = quiet;
+    viewport()->update();
 }
 
 void CTextView::paintEvent(QPaintEvent* event)
