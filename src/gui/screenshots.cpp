@@ -10,16 +10,20 @@
 #include "app/filechooser.h"
 #include "app/mainframe.h"
 #include "app/pelmoraapp.h"
+#include "commands/overviewcommands.h"
 #include "common/prompter.h"
 #include "form/pelmoraformview.h"
 #include "search/tokenwalk.h"
 #include "text/combinationediting.h"
 #include "text/pelmoradoc.h"
+#include "views/overviewdock.h"
 #include "views/textview.h"
 
 #include <QAction>
 #include <QApplication>
+#include <QDateTime>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QKeyEvent>
 #include <QMenu>
@@ -209,6 +213,25 @@ int main(int argc, char** argv)
             } else {
                 report("combination", false);
             }
+        }
+        // The corpus overview of the sample's folder, with a second text beside it.
+        {
+            QFile::copy(QDir(samples).filePath("kalamiez/kalamiez.xml"), work.filePath("kalamiez.xml"));
+            // A fixed modification time, so that the picture changes only when the window does.
+            for (const char* name : {"kuolka.xml", "kalamiez.xml"}) {
+                QFile text(work.filePath(name));
+                if (text.open(QIODevice::ReadWrite))
+                    text.setFileTime(QDateTime(QDate(2026, 3, 2), QTime(10, 30), Qt::UTC),
+                                     QFileDevice::FileModificationTime);
+            }
+            frame.action(Command::CorpusOverview)->trigger();
+            OverviewDock& overview = frame.overview().dock();
+            QElapsedTimer waited;
+            waited.start();
+            while (overview.isRunning() && waited.elapsed() < 20000)
+                QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
+            grabWindow("corpus-overview");
+            overview.hide();
         }
         app.doc().setModifiedFlag(false);
         QApplication::exit(failures == 0 ? 0 : 1);

@@ -23,11 +23,12 @@ TEST(Settings, DefaultsOfAFirstStart)
 
 TEST(Settings, EveryKeyReadsAndWritesItsField)
 {
-    ASSERT_EQ(settingKeys().size(), 24u);
+    ASSERT_EQ(settingKeys().size(), 26u);
     EXPECT_STREQ(settingKeys().front().name, "DictionaryPathName");
     EXPECT_STREQ(settingKeys()[21].name, "AutosaveSeconds");
     EXPECT_STREQ(settingKeys()[22].name, "ConcordanceFolder");
-    EXPECT_STREQ(settingKeys().back().name, "AnalyserFile");
+    EXPECT_STREQ(settingKeys()[23].name, "AnalyserFile");
+    EXPECT_STREQ(settingKeys().back().name, "QuietAnnotated");
     EXPECT_EQ(Settings().autosaveSeconds, 60);  // a recovery every minute unless set otherwise
     EXPECT_EQ(Settings().concordanceFolder, "");  // the open text's folder unless chosen
     EXPECT_EQ(Settings().analyserFile, "");  // the online analyser unless a transducer is chosen

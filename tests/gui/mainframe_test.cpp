@@ -144,6 +144,7 @@ void MainFrameTest::menusHaveTheirEntriesAndKeys_data()
     row("&Päringud", "&Lihtne sõnastik ...");
     row("&Päringud", "&Statistika");
     row("&Päringud", "&Päring mitmest failist");
+    row("&Päringud", "&Korpuse ülevaade\tCtrl+Shift+O", {K("Ctrl+Shift+O")});
     row("Töö&vahendid", "&Soovitaja seaded ...");
     row("Töö&vahendid", "&Redigeeri sõnastikku ...");
     row("Töö&vahendid", "&Ekspordi sõnastik ...");

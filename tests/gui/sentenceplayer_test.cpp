@@ -199,7 +199,7 @@ void SentencePlayerTest::playsTheSentenceInsideItsStretchAndStopsAtItsEnd()
     QVERIFY(reachesItsStart(bench.player(), 2000));
     QCOMPARE(bench.player().stretchEnd(), std::optional<qint64>(4000));
     QCOMPARE(bench.frame().textView().playingSentence(), bench.sentence("l1"));
-    QVERIFY(bench.frame().statusBar()->isVisible());
+    QVERIFY(bench.player().isVisible());
     QVERIFY(form.ui().playButton->isChecked());
     QVERIFY(!bench.frame().textView().playingRect().isEmpty());
     // Every position seen while it plays lies inside l1's stretch, from 2 s to 4 s.
@@ -305,7 +305,7 @@ void SentencePlayerTest::anotherTextDropsTheRecording()
     // Nothing of the first text's recording is heard or proposed for the second.
     QVERIFY(!bench.player().isPlaying());
     QCOMPARE(bench.player().heardSeconds(), std::nullopt);
-    QVERIFY(!bench.frame().statusBar()->isVisible());
+    QVERIFY(!bench.player().isVisible());
     QVERIFY(!bench.frame().textView().playingSentence());
 }
 
@@ -391,7 +391,7 @@ void SentencePlayerTest::nothingToPlayIsSaid()
     QVERIFY(!bench.player().isPlaying());
     QCOMPARE(bench.player().heardSeconds(), std::nullopt);
     QVERIFY(!bench.frame().textView().playingSentence());
-    QVERIFY(!bench.frame().statusBar()->isVisible());
+    QVERIFY(!bench.player().isVisible());
     QVERIFY(!bench.frame().formView()->ui().playButton->isChecked());
     QVERIFY(!bench.doc().isModified());
     QCOMPARE(bench.doc().currentToken(), bench.sentence(sentence.toUtf8().constData()).child("sone"));
@@ -426,7 +426,7 @@ void SentencePlayerTest::noBackendIsSaidInsteadOfEndingTheProgram()
     QCOMPARE(bench.messages(), kNoPlayer);
     QCOMPARE(QString::fromStdString(bench.prompter.entries().back().title), QString("Viga"));
     QVERIFY(!bench.player().isPlaying());
-    QVERIFY(!bench.frame().statusBar()->isVisible());
+    QVERIFY(!bench.player().isVisible());
     QVERIFY(!bench.frame().textView().playingSentence());
 }
 

@@ -53,6 +53,7 @@ Settings unusualSettings()
     settings.endings = " s t ";
     settings.analyserUrl = "http://localhost:8080/analyys";
     settings.concordanceFolder = "/korpus, vana/tekstid";
+    settings.overviewFolder = "/korpus/ülevaade;/korpus/teine.xml";
     settings.changes = 2;
     settings.changesPath = "/muutused.vtf";
     settings.liivi = 1;
@@ -180,6 +181,7 @@ private Q_SLOTS:
             {"Näita märksõnastatud lauseid", "ViewSentence"},
             {"Suured fondid", "LargeFonts"},
             {"Ära näita tekstiaknas vormingut ", "DraftFonts"},
+            {"Näita tekstiaknas märgendatud sõnu &hallina", "QuietAnnotated"},
             {"Näita järgmisel programmi käivitamisel seda seadistusdialoogi", "ShowOptionsDialog"},
         };
         for (const auto& [caption, key] : rows)
@@ -404,7 +406,7 @@ private Q_SLOTS:
             "morfCheck", "tamberlinCheck", "analyserUrlEdit", "analyserFileEdit", "chooseAnalyserButton",
             "heliPosCheck", "translateSentenceCheck",
             "notesPathEdit", "chooseNotesButton", "viewSentenceCheck", "largeFontsCheck", "draftFontsCheck",
-            "autosaveSpin", "showOptionsDialogCheck", "cancelButton", "okButton"};
+            "quietAnnotatedCheck", "autosaveSpin", "showOptionsDialogCheck", "cancelButton", "okButton"};
         QCOMPARE(visited, expected);
     }
 
@@ -459,9 +461,9 @@ private Q_SLOTS:
             buddies[key.toString()] = label->buddy();
         }
         keys.sort();
-        // Expected: Alt+A the analyser's address, Alt+F its file, Alt+L "&Loobu", Alt+T the
-        // recovery interval, Alt+V "&Vali sõnastik", each once.
-        QCOMPARE(keys, QStringList({"Alt+A", "Alt+F", "Alt+L", "Alt+T", "Alt+V"}));
+        // Expected: Alt+A the analyser's address, Alt+F its file, Alt+H the grey annotated tokens,
+        // Alt+L "&Loobu", Alt+T the recovery interval, Alt+V "&Vali sõnastik", each once.
+        QCOMPARE(keys, QStringList({"Alt+A", "Alt+F", "Alt+H", "Alt+L", "Alt+T", "Alt+V"}));
         QCOMPARE(buddies["Alt+A"], dialog.findChild<QWidget*>("analyserUrlEdit"));
         QCOMPARE(buddies["Alt+F"], dialog.findChild<QWidget*>("analyserFileEdit"));
         QCOMPARE(buddies["Alt+T"], dialog.findChild<QWidget*>("autosaveSpin"));

@@ -104,6 +104,17 @@ void addAnalysis(XmlNode token, const TokenAttributes& attributes, CorpusFileSum
     values += attributes.id;
 }
 
+// A token to annotate without a lemma, by its word-form key (punctuation-like tokens left out).
+void countUnannotated(XmlNode token, std::map<std::string, long long>& forms)
+{
+    const std::string_view text = elementText(token);
+    if (!hasLetterOrDigit(text))
+        return;
+    std::string key = MakeWordFormKey(text);
+    if (!key.empty())
+        ++forms[std::move(key)];
+}
+
 void readMetadata(const CorpusFileReader& reader, CorpusFileSummary& summary)
 {
     summary.id = reader.textId();
@@ -142,8 +153,11 @@ void countTokens(const CorpusFileReader& reader, CorpusFileSummary& summary, boo
             if (!noReason(attributes.meta))
                 continue;
             ++counts.toAnnotate;
-            if (trimBlanks(attributes.lemma).empty())
+            if (trimBlanks(attributes.lemma).empty()) {
+                if (withAnalyses)
+                    countUnannotated(token, summary.unannotatedForms);
                 continue;
+            }
             ++counts.annotated;
             if (withAnalyses)
                 addAnalysis(token, attributes, summary);

@@ -8,6 +8,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <map>
 #include <memory>
 #include <optional>
 #include <string>
@@ -65,6 +66,9 @@ struct CorpusFileSummary {
     // (also tokens without a letter or a digit, and those whose key is empty), and their values.
     std::vector<TokenAnalysis> analyses;
     std::string analysisText;
+    // Gathered with `analyses`: the tokens that are to be annotated and have no lemma, by word-form
+    // key (the same tokens left out as there).
+    std::map<std::string, long long> unannotatedForms;
 
     // A token's key, and its values as the file writes them (not normalised).
     std::string_view key(const TokenAnalysis& t) const { return value(t.at, t.keySize); }

@@ -1,5 +1,7 @@
 #include "search/concordance.h"
 
+#include "corpus/texttally.h"
+
 #include "common/normalisation.h"
 #include "common/strings.h"
 #include "io/corpusfilereader.h"
@@ -59,6 +61,9 @@ public:
             return false;
         if (m_by == ConcordanceBy::WordForm)
             return !m_key.empty() && hasWordFormKey(elementText(token), m_key);
+        if (m_by == ConcordanceBy::PartOfSpeech)
+            return tokenStanding(token) == TokenStanding::Annotated &&
+                   trimBlanks(attributeValue(token, kPartOfSpeech)) == m_word;
         return matchesLemma(attributeValue(token, kLemma));
     }
 

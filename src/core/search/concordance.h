@@ -14,8 +14,9 @@
 namespace pelmora {
 
 // What a concordance looks for: tokens whose lemma is the word, tokens whose text has the word's
-// word-form key, or combinations ("yhend") whose lemma is the word.
-enum class ConcordanceBy { Lemma, WordForm, Combination };
+// word-form key, combinations ("yhend") whose lemma is the word, or annotated tokens (counted as
+// annotated by the overview, see tokenStanding) whose "liik", blanks trimmed, is the word.
+enum class ConcordanceBy { Lemma, WordForm, Combination, PartOfSpeech };
 
 inline constexpr int kDefaultConcordanceContext = 5;
 inline constexpr int kMaxConcordanceContext = 50;

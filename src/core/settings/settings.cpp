@@ -61,6 +61,8 @@ const std::vector<SettingKey>& settingKeys()
         integerKey("AutosaveSeconds", &Settings::autosaveSeconds),
         stringKey("ConcordanceFolder", &Settings::concordanceFolder),
         stringKey("AnalyserFile", &Settings::analyserFile),
+        stringKey("OverviewFolder", &Settings::overviewFolder),
+        integerKey("QuietAnnotated", &Settings::quietAnnotated),
     };
     return keys;
 }

@@ -38,6 +38,8 @@ struct Settings {
     int autosaveSeconds = 60;              // AutosaveSeconds: recovery of a modified text every N s; 0 = off
     std::string concordanceFolder;         // ConcordanceFolder: files the concordance reads; empty = the text's folder
     std::string analyserFile;              // AnalyserFile: the local analyser (.hfstol); empty = the online one
+    std::string overviewFolder;            // OverviewFolder: files the corpus overview reads; empty = the text's folder
+    int quietAnnotated = 0;                // QuietAnnotated: the running text draws annotated tokens grey
 
     SuggestionSource suggestionSource() const;
 
@@ -54,7 +56,7 @@ struct SettingKey {
 };
 
 // Every key, in the order of the settings table, with our own "AnalyserUrl", "AutosaveSeconds",
-// "ConcordanceFolder" and "AnalyserFile" last.
+// "ConcordanceFolder", "AnalyserFile", "OverviewFolder" and "QuietAnnotated" last.
 const std::vector<SettingKey>& settingKeys();
 
 // The key with this name, or nullptr.

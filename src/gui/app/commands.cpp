@@ -51,6 +51,8 @@ std::vector<CommandInfo> makeTable()
         {Command::Statistics, "&Statistika", {}, text},
         {Command::MultiFileQuery, "&Päring mitmest failist", {}, Needs::Nothing},
         {Command::ShowUsage, "Näita kasutust ...\tCtrl+K", {K(Qt::CTRL | Qt::Key_K)}, token},
+        {Command::CorpusOverview, "&Korpuse ülevaade\tCtrl+Shift+O", {K(Qt::CTRL | Qt::SHIFT | Qt::Key_O)},
+         Needs::Nothing},
 
         {Command::SuggesterSettings, "&Soovitaja seaded ...", {}, Needs::Nothing, "preferences-system",
          "Soovitaja seaded"},
@@ -131,7 +133,8 @@ const std::vector<MenuInfo>& menuTable()
           Command::ClearSearches, kSeparator, Command::RememberPosition, Command::GoToRememberedPosition,
           Command::GoToPage, Command::GoToIdentifier, kSeparator, Command::NextMarked, Command::PreviousMarked}},
         {"&Päringud",
-         {Command::SimpleDictionary, Command::Statistics, Command::MultiFileQuery, kSeparator, Command::ShowUsage}},
+         {Command::SimpleDictionary, Command::Statistics, Command::MultiFileQuery, kSeparator, Command::ShowUsage,
+          Command::CorpusOverview}},
         {"Töö&vahendid",
          {Command::SuggesterSettings, kSeparator, Command::EditDictionary, Command::DictionaryTable,
           Command::ExportDictionary,
@@ -165,7 +168,7 @@ const std::vector<Command>& windowKeyTable()
         Command::PlaySentence, Command::FindNext, Command::FirstToken, Command::LastToken,
         Command::NextToken, Command::PreviousToken, Command::NextSentence, Command::PreviousSentence,
         Command::NextPane, Command::PreviousPane, Command::Open, Command::Save, Command::Print,
-        Command::NewDocument, Command::ShowUsage,
+        Command::NewDocument, Command::ShowUsage, Command::CorpusOverview,
     };
     return commands;
 }

@@ -19,7 +19,7 @@ enum class Command {
     ClearSearches, RememberPosition, GoToRememberedPosition, GoToPage, GoToIdentifier, NextMarked,
     PreviousMarked,
     // "&Päringud"
-    SimpleDictionary, Statistics, MultiFileQuery, ShowUsage,
+    SimpleDictionary, Statistics, MultiFileQuery, ShowUsage, CorpusOverview,
     // "Töö&vahendid"
     SuggesterSettings, EditDictionary, DictionaryTable, ExportDictionary, AnalyseDictionary, Transformations, NormaliseText,
     // "&Redaktor"

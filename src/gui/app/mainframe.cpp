@@ -13,6 +13,7 @@
 #include "commands/editingcommands.h"
 #include "commands/exchangecommands.h"
 #include "commands/iocommands.h"
+#include "commands/overviewcommands.h"
 #include "commands/searchcommands.h"
 #include "commands/undosteps.h"
 #include "commands/usagecommands.h"
@@ -63,6 +64,7 @@ CMainFrame::CMainFrame(CPelmoraApp& app) : m_app(app), m_doc(app.doc())
     createMenus();
     createToolBar();
     createPlayer();
+    createOverview();
 
     QList<QKeySequence> windowKeys;
     for (Command command : windowKeyTable())
@@ -110,16 +112,14 @@ void CMainFrame::createPlayer()
     m_player = new SentencePlayer(m_doc, m_app.prompter(), [this] { return m_files->path(); }, this);
     statusBar()->addPermanentWidget(m_player, 1);
     statusBar()->setSizeGripEnabled(false);
-    // The strip shows once a recording has been played and goes with it.
-    statusBar()->hide();
-    // It also shows while it carries a message (a search's count).
+    // The player shows once a recording has been played and goes with it.
+    m_player->hide();
     connect(m_player, &SentencePlayer::loadedChanged, this, [this](bool loaded) {
         m_recordingLoaded = loaded;
-        statusBar()->setVisible(loaded || !statusBar()->currentMessage().isEmpty());
+        m_player->setVisible(loaded);
+        updateStatusBar();
     });
-    connect(statusBar(), &QStatusBar::messageChanged, this, [this](const QString& message) {
-        statusBar()->setVisible(m_recordingLoaded || !message.isEmpty());
-    });
+    connect(statusBar(), &QStatusBar::messageChanged, this, &CMainFrame::updateStatusBar);
     m_player->setSentenceMarker([this](XmlNode sentence) { m_textView->setPlayingSentence(sentence); });
     connect(action(Command::PlaySentence), &QAction::triggered, m_player, &SentencePlayer::toggleCurrentSentence);
     m_editing->setHeardPosition([this] { return m_player->heardSeconds(); });
@@ -160,6 +160,7 @@ void CMainFrame::settingsChanged()
     if (m_formView)
         m_formView->settingsChanged();
     m_files->restartAutosave();
+    m_textView->setQuietAnnotated(m_app.settings().quietAnnotated != 0);
 }
 
 void CMainFrame::connectFormDialogs()
@@ -328,12 +329,26 @@ void CMainFrame::createConcordance()
     m_usage->bind(*m_actions);
 }
 
+void CMainFrame::createOverview()
+{
+    m_overview = new OverviewCommands(m_app, *m_files, *m_usage, *m_concordance, *this, *m_textView);
+    m_overview->bind(*m_actions);
+}
+
 // --- State ------------------------------------------------------------------------------------
 
 void CMainFrame::documentUpdated()
 {
     updateTitle();
     updateActions();
+    updateStatusBar();
+}
+
+void CMainFrame::updateStatusBar()
+{
+    // The line shows the open text's progress, the player while a recording is loaded and a
+    // search's count while it lasts; with none of them it takes no room.
+    statusBar()->setVisible(m_doc.hasText() || m_recordingLoaded || !statusBar()->currentMessage().isEmpty());
 }
 
 void CMainFrame::updateTitle()

@@ -29,6 +29,7 @@ class DictionaryCommands;
 class EditingCommands;
 class ExchangeCommands;
 class IoCommands;
+class OverviewCommands;
 class SearchCommands;
 class SentencePlayer;
 class UndoCommands;
@@ -61,6 +62,8 @@ public:
     ExchangeCommands& exchangeCommands() { return *m_exchange; }
     CombinationCommands& combinationCommands() { return *m_combinations; }
     ConcordanceDock& concordance() { return *m_concordance; }
+    // The corpus overview's dock and the status line's progress of the open text.
+    OverviewCommands& overview() { return *m_overview; }
     // The player of the text's recording and its strip at the bottom of the window.
     SentencePlayer& player() { return *m_player; }
 
@@ -110,6 +113,9 @@ private:
     void focusPane(int step);
     // The concordance's dock and its commands.
     void createConcordance();
+    // The corpus overview's dock and its command, and the open text's progress in the status line.
+    void createOverview();
+    void updateStatusBar();
 
     CPelmoraApp& m_app;
     CPelmoraDoc& m_doc;
@@ -134,6 +140,7 @@ private:
     std::unique_ptr<UndoCommands> m_undo;
     UsageCommands* m_usage = nullptr;
     ConcordanceDock* m_concordance = nullptr;
+    OverviewCommands* m_overview = nullptr;
     WindowKeys* m_keys = nullptr;
     SentencePlayer* m_player = nullptr;
 };

@@ -37,6 +37,7 @@ constexpr CheckField kCheckFields[] = {
     {&::Ui::SettingsDialog::viewSentenceCheck, &Settings::viewSentence},
     {&::Ui::SettingsDialog::largeFontsCheck, &Settings::largeFonts},
     {&::Ui::SettingsDialog::draftFontsCheck, &Settings::draftFonts},
+    {&::Ui::SettingsDialog::quietAnnotatedCheck, &Settings::quietAnnotated},
     {&::Ui::SettingsDialog::showOptionsDialogCheck, &Settings::showOptionsDialog},
 };
 

@@ -199,8 +199,8 @@ bool FileCommands::saveTextAs(const QString& path)
         m_path = path;
         addRecentFile(path);
     }
-    Q_EMIT textSaved(path);
     Q_EMIT pathChanged();
+    Q_EMIT textSaved(path);
     return true;
 }
 

@@ -73,7 +73,7 @@ public Q_SLOTS:
 Q_SIGNALS:
     // The path, or what the title shows of the text, changed.
     void pathChanged();
-    // The text was written to the file.
+    // The text was written to the file (its file, or the file it is now named by).
     void textSaved(const QString& path);
 
 private:

@@ -305,9 +305,10 @@ void ConcordanceDock::showUsage(ConcordanceBy by, const QString& word, const QSt
     m_request.by = by;
     m_request.word = toStd(word.trimmed());
     m_openTextPath = openTextPath;
-    const QString searched = by == ConcordanceBy::Lemma         ? QStringLiteral("Lemma: %1")
-                             : by == ConcordanceBy::Combination ? QStringLiteral("Ühend: %1")
-                                                                : QStringLiteral("Sõnavorm: %1");
+    const QString searched = by == ConcordanceBy::Lemma          ? QStringLiteral("Lemma: %1")
+                             : by == ConcordanceBy::Combination  ? QStringLiteral("Ühend: %1")
+                             : by == ConcordanceBy::PartOfSpeech ? QStringLiteral("Sõnaliik: %1")
+                                                                 : QStringLiteral("Sõnavorm: %1");
     m_searched->setText(searched.arg(word.trimmed()));
     showFiles();
     show();

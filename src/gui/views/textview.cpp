@@ -5,6 +5,7 @@
 #include "app/overridecursor.h"
 #include "app/qtstrings.h"
 #include "views/viewfonts.h"
+#include "corpus/texttally.h"
 #include "text/combinations.h"
 #include "text/textformat.h"
 
@@ -38,6 +39,15 @@ constexpr QColor kChosenWordFrame(200, 140, 0);
 // The sentence being played: a band paler than any marking colour, and a bar at its left.
 const QColor kPlayingBand(226, 236, 250);
 const QColor kPlayingBar(52, 101, 164);
+// With "QuietAnnotated": the annotated tokens and the punctuation and numbers, which need nothing,
+// so that the tokens still to annotate stand out.
+const QColor kQuietAnnotated(160, 160, 160);
+
+bool isDone(XmlNode token)
+{
+    const TokenStanding standing = tokenStanding(token);
+    return standing == TokenStanding::Annotated || standing == TokenStanding::LeftOut;
+}
 
 // Line height h: the height of "XqÄ" in the normal font.
 int lineHeightOf(const QFontMetrics& normal) { return normal.size(0, QStringLiteral("XqÄ")).height(); }
@@ -55,7 +65,8 @@ int CTextView::Measurer::width(TokenFont font, std::string_view text)
 }
 
 CTextView::CTextView(CPelmoraDoc& doc, const Settings& settings, QWidget* parent)
-    : QAbstractScrollArea(parent), m_doc(doc), m_settings(settings), m_search(doc)
+    : QAbstractScrollArea(parent), m_doc(doc), m_settings(settings), m_quietAnnotated(settings.quietAnnotated != 0),
+      m_search(doc)
 {
     for (std::size_t i = 0; i < kTokenFontCount; ++i) {
         m_fonts[i] = makeFont(tokenFontSpec(static_cast<TokenFont>(i), m_settings.largeFonts != 0));
@@ -398,6 +409,7 @@ void CTextView::drawBoxes(QPainter& painter, const std::vector<Box>& boxes, std:
                           int ascent, bool screen) const
 {
     const bool draft = m_settings.draftFonts != 0;
+    const bool quiet = screen && m_quietAnnotated;  // a printout keeps every token's own colour
     const bool marking = m_search.markingOn();
     const XmlNode current = m_doc.currentToken();
     int selected = -1;
@@ -426,8 +438,9 @@ void CTextView::drawBoxes(QPainter& painter, const std::vector<Box>& boxes, std:
             painter.setPen(kChosenWordFrame);
             painter.drawRect(ground.adjusted(0, 0, -1, -1));
         }
-        painter.setPen(box.token == current ? toColor(kCurrentTokenColour)
-                                            : toColor(tokenLook(box.token, draft).colour));
+        painter.setPen(box.token == current    ? toColor(kCurrentTokenColour)
+                       : quiet && isDone(box.token) ? kQuietAnnotated
+                                                    : toColor(tokenLook(box.token, draft).colour));
         // Every font stands on the line's base line, so a small token is not lifted above its
         // neighbours.
         if (word)
@@ -436,6 +449,14 @@ void CTextView::drawBoxes(QPainter& painter, const std::vector<Box>& boxes, std:
         else
             painter.drawText(QPoint(box.left, y + ascent), printed);
     }
+}
+
+void CTextView::setQuietAnnotated(bool quiet)
+{
+    if (quiet == m_quietAnnotated)
+        return;
+    m_quietAnnotated = quiet;
+    viewport()->update();
 }
 
 void CTextView::paintEvent(QPaintEvent* event)

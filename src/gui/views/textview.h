@@ -34,6 +34,9 @@ public:
     // The fonts follow `largeFonts` and `draftFonts` of the settings as they are now; they stay
     // for the life of the view (a change takes effect at the next start).
     CTextView(CPelmoraDoc& doc, const Settings& settings, QWidget* parent = nullptr);
+    // Draws the annotated tokens (and punctuation and numbers) grey, or in their own colours;
+    // starts as "QuietAnnotated" of the settings and changes at once.
+    void setQuietAnnotated(bool quiet);
     ~CTextView() override;
 
     // The search state of the "Otsing" menu, which this view draws with.
@@ -153,6 +156,7 @@ private:
 
     CPelmoraDoc& m_doc;
     Settings m_settings;
+    bool m_quietAnnotated = false;
     TextSearch m_search;
     std::array<QFont, 8> m_fonts;
     QList<QAction*> m_contextActions;

@@ -313,3 +313,26 @@ TEST(ConcordanceText, JoinsTokensAsRunningText)
 
 }  // namespace
 }  // namespace pelmora
+
+namespace pelmora {
+namespace {
+
+// A part of speech finds the annotated tokens of that kind only: not a token with the kind but no
+// lemma, nor one with a reason not to annotate it.
+TEST(ConcordanceByPartOfSpeech, FindsAnnotatedTokensOfTheKind)
+{
+    TempDir dir;
+    const std::string file = dir.file("a.xml");
+    test::writeFile(file, corpusText("T", "<lause id=\"l1\">" + tok("l1_s1", "kala", "lemma=\"kala\" liik=\" S \"") +
+                                              tok("l1_s2", "vesi", "liik=\"S\"") +
+                                              tok("l1_s3", "Riga", "lemma=\"Riga\" liik=\"S\" meta=\"nimi\"") +
+                                              tok("l1_s4", "ujub", "lemma=\"ujuma\" liik=\"V\"") + "</lause>"));
+    std::vector<std::string> found;
+    ConcordanceSink sink;
+    sink.line = [&found](ConcordanceLine&& line) { found.push_back(line.tokenId); };
+    runConcordance({ConcordanceBy::PartOfSpeech, "S", 1, {file}}, sink, nullptr);
+    EXPECT_EQ(found, (std::vector<std::string>{"l1_s1"}));
+}
+
+}  // namespace
+}  // namespace pelmora

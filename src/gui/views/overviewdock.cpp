@@ -1,0 +1,454 @@
+#include "views/overviewdock.h"
+
+#include "app/filechooser.h"
+#include "app/qtstrings.h"
+#include "common/prompter.h"
+#include "search/concordance.h"
+#include "settings/settings.h"
+#include "text/pelmoradoc.h"
+#include "views/overviewcharts.h"
+
+#include <QApplication>
+#include <QChartView>
+#include <QClipboard>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QItemSelectionModel>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QShortcut>
+#include <QSplitter>
+#include <QTableView>
+#include <QThread>
+#include <QVBoxLayout>
+
+#include <algorithm>
+#include <filesystem>
+#include <set>
+
+namespace pelmora::gui {
+
+namespace {
+
+// Texts go to the window in batches: at least this often, or after so many files.
+constexpr qint64 kBatchMs = 150;
+constexpr std::size_t kTextsPerBatch = 100;
+// The charts are drawn again at most this often while the files are read, and once at the end.
+constexpr qint64 kChartMs = 600;
+
+QPushButton* button(const QString& text, const char* name, QWidget* parent)
+{
+    auto* made = new QPushButton(text, parent);
+    made->setObjectName(name);
+    made->setAutoDefault(false);
+    return made;
+}
+
+// The files named once each, in the order given (also "./a.xml" beside "a.xml").
+std::vector<std::string> withoutRepeats(const std::vector<std::string>& files)
+{
+    std::set<std::string> seen;
+    std::vector<std::string> kept;
+    for (const std::string& file : files)
+        if (seen.insert(std::filesystem::path(file).lexically_normal().string()).second)
+            kept.push_back(file);
+    return kept;
+}
+
+bool writeText(const QString& path, const QString& text)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
+        return false;
+    const QByteArray bytes = text.toUtf8();
+    return file.write(bytes) == bytes.size() && file.flush();
+}
+
+OverviewText textOf(const CorpusFileSummary& summary, const TextTally* openTally)
+{
+    return {summary.file,   summary.id,
+            summary.type,   summary.speakers,
+            openTally ? *openTally : tallyOfSummary(summary),
+            summary.modified, openTally != nullptr};
+}
+
+}  // namespace
+
+OverviewDock::OverviewDock(Settings& settings, FileChooser& files, const CPelmoraDoc& doc, Prompter& prompter,
+                           QWidget* parent)
+    : QDockWidget(QStringLiteral("Korpuse ülevaade"), parent), m_settings(settings), m_files(files), m_doc(doc),
+      m_prompter(prompter)
+{
+    setObjectName("overviewDock");
+    auto* pane = new QWidget(this);
+    auto* layout = new QVBoxLayout(pane);
+    layout->setContentsMargins(6, 4, 6, 6);
+    layout->addWidget(makeFilesRow(pane));
+    layout->addWidget(makeActionsRow(pane));
+
+    m_proxy.setSourceModel(&m_model);
+    m_proxy.setSortRole(OverviewModel::SortRole);
+    m_proxy.setDynamicSortFilter(true);
+    m_table = new QTableView(pane);
+    m_table->setObjectName("overviewTable");
+    m_table->setModel(&m_proxy);
+    m_table->setSortingEnabled(true);
+    m_table->sortByColumn(-1, Qt::AscendingOrder);  // the order of the files until a column is chosen
+    m_table->setSelectionBehavior(QAbstractItemView::SelectRows);
+    m_table->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    m_table->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_table->setWordWrap(false);
+    m_table->setAlternatingRowColors(true);
+    m_table->verticalHeader()->hide();
+    m_table->verticalHeader()->setDefaultSectionSize(m_table->fontMetrics().height() + 8);
+    const int widths[OverviewModel::ColumnCount] = {130, 65, 55, 75, 60, 82, 88, 85, 120};
+    QHeaderView* header = m_table->horizontalHeader();
+    header->setMinimumSectionSize(50);
+    header->setHighlightSections(false);
+    for (int column = 0; column < OverviewModel::ColumnCount; ++column)
+        m_table->setColumnWidth(column, widths[column]);
+    m_table->setItemDelegateForColumn(OverviewModel::Share, new ShareBarDelegate(m_table));
+
+    m_charts = new OverviewCharts(pane);
+    m_charts->setMinimumWidth(300);  // the three tabs' titles and a readable chart
+    auto* split = new QSplitter(Qt::Horizontal, pane);
+    split->setObjectName("overviewSplitter");
+    split->setChildrenCollapsible(false);
+    split->addWidget(m_table);
+    split->addWidget(m_charts);
+    split->setStretchFactor(0, 5);
+    split->setStretchFactor(1, 2);
+    layout->addWidget(split, 1);
+    setWidget(pane);
+
+    connect(m_table, &QTableView::activated, this, [this](const QModelIndex& proxyIndex) {
+        const QModelIndex source = m_proxy.mapToSource(proxyIndex);
+        if (source.isValid() && !m_model.isTotalsRow(source.row()))
+            Q_EMIT textActivated(toQt(m_model.texts()[static_cast<std::size_t>(source.row())].file));
+    });
+    connect(m_charts, &OverviewCharts::textChosen, this, &OverviewDock::textActivated);
+    auto* again = new QShortcut(QKeySequence(Qt::Key_F5), this, nullptr, nullptr, Qt::WidgetWithChildrenShortcut);
+    connect(again, &QShortcut::activated, this, &OverviewDock::refresh);
+    showFiles();
+    showStatus();
+}
+
+QWidget* OverviewDock::makeFilesRow(QWidget* pane)
+{
+    auto* row = new QWidget(pane);
+    auto* layout = new QHBoxLayout(row);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(new QLabel(QStringLiteral("Failid:"), row));
+    m_fileField = new QLineEdit(row);
+    m_fileField->setObjectName("filesField");
+    m_fileField->setReadOnly(true);
+    m_fileField->setFocusPolicy(Qt::ClickFocus);
+    layout->addWidget(m_fileField, 1);
+    QPushButton* folder = button(QStringLiteral("Vali kaust ..."), "chooseFolderButton", row);
+    QPushButton* files = button(QStringLiteral("Vali failid ..."), "chooseFilesButton", row);
+    QPushButton* textFolder = button(QStringLiteral("Praeguse teksti kaust"), "textFolderButton", row);
+    for (QPushButton* made : {folder, files, textFolder})
+        layout->addWidget(made);
+    connect(folder, &QPushButton::clicked, this, &OverviewDock::chooseFolder);
+    connect(files, &QPushButton::clicked, this, &OverviewDock::chooseFiles);
+    connect(textFolder, &QPushButton::clicked, this, [this] {
+        m_settings.overviewFolder.clear();
+        showFiles();
+        refresh();
+    });
+    return row;
+}
+
+QWidget* OverviewDock::makeActionsRow(QWidget* pane)
+{
+    auto* row = new QWidget(pane);
+    auto* layout = new QHBoxLayout(row);
+    layout->setContentsMargins(0, 0, 0, 0);
+    QPushButton* again = button(QStringLiteral("Loe uuesti"), "readAgainButton", row);
+    again->setToolTip(QStringLiteral("Loe uuesti failid, mis on pärast viimast lugemist muutunud (F5)"));
+    layout->addWidget(again);
+    m_progress = new QProgressBar(row);
+    m_progress->setObjectName("progressBar");
+    m_progress->setMaximumWidth(200);
+    m_progress->setFormat(QStringLiteral("%v / %m faili"));
+    m_progress->hide();
+    layout->addWidget(m_progress);
+    m_cancel = button(QStringLiteral("Katkesta"), "cancelButton", row);
+    m_cancel->hide();
+    layout->addWidget(m_cancel);
+    m_status = new QLabel(row);
+    m_status->setObjectName("statusLabel");
+    layout->addWidget(m_status, 1);
+    QPushButton* copyTable = button(QStringLiteral("Kopeeri ta&bel"), "copyTableButton", row);
+    QPushButton* saveTable = button(QStringLiteral("Salvesta tabel ..."), "saveTableButton", row);
+    QPushButton* copyChart = button(QStringLiteral("Kopeeri joonis"), "copyChartButton", row);
+    QPushButton* saveChart = button(QStringLiteral("Salvesta joonis ..."), "saveChartButton", row);
+    for (QPushButton* made : {copyTable, saveTable, copyChart, saveChart})
+        layout->addWidget(made);
+    connect(again, &QPushButton::clicked, this, &OverviewDock::refresh);
+    connect(m_cancel, &QPushButton::clicked, this, &OverviewDock::cancel);
+    connect(copyTable, &QPushButton::clicked, this, &OverviewDock::copyTable);
+    connect(saveTable, &QPushButton::clicked, this, &OverviewDock::saveTable);
+    connect(copyChart, &QPushButton::clicked, this, &OverviewDock::copyChart);
+    connect(saveChart, &QPushButton::clicked, this, &OverviewDock::saveChart);
+    return row;
+}
+
+OverviewDock::~OverviewDock()
+{
+    stopWorker();
+}
+
+void OverviewDock::setOpenTextPath(const QString& path)
+{
+    m_openTextPath = path;
+    showFiles();
+}
+
+void OverviewDock::refresh()
+{
+    stopWorker();
+    m_model.clear();
+    m_skipped.clear();
+    m_cancelled = false;
+    const std::vector<std::string> files =
+        withoutRepeats(expandCorpusPaths(concordanceFiles(m_settings.overviewFolder, toStd(m_openTextPath))));
+    m_fileCount = files.size();
+    // The open text counts as it stands in the window, its unsaved changes too.
+    std::string openFile;
+    TextTally openTally;
+    if (m_doc.hasText() && !m_openTextPath.isEmpty()) {
+        const QFileInfo open(m_openTextPath);
+        const auto found = std::find_if(files.begin(), files.end(),
+                                        [&open](const std::string& file) { return QFileInfo(toQt(file)) == open; });
+        if (found != files.end()) {
+            openFile = *found;
+            openTally = tallyText(m_doc.body());
+        }
+    }
+    m_progress->setRange(0, std::max<int>(1, static_cast<int>(files.size())));
+    m_progress->setValue(0);
+    m_progress->setVisible(!files.empty());
+    m_cancel->setVisible(!files.empty());
+    m_charts->showTexts({}, {});
+    m_sinceDrawn.start();
+    if (files.empty()) {
+        showStatus();
+        return;
+    }
+
+    const int run = ++m_run;
+    m_stop = std::make_shared<std::atomic<bool>>(false);
+    m_thread = QThread::create([this, run, files, openFile, openTally, cache = m_cache, stop = m_stop] {
+        std::vector<OverviewText> texts;
+        std::vector<CorpusSkippedFile> skipped;
+        QElapsedTimer sincePosted;
+        sincePosted.start();
+        const auto post = [&](std::size_t done, bool ended) {
+            QMetaObject::invokeMethod(
+                this,
+                [this, run, done, total = files.size(), ended, batch = std::move(texts), missed = std::move(skipped)]() mutable {
+                    receive(run, std::move(batch), std::move(missed), done, total, ended);
+                },
+                Qt::QueuedConnection);
+            texts.clear();
+            skipped.clear();
+            sincePosted.restart();
+        };
+        std::size_t done = 0;
+        for (; done < files.size() && !stop->load(); ++done) {
+            const bool isOpen = files[done] == openFile;
+            // The open text's counts come from the window; the file gives its metadata.
+            const CorpusRead read = cache->read({files[done]}, !isOpen);
+            for (const auto& summary : read.files) {
+                if (summary->read)
+                    texts.push_back(textOf(*summary, isOpen ? &openTally : nullptr));
+                else
+                    skipped.push_back(summary->skipped);
+            }
+            if (sincePosted.elapsed() >= kBatchMs || texts.size() >= kTextsPerBatch)
+                post(done + 1, false);
+        }
+        post(done, true);
+    });
+    m_thread->start();
+    showStatus();
+}
+
+void OverviewDock::receive(int run, std::vector<OverviewText> texts, std::vector<CorpusSkippedFile> skipped,
+                           std::size_t done, std::size_t total, bool ended)
+{
+    if (run != m_run)
+        return;  // a reading that was cancelled or replaced
+    m_model.append(std::move(texts));
+    m_skipped.insert(m_skipped.end(), skipped.begin(), skipped.end());
+    m_progress->setRange(0, std::max<int>(1, static_cast<int>(total)));
+    m_progress->setValue(static_cast<int>(done));
+    if (ended) {
+        m_thread->wait();
+        delete m_thread;
+        m_thread = nullptr;
+        m_progress->hide();
+        m_cancel->hide();
+    }
+    if (ended || m_sinceDrawn.elapsed() >= kChartMs) {
+        m_charts->showTexts(m_model.texts(), m_model.totals());
+        m_sinceDrawn.restart();
+    }
+    showStatus();
+    if (ended)
+        Q_EMIT finished();
+}
+
+void OverviewDock::cancel()
+{
+    if (!m_thread)
+        return;
+    stopWorker();
+    m_cancelled = true;
+    m_progress->hide();
+    m_cancel->hide();
+    m_charts->showTexts(m_model.texts(), m_model.totals());
+    showStatus();
+    Q_EMIT finished();
+}
+
+void OverviewDock::stopWorker()
+{
+    if (!m_thread)
+        return;
+    m_stop->store(true);
+    m_thread->wait();
+    delete m_thread;
+    m_thread = nullptr;
+    ++m_run;  // what the stopped reading still posted is dropped
+}
+
+void OverviewDock::chooseFolder()
+{
+    FileRequest request;
+    request.mode = FileRequest::Mode::Folder;
+    request.title = QStringLiteral("Vali kaust");
+    request.start = m_openTextPath.isEmpty() ? QString() : QFileInfo(m_openTextPath).absolutePath();
+    const QString folder = m_files.chooseOne(this, request);
+    if (folder.isEmpty())
+        return;
+    m_settings.overviewFolder = toStd(folder);
+    showFiles();
+    refresh();
+}
+
+void OverviewDock::chooseFiles()
+{
+    FileRequest request = FileRequest::xml(FileRequest::Mode::OpenMany, QStringLiteral("Vali failid"));
+    request.start = m_openTextPath.isEmpty() ? QString() : QFileInfo(m_openTextPath).absolutePath();
+    const QStringList chosen = m_files.choose(this, request);
+    if (chosen.isEmpty())
+        return;
+    std::vector<std::string> paths;
+    for (const QString& path : chosen)
+        paths.push_back(toStd(path));
+    m_settings.overviewFolder = concordanceFileSetting(paths);
+    showFiles();
+    refresh();
+}
+
+void OverviewDock::showFiles()
+{
+    const QString setting = toQt(m_settings.overviewFolder);
+    if (setting.isEmpty()) {
+        const QString folder = m_openTextPath.isEmpty() ? QString() : QFileInfo(m_openTextPath).absolutePath();
+        m_fileField->setText(folder.isEmpty() ? QStringLiteral("(avatud teksti kaust)")
+                                              : QDir::toNativeSeparators(folder) + QStringLiteral("  (avatud teksti kaust)"));
+    } else {
+        m_fileField->setText(QDir::toNativeSeparators(setting));
+    }
+    m_fileField->setCursorPosition(0);
+    m_fileField->setToolTip(m_fileField->text());
+}
+
+void OverviewDock::showStatus()
+{
+    const TextCounts& totals = m_model.totals().counts;
+    QString text = QStringLiteral("%1 teksti, märgendatud %2/%3 (%4)")
+                       .arg(m_model.texts().size())
+                       .arg(totals.annotated)
+                       .arg(totals.toAnnotate)
+                       .arg(shareText(totals));
+    if (m_cancelled)
+        text += QStringLiteral(" (katkestatud)");
+    QStringList messages;
+    for (const CorpusSkippedFile& file : m_skipped)
+        messages.push_back(toQt(file.message) + (file.reason.empty() ? QString() : " (" + toQt(file.reason) + ")"));
+    if (!m_skipped.empty())
+        text += QStringLiteral(", vahele jäetud %1 faili").arg(m_skipped.size());
+    if (!m_thread && m_fileCount == 0)
+        text = QStringLiteral("Faile pole: vali kaust või failid");
+    m_status->setText(text);
+    m_status->setToolTip(messages.join('\n'));
+}
+
+QString OverviewDock::tableTsv() const
+{
+    QModelIndexList selected = m_table->selectionModel()->selectedRows();
+    std::vector<int> rows;
+    if (selected.isEmpty()) {
+        for (int row = 0; row < m_proxy.rowCount(); ++row)
+            rows.push_back(m_proxy.mapToSource(m_proxy.index(row, 0)).row());
+    } else {
+        std::sort(selected.begin(), selected.end(),
+                  [](const QModelIndex& a, const QModelIndex& b) { return a.row() < b.row(); });
+        for (const QModelIndex& index : selected)
+            rows.push_back(m_proxy.mapToSource(index).row());
+    }
+    return m_model.tsv(rows);
+}
+
+void OverviewDock::copyTable()
+{
+    QApplication::clipboard()->setText(tableTsv());
+}
+
+void OverviewDock::saveTable()
+{
+    FileRequest request{FileRequest::Mode::Save, QStringLiteral("Salvesta tabel"),
+                        QStringLiteral("TSV-failid (*.tsv)"), QStringLiteral("tsv"),
+                        m_openTextPath.isEmpty() ? QString() : QFileInfo(m_openTextPath).absolutePath()};
+    const QString path = m_files.chooseOne(this, request);
+    if (!path.isEmpty() && !writeText(path, tableTsv()))
+        m_prompter.error(toStd(QStringLiteral("Faili %1 ei saanud kirjutada.").arg(QDir::toNativeSeparators(path))));
+}
+
+void OverviewDock::copyChart()
+{
+    QApplication::clipboard()->setImage(
+        m_charts->image(static_cast<OverviewCharts::Chart>(m_charts->currentIndex())));
+}
+
+void OverviewDock::saveChart()
+{
+    FileRequest request{FileRequest::Mode::Save, QStringLiteral("Salvesta joonis"),
+                        QStringLiteral("PNG-pildid (*.png);;SVG-joonised (*.svg);;Joonise arvud TSV-failina (*.tsv)"),
+                        QStringLiteral("png"),
+                        m_openTextPath.isEmpty() ? QString() : QFileInfo(m_openTextPath).absolutePath()};
+    const QString path = m_files.chooseOne(this, request);
+    if (!path.isEmpty() && !m_charts->save(static_cast<OverviewCharts::Chart>(m_charts->currentIndex()), path))
+        m_prompter.error(toStd(QStringLiteral("Faili %1 ei saanud kirjutada.").arg(QDir::toNativeSeparators(path))));
+}
+
+void OverviewDock::keyPressEvent(QKeyEvent* event)
+{
+    if (event->key() == Qt::Key_Escape && m_thread) {
+        cancel();
+        return;
+    }
+    QDockWidget::keyPressEvent(event);
+}
+
+}  // namespace pelmora::gui
