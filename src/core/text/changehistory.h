@@ -15,6 +15,7 @@
 #include <string>
 #include <unordered_map>
 #include <variant>
+#include <deque>
 #include <vector>
 
 namespace pelmora {
@@ -167,7 +168,7 @@ private:
     using Change = std::variant<AttributeChange, TextChange, InsertChange, RemoveChange, MoveChange, RenumberChange>;
 
     struct Step {
-        std::vector<Change> changes;
+        std::deque<Change> changes;
         NodePath currentBefore;
         NodePath currentAfter;
         bool hasCurrentBefore = false;
