@@ -136,11 +136,11 @@ void CMainFrame::connectEvidence()
     connect(m_files, &FileCommands::pathChanged, this, &CMainFrame::readEvidenceTexts);
     connect(m_files, &FileCommands::textSaved, this,
             [this](const QString& path) { m_analyserLoader->textSaved(toStd(path), m_doc.body()); });
+    // The new evidence ranks from the next token on: the shown one is not filled again, so that
+    // nothing in the form changes under the user's hands.
     connect(m_analyserLoader, &AnalyserLoader::confirmedTextsRead, this, [this] {
-        if (!m_formView)
-            return;
-        m_formView->setConfirmedTexts(m_analyserLoader->confirmedTexts(), toStd(m_files->path()));
-        m_formView->localAnalyserLoaded();
+        if (m_formView)
+            m_formView->setConfirmedTexts(m_analyserLoader->confirmedTexts(), toStd(m_files->path()));
     });
     readEvidenceTexts();
 }
