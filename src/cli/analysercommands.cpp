@@ -121,6 +121,8 @@ int runPreannotate(const AnalyserOptions& o)
         AnalyserTools tools;
         if (!tools.load(o, prompter))
             return kExitFailed;
+        // The batch tool offers no undo, so the run keeps no history of its changes.
+        const CPelmoraDoc::UnrecordedChanges unrecorded(doc);
         const PreannotationResult result = preannotateText(doc, *tools.analyser, tools.dictionary.get(), o.factor);
         if (!doc.saveDocument(o.inPlace ? o.text : o.output))
             return kExitFailed;

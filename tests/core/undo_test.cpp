@@ -76,6 +76,13 @@ INSTANTIATE_TEST_SUITE_P(Cases, GenericChange, ::testing::Values(
         d.setMeaning(first, "m"); d.setComment(first, "k"); d.setPartOfSpeech(first, "V"); d.setForm(first, "");
         d.setMeta(first, "muu"); d.setLatvian(first, "l"); d.setEnglish(first, "e"); d.setStyle(first, "pealkiri");
     }},
+    GenericCase{"SameAttributeTwiceAndTokensInterleaved", [](CPelmoraDoc& d) {
+        CPelmoraDoc::ChangeGroup group(d);
+        const XmlNode first = token(d, 1, 1);
+        d.setLemma(first, ""); d.setLemma(first, "q"); d.setPartOfSpeech(first, "");
+        d.setMeaning(token(d, 1, 2), "m");
+        d.setMeaning(first, "n"); d.setLemma(first, "r");
+    }},
     GenericCase{"TextOfMixedContent", [](CPelmoraDoc& d) { d.setTokenText(token(d, 1, 2), "bb"); }},
     GenericCase{"TextIntoElementWithoutText", [](CPelmoraDoc& d) { d.setNodeText(firstChildElement(token(d, 1, 2), "x"), "new"); }},
     GenericCase{"TextBeforeAComment", [](CPelmoraDoc& d) { d.setNodeText(sentence(d, 1), "lead"); }},

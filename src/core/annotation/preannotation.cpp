@@ -126,6 +126,7 @@ PreannotationResult preannotateText(CPelmoraDoc& doc, const LocalAnalyser& analy
     const Evidence evidence{dictionary, nullptr, nullptr, {}};
     // Words repeat: each spelling is looked up and decided once.
     std::unordered_map<std::string, Decision> decisions;
+    decisions.reserve(tokens.size() / 4);
     const std::size_t reportEvery = std::max<std::size_t>(256, tokens.size() / 200);
     CPelmoraDoc::ChangeGroup group(doc, step::kPreannotate);  // the whole run is one step to undo
     for (std::size_t i = 0; i < tokens.size(); ++i) {

@@ -6,7 +6,12 @@
 #include "text/metadata.h"
 #include "text/textformat.h"
 
+#include <algorithm>
+#include <atomic>
+#include <condition_variable>
+#include <mutex>
 #include <optional>
+#include <thread>
 #include <string_view>
 
 namespace pelmora {
@@ -203,32 +208,105 @@ bool isTokenToAnnotate(XmlNode token)
     return noReason(attributeValue(token, kMeta));
 }
 
+namespace {
+
+struct ParseJob {
+    std::size_t slot = 0;  // the file's place in the read
+    FileStamp stamp;
+};
+
+// Parses the files of the jobs on up to four threads (a folder of texts reads in about half the
+// time on two cores); this thread waits, tells `progress` as files finish (counting `done` files
+// already there) and stops the workers when it says stop. Returns false when cancelled; the
+// summaries of the files not read are then null.
+bool parseFiles(const std::vector<std::string>& files, const std::vector<ParseJob>& jobs, bool withAnalyses,
+                std::size_t done, const CorpusProgress& progress,
+                std::vector<std::shared_ptr<const CorpusFileSummary>>& summaries)
+{
+    if (jobs.size() <= 1) {
+        for (const ParseJob& job : jobs) {
+            summaries[job.slot] = readFile(files[job.slot], job.stamp, withAnalyses);
+            if (progress && !progress(++done, files.size()))
+                return false;
+        }
+        return true;
+    }
+    std::mutex mutex;
+    std::condition_variable finished;
+    std::size_t finishedCount = 0;
+    std::atomic<std::size_t> next{0};
+    std::atomic<bool> stop{false};
+    const auto work = [&] {
+        for (std::size_t j = next++; j < jobs.size() && !stop; j = next++) {
+            auto summary = readFile(files[jobs[j].slot], jobs[j].stamp, withAnalyses);
+            const std::lock_guard lock(mutex);
+            summaries[jobs[j].slot] = std::move(summary);
+            ++finishedCount;
+            finished.notify_one();
+        }
+    };
+    const unsigned cores = std::max(1u, std::thread::hardware_concurrency());
+    const std::size_t threadCount = std::min<std::size_t>({cores, 4, jobs.size()});
+    bool cancelled = false;
+    {
+        std::vector<std::jthread> workers;
+        for (std::size_t i = 0; i < threadCount; ++i)
+            workers.emplace_back(work);
+        std::size_t told = 0;
+        std::unique_lock lock(mutex);
+        while (told < jobs.size() && !cancelled) {
+            finished.wait(lock, [&] { return finishedCount > told; });
+            const std::size_t now = finishedCount;
+            lock.unlock();
+            for (; told < now && !cancelled; ++told)
+                cancelled = progress && !progress(done + told + 1, files.size());
+            lock.lock();
+        }
+        stop = cancelled;
+        lock.unlock();
+    }  // the workers are joined here
+    return !cancelled;
+}
+
+}  // namespace
+
 CorpusRead CorpusCache::read(const std::vector<std::string>& paths, bool withAnalyses, const CorpusProgress& progress)
 {
     CorpusRead result;
-    m_parsed = 0;
     const std::vector<std::string> files = withoutRepeatedFiles(expandCorpusPaths(paths));
-    for (std::size_t done = 0; done < files.size(); ++done) {
-        const std::string& file = files[done];
-        const FileStamp stamp = fileStamp(file);
-        const auto cached = stamp.known ? m_entries.find(file) : m_entries.end();
+    std::vector<std::shared_ptr<const CorpusFileSummary>> summaries(files.size());
+    std::vector<ParseJob> jobs;
+    for (std::size_t i = 0; i < files.size(); ++i) {
+        const FileStamp stamp = fileStamp(files[i]);
+        const auto cached = stamp.known ? m_entries.find(files[i]) : m_entries.end();
         if (cached != m_entries.end() && cached->second.stamp == stamp &&
-            (cached->second.summary->hasAnalyses || !withAnalyses)) {
-            result.files.push_back(cached->second.summary);
-        } else {
-            std::shared_ptr<const CorpusFileSummary> summary =
-                readFile(file, stamp, withAnalyses);
-            ++m_parsed;
-            if (stamp.known)
-                m_entries[file] = {stamp, summary};
-            else
-                m_entries.erase(file);
-            result.files.push_back(std::move(summary));
-        }
-        if (progress && !progress(done + 1, files.size())) {
-            result.cancelled = true;
+            (cached->second.summary->hasAnalyses || !withAnalyses))
+            summaries[i] = cached->second.summary;
+        else
+            jobs.push_back({i, stamp});
+    }
+    const std::size_t fromCache = files.size() - jobs.size();
+    if (progress && fromCache > 0 && !progress(fromCache, files.size())) {
+        result.cancelled = true;
+        return result;
+    }
+    result.cancelled = !parseFiles(files, jobs, withAnalyses, fromCache, progress, summaries);
+    m_parsed = 0;
+    for (const ParseJob& job : jobs) {
+        const std::shared_ptr<const CorpusFileSummary>& summary = summaries[job.slot];
+        if (!summary)
+            continue;
+        ++m_parsed;
+        if (job.stamp.known)
+            m_entries[files[job.slot]] = {job.stamp, summary};
+        else
+            m_entries.erase(files[job.slot]);
+    }
+    // A cancelled read gives the files before the first one not read, in order.
+    for (auto& summary : summaries) {
+        if (!summary)
             break;
-        }
+        result.files.push_back(std::move(summary));
     }
     return result;
 }

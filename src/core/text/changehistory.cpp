@@ -4,6 +4,7 @@
 #include "text/textformat.h"
 
 #include <algorithm>
+#include <cstring>
 
 namespace pelmora {
 
@@ -200,6 +201,57 @@ void undoRenumbering(XmlNode body, const RenumberRecord& record)
     }
 }
 
+// One attribute's change as packed into a run of an element's changes: the name and a NUL, then
+// the state before and the state after, each as presence, position, value length and value.
+void packState(std::string& out, const AttributeState& state)
+{
+    const std::uint32_t numbers[2] = {state.position, static_cast<std::uint32_t>(state.value.size())};
+    out.push_back(state.present ? '\1' : '\0');
+    out.append(reinterpret_cast<const char*>(numbers), sizeof numbers);
+    out.append(state.value);
+}
+
+void packAttributeEdit(std::string& out, const char* name, const AttributeState& before, const AttributeState& after)
+{
+    out.append(name);
+    out.push_back('\0');
+    packState(out, before);
+    packState(out, after);
+}
+
+struct UnpackedEdit {
+    const char* name = nullptr;  // NUL-terminated inside the packed string
+    AttributeState before;
+    AttributeState after;
+};
+
+AttributeState unpackState(const std::string& packed, std::size_t& at)
+{
+    AttributeState state;
+    std::uint32_t numbers[2] = {};
+    state.present = packed[at] != '\0';
+    std::memcpy(numbers, packed.data() + at + 1, sizeof numbers);
+    at += 1 + sizeof numbers;
+    state.position = numbers[0];
+    state.value.assign(packed, at, numbers[1]);
+    at += numbers[1];
+    return state;
+}
+
+std::vector<UnpackedEdit> unpackAttributeEdits(const std::string& packed)
+{
+    std::vector<UnpackedEdit> edits;
+    for (std::size_t at = 0; at < packed.size();) {
+        UnpackedEdit edit;
+        edit.name = packed.c_str() + at;
+        at += std::strlen(edit.name) + 1;
+        edit.before = unpackState(packed, at);
+        edit.after = unpackState(packed, at);
+        edits.push_back(std::move(edit));
+    }
+    return edits;
+}
+
 // Heap bytes beyond the objects themselves (short strings live inside them).
 std::size_t heapBytes(const std::string& text)
 {
@@ -274,6 +326,7 @@ NodePath parentPath(const NodePath& path)
 
 namespace {
 constexpr std::size_t kIndexCacheLimit = 1u << 16;
+constexpr std::uint32_t kNearLast = 8;
 }  // namespace
 
 ChangeHistory::ChangeHistory(std::function<void(XmlNode)> aboutToRemove)
@@ -288,6 +341,7 @@ void ChangeHistory::open(XmlNode current)
     if (m_depth++ > 0)
         return;
     m_open = Step();
+    m_lastAttributeElement = XmlNode();
     m_openCurrent = current;
     m_openCurrentTaken = false;
 }
@@ -309,6 +363,7 @@ bool ChangeHistory::close(XmlNode current)
     if (m_depth == 0 || --m_depth > 0)
         return false;
     m_openCurrent = XmlNode();
+    m_lastAttributeElement = XmlNode();
     if (m_open.changes.empty())
         return false;
     if (current) {
@@ -330,15 +385,16 @@ XmlNode ChangeHistory::cancelOpenStep(XmlNode documentNode)
     if (m_depth == 0)
         return {};
     for (auto change = m_open.changes.rbegin(); change != m_open.changes.rend(); ++change) {
-        m_indexCache.clear();
+        forgetPositions();
         revert(documentNode, *change);
     }
-    m_indexCache.clear();
+    forgetPositions();
     const XmlNode current = m_open.hasCurrentBefore ? resolve(documentNode, m_open.currentBefore) : m_openCurrent;
     discard(m_open);
     std::string name = std::move(m_open.name);
     m_open = Step();
     m_open.name = std::move(name);  // the command goes on under its name
+    m_lastAttributeElement = XmlNode();
     m_openCurrentTaken = false;
     m_openCurrent = current;
     return current;
@@ -362,6 +418,7 @@ void ChangeHistory::add(Change change)
     if (m_depth == 0)
         return;
     takeCurrent();
+    m_lastAttributeElement = XmlNode();
     m_open.changes.push_back(std::move(change));
 }
 
@@ -373,9 +430,18 @@ void ChangeHistory::aboutToInsert()
 void ChangeHistory::attributeChanged(XmlNode element, const char* name, AttributeState before)
 {
     AttributeState after = attributeState(element, name);
-    if (after == before)
+    if (after == before || m_depth == 0)
         return;
-    add(AttributeChange{pathOf(element), name, std::move(before), std::move(after)});
+    if (element == m_lastAttributeElement && !m_open.changes.empty()) {
+        if (auto* last = std::get_if<AttributeChange>(&m_open.changes.back())) {
+            packAttributeEdit(last->edits, name, before, after);
+            return;
+        }
+    }
+    AttributeChange change{pathOf(element), {}};
+    packAttributeEdit(change.edits, name, before, after);
+    add(std::move(change));
+    m_lastAttributeElement = element;
 }
 
 void ChangeHistory::textChanged(XmlNode element, bool hadTextNode, std::string before, std::string_view after)
@@ -385,7 +451,7 @@ void ChangeHistory::textChanged(XmlNode element, bool hadTextNode, std::string b
 
 void ChangeHistory::inserted(XmlNode node)
 {
-    m_indexCache.clear();
+    forgetPositions();
     add(InsertChange{pathOf(node), node.name()});
 }
 
@@ -396,7 +462,7 @@ void ChangeHistory::aboutToRemove(XmlNode node)
     takeCurrent();
     NodePath path = pathOf(node);
     const XmlNode copy = m_attic.append_copy(node);
-    m_indexCache.clear();
+    forgetPositions();
     add(RemoveChange{std::move(path), copy});
 }
 
@@ -409,7 +475,7 @@ void ChangeHistory::aboutToMove(XmlNode node)
 
 void ChangeHistory::moved(XmlNode node)
 {
-    m_indexCache.clear();
+    forgetPositions();
     add(MoveChange{std::move(m_moveFromParent), m_moveFromIndex, pathOf(node)});
 }
 
@@ -425,10 +491,19 @@ void ChangeHistory::renumbered(XmlNode body, RenumberRecord record)
 std::uint32_t ChangeHistory::indexOf(XmlNode node)
 {
     // Walk back to the nearest sibling whose index is known, so walks in text order stay cheap.
+    // The last node asked about is known without a lookup; a node reached in a few steps from it
+    // is not kept in the table (a long run of tokens would only fill it).
     std::uint32_t distance = 0;
     std::uint32_t index = 0;
     bool known = false;
+    bool nearLast = false;
     for (XmlNode walk = node; walk; walk = walk.previous_sibling(), ++distance) {
+        if (walk == m_lastIndexed) {
+            index = m_lastIndex + distance;
+            known = true;
+            nearLast = distance <= kNearLast;
+            break;
+        }
         const auto found = m_indexCache.find(walk.internal_object());
         if (found != m_indexCache.end()) {
             index = found->second + distance;
@@ -438,6 +513,10 @@ std::uint32_t ChangeHistory::indexOf(XmlNode node)
     }
     if (!known)
         index = distance - 1;
+    m_lastIndexed = node;
+    m_lastIndex = index;
+    if (nearLast)
+        return index;
     // Long annotation sessions without structural edits would otherwise grow the cache without end.
     if (m_indexCache.size() >= kIndexCacheLimit)
         m_indexCache.clear();
@@ -445,12 +524,29 @@ std::uint32_t ChangeHistory::indexOf(XmlNode node)
     return index;
 }
 
+void ChangeHistory::forgetPositions()
+{
+    m_indexCache.clear();
+    m_lastIndexed = XmlNode();
+    m_pathParent = XmlNode();
+}
+
 NodePath ChangeHistory::pathOf(XmlNode node)
 {
+    // Changes come in runs of siblings (the tokens of a sentence): their parent's path is kept.
+    if (node && node.parent() && node.parent() == m_pathParent) {
+        NodePath path = m_pathParentPath;
+        path.push_back(indexOf(node));
+        return path;
+    }
     NodePath path;
     for (XmlNode walk = node; walk && walk.parent(); walk = walk.parent())
         path.push_back(indexOf(walk));
     std::reverse(path.begin(), path.end());
+    if (!path.empty()) {
+        m_pathParent = node.parent();
+        m_pathParentPath.assign(path.begin(), path.end() - 1);
+    }
     return path;
 }
 
@@ -471,7 +567,10 @@ void ChangeHistory::revert(XmlNode documentNode, const Change& change)
 {
     std::visit(Overloaded{
         [&](const AttributeChange& c) {
-            applyAttributeState(resolve(documentNode, c.element), c.name.c_str(), c.before);
+            const XmlNode element = resolve(documentNode, c.element);
+            const std::vector<UnpackedEdit> edits = unpackAttributeEdits(c.edits);
+            for (auto edit = edits.rbegin(); edit != edits.rend(); ++edit)
+                applyAttributeState(element, edit->name, edit->before);
         },
         [&](const TextChange& c) {
             XmlNode element = resolve(documentNode, c.element);
@@ -499,7 +598,9 @@ void ChangeHistory::apply(XmlNode documentNode, const Change& change)
 {
     std::visit(Overloaded{
         [&](const AttributeChange& c) {
-            applyAttributeState(resolve(documentNode, c.element), c.name.c_str(), c.after);
+            const XmlNode element = resolve(documentNode, c.element);
+            for (const UnpackedEdit& edit : unpackAttributeEdits(c.edits))
+                applyAttributeState(element, edit.name, edit.after);
         },
         [&](const TextChange& c) { setElementText(resolve(documentNode, c.element), c.after); },
         [&](const InsertChange& c) {
@@ -526,10 +627,10 @@ bool ChangeHistory::undo(XmlNode documentNode, XmlNode& current)
     Step step = std::move(m_undo.back());
     m_undo.pop_back();
     for (auto change = step.changes.rbegin(); change != step.changes.rend(); ++change) {
-        m_indexCache.clear();
+        forgetPositions();
         revert(documentNode, *change);
     }
-    m_indexCache.clear();
+    forgetPositions();
     current = step.hasCurrentBefore ? resolve(documentNode, step.currentBefore) : XmlNode();
     m_redo.push_back(std::move(step));
     return true;
@@ -542,10 +643,10 @@ bool ChangeHistory::redo(XmlNode documentNode, XmlNode& current)
     Step step = std::move(m_redo.back());
     m_redo.pop_back();
     for (const Change& change : step.changes) {
-        m_indexCache.clear();
+        forgetPositions();
         apply(documentNode, change);
     }
-    m_indexCache.clear();
+    forgetPositions();
     current = step.hasCurrentAfter ? resolve(documentNode, step.currentAfter) : XmlNode();
     m_undo.push_back(std::move(step));
     return true;
@@ -583,8 +684,9 @@ void ChangeHistory::clear()
     m_undo.clear();
     m_redo.clear();
     m_open = Step();
+    m_lastAttributeElement = XmlNode();
     m_attic.reset();
-    m_indexCache.clear();
+    forgetPositions();
     m_baseSerial = m_nextSerial++;
 }
 
@@ -599,7 +701,7 @@ std::size_t ChangeHistory::memoryUse() const
     std::size_t bytes = 0;
     const auto changeBytes = Overloaded{
         [](const AttributeChange& c) {
-            return pathBytes(c.element) + heapBytes(c.name) + stateBytes(c.before) + stateBytes(c.after);
+            return pathBytes(c.element) + heapBytes(c.edits);
         },
         [](const TextChange& c) { return pathBytes(c.element) + heapBytes(c.before) + heapBytes(c.after); },
         [](const InsertChange& c) { return pathBytes(c.node) + heapBytes(c.name); },

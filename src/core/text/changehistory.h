@@ -15,7 +15,6 @@
 #include <string>
 #include <unordered_map>
 #include <variant>
-#include <deque>
 #include <vector>
 
 namespace pelmora {
@@ -133,14 +132,16 @@ public:
     std::size_t memoryUse() const;
 
     // Handles into the tree became unreliable for position lookups (a structural change).
-    void invalidatePositions() { m_indexCache.clear(); }
+    void invalidatePositions() { forgetPositions(); }
 
 private:
+    // The changes of one element's attributes that followed one another (a token filled with
+    // lemma, form tag, part of speech, ... at once keeps one path for all of them), packed into
+    // one string (name, state before, state after, per change) so a million of them stay small;
+    // replayed in order, reverted in reverse order.
     struct AttributeChange {
         NodePath element;
-        std::string name;
-        AttributeState before;
-        AttributeState after;
+        std::string edits;
     };
     struct TextChange {
         NodePath element;
@@ -179,6 +180,7 @@ private:
 
     NodePath pathOf(XmlNode node);
     std::uint32_t indexOf(XmlNode node);
+    void forgetPositions();
     XmlNode resolve(XmlNode documentNode, const NodePath& path) const;
     void add(Change change);
     void takeCurrent();
@@ -199,7 +201,12 @@ private:
     std::uint64_t m_nextSerial = 1;
     std::uint64_t m_baseSerial = 0;  // the state when the undo stack is empty
     std::unordered_map<const void*, std::uint32_t> m_indexCache;
+    XmlNode m_lastIndexed;  // the node indexOf() last answered for, and its index
+    std::uint32_t m_lastIndex = 0;
+    XmlNode m_pathParent;  // the parent of the node pathOf() last answered for, and its path
+    NodePath m_pathParentPath;
     NodePath m_moveFromParent;  // between aboutToMove and moved
+    XmlNode m_lastAttributeElement;  // the element of the open step's last change, when it is an AttributeChange
     std::uint32_t m_moveFromIndex = 0;
 };
 
