@@ -2,6 +2,9 @@
 #include "xml/xmldocument.h"
 
 #include <gtest/gtest.h>
+#include <nlohmann/json.hpp>
+
+#include <filesystem>
 
 namespace pelmora {
 namespace {
@@ -95,6 +98,36 @@ INSTANTIATE_TEST_SUITE_P(
         std::erase(name, '-');
         return name;
     });
+
+// The session `make run` opens: the text and its dictionary are sound, about half of the text is
+// annotated, the recording it names lies beside it, and the dictionary proposes an analysis for the
+// token the no-display run shows.
+TEST(CliSampleSession, OpensHalfAnnotatedWithItsRecordingAndTheDictionaryProposes)
+{
+    const std::string text = test::samplesFolder() + "/kalamiez/kalamiez.xml";
+    const std::string dictionary = test::samplesFolder() + "/kalamiez_sonastik.xml";
+    for (const std::vector<std::string>& arguments :
+         {std::vector<std::string>{"check", text}, {"dict", "check", dictionary}, {"lint", text, dictionary}}) {
+        const test::ProcessResult result = runProcess(kCli, arguments);
+        EXPECT_EQ(result.exitCode, 0) << arguments[0] << ": " << result.out << result.err;
+    }
+
+    const nlohmann::json overview =
+        nlohmann::json::parse(runProcess(kCli, {"overview", "--format", "json", text}).out)["totals"];
+    EXPECT_GT(overview["annotated_share"].get<double>(), 0.4);
+    EXPECT_LT(overview["annotated_share"].get<double>(), 0.6);
+
+    const nlohmann::json info = nlohmann::json::parse(runProcess(kCli, {"info", text}).out);
+    const std::string recording = info["lindistus"]["fail"].get<std::string>();
+    EXPECT_TRUE(std::filesystem::is_regular_file(test::samplesFolder() + "/kalamiez/" + recording)) << recording;
+
+    const test::ProcessResult proposal = runProcess(
+        kCli, {"suggest", text, "--token", "l17_s2", "--source", "dictionary", "--dict", dictionary, "--only-if", "0"});
+    ASSERT_EQ(proposal.exitCode, 0) << proposal.err;
+    const nlohmann::json fields = nlohmann::json::parse(proposal.out)["fields"];
+    EXPECT_EQ(fields["lemma"], "izā");
+    EXPECT_EQ(fields["tahendus"], "isa");
+}
 
 TEST(CliKey, PrintsOneKeyPerWord)
 {
