@@ -33,15 +33,19 @@ struct Targets {
 Targets targetsOf(const std::vector<TokenPlace>& places, const QString& openPath, const OverviewDock& dock)
 {
     Targets targets;
+    std::vector<std::string> files;  // each once, in the order met
     std::set<std::string> seen;
-    for (const TokenPlace& place : places) {
-        if (!openPath.isEmpty() && QFileInfo(toQt(place.file)) == QFileInfo(openPath)) {
-            targets.openFile = place.file;
-        } else if (seen.insert(place.file).second) {
-            targets.files.push_back(place.file);
-            if (const std::optional<FileStamp> stamp = dock.stampWhenRead(place.file))
-                targets.expected[place.file] = *stamp;
+    for (const TokenPlace& place : places)
+        if (seen.insert(place.file).second)
+            files.push_back(place.file);
+    for (const std::string& file : files) {
+        if (!openPath.isEmpty() && QFileInfo(toQt(file)) == QFileInfo(openPath)) {
+            targets.openFile = file;
+            continue;
         }
+        targets.files.push_back(file);
+        if (const std::optional<FileStamp> stamp = dock.stampWhenRead(file))
+            targets.expected[file] = *stamp;
     }
     return targets;
 }
