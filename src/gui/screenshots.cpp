@@ -16,6 +16,7 @@
 #include "search/tokenwalk.h"
 #include "text/combinationediting.h"
 #include "text/pelmoradoc.h"
+#include "views/inconsistencyview.h"
 #include "views/overviewdock.h"
 #include "views/textview.h"
 
@@ -28,6 +29,7 @@
 #include <QKeyEvent>
 #include <QMenu>
 #include <QMenuBar>
+#include <QTabWidget>
 #include <QTimer>
 
 #include <cstdio>
@@ -231,6 +233,14 @@ int main(int argc, char** argv)
             while (overview.isRunning() && waited.elapsed() < 20000)
                 QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
             grabWindow("corpus-overview");
+            // Its page "Ebakõlad", with the first group's occurrences read.
+            overview.pages()->setCurrentWidget(&overview.inconsistencies());
+            waited.restart();
+            while ((overview.isRunning() || overview.inconsistencies().isReadingOccurrences()) &&
+                   waited.elapsed() < 20000)
+                QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
+            grabWindow("corpus-inconsistencies");
+            overview.pages()->setCurrentIndex(0);
             overview.hide();
         }
         app.doc().setModifiedFlag(false);

@@ -199,7 +199,8 @@ void OverviewTest::savingReadsTheShownOverviewAgain()
     Workbench bench;
     bench.pressCtrlShiftO();
     bench.doc().setLemma(findTokenById(bench.doc(), "l1_s2"), "ujuma");
-    QCOMPARE(bench.column(OverviewModel::Annotated)[2], QString("1"));  // as it was read
+    // The open text's row and the totals follow the window at once.
+    QCOMPARE(bench.column(OverviewModel::Annotated), (QStringList{"1", "5", "2", "8"}));
     QVERIFY(bench.frame().saveText());
     QVERIFY(QTest::qWaitFor([&] { return !bench.dock().isRunning(); }, 10000));
     QCOMPARE(bench.column(OverviewModel::Annotated), (QStringList{"1", "5", "2", "8"}));

@@ -4,6 +4,7 @@
 #include "common/strings.h"
 #include "io/simpledictionary.h"
 #include "text/pelmoradoc.h"
+#include "text/stepnames.h"
 #include "text/textformat.h"
 
 #include <filesystem>
@@ -57,6 +58,19 @@ public:
     // Changes the matching tokens of the open text; `ids`, when given, names the tokens allowed.
     std::size_t apply(CPelmoraDoc& doc, const std::set<std::string, std::less<>>* ids) const
     {
+        return walk(doc, ids, [&](XmlNode token) { return change(doc, token); });
+    }
+
+    // The tokens apply() would change, changing nothing.
+    std::size_t count(const CPelmoraDoc& doc, const std::set<std::string, std::less<>>* ids) const
+    {
+        return walk(doc, ids, [&](XmlNode token) { return wouldChange(token); });
+    }
+
+private:
+    template <typename Visit>
+    std::size_t walk(const CPelmoraDoc& doc, const std::set<std::string, std::less<>>* ids, const Visit& visit) const
+    {
         std::size_t changed = 0;
         for (XmlNode sentence = firstChildElement(doc.body(), text::kSentence); sentence;
              sentence = nextSiblingElement(sentence, text::kSentence)) {
@@ -64,14 +78,21 @@ public:
                  token = nextSiblingElement(token, text::kToken)) {
                 if (ids && !ids->contains(attributeValue(token, text::kId)))
                     continue;
-                if (matches(token) && change(doc, token))
+                if (matches(token) && visit(token))
                     ++changed;
             }
         }
         return changed;
     }
 
-private:
+    bool wouldChange(XmlNode token) const
+    {
+        return attributeValue(token, text::kLemma) != m_values.lemma ||
+               (m_values.form && attributeValue(token, text::kForm) != *m_values.form) ||
+               (m_values.partOfSpeech && attributeValue(token, text::kPartOfSpeech) != *m_values.partOfSpeech) ||
+               attributeValue(token, text::kAuto) == "+";
+    }
+
     bool matches(XmlNode token) const
     {
         if (isPunctuationOrNumberToken(token) || !isTokenToAnnotate(token))
@@ -148,6 +169,32 @@ std::size_t applyToFile(const std::string& file, const FileApplier& applier,
 }
 
 }  // namespace
+
+std::size_t applyAnalysisToText(CPelmoraDoc& doc, const std::string& file, const AnalysisToApply& analysis)
+{
+    const PreparedAnalysis values = prepare(analysis);
+    if (!doc.hasText() || values.lemma.empty() || values.key.empty())
+        return 0;
+    std::set<std::string, std::less<>> ids;
+    const std::string normal = normalFile(file);
+    for (const TokenPlace& place : analysis.tokens)
+        if (normalFile(place.file) == normal)
+            ids.insert(place.id);
+    if (!analysis.tokens.empty() && ids.empty())
+        return 0;
+    const FileApplier applier(analysis, values);
+    const std::set<std::string, std::less<>>* named = analysis.tokens.empty() ? nullptr : &ids;
+    if (analysis.dryRun)
+        return applier.count(doc, named);
+    std::size_t changed = 0;
+    {
+        CPelmoraDoc::ChangeGroup group(doc, step::kApplyAnalysis);
+        changed = applier.apply(doc, named);
+    }
+    if (changed > 0)
+        doc.updateAllViews();
+    return changed;
+}
 
 ApplyAnalysisResult applyAnalysis(const std::vector<std::string>& paths, const AnalysisToApply& analysis,
                                   const std::map<std::string, FileStamp>& expected, const CorpusProgress& progress)

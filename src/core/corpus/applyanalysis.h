@@ -65,4 +65,12 @@ ApplyAnalysisResult applyAnalysis(const std::vector<std::string>& paths, const A
                                   const std::map<std::string, FileStamp>& expected = {},
                                   const CorpusProgress& progress = {});
 
+class CPelmoraDoc;
+
+// Applies the analysis to the open text as applyAnalysis would to its file `file`: to the tokens
+// of `analysis.tokens` that name this file (compared as paths), or, without named tokens, to every
+// matching token. One undo step when anything changed; `dryRun` only counts. Returns the tokens
+// changed (would change); 0 for a refused request or no text.
+std::size_t applyAnalysisToText(CPelmoraDoc& doc, const std::string& file, const AnalysisToApply& analysis);
+
 }  // namespace pelmora

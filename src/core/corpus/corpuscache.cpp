@@ -3,6 +3,7 @@
 #include "common/normalisation.h"
 #include "common/strings.h"
 #include "io/simpledictionary.h"
+#include "text/combinations.h"
 #include "text/metadata.h"
 #include "text/textformat.h"
 
@@ -138,17 +139,44 @@ bool noReason(std::string_view meta)
     return reason.empty() || reason == "-";
 }
 
-void countTokens(const CorpusFileReader& reader, CorpusFileSummary& summary, bool withAnalyses)
+// The words of the sentence's combination that are to be annotated, with the combination's lemma.
+void addCombinationParts(XmlNode combination, CorpusFileSummary& summary)
+{
+    const std::string_view lemma = trimBlanks(attributeValue(combination, kCombinationLemma));
+    if (lemma.empty())
+        return;
+    const std::string combinationLemma = toNfc(lemma);
+    std::uint32_t position = 0;
+    for (const XmlNode word : combinationWords(combination)) {
+        const TokenAttributes attributes = tokenAttributes(word);
+        const std::string_view text = elementText(word);
+        const bool counted = !isPunctuationOrNumberMark(attributes.language) &&
+                             !isPunctuationOrNumberMark(attributes.meta) && noReason(attributes.meta) &&
+                             hasLetterOrDigit(text);
+        std::string key = counted ? MakeWordFormKey(text) : std::string();
+        if (!key.empty())
+            summary.combinationParts.push_back({combinationLemma, position, std::move(key),
+                                                std::string(attributes.lemma), std::string(attributes.form),
+                                                std::string(attributes.partOfSpeech), std::string(attributes.id)});
+        ++position;
+    }
+}
+
+void countTokens(XmlNode body, CorpusFileSummary& summary, bool withAnalyses)
 {
     TextCounts& counts = summary.counts;
-    for (XmlNode sentence = firstChildElement(reader.body(), kSentence); sentence;
+    for (XmlNode sentence = firstChildElement(body, kSentence); sentence;
          sentence = nextSiblingElement(sentence, kSentence)) {
         // One walk over the sentence's children finds its tokens and its combinations.
         for (XmlNode token = sentence.first_child(); token; token = token.next_sibling()) {
             if (token.type() != pugi::node_element)
                 continue;
             if (!sameName(token.name(), kToken)) {
-                counts.combinations += sameName(token.name(), kCombination) ? 1 : 0;
+                if (sameName(token.name(), kCombination)) {
+                    ++counts.combinations;
+                    if (withAnalyses)
+                        addCombinationParts(token, summary);
+                }
                 continue;
             }
             const TokenAttributes attributes = tokenAttributes(token);
@@ -188,11 +216,22 @@ std::shared_ptr<CorpusFileSummary> readFile(const std::string& path, const FileS
         return summary;
     summary->read = true;
     readMetadata(reader, *summary);
-    countTokens(reader, *summary, withAnalyses);
+    countTokens(reader.body(), *summary, withAnalyses);
     return summary;
 }
 
 }  // namespace
+
+std::shared_ptr<const CorpusFileSummary> summariseText(const std::string& file, XmlNode body)
+{
+    auto summary = std::make_shared<CorpusFileSummary>();
+    summary->file = file;
+    summary->hasAnalyses = true;
+    summary->read = true;
+    summary->id = attributeValue(body, kId);
+    countTokens(body, *summary, true);
+    return summary;
+}
 
 TextCounts& TextCounts::operator+=(const TextCounts& other)
 {

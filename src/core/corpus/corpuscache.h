@@ -51,6 +51,19 @@ struct TokenAnalysis {
     std::uint32_t idSize = 0;
 };
 
+// A word of a combination ("yhend") with a lemma, for the check of combinations whose words are
+// annotated differently: the combination's lemma, the word's place among its words, and the
+// word's key and analysis as the file writes them ("" where absent).
+struct CombinationPart {
+    std::string combination;  // "ylemma", blanks trimmed, NFC
+    std::uint32_t position = 0;
+    std::string key;
+    std::string lemma;
+    std::string form;
+    std::string partOfSpeech;
+    std::string id;
+};
+
 // What reading one file gave.
 struct CorpusFileSummary {
     std::string file;                   // the path as it was given or found in a folder
@@ -69,6 +82,9 @@ struct CorpusFileSummary {
     // Gathered with `analyses`: the tokens that are to be annotated and have no lemma, by word-form
     // key (the same tokens left out as there).
     std::map<std::string, long long> unannotatedForms;
+    // Gathered with `analyses`: the words of the combinations that have a lemma, each word that is
+    // to be annotated (punctuation and numbers left out) in the order of its combination.
+    std::vector<CombinationPart> combinationParts;
 
     // A token's key, and its values as the file writes them (not normalised).
     std::string_view key(const TokenAnalysis& t) const { return value(t.at, t.keySize); }
@@ -86,6 +102,11 @@ struct CorpusFileSummary {
 private:
     std::string_view value(std::size_t at, std::size_t size) const { return std::string_view(analysisText).substr(at, size); }
 };
+
+// The summary of a text's body (the "sisu" element) with its analyses, as reading `file` would give
+// it if the file held this tree (the open text as it stands in the window); no metadata but the
+// body's identifier, no modification time.
+std::shared_ptr<const CorpusFileSummary> summariseText(const std::string& file, XmlNode body);
 
 // Told after every file (files done, files in all); returning false cancels the reading.
 using CorpusProgress = std::function<bool(std::size_t done, std::size_t total)>;

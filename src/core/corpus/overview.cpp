@@ -57,38 +57,15 @@ private:
 // The group of one key from its tokens in file and text order.
 InconsistencyGroup makeGroup(const std::string& key, const ReadTokens& tokens, const std::vector<TokenRef>& refs)
 {
-    struct Item {
-        std::string lemma;
-        std::string form;
-        std::string partOfSpeech;
-        TokenRef ref;
-    };
-    std::vector<Item> items;
+    std::vector<PlacedAnalysis> items;
     items.reserve(refs.size());
     for (const TokenRef ref : refs) {
         const CorpusFileSummary& file = tokens.file(ref);
         const TokenAnalysis& token = tokens.token(ref);
-        items.push_back({toNfc(file.lemma(token)), toNfc(file.form(token)), toNfc(file.partOfSpeech(token)), ref});
+        items.push_back({toNfc(file.lemma(token)), toNfc(file.form(token)), toNfc(file.partOfSpeech(token)),
+                         {file.file, std::string(file.tokenId(token))}});
     }
-    // By lemma, form and part of speech, the tokens of each in file and text order.
-    std::stable_sort(items.begin(), items.end(), [](const Item& a, const Item& b) {
-        return std::tie(a.lemma, a.form, a.partOfSpeech) < std::tie(b.lemma, b.form, b.partOfSpeech);
-    });
-    InconsistencyGroup group;
-    group.key = key;
-    group.tokenCount = refs.size();
-    for (std::size_t at = 0; at < items.size(); ++at) {
-        const Item& item = items[at];
-        if (at == 0 || std::tie(item.lemma, item.form, item.partOfSpeech) !=
-                           std::tie(items[at - 1].lemma, items[at - 1].form, items[at - 1].partOfSpeech))
-            group.analyses.push_back({item.lemma, item.form, item.partOfSpeech, {}});
-        const CorpusFileSummary& file = tokens.file(item.ref);
-        group.analyses.back().tokens.push_back({file.file, std::string(file.tokenId(tokens.token(item.ref)))});
-    }
-    // The most tokens first; among equals the order above stays.
-    std::stable_sort(group.analyses.begin(), group.analyses.end(),
-                     [](const GroupAnalysis& a, const GroupAnalysis& b) { return a.tokens.size() > b.tokens.size(); });
-    return group;
+    return makeInconsistencyGroup(InconsistencyKind::Analyses, key, std::move(items));
 }
 
 // The groups of the tokens [begin, end) of one key hash, sorted by key: each key whose tokens
@@ -111,6 +88,35 @@ void addGroupsOfRun(const ReadTokens& tokens, const std::vector<std::pair<std::u
 }
 
 }  // namespace
+
+InconsistencyGroup makeInconsistencyGroup(InconsistencyKind kind, std::string key, std::vector<PlacedAnalysis> tokens)
+{
+    const auto values = [](const PlacedAnalysis& item) { return std::tie(item.lemma, item.form, item.partOfSpeech); };
+    // By lemma, form and part of speech, the tokens of each in the order given.
+    std::stable_sort(tokens.begin(), tokens.end(),
+                     [&values](const PlacedAnalysis& a, const PlacedAnalysis& b) { return values(a) < values(b); });
+    InconsistencyGroup group;
+    group.kind = kind;
+    group.key = std::move(key);
+    group.tokenCount = tokens.size();
+    for (std::size_t at = 0; at < tokens.size(); ++at) {
+        PlacedAnalysis& item = tokens[at];
+        if (at == 0 || values(item) != values(tokens[at - 1]))
+            group.analyses.push_back({item.lemma, item.form, item.partOfSpeech, {}});
+        group.analyses.back().tokens.push_back(std::move(item.place));
+    }
+    // The most tokens first; among equals the order above stays.
+    std::stable_sort(group.analyses.begin(), group.analyses.end(),
+                     [](const GroupAnalysis& a, const GroupAnalysis& b) { return a.tokens.size() > b.tokens.size(); });
+    return group;
+}
+
+void sortInconsistencyGroups(std::vector<InconsistencyGroup>& groups)
+{
+    std::stable_sort(groups.begin(), groups.end(), [](const auto& a, const auto& b) {
+        return a.tokenCount != b.tokenCount ? a.tokenCount > b.tokenCount : ordinalLess(a.key, b.key);
+    });
+}
 
 double annotatedShare(const TextCounts& counts)
 {
@@ -140,12 +146,18 @@ CorpusOverview readCorpusOverview(const std::vector<std::string>& paths, const C
 InconsistencyResult findInconsistencies(const std::vector<std::string>& paths, std::size_t minCount,
                                         const CorpusProgress& progress, CorpusCache* cache)
 {
-    InconsistencyResult result;
     const CorpusRead read = readWith(cache, paths, true, progress);
     if (read.cancelled) {
+        InconsistencyResult result;
         result.cancelled = true;
         return result;
     }
+    return findInconsistencies(read, minCount);
+}
+
+InconsistencyResult findInconsistencies(const CorpusRead& read, std::size_t minCount)
+{
+    InconsistencyResult result;
     for (const auto& file : read.files)
         if (!file->read)
             result.errors.push_back(file->skipped);
@@ -176,9 +188,7 @@ InconsistencyResult findInconsistencies(const std::vector<std::string>& paths, s
         }
         begin = end;
     }
-    std::stable_sort(result.groups.begin(), result.groups.end(), [](const auto& a, const auto& b) {
-        return a.tokenCount != b.tokenCount ? a.tokenCount > b.tokenCount : ordinalLess(a.key, b.key);
-    });
+    sortInconsistencyGroups(result.groups);
     return result;
 }
 

@@ -49,15 +49,37 @@ struct GroupAnalysis {
     std::string form;          // "vorm"
     std::string partOfSpeech;  // "liik"
     std::vector<TokenPlace> tokens;
+    bool fromDictionary = false;  // the dictionary's analysis of the form, offered to apply (may have no tokens)
 };
+
+// What a group of tokens shows: one word form with different analyses across the files, tokens
+// whose analysis the dictionary does not hold for their form, or the same word of combinations
+// with one lemma annotated differently.
+enum class InconsistencyKind { Analyses, Dictionary, Combination };
 
 // The tokens of one word-form key that carry more than one analysis. Analyses with the most
 // tokens come first, then by lemma, form and part of speech.
 struct InconsistencyGroup {
+    InconsistencyKind kind = InconsistencyKind::Analyses;
     std::string key;
+    std::string combination;  // for InconsistencyKind::Combination: the combination's lemma
     std::vector<GroupAnalysis> analyses;
     std::size_t tokenCount = 0;  // the tokens of every analysis
 };
+
+// One token with its analysis in NFC, blanks trimmed, for making a group.
+struct PlacedAnalysis {
+    std::string lemma;
+    std::string form;
+    std::string partOfSpeech;
+    TokenPlace place;
+};
+
+// The group of the tokens of one key: the equal analyses together, the tokens of each in the
+// order given; the analyses with the most tokens first, then by lemma, form and part of speech.
+InconsistencyGroup makeInconsistencyGroup(InconsistencyKind kind, std::string key, std::vector<PlacedAnalysis> tokens);
+// Sorts groups as findInconsistencies does: the most tokens first, then by key.
+void sortInconsistencyGroups(std::vector<InconsistencyGroup>& groups);
 
 struct InconsistencyResult {
     std::vector<InconsistencyGroup> groups;  // the most tokens first, then by key
@@ -71,5 +93,7 @@ struct InconsistencyResult {
 // `minCount` tokens are left out.
 InconsistencyResult findInconsistencies(const std::vector<std::string>& paths, std::size_t minCount = 1,
                                         const CorpusProgress& progress = {}, CorpusCache* cache = nullptr);
+// The same over files already read with analyses (a file that was not read is in `errors`).
+InconsistencyResult findInconsistencies(const CorpusRead& read, std::size_t minCount = 1);
 
 }  // namespace pelmora

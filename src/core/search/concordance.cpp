@@ -11,6 +11,7 @@
 #include <unicode/uchar.h>
 
 #include <algorithm>
+#include <set>
 #include <filesystem>
 #include <system_error>
 
@@ -324,6 +325,40 @@ ConcordanceResult runConcordance(const ConcordanceRequest& request, const Concor
             sink.progress(done + 1, total);
     }
     return result;
+}
+
+std::vector<ConcordanceLine> tokenLines(XmlNode body, const std::string& file, const std::vector<std::string>& ids,
+                                        int context)
+{
+    std::vector<ConcordanceLine> lines;
+    const std::set<std::string, std::less<>> wanted(ids.begin(), ids.end());
+    context = std::clamp(context, 0, kMaxConcordanceContext);
+    std::vector<XmlNode> sentence;
+    for (XmlNode s = firstChildElement(body, kSentence); s && lines.size() < wanted.size();
+         s = nextSiblingElement(s, kSentence)) {
+        sentence.clear();
+        for (XmlNode t = firstChildElement(s, kToken); t; t = nextSiblingElement(t, kToken))
+            sentence.push_back(t);
+        for (std::size_t i = 0; i < sentence.size(); ++i) {
+            if (!wanted.contains(attributeValue(sentence[i], kId)))
+                continue;
+            ConcordanceLine line = makeLine(sentence, i, s, context, file);
+            for (std::string* text : {&line.left, &line.token, &line.right, &line.lemma, &line.form})
+                normaliseInPlace(*text);
+            lines.push_back(std::move(line));
+        }
+    }
+    return lines;
+}
+
+bool tokenLinesOfFile(const std::string& file, const std::vector<std::string>& ids, std::vector<ConcordanceLine>& lines,
+                      ConcordanceSkippedFile& skipped, int context)
+{
+    CorpusFileReader reader;
+    if (!loadCorpusText(reader, file, skipped))
+        return false;
+    lines = tokenLines(reader.body(), file, ids, context);
+    return true;
 }
 
 }  // namespace pelmora

@@ -107,4 +107,12 @@ std::string joinTokens(const std::vector<std::string_view>& tokens);
 ConcordanceResult runConcordance(const ConcordanceRequest& request, const ConcordanceSink& sink,
                                  const std::atomic<bool>* cancel = nullptr);
 
+// The lines of the tokens of a text's body ("sisu") whose identifiers are named, in text order,
+// values in NFC; identifiers that name no token are left out.
+std::vector<ConcordanceLine> tokenLines(XmlNode body, const std::string& file, const std::vector<std::string>& ids,
+                                        int context = kDefaultConcordanceContext);
+// The same, read from the file. False, with `skipped` set, for a file the concordance would skip.
+bool tokenLinesOfFile(const std::string& file, const std::vector<std::string>& ids, std::vector<ConcordanceLine>& lines,
+                      ConcordanceSkippedFile& skipped, int context = kDefaultConcordanceContext);
+
 }  // namespace pelmora

@@ -24,5 +24,7 @@ inline constexpr const char* kCreateCombination = "loo ühend";
 inline constexpr const char* kCreateCombinationIntoDictionary = "loo ühend (sõnastik jääb)";
 inline constexpr const char* kRemoveCombination = "kustuta ühend";
 inline constexpr const char* kNormalise = "normaliseeri tähed";
+// One analysis given to chosen tokens of the corpus view "Ebakõlad".
+inline constexpr const char* kApplyAnalysis = "rakenda analüüs";
 
 }  // namespace pelmora::step

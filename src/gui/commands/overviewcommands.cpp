@@ -3,6 +3,7 @@
 #include "app/commandactions.h"
 #include "app/pelmoraapp.h"
 #include "commands/filecommands.h"
+#include "commands/inconsistencycommands.h"
 #include "commands/usagecommands.h"
 #include "views/overviewcharts.h"
 #include "views/overviewdock.h"
@@ -25,12 +26,13 @@ OverviewCommands::OverviewCommands(CPelmoraApp& app, FileCommands& files, UsageC
                                    QDockWidget& concordance, QMainWindow& window, QWidget& textView)
     : QObject(&window), m_app(app), m_files(files), m_window(window), m_textView(textView)
 {
-    m_dock = new OverviewDock(app.settings(), app.files(), app.doc(), app.prompter(), &window);
+    m_dock = new OverviewDock(app.settings(), app.files(), app.doc(), app.dictionary(), app.prompter(), &window);
     window.addDockWidget(Qt::BottomDockWidgetArea, m_dock);
     // The two share the bottom as tabs, each with the window's full width; a bar of the overview
     // brings the concordance to the front.
     window.tabifyDockWidget(&concordance, m_dock);
     m_dock->hide();
+    m_inconsistencies = new InconsistencyCommands(app, files, *m_dock, textView, &window);
     m_shownPath = files.path();
     m_dock->setOpenTextPath(m_shownPath);
 
@@ -98,6 +100,9 @@ void OverviewCommands::showProgress()
     m_progressLabel->setVisible(hasText);
     if (hasText)
         m_progressLabel->setText(progressText(m_progress->counts()));
+    // The overview's row of the open text follows it too (the charts wait for the next reading).
+    if (hasText && !m_dock->isRunning())
+        m_dock->showOpenTextCounts(m_progress->counts());
 }
 
 }  // namespace pelmora::gui

@@ -19,6 +19,7 @@ namespace pelmora::gui {
 class CPelmoraApp;
 class CommandActions;
 class FileCommands;
+class InconsistencyCommands;
 class OverviewDock;
 class UsageCommands;
 
@@ -36,6 +37,7 @@ public:
     void showOverview();
 
     OverviewDock& dock() { return *m_dock; }
+    InconsistencyCommands& inconsistencies() { return *m_inconsistencies; }
     // The status line's progress of the open text; hidden without a text.
     QLabel& progressLabel() { return *m_progressLabel; }
 
@@ -48,6 +50,7 @@ private:
     QMainWindow& m_window;
     QWidget& m_textView;
     OverviewDock* m_dock = nullptr;
+    InconsistencyCommands* m_inconsistencies = nullptr;
     QLabel* m_progressLabel = nullptr;
     QString m_shownPath;  // the open text's path the dock was last told
     std::unique_ptr<TextProgress> m_progress;

@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QKeyEvent>
 #include <QKeySequence>
+#include <QDockWidget>
 #include <QLabel>
 
 namespace pelmora::gui {
@@ -35,17 +36,17 @@ FormMnemonics::~FormMnemonics()
     qApp->removeEventFilter(this);
 }
 
-QWidget* FormMnemonics::target(int key) const
+QWidget* FormMnemonics::target(const QWidget* scope, int key)
 {
     QWidget* found = nullptr;
     int count = 0;
-    for (QLabel* label : m_form->findChildren<QLabel*>()) {
+    for (QLabel* label : scope->findChildren<QLabel*>()) {
         if (usable(label) && usable(label->buddy()) && mnemonicKey(label->text()) == key) {
             found = label->buddy();
             ++count;
         }
     }
-    for (QAbstractButton* button : m_form->findChildren<QAbstractButton*>()) {
+    for (QAbstractButton* button : scope->findChildren<QAbstractButton*>()) {
         if (usable(button) && mnemonicKey(button->text()) == key) {
             found = button;
             ++count;
@@ -65,7 +66,14 @@ bool FormMnemonics::eventFilter(QObject* watched, QEvent* event)
     if (key->modifiers() != Qt::AltModifier)
         return false;
     // Mnemonics compare upper-case letters; the key code of a letter is its upper case.
-    QWidget* to = target(QKeySequence(key->key())[0].toCombined() & ~Qt::KeyboardModifierMask);
+    const int pressed = QKeySequence(key->key())[0].toCombined() & ~Qt::KeyboardModifierMask;
+    // In a dock of the window (the overview, the concordance) the dock's own mnemonics come first.
+    QWidget* to = nullptr;
+    for (QWidget* scope = widget; scope && !to; scope = scope->parentWidget())
+        if (qobject_cast<QDockWidget*>(scope))
+            to = target(scope, pressed);
+    if (!to)
+        to = target(m_form, pressed);
     if (!to)
         return false;
     if (event->type() == QEvent::ShortcutOverride) {

@@ -1,6 +1,7 @@
 // Lets the annotation form's own Alt mnemonics win over the menu bar's while the form's window is
 // active: Alt+T focuses "Tähendus" rather than opening the text menu. The menus stay reachable
-// with F10 and the mouse.
+// with F10 and the mouse. While the keyboard is in a dock of the window, the dock's own
+// mnemonics come first.
 #pragma once
 
 #include <QObject>
@@ -19,9 +20,9 @@ public:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    // The one visible, enabled label buddy or button of the form with the mnemonic; null when
-    // there is none or more than one (the form's own ambiguity is left to Qt).
-    QWidget* target(int key) const;
+    // The one visible, enabled label buddy or button under `scope` with the mnemonic; null when
+    // there is none or more than one (the ambiguity is left to Qt).
+    static QWidget* target(const QWidget* scope, int key);
 
     QWidget* m_form;
 };

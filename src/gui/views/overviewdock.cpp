@@ -6,6 +6,7 @@
 #include "search/concordance.h"
 #include "settings/settings.h"
 #include "text/pelmoradoc.h"
+#include "views/inconsistencyview.h"
 #include "views/overviewcharts.h"
 
 #include <QApplication>
@@ -24,6 +25,7 @@
 #include <QPushButton>
 #include <QShortcut>
 #include <QSplitter>
+#include <QTabWidget>
 #include <QTableView>
 #include <QThread>
 #include <QVBoxLayout>
@@ -80,8 +82,8 @@ OverviewText textOf(const CorpusFileSummary& summary, const TextTally* openTally
 
 }  // namespace
 
-OverviewDock::OverviewDock(Settings& settings, FileChooser& files, const CPelmoraDoc& doc, Prompter& prompter,
-                           QWidget* parent)
+OverviewDock::OverviewDock(Settings& settings, FileChooser& files, const CPelmoraDoc& doc,
+                           const CDictionary& dictionary, Prompter& prompter, QWidget* parent)
     : QDockWidget(QStringLiteral("Korpuse ülevaade"), parent), m_settings(settings), m_files(files), m_doc(doc),
       m_prompter(prompter)
 {
@@ -124,7 +126,13 @@ OverviewDock::OverviewDock(Settings& settings, FileChooser& files, const CPelmor
     split->addWidget(m_charts);
     split->setStretchFactor(0, 5);
     split->setStretchFactor(1, 2);
-    layout->addWidget(split, 1);
+    m_inconsistencies = new InconsistencyView(doc, dictionary, pane);
+    m_pages = new QTabWidget(pane);
+    m_pages->setObjectName("overviewPages");
+    m_pages->setDocumentMode(true);
+    m_pages->addTab(split, QStringLiteral("Teksti&d"));
+    m_pages->addTab(m_inconsistencies, QStringLiteral("E&bakõlad"));
+    layout->addWidget(m_pages, 1);
     setWidget(pane);
 
     connect(m_table, &QTableView::activated, this, [this](const QModelIndex& proxyIndex) {
@@ -133,6 +141,7 @@ OverviewDock::OverviewDock(Settings& settings, FileChooser& files, const CPelmor
             Q_EMIT textActivated(toQt(m_model.texts()[static_cast<std::size_t>(source.row())].file));
     });
     connect(m_charts, &OverviewCharts::textChosen, this, &OverviewDock::textActivated);
+    connect(m_inconsistencies, &InconsistencyView::finished, m_cancel, &QWidget::hide);
     auto* again = new QShortcut(QKeySequence(Qt::Key_F5), this, nullptr, nullptr, Qt::WidgetWithChildrenShortcut);
     connect(again, &QShortcut::activated, this, &OverviewDock::refresh);
     showFiles();
@@ -150,9 +159,9 @@ QWidget* OverviewDock::makeFilesRow(QWidget* pane)
     m_fileField->setReadOnly(true);
     m_fileField->setFocusPolicy(Qt::ClickFocus);
     layout->addWidget(m_fileField, 1);
-    QPushButton* folder = button(QStringLiteral("Vali kaust ..."), "chooseFolderButton", row);
-    QPushButton* files = button(QStringLiteral("Vali failid ..."), "chooseFilesButton", row);
-    QPushButton* textFolder = button(QStringLiteral("Praeguse teksti kaust"), "textFolderButton", row);
+    QPushButton* folder = button(QStringLiteral("Vali ka&ust ..."), "chooseFolderButton", row);
+    QPushButton* files = button(QStringLiteral("Vali &failid ..."), "chooseFilesButton", row);
+    QPushButton* textFolder = button(QStringLiteral("Prae&guse teksti kaust"), "textFolderButton", row);
     for (QPushButton* made : {folder, files, textFolder})
         layout->addWidget(made);
     connect(folder, &QPushButton::clicked, this, &OverviewDock::chooseFolder);
@@ -170,7 +179,7 @@ QWidget* OverviewDock::makeActionsRow(QWidget* pane)
     auto* row = new QWidget(pane);
     auto* layout = new QHBoxLayout(row);
     layout->setContentsMargins(0, 0, 0, 0);
-    QPushButton* again = button(QStringLiteral("Loe uuesti"), "readAgainButton", row);
+    QPushButton* again = button(QStringLiteral("&Loe uuesti"), "readAgainButton", row);
     again->setToolTip(QStringLiteral("Loe uuesti failid, mis on pärast viimast lugemist muutunud (F5)"));
     layout->addWidget(again);
     m_progress = new QProgressBar(row);
@@ -179,16 +188,16 @@ QWidget* OverviewDock::makeActionsRow(QWidget* pane)
     m_progress->setFormat(QStringLiteral("%v / %m faili"));
     m_progress->hide();
     layout->addWidget(m_progress);
-    m_cancel = button(QStringLiteral("Katkesta"), "cancelButton", row);
+    m_cancel = button(QStringLiteral("Katke&sta"), "cancelButton", row);
     m_cancel->hide();
     layout->addWidget(m_cancel);
     m_status = new QLabel(row);
     m_status->setObjectName("statusLabel");
     layout->addWidget(m_status, 1);
-    QPushButton* copyTable = button(QStringLiteral("Kopeeri ta&bel"), "copyTableButton", row);
-    QPushButton* saveTable = button(QStringLiteral("Salvesta tabel ..."), "saveTableButton", row);
-    QPushButton* copyChart = button(QStringLiteral("Kopeeri joonis"), "copyChartButton", row);
-    QPushButton* saveChart = button(QStringLiteral("Salvesta joonis ..."), "saveChartButton", row);
+    QPushButton* copyTable = button(QStringLiteral("Kopeeri tab&el"), "copyTableButton", row);
+    QPushButton* saveTable = button(QStringLiteral("Sal&vesta tabel ..."), "saveTableButton", row);
+    QPushButton* copyChart = button(QStringLiteral("Kopeeri &joonis"), "copyChartButton", row);
+    QPushButton* saveChart = button(QStringLiteral("Salvesta j&oonis ..."), "saveChartButton", row);
     for (QPushButton* made : {copyTable, saveTable, copyChart, saveChart})
         layout->addWidget(made);
     connect(again, &QPushButton::clicked, this, &OverviewDock::refresh);
@@ -214,6 +223,7 @@ void OverviewDock::setOpenTextPath(const QString& path)
 void OverviewDock::refresh()
 {
     stopWorker();
+    m_inconsistencies->startReading();
     m_model.clear();
     m_skipped.clear();
     m_cancelled = false;
@@ -223,6 +233,7 @@ void OverviewDock::refresh()
     // The open text counts as it stands in the window, its unsaved changes too.
     std::string openFile;
     TextTally openTally;
+    std::shared_ptr<const CorpusFileSummary> openSummary;
     if (m_doc.hasText() && !m_openTextPath.isEmpty()) {
         const QFileInfo open(m_openTextPath);
         const auto found = std::find_if(files.begin(), files.end(),
@@ -230,8 +241,10 @@ void OverviewDock::refresh()
         if (found != files.end()) {
             openFile = *found;
             openTally = tallyText(m_doc.body());
+            openSummary = summariseText(openFile, m_doc.body());
         }
     }
+    m_openFileRead = toQt(openFile);
     m_progress->setRange(0, std::max<int>(1, static_cast<int>(files.size())));
     m_progress->setValue(0);
     m_progress->setVisible(!files.empty());
@@ -239,22 +252,26 @@ void OverviewDock::refresh()
     m_charts->showTexts({}, {});
     m_sinceDrawn.start();
     if (files.empty()) {
+        m_inconsistencies->check(std::make_shared<CorpusRead>(), {});
         showStatus();
         return;
     }
 
     const int run = ++m_run;
     m_stop = std::make_shared<std::atomic<bool>>(false);
-    m_thread = QThread::create([this, run, files, openFile, openTally, cache = m_cache, stop = m_stop] {
+    m_thread = QThread::create([this, run, files, openFile, openTally, openSummary, cache = m_cache, stop = m_stop] {
         std::vector<OverviewText> texts;
         std::vector<CorpusSkippedFile> skipped;
+        // What the page "Ebakõlad" checks once every file is read.
+        auto read = std::make_shared<CorpusRead>();
         QElapsedTimer sincePosted;
         sincePosted.start();
         const auto post = [&](std::size_t done, bool ended) {
+            std::shared_ptr<const CorpusRead> whole = ended ? read : nullptr;
             QMetaObject::invokeMethod(
                 this,
-                [this, run, done, total = files.size(), ended, batch = std::move(texts), missed = std::move(skipped)]() mutable {
-                    receive(run, std::move(batch), std::move(missed), done, total, ended);
+                [this, run, done, total = files.size(), whole, batch = std::move(texts), missed = std::move(skipped)]() mutable {
+                    receive(run, std::move(batch), std::move(missed), done, total, std::move(whole));
                 },
                 Qt::QueuedConnection);
             texts.clear();
@@ -265,12 +282,13 @@ void OverviewDock::refresh()
         for (; done < files.size() && !stop->load(); ++done) {
             const bool isOpen = files[done] == openFile;
             // The open text's counts come from the window; the file gives its metadata.
-            const CorpusRead read = cache->read({files[done]}, !isOpen);
-            for (const auto& summary : read.files) {
+            const CorpusRead file = cache->read({files[done]}, !isOpen);
+            for (const auto& summary : file.files) {
                 if (summary->read)
                     texts.push_back(textOf(*summary, isOpen ? &openTally : nullptr));
                 else
                     skipped.push_back(summary->skipped);
+                read->files.push_back(isOpen && summary->read ? openSummary : summary);
             }
             if (sincePosted.elapsed() >= kBatchMs || texts.size() >= kTextsPerBatch)
                 post(done + 1, false);
@@ -282,8 +300,9 @@ void OverviewDock::refresh()
 }
 
 void OverviewDock::receive(int run, std::vector<OverviewText> texts, std::vector<CorpusSkippedFile> skipped,
-                           std::size_t done, std::size_t total, bool ended)
+                           std::size_t done, std::size_t total, std::shared_ptr<const CorpusRead> read)
 {
+    const bool ended = read != nullptr;
     if (run != m_run)
         return;  // a reading that was cancelled or replaced
     m_model.append(std::move(texts));
@@ -302,12 +321,19 @@ void OverviewDock::receive(int run, std::vector<OverviewText> texts, std::vector
         m_sinceDrawn.restart();
     }
     showStatus();
-    if (ended)
+    if (ended) {
+        if (done == total)
+            m_inconsistencies->check(std::move(read), m_openFileRead);
+        else
+            m_inconsistencies->cancel();
+        m_cancel->setVisible(m_inconsistencies->isRunning());  // the checks can be stopped too
         Q_EMIT finished();
+    }
 }
 
 void OverviewDock::cancel()
 {
+    m_inconsistencies->cancel();
     if (!m_thread)
         return;
     stopWorker();
@@ -317,6 +343,24 @@ void OverviewDock::cancel()
     m_charts->showTexts(m_model.texts(), m_model.totals());
     showStatus();
     Q_EMIT finished();
+}
+
+bool OverviewDock::isRunning() const
+{
+    return m_thread != nullptr || m_inconsistencies->isRunning();
+}
+
+std::optional<FileStamp> OverviewDock::stampWhenRead(const std::string& file) const
+{
+    return m_thread ? std::nullopt : m_cache->stampOf(file);
+}
+
+void OverviewDock::showOpenTextCounts(const TextCounts& counts)
+{
+    if (m_openFileRead.isEmpty() || QFileInfo(m_openFileRead) != QFileInfo(m_openTextPath))
+        return;  // the rows are of another text's folder
+    m_model.setOpenCounts(counts);
+    showStatus();
 }
 
 void OverviewDock::stopWorker()
@@ -444,7 +488,7 @@ void OverviewDock::saveChart()
 
 void OverviewDock::keyPressEvent(QKeyEvent* event)
 {
-    if (event->key() == Qt::Key_Escape && m_thread) {
+    if (event->key() == Qt::Key_Escape && isRunning()) {
         cancel();
         return;
     }

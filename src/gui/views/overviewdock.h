@@ -13,16 +13,19 @@
 
 #include <atomic>
 #include <memory>
+#include <optional>
 #include <vector>
 
 class QLabel;
 class QLineEdit;
 class QProgressBar;
 class QPushButton;
+class QTabWidget;
 class QTableView;
 class QThread;
 
 namespace pelmora {
+class CDictionary;
 class CPelmoraDoc;
 class Prompter;
 struct Settings;
@@ -31,15 +34,17 @@ struct Settings;
 namespace pelmora::gui {
 
 class FileChooser;
+class InconsistencyView;
 class OverviewCharts;
 
 class OverviewDock final : public QDockWidget {
     Q_OBJECT
 public:
     // The dock reads and writes "OverviewFolder" in the settings; `files` asks for a folder or
-    // files and for where to save; `doc` is the open text.
-    OverviewDock(Settings& settings, FileChooser& files, const CPelmoraDoc& doc, Prompter& prompter,
-                 QWidget* parent = nullptr);
+    // files and for where to save; `doc` is the open text; the page "Ebakõlad" compares the
+    // annotation with `dictionary`.
+    OverviewDock(Settings& settings, FileChooser& files, const CPelmoraDoc& doc, const CDictionary& dictionary,
+                 Prompter& prompter, QWidget* parent = nullptr);
     ~OverviewDock() override;
 
     // The open text's path: its folder is read when no files are chosen, and its file is counted
@@ -48,12 +53,21 @@ public:
     // Reads the files (again); a reading under way is cancelled first.
     void refresh();
     void cancel();
-    bool isRunning() const { return m_thread != nullptr; }
+    // True while the files are read or the page "Ebakõlad" checks them.
+    bool isRunning() const;
+    // The open text's row takes these counts (the text changed in the window); the totals follow.
+    void showOpenTextCounts(const TextCounts& counts);
 
     OverviewModel& model() { return m_model; }
     QTableView* table() const { return m_table; }
     OverviewCharts& charts() const { return *m_charts; }
     QLabel* statusLabel() const { return m_status; }
+    QTabWidget* pages() const { return m_pages; }
+    InconsistencyView& inconsistencies() const { return *m_inconsistencies; }
+    // The open text's path as the last reading named it ("" when it was not among the files).
+    const QString& openFileRead() const { return m_openFileRead; }
+    // The stamp a file had when it was last read; nullopt while a reading runs or for a file not read.
+    std::optional<FileStamp> stampWhenRead(const std::string& file) const;
     // The table as TSV in the order shown: the selected rows, or every row when none is selected.
     QString tableTsv() const;
 
@@ -79,7 +93,7 @@ private:
     void copyChart();
     void saveChart();
     void receive(int run, std::vector<OverviewText> texts, std::vector<CorpusSkippedFile> skipped, std::size_t done,
-                 std::size_t total, bool ended);
+                 std::size_t total, std::shared_ptr<const CorpusRead> read);
 
     Settings& m_settings;
     FileChooser& m_files;
@@ -93,8 +107,11 @@ private:
     QProgressBar* m_progress = nullptr;
     QPushButton* m_cancel = nullptr;
     QLabel* m_status = nullptr;
+    QTabWidget* m_pages = nullptr;
+    InconsistencyView* m_inconsistencies = nullptr;
 
     QString m_openTextPath;
+    QString m_openFileRead;
     std::vector<CorpusSkippedFile> m_skipped;
     // Kept between readings; only the worker touches it while it runs.
     std::shared_ptr<CorpusCache> m_cache = std::make_shared<CorpusCache>();

@@ -130,6 +130,22 @@ QVariant OverviewModel::headerData(int section, Qt::Orientation orientation, int
     return QAbstractTableModel::headerData(section, orientation, role);
 }
 
+void OverviewModel::setOpenCounts(const TextCounts& counts)
+{
+    const auto open = std::find_if(m_texts.begin(), m_texts.end(), [](const OverviewText& text) { return text.open; });
+    if (open == m_texts.end() || open->tally.counts == counts)
+        return;
+    TextCounts& totals = m_totals.counts;
+    totals.tokens += counts.tokens - open->tally.counts.tokens;
+    totals.toAnnotate += counts.toAnnotate - open->tally.counts.toAnnotate;
+    totals.annotated += counts.annotated - open->tally.counts.annotated;
+    totals.combinations += counts.combinations - open->tally.counts.combinations;
+    open->tally.counts = counts;
+    const int row = static_cast<int>(open - m_texts.begin());
+    Q_EMIT dataChanged(index(row, Tokens), index(row, Share));
+    Q_EMIT dataChanged(index(rowCount() - 1, Tokens), index(rowCount() - 1, Share));
+}
+
 void OverviewModel::clear()
 {
     beginResetModel();

@@ -46,6 +46,8 @@ public:
 
     void clear();
     void append(std::vector<OverviewText>&& texts);
+    // The open text's row (when there is one) takes these counts, and the totals with it.
+    void setOpenCounts(const TextCounts& counts);
     // The texts, without the totals row.
     const std::vector<OverviewText>& texts() const { return m_texts; }
     const TextTally& totals() const { return m_totals; }
