@@ -62,9 +62,13 @@ run: release
 	fi
 
 # The Debian package of the release build: build/pelmora_<version>_<arch>.deb (apt install ./...).
-package: release
+# Only what the package holds is built: the two programs and their man pages.
+package: deps
+	cmake -S . -B $(RELEASE_DIR) -DCMAKE_BUILD_TYPE=Release -DPELMORA_TESTS=OFF -DPELMORA_BENCH=ON
+	cmake --build $(RELEASE_DIR) -j $(JOBS) --target pelmora pelmora-cli pelmora_package_files
 	rm -rf $(RELEASE_DIR)/cpack
 	cd $(RELEASE_DIR) && cpack -G DEB -B $(CURDIR)/$(RELEASE_DIR)/cpack
+	rm -f build/pelmora_*.deb
 	cp $(RELEASE_DIR)/cpack/pelmora_*.deb build/
 	@ls build/pelmora_*.deb
 

@@ -1,5 +1,6 @@
 // pelmora-cli: the batch tool over the Pelmora core.
 #include "commands.h"
+#include "pelmora_version.h"
 
 #include <malloc.h>
 

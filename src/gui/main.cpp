@@ -6,6 +6,7 @@
 #include "app/mainframe.h"
 #include "app/pelmoraapp.h"
 #include "app/settingsstore.h"
+#include "pelmora_version.h"
 
 #include <QApplication>
 #include <QCommandLineParser>

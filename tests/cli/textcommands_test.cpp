@@ -1,3 +1,4 @@
+#include "pelmora_version.h"
 #include "testsupport.h"
 #include "xml/xmldocument.h"
 
@@ -155,7 +156,7 @@ TEST(CliUsage, ExitStatuses)
         const test::ProcessResult result = runProcess(kCli, c.arguments);
         EXPECT_EQ(result.exitCode, c.exitCode) << (c.arguments.empty() ? "" : c.arguments[0]);
     }
-    EXPECT_NE(runProcess(kCli, {"--version"}).out.find("1.4.1"), std::string::npos);
+    EXPECT_EQ(runProcess(kCli, {"--version"}).out, "pelmora-cli " PELMORA_VERSION "\n");
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 #include "app/settingsstore.h"
 #include "app/qtstrings.h"
 #include "guitestsupport.h"
+#include "pelmora_version.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -512,7 +513,7 @@ private Q_SLOTS:
         showAboutBox(nullptr, runner);
         QCOMPARE(runner.titles(), QStringList{"Mis on Pelmora"});
         // The version line stands exactly so, trailing blank included; an author line and the icon.
-        QVERIFY(lines.contains("Pelmora, versioon 1.4.1 "));
+        QVERIFY(lines.contains("Pelmora, versioon " PELMORA_VERSION " "));
         QVERIFY(lines.contains("Pelmora arendajad, 2026"));
         QVERIFY(icon);
         // OK is the default: Enter closes the box.

@@ -4,6 +4,8 @@
 #   package_test.sh lintian  BUILD_DIR WORK   lintian finds no error in it
 #   package_test.sh run      BUILD_DIR WORK   its programs run from an unpacked copy
 #   package_test.sh desktop  BUILD_DIR WORK DESKTOP METAINFO   the desktop entry and metainfo validate
+#   package_test.sh mime     BUILD_DIR WORK MIME_XML TEXT DICTIONARY   the MIME type claims a text and a
+#                                         dictionary by their root element, and no other XML
 # A step whose tool is missing is skipped (status 77) with the package that brings it.
 set -euo pipefail
 step=$1 build=$2 work=$3
@@ -79,6 +81,26 @@ desktop)
   skip_without appstreamcli appstream
   desktop-file-validate "$4" && echo "$4: valid"
   appstreamcli validate --no-net "$5"
+  ;;
+mime)
+  skip_without update-mime-database shared-mime-info
+  skip_without gio libglib2.0-bin
+  [ -f /usr/share/mime/packages/freedesktop.org.xml ] || { echo "SKIPPED: no freedesktop.org.xml"; exit 77; }
+  rm -rf "$work" && mkdir -p "$work/share/mime/packages" "$work/files"
+  cp /usr/share/mime/packages/freedesktop.org.xml "$work/share/mime/packages/"
+  cp "$4" "$work/share/mime/packages/ee.pelmora.Pelmora.xml"
+  update-mime-database "$work/share/mime" 2>/dev/null
+  # Without a name ending, the type comes from the content alone.
+  cp "$5" "$work/files/text" && cp "$6" "$work/files/dictionary"
+  printf '<?xml version="1.0" encoding="UTF-8"?>\n<lift version="0.13"><entry id="x"/></lift>\n' >"$work/files/other"
+  printf '<?xml version="1.0"?>\n<pelmorax><pelmora/></pelmorax>\n' >"$work/files/lookalike"
+  for file in text:application/x-pelmora+xml dictionary:application/x-pelmora+xml \
+      other:application/xml lookalike:application/xml; do
+    type=$(XDG_DATA_DIRS="$work/share" XDG_DATA_HOME="$work/none" gio info -a standard::content-type \
+      "$work/files/${file%%:*}" | sed -n 's/.*standard::content-type: //p')
+    echo "${file%%:*}: $type"
+    [ "$type" = "${file#*:}" ] || { echo "expected ${file#*:}" >&2; exit 1; }
+  done
   ;;
 *)
   echo "unknown step $step" >&2

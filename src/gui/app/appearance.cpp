@@ -1,6 +1,7 @@
 #include "app/appearance.h"
 
 #include "app/panelcachestyle.h"
+#include "pelmora_version.h"
 
 #include <QApplication>
 #include <QCoreApplication>

@@ -1,6 +1,7 @@
 #include "app/settingsdialog.h"
 
 #include "app/qtstrings.h"
+#include "pelmora_version.h"
 #include "ui_aboutbox.h"
 #include "ui_settingsdialog.h"
 
