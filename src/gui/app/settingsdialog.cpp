@@ -1,6 +1,7 @@
 #include "app/settingsdialog.h"
 
 #include "app/qtstrings.h"
+#include "app/translations.h"
 #include "ui_aboutbox.h"
 #include "ui_settingsdialog.h"
 
@@ -62,6 +63,10 @@ SettingsDialog::SettingsDialog(const Settings& current, FileChooser& files,
     m_ui->autosaveSpin->setValue(std::clamp(current.autosaveSeconds, 0, m_ui->autosaveSpin->maximum()));
     for (const CheckField& check : kCheckFields)
         ((*m_ui).*check.box)->setChecked(current.*check.field != 0);
+    // Each language by its own name, in both interfaces.
+    m_ui->languageCombo->addItem(QStringLiteral("eesti"), languageCode(Language::Estonian));
+    m_ui->languageCombo->addItem(QStringLiteral("English"), languageCode(Language::English));
+    m_ui->languageCombo->setCurrentIndex(languageFromCode(toQt(current.language)) == Language::English ? 1 : 0);
 
     m_ui->endingsEdit->installEventFilter(this);
     connect(m_ui->chooseDictionaryButton, &QPushButton::clicked, this, &SettingsDialog::chooseDictionary);
@@ -92,6 +97,10 @@ Settings SettingsDialog::edited() const
         settings.autosaveSeconds = m_ui->autosaveSpin->value();
     for (const CheckField& check : kCheckFields)
         settings.*check.field = ((*m_ui).*check.box)->isChecked() ? 1 : 0;
+    // A stored value the program does not know stays until another language is chosen.
+    const QString chosen = m_ui->languageCombo->currentData().toString();
+    if (chosen != languageCode(languageFromCode(toQt(m_initial.language))))
+        settings.language = toStd(chosen);
     return settings;
 }
 
