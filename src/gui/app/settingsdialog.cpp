@@ -6,6 +6,7 @@
 #include "ui_settingsdialog.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QKeyEvent>
 #include <QStyle>
 
@@ -120,7 +121,7 @@ bool SettingsDialog::eventFilter(QObject* watched, QEvent* event)
 void SettingsDialog::chooseDictionary()
 {
     const QString path = m_files.chooseOne(
-        this, {FileRequest::Mode::Open, QStringLiteral("Vali sõnastikufail"), QStringLiteral("XML-failid (*.xml)"),
+        this, {FileRequest::Mode::Open, QCoreApplication::translate("SettingsDialog", "Vali sõnastikufail"), QCoreApplication::translate("SettingsDialog", "XML-failid (*.xml)"),
                QStringLiteral("xml"), m_ui->dictionaryPathEdit->text()});
     if (path.isEmpty())
         return;
@@ -130,8 +131,8 @@ void SettingsDialog::chooseDictionary()
 
 void SettingsDialog::chooseAnalyserFile()
 {
-    const QString path = m_files.chooseOne(this, {FileRequest::Mode::Open, QStringLiteral("Vali analüsaatori fail"),
-                                                  QStringLiteral("HFST-i analüsaatorid (*.hfstol *.hfst)"),
+    const QString path = m_files.chooseOne(this, {FileRequest::Mode::Open, QCoreApplication::translate("SettingsDialog", "Vali analüsaatori fail"),
+                                                  QCoreApplication::translate("SettingsDialog", "HFST-i analüsaatorid (*.hfstol *.hfst)"),
                                                   QStringLiteral("hfstol"), m_ui->analyserFileEdit->text()});
     if (!path.isEmpty())
         m_ui->analyserFileEdit->setText(path);
@@ -140,7 +141,7 @@ void SettingsDialog::chooseAnalyserFile()
 void SettingsDialog::chooseNotesFile()
 {
     const QString path = m_files.chooseOne(
-        this, {FileRequest::Mode::Open, QStringLiteral("Vali märkmete fail"), QStringLiteral("Märkmete failid (*.xml)"),
+        this, {FileRequest::Mode::Open, QCoreApplication::translate("SettingsDialog", "Vali märkmete fail"), QCoreApplication::translate("SettingsDialog", "Märkmete failid (*.xml)"),
                QStringLiteral("xml"), m_ui->notesPathEdit->text()});
     if (path.isEmpty())
         return;
@@ -159,7 +160,7 @@ void showAboutBox(QWidget* parent, DialogRunner& runner)
         icon = box.style()->standardIcon(QStyle::SP_MessageBoxInformation);
     const int size = box.style()->pixelMetric(QStyle::PM_MessageBoxIconSize, nullptr, &box);
     ui.iconLabel->setPixmap(icon.pixmap(size, size));
-    ui.versionLabel->setText(QStringLiteral("Pelmora, versioon " PELMORA_VERSION " "));
+    ui.versionLabel->setText(QCoreApplication::translate("AboutBox", "Pelmora, versioon %1 ").arg(QStringLiteral(PELMORA_VERSION)));
     QObject::connect(ui.okButton, &QPushButton::clicked, &box, &QDialog::accept);
     box.layout()->setSizeConstraint(QLayout::SetFixedSize);
     runner.run(box);
