@@ -90,6 +90,7 @@ bench: release
 # The pictures of the user guide (docs/guide.md) in docs/images, made anew from the sample.
 screenshots: release
 	scripts/screenshots $(RELEASE_DIR)
+	scripts/screenshots --language en $(RELEASE_DIR)
 
 clean:
 	rm -rf build

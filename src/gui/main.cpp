@@ -1,4 +1,4 @@
-// The workbench program: pelmora [--settings FILE] [--screenshot PNG] [TEXT]
+// The workbench program: pelmora [--settings FILE] [--language et|en] [--screenshot PNG] [TEXT]
 #include "app/appearance.h"
 #include "app/dialogrunner.h"
 #include "app/filechooser.h"
@@ -7,6 +7,7 @@
 #include "app/pelmoraapp.h"
 #include "app/settingsstore.h"
 #include "pelmora_version.h"
+#include "app/translations.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -49,6 +50,7 @@ public:
 struct Options {
     QCommandLineOption settings{"settings", "Seaded sellest INI-failist (luuakse, kui puudub).", "FILE"};
     QCommandLineOption screenshot{"screenshot", "Salvesta peaaken PNG-pildina ja lõpeta.", "PNG"};
+    QCommandLineOption language{"language", "Liidese keel selleks korraks: et (eesti) või en (inglise).", "et|en"};
 };
 
 void describeOptions(QCommandLineParser& parser, const Options& options)
@@ -60,6 +62,7 @@ void describeOptions(QCommandLineParser& parser, const Options& options)
     parser.addVersionOption();
     parser.addOption(options.settings);
     parser.addOption(options.screenshot);
+    parser.addOption(options.language);
     parser.addPositionalArgument("TEXT", "Avatav korpusetekst.", "[TEXT]");
 }
 
@@ -102,6 +105,17 @@ int main(int argc, char** argv)
 
     const QString settingsPath =
         parser.isSet(options.settings) ? parser.value(options.settings) : defaultSettingsPath();
+    // The settings' language, or the command line's for this run only (the file keeps its own).
+    QString code = QString::fromStdString(SettingsStore(settingsPath).read().language);
+    if (parser.isSet(options.language)) {
+        code = parser.value(options.language).trimmed().toLower();
+        if (code != "et" && code != "en") {
+            std::fputs("pelmora: --language on et või en\n", stderr);
+            return 2;
+        }
+    }
+    if (!useLanguage(languageFromCode(code)))
+        std::fputs("pelmora: ingliskeelseid tekste ei leitud, aken on eesti keeles\n", stderr);
     const QString textPath = parser.positionalArguments().isEmpty() ? QString() : parser.positionalArguments().front();
 
     const bool screenshot = parser.isSet(options.screenshot);

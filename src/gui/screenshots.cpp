@@ -3,13 +3,16 @@
 // is photographed once it is laid out and then cancelled, messages are dropped, questions get No
 // and file questions are cancelled, so no file outside the temporary folder changes.
 //
-// Usage: pelmora_screenshots SAMPLES_FOLDER OUTPUT_FOLDER   (QT_QPA_PLATFORM=offscreen)
+// Usage: pelmora_screenshots [--language en] SAMPLES_FOLDER OUTPUT_FOLDER   (QT_QPA_PLATFORM=offscreen)
+// With --language en the window and its dialogs are English.
 // Exit status 1 when a picture could not be made (a command showed no dialog, or saving failed).
 #include "app/appearance.h"
+#include "app/commands.h"
 #include "app/dialogrunner.h"
 #include "app/filechooser.h"
 #include "app/mainframe.h"
 #include "app/pelmoraapp.h"
+#include "app/translations.h"
 #include "commands/overviewcommands.h"
 #include "common/prompter.h"
 #include "form/pelmoraformview.h"
@@ -98,13 +101,23 @@ int main(int argc, char** argv)
 {
     QApplication application(argc, argv);
     QApplication::setApplicationName("Pelmora");
-    if (argc != 3) {
-        std::fprintf(stderr, "usage: %s SAMPLES_FOLDER OUTPUT_FOLDER\n", argv[0]);
+    QStringList arguments = QApplication::arguments().mid(1);
+    Language language = Language::Estonian;
+    if (arguments.size() == 4 && arguments[0] == QStringLiteral("--language")) {
+        language = languageFromCode(arguments[1]);
+        arguments = arguments.mid(2);
+    }
+    if (arguments.size() != 2) {
+        std::fprintf(stderr, "usage: %s [--language en] SAMPLES_FOLDER OUTPUT_FOLDER\n", argv[0]);
         return 2;
     }
     setUpAppearance();
-    const QString samples = QString::fromLocal8Bit(argv[1]);
-    const QString output = QString::fromLocal8Bit(argv[2]);
+    if (!useLanguage(language)) {
+        std::fprintf(stderr, "the English texts were not built in\n");
+        return 1;
+    }
+    const QString samples = arguments[0];
+    const QString output = arguments[1];
     if (!QDir().mkpath(output)) {
         std::fprintf(stderr, "cannot make %s\n", qPrintable(output));
         return 1;
@@ -174,7 +187,7 @@ int main(int argc, char** argv)
         }
         // The menu "Töö&vahendid" opened, drawn over the window.
         for (QAction* menuAction : frame.menuBar()->actions()) {
-            if (menuAction->text() != QStringLiteral("Töö&vahendid") || !menuAction->menu())
+            if (menuAction->text() != shownText(QStringLiteral("Töö&vahendid")) || !menuAction->menu())
                 continue;
             QMenu* menu = menuAction->menu();
             menu->popup(frame.mapToGlobal(QPoint(0, 0)));

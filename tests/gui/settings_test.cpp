@@ -407,7 +407,7 @@ private Q_SLOTS:
             "morfCheck", "tamberlinCheck", "analyserUrlEdit", "analyserFileEdit", "chooseAnalyserButton",
             "heliPosCheck", "translateSentenceCheck",
             "notesPathEdit", "chooseNotesButton", "viewSentenceCheck", "largeFontsCheck", "draftFontsCheck",
-            "quietAnnotatedCheck", "autosaveSpin", "showOptionsDialogCheck", "cancelButton", "okButton"};
+            "quietAnnotatedCheck", "autosaveSpin", "languageCombo", "showOptionsDialogCheck", "cancelButton", "okButton"};
         QCOMPARE(visited, expected);
     }
 
@@ -463,8 +463,10 @@ private Q_SLOTS:
         }
         keys.sort();
         // Expected: Alt+A the analyser's address, Alt+F its file, Alt+H the grey annotated tokens,
-        // Alt+L "&Loobu", Alt+T the recovery interval, Alt+V "&Vali sõnastik", each once.
-        QCOMPARE(keys, QStringList({"Alt+A", "Alt+F", "Alt+H", "Alt+L", "Alt+T", "Alt+V"}));
+        // Alt+K the language, Alt+L "&Loobu", Alt+T the recovery interval, Alt+V "&Vali sõnastik",
+        // each once.
+        QCOMPARE(keys, QStringList({"Alt+A", "Alt+F", "Alt+H", "Alt+K", "Alt+L", "Alt+T", "Alt+V"}));
+        QCOMPARE(buddies["Alt+K"], dialog.findChild<QWidget*>("languageCombo"));
         QCOMPARE(buddies["Alt+A"], dialog.findChild<QWidget*>("analyserUrlEdit"));
         QCOMPARE(buddies["Alt+F"], dialog.findChild<QWidget*>("analyserFileEdit"));
         QCOMPARE(buddies["Alt+T"], dialog.findChild<QWidget*>("autosaveSpin"));

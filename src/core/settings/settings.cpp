@@ -63,6 +63,7 @@ const std::vector<SettingKey>& settingKeys()
         stringKey("AnalyserFile", &Settings::analyserFile),
         stringKey("OverviewFolder", &Settings::overviewFolder),
         integerKey("QuietAnnotated", &Settings::quietAnnotated),
+        stringKey("Language", &Settings::language),
     };
     return keys;
 }

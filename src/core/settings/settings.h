@@ -40,6 +40,7 @@ struct Settings {
     std::string analyserFile;              // AnalyserFile: the local analyser (.hfstol); empty = the online one
     std::string overviewFolder;            // OverviewFolder: files the corpus overview reads; empty = the text's folder
     int quietAnnotated = 0;                // QuietAnnotated: the running text draws annotated tokens grey
+    std::string language = "et";           // Language: the window's interface, "et" (Estonian) or "en" (English)
 
     SuggestionSource suggestionSource() const;
 
@@ -56,7 +57,7 @@ struct SettingKey {
 };
 
 // Every key, in the order of the settings table, with our own "AnalyserUrl", "AutosaveSeconds",
-// "ConcordanceFolder", "AnalyserFile", "OverviewFolder" and "QuietAnnotated" last.
+// "ConcordanceFolder", "AnalyserFile", "OverviewFolder", "QuietAnnotated" and "Language" last.
 const std::vector<SettingKey>& settingKeys();
 
 // The key with this name, or nullptr.

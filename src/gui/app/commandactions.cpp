@@ -37,13 +37,13 @@ CommandActions::CommandActions(QWidget& window)
 {
     const QStyle& look = *window.style();
     for (const CommandInfo& info : commandTable()) {
-        auto* action = new QAction(info.text, &window);
+        auto* action = new QAction(shownText(info.text), &window);
         // The menu shows the accelerator written after the tab; the shortcuts do the work.
         action->setShortcuts(info.shortcuts);
         action->setIcon(commandIcon(info, look));
         action->setIconVisibleInMenu(false);
         if (!info.toolTip.isEmpty())
-            action->setToolTip(info.toolTip);
+            action->setToolTip(shownText(info.toolTip));
         m_actions[static_cast<std::size_t>(info.command)] = action;
         window.addAction(action);  // accelerators without a menu entry work too
     }
@@ -56,7 +56,7 @@ CommandActions::CommandActions(QWidget& window)
             m_context.push_back(nullptr);
             continue;
         }
-        auto* item = new QAction(entry.text, &window);
+        auto* item = new QAction(shownText(entry.text), &window);
         QObject::connect(item, &QAction::triggered, (*this)[entry.command], &QAction::trigger);
         m_context.push_back(item);
     }

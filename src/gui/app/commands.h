@@ -48,6 +48,10 @@ struct CommandInfo {
     bool later = false;              // its dialog is not built yet: present and disabled
 };
 
+// The texts of these tables are the Estonian source texts (context "Command"); this is the text
+// a user sees: its translation into the interface's language, the text itself in Estonian.
+QString shownText(const QString& tableText);
+
 // Every command in the order of the enumeration.
 const std::vector<CommandInfo>& commandTable();
 const CommandInfo& commandInfo(Command command);

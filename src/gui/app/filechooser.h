@@ -1,6 +1,7 @@
 // How the window asks for a file name: through the file dialogs, or from a queue in tests.
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 #include <QStringList>
 
@@ -24,7 +25,7 @@ struct FileRequest {
     // A request for XML files: "XML-failid (*.xml)", and a typed name without a suffix gets "xml".
     static FileRequest xml(Mode mode, const QString& title, const QString& start = {})
     {
-        return {mode, title, QStringLiteral("XML-failid (*.xml)"), QStringLiteral("xml"), start, true};
+        return {mode, title, QCoreApplication::translate("FileRequest", "XML-failid (*.xml)"), QStringLiteral("xml"), start, true};
     }
 };
 

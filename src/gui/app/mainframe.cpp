@@ -31,6 +31,7 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QShortcut>
@@ -49,9 +50,9 @@ constexpr int kStripHeight = 30;
 // About the annotation form's natural height, for the first size of the window.
 constexpr int kFormHeight = 360;
 constexpr int kStatusMessageMs = 15000;  // how long a search's count stays in the status line
-constexpr const char* kAnalysisWarning =
-    "See funktsioon ei tööta veel õigesti\nmurdetekstidega ja liivi tekstidega\nEi soovita kasutada.\n\n"
-    "Kui seda on siiski vaja, anna teada\npelmora@example.org";
+constexpr const char* kAnalysisWarning = QT_TRANSLATE_NOOP(
+    "CMainFrame", "See funktsioon ei tööta veel õigesti\nmurdetekstidega ja liivi tekstidega\nEi soovita kasutada.\n\n"
+    "Kui seda on siiski vaja, anna teada\npelmora@example.org");
 
 }  // namespace
 
@@ -180,8 +181,8 @@ void CMainFrame::connectFormDialogs()
         // Without a notes file there is nothing to read or write; say where one is chosen.
         if (trimBlanks(m_app.settings().taggingInfoPath).empty()) {
             m_app.prompter().message(MessageKind::Warning, kTitleNotice,
-                                     "Märkmete faili pole valitud.\nVali see: Töövahendid, Soovitaja seaded, "
-                                     "Märkmed failist.");
+                                     toStd(QCoreApplication::translate("CMainFrame", "Märkmete faili pole valitud.\nVali see: Töövahendid, Soovitaja seaded, "
+                                              "Märkmed failist.")));
             return;
         }
         NotesDialog dialog(m_app.settings().taggingInfoPath, headword, m_app.prompter(), this);
@@ -259,7 +260,8 @@ void CMainFrame::bindWindowCommands()
     bind(Command::Exit, [this] { close(); });
     bind(Command::SuggesterSettings, [this] { m_app.runSettingsDialog(); });
     bind(Command::AnalyseDictionary,
-         [this] { m_app.prompter().message(MessageKind::Warning, "Tekstide ühendamine", kAnalysisWarning); });
+         [this] { m_app.prompter().message(MessageKind::Warning, toStd(QCoreApplication::translate("CMainFrame", "Tekstide ühendamine")),
+                                          toStd(QCoreApplication::translate("CMainFrame", kAnalysisWarning))); });
     bind(Command::About, [this] { showAboutBox(this, m_app.dialogs()); });
     connect(action(Command::StartCombination), &QAction::triggered, m_textView, &CTextView::startCombinationSelection);
     bind(Command::FirstToken, [this] { m_doc.goToFirstToken(); });
@@ -277,7 +279,7 @@ void CMainFrame::createMenus()
     QMenu* textMenu = nullptr;
     QAction* recentPlaceholder = nullptr;
     for (const MenuInfo& info : menuTable()) {
-        QMenu* menu = menuBar()->addMenu(info.title);
+        QMenu* menu = menuBar()->addMenu(shownText(info.title));
         if (info.title == "&Tekst")
             textMenu = menu;
         for (Command command : info.entries) {
@@ -304,7 +306,7 @@ void CMainFrame::createMenus()
 
 void CMainFrame::createToolBar()
 {
-    m_toolBar = addToolBar(QStringLiteral("Nupuriba"));
+    m_toolBar = addToolBar(QCoreApplication::translate("CMainFrame", "Nupuriba"));
     m_toolBar->setObjectName("toolbar");
     m_toolBar->setMovable(true);
     m_toolBar->setAllowedAreas(Qt::AllToolBarAreas);

@@ -3,6 +3,7 @@
 #include "app/mainframe.h"
 #include "app/qtstrings.h"
 #include "app/settingsdialog.h"
+#include "app/translations.h"
 #include "common/strings.h"
 
 #include <QApplication>
@@ -69,8 +70,15 @@ bool CPelmoraApp::settingsDialog()
     if (m_dialogs.run(dialog) != QDialog::Accepted)
         return false;
     // The notes file may have been chosen while the dialog was open; the dialog shows it too.
+    const Settings before = m_settings;
     m_settings = applySettings(dialog.edited());
     writeSettings();
+    // The window is made in one language; another one takes a restart.
+    if (languageFromCode(toQt(m_settings.language)) != languageFromCode(toQt(before.language)))
+        m_prompter.message(MessageKind::Information,
+                           toStd(QCoreApplication::translate("CPelmoraApp", "Keel / Language")),
+                           toStd(QCoreApplication::translate(
+                               "CPelmoraApp", "Valitud keel tuleb kasutusele, kui Pelmora uuesti käivitada.")));
     return true;
 }
 

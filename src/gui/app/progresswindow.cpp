@@ -1,6 +1,7 @@
 #include "app/progresswindow.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QLabel>
 
 #include <algorithm>
@@ -19,7 +20,7 @@ int clamped(long long value)
 
 ProgressWindow::ProgressWindow(const QString& title, const QString& label, int maximum, QWidget* parent,
                                const Observer& observer)
-    : m_dialog(label, QStringLiteral("&Loobu"), 0, maximum, parent), m_observer(observer)
+    : m_dialog(label, QCoreApplication::translate("ProgressWindow", "&Loobu"), 0, maximum, parent), m_observer(observer)
 {
     m_dialog.setWindowTitle(title);
     m_dialog.setWindowModality(Qt::WindowModal);

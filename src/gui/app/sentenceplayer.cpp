@@ -51,14 +51,14 @@ SentencePlayer::SentencePlayer(CPelmoraDoc& doc, Prompter& prompter, std::functi
     m_button = new QToolButton(this);
     m_button->setObjectName(QStringLiteral("playerButton"));
     m_button->setIcon(style()->standardIcon(QStyle::SP_MediaPlay));
-    m_button->setToolTip(QStringLiteral("Mängi edasi"));
+    m_button->setToolTip(QCoreApplication::translate("SentencePlayer", "Mängi edasi"));
     m_button->setAutoRaise(true);
     connect(m_button, &QToolButton::clicked, this, &SentencePlayer::toggleFree);
     m_positionLabel = new QLabel(QStringLiteral("0:00"), this);
     m_positionLabel->setObjectName(QStringLiteral("playerPosition"));
     m_slider = new QSlider(Qt::Horizontal, this);
     m_slider->setObjectName(QStringLiteral("playerSlider"));
-    m_slider->setToolTip(QStringLiteral("Koht helifailis"));
+    m_slider->setToolTip(QCoreApplication::translate("SentencePlayer", "Koht helifailis"));
     m_slider->setSingleStep(1000);
     m_slider->setPageStep(5000);
     m_slider->setMinimumWidth(240);
@@ -74,7 +74,7 @@ SentencePlayer::SentencePlayer(CPelmoraDoc& doc, Prompter& prompter, std::functi
     });
     m_lengthLabel = new QLabel(QStringLiteral("0:00"), this);
     m_lengthLabel->setObjectName(QStringLiteral("playerLength"));
-    auto* caption = new QLabel(QStringLiteral("Helifail:"), this);
+    auto* caption = new QLabel(QCoreApplication::translate("SentencePlayer", "Helifail:"), this);
 
     auto* layout = new QHBoxLayout(this);
     layout->setContentsMargins(4, 0, 4, 0);
@@ -126,7 +126,7 @@ bool SentencePlayer::ensurePlayer()
         else
             m_ticker.stop();
         m_button->setIcon(style()->standardIcon(playing ? QStyle::SP_MediaPause : QStyle::SP_MediaPlay));
-        m_button->setToolTip(playing ? QStringLiteral("Peata (Ctrl+Space)") : QStringLiteral("Mängi edasi"));
+        m_button->setToolTip(playing ? QCoreApplication::translate("SentencePlayer", "Peata (Ctrl+Space)") : QCoreApplication::translate("SentencePlayer", "Mängi edasi"));
         updateStrip();
         Q_EMIT playingChanged(playing);
     });

@@ -2,10 +2,12 @@
 
 #include "app/qtstrings.h"
 #include "pelmora_version.h"
+#include "app/translations.h"
 #include "ui_aboutbox.h"
 #include "ui_settingsdialog.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QKeyEvent>
 #include <QStyle>
 
@@ -63,6 +65,10 @@ SettingsDialog::SettingsDialog(const Settings& current, FileChooser& files,
     m_ui->autosaveSpin->setValue(std::clamp(current.autosaveSeconds, 0, m_ui->autosaveSpin->maximum()));
     for (const CheckField& check : kCheckFields)
         ((*m_ui).*check.box)->setChecked(current.*check.field != 0);
+    // Each language by its own name, in both interfaces.
+    m_ui->languageCombo->addItem(QStringLiteral("eesti"), languageCode(Language::Estonian));
+    m_ui->languageCombo->addItem(QStringLiteral("English"), languageCode(Language::English));
+    m_ui->languageCombo->setCurrentIndex(languageFromCode(toQt(current.language)) == Language::English ? 1 : 0);
 
     m_ui->endingsEdit->installEventFilter(this);
     connect(m_ui->chooseDictionaryButton, &QPushButton::clicked, this, &SettingsDialog::chooseDictionary);
@@ -93,6 +99,10 @@ Settings SettingsDialog::edited() const
         settings.autosaveSeconds = m_ui->autosaveSpin->value();
     for (const CheckField& check : kCheckFields)
         settings.*check.field = ((*m_ui).*check.box)->isChecked() ? 1 : 0;
+    // A stored value the program does not know stays until another language is chosen.
+    const QString chosen = m_ui->languageCombo->currentData().toString();
+    if (chosen != languageCode(languageFromCode(toQt(m_initial.language))))
+        settings.language = toStd(chosen);
     return settings;
 }
 
@@ -112,7 +122,7 @@ bool SettingsDialog::eventFilter(QObject* watched, QEvent* event)
 void SettingsDialog::chooseDictionary()
 {
     const QString path = m_files.chooseOne(
-        this, {FileRequest::Mode::Open, QStringLiteral("Vali sõnastikufail"), QStringLiteral("XML-failid (*.xml)"),
+        this, {FileRequest::Mode::Open, QCoreApplication::translate("SettingsDialog", "Vali sõnastikufail"), QCoreApplication::translate("SettingsDialog", "XML-failid (*.xml)"),
                QStringLiteral("xml"), m_ui->dictionaryPathEdit->text()});
     if (path.isEmpty())
         return;
@@ -122,8 +132,8 @@ void SettingsDialog::chooseDictionary()
 
 void SettingsDialog::chooseAnalyserFile()
 {
-    const QString path = m_files.chooseOne(this, {FileRequest::Mode::Open, QStringLiteral("Vali analüsaatori fail"),
-                                                  QStringLiteral("HFST-i analüsaatorid (*.hfstol *.hfst)"),
+    const QString path = m_files.chooseOne(this, {FileRequest::Mode::Open, QCoreApplication::translate("SettingsDialog", "Vali analüsaatori fail"),
+                                                  QCoreApplication::translate("SettingsDialog", "HFST-i analüsaatorid (*.hfstol *.hfst)"),
                                                   QStringLiteral("hfstol"), m_ui->analyserFileEdit->text()});
     if (!path.isEmpty())
         m_ui->analyserFileEdit->setText(path);
@@ -132,7 +142,7 @@ void SettingsDialog::chooseAnalyserFile()
 void SettingsDialog::chooseNotesFile()
 {
     const QString path = m_files.chooseOne(
-        this, {FileRequest::Mode::Open, QStringLiteral("Vali märkmete fail"), QStringLiteral("Märkmete failid (*.xml)"),
+        this, {FileRequest::Mode::Open, QCoreApplication::translate("SettingsDialog", "Vali märkmete fail"), QCoreApplication::translate("SettingsDialog", "Märkmete failid (*.xml)"),
                QStringLiteral("xml"), m_ui->notesPathEdit->text()});
     if (path.isEmpty())
         return;
@@ -151,7 +161,7 @@ void showAboutBox(QWidget* parent, DialogRunner& runner)
         icon = box.style()->standardIcon(QStyle::SP_MessageBoxInformation);
     const int size = box.style()->pixelMetric(QStyle::PM_MessageBoxIconSize, nullptr, &box);
     ui.iconLabel->setPixmap(icon.pixmap(size, size));
-    ui.versionLabel->setText(QStringLiteral("Pelmora, versioon " PELMORA_VERSION " "));
+    ui.versionLabel->setText(QCoreApplication::translate("AboutBox", "Pelmora, versioon %1 ").arg(QStringLiteral(PELMORA_VERSION)));
     QObject::connect(ui.okButton, &QPushButton::clicked, &box, &QDialog::accept);
     box.layout()->setSizeConstraint(QLayout::SetFixedSize);
     runner.run(box);

@@ -8,14 +8,15 @@
 #include "commands/longrun.h"
 #include "dialogs/preannotationdialog.h"
 
+#include <QCoreApplication>
 #include <QProgressDialog>
 
 namespace pelmora::gui {
 
 namespace {
 
-constexpr const char* kNoAnalyserFile =
-    "Eelmärgendamiseks on vaja kohalikku analüsaatorit (.hfstol faili).\nKas valid selle soovitaja seadetes?";
+constexpr const char* kNoAnalyserFile = QT_TRANSLATE_NOOP(
+    "AnalyserCommands", "Eelmärgendamiseks on vaja kohalikku analüsaatorit (.hfstol faili).\nKas valid selle soovitaja seadetes?");
 
 }  // namespace
 
@@ -33,7 +34,7 @@ bool AnalyserCommands::haveAnalyserFile()
 {
     if (!m_app.settings().analyserFile.empty())
         return true;
-    if (!m_app.prompter().askYesNo("Eelmärgendamine", kNoAnalyserFile))
+    if (!m_app.prompter().askYesNo(toStd(QCoreApplication::translate("AnalyserCommands", "Eelmärgendamine")), toStd(QCoreApplication::translate("AnalyserCommands", kNoAnalyserFile))))
         return false;
     return m_app.runSettingsDialog() && !m_app.settings().analyserFile.empty();
 }
@@ -68,12 +69,12 @@ void AnalyserCommands::preannotate()
         const OverrideCursor busy(Qt::BusyCursor);
         const InputGuard guard(m_parent ? m_parent->window() : nullptr, window);
         result = preannotateText(doc, *analyser, evidence, m_factor,
-                                 longRunProgress(window, m_parent, QStringLiteral("Eelmärgendan: %1 / %2 sõnet"),
+                                 longRunProgress(window, m_parent, QCoreApplication::translate("AnalyserCommands", "Eelmärgendan: %1 / %2 sõnet"),
                                                  m_progressHook));
     }
     window.reset();
     if (!result.cancelled)
-        m_app.prompter().message(MessageKind::Information, "Eelmärgendamine", preannotationReport(result));
+        m_app.prompter().message(MessageKind::Information, toStd(QCoreApplication::translate("AnalyserCommands", "Eelmärgendamine")), preannotationReport(result));
 }
 
 }  // namespace pelmora::gui

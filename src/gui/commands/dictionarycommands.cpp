@@ -17,6 +17,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QCoreApplication>
 #include <QProgressDialog>
 
 namespace pelmora::gui {
@@ -110,7 +111,7 @@ void DictionaryCommands::addTextToDictionary()
         const OverrideCursor busy(Qt::BusyCursor);
         const InputGuard guard(m_parent ? m_parent->window() : nullptr, window);
         pelmora::addTextToDictionary(doc, m_app.dictionary(), m_app.prompter(),
-                                     progress(window, QStringLiteral("Lisan sõned sõnastikku: %1 / %2 kirjet")));
+                                     progress(window, QCoreApplication::translate("DictionaryCommands", "Lisan sõned sõnastikku: %1 / %2 kirjet")));
     }
 }
 
@@ -119,8 +120,8 @@ void DictionaryCommands::exportDictionary()
     const auto choosePath = [this] {
         FileRequest request;
         request.mode = FileRequest::Mode::Save;
-        request.title = QStringLiteral("Ekspordi sõnastik");
-        request.filter = QStringLiteral("Tekstifailid (*.txt)");
+        request.title = QCoreApplication::translate("DictionaryCommands", "Ekspordi sõnastik");
+        request.filter = QCoreApplication::translate("DictionaryCommands", "Tekstifailid (*.txt)");
         request.defaultSuffix = QStringLiteral("txt");
         return toStd(m_app.files().chooseOne(m_parent, request));
     };
@@ -137,7 +138,7 @@ void DictionaryCommands::lemmatise()
     if (!doc.hasText())
         return;
     Prompter& prompter = m_app.prompter();
-    prompter.message(MessageKind::Warning, "Tekstide ühendamine", lemmatisationWarning());
+    prompter.message(MessageKind::Warning, toStd(QCoreApplication::translate("DictionaryCommands", "Tekstide ühendamine")), lemmatisationWarning());
     Settings& settings = m_app.settings();
     LemmatisationDialog dialog(toQt(settings.dictionaryPathName), m_app.files(),
                                [this, &dialog] { editTransformations(&dialog); }, m_parent);
@@ -145,7 +146,7 @@ void DictionaryCommands::lemmatise()
         return;
     const LemmatisationChoice choice = dialog.choice();
     if (!choice.useDictionary) {
-        prompter.message(MessageKind::Warning, ":-(", "Seda funktsiooni veel pole, sry.");
+        prompter.message(MessageKind::Warning, ":-(", toStd(QCoreApplication::translate("DictionaryCommands", "Seda funktsiooni veel pole, sry.")));
         return;
     }
     CDictionary& dictionary = m_app.dictionary();
@@ -165,7 +166,7 @@ void DictionaryCommands::lemmatise()
         const OverrideCursor busy(Qt::BusyCursor);
         const InputGuard guard(m_parent ? m_parent->window() : nullptr, window);
         lemmatiseText(doc, dictionary, choice.skipAmbiguous,
-                      progress(window, QStringLiteral("Lemmatiseerin: %1 / %2 sõnet")));
+                      progress(window, QCoreApplication::translate("DictionaryCommands", "Lemmatiseerin: %1 / %2 sõnet")));
     }
     window.reset();
 }

@@ -16,13 +16,14 @@
 #include "text/textnormalisation.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QProgressDialog>
 
 namespace pelmora::gui {
 
 namespace {
 
-constexpr const char* kNoFileName = "Sisesta faili nimi";
+constexpr const char* kNoFileName = QT_TRANSLATE_NOOP("EditingCommands", "Sisesta faili nimi");
 // The background of the places a dialect import marked in their comment.
 constexpr Colour kSuspiciousColour{255, 200, 120};
 
@@ -159,7 +160,7 @@ ImportProgress EditingCommands::progressOf(std::unique_ptr<QProgressDialog>& hol
     return [this, &holder, title, unit](std::size_t done, std::size_t total) {
         // Made at the first step, so it never stands over the text data dialog.
         if (!holder) {
-            holder = std::make_unique<QProgressDialog>(QString(), QStringLiteral("&Loobu"), 0, 0, m_parent);
+            holder = std::make_unique<QProgressDialog>(QString(), QCoreApplication::translate("EditingCommands", "&Loobu"), 0, 0, m_parent);
             holder->setWindowTitle(title);
             holder->setWindowModality(Qt::WindowModal);
             holder->setMinimumDuration(300);
@@ -200,7 +201,7 @@ void EditingCommands::importText()
         m_splitSentences = dialog.splitSentences();
         m_abbreviations = dialog.abbreviations();
         if (m_lastInput.isEmpty() || m_lastOutput.isEmpty()) {
-            m_prompter.message(MessageKind::Warning, kTitleError, kNoFileName);
+            m_prompter.message(MessageKind::Warning, kTitleError, toStd(QCoreApplication::translate("EditingCommands", kNoFileName)));
             continue;
         }
         const ImportOutcome outcome = runTextImport();
@@ -218,7 +219,7 @@ EditingCommands::ImportOutcome EditingCommands::runTextImport()
     options.abbreviations = parseAbbreviations(toStd(m_abbreviations));
     bool stopped = false;
     std::unique_ptr<QProgressDialog> progress;
-    const ImportProgress shown = progressOf(progress, QStringLiteral("Faili import"), QStringLiteral("märki"));
+    const ImportProgress shown = progressOf(progress, QCoreApplication::translate("EditingCommands", "Faili import"), QCoreApplication::translate("EditingCommands", "märki"));
     const bool imported = ImportPlainText(
         m_doc, toStd(m_lastInput), toStd(m_lastOutput), m_prompter,
         [this, &stopped](const TextMetadata& prefilled) {
@@ -250,7 +251,7 @@ void EditingCommands::importDialect()
         input = dialog.inputPath();
         if (!input.isEmpty())
             break;
-        m_prompter.message(MessageKind::Warning, kTitleError, kNoFileName);
+        m_prompter.message(MessageKind::Warning, kTitleError, toStd(QCoreApplication::translate("EditingCommands", kNoFileName)));
     }
     m_lastDialect = input;
 
@@ -258,7 +259,7 @@ void EditingCommands::importDialect()
     const DialectImportResult result = importDialectText(
         m_doc, toStd(input), m_prompter,
         [this](const TextMetadata& prefilled) { return askImportTextData(prefilled); },
-        progressOf(progress, QStringLiteral("Murdekorpuse import"), QStringLiteral("lõiku")));
+        progressOf(progress, QCoreApplication::translate("EditingCommands", "Murdekorpuse import"), QCoreApplication::translate("EditingCommands", "lõiku")));
     progress.reset();
     if (!result.ok)
         return;

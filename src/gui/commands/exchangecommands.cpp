@@ -7,6 +7,7 @@
 #include "exchange/convert.h"
 #include "exchange/lift.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 
@@ -69,7 +70,7 @@ void ExchangeCommands::exportToFormat()
     const QString openPath = m_openPath ? m_openPath() : QString();
     FileRequest request;
     request.mode = FileRequest::Mode::Save;
-    request.title = QStringLiteral("Ekspordi vormingusse");
+    request.title = QCoreApplication::translate("ExchangeCommands", "Ekspordi vormingusse");
     request.filter = kExportFilter;
     request.defaultSuffix = QStringLiteral("conllu");
     request.start = withSuffix(openPath, request.defaultSuffix);
@@ -92,7 +93,7 @@ void ExchangeCommands::importFromFormat()
         return;
     FileRequest request;
     request.mode = FileRequest::Mode::Open;
-    request.title = QStringLiteral("Impordi vormingust");
+    request.title = QCoreApplication::translate("ExchangeCommands", "Impordi vormingust");
     request.filter = kImportFilter;
     request.start = m_lastImport;
     const QString input = m_files.chooseOne(m_parent, request);
@@ -114,14 +115,14 @@ void ExchangeCommands::importFromFormat()
         first = read({});
     }
     if (!first.ok) {
-        m_prompter.error(toStd(QStringLiteral("Vigane fail %1.\n").arg(QDir::toNativeSeparators(input))) + first.reason);
+        m_prompter.error(toStd(QCoreApplication::translate("ExchangeCommands", "Vigane fail %1.\n").arg(QDir::toNativeSeparators(input))) + first.reason);
         return;
     }
     ExchangeImportDialog dialog(input, *format, std::move(first), read, m_parent);
     if (m_dialogs.run(dialog) != QDialog::Accepted)
         return;
 
-    FileRequest target = FileRequest::xml(FileRequest::Mode::Save, QStringLiteral("Salvesta imporditud tekst"),
+    FileRequest target = FileRequest::xml(FileRequest::Mode::Save, QCoreApplication::translate("ExchangeCommands", "Salvesta imporditud tekst"),
                                           withSuffix(input, QStringLiteral("xml")));
     const QString output = m_files.chooseOne(m_parent, target);
     if (output.isEmpty())
@@ -143,7 +144,7 @@ void exportDictionaryLift(const CDictionary& dictionary, Prompter& prompter, Fil
 {
     FileRequest request;
     request.mode = FileRequest::Mode::Save;
-    request.title = QStringLiteral("Ekspordi LIFT-vormingusse");
+    request.title = QCoreApplication::translate("ExchangeCommands", "Ekspordi LIFT-vormingusse");
     request.filter = kLiftFilter;
     request.defaultSuffix = QStringLiteral("lift");
     request.start = withSuffix(toQt(dictionary.path()), request.defaultSuffix);
@@ -159,7 +160,7 @@ void exportDictionaryLift(const CDictionary& dictionary, Prompter& prompter, Fil
 bool importDictionaryLift(CDictionary& dictionary, Prompter& prompter, FileChooser& files, QWidget* parent)
 {
     FileRequest request;
-    request.title = QStringLiteral("Impordi LIFT-vormingust");
+    request.title = QCoreApplication::translate("ExchangeCommands", "Impordi LIFT-vormingust");
     request.filter = kLiftFilter;
     const QString path = files.chooseOne(parent, request);
     if (path.isEmpty())

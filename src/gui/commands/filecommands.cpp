@@ -6,6 +6,7 @@
 #include "app/qtstrings.h"
 #include "views/textview.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QMenu>
@@ -52,7 +53,7 @@ void FileCommands::setPath(const QString& path)
 
 QString FileCommands::displayName() const
 {
-    return m_path.isEmpty() ? QStringLiteral("Nimetu") : QFileInfo(m_path).fileName();
+    return m_path.isEmpty() ? QCoreApplication::translate("FileCommands", "Nimetu") : QFileInfo(m_path).fileName();
 }
 
 void FileCommands::addRecentFile(const QString& path)
@@ -101,7 +102,7 @@ bool FileCommands::maybeSave()
         answer = m_saveQuestion(name);
     } else {
         QMessageBox box(QMessageBox::Question, QStringLiteral("Pelmora"),
-                        QStringLiteral("Kas salvestada muudatused failis %1?").arg(name),
+                        QCoreApplication::translate("FileCommands", "Kas salvestada muudatused failis %1?").arg(name),
                         QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, m_window);
         box.setDefaultButton(QMessageBox::Yes);
         box.setEscapeButton(QMessageBox::Cancel);
@@ -130,7 +131,7 @@ void FileCommands::open()
         return;
     FileRequest request;
     request.mode = FileRequest::Mode::Open;
-    request.title = QStringLiteral("Ava");
+    request.title = QCoreApplication::translate("FileCommands", "Ava");
     request.start = m_path.isEmpty() ? QString() : QFileInfo(m_path).absolutePath();
     const QString path = m_app.files().chooseOne(m_window, request);
     if (!path.isEmpty())
@@ -174,8 +175,8 @@ void FileCommands::saveAs()
         return;
     FileRequest request;
     request.mode = FileRequest::Mode::Save;
-    request.title = QStringLiteral("Salvesta koopia");
-    request.filter = QStringLiteral("XML-failid (*.xml);;Kõik failid (*)");
+    request.title = QCoreApplication::translate("FileCommands", "Salvesta koopia");
+    request.filter = QCoreApplication::translate("FileCommands", "XML-failid (*.xml);;Kõik failid (*)");
     request.defaultSuffix = QStringLiteral("xml");
     request.start = m_path;
     const QString path = m_app.files().chooseOne(m_window, request);
@@ -210,9 +211,9 @@ bool FileCommands::offerCopyElsewhere(const QString& failure)
     if (m_saveFailure) {
         elsewhere = m_saveFailure(failure);
     } else {
-        QMessageBox box(QMessageBox::Critical, QStringLiteral("Viga"), failure, QMessageBox::NoButton, m_window);
-        QPushButton* copy = box.addButton(QStringLiteral("Salvesta koopia &mujale ..."), QMessageBox::AcceptRole);
-        box.addButton(QStringLiteral("&Sulge"), QMessageBox::RejectRole);
+        QMessageBox box(QMessageBox::Critical, QCoreApplication::translate("FileCommands", "Viga"), failure, QMessageBox::NoButton, m_window);
+        QPushButton* copy = box.addButton(QCoreApplication::translate("FileCommands", "Salvesta koopia &mujale ..."), QMessageBox::AcceptRole);
+        box.addButton(QCoreApplication::translate("FileCommands", "&Sulge"), QMessageBox::RejectRole);
         box.setDefaultButton(copy);
         box.exec();
         elsewhere = box.clickedButton() == copy;

@@ -12,6 +12,7 @@
 #include "io/textexport.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QDesktopServices>
 #include <QFileInfo>
 #include <QMessageBox>
@@ -23,8 +24,8 @@ namespace {
 
 QString simpleDictionaryCounters(const SimpleDictionaryProgress& p)
 {
-    return QStringLiteral("Sõnu loetud: %1\nÜhendeid loetud: %2\nSõnesid sõnastikus: %3\n"
-                          "Lemmasid sõnastikus: %4\nÜhendeid sõnastikus: %5")
+    return QCoreApplication::translate("IoCommands", "Sõnu loetud: %1\nÜhendeid loetud: %2\nSõnesid sõnastikus: %3\n"
+                                                     "Lemmasid sõnastikus: %4\nÜhendeid sõnastikus: %5")
         .arg(p.tokensRead)
         .arg(p.combinationsRead)
         .arg(p.wordForms)
@@ -63,18 +64,18 @@ void IoCommands::exportText()
         return;
     FileRequest request;
     request.mode = FileRequest::Mode::Save;
-    request.title = QStringLiteral("Vali fail");
-    request.filter = QStringLiteral("Tekstifailid (*.txt)");
+    request.title = QCoreApplication::translate("IoCommands", "Vali fail");
+    request.filter = QCoreApplication::translate("IoCommands", "Tekstifailid (*.txt)");
     request.defaultSuffix = QStringLiteral("txt");
     const QString path = m_files.chooseOne(m_parent, request);
     if (path.isEmpty())
         return;
     const ExportMode mode = askExportMode(m_prompter);
-    ProgressWindow progress(QStringLiteral("Ekspordi tekst"), QStringLiteral("Lauseid: 0"), 0, m_parent,
+    ProgressWindow progress(QCoreApplication::translate("IoCommands", "Ekspordi tekst"), QCoreApplication::translate("IoCommands", "Lauseid: 0"), 0, m_parent,
                             m_progressObserver);
     pelmora::exportText(m_doc, toStd(path), mode, m_prompter, [&](const ExportProgress& p) {
         progress.setMaximum(p.sentenceCount);
-        return progress.update(p.sentencesDone, QStringLiteral("Lauseid: %1/%2").arg(p.sentencesDone).arg(p.sentenceCount));
+        return progress.update(p.sentencesDone, QCoreApplication::translate("IoCommands", "Lauseid: %1/%2").arg(p.sentencesDone).arg(p.sentenceCount));
     });
 }
 
@@ -92,14 +93,14 @@ void IoCommands::multiFileQuery()
         QueryResult result;
         {
             const auto label = [&](long long lines, const QString& status) {
-                return QStringLiteral("Leitud %1 rida\n%2").arg(lines).arg(status);
+                return QCoreApplication::translate("IoCommands", "Leitud %1 rida\n%2").arg(lines).arg(status);
             };
             const int fileCount = static_cast<int>(values.files.size());
-            ProgressWindow progress(QStringLiteral("Päring ..."),
+            ProgressWindow progress(QCoreApplication::translate("IoCommands", "Päring ..."),
                                     label(0, values.files.empty() ? QString() : fileName(values.files.front())),
                                     fileCount, m_parent, m_progressObserver);
             result = MultiFileQuery(values, m_prompter, [&](const QueryProgress& p) {
-                const QString status = p.finished ? QStringLiteral("Valmis")
+                const QString status = p.finished ? QCoreApplication::translate("IoCommands", "Valmis")
                                        : p.filesDone < values.files.size() ? fileName(values.files[p.filesDone])
                                                                            : QString();
                 return progress.update(static_cast<long long>(p.filesDone), label(p.lines, status));
@@ -114,9 +115,9 @@ void IoCommands::multiFileQuery()
 
 IoCommands::QueryAnswer IoCommands::askAfterQuery(long long lines, const QString& resultPath)
 {
-    const QString text = toQt(formatMessage(kQueryAgainQuestion, std::to_string(lines))).replace("\r\n", "\n");
+    const QString text = toQt(formatMessage(QCoreApplication::translate("core", kQueryAgainQuestion).toStdString(), std::to_string(lines))).replace("\r\n", "\n");
     for (;;) {
-        QMessageBox box(QMessageBox::Question, QStringLiteral("Päring mitmest failist"), text,
+        QMessageBox box(QMessageBox::Question, QCoreApplication::translate("IoCommands", "Päring mitmest failist"), text,
                         QMessageBox::Yes | QMessageBox::No, m_parent);
         QPushButton* open = box.addButton(openResultText(), QMessageBox::ActionRole);
         box.setDefaultButton(QMessageBox::Yes);
@@ -153,7 +154,7 @@ void IoCommands::simpleDictionary()
         bool built = false;
         bool stopped = false;
         {
-            ProgressWindow progress(QStringLiteral("Päring"), simpleDictionaryCounters(last), 0, m_parent,
+            ProgressWindow progress(QCoreApplication::translate("IoCommands", "Päring"), simpleDictionaryCounters(last), 0, m_parent,
                                     m_progressObserver);
             built = buildSimpleDictionary(m_doc, options, m_prompter, [&](const SimpleDictionaryProgress& p) {
                 last = p;
@@ -165,7 +166,8 @@ void IoCommands::simpleDictionary()
         if (stopped)
             return;
         if (built) {
-            m_prompter.message(MessageKind::Information, "Päring", toStd(simpleDictionaryCounters(last)) + "\n\nValmis");
+            m_prompter.message(MessageKind::Information, toStd(QCoreApplication::translate("IoCommands", "Päring")),
+                               toStd(simpleDictionaryCounters(last) + QStringLiteral("\n\n") + QCoreApplication::translate("IoCommands", "Valmis")));
             return;
         }
         // The file could not be written; the core has said so, and another file may be chosen.
@@ -181,9 +183,10 @@ void IoCommands::statistics()
     }
     if (!m_doc.hasText())
         return;
-    m_prompter.message(MessageKind::Information, "Statistika",
-                       "Sõnesid: " + std::to_string(counts.tokens) + "\nMärksõnaga sõnesid: " +
-                           std::to_string(counts.lemmaTokens) + "\n(Ei arvestata kirjavahemärke ja numbreid)");
+    m_prompter.message(MessageKind::Information, toStd(QCoreApplication::translate("IoCommands", "Statistika")),
+                       toStd(QCoreApplication::translate("IoCommands", "Sõnesid: %1\nMärksõnaga sõnesid: %2\n(Ei arvestata kirjavahemärke ja numbreid)")
+                                 .arg(counts.tokens)
+                                 .arg(counts.lemmaTokens)));
 }
 
 // --- Merging texts -----------------------------------------------------------------------------
@@ -201,9 +204,9 @@ void IoCommands::mergeTexts()
     bool merged = false;
     {
         const auto label = [&](std::size_t done) {
-            return QStringLiteral("Ühendatud %1 faili %2-st").arg(done).arg(settings.files.size());
+            return QCoreApplication::translate("IoCommands", "Ühendatud %1 faili %2-st").arg(done).arg(settings.files.size());
         };
-        ProgressWindow progress(QStringLiteral("Tekstide ühendamine"), label(0),
+        ProgressWindow progress(QCoreApplication::translate("IoCommands", "Tekstide ühendamine"), label(0),
                                 static_cast<int>(settings.files.size()), m_parent, m_progressObserver);
         merged = pelmora::mergeTexts(m_doc, settings, m_prompter, [&](const MergeProgress& p) {
             return progress.update(static_cast<long long>(p.filesDone), label(p.filesDone));

@@ -10,6 +10,7 @@
 #include "io/multifilequery.h"
 #include "text/pelmoradoc.h"
 
+#include <QCoreApplication>
 #include <QObject>
 #include <QString>
 #include <QUrl>
@@ -42,7 +43,7 @@ public:
     void setTextReplaced(std::function<void(const QString&)> replaced) { m_replaced = std::move(replaced); }
 
     // The button of the question after a query that opens the result file.
-    static QString openResultText() { return QStringLiteral("&Ava tulemus"); }
+    static QString openResultText() { return QCoreApplication::translate("IoCommands", "&Ava tulemus"); }
 
 public Q_SLOTS:
     void exportText();        // "&Ekspordi tekst ..."

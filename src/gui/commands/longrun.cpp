@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QCoreApplication>
 #include <QEvent>
 #include <QProgressDialog>
 
@@ -63,7 +64,7 @@ std::function<bool(std::size_t, std::size_t)> longRunProgress(std::unique_ptr<QP
             window = std::make_unique<QProgressDialog>(parent);
             window->setWindowTitle(QStringLiteral("Pelmora"));
             window->setWindowModality(Qt::WindowModal);
-            window->setCancelButtonText(QStringLiteral("&Loobu"));
+            window->setCancelButtonText(QCoreApplication::translate("LongRun", "&Loobu"));
             window->setMinimumDuration(kProgressDelayMs);
             window->setAutoClose(false);
             window->setAutoReset(false);

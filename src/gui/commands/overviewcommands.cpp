@@ -8,6 +8,7 @@
 #include "views/overviewcharts.h"
 #include "views/overviewdock.h"
 
+#include <QCoreApplication>
 #include <QDockWidget>
 #include <QFileInfo>
 #include <QLabel>
@@ -19,7 +20,7 @@ namespace pelmora::gui {
 
 QString progressText(const TextCounts& counts)
 {
-    return QStringLiteral("Märgendatud %1/%2 (%3)").arg(counts.annotated).arg(counts.toAnnotate).arg(shareText(counts));
+    return QCoreApplication::translate("OverviewCommands", "Märgendatud %1/%2 (%3)").arg(counts.annotated).arg(counts.toAnnotate).arg(shareText(counts));
 }
 
 OverviewCommands::OverviewCommands(CPelmoraApp& app, FileCommands& files, UsageCommands& usage,
@@ -38,7 +39,7 @@ OverviewCommands::OverviewCommands(CPelmoraApp& app, FileCommands& files, UsageC
 
     m_progressLabel = new QLabel(&window);
     m_progressLabel->setObjectName("progressLabel");
-    m_progressLabel->setToolTip(QStringLiteral("Märgendatud sõned märgendamist vajavatest avatud tekstis"));
+    m_progressLabel->setToolTip(QCoreApplication::translate("OverviewCommands", "Märgendatud sõned märgendamist vajavatest avatud tekstis"));
     window.statusBar()->addPermanentWidget(m_progressLabel);
     m_progress = std::make_unique<TextProgress>(app.doc(), [this] { showProgress(); });
     showProgress();

@@ -25,8 +25,8 @@ void showStep(QAction* action, Command command, bool possible, const std::string
         return;
     const CommandInfo& info = commandInfo(command);
     action->setEnabled(possible);
-    action->setText(stepText(info.text, possible ? step : std::string()));
-    action->setToolTip(stepText(info.toolTip, possible ? step : std::string()));
+    action->setText(stepText(shownText(info.text), possible ? step : std::string()));
+    action->setToolTip(stepText(shownText(info.toolTip), possible ? step : std::string()));
 }
 
 }  // namespace

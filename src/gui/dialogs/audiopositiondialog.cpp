@@ -3,6 +3,7 @@
 #include "dialogs/dialogbuttons.h"
 #include "ui_audiopositiondialog.h"
 
+#include <QCoreApplication>
 #include <QIntValidator>
 #include <QPushButton>
 
@@ -31,7 +32,7 @@ AudioPositionDialog::AudioPositionDialog(int minutes, int seconds, QWidget* pare
     m_ui->minutesEdit->setText(QString::number(minutes));
     m_ui->secondsEdit->setText(QString::number(seconds));
 
-    m_notSet = m_ui->buttonBox->addButton(QStringLiteral("&Määramata"), QDialogButtonBox::ResetRole);
+    m_notSet = m_ui->buttonBox->addButton(QCoreApplication::translate("AudioPositionDialog", "&Määramata"), QDialogButtonBox::ResetRole);
     QPushButton* ok = m_ui->buttonBox->button(QDialogButtonBox::Ok);
     ok->setText(QStringLiteral("OK"));
     ok->setDefault(true);
@@ -40,7 +41,7 @@ AudioPositionDialog::AudioPositionDialog(int minutes, int seconds, QWidget* pare
         m_ui->secondsEdit->setText(QStringLiteral("-1"));
         accept();
     });
-    setUpOkCancel(*this, *m_ui->buttonBox, QStringLiteral("&Loobu"));
+    setUpOkCancel(*this, *m_ui->buttonBox, QCoreApplication::translate("AudioPositionDialog", "&Loobu"));
     m_ui->minutesEdit->selectAll();
     m_ui->minutesEdit->setFocus();
 }

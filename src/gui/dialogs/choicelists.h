@@ -5,6 +5,7 @@
 #include <QString>
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 class QComboBox;
@@ -16,6 +17,11 @@ struct Choice {
     std::string value;  // the attribute value it stands for ("V", "*"); "-" for no value
 };
 using ChoiceList = std::vector<Choice>;
+
+// The name a user sees for one of the core's Estonian vocabulary names (a part of speech's name,
+// a style or reason word, a form-tag box's caption): its translation into the interface's
+// language, the name itself in Estonian. Only for showing: files keep the core's values.
+QString shownName(std::string_view name);
 
 // Parts of speech by name, "-" to "suhtlussõna"; with `withAny` "- - suvaline - -" for "*".
 ChoiceList partOfSpeechChoices(bool withAny);

@@ -5,6 +5,7 @@
 
 #include "ui_combinationdialog.h"
 
+#include <QCoreApplication>
 #include <QPushButton>
 
 namespace pelmora::gui {
@@ -19,7 +20,7 @@ QString candidateText(const CombinationCandidate& candidate)
         text += QStringLiteral(" '") + toQt(candidate.meaning) + QLatin1Char('\'');
     if (!candidate.partOfSpeech.empty())
         text += QStringLiteral(" _ ") + toQt(candidate.partOfSpeech);
-    text += candidate.fromDictionary ? QStringLiteral("   (sõnastik)") : QStringLiteral("   (tekst)");
+    text += candidate.fromDictionary ? QCoreApplication::translate("CombinationDialog", "   (sõnastik)") : QCoreApplication::translate("CombinationDialog", "   (tekst)");
     return text;
 }
 
@@ -39,7 +40,7 @@ CombinationDialog::CombinationDialog(const QString& words, const QString& propos
         m_ui->candidateList->addItem(candidateText(candidate));
     m_ui->toDictionaryCheck->setChecked(toDictionary);
     // "Sõna&liik" owns Alt+L here; Escape cancels.
-    setUpOkCancel(*this, *m_ui->buttonBox, QStringLiteral("Loobu"));
+    setUpOkCancel(*this, *m_ui->buttonBox, QCoreApplication::translate("CombinationDialog", "Loobu"));
     connect(m_ui->candidateList, &QListWidget::currentRowChanged, this, &CombinationDialog::takeCandidate);
     connect(m_ui->lemmaEdit, &QLineEdit::textChanged, this, &CombinationDialog::updateOk);
     updateOk();

@@ -7,6 +7,7 @@
 #include "ui_dictionaryeditordialog.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QLabel>
 #include <QMenu>
 #include <QLineEdit>
@@ -49,7 +50,7 @@ DictionaryEditorDialog::DictionaryEditorDialog(CDictionary& dictionary, Prompter
 {
     m_ui->setupUi(this);
     Ui::DictionaryEditorDialog& ui = *m_ui;
-    ui.buttonBox->button(QDialogButtonBox::Cancel)->setText(QStringLiteral("Lõpeta"));
+    ui.buttonBox->button(QDialogButtonBox::Cancel)->setText(QCoreApplication::translate("DictionaryEditorDialog", "Lõpeta"));
     connect(ui.buttonBox, &QDialogButtonBox::rejected, this, &QDialog::reject);
 
     for (DictSection section : {DictSection::WordForms, DictSection::Lemmas, DictSection::Combinations})
@@ -153,7 +154,7 @@ void DictionaryEditorDialog::setShowUsage(std::function<void(ConcordanceBy, cons
     m_showUsage = std::move(show);
     if (!m_showUsage || m_showUsageButton)
         return;
-    m_showUsageButton = m_ui->buttonBox->addButton(QStringLiteral("Näita &kasutust ..."), QDialogButtonBox::ActionRole);
+    m_showUsageButton = m_ui->buttonBox->addButton(QCoreApplication::translate("DictionaryEditorDialog", "Näita &kasutust ..."), QDialogButtonBox::ActionRole);
     m_showUsageButton->setObjectName("showUsageButton");
     m_showUsageButton->setAutoDefault(false);
     connect(m_showUsageButton, &QPushButton::clicked, this, &DictionaryEditorDialog::showUsage);
@@ -165,15 +166,15 @@ void DictionaryEditorDialog::setLiftExchange(std::function<void(QWidget*)> expor
 {
     if (m_liftButton || !exportLift || !importLift)
         return;
-    m_liftButton = m_ui->buttonBox->addButton(QStringLiteral("LI&FT"), QDialogButtonBox::ActionRole);
+    m_liftButton = m_ui->buttonBox->addButton(QCoreApplication::translate("DictionaryEditorDialog", "LI&FT"), QDialogButtonBox::ActionRole);
     m_liftButton->setObjectName("liftButton");
     m_liftButton->setAutoDefault(false);
-    m_liftButton->setToolTip(QStringLiteral("Sõnastik LIFT-vormingus teistele programmidele ja neilt"));
+    m_liftButton->setToolTip(QCoreApplication::translate("DictionaryEditorDialog", "Sõnastik LIFT-vormingus teistele programmidele ja neilt"));
     auto* menu = new QMenu(m_liftButton);
     menu->setObjectName("liftMenu");
-    menu->addAction(QStringLiteral("&Ekspordi LIFT-vormingusse ..."), this,
+    menu->addAction(QCoreApplication::translate("DictionaryEditorDialog", "&Ekspordi LIFT-vormingusse ..."), this,
                     [this, exportLift = std::move(exportLift)] { exportLift(this); });
-    menu->addAction(QStringLiteral("&Impordi LIFT-vormingust ..."), this, [this, importLift = std::move(importLift)] {
+    menu->addAction(QCoreApplication::translate("DictionaryEditorDialog", "&Impordi LIFT-vormingust ..."), this, [this, importLift = std::move(importLift)] {
         importLift(this);
         pageChanged(m_ui->pages->currentIndex());
     });

@@ -5,6 +5,7 @@
 
 #include "ui_dictionarytabledialog.h"
 
+#include <QCoreApplication>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QPushButton>
@@ -23,7 +24,7 @@ DictionaryTableDialog::DictionaryTableDialog(const CDictionary& dictionary, std:
     for (QAbstractButton* button : m_ui->buttonBox->buttons())
         if (auto* push = qobject_cast<QPushButton*>(button))
             push->setAutoDefault(false);
-    m_ui->buttonBox->button(QDialogButtonBox::Close)->setText(QStringLiteral("Sulge"));
+    m_ui->buttonBox->button(QDialogButtonBox::Close)->setText(QCoreApplication::translate("DictionaryTableDialog", "Sulge"));
     connect(m_ui->buttonBox, &QDialogButtonBox::rejected, this, &QDialog::reject);
 
     for (DictSection section : kDictSections) {
@@ -134,17 +135,17 @@ void DictionaryTableDialog::openRow(DictSection section, int row)
 void DictionaryTableDialog::showStatus()
 {
     const DictionaryTableModel& shown = model(currentSection());
-    QString text = QStringLiteral("%1 kirjet, näha %2").arg(shown.total()).arg(shown.rowCount());
+    QString text = QCoreApplication::translate("DictionaryTableDialog", "%1 kirjet, näha %2").arg(shown.total()).arg(shown.rowCount());
     if (m_files.empty())
-        text += QStringLiteral(" · kasutuse lugemiseks pole korpuse faile");
+        text += QCoreApplication::translate("DictionaryTableDialog", " · kasutuse lugemiseks pole korpuse faile");
     else if (m_thread)
-        text += QStringLiteral(" · loen kasutust failidest");
+        text += QCoreApplication::translate("DictionaryTableDialog", " · loen kasutust failidest");
     else if (m_cancelled)
-        text += QStringLiteral(" · kasutuse lugemine katkestati");
+        text += QCoreApplication::translate("DictionaryTableDialog", " · kasutuse lugemine katkestati");
     else if (m_usage)
-        text += QStringLiteral(" · kasutus %1 failist, %2 sõnet").arg(m_result.filesRead).arg(m_usage->tokens());
+        text += QCoreApplication::translate("DictionaryTableDialog", " · kasutus %1 failist, %2 sõnet").arg(m_result.filesRead).arg(m_usage->tokens());
     if (!m_thread && !m_result.skipped.empty())
-        text += QStringLiteral(", %1 faili jäi vahele").arg(m_result.skipped.size());
+        text += QCoreApplication::translate("DictionaryTableDialog", ", %1 faili jäi vahele").arg(m_result.skipped.size());
     m_ui->statusLabel->setText(text);
 }
 

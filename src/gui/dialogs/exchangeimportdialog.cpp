@@ -5,6 +5,7 @@
 #include "dialogs/dialogbuttons.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QFileInfo>
 #include <QFormLayout>
@@ -19,7 +20,7 @@ namespace pelmora::gui {
 
 namespace {
 
-constexpr const char* kLeftOutHeading = "Import jätab välja:";
+constexpr const char* kLeftOutHeading = QT_TRANSLATE_NOOP("ExchangeImportDialog", "Import jätab välja:");
 
 QString textName(const exchange::ImportedText& text, std::size_t index)
 {
@@ -33,9 +34,9 @@ ExchangeImportDialog::ExchangeImportDialog(const QString& path, exchange::Exchan
                                            exchange::ImportResult first, Reader reread, QWidget* parent)
     : QDialog(parent), m_result(std::move(first)), m_reread(std::move(reread))
 {
-    setWindowTitle(QStringLiteral("Impordi vormingust"));
+    setWindowTitle(QCoreApplication::translate("ExchangeImportDialog", "Impordi vormingust"));
     auto* layout = new QVBoxLayout(this);
-    auto* file = new QLabel(QStringLiteral("Fail: %1 (%2)")
+    auto* file = new QLabel(QCoreApplication::translate("ExchangeImportDialog", "Fail: %1 (%2)")
                                 .arg(QFileInfo(path).fileName(), toQt(std::string(exchange::formatTitle(format)))),
                             this);
     file->setObjectName("fileLabel");
@@ -49,7 +50,7 @@ ExchangeImportDialog::ExchangeImportDialog(const QString& path, exchange::Exchan
     for (const std::string& tier : m_result.tiers)
         m_tiers->addItem(toQt(tier));
     m_tiers->setCurrentIndex(m_tiers->findText(toQt(m_result.chosenTier)));
-    auto* tiersLabel = new QLabel(QStringLiteral("&Transkriptsiooni kiht:"), this);
+    auto* tiersLabel = new QLabel(QCoreApplication::translate("ExchangeImportDialog", "&Transkriptsiooni kiht:"), this);
     tiersLabel->setBuddy(m_tiers);
     form->addRow(tiersLabel, m_tiers);
     const bool eaf = format == exchange::ExchangeFormat::Eaf;
@@ -59,7 +60,7 @@ ExchangeImportDialog::ExchangeImportDialog(const QString& path, exchange::Exchan
     m_texts = new QComboBox(this);
     m_texts->setObjectName("textCombo");
     m_texts->setSizeAdjustPolicy(QComboBox::AdjustToContents);
-    m_textsLabel = new QLabel(QStringLiteral("Te&kst:"), this);
+    m_textsLabel = new QLabel(QCoreApplication::translate("ExchangeImportDialog", "Te&kst:"), this);
     m_textsLabel->setBuddy(m_texts);
     form->addRow(m_textsLabel, m_texts);
     layout->addLayout(form);
@@ -67,15 +68,15 @@ ExchangeImportDialog::ExchangeImportDialog(const QString& path, exchange::Exchan
     m_contents = new QTreeWidget(this);
     m_contents->setObjectName("contentsTable");
     m_contents->setRootIsDecorated(false);
-    m_contents->setHeaderLabels({QStringLiteral("Tekst"), QStringLiteral("Laused"), QStringLiteral("Sõned"),
-                                 QStringLiteral("Märgendatud sõned")});
+    m_contents->setHeaderLabels({QCoreApplication::translate("ExchangeImportDialog", "Tekst"), QCoreApplication::translate("ExchangeImportDialog", "Laused"), QCoreApplication::translate("ExchangeImportDialog", "Sõned"),
+                                 QCoreApplication::translate("ExchangeImportDialog", "Märgendatud sõned")});
     m_contents->header()->setStretchLastSection(false);
     m_contents->header()->setSectionResizeMode(0, QHeaderView::Stretch);
     for (int column = 1; column < 4; ++column)
         m_contents->header()->setSectionResizeMode(column, QHeaderView::ResizeToContents);
     m_contents->setMinimumWidth(460);
     m_contents->setMaximumHeight(150);
-    auto* contentsLabel = new QLabel(QStringLiteral("&Sisu:"), this);
+    auto* contentsLabel = new QLabel(QCoreApplication::translate("ExchangeImportDialog", "&Sisu:"), this);
     contentsLabel->setBuddy(m_contents);
     layout->addWidget(contentsLabel);
     layout->addWidget(m_contents);
@@ -84,14 +85,14 @@ ExchangeImportDialog::ExchangeImportDialog(const QString& path, exchange::Exchan
     m_report->setObjectName("reportView");
     m_report->setReadOnly(true);
     m_report->setMinimumHeight(90);
-    auto* reportLabel = new QLabel(QStringLiteral("&Välja jääb:"), this);
+    auto* reportLabel = new QLabel(QCoreApplication::translate("ExchangeImportDialog", "&Välja jääb:"), this);
     reportLabel->setBuddy(m_report);
     layout->addWidget(reportLabel);
     layout->addWidget(m_report, 1);
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-    m_ok = &setUpOkCancel(*this, *buttons, QStringLiteral("&Loobu"));
-    m_ok->setText(QStringLiteral("&Impordi"));
+    m_ok = &setUpOkCancel(*this, *buttons, QCoreApplication::translate("ExchangeImportDialog", "&Loobu"));
+    m_ok->setText(QCoreApplication::translate("ExchangeImportDialog", "&Impordi"));
     layout->addWidget(buttons);
 
     connect(m_tiers, &QComboBox::currentIndexChanged, this, &ExchangeImportDialog::tierChanged);
@@ -154,11 +155,11 @@ void ExchangeImportDialog::showResult()
         m_contents->setCurrentItem(m_contents->topLevelItem(m_texts->currentIndex() < 0 ? 0 : m_texts->currentIndex()));
 
     if (!m_result.ok)
-        m_report->setPlainText(QStringLiteral("Faili ei saa selle kihiga lugeda:\n%1").arg(toQt(m_result.reason)));
+        m_report->setPlainText(QCoreApplication::translate("ExchangeImportDialog", "Faili ei saa selle kihiga lugeda:\n%1").arg(toQt(m_result.reason)));
     else if (m_result.report.empty())
-        m_report->setPlainText(QStringLiteral("Midagi ei jää välja."));
+        m_report->setPlainText(QCoreApplication::translate("ExchangeImportDialog", "Midagi ei jää välja."));
     else
-        m_report->setPlainText(toQt(m_result.report.text(kLeftOutHeading)));
+        m_report->setPlainText(toQt(m_result.report.text(toStd(QCoreApplication::translate("ExchangeImportDialog", kLeftOutHeading)))));
     m_ok->setEnabled(m_result.ok && !m_result.texts.empty());
 }
 

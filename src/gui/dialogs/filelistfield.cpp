@@ -3,6 +3,7 @@
 #include "app/qtstrings.h"
 #include "common/strings.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QLineEdit>
@@ -14,8 +15,8 @@ namespace pelmora::gui {
 
 namespace {
 
-constexpr const char* kAlreadyListed = "Fail %s\non juba loendis või uue faili lahtris.";
-constexpr const char* kOutputListed = "Fail %s\non loendis olemas.\nVali mõni muu fail.";
+constexpr const char* kAlreadyListed = QT_TRANSLATE_NOOP("FileListField", "Fail %s\non juba loendis või uue faili lahtris.");
+constexpr const char* kOutputListed = QT_TRANSLATE_NOOP("FileListField", "Fail %s\non loendis olemas.\nVali mõni muu fail.");
 
 }  // namespace
 
@@ -78,14 +79,14 @@ int FileListField::firstSelectedRow() const
 
 void FileListField::add()
 {
-    FileRequest request = FileRequest::xml(FileRequest::Mode::OpenMany, QStringLiteral("Vali failid"));
+    FileRequest request = FileRequest::xml(FileRequest::Mode::OpenMany, QCoreApplication::translate("FileListField", "Vali failid"));
     if (m_list.count() > 0)
         request.start = QFileInfo(m_list.item(m_list.count() - 1)->text()).absolutePath();
     const QStringList chosen = m_files.choose(m_dialog, request);
     for (const QString& path : chosen) {
         const QString native = QDir::toNativeSeparators(path);
         if (listed(path) || samePath(path, m_output.text())) {
-            m_prompter.message(MessageKind::Warning, kTitleWarning, formatMessage(kAlreadyListed, toStd(native)));
+            m_prompter.message(MessageKind::Warning, kTitleWarning, formatMessage(toStd(QCoreApplication::translate("FileListField", kAlreadyListed)), toStd(native)));
             continue;
         }
         auto* item = new QListWidgetItem(native, &m_list);
@@ -133,7 +134,7 @@ void FileListField::chooseOutput()
         return;
     const QString native = QDir::toNativeSeparators(path);
     if (listed(path)) {
-        m_prompter.message(MessageKind::Warning, kTitleWarning, formatMessage(kOutputListed, toStd(native)));
+        m_prompter.message(MessageKind::Warning, kTitleWarning, formatMessage(toStd(QCoreApplication::translate("FileListField", kOutputListed)), toStd(native)));
         return;
     }
     m_output.setText(native);

@@ -4,6 +4,7 @@
 #include "ui_importfilesdialog.h"
 
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QPushButton>
 
@@ -14,11 +15,11 @@ ImportFilesDialog::ImportFilesDialog(Kind kind, FileChooser& files, QWidget* par
 {
     m_ui->setupUi(this);
     if (kind == Kind::PlainText) {
-        setWindowTitle(QStringLiteral("Faili import"));
-        m_ui->inputLabel->setText(QStringLiteral("&Sisendfail"));
+        setWindowTitle(QCoreApplication::translate("ImportFilesDialog", "Faili import"));
+        m_ui->inputLabel->setText(QCoreApplication::translate("ImportFilesDialog", "&Sisendfail"));
     } else {
-        setWindowTitle(QStringLiteral("Murdekorpuse import"));
-        m_ui->inputLabel->setText(QStringLiteral("&Impordi fail (ISO-8859-1, XML)"));
+        setWindowTitle(QCoreApplication::translate("ImportFilesDialog", "Murdekorpuse import"));
+        m_ui->inputLabel->setText(QCoreApplication::translate("ImportFilesDialog", "&Impordi fail (ISO-8859-1, XML)"));
         for (QWidget* widget : {static_cast<QWidget*>(m_ui->outputLabel), static_cast<QWidget*>(m_ui->outputEdit),
                                 static_cast<QWidget*>(m_ui->outputButton), static_cast<QWidget*>(m_ui->splitCheck),
                                 static_cast<QWidget*>(m_ui->abbreviationsLabel),
@@ -30,7 +31,7 @@ ImportFilesDialog::ImportFilesDialog(Kind kind, FileChooser& files, QWidget* par
     setSentenceChoices(false, QString());
     connect(m_ui->inputButton, &QPushButton::clicked, this, &ImportFilesDialog::chooseInput);
     connect(m_ui->outputButton, &QPushButton::clicked, this, &ImportFilesDialog::chooseOutput);
-    setUpOkCancel(*this, *m_ui->buttonBox, QStringLiteral("&Loobu"));
+    setUpOkCancel(*this, *m_ui->buttonBox, QCoreApplication::translate("ImportFilesDialog", "&Loobu"));
     m_ui->inputEdit->setFocus();
 }
 
@@ -76,13 +77,13 @@ void ImportFilesDialog::chooseInput()
     FileRequest request;
     request.mode = FileRequest::Mode::Open;
     if (m_kind == Kind::PlainText) {
-        request.title = QStringLiteral("Vali sisendfail");
+        request.title = QCoreApplication::translate("ImportFilesDialog", "Vali sisendfail");
         request.defaultSuffix = QStringLiteral("txt");
-        request.filter = QStringLiteral("Tekstifailid (*.txt);;Kõik failid (*)");
+        request.filter = QCoreApplication::translate("ImportFilesDialog", "Tekstifailid (*.txt);;Kõik failid (*)");
     } else {
-        request.title = QStringLiteral("Vali väljundfail");
+        request.title = QCoreApplication::translate("ImportFilesDialog", "Vali väljundfail");
         request.defaultSuffix = QStringLiteral("xml");
-        request.filter = QStringLiteral("Tekstifailid (*.xml);;Kõik failid (*)");
+        request.filter = QCoreApplication::translate("ImportFilesDialog", "Tekstifailid (*.xml);;Kõik failid (*)");
     }
     request.start = inputPath();
     const QString path = m_files.chooseOne(this, request);
@@ -93,7 +94,7 @@ void ImportFilesDialog::chooseInput()
 void ImportFilesDialog::chooseOutput()
 {
     const FileRequest request =
-        FileRequest::xml(FileRequest::Mode::Save, QStringLiteral("Vali väljundfail"),
+        FileRequest::xml(FileRequest::Mode::Save, QCoreApplication::translate("ImportFilesDialog", "Vali väljundfail"),
                          outputPath().isEmpty() ? QFileInfo(inputPath()).absolutePath() : outputPath());
     const QString path = m_files.chooseOne(this, request);
     if (!path.isEmpty())

@@ -3,6 +3,7 @@
 #include "dialogs/dialogbuttons.h"
 #include "ui_lemmatisationdialog.h"
 
+#include <QCoreApplication>
 #include <QPushButton>
 
 namespace pelmora::gui {
@@ -37,7 +38,7 @@ LemmatisationChoice LemmatisationDialog::choice() const
 void LemmatisationDialog::chooseDictionary()
 {
     const FileRequest request =
-        FileRequest::xml(FileRequest::Mode::Open, QStringLiteral("Vali sõnastikufail"), m_ui->pathEdit->text());
+        FileRequest::xml(FileRequest::Mode::Open, QCoreApplication::translate("LemmatisationDialog", "Vali sõnastikufail"), m_ui->pathEdit->text());
     const QString path = m_files.chooseOne(this, request);
     if (path.isEmpty())
         return;

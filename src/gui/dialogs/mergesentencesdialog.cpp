@@ -3,6 +3,7 @@
 #include "dialogs/dialogbuttons.h"
 #include "ui_mergesentencesdialog.h"
 
+#include <QCoreApplication>
 #include <QPushButton>
 
 namespace pelmora::gui {
@@ -13,7 +14,7 @@ MergeSentencesDialog::MergeSentencesDialog(const QString& current, const QString
     m_ui->setupUi(this);
     m_ui->currentLabel->setText(current);
     m_ui->otherEdit->setText(proposed);
-    setUpOkCancel(*this, *m_ui->buttonBox, QStringLiteral("&Loobu"));
+    setUpOkCancel(*this, *m_ui->buttonBox, QCoreApplication::translate("MergeSentencesDialog", "&Loobu"));
     m_ui->otherEdit->selectAll();
     m_ui->otherEdit->setFocus();
 }

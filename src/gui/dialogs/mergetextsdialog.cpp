@@ -5,6 +5,7 @@
 #include "dialogs/filelistfield.h"
 #include "ui_mergetextsdialog.h"
 
+#include <QCoreApplication>
 #include <QPushButton>
 
 namespace pelmora::gui {
@@ -14,9 +15,9 @@ MergeTextsDialog::MergeTextsDialog(Prompter& prompter, FileChooser& files, QWidg
 {
     m_ui->setupUi(this);
     m_ui->buttonBox->setStandardButtons(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
-    setUpOkCancel(*this, *m_ui->buttonBox, QStringLiteral("Loobu"));
+    setUpOkCancel(*this, *m_ui->buttonBox, QCoreApplication::translate("MergeTextsDialog", "Loobu"));
 
-    const FileRequest output = FileRequest::xml(FileRequest::Mode::Save, QStringLiteral("Vali ühendatud fail"));
+    const FileRequest output = FileRequest::xml(FileRequest::Mode::Save, QCoreApplication::translate("MergeTextsDialog", "Vali ühendatud fail"));
     m_fileList = new FileListField(*m_ui->fileList, *m_ui->outputEdit, output, prompter, files, this);
     connect(m_ui->addButton, &QPushButton::clicked, m_fileList, &FileListField::add);
     connect(m_ui->removeButton, &QPushButton::clicked, m_fileList, &FileListField::removeSelected);

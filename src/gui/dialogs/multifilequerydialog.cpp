@@ -2,11 +2,13 @@
 
 #include "annotation/vocabularies.h"
 #include "app/qtstrings.h"
+#include "dialogs/choicelists.h"
 #include "dialogs/filelistfield.h"
 #include "form/formtagdialog.h"
 #include "ui_multifilequerydialog.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QLineEdit>
 #include <QPushButton>
 
@@ -14,6 +16,8 @@ namespace pelmora::gui {
 
 namespace {
 
+// The ways of matching are the query's own words, passed to it as written (the combo boxes are
+// editable): they stay Estonian in every interface language.
 const QStringList kMatchKinds{QStringLiteral("Täpne vaste"), QStringLiteral("Alguses"), QStringLiteral("Keskel"),
                               QStringLiteral("Lõpus")};
 
@@ -41,8 +45,8 @@ MultiFileQueryDialog::MultiFileQueryDialog(const QuerySettings& values, Prompter
     : QDialog(parent), m_ui(std::make_unique<Ui::MultiFileQueryDialog>()), m_dialogs(dialogs)
 {
     m_ui->setupUi(this);
-    m_search = m_ui->buttonBox->addButton(QStringLiteral("Otsi"), QDialogButtonBox::AcceptRole);
-    QPushButton* close = m_ui->buttonBox->addButton(QStringLiteral("S&ulge"), QDialogButtonBox::RejectRole);
+    m_search = m_ui->buttonBox->addButton(QCoreApplication::translate("MultiFileQueryDialog", "Otsi"), QDialogButtonBox::AcceptRole);
+    QPushButton* close = m_ui->buttonBox->addButton(QCoreApplication::translate("MultiFileQueryDialog", "S&ulge"), QDialogButtonBox::RejectRole);
     m_search->setDefault(true);
     close->setAutoDefault(false);
     connect(m_ui->buttonBox, &QDialogButtonBox::accepted, this, &QDialog::accept);
@@ -50,8 +54,8 @@ MultiFileQueryDialog::MultiFileQueryDialog(const QuerySettings& values, Prompter
 
     FileRequest output;
     output.mode = FileRequest::Mode::Save;
-    output.title = QStringLiteral("Vali väljundfailfail");
-    output.filter = QStringLiteral("Tekstifailid (*.txt);;XML-failid (*.xml);;Kõik failid (*)");
+    output.title = QCoreApplication::translate("MultiFileQueryDialog", "Vali väljundfailfail");
+    output.filter = QCoreApplication::translate("MultiFileQueryDialog", "Tekstifailid (*.txt);;XML-failid (*.xml);;Kõik failid (*)");
     output.defaultSuffix = QStringLiteral("txt");
     m_fileList = new FileListField(*m_ui->fileList, *m_ui->outputEdit, output, prompter, files, this);
     connect(m_ui->addButton, &QPushButton::clicked, m_fileList, &FileListField::add);
@@ -65,7 +69,7 @@ MultiFileQueryDialog::MultiFileQueryDialog(const QuerySettings& values, Prompter
         partOfSpeech->addItem(QString());
         for (int i = 1; i < kPartOfSpeechFormCount; ++i) {
             partOfSpeech->addItem(toQt(partOfSpeechCode(i)));
-            partOfSpeech->setItemData(i, toQt(partOfSpeechName(i)), Qt::ToolTipRole);
+            partOfSpeech->setItemData(i, shownName(partOfSpeechName(i)), Qt::ToolTipRole);
         }
         for (QComboBox* kind : fields.kinds)
             kind->addItems(kMatchKinds);

@@ -4,6 +4,7 @@
 #include "dialogs/dialogbuttons.h"
 #include "ui_simpledictionarydialog.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QPushButton>
 
@@ -15,7 +16,7 @@ SimpleDictionaryDialog::SimpleDictionaryDialog(const SimpleDictionaryOptions& va
 {
     m_ui->setupUi(this);
     m_ui->buttonBox->setStandardButtons(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
-    setUpOkCancel(*this, *m_ui->buttonBox, QStringLiteral("Loobu"));
+    setUpOkCancel(*this, *m_ui->buttonBox, QCoreApplication::translate("SimpleDictionaryDialog", "Loobu"));
     connect(m_ui->outputButton, &QPushButton::clicked, this, &SimpleDictionaryDialog::chooseFile);
     connect(m_ui->outputEdit, &QLineEdit::textChanged, this,
             [this](const QString& text) { okButton().setEnabled(!text.trimmed().isEmpty()); });
@@ -46,7 +47,7 @@ SimpleDictionaryOptions SimpleDictionaryDialog::options() const
 void SimpleDictionaryDialog::chooseFile()
 {
     const FileRequest request =
-        FileRequest::xml(FileRequest::Mode::Save, QStringLiteral("Vali fail"), m_ui->outputEdit->text());
+        FileRequest::xml(FileRequest::Mode::Save, QCoreApplication::translate("SimpleDictionaryDialog", "Vali fail"), m_ui->outputEdit->text());
     const QString path = m_files.chooseOne(this, request);
     if (!path.isEmpty())
         m_ui->outputEdit->setText(QDir::toNativeSeparators(path));

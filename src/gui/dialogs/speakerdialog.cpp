@@ -6,6 +6,7 @@
 #include "ui_speakerdialog.h"
 
 #include <QButtonGroup>
+#include <QCoreApplication>
 #include <QPushButton>
 
 namespace pelmora::gui {
@@ -39,7 +40,7 @@ SpeakerDialog::SpeakerDialog(const SpeakerRow& row, QWidget* parent)
     m_ui->birthPlaceEdit->setText(toQt(row.birthPlace));
     m_ui->educationEdit->setText(toQt(row.education));
 
-    setUpOkCancel(*this, *m_ui->buttonBox, QStringLiteral("Loobu"));
+    setUpOkCancel(*this, *m_ui->buttonBox, QCoreApplication::translate("SpeakerDialog", "Loobu"));
     m_ui->idEdit->setFocus();
 }
 

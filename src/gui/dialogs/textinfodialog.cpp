@@ -8,6 +8,7 @@
 
 #include <QButtonGroup>
 #include <QCollator>
+#include <QCoreApplication>
 #include <QHeaderView>
 #include <QPushButton>
 
@@ -22,8 +23,16 @@ struct Column {
     const char* title;
     int width;
 };
-constexpr Column kColumns[] = {{"ID", 40},      {"Nimi", 115},     {"Snd", 50}, {"Vanus", 50},
-                               {"Haridus", 75}, {"Sünnikoht", 90}, {"Roll", 100}, {"Sugu", 45}};
+constexpr Column kColumns[] = {
+    {QT_TRANSLATE_NOOP("TextInfoDialog", "ID"), 40},
+    {QT_TRANSLATE_NOOP("TextInfoDialog", "Nimi"), 115},
+    {QT_TRANSLATE_NOOP("TextInfoDialog", "Snd"), 50},
+    {QT_TRANSLATE_NOOP("TextInfoDialog", "Vanus"), 50},
+    {QT_TRANSLATE_NOOP("TextInfoDialog", "Haridus"), 75},
+    {QT_TRANSLATE_NOOP("TextInfoDialog", "Sünnikoht"), 90},
+    {QT_TRANSLATE_NOOP("TextInfoDialog", "Roll"), 100},
+    {QT_TRANSLATE_NOOP("TextInfoDialog", "Sugu"), 45},
+};
 
 QStringList rowTexts(const SpeakerRow& row)
 {
@@ -96,7 +105,7 @@ TextInfoDialog::TextInfoDialog(const TextMetadata& values, Prompter& prompter, D
     QTreeWidget& list = *m_ui->speakerList;
     QStringList titles;
     for (const Column& column : kColumns)
-        titles << QString::fromUtf8(column.title);
+        titles << QCoreApplication::translate("TextInfoDialog", column.title);
     list.setHeaderLabels(titles);
     int columnsWidth = 0;
     for (int i = 0; i < static_cast<int>(std::size(kColumns)); ++i) {
@@ -114,7 +123,7 @@ TextInfoDialog::TextInfoDialog(const TextMetadata& values, Prompter& prompter, D
     // A double click edits the row; Enter stays OK, as everywhere in the dialog.
     connect(&list, &QTreeWidget::itemDoubleClicked, this, &TextInfoDialog::modifySpeaker);
 
-    setUpOkCancel(*this, *m_ui->buttonBox, QStringLiteral("Loo&bu"));
+    setUpOkCancel(*this, *m_ui->buttonBox, QCoreApplication::translate("TextInfoDialog", "Loo&bu"));
     m_ui->idEdit->setFocus();
 }
 

@@ -3,6 +3,7 @@
 #include "dialogs/dialogbuttons.h"
 #include "ui_tokentextdialog.h"
 
+#include <QCoreApplication>
 #include <QPushButton>
 
 namespace pelmora::gui {
@@ -12,12 +13,12 @@ TokenTextDialog::TokenTextDialog(Purpose purpose, const QString& text, QWidget* 
 {
     m_ui->setupUi(this);
     const bool modify = purpose == Purpose::Modify;
-    setWindowTitle(modify ? QStringLiteral("Sõne muutmine") : QStringLiteral("Sõne lisamine"));
-    m_ui->textLabel->setText(modify ? QStringLiteral("&Sõne:") : QStringLiteral("&Sisesta sõne"));
+    setWindowTitle(modify ? QCoreApplication::translate("TokenTextDialog", "Sõne muutmine") : QCoreApplication::translate("TokenTextDialog", "Sõne lisamine"));
+    m_ui->textLabel->setText(modify ? QCoreApplication::translate("TokenTextDialog", "&Sõne:") : QCoreApplication::translate("TokenTextDialog", "&Sisesta sõne"));
     QPushButton* ok = m_ui->buttonBox->button(QDialogButtonBox::Ok);
-    ok->setText(modify ? QStringLiteral("OK") : QStringLiteral("&OK"));
+    ok->setText(modify ? QStringLiteral("OK") : QCoreApplication::translate("TokenTextDialog", "&OK"));
     ok->setDefault(true);
-    setUpOkCancel(*this, *m_ui->buttonBox, QStringLiteral("&Loobu"));
+    setUpOkCancel(*this, *m_ui->buttonBox, QCoreApplication::translate("TokenTextDialog", "&Loobu"));
     m_ui->textEdit->setText(text);
     m_ui->textEdit->selectAll();
     m_ui->textEdit->setFocus();

@@ -5,6 +5,7 @@
 #include "dialogs/dialogbuttons.h"
 #include "ui_transformationsdialog.h"
 
+#include <QCoreApplication>
 #include <QHeaderView>
 #include <QPushButton>
 #include <QShortcut>
@@ -26,8 +27,8 @@ FileRequest transformationsFileRequest(FileRequest::Mode mode, const std::string
 {
     FileRequest request;
     request.mode = mode;
-    request.title = QStringLiteral("Vali teisenduste fail");
-    request.filter = QStringLiteral("Teisenduste failid (*.vtf)");
+    request.title = QCoreApplication::translate("TransformationsDialog", "Vali teisenduste fail");
+    request.filter = QCoreApplication::translate("TransformationsDialog", "Teisenduste failid (*.vtf)");
     request.defaultSuffix = QStringLiteral("vtf");
     request.start = toQt(current);
     return request;

@@ -1,9 +1,11 @@
 #include "form/formtagdialog.h"
 
 #include "app/qtstrings.h"
+#include "dialogs/choicelists.h"
 #include "ui_formtagdialog.h"
 
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -19,14 +21,14 @@ using G = FormTagGroup;
 QString groupTitle(FormTagGroup group)
 {
     switch (group) {
-    case G::Case: return QStringLiteral("Kääne");
-    case G::Number: return QStringLiteral("Arv");
-    case G::Comparison: return QStringLiteral("Võrre");
-    case G::Person: return QStringLiteral("Isik");
-    case G::Tense: return QStringLiteral("Aeg");
-    case G::Mood: return QStringLiteral("Kõneviis");
-    case G::Voice: return QStringLiteral("Tegumood");
-    case G::NonFinite: return QStringLiteral("Käändeline vorm");
+    case G::Case: return QCoreApplication::translate("FormTagDialog", "Kääne");
+    case G::Number: return QCoreApplication::translate("FormTagDialog", "Arv");
+    case G::Comparison: return QCoreApplication::translate("FormTagDialog", "Võrre");
+    case G::Person: return QCoreApplication::translate("FormTagDialog", "Isik");
+    case G::Tense: return QCoreApplication::translate("FormTagDialog", "Aeg");
+    case G::Mood: return QCoreApplication::translate("FormTagDialog", "Kõneviis");
+    case G::Voice: return QCoreApplication::translate("FormTagDialog", "Tegumood");
+    case G::NonFinite: return QCoreApplication::translate("FormTagDialog", "Käändeline vorm");
     case G::Other: break;
     }
     return {};
@@ -81,7 +83,7 @@ void FormTagDialog::buildBoxes()
 {
     const auto& boxes = formTagBoxes();
     const auto makeBox = [&](std::size_t index, QWidget* parentWidget) {
-        auto* box = new QCheckBox(toQt(boxes[index].caption), parentWidget);
+        auto* box = new QCheckBox(shownName(boxes[index].caption), parentWidget);
         box->setObjectName(QStringLiteral("box_") + toQt(boxes[index].abbreviation));
         m_boxes[index] = box;
         connect(box, &QCheckBox::toggled, this, &FormTagDialog::recolour);
@@ -139,11 +141,14 @@ void FormTagDialog::buildBoxes()
 
     const auto colours = formTagColours(FormTagTicks{});
     for (std::size_t i = 0; i < colours.size(); ++i) {
-        const QString caption = toQt(colours[i].caption);
+        // The core names a caption in Estonian: a group's title or a box's caption, as shown.
+        const std::string source(colours[i].caption);
+        const QString title = QCoreApplication::translate("FormTagDialog", source.c_str());
+        const QString caption = shownName(source);
         for (QWidget* widget : captions) {
             const auto* groupBox = qobject_cast<QGroupBox*>(widget);
             const auto* box = qobject_cast<QCheckBox*>(widget);
-            if ((groupBox && groupBox->title() == caption) || (box && box->text() == caption))
+            if ((groupBox && groupBox->title() == title) || (box && box->text() == caption))
                 m_coloured[i] = widget;
         }
     }

@@ -1,5 +1,6 @@
 // The annotation form: fields and candidate lists from the suggester, remember, the moves and
 // the letter keyboard.
+#include "dialogs/choicelists.h"
 #include "form/pelmoraformview.h"
 
 #include "annotation/formtag.h"
@@ -14,6 +15,7 @@
 #include "ui_pelmoraformview.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QGridLayout>
 #include <QKeyEvent>
 #include <QLabel>
@@ -124,11 +126,11 @@ CPelmoraFormView::CPelmoraFormView(CPelmoraDoc& doc, Settings& settings, CDictio
     m_suggester.setSources(sources());
 
     for (int i = 0; i < kPartOfSpeechFormCount; ++i)
-        m_ui->partOfSpeechCombo->addItem(toQt(partOfSpeechName(i)));
+        m_ui->partOfSpeechCombo->addItem(shownName(partOfSpeechName(i)));
     for (int i = 0; i < kStyleFormCount; ++i)
-        m_ui->styleCombo->addItem(toQt(styleText(i)));
+        m_ui->styleCombo->addItem(shownName(styleText(i)));
     for (int i = 0; i < kReasonFormCount; ++i)
-        m_ui->reasonCombo->addItem(toQt(reasonText(i)));
+        m_ui->reasonCombo->addItem(shownName(reasonText(i)));
     for (QComboBox* box : {m_ui->partOfSpeechCombo, m_ui->styleCombo, m_ui->reasonCombo})
         box->setCurrentIndex(-1);
 
@@ -137,7 +139,7 @@ CPelmoraFormView::CPelmoraFormView(CPelmoraDoc& doc, Settings& settings, CDictio
     QPalette readOnly = m_ui->formEdit->palette();
     readOnly.setColor(QPalette::Base, readOnly.color(QPalette::Window));
     m_ui->formEdit->setPalette(readOnly);
-    m_ui->formEdit->setToolTip(QStringLiteral("Vormi muudetakse vormiinfo aknas: nupp „...“, Enter või kirjutamine"));
+    m_ui->formEdit->setToolTip(QCoreApplication::translate("PelmoraFormView", "Vormi muudetakse vormiinfo aknas: nupp „...“, Enter või kirjutamine"));
 
     // Why a token is not annotated, under the reason it has.
     m_notToTagHint = new QLabel(this);
@@ -150,7 +152,7 @@ CPelmoraFormView::CPelmoraFormView(CPelmoraDoc& doc, Settings& settings, CDictio
     m_navigationMenu = new QMenu(QStringLiteral("FormView"), this);
     for (std::size_t i = 0; i < kNavigationKindCount; ++i) {
         const auto kind = static_cast<NavigationKind>(i);
-        QAction* entry = m_navigationMenu->addAction(toQt(navigationKindTexts(kind).menuEntry));
+        QAction* entry = m_navigationMenu->addAction(shownName(navigationKindTexts(kind).menuEntry));
         connect(entry, &QAction::triggered, this, [this, kind] { chooseNavigationKind(kind); });
     }
 
@@ -362,7 +364,7 @@ void CPelmoraFormView::attributeChanged(XmlNode element, const char* name, std::
         m_shownEdited = true;
     // The sentence's audio position changed: only its label follows, the fields keep what is typed.
     if (element && m_shown.token() && element == CPelmoraDoc::sentenceOf(m_shown.token()))
-        m_ui->audioLabel->setText(toQt(audioPositionLabel(element)));
+        m_ui->audioLabel->setText(shownName(audioPositionLabel(element)));
 }
 
 void CPelmoraFormView::documentAboutToBeCleared()
@@ -432,7 +434,7 @@ void CPelmoraFormView::showModel()
     showList(SuggestionList::Latvian, ui.latvianList);
     showList(SuggestionList::English, ui.englishList);
     const XmlNode token = m_doc.currentToken();
-    ui.audioLabel->setText(toQt(audioPositionLabel(token ? CPelmoraDoc::sentenceOf(token) : XmlNode())));
+    ui.audioLabel->setText(shownName(audioPositionLabel(token ? CPelmoraDoc::sentenceOf(token) : XmlNode())));
     showWhetherToTag();
     m_updating = false;
 }
@@ -448,8 +450,8 @@ void CPelmoraFormView::showWhetherToTag()
              ui.englishEdit, ui.englishList, ui.styleLabel, ui.styleCombo, ui.lettersPane})
         widget->setEnabled(toTag);
     m_notToTagHint->setText(toTag ? QString()
-                                  : QStringLiteral("Seda sõnet ei märgendata: ") +
-                                        toQt(reasonValue(m_suggester.fields())));
+                                  : QCoreApplication::translate("PelmoraFormView", "Seda sõnet ei märgendata: ") +
+                                        shownName(reasonValue(m_suggester.fields())));
 }
 
 // --- Typing and choosing ---------------------------------------------------------------------
@@ -638,8 +640,8 @@ void CPelmoraFormView::chooseNavigationKind(NavigationKind kind)
 {
     m_kind = kind;
     const NavigationKindTexts& texts = navigationKindTexts(kind);
-    m_ui->showNextButton->setText(toQt(texts.showNextCaption));
-    m_ui->rememberAndShowNextButton->setText(toQt(texts.rememberAndShowNextCaption));
+    m_ui->showNextButton->setText(shownName(texts.showNextCaption));
+    m_ui->rememberAndShowNextButton->setText(shownName(texts.rememberAndShowNextCaption));
     showNext();
 }
 

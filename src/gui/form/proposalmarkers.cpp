@@ -2,7 +2,9 @@
 
 #include "annotation/suggester.h"
 #include "app/qtstrings.h"
+#include "dialogs/choicelists.h"
 
+#include <QCoreApplication>
 #include <QListWidget>
 #include <QPainter>
 
@@ -41,12 +43,12 @@ void showProposalMarkers(QListWidget& list, const CandidateList& candidates)
     const int rows = std::min<int>(list.count(), static_cast<int>(candidates.size()));
     for (int row = 0; row < rows; ++row) {
         const std::optional<ProposalSource> source = candidates.sourceOf(static_cast<std::size_t>(row));
-        const QString marker = source ? toQt(proposalSourceMarker(*source)) : QString();
+        const QString marker = source ? shownName(proposalSourceMarker(*source)) : QString();
         QListWidgetItem* item = list.item(row);
         if (item->data(kProposalMarkerRole).toString() == marker)
             continue;
         item->setData(kProposalMarkerRole, marker);
-        item->setToolTip(marker.isEmpty() ? QString() : QStringLiteral("Allikas: ") + marker);
+        item->setToolTip(marker.isEmpty() ? QString() : QCoreApplication::translate("ProposalMarkers", "Allikas: ") + marker);
     }
 }
 

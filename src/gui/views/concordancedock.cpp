@@ -5,6 +5,7 @@
 #include "common/strings.h"
 #include "settings/settings.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QItemSelectionModel>
 #include <QFont>
@@ -32,9 +33,16 @@ namespace {
 // Lines go to the window in batches: after every file, and within a long file every so many.
 constexpr std::size_t kLinesPerBatch = 200;
 
-const char* const kHeaders[ConcordanceModel::ColumnCount] = {"Vasak kontekst", "Sõne",    "Parem kontekst",
-                                                             "Lemma",          "Vorm",    "Fail",
-                                                             "Lause",          "Lehekülg"};
+const char* const kHeaders[ConcordanceModel::ColumnCount] = {
+    QT_TRANSLATE_NOOP("ConcordanceDock", "Vasak kontekst"),
+    QT_TRANSLATE_NOOP("ConcordanceDock", "Sõne"),
+    QT_TRANSLATE_NOOP("ConcordanceDock", "Parem kontekst"),
+    QT_TRANSLATE_NOOP("ConcordanceDock", "Lemma"),
+    QT_TRANSLATE_NOOP("ConcordanceDock", "Vorm"),
+    QT_TRANSLATE_NOOP("ConcordanceDock", "Fail"),
+    QT_TRANSLATE_NOOP("ConcordanceDock", "Lause"),
+    QT_TRANSLATE_NOOP("ConcordanceDock", "Lehekülg"),
+};
 
 // Draws the left context cut off at its start, so that the words next to the token stay in view.
 class LeftElidingDelegate final : public QStyledItemDelegate {
@@ -111,7 +119,7 @@ QVariant ConcordanceModel::data(const QModelIndex& index, int role) const
 QVariant ConcordanceModel::headerData(int section, Qt::Orientation orientation, int role) const
 {
     if (orientation == Qt::Horizontal && role == Qt::DisplayRole && section >= 0 && section < ColumnCount)
-        return QString(kHeaders[section]);
+        return QCoreApplication::translate("ConcordanceDock", kHeaders[section]);
     return QAbstractTableModel::headerData(section, orientation, role);
 }
 
@@ -186,7 +194,7 @@ bool ConcordanceSortModel::lessThan(const QModelIndex& left, const QModelIndex& 
 // --- ConcordanceDock ---------------------------------------------------------------------------
 
 ConcordanceDock::ConcordanceDock(Settings& settings, FileChooser& files, QWidget* parent)
-    : QDockWidget(QStringLiteral("Kasutus"), parent), m_settings(settings), m_files(files)
+    : QDockWidget(QCoreApplication::translate("ConcordanceDock", "Kasutus"), parent), m_settings(settings), m_files(files)
 {
     setObjectName("concordanceDock");
     auto* pane = new QWidget(this);
@@ -199,17 +207,17 @@ ConcordanceDock::ConcordanceDock(Settings& settings, FileChooser& files, QWidget
     m_searched->setTextFormat(Qt::PlainText);
     filesRow->addWidget(m_searched);
     filesRow->addSpacing(12);
-    filesRow->addWidget(new QLabel(QStringLiteral("Failid:"), pane));
+    filesRow->addWidget(new QLabel(QCoreApplication::translate("ConcordanceDock", "Failid:"), pane));
     m_fileField = new QLineEdit(pane);
     m_fileField->setObjectName("filesField");
     m_fileField->setReadOnly(true);
     m_fileField->setFocusPolicy(Qt::ClickFocus);
     filesRow->addWidget(m_fileField, 1);
-    auto* folderButton = new QPushButton(QStringLiteral("Vali k&aust ..."), pane);
+    auto* folderButton = new QPushButton(QCoreApplication::translate("ConcordanceDock", "Vali k&aust ..."), pane);
     folderButton->setObjectName("chooseFolderButton");
-    auto* filesButton = new QPushButton(QStringLiteral("Vali faili&d ..."), pane);
+    auto* filesButton = new QPushButton(QCoreApplication::translate("ConcordanceDock", "Vali faili&d ..."), pane);
     filesButton->setObjectName("chooseFilesButton");
-    auto* textFolderButton = new QPushButton(QStringLiteral("&Praeguse teksti kaust"), pane);
+    auto* textFolderButton = new QPushButton(QCoreApplication::translate("ConcordanceDock", "&Praeguse teksti kaust"), pane);
     textFolderButton->setObjectName("textFolderButton");
     for (QPushButton* button : {folderButton, filesButton, textFolderButton}) {
         button->setAutoDefault(false);
@@ -218,21 +226,21 @@ ConcordanceDock::ConcordanceDock(Settings& settings, FileChooser& files, QWidget
     layout->addLayout(filesRow);
 
     auto* filterRow = new QHBoxLayout;
-    auto* filterLabel = new QLabel(QStringLiteral("Filt&reeri:"), pane);
+    auto* filterLabel = new QLabel(QCoreApplication::translate("ConcordanceDock", "Filt&reeri:"), pane);
     m_filter = new QLineEdit(pane);
     m_filter->setObjectName("filterEdit");
     m_filter->setClearButtonEnabled(true);
-    m_filter->setPlaceholderText(QStringLiteral("näita ridu, kus see tekst esineb"));
+    m_filter->setPlaceholderText(QCoreApplication::translate("ConcordanceDock", "näita ridu, kus see tekst esineb"));
     filterLabel->setBuddy(m_filter);
     filterRow->addWidget(filterLabel);
     filterRow->addWidget(m_filter, 1);
     m_progress = new QProgressBar(pane);
     m_progress->setObjectName("progressBar");
     m_progress->setMaximumWidth(220);
-    m_progress->setFormat(QStringLiteral("%v / %m faili"));
+    m_progress->setFormat(QCoreApplication::translate("ConcordanceDock", "%v / %m faili"));
     m_progress->hide();
     filterRow->addWidget(m_progress);
-    m_cancel = new QPushButton(QStringLiteral("&Katkesta"), pane);
+    m_cancel = new QPushButton(QCoreApplication::translate("ConcordanceDock", "&Katkesta"), pane);
     m_cancel->setObjectName("cancelButton");
     m_cancel->setAutoDefault(false);
     m_cancel->hide();
@@ -305,10 +313,10 @@ void ConcordanceDock::showUsage(ConcordanceBy by, const QString& word, const QSt
     m_request.by = by;
     m_request.word = toStd(word.trimmed());
     m_openTextPath = openTextPath;
-    const QString searched = by == ConcordanceBy::Lemma          ? QStringLiteral("Lemma: %1")
-                             : by == ConcordanceBy::Combination  ? QStringLiteral("Ühend: %1")
-                             : by == ConcordanceBy::PartOfSpeech ? QStringLiteral("Sõnaliik: %1")
-                                                                 : QStringLiteral("Sõnavorm: %1");
+    const QString searched = by == ConcordanceBy::Lemma          ? QCoreApplication::translate("ConcordanceDock", "Lemma: %1")
+                             : by == ConcordanceBy::Combination  ? QCoreApplication::translate("ConcordanceDock", "Ühend: %1")
+                             : by == ConcordanceBy::PartOfSpeech ? QCoreApplication::translate("ConcordanceDock", "Sõnaliik: %1")
+                                                                 : QCoreApplication::translate("ConcordanceDock", "Sõnavorm: %1");
     m_searched->setText(searched.arg(word.trimmed()));
     showFiles();
     show();
@@ -417,7 +425,7 @@ void ConcordanceDock::chooseFolder()
 {
     FileRequest request;
     request.mode = FileRequest::Mode::Folder;
-    request.title = QStringLiteral("Vali kaust");
+    request.title = QCoreApplication::translate("ConcordanceDock", "Vali kaust");
     request.start = m_openTextPath.isEmpty() ? QString() : QFileInfo(m_openTextPath).absolutePath();
     const QString folder = m_files.chooseOne(this, request);
     if (folder.isEmpty())
@@ -431,8 +439,8 @@ void ConcordanceDock::chooseFiles()
 {
     FileRequest request;
     request.mode = FileRequest::Mode::OpenMany;
-    request.title = QStringLiteral("Vali failid");
-    request.filter = QStringLiteral("XML-failid (*.xml)");
+    request.title = QCoreApplication::translate("ConcordanceDock", "Vali failid");
+    request.filter = QCoreApplication::translate("ConcordanceDock", "XML-failid (*.xml)");
     request.start = m_openTextPath.isEmpty() ? QString() : QFileInfo(m_openTextPath).absolutePath();
     const QStringList chosen = m_files.choose(this, request);
     if (chosen.isEmpty())
@@ -450,8 +458,8 @@ void ConcordanceDock::showFiles()
     const QString setting = toQt(m_settings.concordanceFolder);
     if (setting.isEmpty()) {
         const QString folder = m_openTextPath.isEmpty() ? QString() : QFileInfo(m_openTextPath).absolutePath();
-        m_fileField->setText(folder.isEmpty() ? QStringLiteral("(avatud teksti kaust)")
-                                              : QDir::toNativeSeparators(folder) + QStringLiteral("  (avatud teksti kaust)"));
+        m_fileField->setText(folder.isEmpty() ? QCoreApplication::translate("ConcordanceDock", "(avatud teksti kaust)")
+                                              : QDir::toNativeSeparators(folder) + QCoreApplication::translate("ConcordanceDock", "  (avatud teksti kaust)"));
     } else {
         m_fileField->setText(QDir::toNativeSeparators(setting));
     }
@@ -463,12 +471,12 @@ void ConcordanceDock::showStatus()
 {
     const int all = m_model.rowCount();
     const int shown = m_proxy.rowCount();
-    QString text = shown == all ? QStringLiteral("Leitud %1 rida").arg(all)
-                                : QStringLiteral("Näitan %1 rida %2-st").arg(shown).arg(all);
+    QString text = shown == all ? QCoreApplication::translate("ConcordanceDock", "Leitud %1 rida").arg(all)
+                                : QCoreApplication::translate("ConcordanceDock", "Näitan %1 rida %2-st").arg(shown).arg(all);
     if (m_cancelled)
-        text += QStringLiteral(" (katkestatud)");
+        text += QCoreApplication::translate("ConcordanceDock", " (katkestatud)");
     if (!m_skipped.empty()) {
-        text += QStringLiteral(", vahele jäetud %1 faili").arg(m_skipped.size());
+        text += QCoreApplication::translate("ConcordanceDock", ", vahele jäetud %1 faili").arg(m_skipped.size());
         QStringList messages;
         for (const ConcordanceSkippedFile& file : m_skipped)
             messages.push_back(toQt(file.message) + (file.reason.empty() ? QString() : " (" + toQt(file.reason) + ")"));
@@ -477,7 +485,7 @@ void ConcordanceDock::showStatus()
         m_status->setToolTip({});
     }
     if (!m_thread && m_request.files.empty() && !m_request.word.empty())
-        text = QStringLiteral("Faile pole: vali kaust või failid");
+        text = QCoreApplication::translate("ConcordanceDock", "Faile pole: vali kaust või failid");
     m_status->setText(text);
 }
 

@@ -3,6 +3,7 @@
 #include "app/qtstrings.h"
 #include "search/dictionaryusage.h"
 
+#include <QCoreApplication>
 #include <QLocale>
 
 #include <algorithm>
@@ -16,12 +17,26 @@ namespace {
 // The captions of the section's attributes (sectionAttributes order), then the usage column.
 QStringList captions(DictSection section)
 {
+    const auto shown = [](std::initializer_list<const char*> sources) {
+        QStringList texts;
+        for (const char* source : sources)
+            texts.push_back(QCoreApplication::translate("DictionaryTableModel", source));
+        return texts;
+    };
     switch (section) {
-    case DictSection::WordForms: return {"Sõne", "Märksõna", "Morf. vorm", "Kaal", "Kasutus"};
-    case DictSection::Lemmas: return {"Märksõna", "Tähendus", "Sõnaliik", "Läti", "Inglise", "Kaal", "Kasutus"};
+    case DictSection::WordForms:
+        return shown({QT_TRANSLATE_NOOP("DictionaryTableModel", "Sõne"), QT_TRANSLATE_NOOP("DictionaryTableModel", "Märksõna"),
+                      QT_TRANSLATE_NOOP("DictionaryTableModel", "Morf. vorm"), QT_TRANSLATE_NOOP("DictionaryTableModel", "Kaal"),
+                      QT_TRANSLATE_NOOP("DictionaryTableModel", "Kasutus")});
+    case DictSection::Lemmas:
+        return shown({QT_TRANSLATE_NOOP("DictionaryTableModel", "Märksõna"), QT_TRANSLATE_NOOP("DictionaryTableModel", "Tähendus"),
+                      QT_TRANSLATE_NOOP("DictionaryTableModel", "Sõnaliik"), QT_TRANSLATE_NOOP("DictionaryTableModel", "Läti"),
+                      QT_TRANSLATE_NOOP("DictionaryTableModel", "Inglise"), QT_TRANSLATE_NOOP("DictionaryTableModel", "Kaal"),
+                      QT_TRANSLATE_NOOP("DictionaryTableModel", "Kasutus")});
     case DictSection::Combinations: break;
     }
-    return {"Märksõna", "Tähendus", "Sõnaliik", "Kasutus"};
+    return shown({QT_TRANSLATE_NOOP("DictionaryTableModel", "Märksõna"), QT_TRANSLATE_NOOP("DictionaryTableModel", "Tähendus"),
+                  QT_TRANSLATE_NOOP("DictionaryTableModel", "Sõnaliik"), QT_TRANSLATE_NOOP("DictionaryTableModel", "Kasutus")});
 }
 
 }  // namespace

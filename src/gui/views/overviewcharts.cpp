@@ -6,6 +6,7 @@
 #include <QBarSet>
 #include <QChart>
 #include <QChartView>
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QHorizontalBarSeries>
@@ -25,7 +26,8 @@ constexpr int kBarHeight = 22;      // the room of one bar, so that many texts s
 constexpr int kChartFrame = 110;    // the title and the value axis
 constexpr int kLongestLabel = 28;   // characters of a bar's label before it is cut off
 
-const char* const kTabTitles[OverviewCharts::ChartCount] = {"Tekstid", "Sõnaliigid", "Märgendamata"};
+const char* const kTabTitles[OverviewCharts::ChartCount] = {QT_TRANSLATE_NOOP("OverviewCharts", "Tekstid"), QT_TRANSLATE_NOOP("OverviewCharts", "Sõnaliigid"),
+                                                            QT_TRANSLATE_NOOP("OverviewCharts", "Märgendamata")};
 
 QString shortLabel(const QString& label)
 {
@@ -36,7 +38,7 @@ QString shortLabel(const QString& label)
 
 QString partOfSpeechLabel(const std::string& partOfSpeech)
 {
-    return partOfSpeech.empty() ? QStringLiteral("(liik puudub)") : toQt(partOfSpeech);
+    return partOfSpeech.empty() ? QCoreApplication::translate("OverviewCharts", "(liik puudub)") : toQt(partOfSpeech);
 }
 
 OverviewCharts::OverviewCharts(QWidget* parent) : QTabWidget(parent)
@@ -52,7 +54,7 @@ OverviewCharts::OverviewCharts(QWidget* parent) : QTabWidget(parent)
         area->setWidget(view);
         m_views[chart] = view;
         m_areas[chart] = area;
-        addTab(area, QString(kTabTitles[chart]));
+        addTab(area, QCoreApplication::translate("OverviewCharts", kTabTitles[chart]));
     }
     showTexts({}, {});
 }
@@ -85,18 +87,18 @@ void OverviewCharts::showTexts(const std::vector<OverviewText>& texts, const Tex
             most = std::max(most, figure.second);
         return most;
     };
-    draw(Shares, QStringLiteral("Märgendatud osa tekstides (%)"), QStringLiteral("Märgendatud %"), 100.0);
-    draw(PartsOfSpeech, QStringLiteral("Märgendatud sõnede sõnaliigid"), QStringLiteral("Sõnesid"),
+    draw(Shares, QCoreApplication::translate("OverviewCharts", "Märgendatud osa tekstides (%)"), QCoreApplication::translate("OverviewCharts", "Märgendatud %"), 100.0);
+    draw(PartsOfSpeech, QCoreApplication::translate("OverviewCharts", "Märgendatud sõnede sõnaliigid"), QCoreApplication::translate("OverviewCharts", "Sõnesid"),
          largest(PartsOfSpeech));
-    draw(UnannotatedForms, QStringLiteral("%1 sagedasemat märgendamata sõnavormi").arg(kFormCount),
-         QStringLiteral("Sõnesid"), largest(UnannotatedForms));
+    draw(UnannotatedForms, QCoreApplication::translate("OverviewCharts", "%1 sagedasemat märgendamata sõnavormi").arg(kFormCount),
+         QCoreApplication::translate("OverviewCharts", "Sõnesid"), largest(UnannotatedForms));
 }
 
 void OverviewCharts::draw(Chart chart, const QString& title, const QString& valueTitle, double maximum)
 {
     const auto& figures = m_figures[chart];
     auto* drawn = new QChart;
-    drawn->setTitle(figures.empty() ? title + QStringLiteral(" – andmeid pole") : title);
+    drawn->setTitle(figures.empty() ? title + QCoreApplication::translate("OverviewCharts", " – andmeid pole") : title);
     drawn->legend()->hide();
     drawn->setMargins(QMargins(4, 4, 12, 4));
     auto* set = new QBarSet(valueTitle);

@@ -12,6 +12,7 @@
 #include <QApplication>
 #include <QChartView>
 #include <QClipboard>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -84,7 +85,7 @@ OverviewText textOf(const CorpusFileSummary& summary, const TextTally* openTally
 
 OverviewDock::OverviewDock(Settings& settings, FileChooser& files, const CPelmoraDoc& doc,
                            const CDictionary& dictionary, Prompter& prompter, QWidget* parent)
-    : QDockWidget(QStringLiteral("Korpuse ülevaade"), parent), m_settings(settings), m_files(files), m_doc(doc),
+    : QDockWidget(QCoreApplication::translate("OverviewDock", "Korpuse ülevaade"), parent), m_settings(settings), m_files(files), m_doc(doc),
       m_prompter(prompter)
 {
     setObjectName("overviewDock");
@@ -130,8 +131,8 @@ OverviewDock::OverviewDock(Settings& settings, FileChooser& files, const CPelmor
     m_pages = new QTabWidget(pane);
     m_pages->setObjectName("overviewPages");
     m_pages->setDocumentMode(true);
-    m_pages->addTab(split, QStringLiteral("Teksti&d"));
-    m_pages->addTab(m_inconsistencies, QStringLiteral("E&bakõlad"));
+    m_pages->addTab(split, QCoreApplication::translate("OverviewDock", "Teksti&d"));
+    m_pages->addTab(m_inconsistencies, QCoreApplication::translate("OverviewDock", "E&bakõlad"));
     layout->addWidget(m_pages, 1);
     setWidget(pane);
 
@@ -153,15 +154,15 @@ QWidget* OverviewDock::makeFilesRow(QWidget* pane)
     auto* row = new QWidget(pane);
     auto* layout = new QHBoxLayout(row);
     layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(new QLabel(QStringLiteral("Failid:"), row));
+    layout->addWidget(new QLabel(QCoreApplication::translate("OverviewDock", "Failid:"), row));
     m_fileField = new QLineEdit(row);
     m_fileField->setObjectName("filesField");
     m_fileField->setReadOnly(true);
     m_fileField->setFocusPolicy(Qt::ClickFocus);
     layout->addWidget(m_fileField, 1);
-    QPushButton* folder = button(QStringLiteral("Vali ka&ust ..."), "chooseFolderButton", row);
-    QPushButton* files = button(QStringLiteral("Vali &failid ..."), "chooseFilesButton", row);
-    QPushButton* textFolder = button(QStringLiteral("Prae&guse teksti kaust"), "textFolderButton", row);
+    QPushButton* folder = button(QCoreApplication::translate("OverviewDock", "Vali ka&ust ..."), "chooseFolderButton", row);
+    QPushButton* files = button(QCoreApplication::translate("OverviewDock", "Vali &failid ..."), "chooseFilesButton", row);
+    QPushButton* textFolder = button(QCoreApplication::translate("OverviewDock", "Prae&guse teksti kaust"), "textFolderButton", row);
     for (QPushButton* made : {folder, files, textFolder})
         layout->addWidget(made);
     connect(folder, &QPushButton::clicked, this, &OverviewDock::chooseFolder);
@@ -179,25 +180,25 @@ QWidget* OverviewDock::makeActionsRow(QWidget* pane)
     auto* row = new QWidget(pane);
     auto* layout = new QHBoxLayout(row);
     layout->setContentsMargins(0, 0, 0, 0);
-    QPushButton* again = button(QStringLiteral("&Loe uuesti"), "readAgainButton", row);
-    again->setToolTip(QStringLiteral("Loe uuesti failid, mis on pärast viimast lugemist muutunud (F5)"));
+    QPushButton* again = button(QCoreApplication::translate("OverviewDock", "&Loe uuesti"), "readAgainButton", row);
+    again->setToolTip(QCoreApplication::translate("OverviewDock", "Loe uuesti failid, mis on pärast viimast lugemist muutunud (F5)"));
     layout->addWidget(again);
     m_progress = new QProgressBar(row);
     m_progress->setObjectName("progressBar");
     m_progress->setMaximumWidth(200);
-    m_progress->setFormat(QStringLiteral("%v / %m faili"));
+    m_progress->setFormat(QCoreApplication::translate("OverviewDock", "%v / %m faili"));
     m_progress->hide();
     layout->addWidget(m_progress);
-    m_cancel = button(QStringLiteral("Katke&sta"), "cancelButton", row);
+    m_cancel = button(QCoreApplication::translate("OverviewDock", "Katke&sta"), "cancelButton", row);
     m_cancel->hide();
     layout->addWidget(m_cancel);
     m_status = new QLabel(row);
     m_status->setObjectName("statusLabel");
     layout->addWidget(m_status, 1);
-    QPushButton* copyTable = button(QStringLiteral("Kopeeri tab&el"), "copyTableButton", row);
-    QPushButton* saveTable = button(QStringLiteral("Sal&vesta tabel ..."), "saveTableButton", row);
-    QPushButton* copyChart = button(QStringLiteral("Kopeeri &joonis"), "copyChartButton", row);
-    QPushButton* saveChart = button(QStringLiteral("Salvesta j&oonis ..."), "saveChartButton", row);
+    QPushButton* copyTable = button(QCoreApplication::translate("OverviewDock", "Kopeeri tab&el"), "copyTableButton", row);
+    QPushButton* saveTable = button(QCoreApplication::translate("OverviewDock", "Sal&vesta tabel ..."), "saveTableButton", row);
+    QPushButton* copyChart = button(QCoreApplication::translate("OverviewDock", "Kopeeri &joonis"), "copyChartButton", row);
+    QPushButton* saveChart = button(QCoreApplication::translate("OverviewDock", "Salvesta j&oonis ..."), "saveChartButton", row);
     for (QPushButton* made : {copyTable, saveTable, copyChart, saveChart})
         layout->addWidget(made);
     connect(again, &QPushButton::clicked, this, &OverviewDock::refresh);
@@ -378,7 +379,7 @@ void OverviewDock::chooseFolder()
 {
     FileRequest request;
     request.mode = FileRequest::Mode::Folder;
-    request.title = QStringLiteral("Vali kaust");
+    request.title = QCoreApplication::translate("OverviewDock", "Vali kaust");
     request.start = m_openTextPath.isEmpty() ? QString() : QFileInfo(m_openTextPath).absolutePath();
     const QString folder = m_files.chooseOne(this, request);
     if (folder.isEmpty())
@@ -390,7 +391,7 @@ void OverviewDock::chooseFolder()
 
 void OverviewDock::chooseFiles()
 {
-    FileRequest request = FileRequest::xml(FileRequest::Mode::OpenMany, QStringLiteral("Vali failid"));
+    FileRequest request = FileRequest::xml(FileRequest::Mode::OpenMany, QCoreApplication::translate("OverviewDock", "Vali failid"));
     request.start = m_openTextPath.isEmpty() ? QString() : QFileInfo(m_openTextPath).absolutePath();
     const QStringList chosen = m_files.choose(this, request);
     if (chosen.isEmpty())
@@ -408,8 +409,8 @@ void OverviewDock::showFiles()
     const QString setting = toQt(m_settings.overviewFolder);
     if (setting.isEmpty()) {
         const QString folder = m_openTextPath.isEmpty() ? QString() : QFileInfo(m_openTextPath).absolutePath();
-        m_fileField->setText(folder.isEmpty() ? QStringLiteral("(avatud teksti kaust)")
-                                              : QDir::toNativeSeparators(folder) + QStringLiteral("  (avatud teksti kaust)"));
+        m_fileField->setText(folder.isEmpty() ? QCoreApplication::translate("OverviewDock", "(avatud teksti kaust)")
+                                              : QDir::toNativeSeparators(folder) + QCoreApplication::translate("OverviewDock", "  (avatud teksti kaust)"));
     } else {
         m_fileField->setText(QDir::toNativeSeparators(setting));
     }
@@ -420,20 +421,20 @@ void OverviewDock::showFiles()
 void OverviewDock::showStatus()
 {
     const TextCounts& totals = m_model.totals().counts;
-    QString text = QStringLiteral("%1 teksti, märgendatud %2/%3 (%4)")
+    QString text = QCoreApplication::translate("OverviewDock", "%1 teksti, märgendatud %2/%3 (%4)")
                        .arg(m_model.texts().size())
                        .arg(totals.annotated)
                        .arg(totals.toAnnotate)
                        .arg(shareText(totals));
     if (m_cancelled)
-        text += QStringLiteral(" (katkestatud)");
+        text += QCoreApplication::translate("OverviewDock", " (katkestatud)");
     QStringList messages;
     for (const CorpusSkippedFile& file : m_skipped)
         messages.push_back(toQt(file.message) + (file.reason.empty() ? QString() : " (" + toQt(file.reason) + ")"));
     if (!m_skipped.empty())
-        text += QStringLiteral(", vahele jäetud %1 faili").arg(m_skipped.size());
+        text += QCoreApplication::translate("OverviewDock", ", vahele jäetud %1 faili").arg(m_skipped.size());
     if (!m_thread && m_fileCount == 0)
-        text = QStringLiteral("Faile pole: vali kaust või failid");
+        text = QCoreApplication::translate("OverviewDock", "Faile pole: vali kaust või failid");
     m_status->setText(text);
     m_status->setToolTip(messages.join('\n'));
 }
@@ -461,12 +462,12 @@ void OverviewDock::copyTable()
 
 void OverviewDock::saveTable()
 {
-    FileRequest request{FileRequest::Mode::Save, QStringLiteral("Salvesta tabel"),
-                        QStringLiteral("TSV-failid (*.tsv)"), QStringLiteral("tsv"),
+    FileRequest request{FileRequest::Mode::Save, QCoreApplication::translate("OverviewDock", "Salvesta tabel"),
+                        QCoreApplication::translate("OverviewDock", "TSV-failid (*.tsv)"), QStringLiteral("tsv"),
                         m_openTextPath.isEmpty() ? QString() : QFileInfo(m_openTextPath).absolutePath()};
     const QString path = m_files.chooseOne(this, request);
     if (!path.isEmpty() && !writeText(path, tableTsv()))
-        m_prompter.error(toStd(QStringLiteral("Faili %1 ei saanud kirjutada.").arg(QDir::toNativeSeparators(path))));
+        m_prompter.error(toStd(QCoreApplication::translate("OverviewDock", "Faili %1 ei saanud kirjutada.").arg(QDir::toNativeSeparators(path))));
 }
 
 void OverviewDock::copyChart()
@@ -477,13 +478,13 @@ void OverviewDock::copyChart()
 
 void OverviewDock::saveChart()
 {
-    FileRequest request{FileRequest::Mode::Save, QStringLiteral("Salvesta joonis"),
-                        QStringLiteral("PNG-pildid (*.png);;SVG-joonised (*.svg);;Joonise arvud TSV-failina (*.tsv)"),
+    FileRequest request{FileRequest::Mode::Save, QCoreApplication::translate("OverviewDock", "Salvesta joonis"),
+                        QCoreApplication::translate("OverviewDock", "PNG-pildid (*.png);;SVG-joonised (*.svg);;Joonise arvud TSV-failina (*.tsv)"),
                         QStringLiteral("png"),
                         m_openTextPath.isEmpty() ? QString() : QFileInfo(m_openTextPath).absolutePath()};
     const QString path = m_files.chooseOne(this, request);
     if (!path.isEmpty() && !m_charts->save(static_cast<OverviewCharts::Chart>(m_charts->currentIndex()), path))
-        m_prompter.error(toStd(QStringLiteral("Faili %1 ei saanud kirjutada.").arg(QDir::toNativeSeparators(path))));
+        m_prompter.error(toStd(QCoreApplication::translate("OverviewDock", "Faili %1 ei saanud kirjutada.").arg(QDir::toNativeSeparators(path))));
 }
 
 void OverviewDock::keyPressEvent(QKeyEvent* event)

@@ -4,6 +4,7 @@
 #include "common/strings.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QDir>
 #include <QFileInfo>
@@ -17,9 +18,17 @@ namespace pelmora::gui {
 
 namespace {
 
-const char* const kHeaders[OverviewModel::ColumnCount] = {"Fail",     "Teksti ID", "Tüüp",       "Keelejuhid",
-                                                          "Sõnesid",  "Märgendada", "Märgendatud", "Osa",
-                                                          "Muudetud"};
+const char* const kHeaders[OverviewModel::ColumnCount] = {
+    QT_TRANSLATE_NOOP("OverviewModel", "Fail"),
+    QT_TRANSLATE_NOOP("OverviewModel", "Teksti ID"),
+    QT_TRANSLATE_NOOP("OverviewModel", "Tüüp"),
+    QT_TRANSLATE_NOOP("OverviewModel", "Keelejuhid"),
+    QT_TRANSLATE_NOOP("OverviewModel", "Sõnesid"),
+    QT_TRANSLATE_NOOP("OverviewModel", "Märgendada"),
+    QT_TRANSLATE_NOOP("OverviewModel", "Märgendatud"),
+    QT_TRANSLATE_NOOP("OverviewModel", "Osa"),
+    QT_TRANSLATE_NOOP("OverviewModel", "Muudetud"),
+};
 
 QString joined(const std::vector<std::string>& values)
 {
@@ -63,7 +72,7 @@ QVariant OverviewModel::display(const OverviewText* text, const TextCounts& coun
     switch (column) {
     case File:
         return text ? QFileInfo(toQt(text->file)).fileName() + (text->open ? QStringLiteral(" *") : QString())
-                    : QStringLiteral("Kokku (%1 teksti)").arg(m_texts.size());
+                    : QCoreApplication::translate("OverviewModel", "Kokku (%1 teksti)").arg(m_texts.size());
     case Id: return text ? toQt(text->id) : QVariant();
     case Type: return text ? toQt(text->type) : QVariant();
     case Speakers: return text ? joined(text->speakers) : QVariant();
@@ -117,7 +126,7 @@ QVariant OverviewModel::data(const QModelIndex& index, int role) const
     case Qt::ToolTipRole:
         if (text && column == File)
             return QDir::toNativeSeparators(toQt(text->file)) +
-                   (text->open ? QStringLiteral("\n(avatud tekst, salvestamata muudatustega)") : QString());
+                   (text->open ? QCoreApplication::translate("OverviewModel", "\n(avatud tekst, salvestamata muudatustega)") : QString());
         return {};
     default: return {};
     }
@@ -126,7 +135,7 @@ QVariant OverviewModel::data(const QModelIndex& index, int role) const
 QVariant OverviewModel::headerData(int section, Qt::Orientation orientation, int role) const
 {
     if (orientation == Qt::Horizontal && role == Qt::DisplayRole && section >= 0 && section < ColumnCount)
-        return QString(kHeaders[section]);
+        return QCoreApplication::translate("OverviewModel", kHeaders[section]);
     return QAbstractTableModel::headerData(section, orientation, role);
 }
 

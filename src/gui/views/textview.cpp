@@ -11,6 +11,7 @@
 
 #include <QAction>
 #include <QContextMenuEvent>
+#include <QCoreApplication>
 #include <QGuiApplication>
 #include <QHelpEvent>
 #include <QKeyEvent>
@@ -629,10 +630,10 @@ void CTextView::contextMenuEvent(QContextMenuEvent* event)
         menu.addSeparator();
         for (const XmlNode combination : combinations) {
             const QString lemma = toQt(attributeValue(combination, text::kCombinationLemma));
-            QAction* remove = menu.addAction(QStringLiteral("Kustuta ühend\t") + lemma);
+            QAction* remove = menu.addAction(QCoreApplication::translate("CTextView", "Kustuta ühend\t") + lemma);
             connect(remove, &QAction::triggered, this, [this, combination] { m_removeCombination(combination); });
             if (m_showCombinationUsage && !lemma.trimmed().isEmpty()) {
-                QAction* usage = menu.addAction(QStringLiteral("Näita ühendi kasutust ...\t") + lemma);
+                QAction* usage = menu.addAction(QCoreApplication::translate("CTextView", "Näita ühendi kasutust ...\t") + lemma);
                 connect(usage, &QAction::triggered, this, [this, combination] { m_showCombinationUsage(combination); });
             }
         }
