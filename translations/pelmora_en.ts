@@ -1156,6 +1156,215 @@ Choose another file.</translation>
     </message>
 </context>
 <context>
+    <name>InconsistencyCommands</name>
+    <message>
+        <source>Ebakõlad</source>
+        <translation>Inconsistencies</translation>
+    </message>
+    <message>
+        <source>Lemmata analüüsi ei saa rakendada.</source>
+        <translation>An analysis without a lemma cannot be applied.</translation>
+    </message>
+    <message>
+        <source>Loen faile: %1 / %2</source>
+        <translation>Reading files: %1 / %2</translation>
+    </message>
+    <message>
+        <source>
+
+Vahele jäetakse:
+</source>
+        <translation>
+
+To be skipped:
+</translation>
+    </message>
+    <message>
+        <source>Valitud sõnedel on see analüüs juba olemas.</source>
+        <translation>The selected tokens already have this analysis.</translation>
+    </message>
+    <message>
+        <source>Rakendan analüüsi „%1“ %2 sõnele %3 failis.%4
+
+Kas jätkan?</source>
+        <translation>Applying the analysis “%1” to %2 tokens in %3 files.%4
+
+Continue?</translation>
+    </message>
+    <message>
+        <source>Rakendan analüüsi: %1 / %2 faili</source>
+        <translation>Applying the analysis: %1 / %2 files</translation>
+    </message>
+    <message>
+        <source>Muudetud %1 sõnet %2 failis.</source>
+        <translation>Changed %1 tokens in %2 files.</translation>
+    </message>
+    <message>
+        <source>
+Avatud tekstis %1 sõnet (salvestamata, Võta tagasi taastab).</source>
+        <translation>
+In the open text: %1 tokens (not saved; Undo restores them).</translation>
+    </message>
+    <message>
+        <source>
+Katkestatud: ülejäänud faile ei muudetud.</source>
+        <translation>
+Stopped: the remaining files were not changed.</translation>
+    </message>
+    <message>
+        <source>
+
+Vahele jäetud:
+</source>
+        <translation>
+
+Skipped:
+</translation>
+    </message>
+</context>
+<context>
+    <name>InconsistencyModel</name>
+    <message>
+        <source>Eri analüüsid</source>
+        <translation>Different analyses</translation>
+    </message>
+    <message>
+        <source>Sõnastikus pole</source>
+        <translation>Not in the dictionary</translation>
+    </message>
+    <message>
+        <source>Ühendis</source>
+        <translation>In a combination</translation>
+    </message>
+    <message>
+        <source>(lemmata)</source>
+        <translation>(no lemma)</translation>
+    </message>
+    <message>
+        <source> sõnastikus</source>
+        <translation> in the dictionary</translation>
+    </message>
+    <message>
+        <source>%1 (ühendis „%2“)</source>
+        <translation>%1 (in the combination “%2”)</translation>
+    </message>
+</context>
+<context>
+    <name>InconsistencyView</name>
+    <message>
+        <source>Rü&amp;hmad:</source>
+        <translation>&amp;Groups:</translation>
+    </message>
+    <message>
+        <source>Kõik rühmad</source>
+        <translation>All groups</translation>
+    </message>
+    <message>
+        <source>&amp;Näita:</source>
+        <translation>Sho&amp;w:</translation>
+    </message>
+    <message>
+        <source>Vali analüüs, mis antakse valitud esinemistele</source>
+        <translation>Choose the analysis to give the selected occurrences</translation>
+    </message>
+    <message>
+        <source>Analü&amp;üsid:</source>
+        <translation>A&amp;nalyses:</translation>
+    </message>
+    <message>
+        <source>Topeltklõps või Enter avab teksti selle sõne juurest</source>
+        <translation>Double-click or Enter opens the text at this token</translation>
+    </message>
+    <message>
+        <source>Esine&amp;mised:</source>
+        <translation>&amp;Occurrences:</translation>
+    </message>
+    <message>
+        <source>Ra&amp;kenda valitutele</source>
+        <translation>Appl&amp;y to selected</translation>
+    </message>
+    <message>
+        <source>Annab valitud analüüsi valitud esinemistele (enne küsib kinnitust)</source>
+        <translation>Gives the selected occurrences the chosen analysis (asks for confirmation first)</translation>
+    </message>
+    <message>
+        <source>Lemma</source>
+        <translation>Lemma</translation>
+    </message>
+    <message>
+        <source>Vorm</source>
+        <translation>Form tag</translation>
+    </message>
+    <message>
+        <source>Liik</source>
+        <translation>Part of speech</translation>
+    </message>
+    <message>
+        <source>Sõnesid</source>
+        <translation>Tokens</translation>
+    </message>
+    <message>
+        <source>Osa</source>
+        <translation>Share</translation>
+    </message>
+    <message>
+        <source>Vasak kontekst</source>
+        <translation>Left context</translation>
+    </message>
+    <message>
+        <source>Sõne</source>
+        <translation>Token</translation>
+    </message>
+    <message>
+        <source>Parem kontekst</source>
+        <translation>Right context</translation>
+    </message>
+    <message>
+        <source>Analüüs</source>
+        <translation>Analysis</translation>
+    </message>
+    <message>
+        <source>Fail</source>
+        <translation>File</translation>
+    </message>
+    <message>
+        <source>sõnastikus</source>
+        <translation>in the dictionary</translation>
+    </message>
+    <message>
+        <source>Loen ...</source>
+        <translation>Reading ...</translation>
+    </message>
+    <message>
+        <source>vahele jäetud %1 faili</source>
+        <translation>%1 files skipped</translation>
+    </message>
+    <message>
+        <source>Ebakõlad leitakse ülevaate failidest</source>
+        <translation>Inconsistencies are looked for in the overview&apos;s files</translation>
+    </message>
+    <message>
+        <source>Loen faile ...</source>
+        <translation>Reading files ...</translation>
+    </message>
+    <message>
+        <source>Otsin ebakõlasid ...</source>
+        <translation>Looking for inconsistencies ...</translation>
+    </message>
+    <message>
+        <source>Ebakõlasid ei leitud</source>
+        <translation>No inconsistencies found</translation>
+    </message>
+    <message>
+        <source>%1 rühma, %2 sõnet</source>
+        <translation>%1 groups, %2 tokens</translation>
+    </message>
+    <message>
+        <source> (katkestatud)</source>
+        <translation> (stopped)</translation>
+    </message>
+</context>
+<context>
     <name>IoCommands</name>
     <message>
         <source>Sõnu loetud: %1
@@ -1375,48 +1584,12 @@ Tokens with a lemma: %2
         <translation>Files:</translation>
     </message>
     <message>
-        <source>Vali kaust ...</source>
-        <translation>Choose a folder ...</translation>
-    </message>
-    <message>
-        <source>Vali failid ...</source>
-        <translation>Choose files ...</translation>
-    </message>
-    <message>
-        <source>Praeguse teksti kaust</source>
-        <translation>The current text&apos;s folder</translation>
-    </message>
-    <message>
-        <source>Loe uuesti</source>
-        <translation>Read again</translation>
-    </message>
-    <message>
         <source>Loe uuesti failid, mis on pärast viimast lugemist muutunud (F5)</source>
         <translation>Read again the files changed since the last reading (F5)</translation>
     </message>
     <message>
         <source>%v / %m faili</source>
         <translation>%v / %m files</translation>
-    </message>
-    <message>
-        <source>Katkesta</source>
-        <translation>Stop</translation>
-    </message>
-    <message>
-        <source>Kopeeri ta&amp;bel</source>
-        <translation>Copy the ta&amp;ble</translation>
-    </message>
-    <message>
-        <source>Salvesta tabel ...</source>
-        <translation>Save the table ...</translation>
-    </message>
-    <message>
-        <source>Kopeeri joonis</source>
-        <translation>Copy the chart</translation>
-    </message>
-    <message>
-        <source>Salvesta joonis ...</source>
-        <translation>Save the chart ...</translation>
     </message>
     <message>
         <source>Vali kaust</source>
@@ -1469,6 +1642,50 @@ Tokens with a lemma: %2
     <message>
         <source>PNG-pildid (*.png);;SVG-joonised (*.svg);;Joonise arvud TSV-failina (*.tsv)</source>
         <translation>PNG images (*.png);;SVG drawings (*.svg);;The chart&apos;s figures as a TSV file (*.tsv)</translation>
+    </message>
+    <message>
+        <source>Teksti&amp;d</source>
+        <translation>Te&amp;xts</translation>
+    </message>
+    <message>
+        <source>E&amp;bakõlad</source>
+        <translation>&amp;Inconsistencies</translation>
+    </message>
+    <message>
+        <source>Vali ka&amp;ust ...</source>
+        <translation>Choose fol&amp;der ...</translation>
+    </message>
+    <message>
+        <source>Vali &amp;failid ...</source>
+        <translation>Choose &amp;files ...</translation>
+    </message>
+    <message>
+        <source>Prae&amp;guse teksti kaust</source>
+        <translation>C&amp;urrent text&apos;s folder</translation>
+    </message>
+    <message>
+        <source>&amp;Loe uuesti</source>
+        <translation>&amp;Read again</translation>
+    </message>
+    <message>
+        <source>Katke&amp;sta</source>
+        <translation>&amp;Cancel</translation>
+    </message>
+    <message>
+        <source>Kopeeri tab&amp;el</source>
+        <translation>Copy t&amp;able</translation>
+    </message>
+    <message>
+        <source>Sal&amp;vesta tabel ...</source>
+        <translation>Sa&amp;ve table ...</translation>
+    </message>
+    <message>
+        <source>Kopeeri &amp;joonis</source>
+        <translation>Copy c&amp;hart</translation>
+    </message>
+    <message>
+        <source>Salvesta j&amp;oonis ...</source>
+        <translation>Save char&amp;t ...</translation>
     </message>
 </context>
 <context>

@@ -10,6 +10,7 @@
 #include "views/inconsistencyview.h"
 #include "views/overviewdock.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QProgressDialog>
@@ -20,7 +21,10 @@ namespace pelmora::gui {
 
 namespace {
 
-constexpr const char* kCaption = "Ebakõlad";
+std::string caption()
+{
+    return toStd(QCoreApplication::translate("InconsistencyCommands", "Ebakõlad"));
+}
 
 // What the request touches: the open text's file as the read named it ("" when none of the
 // tokens is in it), and the other files with the stamps they had when they were read.
@@ -113,7 +117,7 @@ void InconsistencyCommands::applyToSelected()
     if (request.tokens.empty())
         return;
     if (analysis.lemma.empty()) {
-        prompter.message(MessageKind::Warning, kCaption, "Lemmata analüüsi ei saa rakendada.");
+        prompter.message(MessageKind::Warning, caption(), toStd(QCoreApplication::translate("InconsistencyCommands", "Lemmata analüüsi ei saa rakendada.")));
         return;
     }
     CPelmoraDoc& doc = m_app.doc();
@@ -129,42 +133,42 @@ void InconsistencyCommands::applyToSelected()
     // The preview: what would change, and what would be left alone.
     const std::size_t openTokens = targets.openFile.empty() ? 0 : applyAnalysisToText(doc, targets.openFile, request);
     const ApplyAnalysisResult preview =
-        targets.files.empty() ? ApplyAnalysisResult{} : run(QStringLiteral("Loen faile: %1 / %2"));
+        targets.files.empty() ? ApplyAnalysisResult{} : run(QCoreApplication::translate("InconsistencyCommands", "Loen faile: %1 / %2"));
     if (preview.cancelled)
         return;
     const std::size_t tokens = openTokens + preview.tokens;
     const std::size_t files = preview.changed.size() + (openTokens > 0 ? 1 : 0);
     const QString skipped = preview.skipped.empty()
                                 ? QString()
-                                : QStringLiteral("\n\nVahele jäetakse:\n") + skippedText(preview.skipped);
+                                : QCoreApplication::translate("InconsistencyCommands", "\n\nVahele jäetakse:\n") + skippedText(preview.skipped);
     if (tokens == 0) {
-        prompter.message(MessageKind::Information, kCaption,
-                         toStd(QStringLiteral("Valitud sõnedel on see analüüs juba olemas.") + skipped));
+        prompter.message(MessageKind::Information, caption(),
+                         toStd(QCoreApplication::translate("InconsistencyCommands", "Valitud sõnedel on see analüüs juba olemas.") + skipped));
         return;
     }
-    const QString question = QStringLiteral("Rakendan analüüsi „%1“ %2 sõnele %3 failis.%4\n\nKas jätkan?")
+    const QString question = QCoreApplication::translate("InconsistencyCommands", "Rakendan analüüsi „%1“ %2 sõnele %3 failis.%4\n\nKas jätkan?")
                                  .arg(shownAnalysis(request))
                                  .arg(tokens)
                                  .arg(files)
                                  .arg(skipped);
-    if (!prompter.askYesNo(kCaption, toStd(question)))
+    if (!prompter.askYesNo(caption(), toStd(question)))
         return;
 
     // The open text in the window, one step to undo; the other files one at a time on disk.
     request.dryRun = false;
     const std::size_t openChanged = targets.openFile.empty() ? 0 : applyAnalysisToText(doc, targets.openFile, request);
     const ApplyAnalysisResult result =
-        targets.files.empty() ? ApplyAnalysisResult{} : run(QStringLiteral("Rakendan analüüsi: %1 / %2 faili"));
-    QString report = QStringLiteral("Muudetud %1 sõnet %2 failis.")
+        targets.files.empty() ? ApplyAnalysisResult{} : run(QCoreApplication::translate("InconsistencyCommands", "Rakendan analüüsi: %1 / %2 faili"));
+    QString report = QCoreApplication::translate("InconsistencyCommands", "Muudetud %1 sõnet %2 failis.")
                          .arg(openChanged + result.tokens)
                          .arg(result.changed.size() + (openChanged > 0 ? 1 : 0));
     if (openChanged > 0)
-        report += QStringLiteral("\nAvatud tekstis %1 sõnet (salvestamata, Võta tagasi taastab).").arg(openChanged);
+        report += QCoreApplication::translate("InconsistencyCommands", "\nAvatud tekstis %1 sõnet (salvestamata, Võta tagasi taastab).").arg(openChanged);
     if (result.cancelled)
-        report += QStringLiteral("\nKatkestatud: ülejäänud faile ei muudetud.");
+        report += QCoreApplication::translate("InconsistencyCommands", "\nKatkestatud: ülejäänud faile ei muudetud.");
     if (!result.skipped.empty())
-        report += QStringLiteral("\n\nVahele jäetud:\n") + skippedText(result.skipped);
-    prompter.message(result.skipped.empty() ? MessageKind::Information : MessageKind::Warning, kCaption, toStd(report));
+        report += QCoreApplication::translate("InconsistencyCommands", "\n\nVahele jäetud:\n") + skippedText(result.skipped);
+    prompter.message(result.skipped.empty() ? MessageKind::Information : MessageKind::Warning, caption(), toStd(report));
     m_dock.refresh();  // the changed files are read again, the open text as it stands now
 }
 

@@ -2,6 +2,7 @@
 
 #include "app/qtstrings.h"
 
+#include <QCoreApplication>
 #include <QStringList>
 
 namespace pelmora::gui {
@@ -15,16 +16,16 @@ const char* const kHeaders[InconsistencyGroupModel::ColumnCount] = {"Liik", "Sõ
 QString kindText(InconsistencyKind kind)
 {
     switch (kind) {
-    case InconsistencyKind::Analyses: return QStringLiteral("Eri analüüsid");
-    case InconsistencyKind::Dictionary: return QStringLiteral("Sõnastikus pole");
-    case InconsistencyKind::Combination: return QStringLiteral("Ühendis");
+    case InconsistencyKind::Analyses: return QCoreApplication::translate("InconsistencyModel", "Eri analüüsid");
+    case InconsistencyKind::Dictionary: return QCoreApplication::translate("InconsistencyModel", "Sõnastikus pole");
+    case InconsistencyKind::Combination: return QCoreApplication::translate("InconsistencyModel", "Ühendis");
     }
     return {};
 }
 
 QString analysisText(const GroupAnalysis& analysis)
 {
-    QString text = analysis.lemma.empty() ? QStringLiteral("(lemmata)") : toQt(analysis.lemma);
+    QString text = analysis.lemma.empty() ? QCoreApplication::translate("InconsistencyModel", "(lemmata)") : toQt(analysis.lemma);
     if (!analysis.form.empty())
         text += ' ' + toQt(analysis.form);
     if (!analysis.partOfSpeech.empty())
@@ -35,7 +36,7 @@ QString analysisText(const GroupAnalysis& analysis)
 QString analysisShareText(const GroupAnalysis& analysis, std::size_t groupTokens)
 {
     if (analysis.fromDictionary)
-        return analysisText(analysis) + QStringLiteral(" sõnastikus");
+        return analysisText(analysis) + QCoreApplication::translate("InconsistencyModel", " sõnastikus");
     const int percent = groupTokens > 0 ? static_cast<int>(analysis.tokens.size() * 100 / groupTokens) : 0;
     return QStringLiteral("%1 %2 (%3%)").arg(analysisText(analysis)).arg(analysis.tokens.size()).arg(percent);
 }
@@ -44,7 +45,7 @@ QString groupFormText(const InconsistencyGroup& group)
 {
     if (group.combination.empty())
         return toQt(group.key);
-    return QStringLiteral("%1 (ühendis „%2“)").arg(toQt(group.key), toQt(group.combination));
+    return QCoreApplication::translate("InconsistencyModel", "%1 (ühendis „%2“)").arg(toQt(group.key), toQt(group.combination));
 }
 
 int InconsistencyGroupModel::rowCount(const QModelIndex& parent) const

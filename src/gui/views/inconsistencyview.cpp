@@ -3,6 +3,7 @@
 #include "app/qtstrings.h"
 #include "text/pelmoradoc.h"
 
+#include <QCoreApplication>
 #include <QComboBox>
 #include <QFileInfo>
 #include <QHBoxLayout>
@@ -77,7 +78,7 @@ InconsistencyView::InconsistencyView(const CPelmoraDoc& doc, const CDictionary& 
     auto* groupsPane = new QWidget(this);
     auto* groupsLayout = new QVBoxLayout(groupsPane);
     groupsLayout->setContentsMargins(0, 0, 0, 0);
-    groupsLayout->addWidget(buddyLabel(QStringLiteral("Rü&hmad:"), m_groupTable, groupsPane));
+    groupsLayout->addWidget(buddyLabel(QCoreApplication::translate("InconsistencyView", "Rü&hmad:"), m_groupTable, groupsPane));
     groupsLayout->addWidget(m_groupTable, 1);
 
     auto* split = new QSplitter(Qt::Horizontal, this);
@@ -115,11 +116,11 @@ QWidget* InconsistencyView::makeTopRow()
     layout->setContentsMargins(0, 0, 0, 0);
     m_kind = new QComboBox(row);
     m_kind->setObjectName("kindCombo");
-    m_kind->addItem(QStringLiteral("Kõik rühmad"));
+    m_kind->addItem(QCoreApplication::translate("InconsistencyView", "Kõik rühmad"));
     for (const InconsistencyKind kind :
          {InconsistencyKind::Analyses, InconsistencyKind::Dictionary, InconsistencyKind::Combination})
         m_kind->addItem(kindText(kind), static_cast<int>(kind));
-    layout->addWidget(buddyLabel(QStringLiteral("&Näita:"), m_kind, row));
+    layout->addWidget(buddyLabel(QCoreApplication::translate("InconsistencyView", "&Näita:"), m_kind, row));
     layout->addWidget(m_kind);
     m_status = new QLabel(row);
     m_status->setObjectName("inconsistencyStatus");
@@ -142,32 +143,32 @@ QWidget* InconsistencyView::makeDetails()
     m_analysisTable->setModel(&m_analyses);
     m_analysisTable->setSelectionMode(QAbstractItemView::SingleSelection);
     m_analysisTable->horizontalHeader()->setStretchLastSection(true);
-    m_analysisTable->setToolTip(QStringLiteral("Vali analüüs, mis antakse valitud esinemistele"));
-    layout->addWidget(buddyLabel(QStringLiteral("Analü&üsid:"), m_analysisTable, pane));
+    m_analysisTable->setToolTip(QCoreApplication::translate("InconsistencyView", "Vali analüüs, mis antakse valitud esinemistele"));
+    layout->addWidget(buddyLabel(QCoreApplication::translate("InconsistencyView", "Analü&üsid:"), m_analysisTable, pane));
     layout->addWidget(m_analysisTable);
 
     m_occurrenceTable = makeTable("occurrenceTable", pane);
     m_occurrenceTable->setModel(&m_occurrences);
     m_occurrenceTable->setSelectionMode(QAbstractItemView::ExtendedSelection);
     m_occurrenceTable->setSortingEnabled(true);
-    m_occurrenceTable->setToolTip(QStringLiteral("Topeltklõps või Enter avab teksti selle sõne juurest"));
+    m_occurrenceTable->setToolTip(QCoreApplication::translate("InconsistencyView", "Topeltklõps või Enter avab teksti selle sõne juurest"));
     auto* occurrenceRow = new QHBoxLayout;
-    occurrenceRow->addWidget(buddyLabel(QStringLiteral("Esine&mised:"), m_occurrenceTable, pane));
+    occurrenceRow->addWidget(buddyLabel(QCoreApplication::translate("InconsistencyView", "Esine&mised:"), m_occurrenceTable, pane));
     m_lineStatus = new QLabel(pane);
     m_lineStatus->setObjectName("occurrenceStatus");
     occurrenceRow->addWidget(m_lineStatus, 1);
-    m_apply = new QPushButton(QStringLiteral("Ra&kenda valitutele"), pane);
+    m_apply = new QPushButton(QCoreApplication::translate("InconsistencyView", "Ra&kenda valitutele"), pane);
     m_apply->setObjectName("applyButton");
     m_apply->setAutoDefault(false);
-    m_apply->setToolTip(QStringLiteral("Annab valitud analüüsi valitud esinemistele (enne küsib kinnitust)"));
+    m_apply->setToolTip(QCoreApplication::translate("InconsistencyView", "Annab valitud analüüsi valitud esinemistele (enne küsib kinnitust)"));
     occurrenceRow->addWidget(m_apply);
     layout->addLayout(occurrenceRow);
     layout->addWidget(m_occurrenceTable, 1);
-    m_analyses.setHorizontalHeaderLabels({QStringLiteral("Lemma"), QStringLiteral("Vorm"), QStringLiteral("Liik"),
-                                          QStringLiteral("Sõnesid"), QStringLiteral("Osa")});
-    m_occurrences.setHorizontalHeaderLabels({QStringLiteral("Vasak kontekst"), QStringLiteral("Sõne"),
-                                             QStringLiteral("Parem kontekst"), QStringLiteral("Analüüs"),
-                                             QStringLiteral("Fail")});
+    m_analyses.setHorizontalHeaderLabels({QCoreApplication::translate("InconsistencyView", "Lemma"), QCoreApplication::translate("InconsistencyView", "Vorm"), QCoreApplication::translate("InconsistencyView", "Liik"),
+                                          QCoreApplication::translate("InconsistencyView", "Sõnesid"), QCoreApplication::translate("InconsistencyView", "Osa")});
+    m_occurrences.setHorizontalHeaderLabels({QCoreApplication::translate("InconsistencyView", "Vasak kontekst"), QCoreApplication::translate("InconsistencyView", "Sõne"),
+                                             QCoreApplication::translate("InconsistencyView", "Parem kontekst"), QCoreApplication::translate("InconsistencyView", "Analüüs"),
+                                             QCoreApplication::translate("InconsistencyView", "Fail")});
     return pane;
 }
 
@@ -318,7 +319,7 @@ void InconsistencyView::showGroup()
     for (const GroupAnalysis& analysis : group->analyses) {
         const int percent = group->tokenCount > 0 ? int(analysis.tokens.size() * 100 / group->tokenCount) : 0;
         m_analyses.appendRow({item(toQt(analysis.lemma)), item(toQt(analysis.form)), item(toQt(analysis.partOfSpeech)),
-                              item(analysis.fromDictionary ? QStringLiteral("sõnastikus")
+                              item(analysis.fromDictionary ? QCoreApplication::translate("InconsistencyView", "sõnastikus")
                                                            : QString::number(analysis.tokens.size()), right),
                               item(analysis.fromDictionary ? QString() : QStringLiteral("%1%").arg(percent), right)});
         for (const TokenPlace& place : analysis.tokens)
@@ -341,7 +342,7 @@ void InconsistencyView::showGroup()
     if (!files.empty()) {
         const int run = ++m_lineRun;
         m_lineStop = std::make_shared<std::atomic<bool>>(false);
-        m_lineStatus->setText(QStringLiteral("Loen ..."));
+        m_lineStatus->setText(QCoreApplication::translate("InconsistencyView", "Loen ..."));
         m_lineThread = QThread::create([this, run, files = std::move(files), stop = m_lineStop] {
             for (std::size_t at = 0; at < files.size() && !stop->load(); ++at) {
                 std::vector<ConcordanceLine> lines;
@@ -378,7 +379,7 @@ void InconsistencyView::receiveLines(int run, std::vector<ConcordanceLine> lines
     for (const CorpusSkippedFile& file : m_lineSkipped)
         messages.push_back(toQt(file.message));
     m_lineStatus->setText(m_lineSkipped.empty() ? QString()
-                                                : QStringLiteral("vahele jäetud %1 faili").arg(m_lineSkipped.size()));
+                                                : QCoreApplication::translate("InconsistencyView", "vahele jäetud %1 faili").arg(m_lineSkipped.size()));
     m_lineStatus->setToolTip(messages.join('\n'));
 }
 
@@ -424,19 +425,19 @@ void InconsistencyView::showStatus()
 {
     QString text;
     switch (m_state) {
-    case State::Empty: text = QStringLiteral("Ebakõlad leitakse ülevaate failidest"); break;
-    case State::Reading: text = QStringLiteral("Loen faile ..."); break;
-    case State::Checking: text = QStringLiteral("Otsin ebakõlasid ..."); break;
+    case State::Empty: text = QCoreApplication::translate("InconsistencyView", "Ebakõlad leitakse ülevaate failidest"); break;
+    case State::Reading: text = QCoreApplication::translate("InconsistencyView", "Loen faile ..."); break;
+    case State::Checking: text = QCoreApplication::translate("InconsistencyView", "Otsin ebakõlasid ..."); break;
     case State::Done:
     case State::Cancelled: {
         std::size_t tokens = 0;
         for (int row = 0; row < m_proxy.rowCount(); ++row)
             tokens += m_groups.group(m_proxy.mapToSource(m_proxy.index(row, 0)).row()).tokenCount;
         text = m_proxy.rowCount() == 0 && m_state == State::Done
-                   ? QStringLiteral("Ebakõlasid ei leitud")
-                   : QStringLiteral("%1 rühma, %2 sõnet").arg(m_proxy.rowCount()).arg(tokens);
+                   ? QCoreApplication::translate("InconsistencyView", "Ebakõlasid ei leitud")
+                   : QCoreApplication::translate("InconsistencyView", "%1 rühma, %2 sõnet").arg(m_proxy.rowCount()).arg(tokens);
         if (m_state == State::Cancelled)
-            text += QStringLiteral(" (katkestatud)");
+            text += QCoreApplication::translate("InconsistencyView", " (katkestatud)");
         break;
     }
     }
