@@ -10,6 +10,7 @@
 
 #include <algorithm>
 #include <optional>
+#include <thread>
 #include <unordered_map>
 
 namespace pelmora {
@@ -48,9 +49,10 @@ XmlNode lemmaEntry(const CDictionary* dictionary, const std::string& lemma, cons
     return best;
 }
 
-Decision decide(const std::string& word, const LocalAnalyser& analyser, const Evidence& evidence, double factor)
+Decision decide(const std::string& word, const std::vector<AnalysisReading>& readings, const Evidence& evidence,
+                double factor)
 {
-    const std::vector<RankedAnalysis> ranked = rankAnalyses(word, analyser.analyse(word), evidence);
+    const std::vector<RankedAnalysis> ranked = rankAnalyses(word, readings, evidence);
     const bool onlyGuesses = std::all_of(ranked.begin(), ranked.end(), [](const RankedAnalysis& r) { return r.reading.guess; });
     if (onlyGuesses)
         return {};
@@ -66,6 +68,25 @@ Decision decide(const std::string& word, const LocalAnalyser& analyser, const Ev
         filling.english = std::string(attributeValue(entry, dict::kEnglish));
     }
     return {Outcome::Filled, std::move(filling)};
+}
+
+// The analyses of each word, looked up on two threads (the transducer may be read from several
+// at once; a long text has tens of thousands of different words).
+std::vector<std::vector<AnalysisReading>> analyseAll(const std::vector<std::string>& words, const LocalAnalyser& analyser)
+{
+    std::vector<std::vector<AnalysisReading>> readings(words.size());
+    const auto range = [&](std::size_t begin, std::size_t end) {
+        for (std::size_t i = begin; i < end; ++i)
+            readings[i] = analyser.analyse(words[i]);
+    };
+    const std::size_t half = words.size() / 2;
+    if (half < 256 || std::thread::hardware_concurrency() < 2) {
+        range(0, words.size());
+        return readings;
+    }
+    std::jthread other(range, half, words.size());
+    range(0, half);
+    return readings;
 }
 
 // The language of the text ("keel" of its metadata), "" when it names none.
@@ -118,39 +139,48 @@ PreannotationResult preannotateText(CPelmoraDoc& doc, const LocalAnalyser& analy
          sentence = nextSiblingElement(sentence, text::kSentence))
         for (XmlNode token = firstChildElement(sentence, text::kToken); token; token = nextSiblingElement(token, text::kToken))
             tokens.push_back(token);
-    if (progress && !progress(0, tokens.size())) {
+    const std::string language = textLanguage(doc);
+    const Evidence evidence{dictionary, nullptr, nullptr, {}};
+    // The tokens to fill, and each spelling once: words repeat, and each is looked up and decided once.
+    std::vector<std::pair<XmlNode, std::size_t>> considered;
+    std::vector<std::string> words;
+    std::unordered_map<std::string, std::size_t> wordIndex;
+    wordIndex.reserve(tokens.size() / 4);
+    for (const XmlNode token : tokens) {
+        const std::string_view meta = attributeValue(token, text::kMeta);
+        const std::string_view tokenLanguage = attributeValue(token, text::kLanguage);
+        if (!attributeValue(token, text::kLemma).empty() || (!meta.empty() && meta != "-") ||
+            (!tokenLanguage.empty() && tokenLanguage != language))
+            continue;
+        const auto [found, added] = wordIndex.try_emplace(std::string(elementText(token)), words.size());
+        if (added)
+            words.push_back(found->first);
+        considered.emplace_back(token, found->second);
+    }
+    if (progress && !progress(0, considered.size())) {
         result.cancelled = true;
         return result;
     }
-    const std::string language = textLanguage(doc);
-    const Evidence evidence{dictionary, nullptr, nullptr, {}};
-    // Words repeat: each spelling is looked up and decided once.
-    std::unordered_map<std::string, Decision> decisions;
-    decisions.reserve(tokens.size() / 4);
-    const std::size_t reportEvery = std::max<std::size_t>(256, tokens.size() / 200);
+    const std::vector<std::vector<AnalysisReading>> readings = analyseAll(words, analyser);
+    std::vector<Decision> decisions;
+    decisions.reserve(words.size());
+    for (std::size_t w = 0; w < words.size(); ++w)
+        decisions.push_back(decide(words[w], readings[w], evidence, factor));
+    const std::size_t reportEvery = std::max<std::size_t>(256, considered.size() / 200);
     CPelmoraDoc::ChangeGroup group(doc, step::kPreannotate);  // the whole run is one step to undo
-    for (std::size_t i = 0; i < tokens.size(); ++i) {
-        if (progress && (i + 1) % reportEvery == 0 && !progress(i + 1, tokens.size())) {
+    for (std::size_t i = 0; i < considered.size(); ++i) {
+        if (progress && (i + 1) % reportEvery == 0 && !progress(i + 1, considered.size())) {
             doc.cancelChanges();
             result = {};
             result.cancelled = true;
             doc.updateAllViews();
             return result;
         }
-        const XmlNode token = tokens[i];
-        const std::string_view meta = attributeValue(token, text::kMeta);
-        const std::string_view tokenLanguage = attributeValue(token, text::kLanguage);
-        if (!attributeValue(token, text::kLemma).empty() || (!meta.empty() && meta != "-") ||
-            (!tokenLanguage.empty() && tokenLanguage != language))
-            continue;
         ++result.considered;
-        const std::string word(elementText(token));
-        auto found = decisions.find(word);
-        if (found == decisions.end())
-            found = decisions.emplace(word, decide(word, analyser, evidence, factor)).first;
-        switch (found->second.outcome) {
+        const Decision& decision = decisions[considered[i].second];
+        switch (decision.outcome) {
         case Outcome::Filled:
-            fill(doc, token, found->second.filling);
+            fill(doc, considered[i].first, decision.filling);
             ++result.filled;
             break;
         case Outcome::Ambiguous: ++result.ambiguous; break;
