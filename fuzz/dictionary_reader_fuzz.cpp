@@ -2,6 +2,7 @@
 // be refused untouched; one that loads is looked up, walked both ways, changed, saved and must
 // open again with the change in it.
 #include "common/files.h"
+#include "common/normalisation.h"
 #include "common/prompter.h"
 #include "common/strings.h"
 #include "dictionary/dictionary.h"
@@ -74,8 +75,11 @@ void lookUp(const CDictionary& dictionary, DictSection section, std::string_view
         const std::vector<std::string> completions = dictionary.completeLemma(prefix);
         if (completions.size() > 20)
             __builtin_trap();
+        // Completion reads the typed prefix in NFC (an id stored otherwise, e.g. with U+2000, which
+        // is U+2002 in NFC, completes in NFC).
+        const std::string typed = toNfc(prefix);
         for (const std::string& completion : completions)
-            if (!completion.starts_with(prefix) || completion.size() <= prefix.size() || prefix.empty())
+            if (!completion.starts_with(typed) || completion.size() <= typed.size() || prefix.empty())
                 __builtin_trap();
     }
 }

@@ -1248,6 +1248,22 @@ Skipped:
         <source>%1 (ühendis „%2“)</source>
         <translation>%1 (in the combination “%2”)</translation>
     </message>
+    <message>
+        <source>Liik</source>
+        <translation>Kind</translation>
+    </message>
+    <message>
+        <source>Sõnavorm</source>
+        <translation>Word form</translation>
+    </message>
+    <message>
+        <source>Sõnesid</source>
+        <translation>Tokens</translation>
+    </message>
+    <message>
+        <source>Analüüsid</source>
+        <translation>Analyses</translation>
+    </message>
 </context>
 <context>
     <name>InconsistencyView</name>

@@ -9,7 +9,9 @@ namespace pelmora::gui {
 
 namespace {
 
-const char* const kHeaders[InconsistencyGroupModel::ColumnCount] = {"Liik", "Sõnavorm", "Sõnesid", "Analüüsid"};
+const char* const kHeaders[InconsistencyGroupModel::ColumnCount] = {
+    QT_TRANSLATE_NOOP("InconsistencyModel", "Liik"), QT_TRANSLATE_NOOP("InconsistencyModel", "Sõnavorm"),
+    QT_TRANSLATE_NOOP("InconsistencyModel", "Sõnesid"), QT_TRANSLATE_NOOP("InconsistencyModel", "Analüüsid")};
 
 }  // namespace
 
@@ -90,7 +92,7 @@ QVariant InconsistencyGroupModel::headerData(int section, Qt::Orientation orient
 {
     if (orientation != Qt::Horizontal || role != Qt::DisplayRole || section < 0 || section >= ColumnCount)
         return {};
-    return QString::fromUtf8(kHeaders[section]);
+    return QCoreApplication::translate("InconsistencyModel", kHeaders[section]);
 }
 
 void InconsistencyGroupModel::setGroups(std::vector<InconsistencyGroup> groups)
