@@ -144,9 +144,15 @@ void writeInconsistenciesTsv(std::ostream& out, const std::vector<InconsistencyG
         for (const GroupAnalysis& analysis : group.analyses) {
             const std::string start = cell(group.key) + '\t' + cell(analysis.lemma) + '\t' + cell(analysis.form) + '\t' +
                                       cell(analysis.partOfSpeech) + '\t' + std::to_string(analysis.tokens.size()) + '\t';
+            const std::string* lastFile = nullptr;
+            std::string fileCell;
             for (const TokenPlace& token : analysis.tokens) {
+                if (!lastFile || token.file != *lastFile) {
+                    fileCell = cell(token.file);
+                    lastFile = &token.file;
+                }
                 line.assign(start);
-                line += cell(token.file);
+                line += fileCell;
                 line += '\t';
                 line += cell(token.id);
                 line += '\n';

@@ -89,6 +89,27 @@ std::uint32_t sizeOf(std::string_view value)
     return static_cast<std::uint32_t>(value.size());
 }
 
+void appendInNfc(std::string& to, std::string_view value)
+{
+    if (isNfc(value))
+        to += value;
+    else
+        to += toNfc(value);
+}
+
+// The hash of a token's lemma, form and part of speech in NFC, as the grouping compares them.
+std::uint64_t analysisHash(const TokenAttributes& attributes)
+{
+    thread_local std::string joined;
+    joined.clear();
+    appendInNfc(joined, attributes.lemma);
+    joined += '\0';
+    appendInNfc(joined, attributes.form);
+    joined += '\0';
+    appendInNfc(joined, attributes.partOfSpeech);
+    return std::hash<std::string_view>{}(joined);
+}
+
 // Adds a token's key and values to the file's analyses. The values are copied as they stand into
 // one text per file; comparing them mostly needs no normalisation, so it is left to the reader.
 void addAnalysis(XmlNode token, const TokenAttributes& attributes, CorpusFileSummary& summary)
@@ -100,7 +121,8 @@ void addAnalysis(XmlNode token, const TokenAttributes& attributes, CorpusFileSum
     if (key.empty())
         return;
     std::string& values = summary.analysisText;
-    summary.analyses.push_back({std::hash<std::string_view>{}(key), static_cast<std::uint32_t>(values.size()),
+    summary.analyses.push_back({std::hash<std::string_view>{}(key), analysisHash(attributes),
+                                static_cast<std::uint32_t>(values.size()),
                                 sizeOf(key), sizeOf(attributes.lemma), sizeOf(attributes.form),
                                 sizeOf(attributes.partOfSpeech), sizeOf(attributes.id)});
     values += key;

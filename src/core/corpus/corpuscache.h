@@ -37,12 +37,14 @@ struct TextCounts {
 bool isTokenToAnnotate(XmlNode token);
 
 // One annotated token to annotate of a file, for the inconsistencies: a hash of its word-form
-// key, and where its values stand in the file's `analysisText`: the key at `at`, then the lemma,
-// the form, the part of speech (these three as written, not normalised) and the identifier.
-// Keys are made for each token and never looked up in a table: a corpus has hundreds of thousands
-// of distinct words, and a table of them costs more than making the key again.
+// key, a hash of its lemma, form and part of speech in NFC (tokens whose values differ only in
+// normalisation hash alike), and where its values stand in the file's `analysisText`: the key at
+// `at`, then the lemma, the form, the part of speech (these three as written, not normalised) and
+// the identifier. Keys are made for each token and never looked up in a table: a corpus has
+// hundreds of thousands of distinct words, and a table of them costs more than making the key again.
 struct TokenAnalysis {
     std::uint64_t keyHash = 0;
+    std::uint64_t analysisHash = 0;
     std::uint32_t at = 0;
     std::uint32_t keySize = 0;
     std::uint32_t lemmaSize = 0;

@@ -54,37 +54,101 @@ private:
     const CorpusRead& m_read;
 };
 
-// The group of one key from its tokens in file and text order.
+// The group of one key from its tokens in file and text order, as makeInconsistencyGroup makes it
+// from their values in NFC. A group has few analyses, so each token's are found among them by a
+// look at each; the values are copied once per analysis rather than once per token.
 InconsistencyGroup makeGroup(const std::string& key, const ReadTokens& tokens, const std::vector<TokenRef>& refs)
 {
-    std::vector<PlacedAnalysis> items;
-    items.reserve(refs.size());
+    InconsistencyGroup group;
+    group.kind = InconsistencyKind::Analyses;
+    group.key = key;
+    group.tokenCount = refs.size();
+    std::vector<std::uint64_t> hashes;  // of each analysis of the group
+    std::string lemmaStorage;
+    std::string formStorage;
+    std::string partOfSpeechStorage;
     for (const TokenRef ref : refs) {
         const CorpusFileSummary& file = tokens.file(ref);
         const TokenAnalysis& token = tokens.token(ref);
-        items.push_back({toNfc(file.lemma(token)), toNfc(file.form(token)), toNfc(file.partOfSpeech(token)),
-                         {file.file, std::string(file.tokenId(token))}});
+        const std::string_view lemma = nfcView(file.lemma(token), lemmaStorage);
+        const std::string_view form = nfcView(file.form(token), formStorage);
+        const std::string_view partOfSpeech = nfcView(file.partOfSpeech(token), partOfSpeechStorage);
+        std::size_t at = 0;
+        while (at < hashes.size() &&
+               !(hashes[at] == token.analysisHash && group.analyses[at].lemma == lemma &&
+                 group.analyses[at].form == form && group.analyses[at].partOfSpeech == partOfSpeech))
+            ++at;
+        if (at == hashes.size()) {
+            hashes.push_back(token.analysisHash);
+            group.analyses.push_back({std::string(lemma), std::string(form), std::string(partOfSpeech), {}});
+        }
+        group.analyses[at].tokens.push_back({file.file, std::string(file.tokenId(token))});
     }
-    return makeInconsistencyGroup(InconsistencyKind::Analyses, key, std::move(items));
+    const auto values = [](const GroupAnalysis& a) { return std::tie(a.lemma, a.form, a.partOfSpeech); };
+    std::sort(group.analyses.begin(), group.analyses.end(),
+              [&values](const GroupAnalysis& a, const GroupAnalysis& b) { return values(a) < values(b); });
+    std::stable_sort(group.analyses.begin(), group.analyses.end(),
+                     [](const GroupAnalysis& a, const GroupAnalysis& b) { return a.tokens.size() > b.tokens.size(); });
+    return group;
 }
 
-// The groups of the tokens [begin, end) of one key hash, sorted by key: each key whose tokens
-// differ in their analyses and that has at least `minCount` tokens.
-void addGroupsOfRun(const ReadTokens& tokens, const std::vector<std::pair<std::uint64_t, TokenRef>>& byKey,
-                    std::size_t begin, std::size_t end, std::size_t minCount, std::vector<InconsistencyGroup>& groups)
+// The groups of the tokens of one key hash (in file and text order), sorted by key: each key whose
+// tokens differ in their analyses and that has at least `minCount` tokens.
+void addGroupsOfRun(const ReadTokens& tokens, std::vector<TokenRef>& run, std::size_t minCount,
+                    std::vector<InconsistencyGroup>& groups)
 {
+    const std::string_view firstKey = tokens.key(run.front());
+    if (!std::all_of(run.begin(), run.end(), [&](TokenRef ref) { return tokens.key(ref) == firstKey; }))
+        std::stable_sort(run.begin(), run.end(),
+                         [&tokens](TokenRef a, TokenRef b) { return tokens.key(a) < tokens.key(b); });
     std::vector<TokenRef> refs;
-    for (std::size_t at = begin; at < end;) {
-        const TokenRef first = byKey[at].second;
+    for (std::size_t at = 0; at < run.size();) {
+        const TokenRef first = run[at];
         refs.clear();
         bool differ = false;
-        for (; at < end && tokens.key(byKey[at].second) == tokens.key(first); ++at) {
-            differ = differ || !tokens.sameAnalysis(first, byKey[at].second);
-            refs.push_back(byKey[at].second);
+        for (; at < run.size() && tokens.key(run[at]) == tokens.key(first); ++at) {
+            differ = differ || !tokens.sameAnalysis(first, run[at]);
+            refs.push_back(run[at]);
         }
         if (differ && refs.size() >= minCount)
             groups.push_back(makeGroup(std::string(tokens.key(first)), tokens, refs));
     }
+}
+
+// A token of the read by the hashes of its key and its analysis.
+struct HashedToken {
+    std::uint64_t keyHash = 0;
+    std::uint64_t analysisHash = 0;
+    TokenRef ref;
+};
+
+// Every token of the read, by key hash and, within one hash, in file and text order. The tokens go
+// into buckets by the hash's top bits in that order first; the buckets are small, so sorting each
+// costs little more than the pass that fills them.
+std::vector<HashedToken> tokensByKeyHash(const CorpusRead& read)
+{
+    constexpr int kShift = 48;
+    std::vector<std::size_t> bucketStart((std::size_t{1} << (64 - kShift)) + 1, 0);
+    for (const auto& file : read.files)
+        for (const TokenAnalysis& token : file->analyses)
+            ++bucketStart[(token.keyHash >> kShift) + 1];
+    for (std::size_t b = 1; b < bucketStart.size(); ++b)
+        bucketStart[b] += bucketStart[b - 1];
+    std::vector<HashedToken> sorted(bucketStart.back());
+    std::vector<std::size_t> next(bucketStart.begin(), bucketStart.end() - 1);
+    for (std::uint32_t f = 0; f < read.files.size(); ++f) {
+        const std::vector<TokenAnalysis>& analyses = read.files[f]->analyses;
+        for (std::uint32_t t = 0; t < analyses.size(); ++t)
+            sorted[next[analyses[t].keyHash >> kShift]++] = {analyses[t].keyHash, analyses[t].analysisHash, {f, t}};
+    }
+    const auto order = [](const HashedToken& a, const HashedToken& b) {
+        return std::tie(a.keyHash, a.ref.file, a.ref.token) < std::tie(b.keyHash, b.ref.file, b.ref.token);
+    };
+    for (std::size_t b = 0; b + 1 < bucketStart.size(); ++b)
+        if (bucketStart[b + 1] - bucketStart[b] > 1)
+            std::sort(sorted.begin() + static_cast<std::ptrdiff_t>(bucketStart[b]),
+                      sorted.begin() + static_cast<std::ptrdiff_t>(bucketStart[b + 1]), order);
+    return sorted;
 }
 
 }  // namespace
@@ -161,30 +225,22 @@ InconsistencyResult findInconsistencies(const CorpusRead& read, std::size_t minC
     for (const auto& file : read.files)
         if (!file->read)
             result.errors.push_back(file->skipped);
-    // Every token by the hash of its key, so that sorting brings each key's tokens together in
-    // file and text order; a run of one hash is split by the keys themselves.
+    // A run of one key hash whose tokens all have one analysis hash is consistent, whatever keys
+    // share the hash, and needs no look at the values. The others are grouped by the values
+    // themselves, which also splits keys that share a hash.
     const ReadTokens tokens(read);
-    std::vector<std::pair<std::uint64_t, TokenRef>> byKey;
-    std::size_t total = 0;
-    for (const auto& file : read.files)
-        total += file->analyses.size();
-    byKey.reserve(total);
-    for (std::uint32_t f = 0; f < read.files.size(); ++f) {
-        const std::vector<TokenAnalysis>& analyses = read.files[f]->analyses;
-        for (std::uint32_t t = 0; t < analyses.size(); ++t)
-            byKey.push_back({analyses[t].keyHash, {f, t}});
-    }
-    std::sort(byKey.begin(), byKey.end(), [](const auto& a, const auto& b) {
-        return std::tie(a.first, a.second.file, a.second.token) < std::tie(b.first, b.second.file, b.second.token);
-    });
+    const std::vector<HashedToken> byKey = tokensByKeyHash(read);
+    std::vector<TokenRef> run;
     for (std::size_t begin = 0; begin < byKey.size();) {
         std::size_t end = begin + 1;
-        while (end < byKey.size() && byKey[end].first == byKey[begin].first)
-            ++end;
-        if (end - begin > 1) {
-            std::stable_sort(byKey.begin() + static_cast<std::ptrdiff_t>(begin), byKey.begin() + static_cast<std::ptrdiff_t>(end),
-                             [&tokens](const auto& a, const auto& b) { return tokens.key(a.second) < tokens.key(b.second); });
-            addGroupsOfRun(tokens, byKey, begin, end, minCount, result.groups);
+        bool differ = false;
+        for (; end < byKey.size() && byKey[end].keyHash == byKey[begin].keyHash; ++end)
+            differ = differ || byKey[end].analysisHash != byKey[begin].analysisHash;
+        if (differ && end - begin >= minCount) {
+            run.clear();
+            for (std::size_t at = begin; at < end; ++at)
+                run.push_back(byKey[at].ref);
+            addGroupsOfRun(tokens, run, minCount, result.groups);
         }
         begin = end;
     }

@@ -138,12 +138,15 @@ TEST_F(CorpusOverviewTest, InconsistenciesGatherByKeyAndLeaveOutPunctuationAndRe
             tok("l1_s4", "m\xC3\xA4" "e", "lemma=\"mägi\" vorm=\"sg.gen.\" liik=\"S\"") +
             tok("l1_s5", ".", "lemma=\".\" liik=\"Z\"") + tok("l1_s6", "jo", "lemma=\"jo\" liik=\"D\"") +
             tok("l1_s7", "kala", "meta=\"nimi\" lemma=\"Kala\" liik=\"H\"") +
-            tok("l1_s8", "kala", "lemma=\"kala\" vorm=\"sg.nom.\" liik=\"S\"") + "</lause>");
+            tok("l1_s8", "kala", "lemma=\"kala\" vorm=\"sg.nom.\" liik=\"S\"") +
+            tok("l1_s9", "säl", "lemma=\"säl\" liik=\"D\"") + "</lause>");
     const std::string b = write("b.xml", "B",
                                 "<lause id=\"l1\">" + tok("l1_s1", "Ma\xCC\x88" "e", "lemma=\"mäe\" liik=\"S\"") +
                                     tok("l1_s2", "!", "lemma=\"!\" liik=\"P\"") + tok("l1_s3", ".", "lemma=\".\"") +
                                     tok("l1_s4", "jo", "lemma=\"jo\" liik=\"D\"") +
-                                    tok("l1_s5", "mäe", "lemma=\"ma\xCC\x88" "e\" liik=\"S\"") + "</lause>");
+                                    tok("l1_s5", "mäe", "lemma=\"ma\xCC\x88" "e\" liik=\"S\"") +
+                                    // The same analysis as in a.xml, its lemma decomposed: no group.
+                                    tok("l1_s6", "säl", "lemma=\"sa\xCC\x88l\" liik=\"D\"") + "</lause>");
 
     const InconsistencyResult result = findInconsistencies({a, b});
     ASSERT_EQ(result.groups.size(), 2u);
