@@ -833,10 +833,6 @@ Choose one: Tools, Suggester settings, Notes from file.</translation>
         <source> · kasutus %1 failist, %2 sõnet</source>
         <translation> · usage from %1 files, %2 tokens</translation>
     </message>
-    <message>
-        <source>, %1 faili jäi vahele</source>
-        <translation>, %1 files skipped</translation>
-    </message>
 </context>
 <context>
     <name>DictionaryTableModel</name>
@@ -1510,6 +1506,22 @@ Tokens with a lemma: %2
     <message>
         <source>Tekstifailid (*.txt);;XML-failid (*.xml);;Kõik failid (*)</source>
         <translation>Text files (*.txt);;XML files (*.xml);;All files (*)</translation>
+    </message>
+    <message>
+        <source>Täpne vaste</source>
+        <translation>Exact match</translation>
+    </message>
+    <message>
+        <source>Alguses</source>
+        <translation>At the start</translation>
+    </message>
+    <message>
+        <source>Keskel</source>
+        <translation>In the middle</translation>
+    </message>
+    <message>
+        <source>Lõpus</source>
+        <translation>At the end</translation>
     </message>
 </context>
 <context>
@@ -2782,6 +2794,556 @@ The dictionary cannot be made.</translation>
 Kas jätkad uue päringuga?</source>
         <translation>Found %s lines.<byte value="xd"/>
 Do you want to go on with a new query?</translation>
+    </message>
+    <message>
+        <source>Analüsaatori faili %s ei leitud.</source>
+        <translation>The analyser file %s was not found.</translation>
+    </message>
+    <message>
+        <source>Analüsaatori faili %s ei saa lugeda.</source>
+        <translation>The analyser file %s cannot be read.</translation>
+    </message>
+    <message>
+        <source>Fail %s ei ole HFST-i analüsaator (lõplik muundur, näiteks .hfstol).</source>
+        <translation>The file %s is not an HFST analyser (a finite-state transducer such as .hfstol).</translation>
+    </message>
+    <message>
+        <source>Analüsaatori fail %s on vigane või poolik.</source>
+        <translation>The analyser file %s is damaged or incomplete.</translation>
+    </message>
+    <message>
+        <source>Fail %s on sõnavormide generaator, mitte analüsaator: vali analüsaatori fail.</source>
+        <translation>The file %s is a word-form generator, not an analyser: choose an analyser file.</translation>
+    </message>
+    <message>
+        <source>Analüsaatori märgend %s on tundmatu ja jäetakse vahele.</source>
+        <translation>The analyser tag %s is unknown and is skipped.</translation>
+    </message>
+    <message>
+        <source>Analüsaatori %s vormingut ei saa kasutada: %s. Teisenda see optimeeritud otsingu vormingusse: hfst-fst2fst -O -i %s -o analüsaator.hfstol</source>
+        <translation>The format of the analyser %s cannot be used: %s. Convert it to the optimized-lookup format: hfst-fst2fst -O -i %s -o analyser.hfstol</translation>
+    </message>
+    <message>
+        <source>Eelmärgendatud sõnesid: %s
+Mitme võimaliku analüüsiga (jäid märgendamata): %s
+Analüsaatorile tundmatuid: %s</source>
+        <translation>Tokens pre-annotated: %s
+With several possible analyses (left unannotated): %s
+Unknown to the analyser: %s</translation>
+    </message>
+    <message>
+        <source>Teisendust &quot;%s&quot; ei saa faili kirjutada: &quot;!&quot; ja reavahetus pole lubatud.</source>
+        <translation>The transformation &quot;%s&quot; cannot be written to the file: &quot;!&quot; and line breaks are not allowed.</translation>
+    </message>
+    <message>
+        <source>Fail %s on pärast lugemist muutunud.</source>
+        <translation>The file %s has changed since it was read.</translation>
+    </message>
+    <message>
+        <source>Faili %s ei saanud salvestada.</source>
+        <translation>The file %s could not be saved.</translation>
+    </message>
+    <message>
+        <source>Lemma puudub.</source>
+        <translation>The lemma is missing.</translation>
+    </message>
+    <message>
+        <source>Sõnavormil pole võtit.</source>
+        <translation>The word form has no key.</translation>
+    </message>
+    <message>
+        <source>Fail %s on tühi.</source>
+        <translation>The file %s is empty.</translation>
+    </message>
+    <message>
+        <source>Vigane fail %s.</source>
+        <translation>Invalid file %s.</translation>
+    </message>
+    <message>
+        <source>Fail %s ei ole korpuse tekst.</source>
+        <translation>The file %s is not a corpus text.</translation>
+    </message>
+    <message>
+        <source>Ei leia faili %s. Kas loon uue sõnastiku?</source>
+        <translation>The file %s was not found. Create a new dictionary?</translation>
+    </message>
+    <message>
+        <source>Ei saa avada/luua faili %s.
+Vali uus fail.</source>
+        <translation>Cannot open or create the file %s.
+Choose another file.</translation>
+    </message>
+    <message>
+        <source>Fail %s pole sõnastik.
+Ei saa seda faili avada.
+Vali uus fail.</source>
+        <translation>The file %s is not a dictionary.
+It cannot be opened.
+Choose another file.</translation>
+    </message>
+    <message>
+        <source>Fail %s pole sõnastik.
+Muudatust ei tehtud.</source>
+        <translation>The file %s is not a dictionary.
+Nothing was changed.</translation>
+    </message>
+    <message>
+        <source>Sõnastikku %s muudab praegu teine kasutaja.
+Muudatust ei tehtud.</source>
+        <translation>Another user is changing the dictionary %s right now.
+Nothing was changed.</translation>
+    </message>
+    <message>
+        <source>Viga faili %s salvestamisel.</source>
+        <translation>Error saving the file %s.</translation>
+    </message>
+    <message>
+        <source>Ei leidnud.</source>
+        <translation>Not found.</translation>
+    </message>
+    <message>
+        <source>Kas ekspordin sõnastiku
+%s?</source>
+        <translation>Export the dictionary
+%s?</translation>
+    </message>
+    <message>
+        <source>Kas lisan sõned faili?
+%s</source>
+        <translation>Add the tokens to the file?
+%s</translation>
+    </message>
+    <message>
+        <source>helipos, mis pole täisarv sekundeid (jäi välja)</source>
+        <translation>audio positions that are not whole seconds (left out)</translation>
+    </message>
+    <message>
+        <source>Ei leidnud faili %s</source>
+        <translation>The file %s was not found</translation>
+    </message>
+    <message>
+        <source>Fail %s on juba olemas.
+Kas kirjutan selle üle?</source>
+        <translation>The file %s already exists.
+Overwrite it?</translation>
+    </message>
+    <message>
+        <source>Faili %s vormingut ei tunne.
+Tuntud laiendid: .xml (Pelmora tekst), .conllu, .flextext, .eaf.</source>
+        <translation>The format of the file %s is not known.
+Known extensions: .xml (Pelmora text), .conllu, .flextext, .eaf.</translation>
+    </message>
+    <message>
+        <source>Väljundfail %s
+on sama mis sisendfail.
+Vali mõni muu fail.</source>
+        <translation>The output file %s
+is the same as the input file.
+Choose another file.</translation>
+    </message>
+    <message>
+        <source>Failis %s pole nii mitmendat teksti.</source>
+        <translation>The file %s has no text with that number.</translation>
+    </message>
+    <message>
+        <source>Vorming %s ei hoia kõike; välja jäi:</source>
+        <translation>The format %s does not hold everything; left out:</translation>
+    </message>
+    <message>
+        <source>Failist %s jäi lugemata:</source>
+        <translation>Not read from the file %s:</translation>
+    </message>
+    <message>
+        <source>Kirjutasin faili %s.</source>
+        <translation>Wrote the file %s.</translation>
+    </message>
+    <message>
+        <source>laused ilma sõnedeta</source>
+        <translation>sentences without tokens</translation>
+    </message>
+    <message>
+        <source>lause id, mis pole kujul l&lt;number&gt; või kordub (nummerdatakse ümber)</source>
+        <translation>sentence ids not of the form l&lt;number&gt; or repeated (renumbered)</translation>
+    </message>
+    <message>
+        <source>sõne id, mis ei ole lause id ja järjenumber (nummerdatakse ümber)</source>
+        <translation>token ids that are not the sentence id and a number (renumbered)</translation>
+    </message>
+    <message>
+        <source>ühendid, mille sõna puudub lausest</source>
+        <translation>combinations with a word missing from the sentence</translation>
+    </message>
+    <message>
+        <source>muu sisu lausetes (kommentaarid, tundmatud elemendid)</source>
+        <translation>other content in sentences (comments, unknown elements)</translation>
+    </message>
+    <message>
+        <source>muu sisu tekstis lausete kõrval</source>
+        <translation>other content in the text beside the sentences</translation>
+    </message>
+    <message>
+        <source>teksti andmete pesastatud sisu</source>
+        <translation>nested content of the text metadata</translation>
+    </message>
+    <message>
+        <source>LIFT-failis %s: uusi kirjeid %s, samu %s, erinevaid %s.</source>
+        <translation>In the LIFT file %s: new entries %s, the same %s, different %s.</translation>
+    </message>
+    <message>
+        <source>Kas lisan need sõnastikku %s?</source>
+        <translation>Add them to the dictionary %s?</translation>
+    </message>
+    <message>
+        <source>Vorming LIFT ei hoia kõike; välja jäi:</source>
+        <translation>The LIFT format does not hold everything; left out:</translation>
+    </message>
+    <message>
+        <source>märgid, mida XML ei luba (asendati märgiga „�“)</source>
+        <translation>characters XML does not allow (replaced with “�”)</translation>
+    </message>
+    <message>
+        <source>tundmatud teksti andmete väljad</source>
+        <translation>unknown text metadata fields</translation>
+    </message>
+    <message>
+        <source>Vigaste märgenditega fail (1).
+Positsioon: %i.
+Sõna: %s</source>
+        <translation>A file with faulty markup (1).
+Position: %i.
+Word: %s</translation>
+    </message>
+    <message>
+        <source>Vigaste märgenditega fail (2).
+Positsioon: %i</source>
+        <translation>A file with faulty markup (2).
+Position: %i</translation>
+    </message>
+    <message>
+        <source>Sobimatu struktuuriga fail %s.</source>
+        <translation>The file %s has an unsuitable structure.</translation>
+    </message>
+    <message>
+        <source>Ei saa avada/luua faili %s</source>
+        <translation>Cannot open or create the file %s</translation>
+    </message>
+    <message>
+        <source>Kahtlased kohad (~%s) on tekstis värvilise taustaga esile tõstetud
+ja kommentaari lahtris on märge &quot;import: viga&quot;.</source>
+        <translation>Doubtful places (~%s) are highlighted in the text with a coloured background
+and their comment field says &quot;import: viga&quot;.</translation>
+    </message>
+    <message>
+        <source>Fail %s
+on loendis olemas.
+Vali mõni muu fail.</source>
+        <translation>The file %s
+is already in the list.
+Choose another file.</translation>
+    </message>
+    <message>
+        <source>varem v. hiljem</source>
+        <translation>before or after</translation>
+    </message>
+    <message>
+        <source>varem</source>
+        <translation>before</translation>
+    </message>
+    <message>
+        <source>hiljem</source>
+        <translation>after</translation>
+    </message>
+    <message>
+        <source>Fail ei ole unicode&apos;is.
+Ei saa avada.</source>
+        <translation>The file is not in Unicode.
+It cannot be opened.</translation>
+    </message>
+    <message>
+        <source>Kas lisan faili märksõnad jm info?</source>
+        <translation>Add the lemmas and the other annotation to the file?</translation>
+    </message>
+    <message>
+        <source>Kas väljastan märksõnastamata teksti<byte value="xd"/>
+veebi päringusüsteemi jaoks?</source>
+        <translation>Write the text without lemmas<byte value="xd"/>
+for the web query system?</translation>
+    </message>
+    <message>
+        <source>Ei leia</source>
+        <translation>Not found</translation>
+    </message>
+    <message>
+        <source>Ei leia %s.</source>
+        <translation>Cannot find %s.</translation>
+    </message>
+    <message>
+        <source>Ühendis peab olema vähemalt kaks sõna.</source>
+        <translation>A combination must have at least two words.</translation>
+    </message>
+    <message>
+        <source>Ühendi sõnad peavad olema ühes lauses.</source>
+        <translation>The words of a combination must be in one sentence.</translation>
+    </message>
+    <message>
+        <source>Ühendi sõnal puudub korrektne ID, ühendit ei saa luua.</source>
+        <translation>A word of the combination has no valid ID; the combination cannot be created.</translation>
+    </message>
+    <message>
+        <source>Nendest sõnadest on ühend juba olemas.</source>
+        <translation>These words already form a combination.</translation>
+    </message>
+    <message>
+        <source>Kas oled kindel,
+et soovid kustutada sõne
+%s?</source>
+        <translation>Are you sure
+you want to delete the token
+%s?</translation>
+    </message>
+    <message>
+        <source>Teksti ainsat sõnet ei saa kustutada.</source>
+        <translation>The only token of the text cannot be deleted.</translation>
+    </message>
+    <message>
+        <source>Sõnet ei saa kustutada: teksti esimene lause jääks tühjaks.</source>
+        <translation>The token cannot be deleted: the first sentence of the text would be empty.</translation>
+    </message>
+    <message>
+        <source>Helifaili %s ei leitud.</source>
+        <translation>The audio file %s was not found.</translation>
+    </message>
+    <message>
+        <source>Helifaili %s ei saa mängida.</source>
+        <translation>The audio file %s cannot be played.</translation>
+    </message>
+    <message>
+        <source>Lause algab helifailis kohal %s, aga fail on ainult %s pikk.</source>
+        <translation>The sentence starts at %s in the audio file, but the file is only %s long.</translation>
+    </message>
+    <message>
+        <source>jäta meelde</source>
+        <translation>remember</translation>
+    </message>
+    <message>
+        <source>jäta meelde (sõnastik jääb)</source>
+        <translation>remember (the dictionary keeps it)</translation>
+    </message>
+    <message>
+        <source>muuda sõne</source>
+        <translation>edit token</translation>
+    </message>
+    <message>
+        <source>lisa sõne</source>
+        <translation>add token</translation>
+    </message>
+    <message>
+        <source>kustuta sõne</source>
+        <translation>delete token</translation>
+    </message>
+    <message>
+        <source>ühenda laused</source>
+        <translation>join sentences</translation>
+    </message>
+    <message>
+        <source>tükelda lause</source>
+        <translation>split sentence</translation>
+    </message>
+    <message>
+        <source>teksti andmed</source>
+        <translation>text metadata</translation>
+    </message>
+    <message>
+        <source>helifailiga sidumine</source>
+        <translation>link to audio</translation>
+    </message>
+    <message>
+        <source>asenda</source>
+        <translation>replace</translation>
+    </message>
+    <message>
+        <source>eemalda automaatmuudatuste märgid</source>
+        <translation>remove automatic-change marks</translation>
+    </message>
+    <message>
+        <source>lemmatiseeri</source>
+        <translation>lemmatise</translation>
+    </message>
+    <message>
+        <source>eelmärgenda</source>
+        <translation>pre-annotate</translation>
+    </message>
+    <message>
+        <source>lause tõlked</source>
+        <translation>sentence translations</translation>
+    </message>
+    <message>
+        <source>loo ühend</source>
+        <translation>create combination</translation>
+    </message>
+    <message>
+        <source>loo ühend (sõnastik jääb)</source>
+        <translation>create combination (the dictionary keeps it)</translation>
+    </message>
+    <message>
+        <source>kustuta ühend</source>
+        <translation>delete combination</translation>
+    </message>
+    <message>
+        <source>normaliseeri tähed</source>
+        <translation>normalise letters</translation>
+    </message>
+    <message>
+        <source>rakenda analüüs</source>
+        <translation>apply analysis</translation>
+    </message>
+    <message>
+        <source>NFC-kujule viidi %s väärtust. Muudatuse saab tagasi võtta (Ctrl+Z).</source>
+        <translation>%s values were brought to NFC. The change can be undone (Ctrl+Z).</translation>
+    </message>
+    <message>
+        <source>ühend: </source>
+        <translation>combination: </translation>
+    </message>
+    <message>
+        <source>lk </source>
+        <translation>p. </translation>
+    </message>
+    <message>
+        <source>Ei saanud teisenduste faili avada</source>
+        <translation>Could not open the transformations file</translation>
+    </message>
+    <message>
+        <source>Teisenduste fail ei ole unicode&apos;is.
+Ei saa avada.</source>
+        <translation>The transformations file is not in Unicode.
+It cannot be opened.</translation>
+    </message>
+    <message>
+        <source>Ei saanud faili salvestada: %s (%s)</source>
+        <translation>Could not save the file: %s (%s)</translation>
+    </message>
+    <message>
+        <source>Sõnastikus on ainult üks sõne,
+ei saa seda kustutada</source>
+        <translation>The dictionary has only one token;
+it cannot be deleted</translation>
+    </message>
+    <message>
+        <source>Sõnastikus on ainult üks lemma,
+ei saa seda kustutada</source>
+        <translation>The dictionary has only one lemma;
+it cannot be deleted</translation>
+    </message>
+    <message>
+        <source>Sõnastikus on ainult üks ühend,
+ei saa seda kustutada</source>
+        <translation>The dictionary has only one combination;
+it cannot be deleted</translation>
+    </message>
+    <message>
+        <source>Pole rohkem sõnesid</source>
+        <translation>No more tokens</translation>
+    </message>
+    <message>
+        <source>Pole rohkem lemmasid</source>
+        <translation>No more lemmas</translation>
+    </message>
+    <message>
+        <source>Pole rohkem ühendeid</source>
+        <translation>No more combinations</translation>
+    </message>
+    <message>
+        <source>Teine kasutaja on vahepeal sõnastikku muutnud.
+Muudatusi võib olla ka juba läbi vaadatud sõnede seas.</source>
+        <translation>Another user has changed the dictionary meanwhile.
+Some changes may be among the tokens already reviewed.</translation>
+    </message>
+    <message>
+        <source>Teine kasutaja on vahepeal sõnastikku muutnud.
+Muudatusi võib olla ka juba läbi vaadatud lemmade seas.</source>
+        <translation>Another user has changed the dictionary meanwhile.
+Some changes may be among the lemmas already reviewed.</translation>
+    </message>
+    <message>
+        <source>Teine kasutaja on vahepeal sõnestikku muutnud.
+Muudatusi võib olla ka juba läbi vaadatud ühendite seas.</source>
+        <translation>Another user has changed the dictionary meanwhile.
+Some changes may be among the combinations already reviewed.</translation>
+    </message>
+    <message>
+        <source>Teine kasutaja on vahepeal sõnastikku muutnud.
+Muudatusi võib olla ka juba läbi vaadatud ühendite seas.</source>
+        <translation>Another user has changed the dictionary meanwhile.
+Some changes may be among the combinations already reviewed.</translation>
+    </message>
+    <message>
+        <source>Ei lisanud midagi.</source>
+        <translation>Nothing was added.</translation>
+    </message>
+    <message>
+        <source>Kirje on sõnastikus, aga faili ei saanud salvestada.</source>
+        <translation>The entry is in the dictionary, but the file could not be saved.</translation>
+    </message>
+    <message>
+        <source>Sõnastikus on nüüd see kirje.</source>
+        <translation>The dictionary now has this entry.</translation>
+    </message>
+    <message>
+        <source>Sõnastikus on nüüd see kirje (kaal %s).</source>
+        <translation>The dictionary now has this entry (weight %s).</translation>
+    </message>
+    <message>
+        <source>kirje %s/%s</source>
+        <translation>entry %s/%s</translation>
+    </message>
+    <message>
+        <source>See funktsioon ei tööta veel õigesti
+murdetekstidega ja liivi tekstidega
+Ei soovita kasutada.
+
+Kui seda on siiski vaja, anna teada
+%s</source>
+        <translation>This function does not yet work correctly
+with dialect texts and Livonian texts.
+It is not recommended.
+
+If you need it all the same, write to
+%s</translation>
+    </message>
+    <message>
+        <source>Vigane fail %s: %s</source>
+        <translation>Invalid file %s: %s</translation>
+    </message>
+    <message>
+        <source>Taastekoopiat ei saanud kirjutada:
+%s</source>
+        <translation>The recovery copy could not be written:
+%s</translation>
+    </message>
+    <message>
+        <source>Teksti %s taastekoopiat ei saanud lugeda.
+See jäi kausta %s.</source>
+        <translation>The recovery copy of the text %s could not be read.
+It was left in the folder %s.</translation>
+    </message>
+    <message>
+        <source>Teksti %s taastekoopiat ei saanud lugeda.
+See on alles failina %s.</source>
+        <translation>The recovery copy of the text %s could not be read.
+It is kept as the file %s.</translation>
+    </message>
+    <message>
+        <source>Tekstil %s on salvestamata muudatuste taastekoopia ajast %s.
+Kas taastada muudatused?</source>
+        <translation>The text %s has a recovery copy of unsaved changes from %s.
+Restore the changes?</translation>
+    </message>
+    <message>
+        <source>Teksti %s taastekoopiat ei saanud avada.
+See on alles failina %s.</source>
+        <translation>The recovery copy of the text %s could not be opened.
+It is kept as the file %s.</translation>
     </message>
 </context>
 <context>

@@ -1,5 +1,6 @@
 #include "common/normalisation.h"
 #include "common/strings.h"
+#include "common/translation.h"
 #include "common/utf16text.h"
 
 #include <gtest/gtest.h>
@@ -180,6 +181,22 @@ TEST(Strings, TrimAndFormat)
     EXPECT_EQ(trimBlanks("   "), "");
     EXPECT_EQ(formatMessage("Vigane fail %s.", "/x/y.xml"), "Vigane fail /x/y.xml.");
     EXPECT_EQ(split("a__b", '_'), (std::vector<std::string>{"a", "", "b"}));
+}
+
+TEST(Strings, MessagesAreTranslatedBeforeTheirValuesGoIn)
+{
+    setTextTranslator([](const char*, const std::string& text) {
+        return text == "Vigane fail %s." ? std::string("Invalid file %s.")
+               : text == "%s: %s / %s" ? std::string("%s of %s (%s)")
+                                       : text;
+    });
+    // The value itself is never translated, even when it is a text that has a translation.
+    EXPECT_EQ(formatMessage("Vigane fail %s.", "Vigane fail %s."), "Invalid file Vigane fail %s..");
+    EXPECT_EQ(formatText("%s: %s / %s", {"a", "b", "c"}), "a of b (c)");
+    EXPECT_EQ(formatText("%s ja %s", {"a"}), "a ja %s");
+    EXPECT_EQ(formatText("Ei leia", {"a"}), "Ei leia");
+    setTextTranslator(nullptr);
+    EXPECT_EQ(formatMessage("Vigane fail %s.", "x"), "Vigane fail x.");
 }
 
 TEST(Strings, Utf16RoundTripKeepsEveryCharacter)

@@ -8,6 +8,7 @@
 #include "iodialogsupport.h"
 
 #include "app/filechooser.h"
+#include "app/translations.h"
 
 #include <QComboBox>
 #include <QDir>
@@ -257,6 +258,28 @@ private Q_SLOTS:
         QCOMPARE(output.defaultSuffix, QString("txt"));
         QCOMPARE(output.filter, QString("Tekstifailid (*.txt);;XML-failid (*.xml);;Kõik failid (*)"));
         QVERIFY(!QFile::exists(path("out.txt")));
+    }
+
+    void queryWordsAreShownInTheInterfacesLanguage()
+    {
+        if (!useLanguage(Language::English))
+            QSKIP("the English texts were not built in (Qt's Linguist tools missing)");
+        QuerySettings stored;
+        stored.token1[QueryField::Lemma].kind = "Alguses";
+        stored.relation = "varem";
+        MultiFileQueryDialog dialog(stored, *m_prompter, *m_files, *m_runner);
+        const QString lemmaKind = child<QComboBox>(dialog, "token1LemmaKind").currentText();
+        const QString relation = child<QComboBox>(dialog, "relationCombo").currentText();
+        child<QComboBox>(dialog, "relationCombo").setCurrentText("after");
+        child<QComboBox>(dialog, "token2TextKind").setCurrentText(QString::fromUtf8("Lõpus"));  // typed as stored
+        const QuerySettings settings = dialog.settings();
+        useLanguage(Language::Estonian);
+        // Shown in English; the query and the settings get its own words.
+        QCOMPARE(lemmaKind, QString("At the start"));
+        QCOMPARE(relation, QString("before"));
+        QCOMPARE(settings.token1[QueryField::Lemma].kind, std::string("Alguses"));
+        QCOMPARE(settings.relation, std::string("hiljem"));
+        QCOMPARE(settings.token2[QueryField::Text].kind, std::string("Lõpus"));
     }
 
     void queryDialogDefaultsAndLimits()

@@ -1,5 +1,6 @@
 // The English interface: every text a menu or dialog shows is translated, no two entries of a
 // menu or dialog share a mnemonic in either language, and the language is a setting.
+#include "annotation/preannotation.h"
 #include "app/appearance.h"
 #include "app/commands.h"
 #include "app/mainframe.h"
@@ -7,12 +8,18 @@
 #include "app/settingsdialog.h"
 #include "app/settingsstore.h"
 #include "app/translations.h"
+#include "commands/undosteps.h"
+#include "common/strings.h"
+#include "corpus/corpusfiles.h"
 #include "form/formtagdialog.h"
 #include "dialogs/choicelists.h"
 #include "guitestsupport.h"
+#include "text/stepnames.h"
 
 #include <QAbstractButton>
+#include <QAbstractItemView>
 #include <QComboBox>
+#include <QDockWidget>
 #include <QGroupBox>
 #include <QLabel>
 #include <QMap>
@@ -89,6 +96,12 @@ QList<Shown> textsOf(QWidget& top)
         else if (auto* tabs = qobject_cast<QTabWidget*>(widget))
             for (int i = 0; i < tabs->count(); ++i)
                 add(tabs, QStringLiteral("#tab%1").arg(i), tabs->tabText(i));
+        else if (auto* dock = qobject_cast<QDockWidget*>(widget))
+            add(dock, QStringLiteral("#title"), dock->windowTitle());
+        else if (auto* view = qobject_cast<QAbstractItemView*>(widget); view && view->model())
+            for (int column = 0; column < view->model()->columnCount(); ++column)
+                add(view, QStringLiteral("#column%1").arg(column),
+                    view->model()->headerData(column, Qt::Horizontal).toString());
     }
     return texts;
 }
@@ -161,6 +174,8 @@ QList<Screen> everyScreen(Language language)
             QCoreApplication::processEvents();
         }
     }
+    // The panes the commands opened (the corpus overview, the concordance and the others).
+    screens.push_back({QStringLiteral("window with its panes"), textsOf(frame)});
     // The form-tag editor, opened from the form, with a tag ticked.
     {
         dialogs.command = QStringLiteral("form tag");
@@ -212,6 +227,10 @@ private Q_SLOTS:
         for (const char* seen : {"&Soovitaja seaded ...", "Teksti in&fo ...", "&Redigeeri sõnastikku ... [2]",
                                  "&Päring mitmest failist", "form tag", "menu Töö&vahendid"})
             QVERIFY2(names.contains(QString::fromUtf8(seen)), seen);
+        // The panes the menu commands open were seen too (their titles, labels and columns).
+        const auto panes = std::find_if(estonian.begin(), estonian.end(),
+                                        [](const Screen& screen) { return screen.name == "window with its panes"; });
+        QVERIFY(panes != estonian.end() && panes->texts.size() > estonian.front().texts.size() + 10);
     }
 
     void mnemonicsDoNotClash()
@@ -259,6 +278,24 @@ private Q_SLOTS:
         QCOMPARE(shownName("substantiiv"), QStringLiteral("noun"));
         useLanguage(Language::Estonian);
         QCOMPARE(shownName("substantiiv"), QStringLiteral("substantiiv"));
+    }
+
+    void coreTextsWithValuesFollowTheLanguage()
+    {
+        // Translated before the values go in; the values themselves stay as they are.
+        PreannotationResult counts;
+        counts.filled = 3;
+        useLanguage(Language::English);
+        const std::string skipped = formatMessage(kCorpusEmptyFile, "tühi.xml");
+        const std::string report = preannotationReport(counts);
+        const QString undo = stepText(QStringLiteral("&Undo\tCtrl+Z"), step::kModifyToken);
+        useLanguage(Language::Estonian);
+        QCOMPARE(QString::fromStdString(skipped), QStringLiteral("The file tühi.xml is empty."));
+        QVERIFY2(report.rfind("Tokens pre-annotated: 3\n", 0) == 0, report.c_str());
+        QCOMPARE(undo, QStringLiteral("&Undo: edit token\tCtrl+Z"));
+        QCOMPARE(QString::fromStdString(formatMessage(kCorpusEmptyFile, "a.xml")),
+                 QString::fromUtf8("Fail a.xml on tühi."));
+        QCOMPARE(stepText(QStringLiteral("&Undo"), step::kModifyToken), QString::fromUtf8("&Undo: muuda sõne"));
     }
 
     void languageIsASettingThatTakesARestart()

@@ -1,4 +1,5 @@
-# The English texts are complete: lupdate, run on the window's sources into a copy of
+# The English texts are complete: lupdate, run on the window's sources and the core's (which marks
+# its messages with values, reports and undo step names) into a copy of
 # translations/pelmora_en.ts, finds no text without a translation and none that went away.
 # cmake -DLUPDATE=... -DSOURCE_DIR=... -DWORK_DIR=... -P translations_complete.cmake
 if(NOT LUPDATE OR NOT EXISTS "${LUPDATE}")
@@ -13,6 +14,7 @@ set(folders)
 foreach(folder app views form commands dialogs)
   list(APPEND folders "${SOURCE_DIR}/src/gui/${folder}")
 endforeach()
+list(APPEND folders "${SOURCE_DIR}/src/core")
 execute_process(COMMAND "${LUPDATE}" -source-language et -locations none ${folders} -ts "${copy}"
                 RESULT_VARIABLE status OUTPUT_VARIABLE output ERROR_VARIABLE output)
 if(NOT status EQUAL 0)

@@ -2,6 +2,8 @@
 // comes back, turning each analysis into a lemma, a part-of-speech name and a form tag.
 #pragma once
 
+#include "common/translation.h"
+
 #include <chrono>
 #include <cstddef>
 #include <functional>
@@ -23,7 +25,7 @@ struct AnalyserResult {
 };
 
 // The message shown when the analyser cannot be reached.
-inline constexpr const char* kAnalyserFailureMessage = "Mingi internetiviga";
+inline constexpr const char* kAnalyserFailureMessage = QT_TRANSLATE_NOOP("core", "Mingi internetiviga");
 
 // How long one request may take before it is given up.
 inline constexpr std::chrono::milliseconds kAnalyserTimeout{10000};

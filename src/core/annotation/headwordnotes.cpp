@@ -2,6 +2,7 @@
 
 #include "common/normalisation.h"
 #include "common/strings.h"
+#include "common/translation.h"
 
 #include <algorithm>
 
@@ -27,7 +28,7 @@ bool HeadwordNotes::ensureLoaded()
     }
     if (m_notes.empty()) {
         m_xml.clear();
-        m_prompter.error("Vigane fail " + m_path + ".");
+        m_prompter.error(formatMessage(QT_TRANSLATE_NOOP("core", "Vigane fail %s."), m_path));
         return false;
     }
     // Stable: of two notes for one headword, the first in the file is the one found.

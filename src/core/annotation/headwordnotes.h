@@ -3,6 +3,7 @@
 #pragma once
 
 #include "common/prompter.h"
+#include "common/translation.h"
 #include "xml/xmldocument.h"
 
 #include <cstddef>
@@ -16,7 +17,7 @@ inline constexpr const char* kNotesRoot = "pelmora";
 inline constexpr const char* kNoteElement = "info";
 inline constexpr const char* kNoteHeadword = "lemma";
 // The caption of the message that a save failed; its text is the file's path.
-inline constexpr const char* kNotesSaveFailedTitle = "Viga salvestamisel";
+inline constexpr const char* kNotesSaveFailedTitle = QT_TRANSLATE_NOOP("core", "Viga salvestamisel");
 
 // One note as the notes window shows it.
 struct HeadwordNote {

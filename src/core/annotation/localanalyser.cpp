@@ -137,9 +137,7 @@ AnalyserLoad LocalAnalyser::fromBytes(std::string_view bytes, const std::string&
     if (lookupFile.kind != TransducerFileKind::OptimizedLookup) {
         if (hfstTypeOf(file.type, type))
             return failure(kAnalyserDamaged, name);
-        return {nullptr, formatMessage(kAnalyserOtherFormat, name) + file.type +
-                             ". Teisenda see optimeeritud otsingu vormingusse: hfst-fst2fst -O -i " + name +
-                             " -o analüsaator.hfstol"};
+        return {nullptr, formatText(kAnalyserOtherFormat, {name, file.type, name})};
     }
     return fromLookupFile(std::move(lookupFile), name);
 }

@@ -4,6 +4,7 @@
 
 #include "annotation/analysisreading.h"
 #include "annotation/transducerlookup.h"
+#include "common/translation.h"
 
 #include <functional>
 #include <memory>
@@ -19,17 +20,22 @@ class Prompter;
 struct Settings;
 
 // The messages of a transducer that cannot be used (caption "Viga"); "%s" is the file's path.
-inline constexpr const char* kAnalyserFileMissing = "Analüsaatori faili %s ei leitud.";
-inline constexpr const char* kAnalyserFileUnreadable = "Analüsaatori faili %s ei saa lugeda.";
+inline constexpr const char* kAnalyserFileMissing = QT_TRANSLATE_NOOP("core", "Analüsaatori faili %s ei leitud.");
+inline constexpr const char* kAnalyserFileUnreadable =
+    QT_TRANSLATE_NOOP("core", "Analüsaatori faili %s ei saa lugeda.");
 inline constexpr const char* kAnalyserNotTransducer =
-    "Fail %s ei ole HFST-i analüsaator (lõplik muundur, näiteks .hfstol).";
-inline constexpr const char* kAnalyserDamaged = "Analüsaatori fail %s on vigane või poolik.";
+    QT_TRANSLATE_NOOP("core", "Fail %s ei ole HFST-i analüsaator (lõplik muundur, näiteks .hfstol).");
+inline constexpr const char* kAnalyserDamaged =
+    QT_TRANSLATE_NOOP("core", "Analüsaatori fail %s on vigane või poolik.");
 inline constexpr const char* kAnalyserGenerator =
-    "Fail %s on sõnavormide generaator, mitte analüsaator: vali analüsaatori fail.";
+    QT_TRANSLATE_NOOP("core", "Fail %s on sõnavormide generaator, mitte analüsaator: vali analüsaatori fail.");
 // Told once per tag that no table knows; "%s" is the tag with its "+".
-inline constexpr const char* kAnalyserUnknownTag = "Analüsaatori märgend %s on tundmatu ja jäetakse vahele.";
-// Followed by the format's name and the way to convert it.
-inline constexpr const char* kAnalyserOtherFormat = "Analüsaatori %s vormingut ei saa kasutada: ";
+inline constexpr const char* kAnalyserUnknownTag =
+    QT_TRANSLATE_NOOP("core", "Analüsaatori märgend %s on tundmatu ja jäetakse vahele.");
+// The file, its format's name, and the file again in the way to convert it.
+inline constexpr const char* kAnalyserOtherFormat =
+    QT_TRANSLATE_NOOP("core", "Analüsaatori %s vormingut ei saa kasutada: %s. Teisenda see optimeeritud otsingu "
+                              "vormingusse: hfst-fst2fst -O -i %s -o analüsaator.hfstol");
 
 class LocalAnalyser;
 

@@ -193,9 +193,11 @@ PreannotationResult preannotateText(CPelmoraDoc& doc, const LocalAnalyser& analy
 
 std::string preannotationReport(const PreannotationResult& result)
 {
-    return "Eelmärgendatud sõnesid: " + std::to_string(result.filled) +
-           "\nMitme võimaliku analüüsiga (jäid märgendamata): " + std::to_string(result.ambiguous) +
-           "\nAnalüsaatorile tundmatuid: " + std::to_string(result.unknown);
+    return formatText(QT_TRANSLATE_NOOP("core", "Eelmärgendatud sõnesid: %s\n"
+                                                "Mitme võimaliku analüüsiga (jäid märgendamata): %s\n"
+                                                "Analüsaatorile tundmatuid: %s"),
+                      {std::to_string(result.filled), std::to_string(result.ambiguous),
+                       std::to_string(result.unknown)});
 }
 
 }  // namespace pelmora

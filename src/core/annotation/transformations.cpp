@@ -3,12 +3,19 @@
 #include "common/normalisation.h"
 #include "common/prompter.h"
 #include "common/strings.h"
+#include "common/translation.h"
 #include "common/utf16text.h"
 #include "settings/settings.h"
 
 #include <utility>
 
 namespace pelmora {
+
+namespace {
+
+constexpr const char* kEmptyPair = QT_TRANSLATE_NOOP("core", "\"Mis\" ja \"Milleks\" lahtrid ei või olla tühjad");
+
+}  // namespace
 
 const TransformationList& irregularSpellingList()
 {
@@ -116,7 +123,8 @@ bool readTransformationsFile(const std::string& path, TransformationList& list, 
         return true;
     case Utf16ReadStatus::Unreadable:
         prompter.message(MessageKind::Warning, kTitleError,
-                         dialog ? "Ei saanud faili avada" : "Ei saanud teisenduste faili avada");
+                         dialog ? QT_TRANSLATE_NOOP("core", "Ei saanud faili avada")
+                                : QT_TRANSLATE_NOOP("core", "Ei saanud teisenduste faili avada"));
         return false;
     case Utf16ReadStatus::OddLength:
     case Utf16ReadStatus::NoByteOrderMark:
@@ -124,7 +132,8 @@ bool readTransformationsFile(const std::string& path, TransformationList& list, 
     }
     // An odd number of bytes cannot be UTF-16 text either.
     prompter.message(MessageKind::Warning, kTitleError,
-                     dialog ? "Fail ei ole unicode'is.\nEi saa avada." : "Teisenduste fail ei ole unicode'is.\nEi saa avada.");
+                     dialog ? QT_TRANSLATE_NOOP("core", "Fail ei ole unicode'is.\nEi saa avada.")
+                            : QT_TRANSLATE_NOOP("core", "Teisenduste fail ei ole unicode'is.\nEi saa avada."));
     return false;
 }
 
@@ -132,14 +141,15 @@ bool writeTransformationsFile(const std::string& path, const TransformationList&
 {
     for (const TransformationPair& pair : list) {
         if (!isWritableTransformation(pair)) {
-            prompter.error(formatMessage("Teisendust \"%s\" ei saa faili kirjutada: \"!\" ja reavahetus pole lubatud.",
+            prompter.error(formatMessage(QT_TRANSLATE_NOOP("core", "Teisendust \"%s\" ei saa faili kirjutada: "
+                                                                   "\"!\" ja reavahetus pole lubatud."),
                                          pair.source + "!" + pair.target));
             return false;
         }
     }
     std::string error;
     if (!writeUtf16LeFile(path, formatTransformations(list), &error)) {
-        prompter.error("Ei saanud faili salvestada: " + path + " (" + error + ")");
+        prompter.error(formatText(QT_TRANSLATE_NOOP("core", "Ei saanud faili salvestada: %s (%s)"), {path, error}));
         return false;
     }
     return true;
@@ -170,7 +180,7 @@ TransformationEditor::TransformationEditor(TransformationList rows, int changes,
 bool TransformationEditor::addPair(const std::string& source, const std::string& target, Prompter& prompter)
 {
     if (source.empty() || target.empty()) {
-        prompter.message(MessageKind::Warning, kTitleNotice, "\"Mis\" ja \"Milleks\" lahtrid ei või olla tühjad");
+        prompter.message(MessageKind::Warning, kTitleNotice, kEmptyPair);
         return false;
     }
     m_rows.push_back({toNfc(source), toNfc(target)});
@@ -184,7 +194,7 @@ bool TransformationEditor::replaceRow(int index, const std::string& source, cons
     if (index < 0 || static_cast<std::size_t>(index) >= m_rows.size())
         return false;
     if (source.empty() || target.empty()) {
-        prompter.message(MessageKind::Warning, kTitleNotice, "\"Mis\" ja \"Milleks\" lahtrid ei või olla tühjad");
+        prompter.message(MessageKind::Warning, kTitleNotice, kEmptyPair);
         return false;
     }
     m_rows[static_cast<std::size_t>(index)] = {toNfc(source), toNfc(target)};

@@ -1,6 +1,7 @@
 #include "common/strings.h"
 
 #include "common/normalisation.h"
+#include "common/translation.h"
 
 #include <unicode/locid.h>
 #include <unicode/uchar.h>
@@ -263,11 +264,7 @@ std::string_view trimBlanks(std::string_view text)
 
 std::string formatMessage(std::string_view pattern, std::string_view argument)
 {
-    std::string out(pattern);
-    const std::size_t at = out.find("%s");
-    if (at != std::string::npos)
-        out.replace(at, 2, argument);
-    return out;
+    return formatText(pattern, {argument});
 }
 
 long long leadingInteger(std::string_view text)

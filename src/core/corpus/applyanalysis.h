@@ -2,6 +2,7 @@
 // "liik"): each text is read, changed and written back safely, one file at a time.
 #pragma once
 
+#include "common/translation.h"
 #include "corpus/overview.h"
 #include "dictionary/dictionarylock.h"
 
@@ -14,11 +15,11 @@
 namespace pelmora {
 
 // Why a file was left as it was.
-inline constexpr const char* kApplyFileChanged = "Fail %s on pärast lugemist muutunud.";
-inline constexpr const char* kApplyFileNotSaved = "Faili %s ei saanud salvestada.";
+inline constexpr const char* kApplyFileChanged = QT_TRANSLATE_NOOP("core", "Fail %s on pärast lugemist muutunud.");
+inline constexpr const char* kApplyFileNotSaved = QT_TRANSLATE_NOOP("core", "Faili %s ei saanud salvestada.");
 // Why nothing was done at all.
-inline constexpr const char* kApplyNoLemma = "Lemma puudub.";
-inline constexpr const char* kApplyNoKey = "Sõnavormil pole võtit.";
+inline constexpr const char* kApplyNoLemma = QT_TRANSLATE_NOOP("core", "Lemma puudub.");
+inline constexpr const char* kApplyNoKey = QT_TRANSLATE_NOOP("core", "Sõnavormil pole võtit.");
 
 // What to write and into which tokens.
 struct AnalysisToApply {

@@ -2,6 +2,7 @@
 
 #include "common/normalisation.h"
 #include "common/strings.h"
+#include "common/translation.h"
 
 #include <algorithm>
 
@@ -10,19 +11,21 @@ namespace pelmora {
 namespace {
 
 constexpr const char* kQuestionTitle = "Pelmora";
-constexpr const char* kNoPathMessage = "Sisesta sõnastikufaili nimi.";
-constexpr const char* kCreateQuestion = "Ei leia faili %s. Kas loon uue sõnastiku?";
-constexpr const char* kCannotOpenMessage = "Ei saa avada/luua faili %s.\nVali uus fail.";
-constexpr const char* kNotDictionaryMessage = "Fail %s pole sõnastik.\nEi saa seda faili avada.\nVali uus fail.";
-constexpr const char* kRefusedMessage = "Fail %s pole sõnastik.\nMuudatust ei tehtud.";
-constexpr const char* kLockedMessage = "Sõnastikku %s muudab praegu teine kasutaja.\nMuudatust ei tehtud.";
-constexpr const char* kSaveFailedMessage = "Viga faili %s salvestamisel.";
+constexpr const char* kNoPathMessage = QT_TRANSLATE_NOOP("core", "Sisesta sõnastikufaili nimi.");
+constexpr const char* kCreateQuestion = QT_TRANSLATE_NOOP("core", "Ei leia faili %s. Kas loon uue sõnastiku?");
+constexpr const char* kCannotOpenMessage = QT_TRANSLATE_NOOP("core", "Ei saa avada/luua faili %s.\nVali uus fail.");
+constexpr const char* kNotDictionaryMessage =
+    QT_TRANSLATE_NOOP("core", "Fail %s pole sõnastik.\nEi saa seda faili avada.\nVali uus fail.");
+constexpr const char* kRefusedMessage = QT_TRANSLATE_NOOP("core", "Fail %s pole sõnastik.\nMuudatust ei tehtud.");
+constexpr const char* kLockedMessage =
+    QT_TRANSLATE_NOOP("core", "Sõnastikku %s muudab praegu teine kasutaja.\nMuudatust ei tehtud.");
+constexpr const char* kSaveFailedMessage = QT_TRANSLATE_NOOP("core", "Viga faili %s salvestamisel.");
 constexpr std::size_t kCompletionCount = 20;
 
 const char* const kOnlyOneMessages[] = {
-    "Sõnastikus on ainult üks sõne,\nei saa seda kustutada",
-    "Sõnastikus on ainult üks lemma,\nei saa seda kustutada",
-    "Sõnastikus on ainult üks ühend,\nei saa seda kustutada",
+    QT_TRANSLATE_NOOP("core", "Sõnastikus on ainult üks sõne,\nei saa seda kustutada"),
+    QT_TRANSLATE_NOOP("core", "Sõnastikus on ainult üks lemma,\nei saa seda kustutada"),
+    QT_TRANSLATE_NOOP("core", "Sõnastikus on ainult üks ühend,\nei saa seda kustutada"),
 };
 
 using Clock = std::chrono::steady_clock;

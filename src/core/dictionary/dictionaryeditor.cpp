@@ -1,34 +1,39 @@
 #include "dictionary/dictionaryeditor.h"
 
+#include "common/translation.h"
+
 namespace pelmora {
 
 namespace {
 
-constexpr const char* kNotFound = "Ei leidnud.";
+constexpr const char* kNotFound = QT_TRANSLATE_NOOP("core", "Ei leidnud.");
 
 const char* endMessage(DictSection section)
 {
     switch (section) {
-    case DictSection::WordForms: return "Pole rohkem sõnesid";
-    case DictSection::Lemmas: return "Pole rohkem lemmasid";
+    case DictSection::WordForms: return QT_TRANSLATE_NOOP("core", "Pole rohkem sõnesid");
+    case DictSection::Lemmas: return QT_TRANSLATE_NOOP("core", "Pole rohkem lemmasid");
     case DictSection::Combinations: break;
     }
-    return "Pole rohkem ühendeid";
+    return QT_TRANSLATE_NOOP("core", "Pole rohkem ühendeid");
 }
 
 std::string changeMessage(DictSection section, bool afterEmptiedStep)
 {
     // The combinations page has always said it this way after deleting an emptied entry.
-    std::string text = section == DictSection::Combinations && afterEmptiedStep
-                           ? "Teine kasutaja on vahepeal sõnestikku muutnud.\n"
-                           : "Teine kasutaja on vahepeal sõnastikku muutnud.\n";
-    text += "Muudatusi võib olla ka juba läbi vaadatud ";
     switch (section) {
-    case DictSection::WordForms: text += "sõnede seas."; break;
-    case DictSection::Lemmas: text += "lemmade seas."; break;
-    case DictSection::Combinations: text += "ühendite seas."; break;
+    case DictSection::WordForms:
+        return QT_TRANSLATE_NOOP("core", "Teine kasutaja on vahepeal sõnastikku muutnud.\n"
+                                         "Muudatusi võib olla ka juba läbi vaadatud sõnede seas.");
+    case DictSection::Lemmas:
+        return QT_TRANSLATE_NOOP("core", "Teine kasutaja on vahepeal sõnastikku muutnud.\n"
+                                         "Muudatusi võib olla ka juba läbi vaadatud lemmade seas.");
+    case DictSection::Combinations: break;
     }
-    return text;
+    return afterEmptiedStep ? QT_TRANSLATE_NOOP("core", "Teine kasutaja on vahepeal sõnestikku muutnud.\n"
+                                                        "Muudatusi võib olla ka juba läbi vaadatud ühendite seas.")
+                            : QT_TRANSLATE_NOOP("core", "Teine kasutaja on vahepeal sõnastikku muutnud.\n"
+                                                        "Muudatusi võib olla ka juba läbi vaadatud ühendite seas.");
 }
 
 // The analysis itself, or the first after it in the direction that is no placeholder; null when
@@ -54,12 +59,13 @@ Direction opposite(Direction direction)
 std::string addStatus(const ChangeResult& result, DictSection section)
 {
     if (!result.applied || !result.position)
-        return "Ei lisanud midagi.";
+        return translatedText(QT_TRANSLATE_NOOP("core", "Ei lisanud midagi."));
     if (!result.saved)
-        return "Kirje on sõnastikus, aga faili ei saanud salvestada.";
+        return translatedText(QT_TRANSLATE_NOOP("core", "Kirje on sõnastikus, aga faili ei saanud salvestada."));
     if (section == DictSection::Combinations)
-        return "Sõnastikus on nüüd see kirje.";
-    return "Sõnastikus on nüüd see kirje (kaal " + std::to_string(analysisWeight(result.position)) + ").";
+        return translatedText(QT_TRANSLATE_NOOP("core", "Sõnastikus on nüüd see kirje."));
+    return formatText(QT_TRANSLATE_NOOP("core", "Sõnastikus on nüüd see kirje (kaal %s)."),
+                      {std::to_string(analysisWeight(result.position))});
 }
 
 bool noPartOfSpeech(const std::string& code)
@@ -120,7 +126,8 @@ std::string DictionaryEditorPage::variantText()
     const CDictionary::VariantPosition at = m_dictionary.variantPosition(m_section, current());
     if (at.count < 2)
         return {};
-    return "kirje " + std::to_string(at.position) + "/" + std::to_string(at.count);
+    return formatText(QT_TRANSLATE_NOOP("core", "kirje %s/%s"),
+                      {std::to_string(at.position), std::to_string(at.count)});
 }
 
 void DictionaryEditorPage::moveTo(XmlNode analysis)

@@ -1,15 +1,17 @@
 #include "dictionary/dictionaryexport.h"
 
 #include "common/strings.h"
+#include "common/translation.h"
 #include "common/utf16text.h"
 #include "dictionary/dictionary.h"
 
 namespace pelmora {
 
 namespace {
-constexpr const char* kExportQuestion = "Kas ekspordin sõnastiku\n%s?";
-constexpr const char* kChooseInSettings = "Eks muuda siis seadistusdialoogis\nsõnastiku fail ära!";
-constexpr const char* kCannotOpen = "Ei saanud faili avada";
+constexpr const char* kExportQuestion = QT_TRANSLATE_NOOP("core", "Kas ekspordin sõnastiku\n%s?");
+constexpr const char* kChooseInSettings =
+    QT_TRANSLATE_NOOP("core", "Eks muuda siis seadistusdialoogis\nsõnastiku fail ära!");
+constexpr const char* kCannotOpen = QT_TRANSLATE_NOOP("core", "Ei saanud faili avada");
 
 void appendSection(std::string& out, const CDictionary& dictionary, DictSection section, bool quoted)
 {
@@ -30,9 +32,10 @@ void appendSection(std::string& out, const CDictionary& dictionary, DictSection 
 
 std::string unfinishedFunctionWarning()
 {
-    return std::string("See funktsioon ei tööta veel õigesti\nmurdetekstidega ja liivi tekstidega\nEi soovita "
-                       "kasutada.\n\nKui seda on siiski vaja, anna teada\n") +
-           kContactAddress;
+    return formatMessage(QT_TRANSLATE_NOOP("core", "See funktsioon ei tööta veel õigesti\nmurdetekstidega ja liivi "
+                                                   "tekstidega\nEi soovita kasutada.\n\nKui seda on siiski vaja, "
+                                                   "anna teada\n%s"),
+                         kContactAddress);
 }
 
 std::string dictionaryExportText(const CDictionary& dictionary)
@@ -55,7 +58,8 @@ bool exportDictionary(const CDictionary& dictionary, const std::string& outputPa
 bool exportDictionary(const CDictionary& dictionary, const std::function<std::string()>& choosePath,
                       Prompter& prompter)
 {
-    prompter.message(MessageKind::Warning, "Tekstide ühendamine", unfinishedFunctionWarning());
+    prompter.message(MessageKind::Warning, QT_TRANSLATE_NOOP("core", "Tekstide ühendamine"),
+                     unfinishedFunctionWarning());
     const std::string outputPath = choosePath();
     if (outputPath.empty())
         return false;

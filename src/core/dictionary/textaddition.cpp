@@ -1,6 +1,7 @@
 #include "dictionary/textaddition.h"
 
 #include "common/strings.h"
+#include "common/translation.h"
 #include "dictionary/dictionary.h"
 #include "text/pelmoradoc.h"
 #include "text/textformat.h"
@@ -11,8 +12,9 @@
 namespace pelmora {
 
 namespace {
-constexpr const char* kAddQuestion = "Kas lisan sõned faili?\n%s";
-constexpr const char* kChooseInSettings = "Eks muuda siis seadistusdialoogis\nsõnastiku fail ära!";
+constexpr const char* kAddQuestion = QT_TRANSLATE_NOOP("core", "Kas lisan sõned faili?\n%s");
+constexpr const char* kChooseInSettings =
+    QT_TRANSLATE_NOOP("core", "Eks muuda siis seadistusdialoogis\nsõnastiku fail ära!");
 // The stores of a text: each token's word form and lemma, in text order, then the combinations.
 class TextStores final : public CDictionary::StoreSource {
 public:

@@ -2,6 +2,7 @@
 // keeps them (whole seconds in "helipos").
 #pragma once
 
+#include "common/translation.h"
 #include "exchange/corpusreading.h"
 
 #include <cstdint>
@@ -32,7 +33,8 @@ std::string uriOfFileName(std::string_view name);
 std::string fileNameOfUri(std::string_view uri);
 
 namespace noted {
-inline constexpr const char* kAudioPosition = "helipos, mis pole täisarv sekundeid (jäi välja)";
+inline constexpr const char* kAudioPosition =
+    QT_TRANSLATE_NOOP("core", "helipos, mis pole täisarv sekundeid (jäi välja)");
 }  // namespace noted
 
 }  // namespace pelmora::exchange

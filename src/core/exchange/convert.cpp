@@ -2,6 +2,7 @@
 
 #include "common/files.h"
 #include "common/strings.h"
+#include "common/translation.h"
 #include "exchange/conllu.h"
 #include "exchange/eaf.h"
 #include "exchange/flextext.h"
@@ -18,18 +19,21 @@ namespace pelmora::exchange {
 
 namespace {
 
-constexpr const char* kInvalidFile = "Vigane fail %s.";
-constexpr const char* kNotFound = "Ei leidnud faili %s";
-constexpr const char* kOverwrite = "Fail %s on juba olemas.\nKas kirjutan selle üle?";
-constexpr const char* kSaveFailed = "Viga faili %s salvestamisel.";
+constexpr const char* kInvalidFile = QT_TRANSLATE_NOOP("core", "Vigane fail %s.");
+constexpr const char* kNotFound = QT_TRANSLATE_NOOP("core", "Ei leidnud faili %s");
+constexpr const char* kOverwrite = QT_TRANSLATE_NOOP("core", "Fail %s on juba olemas.\nKas kirjutan selle üle?");
+constexpr const char* kSaveFailed = QT_TRANSLATE_NOOP("core", "Viga faili %s salvestamisel.");
 constexpr const char* kUnknownFormat =
-    "Faili %s vormingut ei tunne.\nTuntud laiendid: .xml (Pelmora tekst), .conllu, .flextext, .eaf.";
-constexpr const char* kBothCorpusTexts = "Sisend ja väljund on mõlemad Pelmora tekstid; teisendada pole midagi.";
-constexpr const char* kSameFile = "Väljundfail %s\non sama mis sisendfail.\nVali mõni muu fail.";
-constexpr const char* kNoSuchText = "Failis %s pole nii mitmendat teksti.";
-constexpr const char* kLeftOutOnExport = "Vorming %s ei hoia kõike; välja jäi:";
-constexpr const char* kLeftOutOnImport = "Failist %s jäi lugemata:";
-constexpr const char* kWritten = "Kirjutasin faili %s.";
+    QT_TRANSLATE_NOOP("core",
+                      "Faili %s vormingut ei tunne.\nTuntud laiendid: .xml (Pelmora tekst), .conllu, .flextext, .eaf.");
+constexpr const char* kBothCorpusTexts =
+    QT_TRANSLATE_NOOP("core", "Sisend ja väljund on mõlemad Pelmora tekstid; teisendada pole midagi.");
+constexpr const char* kSameFile =
+    QT_TRANSLATE_NOOP("core", "Väljundfail %s\non sama mis sisendfail.\nVali mõni muu fail.");
+constexpr const char* kNoSuchText = QT_TRANSLATE_NOOP("core", "Failis %s pole nii mitmendat teksti.");
+constexpr const char* kLeftOutOnExport = QT_TRANSLATE_NOOP("core", "Vorming %s ei hoia kõike; välja jäi:");
+constexpr const char* kLeftOutOnImport = QT_TRANSLATE_NOOP("core", "Failist %s jäi lugemata:");
+constexpr const char* kWritten = QT_TRANSLATE_NOOP("core", "Kirjutasin faili %s.");
 
 std::string lowerExtension(std::string_view path)
 {

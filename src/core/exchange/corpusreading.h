@@ -3,6 +3,7 @@
 // named fields, and the note of everything a format will not carry.
 #pragma once
 
+#include "common/translation.h"
 #include "exchange/exchangereport.h"
 #include "xml/xmldocument.h"
 
@@ -110,13 +111,16 @@ bool isSentenceIdentifier(std::string_view id);
 
 // Report kinds shared by the formats.
 namespace noted {
-inline constexpr const char* kEmptySentence = "laused ilma sõnedeta";
-inline constexpr const char* kSentenceId = "lause id, mis pole kujul l<number> või kordub (nummerdatakse ümber)";
-inline constexpr const char* kTokenId = "sõne id, mis ei ole lause id ja järjenumber (nummerdatakse ümber)";
-inline constexpr const char* kBrokenCombination = "ühendid, mille sõna puudub lausest";
-inline constexpr const char* kOtherContent = "muu sisu lausetes (kommentaarid, tundmatud elemendid)";
-inline constexpr const char* kBodyContent = "muu sisu tekstis lausete kõrval";
-inline constexpr const char* kInfoContent = "teksti andmete pesastatud sisu";
+inline constexpr const char* kEmptySentence = QT_TRANSLATE_NOOP("core", "laused ilma sõnedeta");
+inline constexpr const char* kSentenceId =
+    QT_TRANSLATE_NOOP("core", "lause id, mis pole kujul l<number> või kordub (nummerdatakse ümber)");
+inline constexpr const char* kTokenId =
+    QT_TRANSLATE_NOOP("core", "sõne id, mis ei ole lause id ja järjenumber (nummerdatakse ümber)");
+inline constexpr const char* kBrokenCombination = QT_TRANSLATE_NOOP("core", "ühendid, mille sõna puudub lausest");
+inline constexpr const char* kOtherContent =
+    QT_TRANSLATE_NOOP("core", "muu sisu lausetes (kommentaarid, tundmatud elemendid)");
+inline constexpr const char* kBodyContent = QT_TRANSLATE_NOOP("core", "muu sisu tekstis lausete kõrval");
+inline constexpr const char* kInfoContent = QT_TRANSLATE_NOOP("core", "teksti andmete pesastatud sisu");
 }  // namespace noted
 
 }  // namespace pelmora::exchange

@@ -1,5 +1,7 @@
 #include "exchange/exchangereport.h"
 
+#include "common/translation.h"
+
 #include <algorithm>
 
 namespace pelmora::exchange {
@@ -33,7 +35,7 @@ std::string ExchangeReport::text(std::string_view heading) const
         return {};
     std::string out(heading);
     for (const auto& [what, count] : m_items)
-        out += "\n  " + what + ": " + std::to_string(count);
+        out += "\n  " + translatedText(what) + ": " + std::to_string(count);
     return out;
 }
 

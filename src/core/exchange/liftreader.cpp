@@ -3,6 +3,7 @@
 #include "common/files.h"
 #include "common/normalisation.h"
 #include "common/strings.h"
+#include "common/translation.h"
 #include "exchange/mappings.h"
 #include "exchange/xmlinput.h"
 
@@ -12,12 +13,12 @@ namespace pelmora::exchange {
 
 namespace {
 
-constexpr const char* kInvalidFile = "Vigane fail %s.";
-constexpr const char* kNotFound = "Ei leidnud faili %s";
-constexpr const char* kPreview = "LIFT-failis %s: uusi kirjeid %s, samu %s, erinevaid %s.";
-constexpr const char* kQuestion = "Kas lisan need sõnastikku %s?";
-constexpr const char* kUnchanged = "Sõnastikus on kõik juba olemas; seda ei muudetud.";
-constexpr const char* kLeftOut = "Failist %s jäi lugemata:";
+constexpr const char* kInvalidFile = QT_TRANSLATE_NOOP("core", "Vigane fail %s.");
+constexpr const char* kNotFound = QT_TRANSLATE_NOOP("core", "Ei leidnud faili %s");
+constexpr const char* kPreview = QT_TRANSLATE_NOOP("core", "LIFT-failis %s: uusi kirjeid %s, samu %s, erinevaid %s.");
+constexpr const char* kQuestion = QT_TRANSLATE_NOOP("core", "Kas lisan need sõnastikku %s?");
+constexpr const char* kUnchanged = QT_TRANSLATE_NOOP("core", "Sõnastikus on kõik juba olemas; seda ei muudetud.");
+constexpr const char* kLeftOut = QT_TRANSLATE_NOOP("core", "Failist %s jäi lugemata:");
 // A weight above this is taken as this: a file cannot make the merge store for ever.
 constexpr long long kLongestWeight = 100000;
 

@@ -2,6 +2,7 @@
 
 #include "common/files.h"
 #include "common/strings.h"
+#include "common/translation.h"
 #include "exchange/xmlwriter.h"
 
 #include <map>
@@ -12,10 +13,10 @@ namespace pelmora::exchange {
 namespace {
 
 constexpr std::string_view kVernacular = "liv";
-constexpr const char* kOverwrite = "Fail %s on juba olemas.\nKas kirjutan selle üle?";
-constexpr const char* kSaveFailed = "Viga faili %s salvestamisel.";
-constexpr const char* kWritten = "Kirjutasin faili %s.";
-constexpr const char* kLeftOut = "Vorming LIFT ei hoia kõike; välja jäi:";
+constexpr const char* kOverwrite = QT_TRANSLATE_NOOP("core", "Fail %s on juba olemas.\nKas kirjutan selle üle?");
+constexpr const char* kSaveFailed = QT_TRANSLATE_NOOP("core", "Viga faili %s salvestamisel.");
+constexpr const char* kWritten = QT_TRANSLATE_NOOP("core", "Kirjutasin faili %s.");
+constexpr const char* kLeftOut = QT_TRANSLATE_NOOP("core", "Vorming LIFT ei hoia kõike; välja jäi:");
 
 // Every analysis of an entry: the entry itself, then its children.
 std::vector<XmlNode> analysesOf(XmlNode entry, const char* name)

@@ -3,6 +3,7 @@
 // gives them.
 #pragma once
 
+#include "common/translation.h"
 #include "exchange/corpusreading.h"
 #include "exchange/exchangereport.h"
 #include "xml/xmldocument.h"
@@ -82,8 +83,9 @@ private:
 
 // Report kinds of the imports.
 namespace noted {
-inline constexpr const char* kBadCharacters = "märgid, mida XML ei luba (asendati märgiga \u201E\uFFFD\u201C)";
-inline constexpr const char* kMetadataKey = "tundmatud teksti andmete väljad";
+inline constexpr const char* kBadCharacters =
+    QT_TRANSLATE_NOOP("core", "märgid, mida XML ei luba (asendati märgiga \u201E\uFFFD\u201C)");
+inline constexpr const char* kMetadataKey = QT_TRANSLATE_NOOP("core", "tundmatud teksti andmete väljad");
 }  // namespace noted
 
 }  // namespace pelmora::exchange

@@ -2,6 +2,7 @@
 
 #include "common/files.h"
 #include "common/strings.h"
+#include "common/translation.h"
 #include "text/textformat.h"
 
 #include <unicode/unistr.h>
@@ -14,20 +15,22 @@ using namespace text;
 
 namespace {
 
-constexpr const char* kNoFileName = "Sisesta faili nimi";
-constexpr const char* kNotFound = "Ei leidnud faili %s";
-constexpr const char* kBadMarkupInMarkAndComment = "Vigaste märgenditega fail (1).\nPositsioon: %i.\nSõna: %s";
-constexpr const char* kBadMarkupOutside = "Vigaste märgenditega fail (2).\nPositsioon: %i";
-constexpr const char* kCannotWriteRepaired = "Ei saa faili avada/luua";
-constexpr const char* kInvalidFile = "Vigane fail %s.";
-constexpr const char* kWrongStructure = "Sobimatu struktuuriga fail %s.";
-constexpr const char* kCannotCreate = "Ei saa avada/luua faili %s";
-constexpr const char* kCannotWrite = "Ei saa väljundfaili kirjutada";
-constexpr const char* kSameFile = "Väljundfail %s\non sama mis sisendfail.\nVali mõni muu fail.";
+constexpr const char* kNoFileName = QT_TRANSLATE_NOOP("core", "Sisesta faili nimi");
+constexpr const char* kNotFound = QT_TRANSLATE_NOOP("core", "Ei leidnud faili %s");
+constexpr const char* kBadMarkupInMarkAndComment =
+    QT_TRANSLATE_NOOP("core", "Vigaste märgenditega fail (1).\nPositsioon: %i.\nSõna: %s");
+constexpr const char* kBadMarkupOutside = QT_TRANSLATE_NOOP("core", "Vigaste märgenditega fail (2).\nPositsioon: %i");
+constexpr const char* kCannotWriteRepaired = QT_TRANSLATE_NOOP("core", "Ei saa faili avada/luua");
+constexpr const char* kInvalidFile = QT_TRANSLATE_NOOP("core", "Vigane fail %s.");
+constexpr const char* kWrongStructure = QT_TRANSLATE_NOOP("core", "Sobimatu struktuuriga fail %s.");
+constexpr const char* kCannotCreate = QT_TRANSLATE_NOOP("core", "Ei saa avada/luua faili %s");
+constexpr const char* kCannotWrite = QT_TRANSLATE_NOOP("core", "Ei saa väljundfaili kirjutada");
+constexpr const char* kSameFile =
+    QT_TRANSLATE_NOOP("core", "Väljundfail %s\non sama mis sisendfail.\nVali mõni muu fail.");
 constexpr const char* kSuspicious =
-    "Kahtlased kohad (~%s) on tekstis värvilise taustaga esile tõstetud\nja kommentaari lahtris on märge "
-    "\"import: viga\".";
-constexpr const char* kSuspiciousCaption = "Teksti import";
+    QT_TRANSLATE_NOOP("core", "Kahtlased kohad (~%s) on tekstis värvilise taustaga esile tõstetud\n"
+                              "ja kommentaari lahtris on märge \"import: viga\".");
+constexpr const char* kSuspiciousCaption = QT_TRANSLATE_NOOP("core", "Teksti import");
 
 void replaceAll(std::string& text, std::string_view from, std::string_view to)
 {
@@ -303,9 +306,11 @@ std::string repairDialectText(std::string_view input, Prompter& prompter)
         } else {
             if (inMark && inComment)
                 prompter.message(MessageKind::Warning, kTitleWarning,
-                                 formatMessage(withNumber(kBadMarkupInMarkAndComment, wordStart), word));
+                                 formatMessage(withNumber(translatedText(kBadMarkupInMarkAndComment), wordStart),
+                                               word));
             else if (!inUtterance && !inComment)
-                prompter.message(MessageKind::Warning, kTitleWarning, withNumber(kBadMarkupOutside, wordStart));
+                prompter.message(MessageKind::Warning, kTitleWarning,
+                                 withNumber(translatedText(kBadMarkupOutside), wordStart));
             out += word;
         }
         out += ' ';

@@ -1,6 +1,8 @@
 // Messages shared by several import, export and query operations.
 #pragma once
 
+#include "common/translation.h"
+
 #include <string>
 
 namespace pelmora {
@@ -9,7 +11,7 @@ namespace pelmora {
 inline constexpr const char* kContactAddress = "pelmora@example.org";
 
 // The caption of those warnings (all of them use the merge's caption).
-inline constexpr const char* kUnfinishedCaption = "Tekstide ühendamine";
+inline constexpr const char* kUnfinishedCaption = QT_TRANSLATE_NOOP("core", "Tekstide ühendamine");
 
 // The warning text of an unfinished command: its beginning, then the contact address.
 inline std::string unfinishedWarning(const char* beginning)

@@ -2,6 +2,7 @@
 
 #include "common/files.h"
 #include "common/strings.h"
+#include "common/translation.h"
 #include "io/corpusfilereader.h"
 #include "io/iomessages.h"
 #include "text/textformat.h"
@@ -18,7 +19,7 @@ namespace {
 constexpr const char* kWarning =
     "See funktsioon ei tööta veel õigesti\nsuuliste tekstidega ja\nkaotab ära tekstiinfo\nEi soovita kasutada.\n\n"
     "Kui seda on siiski vaja, anna teada\n";
-constexpr const char* kNewFileInList = "Fail %s\non loendis olemas.\nVali mõni muu fail.";
+constexpr const char* kNewFileInList = QT_TRANSLATE_NOOP("core", "Fail %s\non loendis olemas.\nVali mõni muu fail.");
 
 // Token attributes copied in this order; every other attribute follows in its own order.
 constexpr const char* kCopiedTokenAttributes[] = {kLanguage, kLemma, kMeaning, kPartOfSpeech,

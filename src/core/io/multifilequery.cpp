@@ -2,6 +2,7 @@
 
 #include "common/files.h"
 #include "common/strings.h"
+#include "common/translation.h"
 #include "io/corpusfilereader.h"
 #include "io/matchvalue.h"
 #include "io/xmlescape.h"
@@ -17,8 +18,8 @@ using namespace text;
 namespace {
 
 constexpr std::size_t kTokensBetweenReports = 4096;
-constexpr const char* kCannotOpenOutput = "Ei saa väljundfaili faili avada";
-constexpr const char* kOutputInList = "Fail %s\non loendis olemas.\nVali mõni muu fail.";
+constexpr const char* kCannotOpenOutput = QT_TRANSLATE_NOOP("core", "Ei saa väljundfaili faili avada");
+constexpr const char* kOutputInList = QT_TRANSLATE_NOOP("core", "Fail %s\non loendis olemas.\nVali mõni muu fail.");
 constexpr const char* kXmlHeader =
     "<?xml version=\"1.0\" encoding=\"utf-8\"?>\r\n"
     "<?xml-stylesheet type=\"text/xsl\" href=\"pelmora_paring.xsl\"?>\r\n";

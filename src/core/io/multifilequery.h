@@ -4,6 +4,7 @@
 #pragma once
 
 #include "common/prompter.h"
+#include "common/translation.h"
 #include "xml/xmldocument.h"
 
 #include <array>
@@ -35,9 +36,9 @@ struct TokenConditions {
 };
 
 // The relations the dialog offers; any other non-empty text finds nothing.
-inline constexpr const char* kRelationEither = "varem v. hiljem";
-inline constexpr const char* kRelationBefore = "varem";
-inline constexpr const char* kRelationAfter = "hiljem";
+inline constexpr const char* kRelationEither = QT_TRANSLATE_NOOP("core", "varem v. hiljem");
+inline constexpr const char* kRelationBefore = QT_TRANSLATE_NOOP("core", "varem");
+inline constexpr const char* kRelationAfter = QT_TRANSLATE_NOOP("core", "hiljem");
 
 inline constexpr int kMaxQueryDistance = 20;
 inline constexpr std::size_t kMaxFoundPrefixLength = 60;
@@ -76,7 +77,8 @@ struct QueryResult {
 using QueryProgressCallback = std::function<bool(const QueryProgress&)>;
 
 // The question after a query; the GUI offers a new query with the same settings on Yes.
-inline constexpr const char* kQueryAgainQuestion = "Leidsin %s rida.\r\nKas jätkad uue päringuga?";
+inline constexpr const char* kQueryAgainQuestion =
+    QT_TRANSLATE_NOOP("core", "Leidsin %s rida.\r\nKas jätkad uue päringuga?");
 
 // True when the token meets every non-empty pattern of the set (an all-empty set matches all).
 bool tokenMeetsConditions(XmlNode token, const TokenConditions& conditions);

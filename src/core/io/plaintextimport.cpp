@@ -2,6 +2,7 @@
 
 #include "common/files.h"
 #include "common/strings.h"
+#include "common/translation.h"
 #include "io/plaintextinput.h"
 #include "io/sentencesplitting.h"
 #include "io/tokeniser.h"
@@ -17,11 +18,12 @@ using namespace text;
 
 namespace {
 
-constexpr const char* kNoFileName = "Sisesta faili nimi";
-constexpr const char* kSameFile = "Väljundfail %s\non sama mis sisendfail.\nVali mõni muu fail.";
-constexpr const char* kNotFound = "Ei leidnud faili %s";
-constexpr const char* kCannotCreate = "Ei saa avada/luua faili %s";
-constexpr const char* kCannotWrite = "Ei saa väljundfaili kirjutada";
+constexpr const char* kNoFileName = QT_TRANSLATE_NOOP("core", "Sisesta faili nimi");
+constexpr const char* kSameFile =
+    QT_TRANSLATE_NOOP("core", "Väljundfail %s\non sama mis sisendfail.\nVali mõni muu fail.");
+constexpr const char* kNotFound = QT_TRANSLATE_NOOP("core", "Ei leidnud faili %s");
+constexpr const char* kCannotCreate = QT_TRANSLATE_NOOP("core", "Ei saa avada/luua faili %s");
+constexpr const char* kCannotWrite = QT_TRANSLATE_NOOP("core", "Ei saa väljundfaili kirjutada");
 
 constexpr char32_t kUndertie = U'\u203F';
 

@@ -1,6 +1,7 @@
 #include "io/plaintextinput.h"
 
 #include "common/strings.h"
+#include "common/translation.h"
 
 #include <unicode/ucnv.h>
 #include <unicode/utf16.h>
@@ -12,7 +13,7 @@ namespace pelmora {
 
 namespace {
 
-constexpr const char* kNotUnicode = "Fail ei ole unicode'is.\nEi saa avada.";
+constexpr const char* kNotUnicode = QT_TRANSLATE_NOOP("core", "Fail ei ole unicode'is.\nEi saa avada.");
 // The explanations are one line each: the message box wraps them to its width.
 constexpr const char* kUnknownEncoding =
     "Fail ei ole unicode'is.\n"

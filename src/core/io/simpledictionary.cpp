@@ -2,6 +2,7 @@
 
 #include "common/normalisation.h"
 #include "common/strings.h"
+#include "common/translation.h"
 #include "io/iomessages.h"
 #include "io/matchvalue.h"
 #include "io/tokencombinations.h"
@@ -19,9 +20,9 @@ namespace {
 constexpr const char* kWarning =
     "See funktsioon ei tööta veel õigesti\nmurdetekstidega ja liivi tekstidega\nEi soovita kasutada.\n\n"
     "Kui seda on siiski vaja, anna teada\n";
-constexpr const char* kNoText = "Ühtegi faili pole avatud.\nEi saa sõnastikku luua.";
-constexpr const char* kCannotCreate = "Ei saa avada/luua faili %s.\nVali uus fail.";
-constexpr const char* kNoTextStatistics = "Ühtegi faili pole avatud";
+constexpr const char* kNoText = QT_TRANSLATE_NOOP("core", "Ühtegi faili pole avatud.\nEi saa sõnastikku luua.");
+constexpr const char* kCannotCreate = QT_TRANSLATE_NOOP("core", "Ei saa avada/luua faili %s.\nVali uus fail.");
+constexpr const char* kNoTextStatistics = QT_TRANSLATE_NOOP("core", "Ühtegi faili pole avatud");
 constexpr const char* kName = "nimi";
 constexpr const char* kFrequency = "sagedus";
 constexpr const char* kSources = "allikad";

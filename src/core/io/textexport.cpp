@@ -1,6 +1,7 @@
 #include "io/textexport.h"
 
 #include "common/strings.h"
+#include "common/translation.h"
 #include "common/utf16text.h"
 #include "io/tokencombinations.h"
 #include "text/textformat.h"
@@ -11,9 +12,10 @@ using namespace text;
 
 namespace {
 
-constexpr const char* kAskAnnotated = "Kas lisan faili märksõnad jm info?";
-constexpr const char* kAskSearchForm = "Kas väljastan märksõnastamata teksti\r\nveebi päringusüsteemi jaoks?";
-constexpr const char* kCannotOpen = "Ei saanud faili avada";
+constexpr const char* kAskAnnotated = QT_TRANSLATE_NOOP("core", "Kas lisan faili märksõnad jm info?");
+constexpr const char* kAskSearchForm =
+    QT_TRANSLATE_NOOP("core", "Kas väljastan märksõnastamata teksti\r\nveebi päringusüsteemi jaoks?");
+constexpr const char* kCannotOpen = QT_TRANSLATE_NOOP("core", "Ei saanud faili avada");
 constexpr std::string_view kBaseLanguage = "eesti";
 constexpr std::string_view kPunctuationLanguage = "kirjavahemärk";
 constexpr long long kProgressEvery = 200;

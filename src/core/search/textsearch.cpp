@@ -2,6 +2,7 @@
 #include "text/stepnames.h"
 
 #include "common/strings.h"
+#include "common/translation.h"
 #include "search/tokenwalk.h"
 #include "text/textformat.h"
 
@@ -11,12 +12,12 @@ namespace pelmora {
 
 namespace {
 
-constexpr const char* kSearchCaption = "Otsing";
-constexpr const char* kIdSearchCaption = "ID otsing";
-constexpr const char* kIdErrorCaption = "ID viga";
-constexpr const char* kNotFound = "Ei leia";
-constexpr const char* kPageNotFound = "Ei leidnud lehekülge";
-constexpr const char* kClipboardEmpty = "Lõikelaud tühi";
+constexpr const char* kSearchCaption = QT_TRANSLATE_NOOP("core", "Otsing");
+constexpr const char* kIdSearchCaption = QT_TRANSLATE_NOOP("core", "ID otsing");
+constexpr const char* kIdErrorCaption = QT_TRANSLATE_NOOP("core", "ID viga");
+constexpr const char* kNotFound = QT_TRANSLATE_NOOP("core", "Ei leia");
+constexpr const char* kPageNotFound = QT_TRANSLATE_NOOP("core", "Ei leidnud lehekülge");
+constexpr const char* kClipboardEmpty = QT_TRANSLATE_NOOP("core", "Lõikelaud tühi");
 constexpr std::string_view kNoPartOfSpeech = "-";
 
 // The first token from `start` on (itself included) that matches, walking in one direction.
@@ -335,7 +336,7 @@ bool TextSearch::goToClipboardIdentifier(std::string_view clipboardText)
         m_doc.prompter().message(MessageKind::Warning, kSearchCaption, kClipboardEmpty);
         return false;
     }
-    const std::string message = formatMessage("Ei leia %s.", text);
+    const std::string message = formatMessage(QT_TRANSLATE_NOOP("core", "Ei leia %s."), text);
     const std::size_t separator = text.find('_');
     IdentifierTarget target;
     if (separator != std::string_view::npos) {

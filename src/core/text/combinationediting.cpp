@@ -1,6 +1,7 @@
 #include "text/combinationediting.h"
 
 #include "common/strings.h"
+#include "common/translation.h"
 #include "text/combinations.h"
 #include "text/identifiers.h"
 #include "text/stepnames.h"
@@ -14,11 +15,12 @@ using namespace text;
 
 namespace {
 
-constexpr const char* kTooFewWords = "Ühendis peab olema vähemalt kaks sõna.";
-constexpr const char* kWordsOfOneSentence = "Ühendi sõnad peavad olema ühes lauses.";
-constexpr const char* kWordWithoutPosition = "Ühendi sõnal puudub korrektne ID, ühendit ei saa luua.";
-constexpr const char* kEmptyLemma = "Ühendi märksõna ei saa olla tühi.";
-constexpr const char* kCombinationExists = "Nendest sõnadest on ühend juba olemas.";
+constexpr const char* kTooFewWords = QT_TRANSLATE_NOOP("core", "Ühendis peab olema vähemalt kaks sõna.");
+constexpr const char* kWordsOfOneSentence = QT_TRANSLATE_NOOP("core", "Ühendi sõnad peavad olema ühes lauses.");
+constexpr const char* kWordWithoutPosition =
+    QT_TRANSLATE_NOOP("core", "Ühendi sõnal puudub korrektne ID, ühendit ei saa luua.");
+constexpr const char* kEmptyLemma = QT_TRANSLATE_NOOP("core", "Ühendi märksõna ei saa olla tühi.");
+constexpr const char* kCombinationExists = QT_TRANSLATE_NOOP("core", "Nendest sõnadest on ühend juba olemas.");
 
 std::string_view withoutDash(std::string_view value)
 {

@@ -1,6 +1,7 @@
 #include "text/editing.h"
 
 #include "common/strings.h"
+#include "common/translation.h"
 #include "text/combinationediting.h"
 #include "text/combinations.h"
 #include "text/identifiers.h"
@@ -17,18 +18,20 @@ using namespace text;
 
 namespace {
 
-constexpr const char* kCannotEmptyToken = "Sõnet ei saa kustutada";
-constexpr const char* kCannotAddEmpty = "Tühja sõnet ei saa lisaada";
-constexpr const char* kAskDelete = "Kas oled kindel,\net soovid kustutada sõne\n%s?";
-constexpr const char* kDeletingLinkedCombination = "Kustutan sõnega seotud ühendi.";
-constexpr const char* kSentenceNotFound = "Ei leia soovitud lauset.";
-constexpr const char* kDeletingCombinations = "Kustutan lausest ühendid ...";
+constexpr const char* kCannotEmptyToken = QT_TRANSLATE_NOOP("core", "Sõnet ei saa kustutada");
+constexpr const char* kCannotAddEmpty = QT_TRANSLATE_NOOP("core", "Tühja sõnet ei saa lisaada");
+constexpr const char* kAskDelete = QT_TRANSLATE_NOOP("core", "Kas oled kindel,\net soovid kustutada sõne\n%s?");
+constexpr const char* kDeletingLinkedCombination = QT_TRANSLATE_NOOP("core", "Kustutan sõnega seotud ühendi.");
+constexpr const char* kSentenceNotFound = QT_TRANSLATE_NOOP("core", "Ei leia soovitud lauset.");
+constexpr const char* kDeletingCombinations = QT_TRANSLATE_NOOP("core", "Kustutan lausest ühendid ...");
 // Refusals of cases the commands would otherwise turn into a broken text.
-constexpr const char* kCannotMergeWithItself = "Lauset ei saa iseendaga ühendada.";
-constexpr const char* kCannotDeleteOnlyToken = "Teksti ainsat sõnet ei saa kustutada.";
-constexpr const char* kFirstSentenceWouldEmpty = "Sõnet ei saa kustutada: teksti esimene lause jääks tühjaks.";
-constexpr const char* kNegativeAudioPosition = "Lause algus helifailis ei saa olla negatiivne.";
-constexpr const char* kAudioPositionTooLarge = "Lause algus helifailis on liiga suur.";
+constexpr const char* kCannotMergeWithItself = QT_TRANSLATE_NOOP("core", "Lauset ei saa iseendaga ühendada.");
+constexpr const char* kCannotDeleteOnlyToken = QT_TRANSLATE_NOOP("core", "Teksti ainsat sõnet ei saa kustutada.");
+constexpr const char* kFirstSentenceWouldEmpty =
+    QT_TRANSLATE_NOOP("core", "Sõnet ei saa kustutada: teksti esimene lause jääks tühjaks.");
+constexpr const char* kNegativeAudioPosition =
+    QT_TRANSLATE_NOOP("core", "Lause algus helifailis ei saa olla negatiivne.");
+constexpr const char* kAudioPositionTooLarge = QT_TRANSLATE_NOOP("core", "Lause algus helifailis on liiga suur.");
 constexpr const char* kQuestionTitle = "Pelmora";
 
 int readNumber(std::string_view digits)

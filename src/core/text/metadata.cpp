@@ -1,6 +1,7 @@
 #include "text/metadata.h"
 #include "text/stepnames.h"
 
+#include "common/translation.h"
 #include "text/textformat.h"
 
 #include <algorithm>
@@ -12,13 +13,14 @@ using namespace meta;
 
 namespace {
 
-constexpr const char* kIncomplete = "Sisesta teksti ID\nja vali teksti tüüp.";
-constexpr const char* kTypeCannotChange = "Teksti tüüpi ei saa muuta";
-constexpr const char* kAudioNotMp3 = "Helifail peab olema .mp3 formaadis.\nEi salvestanud failinime.";
+constexpr const char* kIncomplete = QT_TRANSLATE_NOOP("core", "Sisesta teksti ID\nja vali teksti tüüp.");
+constexpr const char* kTypeCannotChange = QT_TRANSLATE_NOOP("core", "Teksti tüüpi ei saa muuta");
+constexpr const char* kAudioNotMp3 =
+    QT_TRANSLATE_NOOP("core", "Helifail peab olema .mp3 formaadis.\nEi salvestanud failinime.");
 constexpr const char* kSpeakerIncomplete =
     "Keelejuhi/intervjueerija nr %i andmetest\npuudu ID, nimi või roll\nEi salvestanud selle "
     "keelejuhi andmeid.\nTeksti andmete muutmiseks menüüst Tekst > Teksti info.";
-constexpr const char* kSpeakerEntryIncomplete = "Sisesta ID, nimi ja roll";
+constexpr const char* kSpeakerEntryIncomplete = QT_TRANSLATE_NOOP("core", "Sisesta ID, nimi ja roll");
 
 constexpr std::string_view kMp3Ending = ".mp3";
 

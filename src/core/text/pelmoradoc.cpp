@@ -2,6 +2,7 @@
 
 #include "common/normalisation.h"
 #include "common/strings.h"
+#include "common/translation.h"
 #include "text/textformat.h"
 #include "text/tokendisplay.h"
 
@@ -14,7 +15,8 @@ using namespace text;
 
 namespace {
 
-constexpr const char* kSelectionUnderWay = "Ühendi sõnade valimine on pooleli,\nei saa põhisõna muuta";
+constexpr const char* kSelectionUnderWay =
+    QT_TRANSLATE_NOOP("core", "Ühendi sõnade valimine on pooleli,\nei saa põhisõna muuta");
 
 }  // namespace
 
@@ -180,7 +182,7 @@ bool CPelmoraDoc::openParsed(XmlDocument& candidate, const XmlLoadResult& loaded
 
 std::string invalidFileMessage(const std::string& path, const std::string& reason)
 {
-    return "Vigane fail " + path + ": " + reason;
+    return formatText(QT_TRANSLATE_NOOP("core", "Vigane fail %s: %s"), {path, reason});
 }
 
 bool CPelmoraDoc::saveDocument(const std::string& path)

@@ -2,6 +2,7 @@
 
 #include "common/files.h"
 #include "common/prompter.h"
+#include "common/translation.h"
 #include "text/pelmoradoc.h"
 
 #include <charconv>
@@ -201,7 +202,9 @@ bool RecoveryKeeper::write(const CPelmoraDoc& doc, const std::string& textPath, 
     std::string error;
     if (!writeRecovery(m_folder, path, doc.xml().serialize(), now, &error)) {
         if (!m_failureShown)
-            m_prompter.message(MessageKind::Warning, kTitleWarning, "Taastekoopiat ei saanud kirjutada:\n" + error);
+            m_prompter.message(
+                MessageKind::Warning, kTitleWarning,
+                formatText(QT_TRANSLATE_NOOP("core", "Taastekoopiat ei saanud kirjutada:\n%s"), {error}));
         m_failureShown = true;
         return false;
     }
@@ -243,13 +246,20 @@ RecoveryKeeper::Offer RecoveryKeeper::offer(CPelmoraDoc& doc, const std::string&
     case RecoveryState::Unreadable: {
         const std::string aside = setRecoveryAside(m_folder, path);
         m_prompter.message(MessageKind::Warning, kTitleWarning,
-                           aside.empty() ? "Teksti " + path + " taastekoopiat ei saanud lugeda.\nSee jäi kausta " + m_folder + "."
-                                         : "Teksti " + path + " taastekoopiat ei saanud lugeda.\nSee on alles failina " + aside + ".");
+                           aside.empty()
+                               ? formatText(QT_TRANSLATE_NOOP("core", "Teksti %s taastekoopiat ei saanud lugeda.\n"
+                                                                      "See jäi kausta %s."),
+                                            {path, m_folder})
+                               : formatText(QT_TRANSLATE_NOOP("core", "Teksti %s taastekoopiat ei saanud lugeda.\n"
+                                                                      "See on alles failina %s."),
+                                            {path, aside}));
         return Offer::SetAside;
     }
     }
-    const std::string question = "Tekstil " + path + " on salvestamata muudatuste taastekoopia ajast " +
-                                 recoveryTimeText(found.time) + ".\nKas taastada muudatused?";
+    const std::string question =
+        formatText(QT_TRANSLATE_NOOP("core", "Tekstil %s on salvestamata muudatuste taastekoopia ajast %s.\n"
+                                             "Kas taastada muudatused?"),
+                   {path, recoveryTimeText(found.time)});
     if (!m_prompter.askYesNo("Pelmora", question)) {
         if (opened)
             removeRecovery(m_folder, path);
@@ -260,8 +270,9 @@ RecoveryKeeper::Offer RecoveryKeeper::offer(CPelmoraDoc& doc, const std::string&
         if (opened)
             doc.openDocument(path);
         m_prompter.message(MessageKind::Warning, kTitleWarning,
-                           "Teksti " + path + " taastekoopiat ei saanud avada.\nSee on alles failina " +
-                               (aside.empty() ? m_folder : aside) + ".");
+                           formatText(QT_TRANSLATE_NOOP("core", "Teksti %s taastekoopiat ei saanud avada.\n"
+                                                                "See on alles failina %s."),
+                                      {path, aside.empty() ? m_folder : aside}));
         return Offer::SetAside;
     }
     return Offer::Restored;

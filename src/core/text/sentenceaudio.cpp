@@ -1,6 +1,7 @@
 #include "text/sentenceaudio.h"
 
 #include "common/strings.h"
+#include "common/translation.h"
 #include "text/metadata.h"
 #include "text/textformat.h"
 
@@ -12,12 +13,14 @@ namespace pelmora {
 
 namespace {
 
-constexpr const char* kNoAudioFile = "Helifaili pole määratud.";
-constexpr const char* kNoPosition = "Lause algus helifailis on määramata.";
-constexpr const char* kMissingFile = "Helifaili %s ei leitud.";
-constexpr const char* kUnplayable = "Helifaili %s ei saa mängida.";
-constexpr const char* kNoPlayer = "Helifaile ei saa mängida: selles arvutis puudub Qt Multimedia taustaprogramm.";
-constexpr const char* kStartBeyondEnd = "Lause algab helifailis kohal %s, aga fail on ainult %s pikk.";
+constexpr const char* kNoAudioFile = QT_TRANSLATE_NOOP("core", "Helifaili pole määratud.");
+constexpr const char* kNoPosition = QT_TRANSLATE_NOOP("core", "Lause algus helifailis on määramata.");
+constexpr const char* kMissingFile = QT_TRANSLATE_NOOP("core", "Helifaili %s ei leitud.");
+constexpr const char* kUnplayable = QT_TRANSLATE_NOOP("core", "Helifaili %s ei saa mängida.");
+constexpr const char* kNoPlayer =
+    QT_TRANSLATE_NOOP("core", "Helifaile ei saa mängida: selles arvutis puudub Qt Multimedia taustaprogramm.");
+constexpr const char* kStartBeyondEnd =
+    QT_TRANSLATE_NOOP("core", "Lause algab helifailis kohal %s, aga fail on ainult %s pikk.");
 
 bool isFile(const std::string& path)
 {

@@ -2,6 +2,7 @@
 
 #include "common/normalisation.h"
 #include "common/strings.h"
+#include "common/translation.h"
 #include "text/stepnames.h"
 #include "text/textformat.h"
 
@@ -88,7 +89,9 @@ std::string normalisationMessage(std::size_t changed)
 {
     if (changed == 0)
         return "Kõik teksti väärtused on juba NFC-kujul, midagi ei muudetud.";
-    return formatMessage("NFC-kujule viidi %s väärtust. Muudatuse saab tagasi võtta (Ctrl+Z).", std::to_string(changed));
+    return formatMessage(
+        QT_TRANSLATE_NOOP("core", "NFC-kujule viidi %s väärtust. Muudatuse saab tagasi võtta (Ctrl+Z)."),
+        std::to_string(changed));
 }
 
 }  // namespace pelmora

@@ -1,6 +1,7 @@
 // The display rules of the running text and the information strip.
 #include "text/tokendisplay.h"
 
+#include "common/translation.h"
 #include "text/combinations.h"
 #include "text/textformat.h"
 
@@ -15,7 +16,9 @@ constexpr std::string_view kNote = "märkus";
 constexpr std::string_view kEmphasis = "esiletõst";
 constexpr std::string_view kCommentMeta = "kommentaar";
 // Introduces a combination the token belongs to.
-constexpr const char* kCombinationLabel = "ühend: ";
+constexpr const char* kCombinationLabel = QT_TRANSLATE_NOOP("core", "ühend: ");
+// Before a token's page number ("lk").
+constexpr const char* kPageLabel = QT_TRANSLATE_NOOP("core", "lk ");
 
 }  // namespace
 
@@ -117,7 +120,9 @@ std::string tokenToolTip(XmlNode token)
         tip.append(" _ ").append(form);
     // Each combination the word belongs to, on a line of its own.
     for (const XmlNode combination : combinationsContaining(token)) {
-        tip.append("\n").append(kCombinationLabel).append(attributeValue(combination, text::kCombinationLemma));
+        tip.append("\n")
+            .append(translatedText(kCombinationLabel))
+            .append(attributeValue(combination, text::kCombinationLemma));
         if (const std::string_view meaning = attributeValue(combination, text::kCombinationMeaning); !meaning.empty())
             tip.append(" '").append(meaning).append("'");
         if (const std::string_view partOfSpeech = attributeValue(combination, text::kCombinationPartOfSpeech);
@@ -155,20 +160,22 @@ std::vector<StripPiece> tokenStripPieces(XmlNode token)
     auto value = [&token](const char* name) { return attributeValue(token, name); };
 
     add(framed("", attributeValue(token.parent(), text::kSpeaker), ": "), StripFont::Small, kStripLabelColour);
-    add(framed("lk ", value(text::kPage), ": "), StripFont::Small, kStripLabelColour);
+    add(framed(translatedText(kPageLabel), value(text::kPage), ": "), StripFont::Small, kStripLabelColour);
     add(std::string(elementText(token)) + ' ', StripFont::Regular, kCurrentTokenColour);
     add(std::string(value(text::kLemma)), StripFont::Bold, kBlack);
     add(framed("'", value(text::kMeaning), "' "), StripFont::Regular, kBlack);
     add(std::string(value(text::kPartOfSpeech)), StripFont::Italic, kBlack);
     add(std::string(value(text::kForm)), StripFont::Small, kBlack);
-    add(framed("[", shownValue(value(text::kStyle)), "]"), StripFont::Small, kStripStyleColour);
-    add(std::string(shownValue(value(text::kMeta))), StripFont::Small, kBlack);
+    // The stored words of style and reason, named in the interface's language.
+    add(framed("[", translatedText(shownValue(value(text::kStyle)), "Vocabulary"), "]"), StripFont::Small,
+        kStripStyleColour);
+    add(translatedText(shownValue(value(text::kMeta)), "Vocabulary"), StripFont::Small, kBlack);
     const std::string_view latvian = value(text::kLatvian);
     add(framed(" ~ '", latvian, "' "), StripFont::Regular, kBlack);
     add(framed(latvian.empty() ? " ~ '" : " '", value(text::kEnglish), "' "), StripFont::Regular, kBlack);
     add(framed(" <", value(text::kComment), "> "), StripFont::Small, kBlack);
     for (const XmlNode combination : combinationsContaining(token)) {
-        add(std::string(" ") + kCombinationLabel, StripFont::Small, kStripLabelColour);
+        add(" " + translatedText(kCombinationLabel), StripFont::Small, kStripLabelColour);
         add(std::string(attributeValue(combination, text::kCombinationLemma)), StripFont::Bold, kBlack);
         add(framed("'", attributeValue(combination, text::kCombinationMeaning), "' "), StripFont::Regular, kBlack);
         add(std::string(attributeValue(combination, text::kCombinationPartOfSpeech)), StripFont::Italic, kBlack);

@@ -1,5 +1,7 @@
 #include "app/translations.h"
 
+#include "common/translation.h"
+
 #include <QCoreApplication>
 #include <QLibraryInfo>
 #include <QTranslator>
@@ -51,6 +53,12 @@ Language& current()
     return language;
 }
 
+// The core's texts that carry values (messages, reports) are translated before the values go in.
+std::string coreText(const char* context, const std::string& text)
+{
+    return QCoreApplication::translate(context, text.c_str()).toStdString();
+}
+
 void install(std::unique_ptr<QTranslator> translator)
 {
     QCoreApplication::installTranslator(translator.get());
@@ -76,6 +84,7 @@ bool useLanguage(Language language)
         QCoreApplication::removeTranslator(translator.get());
     installed().clear();
     current() = Language::Estonian;
+    setTextTranslator(nullptr);
 
     if (language == Language::Estonian) {
         install(std::make_unique<ButtonTexts>());
@@ -96,6 +105,7 @@ bool useLanguage(Language language)
     }
     install(std::move(own));
     current() = Language::English;
+    setTextTranslator(coreText);
     return true;
 }
 

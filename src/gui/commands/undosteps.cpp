@@ -3,6 +3,7 @@
 #include "app/commandactions.h"
 
 #include <QAction>
+#include <QCoreApplication>
 
 namespace pelmora::gui {
 
@@ -11,7 +12,7 @@ QString stepText(const QString& entry, const std::string& step)
     if (step.empty())
         return entry;
     const qsizetype tab = entry.indexOf('\t');
-    const QString name = QString::fromStdString(step);
+    const QString name = QCoreApplication::translate("core", step.c_str());
     if (tab < 0)
         return entry + ": " + name;
     return entry.left(tab) + ": " + name + entry.mid(tab);

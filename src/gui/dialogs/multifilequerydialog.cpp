@@ -12,14 +12,42 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+#include <initializer_list>
+#include <string>
+
 namespace pelmora::gui {
 
 namespace {
 
-// The ways of matching are the query's own words, passed to it as written (the combo boxes are
-// editable): they stay Estonian in every interface language.
-const QStringList kMatchKinds{QStringLiteral("Täpne vaste"), QStringLiteral("Alguses"), QStringLiteral("Keskel"),
-                              QStringLiteral("Lõpus")};
+// The ways of matching and the relations are the query's own words, kept in the settings as the
+// query reads them. The lists show them in the interface's language and give the query its word;
+// a text typed into the (editable) list goes to the query as it stands.
+constexpr const char* kMatchKinds[] = {QT_TRANSLATE_NOOP("MultiFileQueryDialog", "Täpne vaste"),
+                                       QT_TRANSLATE_NOOP("MultiFileQueryDialog", "Alguses"),
+                                       QT_TRANSLATE_NOOP("MultiFileQueryDialog", "Keskel"),
+                                       QT_TRANSLATE_NOOP("MultiFileQueryDialog", "Lõpus")};
+
+void addWords(QComboBox* combo, const char* context, std::initializer_list<const char*> words)
+{
+    for (const char* word : words)
+        combo->addItem(QCoreApplication::translate(context, word), QString::fromUtf8(word));
+}
+
+// The query's word of the list's text: the word of the entry shown, or the text as typed.
+std::string queryWord(const QComboBox* combo)
+{
+    const int at = combo->findText(combo->currentText(), Qt::MatchFixedString | Qt::MatchCaseSensitive);
+    return toStd(at >= 0 ? combo->itemData(at).toString() : combo->currentText());
+}
+
+void showQueryWord(QComboBox* combo, const std::string& word)
+{
+    const int at = combo->findData(toQt(word));
+    if (at >= 0)
+        combo->setCurrentIndex(at);
+    else
+        combo->setCurrentText(toQt(word));
+}
 
 QString patternText(const QWidget* field)
 {
@@ -72,12 +100,12 @@ MultiFileQueryDialog::MultiFileQueryDialog(const QuerySettings& values, Prompter
             partOfSpeech->setItemData(i, shownName(partOfSpeechName(i)), Qt::ToolTipRole);
         }
         for (QComboBox* kind : fields.kinds)
-            kind->addItems(kMatchKinds);
+            addWords(kind, "MultiFileQueryDialog", {kMatchKinds[0], kMatchKinds[1], kMatchKinds[2], kMatchKinds[3]});
         auto* form = static_cast<QLineEdit*>(fields.patterns[static_cast<std::size_t>(QueryField::Form)]);
         QToolButton* formButton = token == 1 ? m_ui->token1FormButton : m_ui->token2FormButton;
         connect(formButton, &QToolButton::clicked, this, [this, form] { editFormTagOf(*form, m_dialogs, this); });
     }
-    m_ui->relationCombo->addItems({QString(), toQt(kRelationEither), toQt(kRelationBefore), toQt(kRelationAfter)});
+    addWords(m_ui->relationCombo, "core", {"", kRelationEither, kRelationBefore, kRelationAfter});
 
     m_fileList->setPaths(values.files);
     m_ui->outputEdit->setText(toQt(values.outputPath));
@@ -88,7 +116,7 @@ MultiFileQueryDialog::MultiFileQueryDialog(const QuerySettings& values, Prompter
     m_ui->xmlCheck->setChecked(values.xmlOutput);
     m_ui->bomCheck->setChecked(values.byteOrderMark);
     showConditions(tokenFields(1), values.token1);
-    m_ui->relationCombo->setCurrentText(toQt(values.relation));
+    showQueryWord(m_ui->relationCombo, values.relation);
     m_ui->distanceSpin->setValue(values.distance);
     showConditions(tokenFields(2), values.token2);
     m_ui->speakersCheck->setChecked(values.speakersOnly);
@@ -116,7 +144,7 @@ void MultiFileQueryDialog::showConditions(const TokenFields& fields, const Token
 {
     for (std::size_t i = 0; i < kQueryFieldCount; ++i) {
         setPatternText(fields.patterns[i], toQt(conditions.fields[i].pattern));
-        fields.kinds[i]->setCurrentText(toQt(conditions.fields[i].kind));
+        showQueryWord(fields.kinds[i], conditions.fields[i].kind);
     }
 }
 
@@ -124,7 +152,7 @@ TokenConditions MultiFileQueryDialog::conditions(const TokenFields& fields) cons
 {
     TokenConditions out;
     for (std::size_t i = 0; i < kQueryFieldCount; ++i)
-        out.fields[i] = {toStd(patternText(fields.patterns[i])), toStd(fields.kinds[i]->currentText())};
+        out.fields[i] = {toStd(patternText(fields.patterns[i])), queryWord(fields.kinds[i])};
     return out;
 }
 
@@ -140,7 +168,7 @@ QuerySettings MultiFileQueryDialog::settings() const
     out.xmlOutput = m_ui->xmlCheck->isChecked();
     out.byteOrderMark = m_ui->bomCheck->isChecked();
     out.token1 = conditions(tokenFields(1));
-    out.relation = toStd(m_ui->relationCombo->currentText());
+    out.relation = queryWord(m_ui->relationCombo);
     out.distance = m_ui->distanceSpin->value();
     out.token2 = conditions(tokenFields(2));
     out.speakersOnly = m_ui->speakersCheck->isChecked();
