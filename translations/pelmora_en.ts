@@ -3345,6 +3345,230 @@ See on alles failina %s.</source>
         <translation>The recovery copy of the text %s could not be opened.
 It is kept as the file %s.</translation>
     </message>
+    <message>
+        <source>rida %s: %s</source>
+        <translation>line %s: %s</translation>
+    </message>
+    <message>
+        <source>ei ole UTF-8 tekst</source>
+        <translation>not UTF-8 text</translation>
+    </message>
+    <message>
+        <source>kommentaar lause sõnade vahel</source>
+        <translation>a comment between the words of a sentence</translation>
+    </message>
+    <message>
+        <source>tundmatu rida (ei ole sõna, kommentaar ega tühi rida)</source>
+        <translation>an unknown line (not a word, a comment or an empty line)</translation>
+    </message>
+    <message>
+        <source>%s veergu, peab olema %s</source>
+        <translation>%s columns, must be %s</translation>
+    </message>
+    <message>
+        <source>tühi veerg</source>
+        <translation>an empty column</translation>
+    </message>
+    <message>
+        <source>vigane mitmesõnalise sõne vahemik „%s“</source>
+        <translation>an invalid multiword token range “%s”</translation>
+    </message>
+    <message>
+        <source>mitmesõnalised sõned (loeti sõnadena)</source>
+        <translation>multiword tokens (read as words)</translation>
+    </message>
+    <message>
+        <source>vigane tühja sõlme ID „%s“</source>
+        <translation>an invalid empty node ID “%s”</translation>
+    </message>
+    <message>
+        <source>tühjad sõlmed (jäeti välja)</source>
+        <translation>empty nodes (left out)</translation>
+    </message>
+    <message>
+        <source>vigane ID „%s“</source>
+        <translation>an invalid ID “%s”</translation>
+    </message>
+    <message>
+        <source>sõna ID %s, oodati %s</source>
+        <translation>word ID %s, expected %s</translation>
+    </message>
+    <message>
+        <source>CoNLL-U kommentaar „%s“</source>
+        <translation>CoNLL-U comment “%s”</translation>
+    </message>
+    <message>
+        <source>vigased ühendid (jäeti välja)</source>
+        <translation>faulty combinations (left out)</translation>
+    </message>
+    <message>
+        <source>vigased audio_start väärtused</source>
+        <translation>invalid audio_start values</translation>
+    </message>
+    <message>
+        <source>süntaks (HEAD, DEPREL, DEPS)</source>
+        <translation>syntax (HEAD, DEPREL, DEPS)</translation>
+    </message>
+    <message>
+        <source>XPOS, mis pole Pelmora sõnaliik</source>
+        <translation>XPOS that is not a Pelmora part of speech</translation>
+    </message>
+    <message>
+        <source>UD tunnus %s=%s</source>
+        <translation>UD feature %s=%s</translation>
+    </message>
+    <message>
+        <source>MISC „%s“</source>
+        <translation>MISC “%s”</translation>
+    </message>
+    <message>
+        <source>sõne atribuut %s</source>
+        <translation>token attribute %s</translation>
+    </message>
+    <message>
+        <source>lause atribuut %s</source>
+        <translation>sentence attribute %s</translation>
+    </message>
+    <message>
+        <source>aeg %s: vigane TIME_VALUE %s</source>
+        <translation>time %s: invalid TIME_VALUE %s</translation>
+    </message>
+    <message>
+        <source>aeg %s: TIME_SLOT_ID puudub või kordub</source>
+        <translation>time %s: TIME_SLOT_ID missing or repeated</translation>
+    </message>
+    <message>
+        <source>kiht %s: tundmatu LINGUISTIC_TYPE_REF %s</source>
+        <translation>tier %s: unknown LINGUISTIC_TYPE_REF %s</translation>
+    </message>
+    <message>
+        <source>kiht %s kordub</source>
+        <translation>tier %s is repeated</translation>
+    </message>
+    <message>
+        <source>kiht %s: tundmatu PARENT_REF %s</source>
+        <translation>tier %s: unknown PARENT_REF %s</translation>
+    </message>
+    <message>
+        <source>annotatsioon %s: ANNOTATION_ID puudub või kordub</source>
+        <translation>annotation %s: ANNOTATION_ID missing or repeated</translation>
+    </message>
+    <message>
+        <source>annotatsioon %s: tundmatu TIME_SLOT_REF</source>
+        <translation>annotation %s: unknown TIME_SLOT_REF</translation>
+    </message>
+    <message>
+        <source>annotatsioon %s: tundmatu liik %s</source>
+        <translation>annotation %s: unknown kind %s</translation>
+    </message>
+    <message>
+        <source>annotatsioon %s: tundmatu PREVIOUS_ANNOTATION %s</source>
+        <translation>annotation %s: unknown PREVIOUS_ANNOTATION %s</translation>
+    </message>
+    <message>
+        <source>annotatsioon %s: tundmatu ANNOTATION_REF %s</source>
+        <translation>annotation %s: unknown ANNOTATION_REF %s</translation>
+    </message>
+    <message>
+        <source>kihti %s pole failis; kihid: %s</source>
+        <translation>the file has no tier %s; tiers: %s</translation>
+    </message>
+    <message>
+        <source>failis pole ühtegi lausete kihti</source>
+        <translation>the file has no sentence tier</translation>
+    </message>
+    <message>
+        <source>EAF kiht %s (annotatsioone)</source>
+        <translation>EAF tier %s (annotations)</translation>
+    </message>
+    <message>
+        <source>FlexText teksti väli „%s“</source>
+        <translation>FlexText text field “%s”</translation>
+    </message>
+    <message>
+        <source>FlexText lause väli „%s“</source>
+        <translation>FlexText sentence field “%s”</translation>
+    </message>
+    <message>
+        <source>vigased lause algusajad (jäeti välja)</source>
+        <translation>invalid sentence start times (left out)</translation>
+    </message>
+    <message>
+        <source>lause tõlge keelde „%s“</source>
+        <translation>sentence translation into “%s”</translation>
+    </message>
+    <message>
+        <source>FlexText sõna väli „%s“</source>
+        <translation>FlexText word field “%s”</translation>
+    </message>
+    <message>
+        <source>sõna tähendus keeles „%s“</source>
+        <translation>word gloss in “%s”</translation>
+    </message>
+    <message>
+        <source>sõnaliik, millel pole vastet: „%s“</source>
+        <translation>a part of speech without a match: “%s”</translation>
+    </message>
+    <message>
+        <source>morfeemid tüve kõrval</source>
+        <translation>morphemes beside the stem</translation>
+    </message>
+    <message>
+        <source>FlexText morfeemi väli „%s“</source>
+        <translation>FlexText morpheme field “%s”</translation>
+    </message>
+    <message>
+        <source>kaalud üle %s (võeti %s)</source>
+        <translation>weights over %s (%s taken)</translation>
+    </message>
+    <message>
+        <source>kirjed ilma märksõnata</source>
+        <translation>entries without a headword</translation>
+    </message>
+    <message>
+        <source>LIFT kirje osa „%s“</source>
+        <translation>LIFT entry part “%s”</translation>
+    </message>
+    <message>
+        <source>tähendused keeles „%s“</source>
+        <translation>glosses in “%s”</translation>
+    </message>
+    <message>
+        <source>LIFT tähenduse osa „%s“</source>
+        <translation>LIFT sense part “%s”</translation>
+    </message>
+    <message>
+        <source>pole korrektne XML (%s)</source>
+        <translation>not well-formed XML (%s)</translation>
+    </message>
+    <message>
+        <source>juurelement on „%s“, peab olema „%s“</source>
+        <translation>the root element is “%s”, must be “%s”</translation>
+    </message>
+    <message>
+        <source>Viga faili %s salvestamisel: %s.</source>
+        <translation>Error saving the file %s: %s.</translation>
+    </message>
+    <message>
+        <source>tekstil pole sisu (element „%s“ puudub)</source>
+        <translation>the text has no content (the element “%s” is missing)</translation>
+    </message>
+    <message>
+        <source>tekstis pole ühtegi lauset</source>
+        <translation>the text has no sentences</translation>
+    </message>
+    <message>
+        <source>esimeses lauses pole ühtegi sõnet</source>
+        <translation>the first sentence has no tokens</translation>
+    </message>
+    <message>
+        <source>faili ei saa lugeda</source>
+        <translation>the file cannot be read</translation>
+    </message>
+    <message>
+        <source>faili ei saa lugeda (%s)</source>
+        <translation>the file cannot be read (%s)</translation>
+    </message>
 </context>
 <context>
     <name>pelmora::gui::AudioPositionDialog</name>

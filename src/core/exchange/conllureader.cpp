@@ -2,6 +2,7 @@
 
 #include "annotation/vocabularies.h"
 #include "common/strings.h"
+#include "common/translation.h"
 #include "exchange/mappings.h"
 #include "text/textformat.h"
 
@@ -88,26 +89,27 @@ public:
 private:
     bool fail(std::string why)
     {
-        m_error = "rida " + std::to_string(m_line) + ": " + why;
+        m_error = formatText(QT_TRANSLATE_NOOP("core", "rida %s: %s"), {std::to_string(m_line), why});
         return false;
     }
 
     bool readLine(std::string_view line)
     {
         if (m_checkLines && !isValidUtf8(line))
-            return fail("ei ole UTF-8 tekst");
+            return fail(translatedText(QT_TRANSLATE_NOOP("core", "ei ole UTF-8 tekst")));
         if (line.empty()) {
             flushSentence();
             return true;
         }
         if (line[0] == '#') {
             if (!m_words.empty())
-                return fail("kommentaar lause sõnade vahel");
+                return fail(translatedText(QT_TRANSLATE_NOOP("core", "kommentaar lause sõnade vahel")));
             m_comments.emplace_back(line.substr(1));
             return true;
         }
         if (line[0] < '0' || line[0] > '9')
-            return fail("tundmatu rida (ei ole sõna, kommentaar ega tühi rida)");
+            return fail(
+                translatedText(QT_TRANSLATE_NOOP("core", "tundmatu rida (ei ole sõna, kommentaar ega tühi rida)")));
         Word columns;
         std::size_t count = 0;
         for (std::size_t start = 0; start <= line.size(); ++count) {
@@ -117,9 +119,10 @@ private:
             start = end + 1;
         }
         if (count != kColumns)
-            return fail(std::to_string(count) + " veergu, peab olema " + std::to_string(kColumns));
+            return fail(formatText(QT_TRANSLATE_NOOP("core", "%s veergu, peab olema %s"),
+                                   {std::to_string(count), std::to_string(kColumns)}));
         if (std::any_of(columns.begin(), columns.end(), [](std::string_view c) { return c.empty(); }))
-            return fail("tühi veerg");
+            return fail(translatedText(QT_TRANSLATE_NOOP("core", "tühi veerg")));
         return readWordLine(columns);
     }
 
@@ -130,23 +133,25 @@ private:
             const auto from = smallNumber(id.substr(0, dash));
             const auto to = smallNumber(id.substr(dash + 1));
             if (!from || !to || *from >= *to || *from != static_cast<int>(m_words.size()) + 1 || *from <= m_rangeEnd)
-                return fail("vigane mitmesõnalise sõne vahemik \u201E" + std::string(id) + "\u201C");
+                return fail(formatText(QT_TRANSLATE_NOOP("core", "vigane mitmesõnalise sõne vahemik „%s“"),
+                                       {std::string(id)}));
             m_rangeEnd = *to;
             m_rangeForm = std::string(columns[Form]);
-            m_report.note("mitmesõnalised sõned (loeti sõnadena)");
+            m_report.note(QT_TRANSLATE_NOOP("core", "mitmesõnalised sõned (loeti sõnadena)"));
             return true;
         }
         if (const std::size_t dot = id.find('.'); dot != std::string_view::npos) {
             if (!smallNumber(id.substr(0, dot), true) || !smallNumber(id.substr(dot + 1)))
-                return fail("vigane tühja sõlme ID \u201E" + std::string(id) + "\u201C");
-            m_report.note("tühjad sõlmed (jäeti välja)");
+                return fail(formatText(QT_TRANSLATE_NOOP("core", "vigane tühja sõlme ID „%s“"), {std::string(id)}));
+            m_report.note(QT_TRANSLATE_NOOP("core", "tühjad sõlmed (jäeti välja)"));
             return true;
         }
         const auto number = smallNumber(id);
         if (!number)
-            return fail("vigane ID \u201E" + std::string(id) + "\u201C");
+            return fail(formatText(QT_TRANSLATE_NOOP("core", "vigane ID „%s“"), {std::string(id)}));
         if (*number != static_cast<int>(m_words.size()) + 1)
-            return fail("sõna ID " + std::string(id) + ", oodati " + std::to_string(m_words.size() + 1));
+            return fail(formatText(QT_TRANSLATE_NOOP("core", "sõna ID %s, oodati %s"),
+                                   {std::string(id), std::to_string(m_words.size() + 1)}));
         m_words.push_back(columns);
         if (m_rangeEnd >= *number && !m_rangeForm.empty()) {
             m_firstOfRange.push_back(m_words.size() - 1);
@@ -179,7 +184,7 @@ private:
             else if (key == "text_et" || key == "text_lv" || key == "text_en")
                 m_translations.insert_or_assign(std::string(key.substr(5)), value);
             else if (key != "text" && key != "newdoc" && key != "newpar" && !key.starts_with("newpar "))
-                m_report.note("CoNLL-U kommentaar \u201E" + std::string(key) + "\u201C");
+                m_report.note(formatText(QT_TRANSLATE_NOOP("core", "CoNLL-U kommentaar „%s“"), {std::string(key)}));
         }
     }
 
@@ -201,7 +206,7 @@ private:
             addWord(i, combinations);
         for (const auto& [words, combination] : combinations)
             if (!m_builder.addCombination(words, combination.lemma, combination.meaning, combination.partOfSpeech))
-                m_report.note("vigased ühendid (jäeti välja)");
+                m_report.note(QT_TRANSLATE_NOOP("core", "vigased ühendid (jäeti välja)"));
         m_words.clear();
         m_comments.clear();
         m_firstOfRange.clear();
@@ -228,7 +233,7 @@ private:
         const std::string_view whole = value.substr(0, value.find('.'));
         const std::string_view fraction = value.substr(std::min(value.size(), whole.size() + 1));
         if (!smallNumber(whole, true) || !std::all_of(fraction.begin(), fraction.end(), [](char c) { return c >= '0' && c <= '9'; })) {
-            m_report.note("vigased audio_start väärtused");
+            m_report.note(QT_TRANSLATE_NOOP("core", "vigased audio_start väärtused"));
             return {};
         }
         return std::string(whole);
@@ -258,7 +263,7 @@ private:
         if (!given(TokenField::Form) && !features.empty())
             field(TokenField::Form) = formTagOf(std::move(features));
         if (w[Head] != "_" || w[Deprel] != "_" || w[Deps] != "_")
-            m_report.note("süntaks (HEAD, DEPREL, DEPS)");
+            m_report.note(QT_TRANSLATE_NOOP("core", "süntaks (HEAD, DEPREL, DEPS)"));
         const auto range = std::find(m_firstOfRange.begin(), m_firstOfRange.end(), index);
         if (range != m_firstOfRange.end()) {
             std::string& comment = field(TokenField::Comment);
@@ -277,7 +282,7 @@ private:
             return;
         }
         if (w[Xpos] != "_")
-            m_report.note("XPOS, mis pole Pelmora sõnaliik");
+            m_report.note(QT_TRANSLATE_NOOP("core", "XPOS, mis pole Pelmora sõnaliik"));
         if (!hasReason)
             partOfSpeech = partOfSpeechOfUpos(w[Upos]);
     }
@@ -287,7 +292,7 @@ private:
         std::erase(features, Feature{"Foreign", "Yes"});
         FormTagOfFeatures back = formTagOfFeatures(features);
         for (const Feature& feature : back.unmapped)
-            m_report.note("UD tunnus " + feature.name + "=" + feature.value);
+            m_report.note(formatText(QT_TRANSLATE_NOOP("core", "UD tunnus %s=%s"), {feature.name, feature.value}));
         return std::move(back.tag);
     }
 
@@ -314,7 +319,7 @@ private:
             } else if (key == "Combination" || key == "CombinationMeaning" || key == "CombinationPos") {
                 readCombination(key, unescapeValue(raw), combinations);
             } else if (key != "SpaceAfter") {
-                m_report.note("MISC \u201E" + std::string(key) + "\u201C");
+                m_report.note(formatText(QT_TRANSLATE_NOOP("core", "MISC „%s“"), {std::string(key)}));
             }
         }
     }
@@ -327,7 +332,7 @@ private:
             if (const auto number = smallNumber(part))
                 words.push_back(*number);
         if (colon == std::string::npos || words.size() < 2) {
-            m_report.note("vigased ühendid (jäeti välja)");
+            m_report.note(QT_TRANSLATE_NOOP("core", "vigased ühendid (jäeti välja)"));
             return;
         }
         std::sort(words.begin(), words.end());

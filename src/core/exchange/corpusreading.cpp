@@ -1,6 +1,7 @@
 #include "exchange/corpusreading.h"
 
 #include "common/strings.h"
+#include "common/translation.h"
 #include "text/combinations.h"
 #include "text/identifiers.h"
 #include "text/textformat.h"
@@ -40,7 +41,7 @@ void readTokenAttributes(XmlNode token, TokenValues& out, ExchangeReport& report
         if (std::strcmp(name, kId) == 0)
             out.id = attribute.value();
         else if (std::strcmp(name, kCombinationMark) != 0)
-            report.note(std::string("sõne atribuut ") + name);
+            report.note(formatText(QT_TRANSLATE_NOOP("core", "sõne atribuut %s"), {name}));
     }
 }
 
@@ -58,7 +59,7 @@ void readSentenceAttributes(XmlNode sentence, SentenceValues& out, ExchangeRepor
                  found != kTranslationAttributes.end())
             out.translations[static_cast<std::size_t>(found - kTranslationAttributes.begin())] = attribute.value();
         else
-            report.note(std::string("lause atribuut ") + attribute.name());
+            report.note(formatText(QT_TRANSLATE_NOOP("core", "lause atribuut %s"), {attribute.name()}));
     }
 }
 

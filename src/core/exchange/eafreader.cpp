@@ -1,6 +1,7 @@
 #include "exchange/eaf.h"
 
 #include "common/strings.h"
+#include "common/translation.h"
 #include "exchange/audiotimes.h"
 #include "exchange/eaftiers.h"
 #include "exchange/tokenising.h"
@@ -127,11 +128,13 @@ private:
                 std::uint64_t ms = 0;
                 const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), ms);
                 if (text.empty() || error != std::errc() || end != text.data() + text.size() || ms > 0xFFFFFFFFull)
-                    return fail("aeg " + quoted(id) + ": vigane TIME_VALUE " + quoted(text));
+                    return fail(formatText(QT_TRANSLATE_NOOP("core", "aeg %s: vigane TIME_VALUE %s"),
+                                           {quoted(id), quoted(text)}));
                 entry.milliseconds = ms;
             }
             if (id.empty() || !m_slots.emplace(id, entry).second)
-                return fail("aeg " + quoted(id) + ": TIME_SLOT_ID puudub või kordub");
+                return fail(formatText(QT_TRANSLATE_NOOP("core", "aeg %s: TIME_SLOT_ID puudub või kordub"),
+                                       {quoted(id)}));
         }
         return true;
     }
@@ -162,10 +165,11 @@ private:
             info.participant = trimBlanks(attributeValue(tier, "PARTICIPANT"));
             const auto type = m_types.find(info.type);
             if (type == m_types.end())
-                return fail("kiht " + quoted(info.id) + ": tundmatu LINGUISTIC_TYPE_REF " + quoted(info.type));
+                return fail(formatText(QT_TRANSLATE_NOOP("core", "kiht %s: tundmatu LINGUISTIC_TYPE_REF %s"),
+                                       {quoted(info.id), quoted(info.type)}));
             info.constraint = type->second;
             if (!m_tierIndex.emplace(attributeValue(tier, "TIER_ID"), m_tiers.size()).second)
-                return fail("kiht " + quoted(info.id) + " kordub");
+                return fail(formatText(QT_TRANSLATE_NOOP("core", "kiht %s kordub"), {quoted(info.id)}));
             parents.emplace(attributeValue(tier, "TIER_ID"), attributeValue(tier, "PARENT_REF"));
             m_tiers.push_back(std::move(info));
             m_result.tiers.push_back(m_tiers.back().id);
@@ -176,7 +180,8 @@ private:
                 continue;
             const auto found = m_tierIndex.find(parent);
             if (found == m_tierIndex.end())
-                return fail("kiht " + quoted(info.id) + ": tundmatu PARENT_REF " + quoted(parent));
+                return fail(formatText(QT_TRANSLATE_NOOP("core", "kiht %s: tundmatu PARENT_REF %s"),
+                                       {quoted(info.id), quoted(parent)}));
             info.parent = found->second;
         }
         return true;
@@ -194,19 +199,23 @@ private:
                 a.id = attributeValue(element, "ANNOTATION_ID");
                 a.value = elementText(firstChildElement(element, "ANNOTATION_VALUE"));
                 if (a.id.empty() || !m_annotationIndex.insert(a.id, m_annotations.size()))
-                    return fail("annotatsioon " + quoted(a.id) + ": ANNOTATION_ID puudub või kordub");
+                    return fail(formatText(
+                        QT_TRANSLATE_NOOP("core", "annotatsioon %s: ANNOTATION_ID puudub või kordub"),
+                        {quoted(a.id)}));
                 std::string_view reference;
                 if (isElement(element, "ALIGNABLE_ANNOTATION")) {
                     const auto first = m_slots.find(attributeValue(element, "TIME_SLOT_REF1"));
                     if (first == m_slots.end() || !m_slots.count(attributeValue(element, "TIME_SLOT_REF2")))
-                        return fail("annotatsioon " + quoted(a.id) + ": tundmatu TIME_SLOT_REF");
+                        return fail(formatText(QT_TRANSLATE_NOOP("core", "annotatsioon %s: tundmatu TIME_SLOT_REF"),
+                                               {quoted(a.id)}));
                     a.slot1 = first->second.order;
                     m_slotOfOrder.resize(std::max(m_slotOfOrder.size(), a.slot1 + 1));
                     m_slotOfOrder[a.slot1] = first->second;
                 } else if (isElement(element, "REF_ANNOTATION")) {
                     reference = attributeValue(element, "ANNOTATION_REF");
                 } else {
-                    return fail("annotatsioon " + quoted(a.id) + ": tundmatu liik " + quoted(element.name()));
+                    return fail(formatText(QT_TRANSLATE_NOOP("core", "annotatsioon %s: tundmatu liik %s"),
+                                           {quoted(a.id), quoted(element.name())}));
                 }
                 ++m_tiers[tierNumber].annotations;
                 m_annotations.push_back(a);
@@ -223,12 +232,14 @@ private:
         m_childStart.assign(m_annotations.size() + 1, 0);
         for (std::size_t i = 0; i < m_annotations.size(); ++i) {
             if (!m_previous[i].empty() && m_annotationIndex.find(m_previous[i]) == kNone)
-                return fail("annotatsioon " + quoted(m_annotations[i].id) + ": tundmatu PREVIOUS_ANNOTATION " + quoted(m_previous[i]));
+                return fail(formatText(QT_TRANSLATE_NOOP("core", "annotatsioon %s: tundmatu PREVIOUS_ANNOTATION %s"),
+                                       {quoted(m_annotations[i].id), quoted(m_previous[i])}));
             if (references[i].empty())
                 continue;
             const std::size_t parent = m_annotationIndex.find(references[i]);
             if (parent == kNone || parent == i)
-                return fail("annotatsioon " + quoted(m_annotations[i].id) + ": tundmatu ANNOTATION_REF " + quoted(references[i]));
+                return fail(formatText(QT_TRANSLATE_NOOP("core", "annotatsioon %s: tundmatu ANNOTATION_REF %s"),
+                                       {quoted(m_annotations[i].id), quoted(references[i])}));
             m_annotations[i].parent = parent;
             ++m_childStart[parent + 1];
         }
@@ -293,7 +304,7 @@ private:
                 std::string names;
                 for (const TierInfo& tier : m_tiers)
                     names += (names.empty() ? "" : ", ") + tier.id;
-                fail("kihti " + quoted(wanted) + " pole failis; kihid: " + names);
+                fail(formatText(QT_TRANSLATE_NOOP("core", "kihti %s pole failis; kihid: %s"), {quoted(wanted), names}));
                 return kNone;
             }
             type = m_tiers[found->second].type;
@@ -304,7 +315,7 @@ private:
             if (!type.empty() && m_tiers[i].type == type)
                 m_transcriptionTiers.push_back(i);
         if (m_transcriptionTiers.empty()) {
-            fail("failis pole ühtegi lausete kihti");
+            fail(translatedText(QT_TRANSLATE_NOOP("core", "failis pole ühtegi lausete kihti")));
             return kNone;
         }
         m_result.chosenTier = wanted.empty() ? m_tiers[m_transcriptionTiers.front()].id : std::string(wanted);
@@ -363,7 +374,8 @@ private:
             readSentence(sentence.second);
         for (std::size_t i = 0; i < m_tiers.size(); ++i)
             if (!m_readTiers[i] && m_tiers[i].annotations > 0)
-                m_report.note("EAF kiht " + quoted(m_tiers[i].id) + " (annotatsioone)", m_tiers[i].annotations);
+                m_report.note(formatText(QT_TRANSLATE_NOOP("core", "EAF kiht %s (annotatsioone)"),
+                                         {quoted(m_tiers[i].id)}), m_tiers[i].annotations);
     }
 
     // The values of an annotation's children on one tier.
@@ -477,7 +489,7 @@ private:
             }
             const auto valueOn = [&](std::size_t tier) { return tier == kNone ? std::string_view() : firstValueOn(combination, tier); };
             if (!m_builder.addCombination(positions, m_annotations[combination].value, valueOn(meaning), valueOn(partOfSpeech)))
-                m_report.note("vigased ühendid (jäeti välja)");
+                m_report.note(QT_TRANSLATE_NOOP("core", "vigased ühendid (jäeti välja)"));
         }
     }
 

@@ -1,5 +1,6 @@
 #include "exchange/flextext.h"
 
+#include "common/translation.h"
 #include "exchange/audiotimes.h"
 #include "exchange/mappings.h"
 #include "exchange/xmlinput.h"
@@ -97,7 +98,7 @@ private:
             } else if ((type == "comment" || type == "description") && !ours) {
                 other += (other.empty() ? "" : "\n") + value;
             } else if (type != "title-abbreviation") {
-                m_report.note("FlexText teksti väli \u201E" + std::string(type) + "\u201C");
+                m_report.note(formatText(QT_TRANSLATE_NOOP("core", "FlexText teksti väli „%s“"), {std::string(type)}));
             }
         }
         if (!other.empty())
@@ -128,7 +129,7 @@ private:
             else if (type == "yliik")
                 combinations[group].partOfSpeech = value;
             else
-                m_report.note("FlexText lause väli \u201E" + std::string(type) + "\u201C");
+                m_report.note(formatText(QT_TRANSLATE_NOOP("core", "FlexText lause väli „%s“"), {std::string(type)}));
         }
         const XmlNode sentence = m_builder.addSentence(id);
         readPhraseAttributes(phrase, sentence);
@@ -139,7 +140,7 @@ private:
         for (const auto& [group, combination] : combinations)
             if (!m_builder.addCombination(groupPositions(group), combination.lemma, combination.meaning,
                                           combination.partOfSpeech))
-                m_report.note("vigased ühendid (jäeti välja)");
+                m_report.note(QT_TRANSLATE_NOOP("core", "vigased ühendid (jäeti välja)"));
     }
 
     void readPhraseAttributes(XmlNode phrase, XmlNode sentence)
@@ -153,7 +154,7 @@ private:
         if (const std::optional<std::string> seconds = secondsOfMilliseconds(begin))
             m_builder.setAttribute(sentence, kAudioPosition, *seconds);
         else
-            m_report.note("vigased lause algusajad (jäeti välja)");
+            m_report.note(QT_TRANSLATE_NOOP("core", "vigased lause algusajad (jäeti välja)"));
     }
 
     void readTranslations(std::map<std::string, std::string, std::less<>>& translations, XmlNode sentence)
@@ -166,7 +167,7 @@ private:
             }
         }
         for (const auto& [language, text] : translations)
-            m_report.note("lause tõlge keelde \u201E" + language + "\u201C");
+            m_report.note(formatText(QT_TRANSLATE_NOOP("core", "lause tõlge keelde „%s“"), {language}));
     }
 
     void readWord(XmlNode word)
@@ -189,14 +190,14 @@ private:
             } else if (known != kWordItems.end()) {
                 field(fields, known->second) = value;
             } else {
-                m_report.note("FlexText sõna väli \u201E" + std::string(type) + "\u201C");
+                m_report.note(formatText(QT_TRANSLATE_NOOP("core", "FlexText sõna väli „%s“"), {std::string(type)}));
             }
         }
         readMorph(word, fields, glosses);
         field(fields, TokenField::Meaning) = meaningOfGlosses(glosses, m_withoutEstonian);
         for (const auto& [language, gloss] : glosses)
             if (language != "et" && language != "lv" && language != "en" && gloss != field(fields, TokenField::Meaning))
-                m_report.note("sõna tähendus keeles \u201E" + language + "\u201C");
+                m_report.note(formatText(QT_TRANSLATE_NOOP("core", "sõna tähendus keeles „%s“"), {language}));
         if (const auto latvian = glosses.find("lv"); latvian != glosses.end())
             field(fields, TokenField::Latvian) = latvian->second;
         if (const auto english = glosses.find("en"); english != glosses.end())
@@ -208,7 +209,7 @@ private:
     {
         partOfSpeech = partOfSpeechOfLabel(label);
         if (partOfSpeech.empty() && !label.empty())
-            m_report.note("sõnaliik, millel pole vastet: \u201E" + label + "\u201C");
+            m_report.note(formatText(QT_TRANSLATE_NOOP("core", "sõnaliik, millel pole vastet: „%s“"), {label}));
     }
 
     // The stem morph gives the lemma, the form tag (its "msa" without the part of speech in front)
@@ -227,7 +228,7 @@ private:
         if (!stem)
             stem = firstChildElement(firstChildElement(word, "morphemes"), "morph");
         if (morphs > 1)
-            m_report.note("morfeemid tüve kõrval");
+            m_report.note(QT_TRANSLATE_NOOP("core", "morfeemid tüve kõrval"));
         const std::string& partOfSpeech = field(fields, TokenField::PartOfSpeech);
         for (XmlNode item = firstChildElement(stem, "item"); item; item = nextSiblingElement(item, "item")) {
             const std::string_view type = attributeValue(item, "type");
@@ -239,7 +240,8 @@ private:
             else if (type == "msa")
                 field(fields, TokenField::Form) = formOfMsa(value, partOfSpeech);
             else if (type != "txt" && type != "hn")
-                m_report.note("FlexText morfeemi väli \u201E" + std::string(type) + "\u201C");
+                m_report.note(formatText(QT_TRANSLATE_NOOP("core", "FlexText morfeemi väli „%s“"),
+                                         {std::string(type)}));
         }
     }
 

@@ -45,7 +45,8 @@ long long weightOf(XmlNode element, ExchangeReport& report)
     const std::string text = traitValue(element, "kaal");
     const long long weight = text.empty() ? 1 : leadingInteger(text);
     if (weight > kLongestWeight)
-        report.note("kaalud üle " + std::to_string(kLongestWeight) + " (võeti " + std::to_string(kLongestWeight) + ")");
+        report.note(formatText(QT_TRANSLATE_NOOP("core", "kaalud üle %s (võeti %s)"),
+                               {std::to_string(kLongestWeight), std::to_string(kLongestWeight)}));
     return std::clamp(weight, 1LL, kLongestWeight);
 }
 
@@ -62,7 +63,7 @@ public:
         if (entry.headword.empty())
             entry.headword = formText(firstChildElement(element, "citation"), "liv");
         if (entry.headword.empty()) {
-            m_report.note("kirjed ilma märksõnata");
+            m_report.note(QT_TRANSLATE_NOOP("core", "kirjed ilma märksõnata"));
             return;
         }
         const std::string morphType = traitValue(element, "morph-type");
@@ -77,7 +78,7 @@ public:
                 readVariant(child, entry);
             else if (name != "lexical-unit" && name != "citation" && name != "trait" &&
                      !(name == "relation" && attributeValue(child, "type") == std::string_view("_component-lexeme")))
-                m_report.note("LIFT kirje osa \u201E" + std::string(name) + "\u201C");
+                m_report.note(formatText(QT_TRANSLATE_NOOP("core", "LIFT kirje osa „%s“"), {std::string(name)}));
         }
         if (!entry.analyses.empty())
             entries.push_back(std::move(entry));
@@ -95,15 +96,15 @@ private:
                 glosses.emplace(std::string(attributeValue(form, "lang")), toNfc(runText(firstChildElement(form, "text"))));
         for (const auto& [language, text] : glosses)
             if (language != "et" && language != "lv" && language != "en" && meaningOfGlosses(glosses, m_withoutEstonian) != text)
-                m_report.note("tähendused keeles \u201E" + language + "\u201C");
+                m_report.note(formatText(QT_TRANSLATE_NOOP("core", "tähendused keeles „%s“"), {language}));
         const std::string label(attributeValue(firstChildElement(sense, "grammatical-info"), "value"));
         const std::string partOfSpeech(partOfSpeechOfLabel(toNfc(label)));
         if (partOfSpeech.empty() && !label.empty())
-            m_report.note("sõnaliik, millel pole vastet: \u201E" + label + "\u201C");
+            m_report.note(formatText(QT_TRANSLATE_NOOP("core", "sõnaliik, millel pole vastet: „%s“"), {label}));
         for (XmlNode child = firstChildElement(sense); child; child = child.next_sibling()) {
             const std::string_view name = child.name();
             if (child.type() == pugi::node_element && name != "gloss" && name != "grammatical-info" && name != "trait" && name != "definition")
-                m_report.note("LIFT tähenduse osa \u201E" + std::string(name) + "\u201C");
+                m_report.note(formatText(QT_TRANSLATE_NOOP("core", "LIFT tähenduse osa „%s“"), {std::string(name)}));
         }
         LiftAnalysis analysis;
         analysis.weight = weightOf(sense, m_report);

@@ -1,5 +1,7 @@
 #include "exchange/xmlinput.h"
 
+#include "common/translation.h"
+
 namespace pelmora::exchange {
 
 namespace {
@@ -9,14 +11,16 @@ std::string refusal(const XmlLoadResult& loaded)
 {
     if (loaded.error == "fail on tühi")
         return loaded.error;
-    return (loaded.line > 0 ? "rida " + std::to_string(loaded.line) + ": " : std::string()) + "pole korrektne XML (" +
-           loaded.error + ")";
+    const std::string reason = formatText(QT_TRANSLATE_NOOP("core", "pole korrektne XML (%s)"), {loaded.error});
+    return loaded.line > 0 ? formatText(QT_TRANSLATE_NOOP("core", "rida %s: %s"), {std::to_string(loaded.line), reason})
+                           : reason;
 }
 
 bool checkRoot(const XmlDocument& xml, const char* rootName, std::string& reason)
 {
     if (!isElement(xml.root(), rootName)) {
-        reason = "juurelement on \u201E" + std::string(xml.root().name()) + "\u201C, peab olema \u201E" + rootName + "\u201C";
+        reason = formatText(QT_TRANSLATE_NOOP("core", "juurelement on „%s“, peab olema „%s“"),
+                            {xml.root().name(), rootName});
         return false;
     }
     return true;

@@ -22,7 +22,8 @@ constexpr const char* kSelectionUnderWay =
 
 std::string saveFailureMessage(const std::string& path, const std::string& reason)
 {
-    return "Viga faili " + path + " salvestamisel" + (reason.empty() ? std::string(".") : ": " + reason + ".");
+    return reason.empty() ? formatText(QT_TRANSLATE_NOOP("core", "Viga faili %s salvestamisel."), {path})
+                          : formatText(QT_TRANSLATE_NOOP("core", "Viga faili %s salvestamisel: %s."), {path, reason});
 }
 
 const char* attributeName(TokenAttribute attribute)
@@ -146,17 +147,17 @@ std::string corpusTextProblem(const XmlDocument& xml, bool bodyOnly)
 {
     const XmlNode root = xml.root();
     if (!isElement(root, kRoot))
-        return "juurelement on \u201E" + std::string(root.name()) + "\u201C, peab olema \u201E" + kRoot + "\u201C";
+        return formatText(QT_TRANSLATE_NOOP("core", "juurelement on „%s“, peab olema „%s“"), {root.name(), kRoot});
     const XmlNode bodyNode = firstChildElement(root, kBody);
     if (!bodyNode)
-        return std::string("tekstil pole sisu (element \u201E") + kBody + "\u201C puudub)";
+        return formatText(QT_TRANSLATE_NOOP("core", "tekstil pole sisu (element „%s“ puudub)"), {kBody});
     if (bodyOnly)
         return {};
     const XmlNode sentence = firstChildElement(bodyNode, kSentence);
     if (!sentence)
-        return "tekstis pole ühtegi lauset";
+        return translatedText(QT_TRANSLATE_NOOP("core", "tekstis pole ühtegi lauset"));
     if (!firstChildElement(sentence, kToken))
-        return "esimeses lauses pole ühtegi sõnet";
+        return translatedText(QT_TRANSLATE_NOOP("core", "esimeses lauses pole ühtegi sõnet"));
     return {};
 }
 

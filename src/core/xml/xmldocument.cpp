@@ -2,6 +2,7 @@
 
 #include "common/files.h"
 #include "common/strings.h"
+#include "common/translation.h"
 #include "common/utf16text.h"
 
 #include <algorithm>
@@ -279,14 +280,15 @@ std::size_t lineOfOffset(std::string_view bytes, std::size_t offset)
 // A reading failure of the file system in the user's words.
 std::string unreadable(const std::string& error)
 {
-    return error.empty() ? std::string("faili ei saa lugeda") : "faili ei saa lugeda (" + error + ")";
+    return error.empty() ? translatedText(QT_TRANSLATE_NOOP("core", "faili ei saa lugeda"))
+                         : formatText(QT_TRANSLATE_NOOP("core", "faili ei saa lugeda (%s)"), {error});
 }
 
 }  // namespace
 
 std::string XmlLoadResult::describe() const
 {
-    return line > 0 ? "rida " + std::to_string(line) + ": " + error : error;
+    return line > 0 ? formatText(QT_TRANSLATE_NOOP("core", "rida %s: %s"), {std::to_string(line), error}) : error;
 }
 
 XmlLoadResult XmlDocument::load(const std::string& path)
