@@ -3569,6 +3569,100 @@ It is kept as the file %s.</translation>
         <source>faili ei saa lugeda (%s)</source>
         <translation>the file cannot be read (%s)</translation>
     </message>
+    <message>
+        <source>See funktsioon ei tööta veel õigesti
+murdekorpuse ja liivi korpuse failidega
+Ei soovita kasutada.
+
+Kui seda on siiski vaja, anna teada
+%s</source>
+        <translation>This function does not yet work correctly
+with dialect corpus and Livonian corpus files.
+It is not recommended.
+
+If you need it all the same, write to
+%s</translation>
+    </message>
+    <message>
+        <source>faili ei leitud</source>
+        <translation>the file was not found</translation>
+    </message>
+    <message>
+        <source>mälu ei jätku</source>
+        <translation>out of memory</translation>
+    </message>
+    <message>
+        <source>tundmatu märgend</source>
+        <translation>an unknown tag</translation>
+    </message>
+    <message>
+        <source>vigane töötlusjuhis (&lt;?...?&gt;)</source>
+        <translation>an invalid processing instruction (&lt;?...?&gt;)</translation>
+    </message>
+    <message>
+        <source>vigane või lõpetamata kommentaar</source>
+        <translation>an invalid or unfinished comment</translation>
+    </message>
+    <message>
+        <source>vigane CDATA-lõik</source>
+        <translation>an invalid CDATA section</translation>
+    </message>
+    <message>
+        <source>vigane dokumenditüübi kirjeldus</source>
+        <translation>an invalid document type declaration</translation>
+    </message>
+    <message>
+        <source>vigane tekst elementide vahel</source>
+        <translation>invalid text between elements</translation>
+    </message>
+    <message>
+        <source>vigane algusmärgend</source>
+        <translation>an invalid start tag</translation>
+    </message>
+    <message>
+        <source>vigane atribuut</source>
+        <translation>an invalid attribute</translation>
+    </message>
+    <message>
+        <source>vigane lõpumärgend</source>
+        <translation>an invalid end tag</translation>
+    </message>
+    <message>
+        <source>lõpumärgend ei vasta algusmärgendile</source>
+        <translation>the end tag does not match the start tag</translation>
+    </message>
+    <message>
+        <source>elemendi lõpp puudub</source>
+        <translation>an element is not closed</translation>
+    </message>
+    <message>
+        <source>failis pole ühtegi elementi</source>
+        <translation>the file has no element</translation>
+    </message>
+    <message>
+        <source>fail on tühi</source>
+        <translation>the file is empty</translation>
+    </message>
+    <message>
+        <source>tundmatu olemiviide (&amp;...;)</source>
+        <translation>an unknown entity reference (&amp;...;)</translation>
+    </message>
+    <message>
+        <source>enne esimest märgendit on teksti (fail pole XML)</source>
+        <translation>there is text before the first tag (the file is not XML)</translation>
+    </message>
+    <message>
+        <source>failis peab olema täpselt üks juurelement</source>
+        <translation>the file must have exactly one root element</translation>
+    </message>
+    <message>
+        <source>XML-deklaratsioon peab olema faili alguses</source>
+        <translation>the XML declaration must be at the start of the file</translation>
+    </message>
+    <message>
+        <source>tundmatu kodeering</source>
+        <translation>an unknown encoding</translation>
+    </message>
 </context>
 <context>
     <name>pelmora::gui::AudioPositionDialog</name>

@@ -15,6 +15,7 @@
 #include "dialogs/choicelists.h"
 #include "guitestsupport.h"
 #include "text/stepnames.h"
+#include "xml/xmldocument.h"
 
 #include <QAbstractButton>
 #include <QAbstractItemView>
@@ -289,7 +290,10 @@ private Q_SLOTS:
         const std::string skipped = formatMessage(kCorpusEmptyFile, "tühi.xml");
         const std::string report = preannotationReport(counts);
         const QString undo = stepText(QStringLiteral("&Undo\tCtrl+Z"), step::kModifyToken);
+        XmlDocument xml;
+        const std::string broken = xml.loadFromBuffer("<sisu>\n<lause>").describe();
         useLanguage(Language::Estonian);
+        QCOMPARE(QString::fromStdString(broken), QStringLiteral("line 2: an element is not closed"));
         QCOMPARE(QString::fromStdString(skipped), QStringLiteral("The file tühi.xml is empty."));
         QVERIFY2(report.rfind("Tokens pre-annotated: 3\n", 0) == 0, report.c_str());
         QCOMPARE(undo, QStringLiteral("&Undo: edit token\tCtrl+Z"));

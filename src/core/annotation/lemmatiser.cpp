@@ -3,6 +3,7 @@
 
 #include "annotation/vocabularies.h"
 #include "common/strings.h"
+#include "common/translation.h"
 #include "dictionary/dictionary.h"
 #include "dictionary/dictionaryexport.h"
 #include "text/textformat.h"
@@ -22,9 +23,10 @@ std::string dashToEmpty(const std::string& text)
 
 std::string lemmatisationWarning()
 {
-    return std::string("See funktsioon ei tööta veel õigesti\nmurdekorpuse ja liivi korpuse failidega\nEi soovita "
-                       "kasutada.\n\nKui seda on siiski vaja, anna teada\n") +
-           kContactAddress;
+    return formatMessage(QT_TRANSLATE_NOOP("core", "See funktsioon ei tööta veel õigesti\nmurdekorpuse ja liivi "
+                                                   "korpuse failidega\nEi soovita kasutada.\n\nKui seda on siiski "
+                                                   "vaja, anna teada\n%s"),
+                         kContactAddress);
 }
 
 LemmatisationResult lemmatiseText(CPelmoraDoc& doc, const CDictionary& dictionary, bool skipAmbiguous,

@@ -10,8 +10,9 @@ namespace {
 std::string refusal(const XmlLoadResult& loaded)
 {
     if (loaded.error == "fail on tühi")
-        return loaded.error;
-    const std::string reason = formatText(QT_TRANSLATE_NOOP("core", "pole korrektne XML (%s)"), {loaded.error});
+        return translatedText(loaded.error);
+    const std::string reason =
+        formatText(QT_TRANSLATE_NOOP("core", "pole korrektne XML (%s)"), {translatedText(loaded.error)});
     return loaded.line > 0 ? formatText(QT_TRANSLATE_NOOP("core", "rida %s: %s"), {std::to_string(loaded.line), reason})
                            : reason;
 }

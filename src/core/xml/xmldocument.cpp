@@ -243,21 +243,22 @@ std::string reasonOf(const pugi::xml_parse_result& result, bool tagsFollow)
 {
     switch (result.status) {
     case pugi::status_ok: return {};
-    case pugi::status_file_not_found: return "faili ei leitud";
-    case pugi::status_io_error: return "faili ei saa lugeda";
-    case pugi::status_out_of_memory: return "mälu ei jätku";
-    case pugi::status_unrecognized_tag: return "tundmatu märgend";
-    case pugi::status_bad_pi: return "vigane töötlusjuhis (<?...?>)";
-    case pugi::status_bad_comment: return "vigane või lõpetamata kommentaar";
-    case pugi::status_bad_cdata: return "vigane CDATA-lõik";
-    case pugi::status_bad_doctype: return "vigane dokumenditüübi kirjeldus";
-    case pugi::status_bad_pcdata: return "vigane tekst elementide vahel";
-    case pugi::status_bad_start_element: return "vigane algusmärgend";
-    case pugi::status_bad_attribute: return "vigane atribuut";
-    case pugi::status_bad_end_element: return "vigane lõpumärgend";
+    case pugi::status_file_not_found: return QT_TRANSLATE_NOOP("core", "faili ei leitud");
+    case pugi::status_io_error: return QT_TRANSLATE_NOOP("core", "faili ei saa lugeda");
+    case pugi::status_out_of_memory: return QT_TRANSLATE_NOOP("core", "mälu ei jätku");
+    case pugi::status_unrecognized_tag: return QT_TRANSLATE_NOOP("core", "tundmatu märgend");
+    case pugi::status_bad_pi: return QT_TRANSLATE_NOOP("core", "vigane töötlusjuhis (<?...?>)");
+    case pugi::status_bad_comment: return QT_TRANSLATE_NOOP("core", "vigane või lõpetamata kommentaar");
+    case pugi::status_bad_cdata: return QT_TRANSLATE_NOOP("core", "vigane CDATA-lõik");
+    case pugi::status_bad_doctype: return QT_TRANSLATE_NOOP("core", "vigane dokumenditüübi kirjeldus");
+    case pugi::status_bad_pcdata: return QT_TRANSLATE_NOOP("core", "vigane tekst elementide vahel");
+    case pugi::status_bad_start_element: return QT_TRANSLATE_NOOP("core", "vigane algusmärgend");
+    case pugi::status_bad_attribute: return QT_TRANSLATE_NOOP("core", "vigane atribuut");
+    case pugi::status_bad_end_element: return QT_TRANSLATE_NOOP("core", "vigane lõpumärgend");
     case pugi::status_end_element_mismatch:
-        return tagsFollow ? "lõpumärgend ei vasta algusmärgendile" : "elemendi lõpp puudub";
-    case pugi::status_no_document_element: return "failis pole ühtegi elementi";
+        return tagsFollow ? QT_TRANSLATE_NOOP("core", "lõpumärgend ei vasta algusmärgendile")
+                          : QT_TRANSLATE_NOOP("core", "elemendi lõpp puudub");
+    case pugi::status_no_document_element: return QT_TRANSLATE_NOOP("core", "failis pole ühtegi elementi");
     case pugi::status_append_invalid_root:
     case pugi::status_internal_error: break;
     }
@@ -288,7 +289,9 @@ std::string unreadable(const std::string& error)
 
 std::string XmlLoadResult::describe() const
 {
-    return line > 0 ? formatText(QT_TRANSLATE_NOOP("core", "rida %s: %s"), {std::to_string(line), error}) : error;
+    // The reason is kept as written (callers compare it); it is told in the interface's language.
+    const std::string reason = translatedText(error);
+    return line > 0 ? formatText(QT_TRANSLATE_NOOP("core", "rida %s: %s"), {std::to_string(line), reason}) : reason;
 }
 
 XmlLoadResult XmlDocument::load(const std::string& path)
@@ -317,7 +320,7 @@ XmlLoadResult XmlDocument::loadFromBuffer(std::string_view bytes)
 {
     void* buffer = pugi::get_memory_allocation_function()(bytes.empty() ? 1 : bytes.size());
     if (buffer == nullptr)
-        return {false, "mälu ei jätku"};
+        return {false, QT_TRANSLATE_NOOP("core", "mälu ei jätku")};
     if (!bytes.empty())
         std::memcpy(buffer, bytes.data(), bytes.size());
     std::size_t offset = std::string_view::npos;
@@ -333,7 +336,7 @@ XmlLoadResult XmlDocument::parseOwnedBuffer(void* buffer, std::size_t size, std:
     const std::string_view bytes(static_cast<const char*>(buffer), size);
     if (bytes.find_first_not_of(" \t\r\n") == std::string_view::npos) {
         pugi::get_memory_deallocation_function()(buffer);
-        return {false, "fail on tühi"};
+        return {false, QT_TRANSLATE_NOOP("core", "fail on tühi")};
     }
     // The reference check reads UTF-8; little-endian UTF-16 is converted for it, big-endian
     // (never written by the program) is left to the parser alone.
@@ -345,12 +348,12 @@ XmlLoadResult XmlDocument::parseOwnedBuffer(void* buffer, std::size_t size, std:
     if (badReference != std::string_view::npos) {
         pugi::get_memory_deallocation_function()(buffer);
         offset = badReference;
-        return {false, "tundmatu olemiviide (&...;)"};
+        return {false, QT_TRANSLATE_NOOP("core", "tundmatu olemiviide (&...;)")};
     }
     const bool utf16 = looksLikeUtf16(bytes);
     if (!utf16 && hasTextBeforeMarkup(bytes)) {
         pugi::get_memory_deallocation_function()(buffer);
-        return {false, "enne esimest märgendit on teksti (fail pole XML)"};
+        return {false, QT_TRANSLATE_NOOP("core", "enne esimest märgendit on teksti (fail pole XML)")};
     }
 
     // The reader may convert the text into a buffer of its own and free this one at once (a
@@ -366,11 +369,11 @@ XmlLoadResult XmlDocument::parseOwnedBuffer(void* buffer, std::size_t size, std:
         return {false, reasonOf(result, tagsFollow)};
     }
     if (!hasSingleRoot(parsed))
-        return {false, "failis peab olema täpselt üks juurelement"};
+        return {false, QT_TRANSLATE_NOOP("core", "failis peab olema täpselt üks juurelement")};
     if (hasMisplacedDeclaration(parsed))
-        return {false, "XML-deklaratsioon peab olema faili alguses"};
+        return {false, QT_TRANSLATE_NOOP("core", "XML-deklaratsioon peab olema faili alguses")};
     if (utf16 && result.encoding != pugi::encoding_utf16_le && result.encoding != pugi::encoding_utf16_be)
-        return {false, "tundmatu kodeering"};
+        return {false, QT_TRANSLATE_NOOP("core", "tundmatu kodeering")};
     m_tree.reset();
     m_tree = std::move(parsed);
     return {true, {}};
