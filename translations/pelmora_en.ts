@@ -745,12 +745,15 @@ Choose one: Tools, Suggester settings, Notes from file.</translation>
         <translation> (stopped)</translation>
     </message>
     <message>
-        <source>, vahele jäetud %1 faili</source>
-        <translation>, %1 files skipped</translation>
-    </message>
-    <message>
         <source>Faile pole: vali kaust või failid</source>
         <translation>No files: choose a folder or files</translation>
+    </message>
+    <message numerus="yes">
+        <source>, vahele jäetud %n faili</source>
+        <translation>
+            <numerusform>, %n file skipped</numerusform>
+            <numerusform>, %n files skipped</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -832,6 +835,13 @@ Choose one: Tools, Suggester settings, Notes from file.</translation>
     <message>
         <source> · kasutus %1 failist, %2 sõnet</source>
         <translation> · usage from %1 files, %2 tokens</translation>
+    </message>
+    <message numerus="yes">
+        <source>, %n faili jäi vahele</source>
+        <translation>
+            <numerusform>, %n file skipped</numerusform>
+            <numerusform>, %n files skipped</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1348,10 +1358,6 @@ Skipped:
         <translation>Reading ...</translation>
     </message>
     <message>
-        <source>vahele jäetud %1 faili</source>
-        <translation>%1 files skipped</translation>
-    </message>
-    <message>
         <source>Ebakõlad leitakse ülevaate failidest</source>
         <translation>Inconsistencies are looked for in the overview&apos;s files</translation>
     </message>
@@ -1374,6 +1380,13 @@ Skipped:
     <message>
         <source> (katkestatud)</source>
         <translation> (stopped)</translation>
+    </message>
+    <message numerus="yes">
+        <source>vahele jäetud %n faili</source>
+        <translation>
+            <numerusform>%n file skipped</numerusform>
+            <numerusform>%n files skipped</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1644,10 +1657,6 @@ Tokens with a lemma: %2
         <translation> (stopped)</translation>
     </message>
     <message>
-        <source>, vahele jäetud %1 faili</source>
-        <translation>, %1 files skipped</translation>
-    </message>
-    <message>
         <source>Faile pole: vali kaust või failid</source>
         <translation>No files: choose a folder or files</translation>
     </message>
@@ -1715,6 +1724,13 @@ Tokens with a lemma: %2
         <source>Salvesta j&amp;oonis ...</source>
         <translation>Save char&amp;t ...</translation>
     </message>
+    <message numerus="yes">
+        <source>, vahele jäetud %n faili</source>
+        <translation>
+            <numerusform>, %n file skipped</numerusform>
+            <numerusform>, %n files skipped</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>OverviewModel</name>
@@ -1755,14 +1771,17 @@ Tokens with a lemma: %2
         <translation>Modified</translation>
     </message>
     <message>
-        <source>Kokku (%1 teksti)</source>
-        <translation>Total (%1 texts)</translation>
-    </message>
-    <message>
         <source>
 (avatud tekst, salvestamata muudatustega)</source>
         <translation>
 (the open text, with unsaved changes)</translation>
+    </message>
+    <message numerus="yes">
+        <source>Kokku (%n teksti)</source>
+        <translation>
+            <numerusform>Total (%n text)</numerusform>
+            <numerusform>Total (%n texts)</numerusform>
+        </translation>
     </message>
 </context>
 <context>

@@ -145,8 +145,8 @@ void DictionaryTableDialog::showStatus()
     else if (m_usage)
         text += QCoreApplication::translate("DictionaryTableDialog", " · kasutus %1 failist, %2 sõnet").arg(m_result.filesRead).arg(m_usage->tokens());
     if (!m_thread && !m_result.skipped.empty())
-        text += QCoreApplication::translate("DictionaryTableDialog", ", %n faili jäi vahele", nullptr,
-                                            static_cast<int>(m_result.skipped.size()));
+        text += QCoreApplication::translate("DictionaryTableDialog", ", %n faili jäi vahele", "",
+                                            int(m_result.skipped.size()));
     m_ui->statusLabel->setText(text);
 }
 

@@ -476,7 +476,8 @@ void ConcordanceDock::showStatus()
     if (m_cancelled)
         text += QCoreApplication::translate("ConcordanceDock", " (katkestatud)");
     if (!m_skipped.empty()) {
-        text += QCoreApplication::translate("ConcordanceDock", ", vahele jäetud %1 faili").arg(m_skipped.size());
+        text += QCoreApplication::translate("ConcordanceDock", ", vahele jäetud %n faili", "",
+                                            int(m_skipped.size()));
         QStringList messages;
         for (const ConcordanceSkippedFile& file : m_skipped)
             messages.push_back(toQt(file.message) + (file.reason.empty() ? QString() : " (" + toQt(file.reason) + ")"));

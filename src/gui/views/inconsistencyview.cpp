@@ -379,7 +379,9 @@ void InconsistencyView::receiveLines(int run, std::vector<ConcordanceLine> lines
     for (const CorpusSkippedFile& file : m_lineSkipped)
         messages.push_back(toQt(file.message));
     m_lineStatus->setText(m_lineSkipped.empty() ? QString()
-                                                : QCoreApplication::translate("InconsistencyView", "vahele jäetud %1 faili").arg(m_lineSkipped.size()));
+                                                : QCoreApplication::translate("InconsistencyView", "vahele jäetud %n faili",
+                                                                              "",
+                                                                              int(m_lineSkipped.size())));
     m_lineStatus->setToolTip(messages.join('\n'));
 }
 

@@ -432,7 +432,8 @@ void OverviewDock::showStatus()
     for (const CorpusSkippedFile& file : m_skipped)
         messages.push_back(toQt(file.message) + (file.reason.empty() ? QString() : " (" + toQt(file.reason) + ")"));
     if (!m_skipped.empty())
-        text += QCoreApplication::translate("OverviewDock", ", vahele jäetud %1 faili").arg(m_skipped.size());
+        text += QCoreApplication::translate("OverviewDock", ", vahele jäetud %n faili", "",
+                                            int(m_skipped.size()));
     if (!m_thread && m_fileCount == 0)
         text = QCoreApplication::translate("OverviewDock", "Faile pole: vali kaust või failid");
     m_status->setText(text);

@@ -72,7 +72,8 @@ QVariant OverviewModel::display(const OverviewText* text, const TextCounts& coun
     switch (column) {
     case File:
         return text ? QFileInfo(toQt(text->file)).fileName() + (text->open ? QStringLiteral(" *") : QString())
-                    : QCoreApplication::translate("OverviewModel", "Kokku (%1 teksti)").arg(m_texts.size());
+                    : QCoreApplication::translate("OverviewModel", "Kokku (%n teksti)", "",
+                                                  int(m_texts.size()));
     case Id: return text ? toQt(text->id) : QVariant();
     case Type: return text ? toQt(text->type) : QVariant();
     case Speakers: return text ? joined(text->speakers) : QVariant();
