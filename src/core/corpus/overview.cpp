@@ -5,6 +5,8 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <iterator>
+#include <thread>
 #include <tuple>
 #include <utility>
 
@@ -122,6 +124,25 @@ struct HashedToken {
     TokenRef ref;
 };
 
+// The tokens [begin, end) of `byKey`: one key hash whose tokens' analyses differ.
+struct Run {
+    std::size_t begin = 0;
+    std::size_t end = 0;
+};
+
+// The groups of the runs [from, to) (see addGroupsOfRun).
+void addGroupsOfRuns(const ReadTokens& tokens, const std::vector<HashedToken>& byKey, const std::vector<Run>& runs,
+                     std::size_t from, std::size_t to, std::size_t minCount, std::vector<InconsistencyGroup>& groups)
+{
+    std::vector<TokenRef> refs;
+    for (std::size_t r = from; r < to; ++r) {
+        refs.clear();
+        for (std::size_t at = runs[r].begin; at < runs[r].end; ++at)
+            refs.push_back(byKey[at].ref);
+        addGroupsOfRun(tokens, refs, minCount, groups);
+    }
+}
+
 // Every token of the read, by key hash and, within one hash, in file and text order. The tokens go
 // into buckets by the hash's top bits in that order first; the buckets are small, so sorting each
 // costs little more than the pass that fills them.
@@ -230,20 +251,32 @@ InconsistencyResult findInconsistencies(const CorpusRead& read, std::size_t minC
     // themselves, which also splits keys that share a hash.
     const ReadTokens tokens(read);
     const std::vector<HashedToken> byKey = tokensByKeyHash(read);
-    std::vector<TokenRef> run;
+    std::vector<Run> runs;
+    std::size_t runTokens = 0;
     for (std::size_t begin = 0; begin < byKey.size();) {
         std::size_t end = begin + 1;
         bool differ = false;
         for (; end < byKey.size() && byKey[end].keyHash == byKey[begin].keyHash; ++end)
             differ = differ || byKey[end].analysisHash != byKey[begin].analysisHash;
         if (differ && end - begin >= minCount) {
-            run.clear();
-            for (std::size_t at = begin; at < end; ++at)
-                run.push_back(byKey[at].ref);
-            addGroupsOfRun(tokens, run, minCount, result.groups);
+            runs.push_back({begin, end});
+            runTokens += end - begin;
         }
         begin = end;
     }
+    // The groups are made on two threads, each taking about half of the tokens; a group's making
+    // reads the summaries only.
+    std::size_t half = 0;
+    for (std::size_t counted = 0; half < runs.size() && counted < runTokens / 2; ++half)
+        counted += runs[half].end - runs[half].begin;
+    std::vector<InconsistencyGroup> secondHalf;
+    {
+        const std::jthread second(
+            [&] { addGroupsOfRuns(tokens, byKey, runs, half, runs.size(), minCount, secondHalf); });
+        addGroupsOfRuns(tokens, byKey, runs, 0, half, minCount, result.groups);
+    }
+    result.groups.insert(result.groups.end(), std::make_move_iterator(secondHalf.begin()),
+                         std::make_move_iterator(secondHalf.end()));
     sortInconsistencyGroups(result.groups);
     return result;
 }
