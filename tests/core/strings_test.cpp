@@ -118,13 +118,17 @@ TEST(Strings, WordFormKeyComparisonAgreesWithTheBuiltKey)
         }
 }
 
-// Every character below U+0800, alone and inside a word after a capital, lower-cases as ICU's
-// full case mapping does, in NFC (the quick table must agree with it everywhere).
-TEST(Strings, UnicodeLowerCasingAgreesWithIcuBelowU0800)
+// Every character below U+0800 and of the three-byte blocks the quick tables reach (U+1E00 to
+// U+20CF, with the Livonian Ḑ and the apostrophe ’) and beyond them, alone and inside a word after
+// a capital, lower-cases as ICU's full case mapping does, in NFC (the tables must agree with it).
+TEST(Strings, UnicodeLowerCasingAgreesWithIcuWhereTheQuickTablesReach)
 {
-    for (char32_t c = 1; c < 0x800; ++c) {
-        if (c >= 0xD800 && c <= 0xDFFF)
-            continue;
+    std::vector<char32_t> characters;
+    for (char32_t c = 1; c < 0x800; ++c)
+        characters.push_back(c);
+    for (char32_t c = 0x1DF0; c < 0x20E0; ++c)
+        characters.push_back(c);
+    for (const char32_t c : characters) {
         std::string alone;
         appendUtf8(alone, c);
         for (const std::string& text : {alone, "\xC5\x85" + alone + "a", "ka" + alone}) {

@@ -51,12 +51,48 @@ const std::array<char16_t, 0x800>& simpleLowerCase()
     return table;
 }
 
-// Lower-cases valid UTF-8 made of characters the table maps, in one pass; with `dropMarkup`
+// The same for the three-byte characters from U+1E00 to U+20CF: Latin Extended Additional (the
+// Livonian ḑ and Ḑ), Greek Extended, the general punctuation (the apostrophe ’) and the currency
+// signs. 0 marks those left to ICU.
+constexpr char32_t kWideFirst = 0x1E00;
+constexpr char32_t kWideEnd = 0x20D0;
+
+const std::array<char32_t, kWideEnd - kWideFirst>& simpleLowerCaseWide()
+{
+    static const std::array<char32_t, kWideEnd - kWideFirst> table = [] {
+        std::array<char32_t, kWideEnd - kWideFirst> lower{};
+        for (char32_t c = kWideFirst; c < kWideEnd; ++c) {
+            icu::UnicodeString full(static_cast<UChar32>(c));
+            full.toLower(icu::Locale::getRoot());
+            const UChar32 simple = u_tolower(static_cast<UChar32>(c));
+            if (full.length() == 1 && full.char32At(0) == simple && simple >= 0x80 && simple < 0x10000)
+                lower[c - kWideFirst] = static_cast<char32_t>(simple);
+        }
+        return lower;
+    }();
+    return table;
+}
+
+// Writes the UTF-8 of a character from U+0080 to U+FFFF at `to`; returns the end.
+char* putUtf8(char* to, char32_t c)
+{
+    if (c < 0x800) {
+        *to++ = static_cast<char>(0xC0 | (c >> 6));
+    } else {
+        *to++ = static_cast<char>(0xE0 | (c >> 12));
+        *to++ = static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+    }
+    *to++ = static_cast<char>(0x80 | (c & 0x3F));
+    return to;
+}
+
+// Lower-cases valid UTF-8 made of characters the tables map, in one pass; with `dropMarkup`
 // it also drops what removeMarkup drops. False (and `out` unspecified) when a character, or a
 // brace, needs the long way.
 bool lowerCaseSimply(std::string_view text, std::string& out, bool dropMarkup)
 {
     const std::array<char16_t, 0x800>& lower = simpleLowerCase();
+    const std::array<char32_t, kWideEnd - kWideFirst>& wide = simpleLowerCaseWide();
     out.assign(text.size(), '\0');  // never longer than the text
     char* to = out.data();
     for (std::size_t i = 0; i < text.size();) {
@@ -67,6 +103,18 @@ bool lowerCaseSimply(std::string_view text, std::string& out, bool dropMarkup)
             if (!(dropMarkup && isMarkupCharacter(static_cast<char>(byte))))
                 *to++ = static_cast<char>(byte >= 'A' && byte <= 'Z' ? byte - 'A' + 'a' : byte);
             ++i;
+            continue;
+        }
+        if ((byte & 0xF0) == 0xE0) {
+            if (i + 2 >= text.size() || !isContinuation(static_cast<unsigned char>(text[i + 1])) ||
+                !isContinuation(static_cast<unsigned char>(text[i + 2])))
+                return false;
+            const char32_t c = ((byte & 0x0Fu) << 12) | ((static_cast<unsigned char>(text[i + 1]) & 0x3Fu) << 6) |
+                               (static_cast<unsigned char>(text[i + 2]) & 0x3Fu);
+            if (c < kWideFirst || c >= kWideEnd || wide[c - kWideFirst] == 0)
+                return false;
+            to = putUtf8(to, wide[c - kWideFirst]);
+            i += 3;
             continue;
         }
         if ((byte & 0xE0) != 0xC0 || byte < 0xC2 || i + 1 >= text.size() ||
