@@ -10,7 +10,6 @@
 #include <QKeyEvent>
 #include <QPushButton>
 #include <QTableView>
-#include <QThread>
 
 namespace pelmora::gui {
 
@@ -138,13 +137,13 @@ void DictionaryTableDialog::showStatus()
     QString text = QCoreApplication::translate("DictionaryTableDialog", "%1 kirjet, näha %2").arg(shown.total()).arg(shown.rowCount());
     if (m_files.empty())
         text += QCoreApplication::translate("DictionaryTableDialog", " · kasutuse lugemiseks pole korpuse faile");
-    else if (m_thread)
+    else if (m_counting.running())
         text += QCoreApplication::translate("DictionaryTableDialog", " · loen kasutust failidest");
     else if (m_cancelled)
         text += QCoreApplication::translate("DictionaryTableDialog", " · kasutuse lugemine katkestati");
     else if (m_usage)
         text += QCoreApplication::translate("DictionaryTableDialog", " · kasutus %1 failist, %2 sõnet").arg(m_result.filesRead).arg(m_usage->tokens());
-    if (!m_thread && !m_result.skipped.empty())
+    if (!m_counting.running() && !m_result.skipped.empty())
         text += QCoreApplication::translate("DictionaryTableDialog", ", %n faili jäi vahele", "",
                                             int(m_result.skipped.size()));
     m_ui->statusLabel->setText(text);
@@ -158,31 +157,31 @@ void DictionaryTableDialog::startCounting()
     }
     m_ui->usageProgress->setRange(0, static_cast<int>(m_files.size()));
     m_ui->usageProgress->setValue(0);
-    m_stop = std::make_shared<std::atomic<bool>>(false);
-    m_thread = QThread::create([this, files = m_files, stop = m_stop] {
+    m_counting.start([this, files = m_files](int run, const std::atomic<bool>& stop) {
         auto usage = std::make_shared<DictionaryUsage>();
         const auto progress = [&](std::size_t done, std::size_t) {
             QMetaObject::invokeMethod(
-                this, [this, done, stop] { if (!stop->load()) m_ui->usageProgress->setValue(static_cast<int>(done)); },
+                this,
+                [this, done, run] {
+                    if (m_counting.isCurrent(run))
+                        m_ui->usageProgress->setValue(static_cast<int>(done));
+                },
                 Qt::QueuedConnection);
         };
-        DictionaryUsageResult result = countDictionaryUsage(files, *usage, progress, stop.get());
+        DictionaryUsageResult result = countDictionaryUsage(files, *usage, progress, &stop);
         QMetaObject::invokeMethod(
             this,
-            [this, usage, result = std::move(result), stop]() mutable {
-                if (!stop->load())
+            [this, usage, result = std::move(result), run]() mutable {
+                if (m_counting.isCurrent(run))
                     counted(std::move(usage), std::move(result));
             },
             Qt::QueuedConnection);
     });
-    m_thread->start();
 }
 
 void DictionaryTableDialog::counted(std::shared_ptr<DictionaryUsage> usage, DictionaryUsageResult result)
 {
-    m_thread->wait();
-    delete m_thread;
-    m_thread = nullptr;
+    m_counting.finished();
     m_usage = std::move(usage);
     m_result = std::move(result);
     for (DictionaryTableModel* model : m_models)
@@ -193,12 +192,9 @@ void DictionaryTableDialog::counted(std::shared_ptr<DictionaryUsage> usage, Dict
 
 void DictionaryTableDialog::stopCounting()
 {
-    if (!m_thread)
+    if (!m_counting.running())
         return;
-    m_stop->store(true);
-    m_thread->wait();
-    delete m_thread;
-    m_thread = nullptr;
+    m_counting.stop();
     m_cancelled = true;
     hideProgress();
     showStatus();

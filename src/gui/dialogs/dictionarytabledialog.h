@@ -5,6 +5,7 @@
 
 #include "dictionary/dictionary.h"
 #include "search/dictionaryusage.h"
+#include "views/backgroundrun.h"
 
 #include <QDialog>
 
@@ -16,7 +17,6 @@
 #include <vector>
 
 class QTableView;
-class QThread;
 
 namespace pelmora::gui {
 
@@ -39,7 +39,7 @@ public:
     DictionaryTableModel& model(DictSection section) const { return *m_models[sectionIndex(section)]; }
     QTableView& view(DictSection section) const { return *m_views[sectionIndex(section)]; }
     // True while the usage is being counted.
-    bool counting() const { return m_thread != nullptr; }
+    bool counting() const { return m_counting.running(); }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -61,8 +61,7 @@ private:
     std::vector<std::string> m_files;
     std::shared_ptr<DictionaryUsage> m_usage;
     DictionaryUsageResult m_result;
-    QThread* m_thread = nullptr;
-    std::shared_ptr<std::atomic<bool>> m_stop;
+    BackgroundRun m_counting;  // the usage counts from the corpus files
     bool m_cancelled = false;
 };
 

@@ -21,7 +21,6 @@
 #include <QStringList>
 #include <QStyledItemDelegate>
 #include <QTableView>
-#include <QThread>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -341,11 +340,7 @@ void ConcordanceDock::start()
     m_progress->show();
     m_cancel->show();
 
-    const int run = ++m_run;
-    m_stop = std::make_shared<std::atomic<bool>>(false);
-    const ConcordanceRequest request = m_request;
-    const std::shared_ptr<std::atomic<bool>> stop = m_stop;
-    m_thread = QThread::create([this, run, request, stop] {
+    m_work.start([this, request = m_request](int run, const std::atomic<bool>& stop) {
         std::vector<ConcordanceLine> lines;
         std::vector<ConcordanceSkippedFile> skipped;
         const auto post = [&](std::size_t done, std::size_t total, bool ended) {
@@ -370,26 +365,23 @@ void ConcordanceDock::start()
             filesDone = done;
             post(done, total, false);
         };
-        runConcordance(request, sink, stop.get());
+        runConcordance(request, sink, &stop);
         post(filesDone, request.files.size(), true);
     });
-    m_thread->start();
     showStatus();
 }
 
 void ConcordanceDock::receive(int run, std::vector<ConcordanceLine> lines, std::vector<ConcordanceSkippedFile> skipped,
                               std::size_t done, std::size_t total, bool ended)
 {
-    if (run != m_run)
+    if (!m_work.isCurrent(run))
         return;  // a run that was cancelled and replaced
     m_model.append(std::move(lines));
     m_skipped.insert(m_skipped.end(), skipped.begin(), skipped.end());
     m_progress->setRange(0, std::max<int>(1, static_cast<int>(total)));
     m_progress->setValue(static_cast<int>(done));
     if (ended) {
-        m_thread->wait();
-        delete m_thread;
-        m_thread = nullptr;
+        m_work.finished();
         m_progress->hide();
         m_cancel->hide();
     }
@@ -400,7 +392,7 @@ void ConcordanceDock::receive(int run, std::vector<ConcordanceLine> lines, std::
 
 void ConcordanceDock::cancel()
 {
-    if (!m_thread)
+    if (!m_work.running())
         return;
     stopWorker();
     m_cancelled = true;
@@ -412,13 +404,7 @@ void ConcordanceDock::cancel()
 
 void ConcordanceDock::stopWorker()
 {
-    if (!m_thread)
-        return;
-    m_stop->store(true);
-    m_thread->wait();
-    delete m_thread;
-    m_thread = nullptr;
-    ++m_run;  // what the stopped run still posted is dropped
+    m_work.stop();  // what the stopped run still posted is dropped
 }
 
 void ConcordanceDock::chooseFolder()
@@ -485,7 +471,7 @@ void ConcordanceDock::showStatus()
     } else {
         m_status->setToolTip({});
     }
-    if (!m_thread && m_request.files.empty() && !m_request.word.empty())
+    if (!m_work.running() && m_request.files.empty() && !m_request.word.empty())
         text = QCoreApplication::translate("ConcordanceDock", "Faile pole: vali kaust või failid");
     m_status->setText(text);
 }
@@ -519,7 +505,7 @@ QString ConcordanceDock::selectedLinesText() const
 
 void ConcordanceDock::keyPressEvent(QKeyEvent* event)
 {
-    if (event->key() == Qt::Key_Escape && m_thread) {
+    if (event->key() == Qt::Key_Escape && m_work.running()) {
         cancel();
         return;
     }

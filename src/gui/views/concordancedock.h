@@ -3,6 +3,7 @@
 #pragma once
 
 #include "search/concordance.h"
+#include "views/backgroundrun.h"
 
 #include <QAbstractTableModel>
 #include <QDockWidget>
@@ -19,7 +20,6 @@ class QLineEdit;
 class QProgressBar;
 class QPushButton;
 class QTableView;
-class QThread;
 
 namespace pelmora {
 struct Settings;
@@ -94,7 +94,7 @@ public:
     void showUsage(ConcordanceBy by, const QString& word, const QString& openTextPath);
     // Cancels the run under way; the lines found so far stay.
     void cancel();
-    bool isRunning() const { return m_thread != nullptr; }
+    bool isRunning() const { return m_work.running(); }
 
     ConcordanceModel& model() { return m_model; }
     QSortFilterProxyModel& proxy() { return m_proxy; }
@@ -147,9 +147,7 @@ private:
     ConcordanceRequest m_request;
     QString m_openTextPath;
     std::vector<ConcordanceSkippedFile> m_skipped;
-    QThread* m_thread = nullptr;
-    std::shared_ptr<std::atomic<bool>> m_stop;
-    int m_run = 0;
+    BackgroundRun m_work;
     bool m_cancelled = false;
 };
 

@@ -13,7 +13,6 @@
 #include <QPushButton>
 #include <QSplitter>
 #include <QTableView>
-#include <QThread>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -193,43 +192,39 @@ void InconsistencyView::check(std::shared_ptr<const CorpusRead> read, const QStr
     m_openFile = openFile;
     m_state = State::Checking;
     showStatus();
-    const int run = ++m_run;
-    m_stop = std::make_shared<std::atomic<bool>>(false);
     // The dictionary is looked up on this thread (it belongs to the window); the worker waits.
-    const auto lookUp = [this, run](std::vector<std::string> keys, std::shared_ptr<std::promise<DictionaryForms>> forms) {
-        forms->set_value(run == m_run ? dictionaryForms(m_dictionary, keys) : DictionaryForms{});
+    const auto lookUp = [this](int run, std::vector<std::string> keys,
+                               std::shared_ptr<std::promise<DictionaryForms>> forms) {
+        forms->set_value(m_checks.isCurrent(run) ? dictionaryForms(m_dictionary, keys) : DictionaryForms{});
     };
-    m_thread = QThread::create([this, run, read, lookUp, stop = m_stop] {
+    m_checks.start([this, read, lookUp](int run, const std::atomic<bool>& stop) {
         std::vector<InconsistencyGroup> groups = findInconsistencies(*read).groups;
         std::vector<InconsistencyGroup> combinations = findCombinationMismatches(*read);
         auto forms = std::make_shared<std::promise<DictionaryForms>>();
         std::future<DictionaryForms> answer = forms->get_future();
         QMetaObject::invokeMethod(
-            this, [lookUp, keys = analysedKeys(*read), forms]() mutable { lookUp(std::move(keys), forms); },
+            this, [lookUp, run, keys = analysedKeys(*read), forms]() mutable { lookUp(run, std::move(keys), forms); },
             Qt::QueuedConnection);
         while (answer.wait_for(std::chrono::milliseconds(50)) != std::future_status::ready)
-            if (stop->load())
+            if (stop.load())
                 return;
         std::vector<InconsistencyGroup> dictionary = findDictionaryMismatches(*read, answer.get());
         for (auto* more : {&dictionary, &combinations})
             groups.insert(groups.end(), std::make_move_iterator(more->begin()), std::make_move_iterator(more->end()));
         sortInconsistencyGroups(groups);
-        if (stop->load())
+        if (stop.load())
             return;
         QMetaObject::invokeMethod(
             this, [this, run, found = std::move(groups)]() mutable { receive(run, std::move(found)); },
             Qt::QueuedConnection);
     });
-    m_thread->start();
 }
 
 void InconsistencyView::receive(int run, std::vector<InconsistencyGroup> groups)
 {
-    if (run != m_run)
+    if (!m_checks.isCurrent(run))
         return;
-    m_thread->wait();
-    delete m_thread;
-    m_thread = nullptr;
+    m_checks.finished();
     m_groups.setGroups(std::move(groups));
     m_state = State::Done;
     if (m_proxy.rowCount() > 0)
@@ -241,7 +236,7 @@ void InconsistencyView::receive(int run, std::vector<InconsistencyGroup> groups)
 void InconsistencyView::cancel()
 {
     stopLines();
-    if (!m_thread && m_state != State::Reading)
+    if (!m_checks.running() && m_state != State::Reading)
         return;
     stopChecks();
     m_state = State::Cancelled;
@@ -251,24 +246,12 @@ void InconsistencyView::cancel()
 
 void InconsistencyView::stopChecks()
 {
-    if (!m_thread)
-        return;
-    m_stop->store(true);
-    m_thread->wait();
-    delete m_thread;
-    m_thread = nullptr;
-    ++m_run;
+    m_checks.stop();
 }
 
 void InconsistencyView::stopLines()
 {
-    if (!m_lineThread)
-        return;
-    m_lineStop->store(true);
-    m_lineThread->wait();
-    delete m_lineThread;
-    m_lineThread = nullptr;
-    ++m_lineRun;
+    m_lines.stop();
 }
 
 const InconsistencyGroup* InconsistencyView::currentGroup() const
@@ -340,11 +323,9 @@ void InconsistencyView::showGroup()
             files.emplace_back(file, std::move(ids));
     }
     if (!files.empty()) {
-        const int run = ++m_lineRun;
-        m_lineStop = std::make_shared<std::atomic<bool>>(false);
         m_lineStatus->setText(QCoreApplication::translate("InconsistencyView", "Loen ..."));
-        m_lineThread = QThread::create([this, run, files = std::move(files), stop = m_lineStop] {
-            for (std::size_t at = 0; at < files.size() && !stop->load(); ++at) {
+        m_lines.start([this, files = std::move(files)](int run, const std::atomic<bool>& stop) {
+            for (std::size_t at = 0; at < files.size() && !stop.load(); ++at) {
                 std::vector<ConcordanceLine> lines;
                 std::vector<CorpusSkippedFile> skipped(1);
                 if (tokenLinesOfFile(files[at].first, files[at].second, lines, skipped.front()))
@@ -358,7 +339,6 @@ void InconsistencyView::showGroup()
                     Qt::QueuedConnection);
             }
         });
-        m_lineThread->start();
     }
     enableApply();
 }
@@ -366,15 +346,13 @@ void InconsistencyView::showGroup()
 void InconsistencyView::receiveLines(int run, std::vector<ConcordanceLine> lines, std::vector<CorpusSkippedFile> skipped,
                                      bool ended)
 {
-    if (run != m_lineRun)
+    if (!m_lines.isCurrent(run))
         return;
     addLines(lines);
     m_lineSkipped.insert(m_lineSkipped.end(), skipped.begin(), skipped.end());
     if (!ended)
         return;
-    m_lineThread->wait();
-    delete m_lineThread;
-    m_lineThread = nullptr;
+    m_lines.finished();
     QStringList messages;
     for (const CorpusSkippedFile& file : m_lineSkipped)
         messages.push_back(toQt(file.message));
@@ -448,7 +426,7 @@ void InconsistencyView::showStatus()
 
 void InconsistencyView::enableApply()
 {
-    m_apply->setEnabled(!m_thread && chosenAnalysis().has_value() &&
+    m_apply->setEnabled(!m_checks.running() && chosenAnalysis().has_value() &&
                         m_occurrenceTable->selectionModel()->hasSelection());
 }
 

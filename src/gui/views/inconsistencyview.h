@@ -8,6 +8,7 @@
 
 #include "corpus/consistencychecks.h"
 #include "search/concordance.h"
+#include "views/backgroundrun.h"
 #include "views/inconsistencymodel.h"
 
 #include <QStandardItemModel>
@@ -22,7 +23,6 @@ class QComboBox;
 class QLabel;
 class QPushButton;
 class QTableView;
-class QThread;
 
 namespace pelmora {
 class CDictionary;
@@ -50,7 +50,7 @@ public:
     void check(std::shared_ptr<const CorpusRead> read, const QString& openFile);
     // Stops the checks (and the reading of occurrences); what was shown stays.
     void cancel();
-    bool isRunning() const { return m_thread != nullptr; }
+    bool isRunning() const { return m_checks.running(); }
 
     // The group shown, or null; the analysis chosen in it (nullopt: none); the occurrences selected.
     const InconsistencyGroup* currentGroup() const;
@@ -67,7 +67,7 @@ public:
     QPushButton* applyButton() const { return m_apply; }
     QLabel* statusLabel() const { return m_status; }
     // The occurrences' lines are being read.
-    bool isReadingOccurrences() const { return m_lineThread != nullptr; }
+    bool isReadingOccurrences() const { return m_lines.running(); }
 
 Q_SIGNALS:
     // Open the text at the token (double-click or Enter on an occurrence).
@@ -105,12 +105,8 @@ private:
 
     QString m_openFile;
     int m_shownGroup = -1;  // the source row of the group shown
-    QThread* m_thread = nullptr;
-    std::shared_ptr<std::atomic<bool>> m_stop;
-    int m_run = 0;
-    QThread* m_lineThread = nullptr;
-    std::shared_ptr<std::atomic<bool>> m_lineStop;
-    int m_lineRun = 0;
+    BackgroundRun m_checks;  // the checks of a read
+    BackgroundRun m_lines;   // the occurrences of the group shown, from their files
     std::vector<CorpusSkippedFile> m_lineSkipped;
     enum class State { Empty, Reading, Checking, Done, Cancelled } m_state = State::Empty;
 };

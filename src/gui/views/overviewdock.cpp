@@ -28,7 +28,6 @@
 #include <QSplitter>
 #include <QTabWidget>
 #include <QTableView>
-#include <QThread>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -258,9 +257,8 @@ void OverviewDock::refresh()
         return;
     }
 
-    const int run = ++m_run;
-    m_stop = std::make_shared<std::atomic<bool>>(false);
-    m_thread = QThread::create([this, run, files, openFile, openTally, openSummary, cache = m_cache, stop = m_stop] {
+    m_work.start([this, files, openFile, openTally, openSummary, cache = m_cache](int run,
+                                                                                const std::atomic<bool>& stop) {
         std::vector<OverviewText> texts;
         std::vector<CorpusSkippedFile> skipped;
         // What the page "Ebakõlad" checks once every file is read.
@@ -280,7 +278,7 @@ void OverviewDock::refresh()
             sincePosted.restart();
         };
         std::size_t done = 0;
-        for (; done < files.size() && !stop->load(); ++done) {
+        for (; done < files.size() && !stop.load(); ++done) {
             const bool isOpen = files[done] == openFile;
             // The open text's counts come from the window; the file gives its metadata.
             const CorpusRead file = cache->read({files[done]}, !isOpen);
@@ -296,7 +294,6 @@ void OverviewDock::refresh()
         }
         post(done, true);
     });
-    m_thread->start();
     showStatus();
 }
 
@@ -304,16 +301,14 @@ void OverviewDock::receive(int run, std::vector<OverviewText> texts, std::vector
                            std::size_t done, std::size_t total, std::shared_ptr<const CorpusRead> read)
 {
     const bool ended = read != nullptr;
-    if (run != m_run)
+    if (!m_work.isCurrent(run))
         return;  // a reading that was cancelled or replaced
     m_model.append(std::move(texts));
     m_skipped.insert(m_skipped.end(), skipped.begin(), skipped.end());
     m_progress->setRange(0, std::max<int>(1, static_cast<int>(total)));
     m_progress->setValue(static_cast<int>(done));
     if (ended) {
-        m_thread->wait();
-        delete m_thread;
-        m_thread = nullptr;
+        m_work.finished();
         m_progress->hide();
         m_cancel->hide();
     }
@@ -335,7 +330,7 @@ void OverviewDock::receive(int run, std::vector<OverviewText> texts, std::vector
 void OverviewDock::cancel()
 {
     m_inconsistencies->cancel();
-    if (!m_thread)
+    if (!m_work.running())
         return;
     stopWorker();
     m_cancelled = true;
@@ -348,12 +343,12 @@ void OverviewDock::cancel()
 
 bool OverviewDock::isRunning() const
 {
-    return m_thread != nullptr || m_inconsistencies->isRunning();
+    return m_work.running() || m_inconsistencies->isRunning();
 }
 
 std::optional<FileStamp> OverviewDock::stampWhenRead(const std::string& file) const
 {
-    return m_thread ? std::nullopt : m_cache->stampOf(file);
+    return m_work.running() ? std::nullopt : m_cache->stampOf(file);
 }
 
 void OverviewDock::showOpenTextCounts(const TextCounts& counts)
@@ -366,13 +361,7 @@ void OverviewDock::showOpenTextCounts(const TextCounts& counts)
 
 void OverviewDock::stopWorker()
 {
-    if (!m_thread)
-        return;
-    m_stop->store(true);
-    m_thread->wait();
-    delete m_thread;
-    m_thread = nullptr;
-    ++m_run;  // what the stopped reading still posted is dropped
+    m_work.stop();  // what the stopped reading still posted is dropped
 }
 
 void OverviewDock::chooseFolder()
@@ -434,7 +423,7 @@ void OverviewDock::showStatus()
     if (!m_skipped.empty())
         text += QCoreApplication::translate("OverviewDock", ", vahele jäetud %n faili", "",
                                             int(m_skipped.size()));
-    if (!m_thread && m_fileCount == 0)
+    if (!m_work.running() && m_fileCount == 0)
         text = QCoreApplication::translate("OverviewDock", "Faile pole: vali kaust või failid");
     m_status->setText(text);
     m_status->setToolTip(messages.join('\n'));

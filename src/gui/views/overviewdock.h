@@ -6,6 +6,7 @@
 #pragma once
 
 #include "corpus/corpuscache.h"
+#include "views/backgroundrun.h"
 #include "views/overviewmodel.h"
 
 #include <QDockWidget>
@@ -22,7 +23,6 @@ class QProgressBar;
 class QPushButton;
 class QTabWidget;
 class QTableView;
-class QThread;
 
 namespace pelmora {
 class CDictionary;
@@ -115,11 +115,9 @@ private:
     std::vector<CorpusSkippedFile> m_skipped;
     // Kept between readings; only the worker touches it while it runs.
     std::shared_ptr<CorpusCache> m_cache = std::make_shared<CorpusCache>();
-    QThread* m_thread = nullptr;
-    std::shared_ptr<std::atomic<bool>> m_stop;
+    BackgroundRun m_work;
     QElapsedTimer m_sinceDrawn;
     std::size_t m_fileCount = 0;
-    int m_run = 0;
     bool m_cancelled = false;
 };
 
