@@ -3682,6 +3682,40 @@ If you need it all the same, write to
         <source>tundmatu kodeering</source>
         <translation>an unknown encoding</translation>
     </message>
+    <message>
+        <source>Kui soovid selle faili vahele jätta, vajuta &apos;Jah&apos;,
+Kui soovid katkestada, vajuta &apos;Ei&apos;.</source>
+        <translation>To skip this file, press &apos;Yes&apos;;
+to stop, press &apos;No&apos;.</translation>
+    </message>
+    <message>
+        <source>Fail ei ole unicode&apos;is.
+Salvesta fail UTF-8 või UTF-16 (Unicode) kodeeringus (nt Notepadis &quot;Salvesta nimega&quot;, kodeering UTF-8).
+Ei saa avada.</source>
+        <translation>The file is not in Unicode.
+Save the file in the UTF-8 or UTF-16 (Unicode) encoding (in Notepad, for example, &quot;Save as&quot;, encoding UTF-8).
+It cannot be opened.</translation>
+    </message>
+    <message>
+        <source>Fail ei alga märgendiga.
+Imporditav tekst algab märgendiga nurksulgudes: päisega &lt;info&gt;...&lt;/info&gt; (küla &lt;kla&gt;, pealkiri &lt;plk&gt;, keelejuht &lt;kj&gt;), suulises tekstis kõneleja märgendiga &lt;u who=ID&gt;, kirjalikus tekstis lehekülje märgendiga &lt;lk=NUMBER&gt;. Iga rida on üks lause (või jaga laused lõpumärkide järgi).
+
+Näide:
+&lt;info&gt;&lt;kla&gt;Kuolka&lt;/kla&gt;&lt;kj&gt;Marta&lt;/kj&gt;&lt;/info&gt;
+&lt;u who=i1&gt;Mis sinā tīed?&lt;/u&gt;
+&lt;u who=k1&gt;Minā um kalāmīez.&lt;/u&gt;
+
+Ei saa avada.</source>
+        <translation>The file does not start with a tag.
+A text to import starts with a tag in angle brackets: the header &lt;info&gt;...&lt;/info&gt; (village &lt;kla&gt;, title &lt;plk&gt;, speaker &lt;kj&gt;), in a spoken text the speaker tag &lt;u who=ID&gt;, in a written text the page tag &lt;lk=NUMBER&gt;. Each line is one sentence (or split the sentences at their end marks).
+
+Example:
+&lt;info&gt;&lt;kla&gt;Kuolka&lt;/kla&gt;&lt;kj&gt;Marta&lt;/kj&gt;&lt;/info&gt;
+&lt;u who=i1&gt;Mis sinā tīed?&lt;/u&gt;
+&lt;u who=k1&gt;Minā um kalāmīez.&lt;/u&gt;
+
+It cannot be opened.</translation>
+    </message>
 </context>
 <context>
     <name>pelmora::gui::AudioPositionDialog</name>

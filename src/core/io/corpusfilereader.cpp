@@ -14,7 +14,7 @@ CorpusFileReader::OpenResult CorpusFileReader::open(const std::string& path, Pro
     if (load(path, &reason))
         return OpenResult::Opened;
     const bool skip =
-        prompter.askYesNo(kTitleWarning, invalidFileMessage(path, reason) + "\n" + kSkipOrStopQuestion);
+        prompter.askYesNo(kTitleWarning, invalidFileMessage(path, reason) + "\n" + translatedText(kSkipOrStopQuestion));
     return skip ? OpenResult::Skip : OpenResult::Stop;
 }
 

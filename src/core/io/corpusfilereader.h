@@ -3,6 +3,7 @@
 #pragma once
 
 #include "common/prompter.h"
+#include "common/translation.h"
 #include "xml/xmldocument.h"
 
 #include <string>
@@ -11,8 +12,8 @@ namespace pelmora {
 
 // The question for a file that cannot be used, after "Vigane fail PATH: <reason>" and a line
 // break; Yes skips it, No stops the whole run.
-inline constexpr const char* kSkipOrStopQuestion =
-    "Kui soovid selle faili vahele jätta, vajuta 'Jah',\nKui soovid katkestada, vajuta 'Ei'.";
+inline constexpr const char* kSkipOrStopQuestion = QT_TRANSLATE_NOOP(
+    "core", "Kui soovid selle faili vahele jätta, vajuta 'Jah',\nKui soovid katkestada, vajuta 'Ei'.");
 
 class CorpusFileReader {
 public:

@@ -16,21 +16,23 @@ namespace {
 constexpr const char* kNotUnicode = QT_TRANSLATE_NOOP("core", "Fail ei ole unicode'is.\nEi saa avada.");
 // The explanations are one line each: the message box wraps them to its width.
 constexpr const char* kUnknownEncoding =
-    "Fail ei ole unicode'is.\n"
-    "Salvesta fail UTF-8 või UTF-16 (Unicode) kodeeringus (nt Notepadis \"Salvesta nimega\", kodeering UTF-8).\n"
-    "Ei saa avada.";
+    QT_TRANSLATE_NOOP("core",
+        "Fail ei ole unicode'is.\n"
+        "Salvesta fail UTF-8 või UTF-16 (Unicode) kodeeringus (nt Notepadis \"Salvesta nimega\", kodeering UTF-8).\n"
+        "Ei saa avada.");
 constexpr const char* kNoTag =
-    "Fail ei alga märgendiga.\n"
-    "Imporditav tekst algab märgendiga nurksulgudes: päisega <info>...</info> (küla <kla>, pealkiri <plk>, "
-    "keelejuht <kj>), suulises tekstis kõneleja märgendiga <u who=ID>, kirjalikus tekstis lehekülje märgendiga "
-    "<lk=NUMBER>. Iga rida on üks lause (või jaga laused lõpumärkide järgi).\n"
-    "\n"
-    "Näide:\n"
-    "<info><kla>Kuolka</kla><kj>Marta</kj></info>\n"
-    "<u who=i1>Mis sinā tīed?</u>\n"
-    "<u who=k1>Minā um kalāmīez.</u>\n"
-    "\n"
-    "Ei saa avada.";
+    QT_TRANSLATE_NOOP("core",
+        "Fail ei alga märgendiga.\n"
+        "Imporditav tekst algab märgendiga nurksulgudes: päisega <info>...</info> (küla <kla>, pealkiri <plk>, "
+        "keelejuht <kj>), suulises tekstis kõneleja märgendiga <u who=ID>, kirjalikus tekstis lehekülje märgendiga "
+        "<lk=NUMBER>. Iga rida on üks lause (või jaga laused lõpumärkide järgi).\n"
+        "\n"
+        "Näide:\n"
+        "<info><kla>Kuolka</kla><kj>Marta</kj></info>\n"
+        "<u who=i1>Mis sinā tīed?</u>\n"
+        "<u who=k1>Minā um kalāmīez.</u>\n"
+        "\n"
+        "Ei saa avada.");
 
 enum class Encoding { Utf16Le, Utf16Be, Utf8, Unknown };
 
@@ -94,7 +96,7 @@ PlainTextInput readPlainTextInput(std::string_view bytes)
         return input;
     }
     if (encoding == Encoding::Unknown) {
-        input.refusal = kUnknownEncoding;
+        input.refusal = translatedText(kUnknownEncoding);
         return input;
     }
     const char* name = encoding == Encoding::Utf16Le ? "UTF-16LE" : encoding == Encoding::Utf16Be ? "UTF-16BE" : "UTF-8";
@@ -103,7 +105,7 @@ PlainTextInput readPlainTextInput(std::string_view bytes)
     input.text.erase(0, first == std::u32string::npos ? input.text.size() : first);
     if (input.text.empty() || input.text.front() != U'<') {
         input.text.clear();
-        input.refusal = kNoTag;
+        input.refusal = translatedText(kNoTag);
     }
     return input;
 }
