@@ -938,6 +938,12 @@ Choose one: Tools, Suggester settings, Notes from file.</translation>
         <source>Impordi LIFT-vormingust</source>
         <translation>Import from LIFT</translation>
     </message>
+    <message>
+        <source>Faili %1 vormingut ei tunne.
+Tuntud laiendid: .conllu, .flextext, .eaf.</source>
+        <translation>The format of the file %1 is not known.
+Known extensions: .conllu, .flextext, .eaf.</translation>
+    </message>
 </context>
 <context>
     <name>ExchangeImportDialog</name>
@@ -3715,6 +3721,166 @@ Example:
 &lt;u who=k1&gt;Minā um kalāmīez.&lt;/u&gt;
 
 It cannot be opened.</translation>
+    </message>
+    <message>
+        <source>pole tavaline fail</source>
+        <translation>not a regular file</translation>
+    </message>
+    <message>
+        <source>puudub juurdepääsuõigus</source>
+        <translation>permission denied</translation>
+    </message>
+    <message>
+        <source>kettal pole ruumi</source>
+        <translation>no space left on the disk</translation>
+    </message>
+    <message>
+        <source>faili või kausta pole olemas</source>
+        <translation>the file or folder does not exist</translation>
+    </message>
+    <message>
+        <source>tee osa pole kaust</source>
+        <translation>a part of the path is not a folder</translation>
+    </message>
+    <message>
+        <source>see on kaust, mitte fail</source>
+        <translation>this is a folder, not a file</translation>
+    </message>
+    <message>
+        <source>ketas on ainult lugemiseks</source>
+        <translation>the disk is read-only</translation>
+    </message>
+    <message>
+        <source>failinimi on liiga pikk</source>
+        <translation>the file name is too long</translation>
+    </message>
+    <message>
+        <source>sisend-väljundviga</source>
+        <translation>input/output error</translation>
+    </message>
+    <message>
+        <source>sisu ei õnnestunud kirjutada</source>
+        <translation>the content could not be written</translation>
+    </message>
+    <message>
+        <source>failis pole ühtegi lauset</source>
+        <translation>the file has no sentences</translation>
+    </message>
+    <message>
+        <source>pole vahetusvorming</source>
+        <translation>not an exchange format</translation>
+    </message>
+    <message>
+        <source>failis pole ühtegi teksti (interlinear-text)</source>
+        <translation>the file has no text (interlinear-text)</translation>
+    </message>
+    <message>
+        <source>failis pole ühtegi sõnet</source>
+        <translation>the file has no tokens</translation>
+    </message>
+    <message>
+        <source>See funktsioon ei tööta veel õigesti
+suuliste tekstidega ja
+kaotab ära tekstiinfo
+Ei soovita kasutada.
+
+Kui seda on siiski vaja, anna teada
+</source>
+        <translation>This function does not yet work correctly
+with spoken texts and
+loses the text info.
+We do not recommend using it.
+
+If you need it all the same, let us know:
+</translation>
+    </message>
+    <message>
+        <source>See funktsioon ei tööta veel õigesti
+murdetekstidega ja liivi tekstidega
+Ei soovita kasutada.
+
+Kui seda on siiski vaja, anna teada
+</source>
+        <translation>This function does not yet work correctly
+with dialect texts and Livonian texts.
+We do not recommend using it.
+
+If you need it all the same, let us know:
+</translation>
+    </message>
+    <message>
+        <source>sõne</source>
+        <translation>token</translation>
+    </message>
+    <message>
+        <source>märksõna</source>
+        <translation>lemma</translation>
+    </message>
+    <message>
+        <source>tähendus</source>
+        <translation>meaning</translation>
+    </message>
+    <message>
+        <source>sõnaliik</source>
+        <translation>part of speech</translation>
+    </message>
+    <message>
+        <source>morf. vorm</source>
+        <translation>form tag</translation>
+    </message>
+    <message>
+        <source>märgendamata</source>
+        <translation>unannotated</translation>
+    </message>
+    <message>
+        <source>stiil</source>
+        <translation>style</translation>
+    </message>
+    <message>
+        <source>läti</source>
+        <translation>Latvian</translation>
+    </message>
+    <message>
+        <source>inglise</source>
+        <translation>English</translation>
+    </message>
+    <message>
+        <source>kommentaar</source>
+        <translation>comment</translation>
+    </message>
+    <message>
+        <source>suvaline</source>
+        <translation>any</translation>
+    </message>
+    <message>
+        <source>tühi</source>
+        <translation>empty</translation>
+    </message>
+    <message>
+        <source>Otsiti: %s</source>
+        <translation>Searched for: %s</translation>
+    </message>
+    <message>
+        <source>Leitud %s sõne</source>
+        <translation>Found %s token</translation>
+    </message>
+    <message>
+        <source>Leitud %s sõnet</source>
+        <translation>Found %s tokens</translation>
+    </message>
+    <message>
+        <source>Keelejuhi/intervjueerija nr %s andmetest
+puudu ID, nimi või roll
+Ei salvestanud selle keelejuhi andmeid.
+Teksti andmete muutmiseks menüüst Tekst &gt; Teksti info.</source>
+        <translation>The data of speaker/interviewer no. %s
+lack the ID, the name or the role.
+This speaker&apos;s data were not saved.
+To change the text&apos;s data, use the menu Text &gt; Text info.</translation>
+    </message>
+    <message>
+        <source>Kõik teksti väärtused on juba NFC-kujul, midagi ei muudetud.</source>
+        <translation>All values of the text are already in NFC; nothing was changed.</translation>
     </message>
 </context>
 <context>

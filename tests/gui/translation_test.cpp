@@ -9,9 +9,11 @@
 #include "app/settingsstore.h"
 #include "app/translations.h"
 #include "commands/undosteps.h"
+#include "common/files.h"
 #include "common/strings.h"
 #include "corpus/corpusfiles.h"
 #include "form/formtagdialog.h"
+#include "search/searchcriteria.h"
 #include "dialogs/choicelists.h"
 #include "guitestsupport.h"
 #include "text/stepnames.h"
@@ -286,7 +288,14 @@ private Q_SLOTS:
         // Translated before the values go in; the values themselves stay as they are.
         PreannotationResult counts;
         counts.filled = 3;
+        SearchCriteria sought;
+        sought.set(SearchField::Text, "KATA");
+        sought.set(SearchField::Lemma, "*");
+        std::string unread;
+        std::string bytes;
         useLanguage(Language::English);
+        const std::string searched = describeSearchCriteria(sought);
+        QVERIFY(!readWholeFile("/nonexistent-pelmora-folder/a.xml", bytes, &unread));
         const std::string skipped = formatMessage(kCorpusEmptyFile, "tühi.xml");
         const std::string report = preannotationReport(counts);
         const QString undo = stepText(QStringLiteral("&Undo\tCtrl+Z"), step::kModifyToken);
@@ -297,6 +306,9 @@ private Q_SLOTS:
         QCOMPARE(QString::fromStdString(skipped), QStringLiteral("The file tühi.xml is empty."));
         QVERIFY2(report.rfind("Tokens pre-annotated: 3\n", 0) == 0, report.c_str());
         QCOMPARE(undo, QStringLiteral("&Undo: edit token\tCtrl+Z"));
+        QCOMPARE(QString::fromStdString(searched), QString::fromUtf8("token „KATA“, lemma any"));
+        QCOMPARE(QString::fromStdString(unread), QStringLiteral("the file or folder does not exist"));
+        QCOMPARE(QString::fromStdString(describeSearchCriteria(sought)), QString::fromUtf8("sõne „KATA“, märksõna suvaline"));
         QCOMPARE(QString::fromStdString(formatMessage(kCorpusEmptyFile, "a.xml")),
                  QString::fromUtf8("Fail a.xml on tühi."));
         QCOMPARE(stepText(QStringLiteral("&Undo"), step::kModifyToken), QString::fromUtf8("&Undo: muuda sõne"));

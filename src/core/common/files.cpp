@@ -1,5 +1,7 @@
 #include "common/files.h"
 
+#include "common/translation.h"
+
 #include <cerrno>
 #include <climits>
 #include <cstdio>
@@ -13,20 +15,22 @@ namespace pelmora {
 
 namespace {
 
+constexpr const char* kNotARegularFile = QT_TRANSLATE_NOOP("core", "pole tavaline fail");
+
 // The reason for a failed file operation in the user's words; the system's own text for the rare rest.
 std::string errnoText(int code)
 {
     switch (code) {
     case EACCES:
-    case EPERM: return "puudub juurdepääsuõigus";
+    case EPERM: return translatedText(QT_TRANSLATE_NOOP("core", "puudub juurdepääsuõigus"));
     case ENOSPC:
-    case EDQUOT: return "kettal pole ruumi";
-    case ENOENT: return "faili või kausta pole olemas";
-    case ENOTDIR: return "tee osa pole kaust";
-    case EISDIR: return "see on kaust, mitte fail";
-    case EROFS: return "ketas on ainult lugemiseks";
-    case ENAMETOOLONG: return "failinimi on liiga pikk";
-    case EIO: return "sisend-väljundviga";
+    case EDQUOT: return translatedText(QT_TRANSLATE_NOOP("core", "kettal pole ruumi"));
+    case ENOENT: return translatedText(QT_TRANSLATE_NOOP("core", "faili või kausta pole olemas"));
+    case ENOTDIR: return translatedText(QT_TRANSLATE_NOOP("core", "tee osa pole kaust"));
+    case EISDIR: return translatedText(QT_TRANSLATE_NOOP("core", "see on kaust, mitte fail"));
+    case EROFS: return translatedText(QT_TRANSLATE_NOOP("core", "ketas on ainult lugemiseks"));
+    case ENAMETOOLONG: return translatedText(QT_TRANSLATE_NOOP("core", "failinimi on liiga pikk"));
+    case EIO: return translatedText(QT_TRANSLATE_NOOP("core", "sisend-väljundviga"));
     default: return std::strerror(code);
     }
 }
@@ -128,7 +132,7 @@ bool readWholeFile(const std::string& path, std::string& out, std::string* error
     }
     struct stat info {};
     if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
-        setError(error, "pole tavaline fail");
+        setError(error, translatedText(kNotARegularFile));
         ::close(fd);
         return false;
     }
@@ -166,7 +170,7 @@ void* readWholeFileInto(const std::string& path, const std::function<void*(std::
     }
     struct stat info {};
     if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
-        setError(error, "pole tavaline fail");
+        setError(error, translatedText(kNotARegularFile));
         ::close(fd);
         return nullptr;
     }
@@ -211,7 +215,7 @@ bool replaceFileSafely(const std::string& requestedPath, const std::function<boo
     struct stat target {};
     const bool targetExists = ::stat(path.c_str(), &target) == 0;
     if (targetExists && !S_ISREG(target.st_mode)) {
-        setError(error, "pole tavaline fail");
+        setError(error, translatedText(kNotARegularFile));
         return false;
     }
 
@@ -233,7 +237,7 @@ bool replaceFileSafely(const std::string& requestedPath, const std::function<boo
     if (sink.failed() || !sink.flush())
         return fail(errnoText(sink.errorCode()));
     if (!produced)
-        return fail("sisu ei õnnestunud kirjutada");
+        return fail(translatedText(QT_TRANSLATE_NOOP("core", "sisu ei õnnestunud kirjutada")));
     if (::fsync(fd) != 0)
         return fail(errnoText(errno));
     const mode_t mode = targetExists ? static_cast<mode_t>(target.st_mode & 07777) : modeForNewFile();

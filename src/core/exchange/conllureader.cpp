@@ -81,7 +81,7 @@ public:
         if (m_error.empty())
             flushSentence();
         if (m_error.empty() && m_builder.sentenceCount() == 0)
-            m_error = "failis pole ühtegi lauset";
+            m_error = translatedText(QT_TRANSLATE_NOOP("core", "failis pole ühtegi lauset"));
         reason = m_error;
         return m_error.empty();
     }

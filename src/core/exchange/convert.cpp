@@ -183,7 +183,7 @@ ImportResult importExchange(std::string_view bytes, const std::string* path, Exc
         result.chosenTier = std::move(eaf.chosenTier);
         break;
     }
-    case ExchangeFormat::CorpusText: result.reason = "pole vahetusvorming"; return result;
+    case ExchangeFormat::CorpusText: result.reason = translatedText(QT_TRANSLATE_NOOP("core", "pole vahetusvorming")); return result;
     }
     for (std::size_t i = 0; result.ok && i < builders.size(); ++i) {
         result.ok = builders[i]->finish(result.reason);
@@ -225,7 +225,7 @@ ImportResult importExchangeFile(const std::string& path, ExchangeFormat format, 
     std::string bytes;
     if (!readWholeFile(path, bytes)) {
         ImportResult unread;
-        unread.reason = "faili ei saa lugeda";
+        unread.reason = translatedText(QT_TRANSLATE_NOOP("core", "faili ei saa lugeda"));
         return unread;
     }
     return importExchange(bytes, nullptr, format, options);

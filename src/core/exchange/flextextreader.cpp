@@ -273,7 +273,7 @@ bool readFlexTextDocument(const XmlDocument& xml, std::vector<std::unique_ptr<Co
                           std::vector<std::string>& titles, ExchangeReport& report, std::string& reason)
 {
     if (!firstChildElement(xml.root(), "interlinear-text")) {
-        reason = "failis pole ühtegi teksti (interlinear-text)";
+        reason = translatedText(QT_TRANSLATE_NOOP("core", "failis pole ühtegi teksti (interlinear-text)"));
         return false;
     }
     for (XmlNode text = firstChildElement(xml.root(), "interlinear-text"); text;

@@ -2,6 +2,7 @@
 
 #include "common/normalisation.h"
 #include "common/strings.h"
+#include "common/translation.h"
 #include "text/combinations.h"
 #include "text/metadata.h"
 #include "text/textformat.h"
@@ -181,7 +182,7 @@ bool CorpusTextBuilder::finish(std::string& reason)
         sentence = next;
     }
     if (!sentence) {
-        reason = "failis pole ühtegi sõnet";
+        reason = translatedText(QT_TRANSLATE_NOOP("core", "failis pole ühtegi sõnet"));
         return false;
     }
     return true;

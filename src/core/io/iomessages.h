@@ -13,10 +13,11 @@ inline constexpr const char* kContactAddress = "pelmora@example.org";
 // The caption of those warnings (all of them use the merge's caption).
 inline constexpr const char* kUnfinishedCaption = QT_TRANSLATE_NOOP("core", "Tekstide ühendamine");
 
-// The warning text of an unfinished command: its beginning, then the contact address.
+// The warning text of an unfinished command: its beginning in the interface's language, then the
+// contact address.
 inline std::string unfinishedWarning(const char* beginning)
 {
-    return std::string(beginning) + kContactAddress;
+    return translatedText(beginning) + kContactAddress;
 }
 
 }  // namespace pelmora

@@ -16,9 +16,10 @@ using namespace text;
 
 namespace {
 
-constexpr const char* kWarning =
+constexpr const char* kWarning = QT_TRANSLATE_NOOP(
+    "core",
     "See funktsioon ei tööta veel õigesti\nsuuliste tekstidega ja\nkaotab ära tekstiinfo\nEi soovita kasutada.\n\n"
-    "Kui seda on siiski vaja, anna teada\n";
+    "Kui seda on siiski vaja, anna teada\n");
 constexpr const char* kNewFileInList = QT_TRANSLATE_NOOP("core", "Fail %s\non loendis olemas.\nVali mõni muu fail.");
 
 // Token attributes copied in this order; every other attribute follows in its own order.

@@ -17,9 +17,10 @@ using namespace text;
 
 namespace {
 
-constexpr const char* kWarning =
+constexpr const char* kWarning = QT_TRANSLATE_NOOP(
+    "core",
     "See funktsioon ei tööta veel õigesti\nmurdetekstidega ja liivi tekstidega\nEi soovita kasutada.\n\n"
-    "Kui seda on siiski vaja, anna teada\n";
+    "Kui seda on siiski vaja, anna teada\n");
 constexpr const char* kNoText = QT_TRANSLATE_NOOP("core", "Ühtegi faili pole avatud.\nEi saa sõnastikku luua.");
 constexpr const char* kCannotCreate = QT_TRANSLATE_NOOP("core", "Ei saa avada/luua faili %s.\nVali uus fail.");
 constexpr const char* kNoTextStatistics = QT_TRANSLATE_NOOP("core", "Ühtegi faili pole avatud");

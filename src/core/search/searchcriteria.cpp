@@ -2,6 +2,7 @@
 
 #include "common/normalisation.h"
 #include "common/strings.h"
+#include "common/translation.h"
 #include "text/textformat.h"
 
 #include <algorithm>
@@ -56,9 +57,12 @@ std::string lowerForMatch(std::string_view text)
 std::string describeSearchCriteria(const SearchCriteria& criteria)
 {
     // The captions of the search dialog's check boxes, in the order of the fields.
-    static constexpr std::array<std::string_view, kSearchFieldCount> kCaptions = {
-        "sõne", "märksõna", "tähendus", "sõnaliik", "morf. vorm", "märgendamata", "stiil", "läti", "inglise",
-        "kommentaar"};
+    static constexpr std::array<const char*, kSearchFieldCount> kCaptions = {
+        QT_TRANSLATE_NOOP("core", "sõne"),         QT_TRANSLATE_NOOP("core", "märksõna"),
+        QT_TRANSLATE_NOOP("core", "tähendus"),     QT_TRANSLATE_NOOP("core", "sõnaliik"),
+        QT_TRANSLATE_NOOP("core", "morf. vorm"),   QT_TRANSLATE_NOOP("core", "märgendamata"),
+        QT_TRANSLATE_NOOP("core", "stiil"),        QT_TRANSLATE_NOOP("core", "läti"),
+        QT_TRANSLATE_NOOP("core", "inglise"),      QT_TRANSLATE_NOOP("core", "kommentaar")};
     std::string words;
     for (std::size_t i = 0; i < kSearchFieldCount; ++i) {
         if (!criteria.checked[i])
@@ -66,8 +70,11 @@ std::string describeSearchCriteria(const SearchCriteria& criteria)
         const std::string& value = criteria.values[i];
         if (!words.empty())
             words += ", ";
-        words += kCaptions[i];
-        words += value == "*" ? std::string(" suvaline") : value.empty() ? std::string(" tühi") : " „" + value + "“";
+        words += translatedText(kCaptions[i]);
+        words += ' ';
+        words += value == "*"    ? translatedText(QT_TRANSLATE_NOOP("core", "suvaline"))
+                 : value.empty() ? translatedText(QT_TRANSLATE_NOOP("core", "tühi"))
+                                 : "„" + value + "“";
     }
     return words;
 }

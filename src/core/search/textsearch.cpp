@@ -77,7 +77,8 @@ IdentifierTarget findIdentifier(const CPelmoraDoc& doc, int sentenceNumber, int 
 std::string notFoundText(const SearchCriteria& criteria)
 {
     const std::string words = describeSearchCriteria(criteria);
-    return words.empty() ? std::string(kNotFound) : std::string(kNotFound) + "\nOtsiti: " + words;
+    const std::string notFound = translatedText(kNotFound);
+    return words.empty() ? notFound : notFound + "\n" + formatMessage(QT_TRANSLATE_NOOP("core", "Otsiti: %s"), words);
 }
 
 }  // namespace
@@ -140,7 +141,8 @@ std::size_t TextSearch::countMatches(const SearchCriteria& criteria) const
 std::string TextSearch::foundSummary(const SearchCriteria& criteria) const
 {
     const std::size_t count = countMatches(criteria);
-    std::string text = "Leitud " + std::to_string(count) + (count == 1 ? " sõne" : " sõnet");
+    std::string text = formatText(count == 1 ? QT_TRANSLATE_NOOP("core", "Leitud %s sõne") : QT_TRANSLATE_NOOP("core", "Leitud %s sõnet"),
+                                  {std::to_string(count)});
     const std::string words = describeSearchCriteria(criteria);
     return words.empty() ? text : text + ": " + words;
 }

@@ -18,8 +18,8 @@ constexpr const char* kTypeCannotChange = QT_TRANSLATE_NOOP("core", "Teksti t체�
 constexpr const char* kAudioNotMp3 =
     QT_TRANSLATE_NOOP("core", "Helifail peab olema .mp3 formaadis.\nEi salvestanud failinime.");
 constexpr const char* kSpeakerIncomplete =
-    "Keelejuhi/intervjueerija nr %i andmetest\npuudu ID, nimi v천i roll\nEi salvestanud selle "
-    "keelejuhi andmeid.\nTeksti andmete muutmiseks men체체st Tekst > Teksti info.";
+    QT_TRANSLATE_NOOP("core", "Keelejuhi/intervjueerija nr %s andmetest\npuudu ID, nimi v천i roll\nEi salvestanud selle "
+                              "keelejuhi andmeid.\nTeksti andmete muutmiseks men체체st Tekst > Teksti info.");
 constexpr const char* kSpeakerEntryIncomplete = QT_TRANSLATE_NOOP("core", "Sisesta ID, nimi ja roll");
 
 constexpr std::string_view kMp3Ending = ".mp3";
@@ -175,9 +175,8 @@ public:
             const SpeakerRow& row = rows[i];
             const int number = static_cast<int>(i) + 1;
             if (!isSpeakerRole(row.role) || row.id.empty() || row.name.empty()) {
-                std::string message = kSpeakerIncomplete;
-                message.replace(message.find("%i"), 2, std::to_string(number));
-                m_doc.prompter().message(MessageKind::Warning, kTitleWarning, message);
+                m_doc.prompter().message(MessageKind::Warning, kTitleWarning,
+                                         formatText(kSpeakerIncomplete, {std::to_string(number)}));
                 m_result.skippedSpeakers.push_back(number);
                 continue;
             }

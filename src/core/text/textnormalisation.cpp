@@ -88,7 +88,7 @@ std::size_t normaliseText(CPelmoraDoc& doc)
 std::string normalisationMessage(std::size_t changed)
 {
     if (changed == 0)
-        return "Kõik teksti väärtused on juba NFC-kujul, midagi ei muudetud.";
+        return translatedText(QT_TRANSLATE_NOOP("core", "Kõik teksti väärtused on juba NFC-kujul, midagi ei muudetud."));
     return formatMessage(
         QT_TRANSLATE_NOOP("core", "NFC-kujule viidi %s väärtust. Muudatuse saab tagasi võtta (Ctrl+Z)."),
         std::to_string(changed));

@@ -29,7 +29,7 @@ std::optional<ExchangeFormat> exchangeFormatOf(const QString& path, Prompter& pr
     const std::optional<ExchangeFormat> format = exchange::formatOfPath(toStd(path));
     if (format && *format != ExchangeFormat::CorpusText)
         return format;
-    prompter.error(toStd(QStringLiteral("Faili %1 vormingut ei tunne.\nTuntud laiendid: .conllu, .flextext, .eaf.")
+    prompter.error(toStd(QCoreApplication::translate("ExchangeCommands", "Faili %1 vormingut ei tunne.\nTuntud laiendid: .conllu, .flextext, .eaf.")
                              .arg(QDir::toNativeSeparators(path))));
     return std::nullopt;
 }
