@@ -69,7 +69,12 @@ InconsistencyView::InconsistencyView(const CPelmoraDoc& doc, const CDictionary& 
     m_groupTable->setSelectionMode(QAbstractItemView::SingleSelection);
     m_groupTable->setSortingEnabled(true);
     m_groupTable->sortByColumn(-1, Qt::AscendingOrder);  // the most tokens first, as found
-    const int widths[InconsistencyGroupModel::ColumnCount] = {110, 120, 62, 300};
+    // The kind column fits its longest name in the interface's language.
+    int kindWidth = 0;
+    for (const InconsistencyKind kind :
+         {InconsistencyKind::Analyses, InconsistencyKind::Dictionary, InconsistencyKind::Combination})
+        kindWidth = std::max(kindWidth, m_groupTable->fontMetrics().horizontalAdvance(kindText(kind)) + 16);
+    const int widths[InconsistencyGroupModel::ColumnCount] = {kindWidth, 100, 62, 300};
     for (int column = 0; column < InconsistencyGroupModel::ColumnCount; ++column)
         m_groupTable->setColumnWidth(column, widths[column]);
     m_groupTable->horizontalHeader()->setStretchLastSection(true);

@@ -41,6 +41,8 @@ namespace {
 // Texts go to the window in batches: at least this often, or after so many files.
 constexpr qint64 kBatchMs = 150;
 constexpr std::size_t kTextsPerBatch = 100;
+// Files read together: enough to keep every reading thread busy, few enough to show progress.
+constexpr std::size_t kFilesPerRead = 16;
 // The charts are drawn again at most this often while the files are read, and once at the end.
 constexpr qint64 kChartMs = 600;
 
@@ -277,20 +279,29 @@ void OverviewDock::refresh()
             skipped.clear();
             sincePosted.restart();
         };
+        // The files are read a share at a time, each share on as many threads as the cache uses;
+        // the table fills share by share, and a stop is heard after every file.
+        const auto goOn = [&stop](std::size_t, std::size_t) { return !stop.load(); };
         std::size_t done = 0;
-        for (; done < files.size() && !stop.load(); ++done) {
-            const bool isOpen = files[done] == openFile;
-            // The open text's counts come from the window; the file gives its metadata.
-            const CorpusRead file = cache->read({files[done]}, !isOpen);
-            for (const auto& summary : file.files) {
+        while (done < files.size() && !stop.load()) {
+            const std::size_t end = std::min(files.size(), done + kFilesPerRead);
+            const CorpusRead share = cache->read({files.begin() + static_cast<std::ptrdiff_t>(done),
+                                                  files.begin() + static_cast<std::ptrdiff_t>(end)},
+                                                 true, goOn);
+            if (share.cancelled)
+                break;
+            for (const auto& summary : share.files) {
+                // The open text's counts and analyses come from the window; the file gives its metadata.
+                const bool isOpen = summary->file == openFile;
                 if (summary->read)
                     texts.push_back(textOf(*summary, isOpen ? &openTally : nullptr));
                 else
                     skipped.push_back(summary->skipped);
                 read->files.push_back(isOpen && summary->read ? openSummary : summary);
             }
+            done = end;
             if (sincePosted.elapsed() >= kBatchMs || texts.size() >= kTextsPerBatch)
-                post(done + 1, false);
+                post(done, false);
         }
         post(done, true);
     });
