@@ -134,31 +134,55 @@ void writeInconsistenciesJson(std::ostream& out, const std::vector<Inconsistency
     out << list.dump(2, ' ', false, nlohmann::json::error_handler_t::replace) << '\n';
 }
 
+// Appends the value as a cell: tabs and line breaks within it become blanks.
+void appendCell(std::string& out, std::string_view value)
+{
+    const std::size_t from = out.size();
+    out += value;
+    for (std::size_t i = from; i < out.size(); ++i)
+        if (out[i] == '\t' || out[i] == '\n' || out[i] == '\r')
+            out[i] = ' ';
+}
+
 // One line per token: its group's key, its analysis with that analysis's count, and its place.
-// The analysis part is made once per analysis: there are many more tokens than analyses.
+// The analysis part is made once per analysis: there are many more tokens than analyses. The
+// lines go out a large piece at a time.
 void writeInconsistenciesTsv(std::ostream& out, const std::vector<InconsistencyGroup>& groups)
 {
-    out << "key\tlemma\tvorm\tliik\tcount\tfile\tid\n";
-    std::string line;
+    constexpr std::size_t kPiece = 1 << 20;
+    std::string text = "key\tlemma\tvorm\tliik\tcount\tfile\tid\n";
+    text.reserve(kPiece + 4096);
+    std::string start;
+    std::string fileCell;
     for (const InconsistencyGroup& group : groups)
         for (const GroupAnalysis& analysis : group.analyses) {
-            const std::string start = cell(group.key) + '\t' + cell(analysis.lemma) + '\t' + cell(analysis.form) + '\t' +
-                                      cell(analysis.partOfSpeech) + '\t' + std::to_string(analysis.tokens.size()) + '\t';
+            start.clear();
+            for (const std::string_view value : {std::string_view(group.key), std::string_view(analysis.lemma),
+                                                 std::string_view(analysis.form), std::string_view(analysis.partOfSpeech)}) {
+                appendCell(start, value);
+                start += '\t';
+            }
+            start += std::to_string(analysis.tokens.size());
+            start += '\t';
             const std::string* lastFile = nullptr;
-            std::string fileCell;
             for (const TokenPlace& token : analysis.tokens) {
                 if (!lastFile || token.file != *lastFile) {
-                    fileCell = cell(token.file);
+                    fileCell.clear();
+                    appendCell(fileCell, token.file);
                     lastFile = &token.file;
                 }
-                line.assign(start);
-                line += fileCell;
-                line += '\t';
-                line += cell(token.id);
-                line += '\n';
-                out << line;
+                text += start;
+                text += fileCell;
+                text += '\t';
+                appendCell(text, token.id);
+                text += '\n';
+                if (text.size() >= kPiece) {
+                    out.write(text.data(), static_cast<std::streamsize>(text.size()));
+                    text.clear();
+                }
             }
         }
+    out.write(text.data(), static_cast<std::streamsize>(text.size()));
 }
 
 // Names every left-out file on standard error; the status tells a script that some were left out.

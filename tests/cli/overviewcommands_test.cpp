@@ -105,6 +105,23 @@ INSTANTIATE_TEST_SUITE_P(
                  }}),
     [](const ::testing::TestParamInfo<JsonCase>& param) { return std::string(param.param.name); });
 
+// One line per token of a group, the analysis with the most tokens first; a tab in a value (here
+// the file's name) becomes a blank so that the columns stay in place.
+TEST(CliInconsistencies, TsvGivesALinePerTokenAndKeepsItsColumns)
+{
+    const CorpusFolder corpus;
+    const std::string tabbed = corpus.folder() + "/c\td.xml";
+    test::writeFile(tabbed, "<pelmora><sisu id=\"C\"><lause id=\"l1\">"
+                            "<sone id=\"l1_s1\" lemma=\"kala\" vorm=\"sg.gen.\" liik=\"S\">KALA</sone>"
+                            "</lause></sisu></pelmora>");
+    const std::string a = corpus.folder() + "/a.xml";
+    const test::ProcessResult result = runProcess(kCli, {"inconsistencies", a, tabbed});
+    EXPECT_EQ(result.exitCode, 0) << result.err;
+    EXPECT_EQ(result.out, "key\tlemma\tvorm\tliik\tcount\tfile\tid\n"
+                          "kala\tkala\tsg.gen.\tS\t1\t" + corpus.folder() + "/c d.xml\tl1_s1\n"
+                          "kala\tkala\tsg.nom.\tS\t1\t" + a + "\tl1_s1\n");
+}
+
 TEST(CliApplyAnalysis, ReportsTheChangedTokensAndNamesTheFilesLeftAlone)
 {
     const CorpusFolder corpus;
