@@ -23,13 +23,14 @@ TEST(Settings, DefaultsOfAFirstStart)
 
 TEST(Settings, EveryKeyReadsAndWritesItsField)
 {
-    ASSERT_EQ(settingKeys().size(), 27u);
+    ASSERT_EQ(settingKeys().size(), 29u);
     EXPECT_STREQ(settingKeys().front().name, "DictionaryPathName");
     EXPECT_STREQ(settingKeys()[21].name, "AutosaveSeconds");
     EXPECT_STREQ(settingKeys()[22].name, "ConcordanceFolder");
     EXPECT_STREQ(settingKeys()[23].name, "AnalyserFile");
     EXPECT_STREQ(settingKeys()[25].name, "QuietAnnotated");
-    EXPECT_STREQ(settingKeys().back().name, "Language");
+    EXPECT_STREQ(settingKeys()[26].name, "Language");
+    EXPECT_STREQ(settingKeys().back().name, "ImportAbbreviations");
     EXPECT_EQ(Settings().language, "et");  // the Estonian interface unless chosen
     EXPECT_EQ(Settings().autosaveSeconds, 60);  // a recovery every minute unless set otherwise
     EXPECT_EQ(Settings().concordanceFolder, "");  // the open text's folder unless chosen

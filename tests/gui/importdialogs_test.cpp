@@ -2,6 +2,7 @@
 // the save question first, the new text shown in the window, and a stopped import.
 #include "app/mainframe.h"
 #include "app/pelmoraapp.h"
+#include "app/settingsstore.h"
 #include "commands/editingcommands.h"
 #include "dialogs/importfilesdialog.h"
 #include "dialogs/textinfodialog.h"
@@ -293,6 +294,11 @@ void ImportDialogsTest::refusedImportShowsTheDialogAgainAsItWas()
     QVERIFY(bench.prompter.entries().front().text.starts_with("Fail ei alga märgendiga.\nImporditav tekst"));
     QCOMPARE(QString::fromUtf8(attributeValue(bench.doc().lastToken().parent(), "id").data()), QString("l3"));
     QCOMPARE(bench.current(), QString("Minā"));
+    // Expected: the choices are kept in the settings file for the next session.
+    bench.app->writeSettings();
+    const Settings kept = SettingsStore(bench.path("pelmora.ini")).read();
+    QCOMPARE(kept.importSplitSentences, 1);
+    QCOMPARE(kept.importAbbreviations, std::string("nt."));
 }
 
 void ImportDialogsTest::dialectImportOpensTheNewText()

@@ -64,6 +64,8 @@ const std::vector<SettingKey>& settingKeys()
         stringKey("OverviewFolder", &Settings::overviewFolder),
         integerKey("QuietAnnotated", &Settings::quietAnnotated),
         stringKey("Language", &Settings::language),
+        integerKey("ImportSplitSentences", &Settings::importSplitSentences),
+        stringKey("ImportAbbreviations", &Settings::importAbbreviations),
     };
     return keys;
 }

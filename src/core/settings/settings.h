@@ -1,6 +1,8 @@
 // The program's settings: every key with its type and default, and the rule for applying edited values.
 #pragma once
 
+#include "io/sentencesplitting.h"
+
 #include <string>
 #include <string_view>
 #include <vector>
@@ -41,6 +43,10 @@ struct Settings {
     std::string overviewFolder;            // OverviewFolder: files the corpus overview reads; empty = the text's folder
     int quietAnnotated = 0;                // QuietAnnotated: the running text draws annotated tokens grey
     std::string language = "et";           // Language: the window's interface, "et" (Estonian) or "en" (English)
+    // ImportSplitSentences and ImportAbbreviations: the plain-text import's last choices, whether
+    // to split sentences at their end marks and the abbreviations that end none.
+    int importSplitSentences = 0;
+    std::string importAbbreviations = defaultAbbreviationList();
 
     SuggestionSource suggestionSource() const;
 

@@ -215,6 +215,7 @@ void CMainFrame::createCommands()
 
     m_editing = new EditingCommands(m_doc, m_app.prompter(), m_app.dialogs(), m_app.files(), this);
     m_editing->bind(actions);
+    m_editing->keepImportChoicesIn(m_app.settings());
     m_editing->setWindowHooks([this] { return m_files->maybeSave(); },
                               [this](const QString& path) { m_files->setPath(path); });
     m_editing->setSuspiciousMarking([this](const SearchCriteria& marked) {

@@ -184,6 +184,13 @@ ImportProgress EditingCommands::progressOf(std::unique_ptr<QProgressDialog>& hol
     };
 }
 
+void EditingCommands::keepImportChoicesIn(Settings& settings)
+{
+    m_settings = &settings;
+    m_splitSentences = settings.importSplitSentences != 0;
+    m_abbreviations = toQt(settings.importAbbreviations);
+}
+
 void EditingCommands::importText()
 {
     if (m_mayReplace && !m_mayReplace())
@@ -200,6 +207,10 @@ void EditingCommands::importText()
         m_lastOutput = dialog.outputPath();
         m_splitSentences = dialog.splitSentences();
         m_abbreviations = dialog.abbreviations();
+        if (m_settings) {
+            m_settings->importSplitSentences = m_splitSentences ? 1 : 0;
+            m_settings->importAbbreviations = toStd(m_abbreviations);
+        }
         if (m_lastInput.isEmpty() || m_lastOutput.isEmpty()) {
             m_prompter.message(MessageKind::Warning, kTitleError, toStd(QCoreApplication::translate("EditingCommands", kNoFileName)));
             continue;

@@ -9,6 +9,7 @@
 #include "io/importmetadata.h"
 #include "io/sentencesplitting.h"
 #include "search/searchcriteria.h"
+#include "settings/settings.h"
 #include "text/pelmoradoc.h"
 
 #include <QObject>
@@ -43,6 +44,9 @@ public:
     // The player's position in whole seconds while a recording plays or is paused: the audio
     // position dialog proposes it for a sentence without a position.
     void setHeardPosition(std::function<std::optional<int>()> heard) { m_heardPosition = std::move(heard); }
+    // Where the plain-text import's sentence choices are kept from one session to the next: they
+    // are taken from there now and written back whenever the import dialog is accepted.
+    void keepImportChoicesIn(Settings& settings);
     // Called at every progress step of an import with its progress window; tests press cancel here.
     void setProgressHook(std::function<void(QProgressDialog&)> hook) { m_progressHook = std::move(hook); }
 
@@ -82,6 +86,7 @@ private:
     std::function<std::optional<int>()> m_heardPosition;
     QString m_lastInput;
     QString m_lastOutput;
+    Settings* m_settings = nullptr;
     bool m_splitSentences = false;
     QString m_abbreviations = QString::fromStdString(defaultAbbreviationList());
     QString m_lastDialect;
