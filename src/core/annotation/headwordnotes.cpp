@@ -1,5 +1,6 @@
 #include "annotation/headwordnotes.h"
 
+#include "common/filemessages.h"
 #include "common/normalisation.h"
 #include "common/strings.h"
 #include "common/translation.h"
@@ -28,7 +29,7 @@ bool HeadwordNotes::ensureLoaded()
     }
     if (m_notes.empty()) {
         m_xml.clear();
-        m_prompter.error(formatMessage(QT_TRANSLATE_NOOP("core", "Vigane fail %s."), m_path));
+        m_prompter.error(formatMessage(kInvalidFileMessage, m_path));
         return false;
     }
     // Stable: of two notes for one headword, the first in the file is the one found.

@@ -73,16 +73,24 @@ const std::array<char32_t, kWideEnd - kWideFirst>& simpleLowerCaseWide()
     return table;
 }
 
-// Writes the UTF-8 of a character from U+0080 to U+FFFF at `to`; returns the end.
-char* putUtf8(char* to, char32_t c)
+// Writes the UTF-8 of a code point at `to`; returns the end.
+char* writeUtf8(char* to, char32_t cp)
 {
-    if (c < 0x800) {
-        *to++ = static_cast<char>(0xC0 | (c >> 6));
-    } else {
-        *to++ = static_cast<char>(0xE0 | (c >> 12));
-        *to++ = static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+    if (cp < 0x80) {
+        *to++ = static_cast<char>(cp);
+        return to;
     }
-    *to++ = static_cast<char>(0x80 | (c & 0x3F));
+    if (cp < 0x800) {
+        *to++ = static_cast<char>(0xC0 | (cp >> 6));
+    } else if (cp < 0x10000) {
+        *to++ = static_cast<char>(0xE0 | (cp >> 12));
+        *to++ = static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
+    } else {
+        *to++ = static_cast<char>(0xF0 | (cp >> 18));
+        *to++ = static_cast<char>(0x80 | ((cp >> 12) & 0x3F));
+        *to++ = static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
+    }
+    *to++ = static_cast<char>(0x80 | (cp & 0x3F));
     return to;
 }
 
@@ -106,15 +114,11 @@ bool lowerCaseSimply(std::string_view text, std::string& out, bool dropMarkup)
             continue;
         }
         if ((byte & 0xF0) == 0xE0) {
-            if (i + 2 >= text.size() || !isContinuation(static_cast<unsigned char>(text[i + 1])) ||
-                !isContinuation(static_cast<unsigned char>(text[i + 2])))
-                return false;
-            const char32_t c = ((byte & 0x0Fu) << 12) | ((static_cast<unsigned char>(text[i + 1]) & 0x3Fu) << 6) |
-                               (static_cast<unsigned char>(text[i + 2]) & 0x3Fu);
+            // An invalid sequence decodes as U+FFFD, which is outside the table.
+            const char32_t c = decodeUtf8(text, i);
             if (c < kWideFirst || c >= kWideEnd || wide[c - kWideFirst] == 0)
                 return false;
-            to = putUtf8(to, wide[c - kWideFirst]);
-            i += 3;
+            to = writeUtf8(to, wide[c - kWideFirst]);
             continue;
         }
         if ((byte & 0xE0) != 0xC0 || byte < 0xC2 || i + 1 >= text.size() ||
@@ -123,12 +127,7 @@ bool lowerCaseSimply(std::string_view text, std::string& out, bool dropMarkup)
         const char16_t l = lower[((byte & 0x1Fu) << 6) | (static_cast<unsigned char>(text[i + 1]) & 0x3Fu)];
         if (l == 0)
             return false;
-        if (l < 0x80) {
-            *to++ = static_cast<char>(l);
-        } else {
-            *to++ = static_cast<char>(0xC0 | (l >> 6));
-            *to++ = static_cast<char>(0x80 | (l & 0x3F));
-        }
+        to = writeUtf8(to, l);
         i += 2;
     }
     out.resize(static_cast<std::size_t>(to - out.data()));
@@ -377,21 +376,8 @@ char32_t decodeUtf8(std::string_view text, std::size_t& offset)
 
 void appendUtf8(std::string& out, char32_t cp)
 {
-    if (cp < 0x80) {
-        out.push_back(static_cast<char>(cp));
-    } else if (cp < 0x800) {
-        out.push_back(static_cast<char>(0xC0 | (cp >> 6)));
-        out.push_back(static_cast<char>(0x80 | (cp & 0x3F)));
-    } else if (cp < 0x10000) {
-        out.push_back(static_cast<char>(0xE0 | (cp >> 12)));
-        out.push_back(static_cast<char>(0x80 | ((cp >> 6) & 0x3F)));
-        out.push_back(static_cast<char>(0x80 | (cp & 0x3F)));
-    } else {
-        out.push_back(static_cast<char>(0xF0 | (cp >> 18)));
-        out.push_back(static_cast<char>(0x80 | ((cp >> 12) & 0x3F)));
-        out.push_back(static_cast<char>(0x80 | ((cp >> 6) & 0x3F)));
-        out.push_back(static_cast<char>(0x80 | (cp & 0x3F)));
-    }
+    char bytes[4];
+    out.append(bytes, writeUtf8(bytes, cp));
 }
 
 bool isValidUtf8(std::string_view text)

@@ -2,6 +2,7 @@
 // each file loaded for reading with the user's message when it cannot be used.
 #pragma once
 
+#include "common/filemessages.h"
 #include "common/translation.h"
 #include "io/corpusfilereader.h"
 
@@ -12,7 +13,7 @@ namespace pelmora {
 
 // The messages for a file that is left out of a many-file operation.
 inline constexpr const char* kCorpusEmptyFile = QT_TRANSLATE_NOOP("core", "Fail %s on tühi.");
-inline constexpr const char* kCorpusInvalidFile = QT_TRANSLATE_NOOP("core", "Vigane fail %s.");
+inline constexpr const char* kCorpusInvalidFile = kInvalidFileMessage;
 // Well-formed XML that is not a corpus text, such as the dictionary kept beside the texts.
 inline constexpr const char* kCorpusNotACorpusText = QT_TRANSLATE_NOOP("core", "Fail %s ei ole korpuse tekst.");
 

@@ -1,5 +1,6 @@
 #include "dictionary/dictionary.h"
 
+#include "common/filemessages.h"
 #include "common/normalisation.h"
 #include "common/strings.h"
 #include "common/translation.h"
@@ -19,7 +20,6 @@ constexpr const char* kNotDictionaryMessage =
 constexpr const char* kRefusedMessage = QT_TRANSLATE_NOOP("core", "Fail %s pole sõnastik.\nMuudatust ei tehtud.");
 constexpr const char* kLockedMessage =
     QT_TRANSLATE_NOOP("core", "Sõnastikku %s muudab praegu teine kasutaja.\nMuudatust ei tehtud.");
-constexpr const char* kSaveFailedMessage = QT_TRANSLATE_NOOP("core", "Viga faili %s salvestamisel.");
 constexpr std::size_t kCompletionCount = 20;
 
 const char* const kOnlyOneMessages[] = {

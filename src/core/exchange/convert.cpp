@@ -1,5 +1,6 @@
 #include "exchange/convert.h"
 
+#include "common/filemessages.h"
 #include "common/files.h"
 #include "common/strings.h"
 #include "common/translation.h"
@@ -19,17 +20,11 @@ namespace pelmora::exchange {
 
 namespace {
 
-constexpr const char* kInvalidFile = QT_TRANSLATE_NOOP("core", "Vigane fail %s.");
-constexpr const char* kNotFound = QT_TRANSLATE_NOOP("core", "Ei leidnud faili %s");
-constexpr const char* kOverwrite = QT_TRANSLATE_NOOP("core", "Fail %s on juba olemas.\nKas kirjutan selle üle?");
-constexpr const char* kSaveFailed = QT_TRANSLATE_NOOP("core", "Viga faili %s salvestamisel.");
 constexpr const char* kUnknownFormat =
     QT_TRANSLATE_NOOP("core",
                       "Faili %s vormingut ei tunne.\nTuntud laiendid: .xml (Pelmora tekst), .conllu, .flextext, .eaf.");
 constexpr const char* kBothCorpusTexts =
     QT_TRANSLATE_NOOP("core", "Sisend ja väljund on mõlemad Pelmora tekstid; teisendada pole midagi.");
-constexpr const char* kSameFile =
-    QT_TRANSLATE_NOOP("core", "Väljundfail %s\non sama mis sisendfail.\nVali mõni muu fail.");
 constexpr const char* kNoSuchText = QT_TRANSLATE_NOOP("core", "Failis %s pole nii mitmendat teksti.");
 constexpr const char* kLeftOutOnExport = QT_TRANSLATE_NOOP("core", "Vorming %s ei hoia kõike; välja jäi:");
 constexpr const char* kLeftOutOnImport = QT_TRANSLATE_NOOP("core", "Failist %s jäi lugemata:");
@@ -80,7 +75,7 @@ struct Output {
 bool mayWriteAll(const std::vector<Output>& outputs, Prompter& prompter)
 {
     for (const Output& output : outputs)
-        if (pathExists(output.path) && !prompter.askYesNo(kTitleWarning, formatMessage(kOverwrite, output.path)))
+        if (pathExists(output.path) && !prompter.askYesNo(kTitleWarning, formatMessage(kOverwriteQuestion, output.path)))
             return false;
     return true;
 }
@@ -239,7 +234,7 @@ bool exportCorpusFile(XmlNode root, ExchangeFormat format, const std::string& pa
         return writeCorpusText(root, format, options, report, [&file](std::string_view piece) { return file.write(piece); });
     });
     if (!written) {
-        prompter.error(formatMessage(kSaveFailed, path));
+        prompter.error(formatMessage(kSaveFailedMessage, path));
         return false;
     }
     if (!report.empty())
@@ -253,7 +248,7 @@ bool openImportedText(CPelmoraDoc& doc, CorpusTextBuilder& builder, const std::s
                       const std::string& path, Prompter& prompter)
 {
     if (path == source || isSameFile(source, path)) {
-        prompter.error(formatMessage(kSameFile, path));
+        prompter.error(formatMessage(kOutputIsInputMessage, path));
         return false;
     }
     // The new text is checked and written beside the open one, which it replaces only when both went well.
@@ -280,7 +275,7 @@ bool convertFile(const std::string& input, const std::string& output, const Conv
         return false;
     }
     if (input == output || isSameFile(input, output)) {
-        prompter.error(formatMessage(kSameFile, output));
+        prompter.error(formatMessage(kOutputIsInputMessage, output));
         return false;
     }
 
@@ -293,14 +288,14 @@ bool convertFile(const std::string& input, const std::string& output, const Conv
         outputs.push_back({document.xml().root(), nullptr, output});
     } else {
         if (!pathExists(input)) {
-            prompter.error(formatMessage(kNotFound, input));
+            prompter.error(formatMessage(kFileNotFoundMessage, input));
             return false;
         }
         ImportOptions importOptions = options.import;
         importOptions.fallbackId = std::filesystem::path(input).stem().string();
         imported = importExchangeFile(input, *from, importOptions);
         if (!imported.ok) {
-            prompter.error(formatMessage(kInvalidFile, input) + "\n" + imported.reason);
+            prompter.error(formatMessage(kInvalidFileMessage, input) + "\n" + imported.reason);
             return false;
         }
         if (options.textNumber > imported.texts.size()) {
@@ -331,7 +326,7 @@ bool convertFile(const std::string& input, const std::string& output, const Conv
                                              [&file](std::string_view piece) { return file.write(piece); });
                   });
         if (!written) {
-            prompter.error(formatMessage(kSaveFailed, out.path));
+            prompter.error(formatMessage(kSaveFailedMessage, out.path));
             allWritten = false;
             continue;
         }

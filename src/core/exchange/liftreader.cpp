@@ -1,5 +1,6 @@
 #include "exchange/lift.h"
 
+#include "common/filemessages.h"
 #include "common/files.h"
 #include "common/normalisation.h"
 #include "common/strings.h"
@@ -13,8 +14,6 @@ namespace pelmora::exchange {
 
 namespace {
 
-constexpr const char* kInvalidFile = QT_TRANSLATE_NOOP("core", "Vigane fail %s.");
-constexpr const char* kNotFound = QT_TRANSLATE_NOOP("core", "Ei leidnud faili %s");
 constexpr const char* kPreview = QT_TRANSLATE_NOOP("core", "LIFT-failis %s: uusi kirjeid %s, samu %s, erinevaid %s.");
 constexpr const char* kQuestion = QT_TRANSLATE_NOOP("core", "Kas lisan need sõnastikku %s?");
 constexpr const char* kUnchanged = QT_TRANSLATE_NOOP("core", "Sõnastikus on kõik juba olemas; seda ei muudetud.");
@@ -227,14 +226,14 @@ bool importLift(CDictionary& dictionary, const std::string& path, Prompter& prom
 {
     std::string bytes;
     if (!readWholeFile(path, bytes)) {
-        prompter.error(formatMessage(kNotFound, path));
+        prompter.error(formatMessage(kFileNotFoundMessage, path));
         return false;
     }
     std::vector<LiftEntry> entries;
     ExchangeReport report;
     std::string reason;
     if (!readLift(bytes, entries, report, reason)) {
-        prompter.error(formatMessage(kInvalidFile, path) + "\n" + reason);
+        prompter.error(formatMessage(kInvalidFileMessage, path) + "\n" + reason);
         return false;
     }
     dictionary.reloadIfChanged();

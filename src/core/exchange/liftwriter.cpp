@@ -1,5 +1,6 @@
 #include "exchange/lift.h"
 
+#include "common/filemessages.h"
 #include "common/files.h"
 #include "common/strings.h"
 #include "common/translation.h"
@@ -13,8 +14,6 @@ namespace pelmora::exchange {
 namespace {
 
 constexpr std::string_view kVernacular = "liv";
-constexpr const char* kOverwrite = QT_TRANSLATE_NOOP("core", "Fail %s on juba olemas.\nKas kirjutan selle üle?");
-constexpr const char* kSaveFailed = QT_TRANSLATE_NOOP("core", "Viga faili %s salvestamisel.");
 constexpr const char* kWritten = QT_TRANSLATE_NOOP("core", "Kirjutasin faili %s.");
 constexpr const char* kLeftOut = QT_TRANSLATE_NOOP("core", "Vorming LIFT ei hoia kõike; välja jäi:");
 
@@ -197,11 +196,11 @@ std::string writeLift(const CDictionary& dictionary, ExchangeReport& report)
 
 bool exportLift(const CDictionary& dictionary, const std::string& path, Prompter& prompter)
 {
-    if (pathExists(path) && !prompter.askYesNo(kTitleWarning, formatMessage(kOverwrite, path)))
+    if (pathExists(path) && !prompter.askYesNo(kTitleWarning, formatMessage(kOverwriteQuestion, path)))
         return false;
     ExchangeReport report;
     if (!replaceFileSafely(path, writeLift(dictionary, report))) {
-        prompter.error(formatMessage(kSaveFailed, path));
+        prompter.error(formatMessage(kSaveFailedMessage, path));
         return false;
     }
     prompter.message(MessageKind::Information, kTitleNotice, formatMessage(kWritten, path));

@@ -1,5 +1,6 @@
 #include "io/dialectimport.h"
 
+#include "common/filemessages.h"
 #include "common/files.h"
 #include "common/strings.h"
 #include "common/translation.h"
@@ -16,17 +17,11 @@ using namespace text;
 namespace {
 
 constexpr const char* kNoFileName = QT_TRANSLATE_NOOP("core", "Sisesta faili nimi");
-constexpr const char* kNotFound = QT_TRANSLATE_NOOP("core", "Ei leidnud faili %s");
 constexpr const char* kBadMarkupInMarkAndComment =
     QT_TRANSLATE_NOOP("core", "Vigaste märgenditega fail (1).\nPositsioon: %i.\nSõna: %s");
 constexpr const char* kBadMarkupOutside = QT_TRANSLATE_NOOP("core", "Vigaste märgenditega fail (2).\nPositsioon: %i");
 constexpr const char* kCannotWriteRepaired = QT_TRANSLATE_NOOP("core", "Ei saa faili avada/luua");
-constexpr const char* kInvalidFile = QT_TRANSLATE_NOOP("core", "Vigane fail %s.");
 constexpr const char* kWrongStructure = QT_TRANSLATE_NOOP("core", "Sobimatu struktuuriga fail %s.");
-constexpr const char* kCannotCreate = QT_TRANSLATE_NOOP("core", "Ei saa avada/luua faili %s");
-constexpr const char* kCannotWrite = QT_TRANSLATE_NOOP("core", "Ei saa väljundfaili kirjutada");
-constexpr const char* kSameFile =
-    QT_TRANSLATE_NOOP("core", "Väljundfail %s\non sama mis sisendfail.\nVali mõni muu fail.");
 constexpr const char* kSuspicious =
     QT_TRANSLATE_NOOP("core", "Kahtlased kohad (~%s) on tekstis värvilise taustaga esile tõstetud\n"
                               "ja kommentaari lahtris on märge \"import: viga\".");
@@ -374,13 +369,13 @@ DialectImportResult importDialectText(CPelmoraDoc& doc, const std::string& input
     // Neither the repaired copy nor the new text may land on the input (a link can make them one).
     for (const std::string& written : {result.repairedPath, result.outputPath}) {
         if (written == inputPath || isSameFile(written, inputPath)) {
-            prompter.error(formatMessage(kSameFile, written));
+            prompter.error(formatMessage(kOutputIsInputMessage, written));
             return result;
         }
     }
     std::string bytes;
     if (!readWholeFile(inputPath, bytes)) {
-        prompter.error(formatMessage(kNotFound, inputPath));
+        prompter.error(formatMessage(kFileNotFoundMessage, inputPath));
         return result;
     }
     const std::string repaired = repairDialectText(cp1252ToUtf8(bytes), prompter);
@@ -390,7 +385,7 @@ DialectImportResult importDialectText(CPelmoraDoc& doc, const std::string& input
     }
     XmlDocument old;
     if (!old.load(result.repairedPath)) {
-        prompter.error(formatMessage(kInvalidFile, result.repairedPath));
+        prompter.error(formatMessage(kInvalidFileMessage, result.repairedPath));
         return result;
     }
     const XmlNode record = old.root();
@@ -414,7 +409,7 @@ DialectImportResult importDialectText(CPelmoraDoc& doc, const std::string& input
     // The new text is built beside the open one and takes its place only when it is complete.
     CPelmoraDoc built(prompter);
     if (!built.openBodyFromBuffer(emptyBodyTemplate(), result.outputPath)) {
-        prompter.error(kCannotWrite);
+        prompter.error(kCannotWriteOutputMessage);
         return result;
     }
     if (!writeImportMetadata(built, *metadata))
@@ -426,7 +421,7 @@ DialectImportResult importDialectText(CPelmoraDoc& doc, const std::string& input
         return result;
     }
     if (!replaceFileSafely(result.outputPath, emptyBodyTemplate())) {
-        prompter.error(formatMessage(kCannotCreate, result.outputPath));
+        prompter.error(formatMessage(kCannotCreateMessage, result.outputPath));
         return result;
     }
     const std::string converted = built.xml().serialize();
@@ -434,7 +429,7 @@ DialectImportResult importDialectText(CPelmoraDoc& doc, const std::string& input
     const bool opened = built.firstToken() ? doc.openFromBuffer(converted, result.outputPath)
                                            : doc.openBodyFromBuffer(converted, result.outputPath);
     if (!opened) {
-        prompter.error(kCannotWrite);
+        prompter.error(kCannotWriteOutputMessage);
         return result;
     }
     doc.goToFirstToken();

@@ -1,5 +1,6 @@
 #include "io/plaintextimport.h"
 
+#include "common/filemessages.h"
 #include "common/files.h"
 #include "common/strings.h"
 #include "common/translation.h"
@@ -19,11 +20,6 @@ using namespace text;
 namespace {
 
 constexpr const char* kNoFileName = QT_TRANSLATE_NOOP("core", "Sisesta faili nimi");
-constexpr const char* kSameFile =
-    QT_TRANSLATE_NOOP("core", "Väljundfail %s\non sama mis sisendfail.\nVali mõni muu fail.");
-constexpr const char* kNotFound = QT_TRANSLATE_NOOP("core", "Ei leidnud faili %s");
-constexpr const char* kCannotCreate = QT_TRANSLATE_NOOP("core", "Ei saa avada/luua faili %s");
-constexpr const char* kCannotWrite = QT_TRANSLATE_NOOP("core", "Ei saa väljundfaili kirjutada");
 
 constexpr char32_t kUndertie = U'\u203F';
 
@@ -358,14 +354,14 @@ bool ImportPlainText(CPelmoraDoc& doc, const std::string& inputPath, const std::
         return false;
     }
     if (inputPath == outputPath || isSameFile(inputPath, outputPath)) {
-        prompter.message(MessageKind::Warning, kTitleError, formatMessage(kSameFile, outputPath));
+        prompter.message(MessageKind::Warning, kTitleError, formatMessage(kOutputIsInputMessage, outputPath));
         return false;
     }
     // The whole input is checked before the output is touched: a refused input never costs
     // the user the file chosen as output.
     std::string bytes;
     if (!readWholeFile(inputPath, bytes)) {
-        prompter.error(formatMessage(kNotFound, inputPath));
+        prompter.error(formatMessage(kFileNotFoundMessage, inputPath));
         return false;
     }
     PlainTextInput input = readPlainTextInput(bytes);
@@ -387,7 +383,7 @@ bool ImportPlainText(CPelmoraDoc& doc, const std::string& inputPath, const std::
     // takes the open one's place only when it is complete.
     CPelmoraDoc built(prompter);
     if (!built.openFromBuffer(newTextTemplate(), outputPath)) {
-        prompter.error(kCannotWrite);
+        prompter.error(kCannotWriteOutputMessage);
         return false;
     }
     if (!writeImportMetadata(built, *metadata))
@@ -401,11 +397,11 @@ bool ImportPlainText(CPelmoraDoc& doc, const std::string& inputPath, const std::
         return false;
 
     if (!replaceFileSafely(outputPath, newTextTemplate())) {
-        prompter.error(formatMessage(kCannotCreate, outputPath));
+        prompter.error(formatMessage(kCannotCreateMessage, outputPath));
         return false;
     }
     if (!doc.openFromBuffer(built.xml().serialize(), outputPath)) {
-        prompter.error(kCannotWrite);
+        prompter.error(kCannotWriteOutputMessage);
         return false;
     }
     doc.setModifiedFlag(true);

@@ -1,5 +1,6 @@
 #include "text/pelmoradoc.h"
 
+#include "common/filemessages.h"
 #include "common/normalisation.h"
 #include "common/strings.h"
 #include "common/translation.h"
@@ -22,7 +23,7 @@ constexpr const char* kSelectionUnderWay =
 
 std::string saveFailureMessage(const std::string& path, const std::string& reason)
 {
-    return reason.empty() ? formatText(QT_TRANSLATE_NOOP("core", "Viga faili %s salvestamisel."), {path})
+    return reason.empty() ? formatText(kSaveFailedMessage, {path})
                           : formatText(QT_TRANSLATE_NOOP("core", "Viga faili %s salvestamisel: %s."), {path, reason});
 }
 
