@@ -396,9 +396,12 @@ void CPelmoraFormView::redrawFromDocument()
 void CPelmoraFormView::showList(SuggestionList which, QListWidget* list)
 {
     const CandidateList& candidates = m_suggester.list(which);
+    // Parts of speech are shown by their names in the interface's language, as in the combo box;
+    // a choice is taken by its row, so the stored value stays as it is.
+    const bool named = which == SuggestionList::PartOfSpeech;
     QStringList items;
     for (const std::string& item : candidates.items())
-        items << toQt(item);
+        items << (named ? shownName(item) : toQt(item));
     bool same = list->count() == items.size();
     for (int i = 0; same && i < items.size(); ++i)
         same = list->item(i)->text() == items[i];
