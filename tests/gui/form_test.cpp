@@ -4,6 +4,7 @@
 #include "app/mainframe.h"
 #include "app/pelmoraapp.h"
 #include "app/qtstrings.h"
+#include "app/translations.h"
 #include "app/waitingfetch.h"
 #include "dictionary/dictionary.h"
 #include "form/pelmoraformview.h"
@@ -101,6 +102,7 @@ class FormTest : public QObject {
     Q_OBJECT
 private Q_SLOTS:
     void showsTheCurrentTokenWithItsCandidates();
+    void proposedPartsOfSpeechAreNamedAsTheComboNamesThem();
     void enterInTheHeadwordFieldRemembersAndMovesOn();
     void rememberWritesTheAttributes_data();
     void rememberWritesTheAttributes();
@@ -140,6 +142,24 @@ void FormTest::showsTheCurrentTokenWithItsCandidates()
     bench.goTo("l2_s1");
     QCOMPARE(bench.ui().audioLabel->text(), QString("määramata"));
     QCOMPARE(bench.ui().headwordEdit->text(), QString("mēg"));
+}
+
+void FormTest::proposedPartsOfSpeechAreNamedAsTheComboNamesThem()
+{
+    // "Minā": the dictionary proposes "ProS", which both the list and the combo box name in the
+    // interface's language.
+    QStringList listed;
+    QStringList chosen;
+    for (const Language language : {Language::Estonian, Language::English}) {
+        useLanguage(language);
+        Workbench bench;
+        const QListWidget& list = *bench.ui().partOfSpeechList;
+        listed << (list.count() > 0 ? list.item(0)->text() : QString());
+        chosen << bench.ui().partOfSpeechCombo->currentText();
+    }
+    useLanguage(Language::Estonian);
+    QCOMPARE(listed, chosen);
+    QVERIFY(listed[0] != listed[1]);
 }
 
 void FormTest::enterInTheHeadwordFieldRemembersAndMovesOn()
