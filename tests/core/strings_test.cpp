@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 #include <unicode/locid.h>
 #include <unicode/unistr.h>
+#include <unicode/utf8.h>
 
 #include <string>
 #include <vector>
@@ -211,6 +212,38 @@ TEST(Strings, Utf16RoundTripKeepsEveryCharacter)
     EXPECT_EQ(utf16LeToUtf8(bytes.substr(2)), text);
     // An unpaired surrogate becomes U+FFFD rather than breaking the text.
     EXPECT_EQ(utf16LeToUtf8(std::string("\x00\xD8\x41\x00", 4)), "\xEF\xBF\xBD" "A");
+}
+
+
+// Every lead byte with second and third bytes at the edges of their ranges, after ASCII runs of
+// every length across an eight-byte block, judged as ICU judges well-formed UTF-8.
+TEST(Strings, Utf8ValidityAgreesWithIcuAtEveryRangeEdge)
+{
+    const auto icuValid = [](const std::string& text) {
+        const auto* bytes = reinterpret_cast<const uint8_t*>(text.data());
+        const auto length = static_cast<int32_t>(text.size());
+        for (int32_t i = 0; i < length;) {
+            UChar32 c;
+            U8_NEXT(bytes, i, length, c);
+            if (c < 0)
+                return false;
+        }
+        return true;
+    };
+    const std::vector<unsigned char> edges{0x00, 0x41, 0x7F, 0x80, 0x8F, 0x90, 0x9F, 0xA0, 0xBF, 0xC0, 0xFF};
+    for (int lead = 0x80; lead <= 0xFF; ++lead)
+        for (const unsigned char second : edges)
+            for (const unsigned char third : edges)
+                for (std::size_t ascii = 0; ascii <= 9; ++ascii) {
+                    std::string text(ascii, 'a');
+                    text += {static_cast<char>(lead), static_cast<char>(second), static_cast<char>(third), '\x80'};
+                    for (const std::size_t cut : {text.size() - 3, text.size() - 1, text.size()}) {
+                        const std::string piece = text.substr(0, cut);
+                        ASSERT_EQ(isValidUtf8(piece), icuValid(piece)) << std::hex << lead << ' ' << int(second)
+                                                                       << ' ' << int(third) << " after " << ascii;
+                    }
+                }
+    EXPECT_TRUE(isValidUtf8("m\xC5\x8D\xCC\x88r \xF0\x9F\x98\x80 \xEF\xBF\xBD"));
 }
 
 }  // namespace

@@ -7,10 +7,13 @@
 #include "exchange/mappings.h"
 #include "text/textformat.h"
 
+#include <algorithm>
 #include <array>
 #include <charconv>
+#include <thread>
 #include <unordered_map>
 #include <unordered_set>
+#include <utility>
 
 namespace pelmora::exchange {
 
@@ -126,43 +129,52 @@ std::string sentenceIdentifier(std::string_view textId, std::string_view sentenc
     return id;
 }
 
-class Writer {
-public:
-    Writer(XmlNode root, ExchangeReport& report, const ExportSink& sink) : m_root(root), m_report(report), m_sink(sink) {}
+// A sentence as the writing plans it before any is read: its element, its "# sent_id" (made unique
+// in the file in text order; empty for a sentence without tokens, which is left out), whether its
+// identifier is one an import cannot give back, and whether the text's comments go before it.
+struct PlannedSentence {
+    XmlNode element;
+    std::string identifier;
+    bool unusableId = false;
+    bool documentFirst = false;
+};
 
-    bool run()
+// The blocks of one or more sentences and what they gave: their lines and their notes.
+struct Block {
+    std::size_t begin = 0;
+    std::size_t end = 0;
+    std::string out;
+    ExchangeReport report;
+};
+
+// Writes the lines of sentences. Each thread has its own: it keeps buffers and the features made
+// from form tags from one sentence to the next.
+class SentenceFormatter {
+public:
+    SentenceFormatter(XmlNode root, const std::string& textId) : m_root(root), m_textId(textId) {}
+
+    // The lines of the block's sentences into its text, what they cannot hold into its report, in
+    // the order one reading of the text meets them.
+    void format(const std::vector<PlannedSentence>& plan, Block& block)
     {
-        const XmlNode body = firstChildElement(m_root, kBody);
-        m_textId = std::string(nfc(attributeValue(body, kId)));
-        m_out.reserve(1 << 20);
-        SentenceReader reader(body, m_report);
-        SentenceValues sentence;
-        std::size_t number = 0;
-        while (reader.next(sentence)) {
-            ++number;
-            if (sentence.tokens.empty()) {
-                m_report.note(noted::kEmptySentence);
+        m_out = &block.out;
+        m_report = &block.report;
+        for (std::size_t at = block.begin; at < block.end; ++at) {
+            const PlannedSentence& planned = plan[at];
+            readSentence(planned.element, m_sentence, block.report);
+            if (planned.unusableId)
+                block.report.note(noted::kSentenceId);
+            if (m_sentence.tokens.empty()) {
+                block.report.note(noted::kEmptySentence);
                 continue;
             }
-            if (!m_started)
+            if (planned.documentFirst)
                 writeDocumentComments();
-            m_started = true;
-            writeSentence(sentence, number);
-            // The text goes on a megabyte at a time, so that a long one is never held whole.
-            if (m_out.size() >= (1 << 20) && !pass())
-                return false;
+            writeSentence(m_sentence, planned.identifier);
         }
-        return pass();
     }
 
 private:
-    bool pass()
-    {
-        const bool ok = m_out.empty() || m_sink(m_out);
-        m_out.clear();
-        return ok;
-    }
-
     std::string_view nfc(std::string_view value) { return nfcView(value, m_nfc); }
     static std::string_view nfc(std::string_view value, std::string& storage) { return nfcView(value, storage); }
 
@@ -170,23 +182,24 @@ private:
     {
         if (value.empty())
             return;
-        m_out += "# ";
-        m_out += key;
-        m_out += " = ";
-        appendEscapedValue(m_out, nfc(value), false);
-        m_out += '\n';
+        std::string& out = *m_out;
+        out += "# ";
+        out += key;
+        out += " = ";
+        appendEscapedValue(out, nfc(value), false);
+        out += '\n';
     }
 
     void writeDocumentComments()
     {
         comment("newdoc id", m_textId);
         if (m_textId.empty())
-            m_out += "# newdoc\n";
-        for (const MetadataField& field : metadataFields(firstChildElement(m_root, kInfo), m_report))
+            *m_out += "# newdoc\n";
+        for (const MetadataField& field : metadataFields(firstChildElement(m_root, kInfo), *m_report))
             comment("meta::" + field.key, field.value.empty() ? std::string_view("_") : std::string_view(field.value));
     }
 
-    void writeSentence(const SentenceValues& sentence, std::size_t number)
+    void writeSentence(const SentenceValues& sentence, const std::string& identifier)
     {
         const std::size_t count = sentence.tokens.size();
         if (m_forms.size() < count)
@@ -197,15 +210,16 @@ private:
             m_words.push_back(m_forms[i].text);
         }
         const std::vector<bool> blanks = blankAfter(sentence.tokens);
-        m_out += "# sent_id = ";
-        m_out += sentenceIdentifier(m_textId, nfc(sentence.id), number, m_sentenceIds);
-        m_out += "\n# text = ";
-        m_out += runningText(m_words, blanks);
-        m_out += '\n';
+        std::string& out = *m_out;
+        out += "# sent_id = ";
+        out += identifier;
+        out += "\n# text = ";
+        out += runningText(m_words, blanks);
+        out += '\n';
         comment("speaker", sentence.speaker);
         // As in the other formats, a position is a whole number of seconds; another value is told.
         if (millisecondsOf(sentence.audioPosition).empty() && !sentence.audioPosition.empty())
-            m_report.note(noted::kAudioPosition);
+            m_report->note(noted::kAudioPosition);
         else
             comment("audio_start", sentence.audioPosition);
         for (const Translation t : kTranslations)
@@ -213,7 +227,7 @@ private:
         combinationEntries(sentence);
         for (std::size_t i = 0; i < count; ++i)
             writeWord(sentence.tokens[i], i + 1, m_forms[i], !blanks[i] && i + 1 < count);
-        m_out += '\n';
+        out += '\n';
     }
 
     // The MISC entries of each word for the combinations it belongs to.
@@ -275,24 +289,23 @@ private:
             form.text, m_lemma.text, upos.upos, m_xpos.exact ? m_xpos.text : std::string_view("_"),
             featuresOf(token[TokenField::Form], upos.features), "_", "_", "_",
             misc.empty() ? std::string_view("_") : std::string_view(misc)};
+        std::string& out = *m_out;
         char digits[24];
         const auto end = std::to_chars(digits, digits + sizeof digits, id).ptr;
-        m_out.append(digits, end);
+        out.append(digits, end);
         for (const std::string_view column : columns) {
-            m_out += '\t';
-            m_out += column;
+            out += '\t';
+            out += column;
         }
-        m_out += '\n';
+        out += '\n';
     }
 
     XmlNode m_root;
-    ExchangeReport& m_report;
-    const ExportSink& m_sink;
-    bool m_started = false;
-    std::string m_out;
-    std::string m_textId;
+    const std::string& m_textId;
+    std::string* m_out = nullptr;
+    ExchangeReport* m_report = nullptr;
+    SentenceValues m_sentence;
     std::string m_nfc;
-    std::unordered_set<std::string> m_sentenceIds;
     // By the form tag as the tree holds it (the views live as long as the tree), without and with
     // the foreign word's mark.
     std::array<std::unordered_map<std::string_view, std::string>, 2> m_features;
@@ -302,6 +315,77 @@ private:
     Column m_lemma;
     Column m_xpos;
     std::string m_misc;
+};
+
+// Sentences per block: a few hundred kilobytes of lines.
+constexpr std::size_t kBlockSentences = 512;
+
+class Writer {
+public:
+    Writer(XmlNode root, ExchangeReport& report, const ExportSink& sink) : m_root(root), m_report(report), m_sink(sink) {}
+
+    // The sentences are planned in text order first (identifiers, notes of the body); their lines
+    // are then made a round of blocks at a time, a block per thread, and passed on in text order,
+    // so that a long text is never held whole and its notes come in the order of the text.
+    bool run()
+    {
+        const XmlNode body = firstChildElement(m_root, kBody);
+        const std::string textId(nfcView(attributeValue(body, kId), m_nfc));
+        const std::vector<PlannedSentence> plan = planSentences(body, textId);
+        const unsigned cores = std::max(1u, std::thread::hardware_concurrency());
+        const std::size_t threads = plan.size() > kBlockSentences ? std::min<std::size_t>(cores, 4) : 1;
+        std::vector<SentenceFormatter> formatters(threads, SentenceFormatter(m_root, textId));
+        std::vector<Block> round(threads);
+        for (std::size_t from = 0; from < plan.size();) {
+            std::size_t used = 0;
+            for (; used < threads && from < plan.size(); ++used) {
+                round[used].begin = from;
+                from = std::min(plan.size(), from + kBlockSentences);
+                round[used].end = from;
+            }
+            {
+                std::vector<std::jthread> helpers;
+                for (std::size_t t = 1; t < used; ++t)
+                    helpers.emplace_back([&, t] { formatters[t].format(plan, round[t]); });
+                formatters[0].format(plan, round[0]);
+            }  // the helpers are joined here
+            for (std::size_t b = 0; b < used; ++b) {
+                m_report.add(round[b].report);
+                round[b].report = ExchangeReport();
+                const bool passed = round[b].out.empty() || m_sink(round[b].out);
+                round[b].out.clear();
+                if (!passed)
+                    return false;
+            }
+        }
+        return true;
+    }
+
+private:
+    std::vector<PlannedSentence> planSentences(XmlNode body, const std::string& textId)
+    {
+        std::vector<PlannedSentence> plan;
+        std::unordered_set<std::string> taken;
+        SentenceReader reader(body, m_report);
+        bool first = true;
+        PlannedSentence planned;
+        while ((planned.element = reader.nextElement(planned.unusableId))) {
+            planned.identifier.clear();
+            planned.documentFirst = false;
+            if (firstChildElement(planned.element, kToken)) {
+                planned.identifier = sentenceIdentifier(textId, nfcView(attributeValue(planned.element, kId), m_nfc),
+                                                        plan.size() + 1, taken);
+                planned.documentFirst = std::exchange(first, false);
+            }
+            plan.push_back(planned);
+        }
+        return plan;
+    }
+
+    XmlNode m_root;
+    ExchangeReport& m_report;
+    const ExportSink& m_sink;
+    std::string m_nfc;
 };
 
 void appendHex(std::string& out, char32_t c)

@@ -188,13 +188,25 @@ SentenceReader::SentenceReader(XmlNode body, ExchangeReport& report)
 
 bool SentenceReader::next(SentenceValues& out)
 {
-    if (!m_next)
+    bool unusableId = false;
+    const XmlNode sentence = nextElement(unusableId);
+    if (!sentence)
         return false;
-    readSentence(m_next, out, m_report);
-    if (!isSentenceIdentifier(out.id) || !m_ids.insert(std::string(out.id)).second)
+    readSentence(sentence, out, m_report);
+    if (unusableId)
         m_report.note(noted::kSentenceId);
-    m_next = nextSiblingElement(m_next, kSentence);
     return true;
+}
+
+XmlNode SentenceReader::nextElement(bool& unusableId)
+{
+    const XmlNode sentence = m_next;
+    if (!sentence)
+        return sentence;
+    const std::string_view id = attributeValue(sentence, kId);
+    unusableId = !isSentenceIdentifier(id) || !m_ids.insert(std::string(id)).second;
+    m_next = nextSiblingElement(m_next, kSentence);
+    return sentence;
 }
 
 void readSentence(XmlNode sentence, SentenceValues& out, ExchangeReport& report)

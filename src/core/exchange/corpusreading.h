@@ -75,6 +75,9 @@ public:
     SentenceReader(XmlNode body, ExchangeReport& report);
     // Reads the next sentence into `out`; false after the last.
     bool next(SentenceValues& out);
+    // The next sentence element without reading it (null after the last), and whether its
+    // identifier is one an import cannot give back; noting that is then left to the caller.
+    XmlNode nextElement(bool& unusableId);
 
 private:
     XmlNode m_next;

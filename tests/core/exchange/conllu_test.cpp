@@ -1,5 +1,7 @@
 #include "exchange/conllu.h"
 #include "exchange/convert.h"
+#include "exchange/corpusreading.h"
+#include "exchangesupport.h"
 #include "text/textformat.h"
 
 #include <gtest/gtest.h>
@@ -79,6 +81,40 @@ TEST(Conllu, ImportedValuesAreNfcAndCharactersXmlCannotHoldAreReplacedAndReporte
     // What was built opens and saves as a corpus text.
     XmlDocument reread;
     EXPECT_TRUE(reread.loadFromBuffer(result.texts[0].builder->document().serialize()));
+}
+
+
+// A text of several hundred sentences is written a block of sentences at a time, on more than one
+// thread where there are cores: its sentences keep their order and values, an identifier repeated
+// far from its first use is still made unique and noted, and the text's comments come once.
+TEST(Conllu, ALongTextKeepsItsOrderItsUniqueIdentifiersAndItsNotesWhenWrittenInBlocks)
+{
+    XmlDocument original;
+    ASSERT_TRUE(original.loadFromBuffer(test::generatedCorpusText(1200, 4, true)));
+    const XmlNode body = firstChildElement(original.root(), text::kBody);
+    ExchangeReport report;
+    const std::string exported = exportCorpusText(original.root(), ExchangeFormat::Conllu, {}, report);
+    EXPECT_EQ(test::conlluErrors(exported), "");
+    EXPECT_EQ(report.count(noted::kEmptySentence), 1u);
+    const ImportResult imported = importExchangeBytes(exported, ExchangeFormat::Conllu, {});
+    ASSERT_TRUE(imported.ok) << imported.reason;
+    EXPECT_EQ(test::exchangeDifference(original.root(), imported.texts[0].builder->root(), true), "");
+
+    std::vector<XmlNode> sentences;
+    for (XmlNode s = firstChildElement(body, text::kSentence); s; s = nextSiblingElement(s, text::kSentence))
+        sentences.push_back(s);
+    const std::string repeated(attributeValue(sentences[0], text::kId));
+    setAttribute(sentences[1100], text::kId, repeated);
+    ExchangeReport again;
+    const std::string withRepeat = exportCorpusText(original.root(), ExchangeFormat::Conllu, {}, again);
+    EXPECT_EQ(test::conlluErrors(withRepeat), "");
+    EXPECT_EQ(again.count(noted::kSentenceId), 1u);
+    // The first sentence's "# sent_id" again, with the suffix of its second use.
+    const std::size_t first = withRepeat.find("# sent_id = ");
+    const std::string firstLine = withRepeat.substr(first, withRepeat.find('\n', first) - first);
+    EXPECT_NE(withRepeat.find(firstLine + "-2\n"), std::string::npos) << firstLine;
+    EXPECT_EQ(withRepeat.find("# newdoc"), 0u);
+    EXPECT_EQ(withRepeat.find("# newdoc", 1), std::string::npos);
 }
 
 }  // namespace
