@@ -9,6 +9,7 @@
 
 #include <algorithm>
 #include <array>
+#include <bit>
 #include <climits>
 #include <cstdint>
 #include <cstring>
@@ -393,10 +394,14 @@ bool isValidUtf8(std::string_view text)
         if (i + 8 <= size) {
             std::uint64_t eight;
             std::memcpy(&eight, bytes + i, sizeof eight);
-            if ((eight & 0x8080808080808080ull) == 0) {
+            const std::uint64_t high = eight & 0x8080808080808080ull;
+            if (high == 0) {
                 i += 8;
                 continue;
             }
+            // To the first byte that is not ASCII (the one at the lowest address).
+            const std::uint64_t inOrder = std::endian::native == std::endian::little ? high : __builtin_bswap64(high);
+            i += static_cast<std::size_t>(std::countr_zero(inOrder)) / 8;
         }
         const unsigned char lead = bytes[i];
         if (lead < 0x80) {
