@@ -944,6 +944,10 @@ Tuntud laiendid: .conllu, .flextext, .eaf.</source>
         <translation>The format of the file %1 is not known.
 Known extensions: .conllu, .flextext, .eaf.</translation>
     </message>
+    <message>
+        <source>Eksporditud faili %1.</source>
+        <translation>Exported to %1.</translation>
+    </message>
 </context>
 <context>
     <name>ExchangeImportDialog</name>

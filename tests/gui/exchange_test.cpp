@@ -103,8 +103,12 @@ private Q_SLOTS:
     {
         QVERIFY(modifyToken(*m_doc, "Kalād"));
         QVERIFY(m_doc->isModified());
+        QSignalSpy reported(m_commands, &ExchangeCommands::exportReported);
         m_files->queue(path("tekst.conllu"));
         m_commands->exportToFormat();
+        // The status bar names the written file.
+        QCOMPARE(reported.size(), 1);
+        QVERIFY(reported.front().front().toString().contains("tekst.conllu"));
         QCOMPARE(m_files->requests().front().filter,
                  QStringLiteral("CoNLL-U (*.conllu);;FlexText (*.flextext);;EAF (*.eaf)"));
         const exchange::ImportResult back =
@@ -120,6 +124,7 @@ private Q_SLOTS:
         m_commands->exportToFormat();
         QVERIFY(!QFile::exists(path("tekst.txt")));
         QVERIFY(m_prompter->lastText().find("vormingut ei tunne") != std::string::npos);
+        QCOMPARE(reported.size(), 1);
     }
 
     // The preview lists the EAF's tiers; another tier reads the file again with its counts. Escape

@@ -231,6 +231,8 @@ void CMainFrame::createCommands()
     m_exchange->setWindowHooks([this] { return m_files->maybeSave(); },
                                [this](const QString& path) { m_files->setPath(path); });
     m_exchange->setOpenTextPath([this] { return m_files->path(); });
+    connect(m_exchange, &ExchangeCommands::exportReported, this,
+            [this](const QString& summary) { statusBar()->showMessage(summary, kStatusMessageMs); });
 
     m_combinations = new CombinationCommands(m_doc, m_app.dictionary(), m_app.settings(), m_app.dialogs(), this);
     m_textView->setCombinationHooks([this](const std::vector<XmlNode>& words) { return m_combinations->combine(words); },

@@ -83,8 +83,14 @@ void ExchangeCommands::exportToFormat()
         return;
     exchange::ExportOptions options;
     options.textPath = toStd(openPath);
-    const OverrideCursor wait;
-    exchange::exportCorpusFile(m_doc.xml().root(), *format, toStd(path), options, m_prompter);
+    bool written = false;
+    {
+        const OverrideCursor wait;
+        written = exchange::exportCorpusFile(m_doc.xml().root(), *format, toStd(path), options, m_prompter);
+    }
+    if (written)
+        Q_EMIT exportReported(
+            QCoreApplication::translate("ExchangeCommands", "Eksporditud faili %1.").arg(QDir::toNativeSeparators(path)));
 }
 
 void ExchangeCommands::importFromFormat()

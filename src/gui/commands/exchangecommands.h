@@ -39,6 +39,10 @@ public Q_SLOTS:
     void exportToFormat();    // "Ekspordi &vormingusse ..."
     void importFromFormat();  // "Impordi vo&rmingust ..."
 
+Q_SIGNALS:
+    // A file was written by an export: a line for the status bar that names it.
+    void exportReported(const QString& summary);
+
 private:
     CPelmoraDoc& m_doc;
     Prompter& m_prompter;
