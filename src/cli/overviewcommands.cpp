@@ -8,10 +8,12 @@
 
 #include <nlohmann/json.hpp>
 
+#include <algorithm>
 #include <cstdio>
 #include <ctime>
 #include <iostream>
 #include <memory>
+#include <thread>
 
 namespace pelmora::cli {
 
@@ -144,45 +146,75 @@ void appendCell(std::string& out, std::string_view value)
             out[i] = ' ';
 }
 
-// One line per token: its group's key, its analysis with that analysis's count, and its place.
-// The analysis part is made once per analysis: there are many more tokens than analyses. The
-// lines go out a large piece at a time.
-void writeInconsistenciesTsv(std::ostream& out, const std::vector<InconsistencyGroup>& groups)
+// The lines of the groups [from, to): one per token, its group's key, its analysis with that
+// analysis's count, and its place. The analysis part is made once per analysis: there are many
+// more tokens than analyses.
+void appendInconsistencyLines(const InconsistencyIndex& index, std::size_t from, std::size_t to, std::string& text)
 {
-    constexpr std::size_t kPiece = 1 << 20;
-    std::string text = "key\tlemma\tvorm\tliik\tcount\tfile\tid\n";
-    text.reserve(kPiece + 4096);
+    std::vector<GroupAnalysisView> analyses;
     std::string start;
     std::string fileCell;
-    for (const InconsistencyGroup& group : groups)
-        for (const GroupAnalysis& analysis : group.analyses) {
+    for (std::size_t at = from; at < to; ++at) {
+        index.analyses(at, analyses);
+        for (const GroupAnalysisView& analysis : analyses) {
             start.clear();
-            for (const std::string_view value : {std::string_view(group.key), std::string_view(analysis.lemma),
+            for (const std::string_view value : {index.key(at), std::string_view(analysis.lemma),
                                                  std::string_view(analysis.form), std::string_view(analysis.partOfSpeech)}) {
                 appendCell(start, value);
                 start += '\t';
             }
             start += std::to_string(analysis.tokens.size());
             start += '\t';
-            const std::string* lastFile = nullptr;
-            for (const TokenPlace& token : analysis.tokens) {
-                if (!lastFile || token.file != *lastFile) {
+            std::string_view lastFile;
+            bool first = true;
+            for (const TokenPlaceView& token : analysis.tokens) {
+                if (first || token.file.data() != lastFile.data()) {  // one file, one string of the read
                     fileCell.clear();
                     appendCell(fileCell, token.file);
-                    lastFile = &token.file;
+                    lastFile = token.file;
+                    first = false;
                 }
                 text += start;
                 text += fileCell;
                 text += '\t';
                 appendCell(text, token.id);
                 text += '\n';
-                if (text.size() >= kPiece) {
-                    out.write(text.data(), static_cast<std::streamsize>(text.size()));
-                    text.clear();
-                }
             }
         }
-    out.write(text.data(), static_cast<std::streamsize>(text.size()));
+    }
+}
+
+// The lines go out a round of blocks at a time: the blocks of a round are made on up to four
+// threads and written in order, so the output is the same as on one thread.
+bool writeInconsistenciesTsv(std::ostream& out, const InconsistencyIndex& index)
+{
+    constexpr std::size_t kBlockGroups = 2048;
+    out << "key\tlemma\tvorm\tliik\tcount\tfile\tid\n";
+    const unsigned cores = std::max(1u, std::thread::hardware_concurrency());
+    const std::size_t threads = index.size() > kBlockGroups ? std::min<std::size_t>(cores, 4) : 1;
+    std::vector<std::string> blocks(threads);
+    for (std::size_t from = 0; from < index.size();) {
+        std::size_t used = 0;
+        std::vector<std::pair<std::size_t, std::size_t>> ranges;
+        for (; used < threads && from < index.size(); ++used) {
+            const std::size_t to = std::min(index.size(), from + kBlockGroups);
+            ranges.emplace_back(from, to);
+            from = to;
+        }
+        {
+            std::vector<std::jthread> helpers;
+            for (std::size_t t = 1; t < used; ++t)
+                helpers.emplace_back([&, t] { appendInconsistencyLines(index, ranges[t].first, ranges[t].second, blocks[t]); });
+            appendInconsistencyLines(index, ranges[0].first, ranges[0].second, blocks[0]);
+        }  // the helpers are joined here
+        for (std::size_t b = 0; b < used; ++b) {
+            out.write(blocks[b].data(), static_cast<std::streamsize>(blocks[b].size()));
+            blocks[b].clear();
+        }
+        if (!out)
+            return false;
+    }
+    return true;
 }
 
 // Names every left-out file on standard error; the status tells a script that some were left out.
@@ -212,12 +244,16 @@ int runOverview(const OverviewOptions& o)
 
 int runInconsistencies(const OverviewOptions& o)
 {
-    const InconsistencyResult result = findInconsistencies(o.paths, o.minCount);
-    if (o.format == "json")
+    CorpusCache cache;
+    const CorpusRead read = cache.read(o.paths, true);
+    if (o.format == "json") {
+        const InconsistencyResult result = findInconsistencies(read, o.minCount);
         writeInconsistenciesJson(std::cout, result.groups);
-    else
-        writeInconsistenciesTsv(std::cout, result.groups);
-    return finish(std::cout, result.errors);
+        return finish(std::cout, result.errors);
+    }
+    const InconsistencyIndex index(read, o.minCount);
+    writeInconsistenciesTsv(std::cout, index);
+    return finish(std::cout, index.errors());
 }
 
 // One line per changed file (its path and the tokens changed), then the totals.

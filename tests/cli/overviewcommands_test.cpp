@@ -1,6 +1,8 @@
 #include "testsupport.h"
 
 #include <gtest/gtest.h>
+
+#include <algorithm>
 #include <nlohmann/json.hpp>
 
 #include <filesystem>
@@ -120,6 +122,45 @@ TEST(CliInconsistencies, TsvGivesALinePerTokenAndKeepsItsColumns)
     EXPECT_EQ(result.out, "key\tlemma\tvorm\tliik\tcount\tfile\tid\n"
                           "kala\tkala\tsg.gen.\tS\t1\t" + corpus.folder() + "/c d.xml\tl1_s1\n"
                           "kala\tkala\tsg.nom.\tS\t1\t" + a + "\tl1_s1\n");
+}
+
+// Thousands of groups are written in blocks on more than one thread where there are cores: the
+// groups still come with the most tokens first, then by key, each group's lines together.
+TEST(CliInconsistencies, ManyGroupsKeepTheirOrderAcrossBlocks)
+{
+    const CorpusFolder corpus;
+    std::string text = "<pelmora><sisu id=\"M\">";
+    std::vector<std::pair<int, std::string>> expected;  // minus the token count, then the key
+    std::size_t allTokens = 0;
+    for (int g = 1; g <= 5000; ++g) {
+        const std::string key = "s" + std::to_string(g);
+        const int tokens = 2 + g % 3;
+        allTokens += static_cast<std::size_t>(tokens);
+        expected.emplace_back(-tokens, key);
+        text += "<lause id=\"l" + std::to_string(g) + "\">";
+        for (int t = 1; t <= tokens; ++t)
+            text += "<sone id=\"l" + std::to_string(g) + "_s" + std::to_string(t) + "\" lemma=\"" +
+                    (t == 1 ? "a" : "b") + "\" liik=\"S\">" + key + "</sone>";
+        text += "</lause>";
+    }
+    text += "</sisu></pelmora>";
+    const std::string many = corpus.folder() + "/many.xml";
+    test::writeFile(many, text);
+    const test::ProcessResult result = runProcess(kCli, {"inconsistencies", many});
+    ASSERT_EQ(result.exitCode, 0) << result.err;
+    std::sort(expected.begin(), expected.end());
+    std::vector<std::string> keys;
+    std::size_t lines = 0;
+    for (std::size_t at = result.out.find('\n') + 1; at < result.out.size(); at = result.out.find('\n', at) + 1) {
+        ++lines;
+        const std::string key = result.out.substr(at, result.out.find('\t', at) - at);
+        if (keys.empty() || keys.back() != key)
+            keys.push_back(key);
+    }
+    ASSERT_EQ(keys.size(), expected.size());
+    for (std::size_t g = 0; g < keys.size(); ++g)
+        ASSERT_EQ(keys[g], expected[g].second) << g;
+    EXPECT_EQ(lines, allTokens);
 }
 
 TEST(CliApplyAnalysis, ReportsTheChangedTokensAndNamesTheFilesLeftAlone)

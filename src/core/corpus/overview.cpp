@@ -26,11 +26,7 @@ bool ordinalLess(const std::string& a, const std::string& b)
     return compareOrdinal(a, b) < 0;
 }
 
-// A token of the read files: the file's place in the read, the token's in the file's analyses.
-struct TokenRef {
-    std::uint32_t file = 0;
-    std::uint32_t token = 0;
-};
+using TokenRef = InconsistencyIndex::Ref;
 
 // The tokens of one read by reference, with their files; holds a reference to the read.
 class ReadTokens {
@@ -56,64 +52,26 @@ private:
     const CorpusRead& m_read;
 };
 
-// The group of one key from its tokens in file and text order, as makeInconsistencyGroup makes it
-// from their values in NFC. A group has few analyses, so each token's are found among them by a
-// look at each; the values are copied once per analysis rather than once per token.
-InconsistencyGroup makeGroup(const std::string& key, const ReadTokens& tokens, const std::vector<TokenRef>& refs)
-{
-    InconsistencyGroup group;
-    group.kind = InconsistencyKind::Analyses;
-    group.key = key;
-    group.tokenCount = refs.size();
-    std::vector<std::uint64_t> hashes;  // of each analysis of the group
-    std::string lemmaStorage;
-    std::string formStorage;
-    std::string partOfSpeechStorage;
-    for (const TokenRef ref : refs) {
-        const CorpusFileSummary& file = tokens.file(ref);
-        const TokenAnalysis& token = tokens.token(ref);
-        const std::string_view lemma = nfcView(file.lemma(token), lemmaStorage);
-        const std::string_view form = nfcView(file.form(token), formStorage);
-        const std::string_view partOfSpeech = nfcView(file.partOfSpeech(token), partOfSpeechStorage);
-        std::size_t at = 0;
-        while (at < hashes.size() &&
-               !(hashes[at] == token.analysisHash && group.analyses[at].lemma == lemma &&
-                 group.analyses[at].form == form && group.analyses[at].partOfSpeech == partOfSpeech))
-            ++at;
-        if (at == hashes.size()) {
-            hashes.push_back(token.analysisHash);
-            group.analyses.push_back({std::string(lemma), std::string(form), std::string(partOfSpeech), {}});
-        }
-        group.analyses[at].tokens.push_back({file.file, std::string(file.tokenId(token))});
-    }
-    const auto values = [](const GroupAnalysis& a) { return std::tie(a.lemma, a.form, a.partOfSpeech); };
-    std::sort(group.analyses.begin(), group.analyses.end(),
-              [&values](const GroupAnalysis& a, const GroupAnalysis& b) { return values(a) < values(b); });
-    std::stable_sort(group.analyses.begin(), group.analyses.end(),
-                     [](const GroupAnalysis& a, const GroupAnalysis& b) { return a.tokens.size() > b.tokens.size(); });
-    return group;
-}
-
-// The groups of the tokens of one key hash (in file and text order), sorted by key: each key whose
-// tokens differ in their analyses and that has at least `minCount` tokens.
+// The groups of one key hash's tokens (in file and text order): each key whose tokens differ in
+// their analyses and that has at least `minCount` tokens, its tokens added to `refs`.
 void addGroupsOfRun(const ReadTokens& tokens, std::vector<TokenRef>& run, std::size_t minCount,
-                    std::vector<InconsistencyGroup>& groups)
+                    std::vector<TokenRef>& refs, std::vector<std::pair<std::size_t, std::size_t>>& groups)
 {
     const std::string_view firstKey = tokens.key(run.front());
     if (!std::all_of(run.begin(), run.end(), [&](TokenRef ref) { return tokens.key(ref) == firstKey; }))
         std::stable_sort(run.begin(), run.end(),
                          [&tokens](TokenRef a, TokenRef b) { return tokens.key(a) < tokens.key(b); });
-    std::vector<TokenRef> refs;
     for (std::size_t at = 0; at < run.size();) {
         const TokenRef first = run[at];
-        refs.clear();
+        const std::size_t begin = at;
         bool differ = false;
-        for (; at < run.size() && tokens.key(run[at]) == tokens.key(first); ++at) {
+        for (; at < run.size() && tokens.key(run[at]) == tokens.key(first); ++at)
             differ = differ || !tokens.sameAnalysis(first, run[at]);
-            refs.push_back(run[at]);
+        if (differ && at - begin >= minCount) {
+            groups.emplace_back(refs.size(), refs.size() + (at - begin));
+            refs.insert(refs.end(), run.begin() + static_cast<std::ptrdiff_t>(begin),
+                        run.begin() + static_cast<std::ptrdiff_t>(at));
         }
-        if (differ && refs.size() >= minCount)
-            groups.push_back(makeGroup(std::string(tokens.key(first)), tokens, refs));
     }
 }
 
@@ -132,14 +90,15 @@ struct Run {
 
 // The groups of the runs [from, to) (see addGroupsOfRun).
 void addGroupsOfRuns(const ReadTokens& tokens, const std::vector<HashedToken>& byKey, const std::vector<Run>& runs,
-                     std::size_t from, std::size_t to, std::size_t minCount, std::vector<InconsistencyGroup>& groups)
+                     std::size_t from, std::size_t to, std::size_t minCount, std::vector<TokenRef>& refs,
+                     std::vector<std::pair<std::size_t, std::size_t>>& groups)
 {
-    std::vector<TokenRef> refs;
+    std::vector<TokenRef> run;
     for (std::size_t r = from; r < to; ++r) {
-        refs.clear();
+        run.clear();
         for (std::size_t at = runs[r].begin; at < runs[r].end; ++at)
-            refs.push_back(byKey[at].ref);
-        addGroupsOfRun(tokens, refs, minCount, groups);
+            run.push_back(byKey[at].ref);
+        addGroupsOfRun(tokens, run, minCount, refs, groups);
     }
 }
 
@@ -240,12 +199,8 @@ InconsistencyResult findInconsistencies(const std::vector<std::string>& paths, s
     return findInconsistencies(read, minCount);
 }
 
-InconsistencyResult findInconsistencies(const CorpusRead& read, std::size_t minCount)
+InconsistencyIndex::InconsistencyIndex(const CorpusRead& read, std::size_t minCount) : m_read(read)
 {
-    InconsistencyResult result;
-    for (const auto& file : read.files)
-        if (!file->read)
-            result.errors.push_back(file->skipped);
     // A run of one key hash whose tokens all have one analysis hash is consistent, whatever keys
     // share the hash, and needs no look at the values. The others are grouped by the values
     // themselves, which also splits keys that share a hash.
@@ -264,20 +219,121 @@ InconsistencyResult findInconsistencies(const CorpusRead& read, std::size_t minC
         }
         begin = end;
     }
-    // The groups are made on two threads, each taking about half of the tokens; a group's making
-    // reads the summaries only.
+    // The runs are looked at on two threads, each taking about half of the tokens.
     std::size_t half = 0;
     for (std::size_t counted = 0; half < runs.size() && counted < runTokens / 2; ++half)
         counted += runs[half].end - runs[half].begin;
-    std::vector<InconsistencyGroup> secondHalf;
+    std::vector<std::pair<std::size_t, std::size_t>> groups;
+    std::vector<std::pair<std::size_t, std::size_t>> secondGroups;
+    std::vector<TokenRef> secondRefs;
     {
-        const std::jthread second(
-            [&] { addGroupsOfRuns(tokens, byKey, runs, half, runs.size(), minCount, secondHalf); });
-        addGroupsOfRuns(tokens, byKey, runs, 0, half, minCount, result.groups);
+        const std::jthread second([&] {
+            addGroupsOfRuns(tokens, byKey, runs, half, runs.size(), minCount, secondRefs, secondGroups);
+        });
+        addGroupsOfRuns(tokens, byKey, runs, 0, half, minCount, m_refs, groups);
     }
-    result.groups.insert(result.groups.end(), std::make_move_iterator(secondHalf.begin()),
-                         std::make_move_iterator(secondHalf.end()));
-    sortInconsistencyGroups(result.groups);
+    const std::size_t offset = m_refs.size();
+    m_refs.insert(m_refs.end(), secondRefs.begin(), secondRefs.end());
+    for (const auto& [begin, end] : secondGroups)
+        groups.emplace_back(begin + offset, end + offset);
+    m_groups.reserve(groups.size());
+    for (const auto& [begin, end] : groups)
+        m_groups.push_back({begin, end});
+    // The most tokens first, then by key; no two groups have one key.
+    std::sort(m_groups.begin(), m_groups.end(), [this, &tokens](const Group& a, const Group& b) {
+        const std::size_t countA = a.end - a.begin;
+        const std::size_t countB = b.end - b.begin;
+        if (countA != countB)
+            return countA > countB;
+        return compareOrdinal(tokens.key(m_refs[a.begin]), tokens.key(m_refs[b.begin])) < 0;
+    });
+}
+
+std::string_view InconsistencyIndex::key(std::size_t at) const
+{
+    return ReadTokens(m_read).key(m_refs[m_groups[at].begin]);
+}
+
+// The analyses of the group's tokens: a group has few analyses, so each token's is found among
+// them by a look at each; the values are copied once per analysis rather than once per token.
+void InconsistencyIndex::analyses(std::size_t at, std::vector<GroupAnalysisView>& out) const
+{
+    out.clear();
+    const ReadTokens tokens(m_read);
+    std::vector<std::uint64_t> hashes;  // of each analysis
+    std::string lemmaStorage;
+    std::string formStorage;
+    std::string partOfSpeechStorage;
+    for (std::size_t r = m_groups[at].begin; r < m_groups[at].end; ++r) {
+        const TokenRef ref = m_refs[r];
+        const CorpusFileSummary& file = tokens.file(ref);
+        const TokenAnalysis& token = tokens.token(ref);
+        const std::string_view lemma = nfcView(file.lemma(token), lemmaStorage);
+        const std::string_view form = nfcView(file.form(token), formStorage);
+        const std::string_view partOfSpeech = nfcView(file.partOfSpeech(token), partOfSpeechStorage);
+        std::size_t found = 0;
+        while (found < hashes.size() &&
+               !(hashes[found] == token.analysisHash && out[found].lemma == lemma && out[found].form == form &&
+                 out[found].partOfSpeech == partOfSpeech))
+            ++found;
+        if (found == hashes.size()) {
+            hashes.push_back(token.analysisHash);
+            out.push_back({std::string(lemma), std::string(form), std::string(partOfSpeech), {}});
+        }
+        out[found].tokens.push_back({file.file, file.tokenId(token)});
+    }
+    const auto values = [](const GroupAnalysisView& a) { return std::tie(a.lemma, a.form, a.partOfSpeech); };
+    std::sort(out.begin(), out.end(),
+              [&values](const GroupAnalysisView& a, const GroupAnalysisView& b) { return values(a) < values(b); });
+    std::stable_sort(out.begin(), out.end(), [](const GroupAnalysisView& a, const GroupAnalysisView& b) {
+        return a.tokens.size() > b.tokens.size();
+    });
+}
+
+InconsistencyGroup InconsistencyIndex::group(std::size_t at) const
+{
+    std::vector<GroupAnalysisView> views;
+    analyses(at, views);
+    InconsistencyGroup group;
+    group.kind = InconsistencyKind::Analyses;
+    group.key = key(at);
+    group.tokenCount = tokenCount(at);
+    group.analyses.reserve(views.size());
+    for (GroupAnalysisView& view : views) {
+        GroupAnalysis analysis{std::move(view.lemma), std::move(view.form), std::move(view.partOfSpeech), {}};
+        analysis.tokens.reserve(view.tokens.size());
+        for (const TokenPlaceView& place : view.tokens)
+            analysis.tokens.push_back({std::string(place.file), std::string(place.id)});
+        group.analyses.push_back(std::move(analysis));
+    }
+    return group;
+}
+
+std::vector<CorpusSkippedFile> InconsistencyIndex::errors() const
+{
+    std::vector<CorpusSkippedFile> errors;
+    for (const auto& file : m_read.files)
+        if (!file->read)
+            errors.push_back(file->skipped);
+    return errors;
+}
+
+InconsistencyResult findInconsistencies(const CorpusRead& read, std::size_t minCount)
+{
+    const InconsistencyIndex index(read, minCount);
+    InconsistencyResult result;
+    result.errors = index.errors();
+    // The groups are made on two threads, each taking about half of them.
+    result.groups.resize(index.size());
+    const std::size_t half = index.size() / 2;
+    {
+        const std::jthread second([&] {
+            for (std::size_t at = half; at < index.size(); ++at)
+                result.groups[at] = index.group(at);
+        });
+        for (std::size_t at = 0; at < half; ++at)
+            result.groups[at] = index.group(at);
+    }
     return result;
 }
 

@@ -6,7 +6,9 @@
 #include "corpus/corpuscache.h"
 
 #include <cstddef>
+#include <cstdint>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace pelmora {
@@ -85,6 +87,55 @@ struct InconsistencyResult {
     std::vector<InconsistencyGroup> groups;  // the most tokens first, then by key
     std::vector<CorpusSkippedFile> errors;
     bool cancelled = false;  // nothing else is set
+};
+
+// Where a token stands, as views into a read (valid while the read lives).
+struct TokenPlaceView {
+    std::string_view file;
+    std::string_view id;
+};
+
+// One analysis of a group (values in NFC) with its tokens by view, in file and text order.
+struct GroupAnalysisView {
+    std::string lemma;
+    std::string form;
+    std::string partOfSpeech;
+    std::vector<TokenPlaceView> tokens;
+};
+
+// The inconsistency groups of a read (see findInconsistencies), found without copying anything
+// of their tokens: each group's key and token count, the most tokens first, then by key. A group's
+// analyses are made when asked for, from any thread. Holds references into the read.
+class InconsistencyIndex {
+public:
+    InconsistencyIndex(const CorpusRead& read, std::size_t minCount);
+
+    std::size_t size() const { return m_groups.size(); }
+    std::string_view key(std::size_t at) const;
+    std::size_t tokenCount(std::size_t at) const { return m_groups[at].end - m_groups[at].begin; }
+    // The group's analyses, the most tokens first, then by lemma, form and part of speech; `out`
+    // is reused.
+    void analyses(std::size_t at, std::vector<GroupAnalysisView>& out) const;
+    // The same as a group of its own.
+    InconsistencyGroup group(std::size_t at) const;
+    // The files of the read that were not read.
+    std::vector<CorpusSkippedFile> errors() const;
+
+    // A token of the read: the file's place in the read, the token's in the file's analyses.
+    struct Ref {
+        std::uint32_t file = 0;
+        std::uint32_t token = 0;
+    };
+
+private:
+    struct Group {
+        std::size_t begin = 0;  // into m_refs
+        std::size_t end = 0;
+    };
+
+    const CorpusRead& m_read;
+    std::vector<Ref> m_refs;  // the tokens of each group together, in file and text order
+    std::vector<Group> m_groups;
 };
 
 // The inconsistency groups of the files: the tokens that are to be annotated and have a lemma,
