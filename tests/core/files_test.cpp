@@ -130,5 +130,22 @@ TEST(Utf16File, WriteThenReadGivesTheText)
     EXPECT_EQ(result.text, "Mēg\tjelābõ\r\n");
 }
 
+// A file is read whole whether it holds what its size said or more: a file the system reports
+// with no size (as /proc reports its files) is read through to its end.
+TEST(WholeFile, ReadsToTheEndAlsoBeyondTheSizeReported)
+{
+    const TempDir dir;
+    const std::string path = dir.path() + "/a.txt";
+    const std::string text(70000, 'x');
+    test::writeFile(path, text + "y");
+    std::string bytes;
+    ASSERT_TRUE(readWholeFile(path, bytes));
+    EXPECT_EQ(bytes, text + "y");
+    std::string status;
+    ASSERT_TRUE(readWholeFile("/proc/self/status", status));
+    EXPECT_NE(status.find("Name:"), std::string::npos);
+    EXPECT_EQ(status.back(), '\n');
+}
+
 }  // namespace
 }  // namespace pelmora

@@ -138,10 +138,12 @@ bool readWholeFile(const std::string& path, std::string& out, std::string* error
     }
     out.resize(static_cast<std::size_t>(info.st_size));
     std::size_t done = 0;
+    // The file may have grown since fstat: once the size it had is read, what follows comes
+    // through a small buffer, so that a file of the size expected is never copied again.
+    char more[4096];
     while (true) {
-        if (done == out.size())
-            out.resize(out.size() + 65536);  // the file may have grown since fstat
-        const ssize_t got = ::read(fd, out.data() + done, out.size() - done);
+        const bool full = done == out.size();
+        const ssize_t got = full ? ::read(fd, more, sizeof more) : ::read(fd, out.data() + done, out.size() - done);
         if (got < 0) {
             if (errno == EINTR)
                 continue;
@@ -152,6 +154,8 @@ bool readWholeFile(const std::string& path, std::string& out, std::string* error
         }
         if (got == 0)
             break;
+        if (full)
+            out.append(more, static_cast<std::size_t>(got));
         done += static_cast<std::size_t>(got);
     }
     out.resize(done);
