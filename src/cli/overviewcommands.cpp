@@ -165,14 +165,12 @@ void appendInconsistencyLines(const InconsistencyIndex& index, std::size_t from,
             }
             start += std::to_string(analysis.tokens.size());
             start += '\t';
-            std::string_view lastFile;
-            bool first = true;
+            const char* lastFile = nullptr;  // a file's tokens all view its one path in the read
             for (const TokenPlaceView& token : analysis.tokens) {
-                if (first || token.file.data() != lastFile.data()) {  // one file, one string of the read
+                if (token.file.data() != lastFile) {
                     fileCell.clear();
                     appendCell(fileCell, token.file);
-                    lastFile = token.file;
-                    first = false;
+                    lastFile = token.file.data();
                 }
                 text += start;
                 text += fileCell;
@@ -185,8 +183,9 @@ void appendInconsistencyLines(const InconsistencyIndex& index, std::size_t from,
 }
 
 // The lines go out a round of blocks at a time: the blocks of a round are made on up to four
-// threads and written in order, so the output is the same as on one thread.
-bool writeInconsistenciesTsv(std::ostream& out, const InconsistencyIndex& index)
+// threads and written in order, so the output is the same as on one thread. A failed write shows
+// in the stream's state.
+void writeInconsistenciesTsv(std::ostream& out, const InconsistencyIndex& index)
 {
     constexpr std::size_t kBlockGroups = 2048;
     out << "key\tlemma\tvorm\tliik\tcount\tfile\tid\n";
@@ -212,9 +211,8 @@ bool writeInconsistenciesTsv(std::ostream& out, const InconsistencyIndex& index)
             blocks[b].clear();
         }
         if (!out)
-            return false;
+            return;
     }
-    return true;
 }
 
 // Names every left-out file on standard error; the status tells a script that some were left out.

@@ -141,6 +141,25 @@ std::vector<HashedToken> tokensByKeyHash(const CorpusRead& read)
     return sorted;
 }
 
+// The runs of `byKey` with one key hash, at least `minCount` tokens and more than one analysis
+// hash. A run whose tokens all have one analysis hash is consistent, whatever keys share the hash,
+// and needs no look at the values; the others are grouped by the values themselves, which also
+// splits keys that share a hash.
+std::vector<Run> runsThatDiffer(const std::vector<HashedToken>& byKey, std::size_t minCount)
+{
+    std::vector<Run> runs;
+    for (std::size_t begin = 0; begin < byKey.size();) {
+        std::size_t end = begin + 1;
+        bool differ = false;
+        for (; end < byKey.size() && byKey[end].keyHash == byKey[begin].keyHash; ++end)
+            differ = differ || byKey[end].analysisHash != byKey[begin].analysisHash;
+        if (differ && end - begin >= minCount)
+            runs.push_back({begin, end});
+        begin = end;
+    }
+    return runs;
+}
+
 }  // namespace
 
 InconsistencyGroup makeInconsistencyGroup(InconsistencyKind kind, std::string key, std::vector<PlacedAnalysis> tokens)
@@ -211,25 +230,13 @@ InconsistencyResult findInconsistencies(const std::vector<std::string>& paths, s
 
 InconsistencyIndex::InconsistencyIndex(const CorpusRead& read, std::size_t minCount) : m_read(read)
 {
-    // A run of one key hash whose tokens all have one analysis hash is consistent, whatever keys
-    // share the hash, and needs no look at the values. The others are grouped by the values
-    // themselves, which also splits keys that share a hash.
     const ReadTokens tokens(read);
     const std::vector<HashedToken> byKey = tokensByKeyHash(read);
-    std::vector<Run> runs;
-    std::size_t runTokens = 0;
-    for (std::size_t begin = 0; begin < byKey.size();) {
-        std::size_t end = begin + 1;
-        bool differ = false;
-        for (; end < byKey.size() && byKey[end].keyHash == byKey[begin].keyHash; ++end)
-            differ = differ || byKey[end].analysisHash != byKey[begin].analysisHash;
-        if (differ && end - begin >= minCount) {
-            runs.push_back({begin, end});
-            runTokens += end - begin;
-        }
-        begin = end;
-    }
+    const std::vector<Run> runs = runsThatDiffer(byKey, minCount);
     // The runs are looked at on two threads, each taking about half of the tokens.
+    std::size_t runTokens = 0;
+    for (const Run& run : runs)
+        runTokens += run.end - run.begin;
     std::size_t half = 0;
     for (std::size_t counted = 0; half < runs.size() && counted < runTokens / 2; ++half)
         counted += runs[half].end - runs[half].begin;
@@ -246,14 +253,20 @@ InconsistencyIndex::InconsistencyIndex(const CorpusRead& read, std::size_t minCo
     m_refs.insert(m_refs.end(), secondRefs.begin(), secondRefs.end());
     for (const auto& [begin, end] : secondGroups)
         groups.emplace_back(begin + offset, end + offset);
-    // The most tokens first, then by key (no two groups have one key); the keys' first bytes are
-    // taken out once, so that most comparisons read no key.
+    sortGroups(groups);
+}
+
+// The most tokens first, then by key (no two groups have one key); the keys' first bytes are
+// taken out once, so that most comparisons read no key.
+void InconsistencyIndex::sortGroups(const std::vector<std::pair<std::size_t, std::size_t>>& groups)
+{
     struct Sorted {
         std::size_t count;
         std::uint64_t prefix;
         std::string_view key;
         Group group;
     };
+    const ReadTokens tokens(m_read);
     std::vector<Sorted> sorted;
     sorted.reserve(groups.size());
     for (const auto& [begin, end] : groups) {

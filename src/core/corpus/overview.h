@@ -9,6 +9,7 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 namespace pelmora {
@@ -132,6 +133,9 @@ private:
         std::size_t begin = 0;  // into m_refs
         std::size_t end = 0;
     };
+
+    // Sets m_groups from the groups' ranges of m_refs, in the index's order.
+    void sortGroups(const std::vector<std::pair<std::size_t, std::size_t>>& groups);
 
     const CorpusRead& m_read;
     std::vector<Ref> m_refs;  // the tokens of each group together, in file and text order
