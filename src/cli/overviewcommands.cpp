@@ -3,17 +3,16 @@
 // of a word form) over corpus files and folders.
 #include "commands.h"
 
+#include "common/orderedblocks.h"
 #include "corpus/applyanalysis.h"
 #include "corpus/overview.h"
 
 #include <nlohmann/json.hpp>
 
-#include <algorithm>
 #include <cstdio>
 #include <ctime>
 #include <iostream>
 #include <memory>
-#include <thread>
 
 namespace pelmora::cli {
 
@@ -182,37 +181,22 @@ void appendInconsistencyLines(const InconsistencyIndex& index, std::size_t from,
     }
 }
 
-// The lines go out a round of blocks at a time: the blocks of a round are made on up to four
-// threads and written in order, so the output is the same as on one thread. A failed write shows
-// in the stream's state.
+// The lines of blocks of groups are made on several threads and written in order, so the output
+// is the same as on one thread. A failed write shows in the stream's state.
 void writeInconsistenciesTsv(std::ostream& out, const InconsistencyIndex& index)
 {
     constexpr std::size_t kBlockGroups = 2048;
     out << "key\tlemma\tvorm\tliik\tcount\tfile\tid\n";
-    const unsigned cores = std::max(1u, std::thread::hardware_concurrency());
-    const std::size_t threads = index.size() > kBlockGroups ? std::min<std::size_t>(cores, 4) : 1;
+    const std::size_t threads = orderedBlockThreads(index.size(), kBlockGroups);
     std::vector<std::string> blocks(threads);
-    for (std::size_t from = 0; from < index.size();) {
-        std::size_t used = 0;
-        std::vector<std::pair<std::size_t, std::size_t>> ranges;
-        for (; used < threads && from < index.size(); ++used) {
-            const std::size_t to = std::min(index.size(), from + kBlockGroups);
-            ranges.emplace_back(from, to);
-            from = to;
-        }
-        {
-            std::vector<std::jthread> helpers;
-            for (std::size_t t = 1; t < used; ++t)
-                helpers.emplace_back([&, t] { appendInconsistencyLines(index, ranges[t].first, ranges[t].second, blocks[t]); });
-            appendInconsistencyLines(index, ranges[0].first, ranges[0].second, blocks[0]);
-        }  // the helpers are joined here
-        for (std::size_t b = 0; b < used; ++b) {
-            out.write(blocks[b].data(), static_cast<std::streamsize>(blocks[b].size()));
-            blocks[b].clear();
-        }
-        if (!out)
-            return;
-    }
+    makeInOrderedBlocks(
+        index.size(), kBlockGroups, threads,
+        [&](std::size_t slot, std::size_t from, std::size_t to) { appendInconsistencyLines(index, from, to, blocks[slot]); },
+        [&](std::size_t slot) {
+            out.write(blocks[slot].data(), static_cast<std::streamsize>(blocks[slot].size()));
+            blocks[slot].clear();
+            return static_cast<bool>(out);
+        });
 }
 
 // Names every left-out file on standard error; the status tells a script that some were left out.

@@ -383,15 +383,14 @@ void appendUtf8(std::string& out, char32_t cp)
     out.append(bytes, writeUtf8(bytes, cp));
 }
 
-// The well-formed sequences of the Unicode standard (no overlong forms, no surrogates, nothing
-// above U+10FFFF). Runs of ASCII, most of a Livonian text, are passed eight bytes at a time.
+// The well-formed sequences of the Unicode standard, as decodeUtf8 reads them. Runs of ASCII, most
+// of a Livonian text, are passed eight bytes at a time.
 bool isValidUtf8(std::string_view text)
 {
     const auto* bytes = reinterpret_cast<const unsigned char*>(text.data());
-    const std::size_t size = text.size();
     std::size_t i = 0;
-    while (i < size) {
-        if (i + 8 <= size) {
+    while (i < text.size()) {
+        if (i + 8 <= text.size()) {
             std::uint64_t eight;
             std::memcpy(&eight, bytes + i, sizeof eight);
             const std::uint64_t high = eight & 0x8080808080808080ull;
@@ -403,34 +402,10 @@ bool isValidUtf8(std::string_view text)
             const std::uint64_t inOrder = std::endian::native == std::endian::little ? high : __builtin_bswap64(high);
             i += static_cast<std::size_t>(std::countr_zero(inOrder)) / 8;
         }
-        const unsigned char lead = bytes[i];
-        if (lead < 0x80) {
-            ++i;
-            continue;
-        }
-        // The allowed range of the second byte depends on the lead; the others are 80..BF.
-        unsigned char low = 0x80;
-        unsigned char high = 0xBF;
-        std::size_t length = 0;
-        if (lead >= 0xC2 && lead <= 0xDF) {
-            length = 2;
-        } else if (lead >= 0xE0 && lead <= 0xEF) {
-            length = 3;
-            low = lead == 0xE0 ? 0xA0 : 0x80;
-            high = lead == 0xED ? 0x9F : 0xBF;
-        } else if (lead >= 0xF0 && lead <= 0xF4) {
-            length = 4;
-            low = lead == 0xF0 ? 0x90 : 0x80;
-            high = lead == 0xF4 ? 0x8F : 0xBF;
-        } else {
+        const std::size_t before = i;
+        const char32_t cp = decodeUtf8(text, i);
+        if (cp == 0xFFFD && !(i - before == 3 && text.substr(before, 3) == "\xEF\xBF\xBD"))
             return false;
-        }
-        if (size - i < length || bytes[i + 1] < low || bytes[i + 1] > high)
-            return false;
-        for (std::size_t k = 2; k < length; ++k)
-            if (!isContinuation(bytes[i + k]))
-                return false;
-        i += length;
     }
     return true;
 }

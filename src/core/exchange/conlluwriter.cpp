@@ -1,16 +1,15 @@
 #include "exchange/conllu.h"
 
 #include "common/normalisation.h"
+#include "common/orderedblocks.h"
 #include "common/strings.h"
 #include "exchange/audiotimes.h"
 #include "exchange/corpusreading.h"
 #include "exchange/mappings.h"
 #include "text/textformat.h"
 
-#include <algorithm>
 #include <array>
 #include <charconv>
-#include <thread>
 #include <unordered_map>
 #include <unordered_set>
 #include <utility>
@@ -332,33 +331,24 @@ public:
         const XmlNode body = firstChildElement(m_root, kBody);
         const std::string textId(nfcView(attributeValue(body, kId), m_nfc));
         const std::vector<PlannedSentence> plan = planSentences(body, textId);
-        const unsigned cores = std::max(1u, std::thread::hardware_concurrency());
-        const std::size_t threads = plan.size() > kBlockSentences ? std::min<std::size_t>(cores, 4) : 1;
+        const std::size_t threads = orderedBlockThreads(plan.size(), kBlockSentences);
         std::vector<SentenceFormatter> formatters(threads, SentenceFormatter(m_root, textId));
         std::vector<Block> round(threads);
-        for (std::size_t from = 0; from < plan.size();) {
-            std::size_t used = 0;
-            for (; used < threads && from < plan.size(); ++used) {
-                round[used].begin = from;
-                from = std::min(plan.size(), from + kBlockSentences);
-                round[used].end = from;
-            }
-            {
-                std::vector<std::jthread> helpers;
-                for (std::size_t t = 1; t < used; ++t)
-                    helpers.emplace_back([&, t] { formatters[t].format(plan, round[t]); });
-                formatters[0].format(plan, round[0]);
-            }  // the helpers are joined here
-            for (std::size_t b = 0; b < used; ++b) {
-                m_report.add(round[b].report);
-                round[b].report = ExchangeReport();
-                const bool passed = round[b].out.empty() || m_sink(round[b].out);
-                round[b].out.clear();
-                if (!passed)
-                    return false;
-            }
-        }
-        return true;
+        return makeInOrderedBlocks(
+            plan.size(), kBlockSentences, threads,
+            [&](std::size_t slot, std::size_t from, std::size_t to) {
+                round[slot].begin = from;
+                round[slot].end = to;
+                formatters[slot].format(plan, round[slot]);
+            },
+            [&](std::size_t slot) {
+                Block& block = round[slot];
+                m_report.add(block.report);
+                block.report = ExchangeReport();
+                const bool passed = block.out.empty() || m_sink(block.out);
+                block.out.clear();
+                return passed;
+            });
     }
 
 private:
